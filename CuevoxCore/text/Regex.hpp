@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+namespace cuevox::text {
+
+// An ICU regular expression, compiled once and searched from any thread. Matching runs
+// directly over the UTF-8 bytes, and each thread keeps its own matcher per pattern, so a
+// search allocates nothing after a thread's first use of the pattern.
+class Regex {
+public:
+    static constexpr int kMaxGroups = 8;
+
+    // The first match: the whole match is group 0. Views point into the searched text.
+    struct Match {
+        std::array<std::optional<std::string_view>, kMaxGroups + 1> groups{};
+
+        std::optional<std::string_view> group(int index) const {
+            return index >= 0 && index <= kMaxGroups ? groups[static_cast<std::size_t>(index)]
+                                                     : std::nullopt;
+        }
+    };
+
+    // Patterns are constants of the program: one that does not compile is a programming
+    // error, so this stops the program with a message that names `owner`.
+    Regex(std::string_view pattern, std::string_view owner);
+    ~Regex();
+
+    Regex(const Regex&) = delete;
+    Regex& operator=(const Regex&) = delete;
+
+    // The leftmost match anywhere in `text`, or nothing.
+    std::optional<Match> search(std::string_view text) const;
+
+private:
+    // ICU stays out of this header, so users of the core never need its headers.
+    struct Compiled;
+    std::unique_ptr<Compiled> m_compiled;
+    std::uint64_t m_id;
+    int m_groupCount;
+};
+
+} // namespace cuevox::text

@@ -1,0 +1,181 @@
+#include "text/Text.hpp"
+
+#include <unicode/locid.h>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+namespace cuevox::text {
+namespace {
+
+icu::UnicodeString toUnicode(std::string_view text) {
+    return icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+}
+
+std::string toUtf8(const icu::UnicodeString& text) {
+    std::string out;
+    text.toUTF8String(out);
+    return out;
+}
+
+const icu::Normalizer2& nfc() {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* normalizer = icu::Normalizer2::getNFCInstance(status);
+    // The NFC data is compiled into ICU; failing to get it means a broken installation.
+    if (U_FAILURE(status) || normalizer == nullptr) {
+        std::abort();
+    }
+    return *normalizer;
+}
+
+icu::UnicodeString foldedNFC(std::string_view text) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::UnicodeString normalized = nfc().normalize(toUnicode(text), status);
+    normalized.foldCase(U_FOLD_CASE_DEFAULT);
+    // Folding can decompose (e.g. "ǰ"), so compose again for a stable form.
+    icu::UnicodeString result = nfc().normalize(normalized, status);
+    return U_SUCCESS(status) ? result : normalized;
+}
+
+// Byte offset of the first code point that is not white space.
+std::size_t skipLeading(std::string_view text) {
+    std::size_t offset = 0;
+    while (offset < text.size()) {
+        int32_t next = static_cast<int32_t>(offset);
+        UChar32 codePoint;
+        U8_NEXT(text.data(), next, static_cast<int32_t>(text.size()), codePoint);
+        if (codePoint < 0 || !isWhiteSpaceOrLineBreak(static_cast<char32_t>(codePoint))) {
+            break;
+        }
+        offset = static_cast<std::size_t>(next);
+    }
+    return offset;
+}
+
+// Byte offset just past the last code point that is not white space, never below `floor`.
+std::size_t skipTrailing(std::string_view text, std::size_t floor) {
+    std::size_t end = text.size();
+    while (end > floor) {
+        int32_t previous = static_cast<int32_t>(end);
+        UChar32 codePoint;
+        U8_PREV(text.data(), static_cast<int32_t>(floor), previous, codePoint);
+        if (codePoint < 0 || !isWhiteSpaceOrLineBreak(static_cast<char32_t>(codePoint))) {
+            break;
+        }
+        end = static_cast<std::size_t>(previous);
+    }
+    return end;
+}
+
+} // namespace
+
+bool isWhiteSpaceOrLineBreak(char32_t codePoint) {
+    return u_isUWhiteSpace(static_cast<UChar32>(codePoint));
+}
+
+std::string trim(std::string_view text) {
+    const std::size_t begin = skipLeading(text);
+    const std::size_t end = skipTrailing(text, begin);
+    return std::string(text.substr(begin, end - begin));
+}
+
+bool isBlank(std::string_view text) { return skipLeading(text) == text.size(); }
+
+std::string toLower(std::string_view text) {
+    return toUtf8(toUnicode(text).toLower(icu::Locale::getRoot()));
+}
+
+std::string toUpper(std::string_view text) {
+    return toUtf8(toUnicode(text).toUpper(icu::Locale::getRoot()));
+}
+
+std::string normalizeNFC(std::string_view text) {
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::UnicodeString source = toUnicode(text);
+    if (nfc().isNormalized(source, status) && U_SUCCESS(status)) {
+        return toUtf8(source);
+    }
+    status = U_ZERO_ERROR;
+    const icu::UnicodeString normalized = nfc().normalize(source, status);
+    return U_SUCCESS(status) ? toUtf8(normalized) : toUtf8(source);
+}
+
+std::strong_ordering compareCodePoints(std::string_view lhs, std::string_view rhs) {
+    const int order = lhs.compare(rhs);
+    return order < 0 ? std::strong_ordering::less
+                     : (order > 0 ? std::strong_ordering::greater : std::strong_ordering::equal);
+}
+
+bool equalsIgnoringCase(std::string_view lhs, std::string_view rhs) {
+    return foldedNFC(lhs) == foldedNFC(rhs);
+}
+
+bool containsIgnoringCase(std::string_view haystack, std::string_view needle) {
+    if (needle.empty()) {
+        return true;
+    }
+    return foldedNFC(haystack).indexOf(foldedNFC(needle)) >= 0;
+}
+
+std::optional<long long> parseInteger(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    // from_chars would take a second sign ("+-8"), which the standard reading refuses.
+    if (text.empty() || text.front() < '0' || text.front() > '9') {
+        return std::nullopt;
+    }
+    unsigned long long magnitude = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    constexpr auto kMax = static_cast<unsigned long long>(std::numeric_limits<long long>::max());
+    if (error != std::errc{} || end != text.data() + text.size() ||
+        magnitude > kMax + (negative ? 1 : 0)) {
+        return std::nullopt;
+    }
+    if (negative) {
+        return magnitude == kMax + 1 ? std::numeric_limits<long long>::min()
+                                     : -static_cast<long long>(magnitude);
+    }
+    return static_cast<long long>(magnitude);
+}
+
+std::u32string toCodePoints(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    int32_t offset = 0;
+    const auto length = static_cast<int32_t>(text.size());
+    while (offset < length) {
+        UChar32 codePoint;
+        U8_NEXT(text.data(), offset, length, codePoint);
+        out.push_back(codePoint < 0 ? U'\uFFFD' : static_cast<char32_t>(codePoint));
+    }
+    return out;
+}
+
+std::string fromCodePoints(std::u32string_view codePoints) {
+    std::string out;
+    out.reserve(codePoints.size());
+    for (const char32_t codePoint : codePoints) {
+        char buffer[U8_MAX_LENGTH];
+        int32_t length = 0;
+        UBool error = false;
+        U8_APPEND(buffer, length, U8_MAX_LENGTH, static_cast<UChar32>(codePoint), error);
+        if (error) {
+            out += "\xEF\xBF\xBD";
+        } else {
+            out.append(buffer, static_cast<std::size_t>(length));
+        }
+    }
+    return out;
+}
+
+} // namespace cuevox::text

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <compare>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The one place where Cuevox does Unicode work. Every function takes and returns UTF-8;
+// ill-formed sequences read as U+FFFD. Case mapping is full and locale-independent (root
+// locale), so "ß" upper-cases to "SS" and "İ" lower-cases to "i̇" whatever the user's locale.
+namespace cuevox::text {
+
+// True for the code points that count as white space or line breaks when trimming.
+bool isWhiteSpaceOrLineBreak(char32_t codePoint);
+
+// Removes white space and line breaks at both ends; inner runs stay as they are.
+std::string trim(std::string_view text);
+
+// True when nothing but white space and line breaks remains.
+bool isBlank(std::string_view text);
+
+std::string toLower(std::string_view text);
+std::string toUpper(std::string_view text);
+
+// Canonical composition, so that "é" typed as e + U+0301 and as U+00E9 compare equal.
+std::string normalizeNFC(std::string_view text);
+
+// Orders by Unicode code point. Byte order of well-formed UTF-8 is code-point order, which is
+// why this needs no conversion; callers normalise first where canonical equivalence matters.
+std::strong_ordering compareCodePoints(std::string_view lhs, std::string_view rhs);
+
+// Case-insensitive comparison by full case folding of the NFC forms.
+bool equalsIgnoringCase(std::string_view lhs, std::string_view rhs);
+bool containsIgnoringCase(std::string_view haystack, std::string_view needle);
+
+// The standard reading of a decimal integer: one optional "+" or "-", then ASCII digits and
+// nothing else. Nothing when the text is not one or does not fit.
+std::optional<long long> parseInteger(std::string_view text);
+
+// Code points of the text, for algorithms that walk characters one by one.
+std::u32string toCodePoints(std::string_view text);
+std::string fromCodePoints(std::u32string_view codePoints);
+
+} // namespace cuevox::text

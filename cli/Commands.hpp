@@ -1,0 +1,15 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+// Each subcommand registers itself on the application; its callback sets the exit code.
+namespace cuevox::cli {
+
+struct CommandContext {
+    int exitCode = 0;
+};
+
+void addKeyCommand(CLI::App& app, CommandContext& context);
+void addTagsCommand(CLI::App& app, CommandContext& context);
+
+} // namespace cuevox::cli

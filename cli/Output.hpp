@@ -1,0 +1,39 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cuevox::cli {
+
+// Keys stay in the order the command writes them.
+using Json = nlohmann::ordered_json;
+
+// One JSON document on stdout. Texts from the command line may be ill-formed UTF-8; they are
+// written with U+FFFD rather than failing.
+void printJson(const Json& document);
+
+// One line on stderr, prefixed with the program's name, as every error is reported.
+void printError(std::string_view message);
+
+template <typename T>
+Json jsonOrNull(const std::optional<T>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+// "-" stands for an absent value in text output.
+template <typename T>
+std::string textOrDash(const std::optional<T>& value) {
+    if (!value) {
+        return "-";
+    }
+    if constexpr (std::is_convertible_v<T, std::string>) {
+        return std::string(*value);
+    } else {
+        return std::to_string(*value);
+    }
+}
+
+} // namespace cuevox::cli

@@ -1,0 +1,136 @@
+#include "text/Text.hpp"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace cuevox::text {
+namespace {
+
+TEST(Text, TrimRemovesWhiteSpaceAndLineBreaksAtBothEndsOnly) {
+    struct Case {
+        std::string input;
+        std::string expected;
+    } cases[] = {
+        {"", ""},
+        {"   ", ""},
+        {"\t\r\n", ""},
+        {"  Night Song\n", "Night Song"},
+        {"A  B", "A  B"},
+        {"\u00A0No-break\u00A0", "No-break"},
+        {"\u2028Line\u2029", "Line"},
+        {"\u3000Ideographic\u3000", "Ideographic"},
+        {"\u0085Next line", "Next line"},
+        {"Caf\u00E9 ", "Caf\u00E9"},
+        // A zero-width space is not white space, so it stays.
+        {"\u200BX", "\u200BX"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.input);
+        EXPECT_EQ(trim(c.input), c.expected);
+        EXPECT_EQ(isBlank(c.input), c.expected.empty());
+    }
+}
+
+TEST(Text, CaseMappingIsFullAndLocaleIndependent) {
+    struct Case {
+        std::string input;
+        std::string lower;
+        std::string upper;
+    } cases[] = {
+        {"The Band", "the band", "THE BAND"},
+        {"Stra\u00DFe", "stra\u00DFe", "STRASSE"},
+        // Root-locale mapping: the Turkish dotted capital I keeps its dot as a combining mark.
+        {"\u0130stanbul", "i\u0307stanbul", "\u0130STANBUL"},
+        {"\u00C9T\u00C9", "\u00E9t\u00E9", "\u00C9T\u00C9"},
+        {"\u039F\u0394\u039F\u03A3", "\u03BF\u03B4\u03BF\u03C2", "\u039F\u0394\u039F\u03A3"},
+        {"\uFB00", "\uFB00", "FF"},
+        {"8a", "8a", "8A"},
+        {"", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.input);
+        EXPECT_EQ(toLower(c.input), c.lower);
+        EXPECT_EQ(toUpper(c.input), c.upper);
+    }
+}
+
+TEST(Text, NormalizationComposesCanonicalEquivalents) {
+    EXPECT_EQ(normalizeNFC("Cafe\u0301"), "Caf\u00E9");
+    EXPECT_EQ(normalizeNFC("Caf\u00E9"), "Caf\u00E9");
+    EXPECT_EQ(normalizeNFC("\u212B"), "\u00C5"); // the angstrom sign is a singleton
+    EXPECT_EQ(normalizeNFC(""), "");
+}
+
+TEST(Text, CodePointOrderIsNotUtf16Order) {
+    // U+FF21 sorts before U+1F600 by code point, although UTF-16 surrogates would reverse it.
+    EXPECT_EQ(compareCodePoints("\uFF21", "\U0001F600"), std::strong_ordering::less);
+    EXPECT_EQ(compareCodePoints("B", "a"), std::strong_ordering::less);
+    EXPECT_EQ(compareCodePoints("ab", "a"), std::strong_ordering::greater);
+    EXPECT_EQ(compareCodePoints("x", "x"), std::strong_ordering::equal);
+}
+
+TEST(Text, CaseInsensitiveComparisonAndContainment) {
+    struct Case {
+        std::string lhs;
+        std::string rhs;
+        bool equal;
+        bool contains;
+    } cases[] = {
+        {"Deep House", "deep house", true, true},
+        {"STRASSE", "stra\u00DFe", true, true},
+        {"Caf\u00E9", "CAFE\u0301", true, true},
+        {"Tech House", "house", false, true},
+        {"House", "Tech House", false, false},
+        {"Techno", "", false, true},
+        {"", "", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lhs + " / " + c.rhs);
+        EXPECT_EQ(equalsIgnoringCase(c.lhs, c.rhs), c.equal);
+        EXPECT_EQ(containsIgnoringCase(c.lhs, c.rhs), c.contains);
+    }
+}
+
+TEST(Text, ParseIntegerAcceptsOnlyTheStandardForm) {
+    struct Case {
+        std::string input;
+        std::optional<long long> expected;
+    } cases[] = {
+        {"8", 8},
+        {"08", 8},
+        {"+8", 8},
+        {"-1", -1},
+        {"-0", 0},
+        {"9223372036854775807", 9223372036854775807LL},
+        {"-9223372036854775808", std::numeric_limits<long long>::min()},
+        {"9223372036854775808", std::nullopt},
+        {"", std::nullopt},
+        {"+", std::nullopt},
+        {"+-8", std::nullopt},
+        {"--8", std::nullopt},
+        {" 8", std::nullopt},
+        {"8 ", std::nullopt},
+        {"1 2", std::nullopt},
+        {"0x10", std::nullopt},
+        {"\u0668", std::nullopt}, // Arabic-Indic digit eight
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.input);
+        EXPECT_EQ(parseInteger(c.input), c.expected);
+    }
+}
+
+TEST(Text, CodePointsRoundTripAndIllFormedBytesBecomeReplacementCharacters) {
+    const std::string text = "A\u00E9\u266F\U0001F3B5";
+    EXPECT_EQ(toCodePoints(text), (std::u32string{U'A', U'\u00E9', U'\u266F', U'\U0001F3B5'}));
+    EXPECT_EQ(fromCodePoints(toCodePoints(text)), text);
+    EXPECT_EQ(toCodePoints("a\xFF"
+                           "b"),
+              (std::u32string{U'a', U'\uFFFD', U'b'}));
+    EXPECT_EQ(trim("\xC3"), "\xC3"); // a cut sequence is not white space and is kept
+}
+
+} // namespace
+} // namespace cuevox::text
