@@ -17,8 +17,9 @@ using namespace cuevox::metadata;
 
 std::vector<std::string> keyCorpus(std::size_t size) {
     static constexpr std::array<const char*, 24> kClassical{
-        "Am", "C", "F#m", "Dbmaj", "E minor", "Bb", "Ebm", "G", "Abm", "D major", "Cm", "B",
-        "F\u266Fm", "Gb", "C#m", "A", "Fm", "Eb", "Dm", "E", "Bbm", "F", "G#m", "Db"};
+        "Am",  "C",       "F#m", "Dbmaj", "E minor",  "Bb", "Ebm", "G",
+        "Abm", "D major", "Cm",  "B",     "F\u266Fm", "Gb", "C#m", "A",
+        "Fm",  "Eb",      "Dm",  "E",     "Bbm",      "F",  "G#m", "Db"};
     std::mt19937 random(2026);
     std::vector<std::string> corpus;
     corpus.reserve(size);

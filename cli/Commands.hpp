@@ -11,5 +11,6 @@ struct CommandContext {
 
 void addKeyCommand(CLI::App& app, CommandContext& context);
 void addTagsCommand(CLI::App& app, CommandContext& context);
+void addLibraryCommand(CLI::App& app, CommandContext& context);
 
 } // namespace cuevox::cli

@@ -1,6 +1,5 @@
 #include "Commands.hpp"
 #include "Output.hpp"
-
 #include "metadata/MusicalKeyConverter.hpp"
 
 #include <iostream>
@@ -21,7 +20,8 @@ void runKey(const KeyOptions& options) {
     using metadata::CamelotKey;
     Json document = Json::array();
     for (const std::string& text : options.texts) {
-        const std::optional<CamelotKey> key = metadata::MusicalKeyConverter::parseAnyKeyNotation(text);
+        const std::optional<CamelotKey> key =
+            metadata::MusicalKeyConverter::parseAnyKeyNotation(text);
         const std::optional<std::string> camelot =
             key ? std::optional<std::string>(key->toString()) : std::nullopt;
         if (options.json) {

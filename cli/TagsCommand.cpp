@@ -1,6 +1,5 @@
 #include "Commands.hpp"
 #include "Output.hpp"
-
 #include "metadata/CommentTagParser.hpp"
 #include "metadata/EnergyParser.hpp"
 

@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     cuevox::cli::CommandContext context;
     cuevox::cli::addKeyCommand(app, context);
     cuevox::cli::addTagsCommand(app, context);
+    cuevox::cli::addLibraryCommand(app, context);
 
     try {
         app.parse(argc, argv);

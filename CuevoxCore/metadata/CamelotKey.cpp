@@ -30,8 +30,8 @@ std::optional<CamelotKey> CamelotKey::fromString(std::string_view text) {
     default:
         return std::nullopt;
     }
-    const std::string digits = text::fromCodePoints(
-        std::u32string_view(characters).substr(0, characters.size() - 1));
+    const std::string digits =
+        text::fromCodePoints(std::u32string_view(characters).substr(0, characters.size() - 1));
     const std::optional<long long> number = text::parseInteger(digits);
     if (!number || *number < 1 || *number > 12) {
         return std::nullopt;
@@ -42,10 +42,11 @@ std::optional<CamelotKey> CamelotKey::fromString(std::string_view text) {
 const std::array<CamelotKey, 24>& CamelotKey::allPositions() {
     static const std::array<CamelotKey, 24> positions =
         []<std::size_t... index>(std::index_sequence<index...>) {
-            return std::array<CamelotKey, 24>{CamelotKey(
-                static_cast<int>(index / 2) + 1, index % 2 == 0 ? CamelotLetter::a
-                                                                : CamelotLetter::b)...};
-        }(std::make_index_sequence<24>{});
+        return std::array<CamelotKey, 24>{
+            CamelotKey(static_cast<int>(index / 2) + 1,
+                       index % 2 == 0 ? CamelotLetter::a : CamelotLetter::b)...};
+    }
+    (std::make_index_sequence<24>{});
     return positions;
 }
 
@@ -65,8 +66,8 @@ CamelotKey CamelotKey::relative() const {
 
 } // namespace cuevox::metadata
 
-std::size_t
-std::hash<cuevox::metadata::CamelotKey>::operator()(const cuevox::metadata::CamelotKey& key) const noexcept {
+std::size_t std::hash<cuevox::metadata::CamelotKey>::operator()(
+    const cuevox::metadata::CamelotKey& key) const noexcept {
     std::size_t seed = 0;
     cuevox::metadata::hashCombine(seed, key.number());
     cuevox::metadata::hashCombine(seed, cuevox::metadata::rawText(key.letter()));

@@ -3,14 +3,12 @@
 #include "text/Regex.hpp"
 #include "text/Text.hpp"
 
-
 namespace cuevox::metadata::CommentTagParser {
 namespace {
 
 const text::Regex& tagRegex() {
-    static const text::Regex regex(
-        R"((?i)\b(1[0-2]|[1-9])([ab])\s*-\s*([0-9]{1,2})\s*Energy\b)",
-        "CuevoxCore/CommentTagParser");
+    static const text::Regex regex(R"((?i)\b(1[0-2]|[1-9])([ab])\s*-\s*([0-9]{1,2})\s*Energy\b)",
+                                   "CuevoxCore/CommentTagParser");
     return regex;
 }
 

@@ -3,15 +3,13 @@
 #include "text/Regex.hpp"
 #include "text/Text.hpp"
 
-
 namespace cuevox::metadata::EnergyParser {
 namespace {
 
 constexpr std::string_view kOwner = "CuevoxCore/EnergyParser";
 
 const text::Regex& wordFormRegex() {
-    static const text::Regex regex(R"((?i)\bEnergy(?:\s*Level)?\s*[:=]?\s*([0-9]{1,2})\b)",
-                                   kOwner);
+    static const text::Regex regex(R"((?i)\bEnergy(?:\s*Level)?\s*[:=]?\s*([0-9]{1,2})\b)", kOwner);
     return regex;
 }
 

@@ -11,21 +11,29 @@ enum class Mode { major, minor };
 
 constexpr std::optional<int> noteLetterPitchClass(char32_t letter) {
     switch (letter) {
-    case U'C': return 0;
-    case U'D': return 2;
-    case U'E': return 4;
-    case U'F': return 5;
-    case U'G': return 7;
-    case U'A': return 9;
-    case U'B': return 11;
-    default: return std::nullopt;
+    case U'C':
+        return 0;
+    case U'D':
+        return 2;
+    case U'E':
+        return 4;
+    case U'F':
+        return 5;
+    case U'G':
+        return 7;
+    case U'A':
+        return 9;
+    case U'B':
+        return 11;
+    default:
+        return std::nullopt;
     }
 }
 
-constexpr std::array<int, 12> kMajorPitchClassToCamelotNumber{8, 3, 10, 5, 12, 7,
-                                                               2, 9, 4,  11, 6, 1};
-constexpr std::array<int, 12> kMinorPitchClassToCamelotNumber{5, 12, 7, 2, 9, 4,
-                                                               11, 6, 1, 8, 3, 10};
+constexpr std::array<int, 12> kMajorPitchClassToCamelotNumber{8, 3, 10, 5,  12, 7,
+                                                              2, 9, 4,  11, 6,  1};
+constexpr std::array<int, 12> kMinorPitchClassToCamelotNumber{5,  12, 7, 2, 9, 4,
+                                                              11, 6,  1, 8, 3, 10};
 
 struct Suffix {
     std::u32string_view text;
@@ -75,14 +83,16 @@ std::optional<CamelotKey> camelotKeyFromClassicalNotation(std::string_view input
         return std::nullopt;
     }
 
-    const std::u32string body = text::toCodePoints(text::trim(
-        text::fromCodePoints(std::u32string_view(characters).substr(0, characters.size() - suffixLength))));
+    const std::u32string body = text::toCodePoints(text::trim(text::fromCodePoints(
+        std::u32string_view(characters).substr(0, characters.size() - suffixLength))));
     if (body.empty()) {
         return std::nullopt;
     }
 
-    const std::u32string first = text::toCodePoints(text::toUpper(text::fromCodePoints(body.substr(0, 1))));
-    const std::optional<int> start = first.size() == 1 ? noteLetterPitchClass(first[0]) : std::nullopt;
+    const std::u32string first =
+        text::toCodePoints(text::toUpper(text::fromCodePoints(body.substr(0, 1))));
+    const std::optional<int> start =
+        first.size() == 1 ? noteLetterPitchClass(first[0]) : std::nullopt;
     if (!start) {
         return std::nullopt;
     }

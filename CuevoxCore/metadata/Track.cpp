@@ -15,8 +15,8 @@ std::string Track::duplicateKey() const {
 
 } // namespace cuevox::metadata
 
-std::size_t
-std::hash<cuevox::metadata::Track>::operator()(const cuevox::metadata::Track& track) const noexcept {
+std::size_t std::hash<cuevox::metadata::Track>::operator()(
+    const cuevox::metadata::Track& track) const noexcept {
     using cuevox::metadata::hashCombine;
     std::size_t seed = 0;
     hashCombine(seed, track.id);
@@ -31,8 +31,9 @@ std::hash<cuevox::metadata::Track>::operator()(const cuevox::metadata::Track& tr
     hashCombine(seed, track.rating);
     hashCombine(seed, track.duration);
     hashCombine(seed, track.filepath);
-    hashCombine(seed, track.dateAdded ? std::optional<long long>(track.dateAdded->time_since_epoch().count())
-                                      : std::nullopt);
+    hashCombine(seed, track.dateAdded
+                          ? std::optional<long long>(track.dateAdded->time_since_epoch().count())
+                          : std::nullopt);
     hashCombine(seed, track.year);
     hashCombine(seed, track.label);
     return seed;

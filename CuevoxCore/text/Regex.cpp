@@ -45,7 +45,8 @@ struct Regex::Compiled {
 };
 
 Regex::Regex(std::string_view pattern, std::string_view owner)
-    : m_compiled(std::make_unique<Compiled>()), m_id(nextId.fetch_add(1, std::memory_order_relaxed)) {
+    : m_compiled(std::make_unique<Compiled>()),
+      m_id(nextId.fetch_add(1, std::memory_order_relaxed)) {
     UParseError parseError{};
     UErrorCode status = U_ZERO_ERROR;
     const icu::UnicodeString source = icu::UnicodeString::fromUTF8(

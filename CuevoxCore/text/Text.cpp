@@ -86,7 +86,9 @@ std::string trim(std::string_view text) {
     return std::string(text.substr(begin, end - begin));
 }
 
-bool isBlank(std::string_view text) { return skipLeading(text) == text.size(); }
+bool isBlank(std::string_view text) {
+    return skipLeading(text) == text.size();
+}
 
 std::string toLower(std::string_view text) {
     return toUtf8(toUnicode(text).toLower(icu::Locale::getRoot()));
@@ -146,6 +148,19 @@ std::optional<long long> parseInteger(std::string_view text) {
                                      : -static_cast<long long>(magnitude);
     }
     return static_cast<long long>(magnitude);
+}
+
+bool isValidUTF8(std::string_view text) {
+    int32_t offset = 0;
+    const auto length = static_cast<int32_t>(text.size());
+    while (offset < length) {
+        UChar32 codePoint;
+        U8_NEXT(text.data(), offset, length, codePoint);
+        if (codePoint <= 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::u32string toCodePoints(std::string_view text) {

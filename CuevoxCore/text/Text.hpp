@@ -37,6 +37,9 @@ bool containsIgnoringCase(std::string_view haystack, std::string_view needle);
 // nothing else. Nothing when the text is not one or does not fit.
 std::optional<long long> parseInteger(std::string_view text);
 
+// True when the bytes are well-formed UTF-8 and hold no NUL character.
+bool isValidUTF8(std::string_view text);
+
 // Code points of the text, for algorithms that walk characters one by one.
 std::u32string toCodePoints(std::string_view text);
 std::string fromCodePoints(std::u32string_view codePoints);

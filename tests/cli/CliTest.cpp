@@ -52,11 +52,7 @@ TEST(Cli, JsonKeepsIllFormedArgumentsReadable) {
 
 TEST(Cli, UsageErrorsExitWithTwoAndOneLineOnStderr) {
     const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"key"},
-        {"tags"},
-        {"nonsense"},
-        {"key", "--bogus", "8A"},
+        {}, {"key"}, {"tags"}, {"nonsense"}, {"key", "--bogus", "8A"},
     };
     for (const auto& arguments : cases) {
         std::string joined;

@@ -11,7 +11,9 @@
 namespace cuevox::metadata {
 namespace {
 
-CamelotKey key(int number, CamelotLetter letter) { return *CamelotKey::make(number, letter); }
+CamelotKey key(int number, CamelotLetter letter) {
+    return *CamelotKey::make(number, letter);
+}
 
 constexpr auto A = CamelotLetter::a;
 constexpr auto B = CamelotLetter::b;
@@ -35,9 +37,8 @@ TEST(CamelotKey, FromStringAcceptsCamelotTexts) {
         int number;
         CamelotLetter letter;
     } cases[] = {
-        {"8A", 8, A},      {"8a", 8, A},       {" 12B\n", 12, B},  {"08A", 8, A},
-        {"+8A", 8, A},     {"1b", 1, B},       {"\t11B\t", 11, B}, {"0012A", 12, A},
-        {"\u00A03A", 3, A}, {"12b\r\n", 12, B},
+        {"8A", 8, A}, {"8a", 8, A},       {" 12B\n", 12, B}, {"08A", 8, A},      {"+8A", 8, A},
+        {"1b", 1, B}, {"\t11B\t", 11, B}, {"0012A", 12, A},  {"\u00A03A", 3, A}, {"12b\r\n", 12, B},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -47,9 +48,12 @@ TEST(CamelotKey, FromStringAcceptsCamelotTexts) {
 
 TEST(CamelotKey, FromStringRefusesEverythingElse) {
     const std::string cases[] = {
-        "",    "A",   "8",   "0A",   "13B",   "-1A",  "-8A", "8 A", "8C",   "+-8A",
-        "--8A", "++8A", "+A", "8AB", "A8",   "８A" /* full-width digit */, "8Ä", "1m",
-        "6d",  "99999999999999999999A", "\u00DF", "   ",
+        "",       "A",    "8",    "0A",
+        "13B",    "-1A",  "-8A",  "8 A",
+        "8C",     "+-8A", "--8A", "++8A",
+        "+A",     "8AB",  "A8",   "８A" /* full-width digit */,
+        "8Ä",     "1m",   "6d",   "99999999999999999999A",
+        "\u00DF", "   ",
     };
     for (const std::string& text : cases) {
         SCOPED_TRACE(text);
@@ -69,11 +73,11 @@ TEST(CamelotKey, NeighborWalksTheWheelKeepingTheLetter) {
         int offset;
         CamelotKey expected;
     } cases[] = {
-        {key(12, A), 1, key(1, A)},   {key(1, B), -1, key(12, B)}, {key(5, A), 14, key(7, A)},
-        {key(5, A), -13, key(4, A)},  {key(1, A), -1, key(12, A)}, {key(12, B), 1, key(1, B)},
-        {key(7, B), 0, key(7, B)},    {key(7, B), 12, key(7, B)},  {key(7, B), -12, key(7, B)},
+        {key(12, A), 1, key(1, A)},       {key(1, B), -1, key(12, B)}, {key(5, A), 14, key(7, A)},
+        {key(5, A), -13, key(4, A)},      {key(1, A), -1, key(12, A)}, {key(12, B), 1, key(1, B)},
+        {key(7, B), 0, key(7, B)},        {key(7, B), 12, key(7, B)},  {key(7, B), -12, key(7, B)},
         {key(3, A), INT_MAX, key(10, A)}, // INT_MAX is 7 mod 12
-        {key(3, A), INT_MIN, key(7, A)}, // INT_MIN is 4 mod 12
+        {key(3, A), INT_MIN, key(7, A)},  // INT_MIN is 4 mod 12
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.from.toString() + " " + std::to_string(c.offset));

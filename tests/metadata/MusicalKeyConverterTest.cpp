@@ -12,7 +12,9 @@ namespace {
 using MusicalKeyConverter::camelotKeyFromClassicalNotation;
 using MusicalKeyConverter::parseAnyKeyNotation;
 
-std::string textOf(const std::optional<CamelotKey>& key) { return key ? key->toString() : "-"; }
+std::string textOf(const std::optional<CamelotKey>& key) {
+    return key ? key->toString() : "-";
+}
 
 TEST(MusicalKeyConverter, EveryPitchClassByEveryEnharmonicName) {
     struct Case {
@@ -56,14 +58,14 @@ TEST(MusicalKeyConverter, ClassicalNamesWithSuffixesCaseAndSigns) {
         std::string text;
         std::string expected;
     } cases[] = {
-        {"Am", "8A"},          {"A", "11B"},        {"F#m", "11A"},      {"F\u266Fm", "11A"},
-        {"Dbmaj", "3B"},       {"Db major", "3B"},  {"Db", "3B"},        {"Ebm", "2A"},
-        {"E minor", "9A"},     {"c MAJOR", "8B"},   {"Cb", "1B"},        {"B#", "8B"},
-        {"A minor", "8A"},     {"Amin", "8A"},      {"AMIN", "8A"},      {"am", "8A"},
-        {"B\u266D", "6B"},     {"C#b", "8B"},       {"C####", "12B"},    {"C" + std::string(13, 'b'), "1B"},
-        {"  G  m ", "6A"},     {"F # m", "11A"},    {"\tA\n", "11B"},    {"AM", "8A"},
-        {"Gmajor", "9B"},      {"G MAJ", "9B"},     {"Dminor", "7A"},    {"D mInOr", "7A"},
-        {"bbm", "3A"},         {"e", "12B"},
+        {"Am", "8A"},      {"A", "11B"},       {"F#m", "11A"},   {"F\u266Fm", "11A"},
+        {"Dbmaj", "3B"},   {"Db major", "3B"}, {"Db", "3B"},     {"Ebm", "2A"},
+        {"E minor", "9A"}, {"c MAJOR", "8B"},  {"Cb", "1B"},     {"B#", "8B"},
+        {"A minor", "8A"}, {"Amin", "8A"},     {"AMIN", "8A"},   {"am", "8A"},
+        {"B\u266D", "6B"}, {"C#b", "8B"},      {"C####", "12B"}, {"C" + std::string(13, 'b'), "1B"},
+        {"  G  m ", "6A"}, {"F # m", "11A"},   {"\tA\n", "11B"}, {"AM", "8A"},
+        {"Gmajor", "9B"},  {"G MAJ", "9B"},    {"Dminor", "7A"}, {"D mInOr", "7A"},
+        {"bbm", "3A"},     {"e", "12B"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -73,9 +75,26 @@ TEST(MusicalKeyConverter, ClassicalNamesWithSuffixesCaseAndSigns) {
 
 TEST(MusicalKeyConverter, ClassicalNamesRefused) {
     const std::string cases[] = {
-        "",      "  ",     "H",   "Amaj7", "m",     "M",     "AB",  "A7",   "Ax",   "A-",
-        "minor", "maj",    "A\u266E" /* natural sign */, "\u00C4m", "A m m", "8A",  "1m", "6d",
-        "A\u0301", "A#\u00DF",
+        "",
+        "  ",
+        "H",
+        "Amaj7",
+        "m",
+        "M",
+        "AB",
+        "A7",
+        "Ax",
+        "A-",
+        "minor",
+        "maj",
+        "A\u266E" /* natural sign */,
+        "\u00C4m",
+        "A m m",
+        "8A",
+        "1m",
+        "6d",
+        "A\u0301",
+        "A#\u00DF",
     };
     for (const std::string& text : cases) {
         SCOPED_TRACE(text);
@@ -88,11 +107,25 @@ TEST(MusicalKeyConverter, AnyNotationTriesCamelotFirstThenClassical) {
         std::optional<std::string> text;
         std::string expected;
     } cases[] = {
-        {"11B", "11B"},  {"A", "11B"},  {"Bb", "6B"},    {"bbm", "3A"}, {"1m", "-"},
-        {std::nullopt, "-"}, {"", "-"}, {" \n", "-"},    {" 8a ", "8A"}, {"12B\n", "12B"},
-        {"08A", "8A"},   {"F#m", "11A"}, {"Ebm", "2A"},  {"13A", "-"},  {"0B", "-"},
+        {"11B", "11B"},
+        {"A", "11B"},
+        {"Bb", "6B"},
+        {"bbm", "3A"},
+        {"1m", "-"},
+        {std::nullopt, "-"},
+        {"", "-"},
+        {" \n", "-"},
+        {" 8a ", "8A"},
+        {"12B\n", "12B"},
+        {"08A", "8A"},
+        {"F#m", "11A"},
+        {"Ebm", "2A"},
+        {"13A", "-"},
+        {"0B", "-"},
         // "1B" is a Camelot text, not the note B with a digit in front.
-        {"1B", "1B"},    {"bm", "10A"},  {"B", "1B"},
+        {"1B", "1B"},
+        {"bm", "10A"},
+        {"B", "1B"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.value_or("<none>"));

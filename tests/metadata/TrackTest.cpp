@@ -89,23 +89,74 @@ TEST(Track, EqualityAndHashingCoverEveryField) {
 
     // Each row changes one field; the result must differ from the base though the id is kept.
     const std::vector<std::pair<const char*, std::function<void(Track&)>>> changes = {
-        {"title", [](Track& t) { t.title = "Night Song "; }},
-        {"artist", [](Track& t) { t.artist = "the band"; }},
-        {"genre absent", [](Track& t) { t.genre.reset(); }},
-        {"genre empty", [](Track& t) { t.genre = ""; }},
-        {"bpm", [](Track& t) { t.bpm = 122.01; }},
-        {"musicalKey", [](Track& t) { t.musicalKey = ""; }},
-        {"camelotKey letter", [](Track& t) { t.camelotKey = t.camelotKey->relative(); }},
-        {"camelotKey absent", [](Track& t) { t.camelotKey.reset(); }},
-        {"comment", [](Track& t) { t.comment = "8A - 7 Energy "; }},
-        {"energy", [](Track& t) { t.energy = 6; }},
-        {"rating absent", [](Track& t) { t.rating.reset(); }},
-        {"rating zero", [](Track& t) { t.rating = 0; }},
-        {"duration", [](Track& t) { t.duration = 412.0; }},
-        {"filepath", [](Track& t) { t.filepath = "/Music/Night Song.flac"; }},
-        {"dateAdded", [](Track& t) { t.dateAdded = *t.dateAdded + days(1); }},
-        {"year", [](Track& t) { t.year.reset(); }},
-        {"label", [](Track& t) { t.label = "label"; }},
+        {"title",
+         [](Track& t) {
+             t.title = "Night Song ";
+         }},
+        {"artist",
+         [](Track& t) {
+             t.artist = "the band";
+         }},
+        {"genre absent",
+         [](Track& t) {
+             t.genre.reset();
+         }},
+        {"genre empty",
+         [](Track& t) {
+             t.genre = "";
+         }},
+        {"bpm",
+         [](Track& t) {
+             t.bpm = 122.01;
+         }},
+        {"musicalKey",
+         [](Track& t) {
+             t.musicalKey = "";
+         }},
+        {"camelotKey letter",
+         [](Track& t) {
+             t.camelotKey = t.camelotKey->relative();
+         }},
+        {"camelotKey absent",
+         [](Track& t) {
+             t.camelotKey.reset();
+         }},
+        {"comment",
+         [](Track& t) {
+             t.comment = "8A - 7 Energy ";
+         }},
+        {"energy",
+         [](Track& t) {
+             t.energy = 6;
+         }},
+        {"rating absent",
+         [](Track& t) {
+             t.rating.reset();
+         }},
+        {"rating zero",
+         [](Track& t) {
+             t.rating = 0;
+         }},
+        {"duration",
+         [](Track& t) {
+             t.duration = 412.0;
+         }},
+        {"filepath",
+         [](Track& t) {
+             t.filepath = "/Music/Night Song.flac";
+         }},
+        {"dateAdded",
+         [](Track& t) {
+             t.dateAdded = *t.dateAdded + days(1);
+         }},
+        {"year",
+         [](Track& t) {
+             t.year.reset();
+         }},
+        {"label",
+         [](Track& t) {
+             t.label = "label";
+         }},
     };
     std::unordered_set<Track> set{base};
     for (const auto& [name, change] : changes) {

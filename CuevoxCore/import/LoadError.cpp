@@ -1,0 +1,21 @@
+#include "import/LoadError.hpp"
+
+namespace cuevox::import {
+
+std::string FileReadError::message() const {
+    return path + ": " + code.message();
+}
+
+std::string LoadError::message() const {
+    return std::visit(
+        [](const auto& cause) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(cause)>, RekordboxXMLError>) {
+                return cause.toString();
+            } else {
+                return cause.message();
+            }
+        },
+        error);
+}
+
+} // namespace cuevox::import

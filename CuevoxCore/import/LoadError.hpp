@@ -1,0 +1,33 @@
+#pragma once
+
+#include "import/RekordboxXMLError.hpp"
+
+#include <string>
+#include <system_error>
+#include <variant>
+
+namespace cuevox::import {
+
+// The file exists but the system would not hand over its bytes (no permission, a directory,
+// an I/O error). Kept apart from RekordboxXMLError so the system's own reason reaches the DJ.
+struct FileReadError {
+    std::string path;
+    std::error_code code;
+
+    // "<path>: <the system's message>".
+    std::string message() const;
+
+    bool operator==(const FileReadError&) const = default;
+};
+
+// Everything that can stop a collection file from loading.
+struct LoadError {
+    std::variant<RekordboxXMLError, FileReadError> error;
+
+    // The one line shown to the DJ.
+    std::string message() const;
+
+    bool operator==(const LoadError&) const = default;
+};
+
+} // namespace cuevox::import

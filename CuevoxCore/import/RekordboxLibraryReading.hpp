@@ -1,0 +1,19 @@
+#pragma once
+
+#include "import/LoadError.hpp"
+#include "metadata/Track.hpp"
+
+#include <tl/expected.hpp>
+
+#include <vector>
+
+namespace cuevox::import {
+
+// A source of collection tracks; the application depends on this, tests substitute it.
+class RekordboxLibraryReading {
+public:
+    virtual ~RekordboxLibraryReading() = default;
+    virtual tl::expected<std::vector<metadata::Track>, LoadError> loadTracks() const = 0;
+};
+
+} // namespace cuevox::import
