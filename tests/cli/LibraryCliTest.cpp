@@ -1,0 +1,112 @@
+#include "CliRunner.hpp"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace cuevox::tests {
+namespace {
+
+using nlohmann::json;
+
+std::string writeFile(const std::string& name, const std::string& contents) {
+    const std::string path = ::testing::TempDir() + name;
+    std::ofstream(path, std::ios::binary) << contents;
+    return path;
+}
+
+const char* const kCollection = R"(<?xml version="1.0" encoding="UTF-8"?>
+<DJ_PLAYLISTS Version="1.0.0">
+  <COLLECTION Entries="3">
+    <TRACK TrackID="1" Name="Night Song" Artist="The Band" Genre="Deep House" AverageBpm="122.10"
+           Tonality="Am" Comments="8A - 7 Energy" Rating="204" TotalTime="412" Year="2019"
+           DateAdded="2024-03-09" Location="file://localhost/Music/Night%20Song.mp3" Label="L"/>
+    <TRACK TrackID="2" Name="Bare" Artist="" AverageBpm="0.00" Genre=" deep house "/>
+    <TRACK TrackID="3" Name="Fast" Artist="X" AverageBpm="174.00" Genre="Drum &amp; Bass"/>
+  </COLLECTION>
+  <PLAYLISTS>
+    <NODE Type="0" Name="ROOT">
+      <NODE Name="Sets" Type="0">
+        <NODE Name="Friday" Type="1"><TRACK Key="1"/><TRACK Key="99"/><TRACK Key="1"/></NODE>
+      </NODE>
+    </NODE>
+  </PLAYLISTS>
+</DJ_PLAYLISTS>
+)";
+
+TEST(LibraryCli, JsonHoldsEveryTrackFieldAndPlaylistInFileOrder) {
+    const std::string path = writeFile("cuevox-cli-library.xml", kCollection);
+    const CliResult result = runCli({"library", "--json", path});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const json document = json::parse(result.out);
+    EXPECT_EQ(document.at("tracks").at(0), json::parse(R"({
+        "id": "1", "title": "Night Song", "artist": "The Band", "genre": "Deep House",
+        "bpm": 122.1, "musicalKey": "Am", "camelotKey": "8A", "comment": "8A - 7 Energy",
+        "energy": 7, "rating": 4, "duration": 412.0, "filepath": "/Music/Night Song.mp3",
+        "dateAdded": "2024-03-09", "year": 2019, "label": "L"})"));
+    EXPECT_EQ(document.at("tracks").at(1), json::parse(R"({
+        "id": "2", "title": "Bare", "artist": "", "genre": " deep house ", "bpm": null,
+        "musicalKey": null, "camelotKey": null, "comment": null, "energy": null,
+        "rating": null, "duration": null, "filepath": null, "dateAdded": null, "year": null,
+        "label": null})"));
+    EXPECT_EQ(document.at("tracks").size(), 3U);
+    EXPECT_EQ(document.at("playlists"), json::parse(R"([
+        {"id": "Sets/Friday", "name": "Sets/Friday", "trackIDs": ["1", "99", "1"]}])"));
+    // The tempo is written in its shortest exact form, not rounded for display.
+    EXPECT_NE(result.out.find("\"bpm\": 122.1,"), std::string::npos);
+    std::filesystem::remove(path);
+}
+
+TEST(LibraryCli, SummaryCountsWhatADjNeedsToKnow) {
+    const std::string path = writeFile("cuevox-cli-summary.xml", kCollection);
+    const CliResult result = runCli({"library", path});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    for (const char* line : {
+             "  tracks          3\n",
+             "  with tempo      2\n",
+             "  with key        1\n",
+             "  with energy     1\n",
+             "  with genre      3\n",
+             "  with file path  1\n",
+             "  tempo range     122.10 - 174.00 BPM\n",
+             "  top genres      Deep House (2), Drum & Bass (1)\n",
+             "  playlists       1 (3 entries, 1 pointing at no track)\n",
+         }) {
+        SCOPED_TRACE(line);
+        EXPECT_NE(result.out.find(line), std::string::npos) << result.out;
+    }
+    std::filesystem::remove(path);
+}
+
+TEST(LibraryCli, EveryFailedReadExitsWithOneAndOneLine) {
+    const std::string truncated = writeFile("cuevox-cli-truncated.xml", "<C><TRACK TrackID=\"1\"");
+    const std::string empty = writeFile("cuevox-cli-empty.xml", "");
+    struct Case {
+        std::string path;
+        std::string err;
+    } cases[] = {
+        {"/no/such.xml", "cuevox-cli: fileNotFound(\"/no/such.xml\")\n"},
+        {truncated, "cuevox-cli: malformedXML(\"unclosed token at line 1, column 4\")\n"},
+        {empty, "cuevox-cli: malformedXML(\"no element found at line 1, column 1\")\n"},
+        {::testing::TempDir(), "cuevox-cli: " + ::testing::TempDir() + ": Is a directory\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        for (const bool json : {false, true}) {
+            const CliResult result =
+                json ? runCli({"library", "--json", c.path}) : runCli({"library", c.path});
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_EQ(result.out, "");
+            EXPECT_EQ(result.err, c.err);
+        }
+    }
+    EXPECT_EQ(runCli({"library"}).exitCode, 2);
+    std::filesystem::remove(truncated);
+    std::filesystem::remove(empty);
+}
+
+} // namespace
+} // namespace cuevox::tests
