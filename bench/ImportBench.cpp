@@ -1,0 +1,121 @@
+// Collection import against two floors measured on the same bytes in the same binary:
+// (a) reading the file into memory, (b) an Expat parse with empty handlers. The reader can
+// never beat (b); the target is to stay within twice it.
+//
+//   cuevox-bench-import FILE...      (files from bench/generate_collection)
+#include "import/XMLLibraryReader.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <expat.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using cuevox::import::XMLLibraryReader;
+
+std::string readFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+void XMLCALL ignoreStart(void*, const XML_Char*, const XML_Char**) {}
+void XMLCALL ignoreEnd(void*, const XML_Char*) {}
+
+bool expatEmptyParse(const std::string& bytes) {
+    XML_Parser parser = XML_ParserCreate(nullptr);
+    XML_SetElementHandler(parser, ignoreStart, ignoreEnd);
+    const bool ok =
+        XML_Parse(parser, bytes.data(), static_cast<int>(bytes.size()), XML_TRUE) == XML_STATUS_OK;
+    XML_ParserFree(parser);
+    return ok;
+}
+
+void setBytes(benchmark::State& state, std::size_t size) {
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
+}
+
+// Collects real times so the summary can set each reading against its floors.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration) {
+                milliseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+            }
+        }
+    }
+    std::map<std::string, double> milliseconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    std::vector<std::string> files(argv + 1, argv + argc);
+    if (files.empty()) {
+        std::fprintf(stderr, "usage: cuevox-bench-import [benchmark options] FILE...\n");
+        return 2;
+    }
+
+    std::map<std::string, std::size_t> tracksPerFile;
+    std::map<std::string, std::size_t> bytesPerFile;
+    for (const std::string& path : files) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        const auto library = XMLLibraryReader(path).loadLibrary();
+        if (!library) {
+            std::fprintf(stderr, "%s: %s\n", path.c_str(), library.error().message().c_str());
+            return 1;
+        }
+        tracksPerFile[name] = library->tracks.size();
+        bytesPerFile[name] = std::filesystem::file_size(path);
+        const std::size_t size = bytesPerFile[name];
+
+        benchmark::RegisterBenchmark(("read/" + name).c_str(), [path, size](benchmark::State& s) {
+            for (auto _ : s) {
+                benchmark::DoNotOptimize(readFile(path));
+            }
+            setBytes(s, size);
+        })->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("expat/" + name).c_str(), [path, size](benchmark::State& s) {
+            const std::string bytes = readFile(path);
+            for (auto _ : s) {
+                benchmark::DoNotOptimize(expatEmptyParse(bytes));
+            }
+            setBytes(s, size);
+        })->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("load/" + name).c_str(), [path, size](benchmark::State& s) {
+            for (auto _ : s) {
+                benchmark::DoNotOptimize(XMLLibraryReader(path).loadLibrary());
+            }
+            setBytes(s, size);
+        })->Unit(benchmark::kMillisecond);
+    }
+
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    std::printf("\n| file | tracks | MB | read ms | Expat ms | load ms | MB/s | load/read | "
+                "load/Expat | us/track |\n|---|---|---|---|---|---|---|---|---|---|\n");
+    for (const auto& [name, tracks] : tracksPerFile) {
+        const double read = reporter.milliseconds["read/" + name];
+        const double expat = reporter.milliseconds["expat/" + name];
+        const double load = reporter.milliseconds["load/" + name];
+        const double megabytes = static_cast<double>(bytesPerFile[name]) / 1e6;
+        if (load <= 0) {
+            continue;
+        }
+        std::printf("| %s | %zu | %.1f | %.1f | %.1f | %.1f | %.0f | %.2f | %.2f | %.2f |\n",
+                    name.c_str(), tracks, megabytes, read, expat, load, megabytes / (load / 1e3),
+                    load / read, load / expat, load * 1e3 / static_cast<double>(tracks));
+    }
+    return 0;
+}
