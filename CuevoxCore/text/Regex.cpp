@@ -1,7 +1,8 @@
 #include "text/Regex.hpp"
 
 #include <unicode/regex.h>
-#include <unicode/utext.h>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
 
 #include <atomic>
 #include <cstdio>
@@ -37,6 +38,41 @@ struct MatcherCache {
 };
 
 thread_local MatcherCache matcherCache;
+
+struct Utf16Buffer {
+    icu::UnicodeString text;
+    // byteOffsets[i] is the UTF-8 offset of UTF-16 unit i; one more entry marks the end.
+    std::vector<std::size_t> byteOffsets;
+
+    // Ill-formed bytes become U+FFFD, as everywhere in the text module.
+    bool assign(std::string_view utf8) {
+        const auto length = static_cast<int32_t>(utf8.size());
+        UChar* out = text.getBuffer(length + 1);
+        if (out == nullptr) {
+            return false;
+        }
+        byteOffsets.resize(utf8.size() + 1);
+        int32_t units = 0;
+        for (int32_t offset = 0; offset < length;) {
+            const auto start = static_cast<std::size_t>(offset);
+            UChar32 codePoint;
+            U8_NEXT(utf8.data(), offset, length, codePoint);
+            if (codePoint < 0) {
+                codePoint = 0xFFFD;
+            }
+            byteOffsets[static_cast<std::size_t>(units)] = start;
+            if (codePoint > 0xFFFF) {
+                byteOffsets[static_cast<std::size_t>(units) + 1] = start;
+            }
+            U16_APPEND_UNSAFE(out, units, codePoint);
+        }
+        byteOffsets[static_cast<std::size_t>(units)] = utf8.size();
+        text.releaseBuffer(units);
+        return true;
+    }
+};
+
+thread_local Utf16Buffer utf16Buffer;
 
 } // namespace
 
@@ -76,24 +112,25 @@ std::optional<Regex::Match> Regex::search(std::string_view text) const {
         matcherCache.entries.emplace_back(m_id, std::move(created));
     }
 
-    UText utext = UTEXT_INITIALIZER;
-    utext_openUTF8(&utext, text.data(), static_cast<int64_t>(text.size()), &status);
-    if (U_FAILURE(status)) {
+    // ICU matches fastest over UTF-16 in memory, so the text is converted into a per-thread
+    // buffer that remembers where each UTF-16 unit came from in the UTF-8 bytes.
+    Utf16Buffer& buffer = utf16Buffer;
+    if (!buffer.assign(text)) {
         return std::nullopt;
     }
-    matcher->reset(&utext);
+    matcher->reset(buffer.text);
 
     std::optional<Match> result;
     if (matcher->find(status) && U_SUCCESS(status)) {
         Match match;
         for (int group = 0; group <= m_groupCount; ++group) {
-            const int64_t start = matcher->start64(group, status);
-            const int64_t end = matcher->end64(group, status);
+            const int32_t start = matcher->start(group, status);
+            const int32_t end = matcher->end(group, status);
             // A group that took no part in the match has no range (-1).
-            if (U_SUCCESS(status) && start >= 0 && end >= start &&
-                static_cast<std::size_t>(end) <= text.size()) {
-                match.groups[static_cast<std::size_t>(group)] = text.substr(
-                    static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+            if (U_SUCCESS(status) && start >= 0 && end >= start && end <= buffer.text.length()) {
+                const std::size_t from = buffer.byteOffsets[static_cast<std::size_t>(start)];
+                const std::size_t to = buffer.byteOffsets[static_cast<std::size_t>(end)];
+                match.groups[static_cast<std::size_t>(group)] = text.substr(from, to - from);
             }
         }
         result = match;
@@ -101,7 +138,6 @@ std::optional<Regex::Match> Regex::search(std::string_view text) const {
     // The matcher must not keep a reference to text it does not own.
     static const icu::UnicodeString empty;
     matcher->reset(empty);
-    utext_close(&utext);
     return result;
 }
 

@@ -8,9 +8,9 @@
 
 namespace cuevox::text {
 
-// An ICU regular expression, compiled once and searched from any thread. Matching runs
-// directly over the UTF-8 bytes, and each thread keeps its own matcher per pattern, so a
-// search allocates nothing after a thread's first use of the pattern.
+// An ICU regular expression, compiled once and searched from any thread. Each thread keeps its
+// own matcher per pattern and its own conversion buffer, so a search allocates nothing once a
+// thread has seen a text of that length.
 class Regex {
 public:
     static constexpr int kMaxGroups = 8;

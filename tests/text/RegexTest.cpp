@@ -30,6 +30,30 @@ TEST(Regex, FindsTheLeftmostMatchWithGroupsAsViewsIntoTheText) {
     EXPECT_FALSE(regex.search(""));
 }
 
+TEST(Regex, GroupsMapBackToTheUtf8BytesWhateverPrecedesThem) {
+    const Regex regex(R"((\d+)(x)?)", "test");
+    struct Case {
+        std::string text;
+        std::string group;
+    } cases[] = {
+        {"\U0001F3B5 42", "42"},  // a code point outside the BMP is two UTF-16 units
+        {"\u00E9\u20AC 7x", "7"}, // two- and three-byte sequences
+        {"\xFF\xC3 9", "9"},      // ill-formed bytes read as U+FFFD
+        {"\xF0\x9F\x8E 5", "5"},  // a cut four-byte sequence
+        {"12", "12"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto match = regex.search(c.text);
+        ASSERT_TRUE(match);
+        EXPECT_EQ(match->group(1), c.group);
+        EXPECT_EQ(match->group(1)->data(), c.text.data() + c.text.find(c.group));
+    }
+    const std::string tail = "caf\u00E9 3x";
+    EXPECT_EQ(regex.search(tail)->group(0), "3x");
+    EXPECT_EQ(regex.search(tail)->group(2), "x");
+}
+
 TEST(Regex, SearchesFromManyThreadsAtOnce) {
     const Regex regex(R"(E(\d+))", "test");
     std::vector<std::thread> threads;
