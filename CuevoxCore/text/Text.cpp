@@ -115,6 +115,10 @@ std::strong_ordering compareCodePoints(std::string_view lhs, std::string_view rh
                      : (order > 0 ? std::strong_ordering::greater : std::strong_ordering::equal);
 }
 
+std::string foldCase(std::string_view text) {
+    return toUtf8(foldedNFC(text));
+}
+
 bool equalsIgnoringCase(std::string_view lhs, std::string_view rhs) {
     return foldedNFC(lhs) == foldedNFC(rhs);
 }

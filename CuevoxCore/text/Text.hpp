@@ -29,6 +29,10 @@ std::string normalizeNFC(std::string_view text);
 // why this needs no conversion; callers normalise first where canonical equivalence matters.
 std::strong_ordering compareCodePoints(std::string_view lhs, std::string_view rhs);
 
+// Full case folding of the NFC form ("Straße" and "STRASSE" both give "strasse"): the key
+// under which texts compare and search without regard to case. Accents stay.
+std::string foldCase(std::string_view text);
+
 // Case-insensitive comparison by full case folding of the NFC forms.
 bool equalsIgnoringCase(std::string_view lhs, std::string_view rhs);
 bool containsIgnoringCase(std::string_view haystack, std::string_view needle);

@@ -89,6 +89,7 @@ TEST(Text, CaseInsensitiveComparisonAndContainment) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lhs + " / " + c.rhs);
         EXPECT_EQ(equalsIgnoringCase(c.lhs, c.rhs), c.equal);
+        EXPECT_EQ(foldCase(c.lhs) == foldCase(c.rhs), c.equal);
         EXPECT_EQ(containsIgnoringCase(c.lhs, c.rhs), c.contains);
     }
 }
