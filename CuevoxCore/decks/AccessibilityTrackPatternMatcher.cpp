@@ -1,0 +1,98 @@
+#include "decks/AccessibilityTrackPatternMatcher.hpp"
+
+#include "metadata/CamelotKey.hpp"
+#include "metadata/MusicalKeyConverter.hpp"
+#include "text/Regex.hpp"
+#include "text/Text.hpp"
+
+#include <charconv>
+
+namespace cuevox::decks::AccessibilityTrackPatternMatcher {
+namespace {
+
+constexpr std::string_view kOwner = "CuevoxCore/AccessibilityTrackPatternMatcher";
+
+const text::Regex& bpmPattern() {
+    static const text::Regex pattern(R"(^\d{2,3}\.\d{1,2}$)", kOwner);
+    return pattern;
+}
+
+const text::Regex& camelotKeyPattern() {
+    static const text::Regex pattern("^(1[0-2]|[1-9])[AB]$", kOwner);
+    return pattern;
+}
+
+// The pattern's "\d" takes any decimal digit and its "$" tolerates a final line break; the
+// tempo must still read as one plain ASCII number from its first byte to its last.
+std::optional<double> parseTempo(const std::string& text) {
+    if (!bpmPattern().search(text)) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [parsed, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    if (error != std::errc{} || parsed != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool isAcceptedKey(const std::string& text) {
+    if (camelotKeyPattern().search(text)) {
+        return true;
+    }
+    if (text::isBlank(text)) {
+        return false;
+    }
+    return metadata::CamelotKey::fromString(text) ||
+           metadata::MusicalKeyConverter::camelotKeyFromClassicalNotation(text);
+}
+
+std::optional<DeckTrackCandidate> blockAt(std::span<const std::string> texts, std::size_t i) {
+    if (texts.size() < 4 || i > texts.size() - 4) {
+        return std::nullopt;
+    }
+    if (texts[i].empty() || texts[i + 1].empty()) {
+        return std::nullopt;
+    }
+    const std::optional<double> bpm = parseTempo(texts[i + 2]);
+    if (!bpm || !isAcceptedKey(texts[i + 3])) {
+        return std::nullopt;
+    }
+    return DeckTrackCandidate{texts[i], texts[i + 1], *bpm, texts[i + 3], i + 4};
+}
+
+} // namespace
+
+std::vector<DeckSlotState> extractDeckSlots(std::span<const std::string> texts) {
+    std::vector<DeckSlotState> slots;
+    std::size_t i = 0;
+    while (i < texts.size()) {
+        if (std::optional<DeckTrackCandidate> candidate = blockAt(texts, i)) {
+            slots.push_back(DeckSlotState::loaded(std::move(*candidate)));
+            i += 4;
+        } else {
+            if (texts[i] == kEmptyDeckMarker) {
+                slots.push_back(DeckSlotState::empty());
+            }
+            ++i;
+        }
+    }
+    return slots;
+}
+
+std::vector<DeckTrackCandidate> extractCandidates(std::span<const std::string> texts) {
+    std::vector<DeckTrackCandidate> candidates;
+    std::size_t i = 0;
+    while (i + 3 < texts.size()) {
+        if (std::optional<DeckTrackCandidate> candidate = blockAt(texts, i)) {
+            candidates.push_back(std::move(*candidate));
+            i += 4;
+        } else {
+            ++i;
+        }
+    }
+    return candidates;
+}
+
+} // namespace cuevox::decks::AccessibilityTrackPatternMatcher

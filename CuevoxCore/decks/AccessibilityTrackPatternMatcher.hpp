@@ -1,0 +1,36 @@
+#pragma once
+
+#include "decks/DeckTrackCandidate.hpp"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// Finds the deck blocks in the flat list of texts that rekordbox's window shows, in tree order.
+namespace cuevox::decks::AccessibilityTrackPatternMatcher {
+
+// The text rekordbox shows on a deck with no track.
+inline constexpr std::string_view kEmptyDeckMarker = "Not Loaded.";
+
+// One deck found on screen: a loaded deck with its block, or an empty one.
+struct DeckSlotState {
+    // Absent for a deck that shows the empty marker.
+    std::optional<DeckTrackCandidate> candidate;
+
+    static DeckSlotState loaded(DeckTrackCandidate candidate) { return {std::move(candidate)}; }
+    static DeckSlotState empty() { return {}; }
+
+    bool isLoaded() const { return candidate.has_value(); }
+
+    bool operator==(const DeckSlotState&) const = default;
+};
+
+// Loaded and empty decks in screen order. Blocks never overlap; a marker that starts a valid
+// block is read as a title.
+std::vector<DeckSlotState> extractDeckSlots(std::span<const std::string> texts);
+
+// The loaded decks only: always the candidates of extractDeckSlots on the same texts.
+std::vector<DeckTrackCandidate> extractCandidates(std::span<const std::string> texts);
+
+} // namespace cuevox::decks::AccessibilityTrackPatternMatcher

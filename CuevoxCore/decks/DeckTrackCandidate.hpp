@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace cuevox::decks {
+
+// One deck's four-text block as read from the screen: title, artist, tempo and key.
+struct DeckTrackCandidate {
+    // Title, artist and key keep the screen's exact text, untrimmed.
+    std::string title;
+    std::string artist;
+    double bpm = 0;
+    std::string rawKey;
+    // Index just past the key text: where the texts that follow this deck's block begin.
+    std::size_t sourceEndIndex = 0;
+
+    bool operator==(const DeckTrackCandidate&) const = default;
+};
+
+} // namespace cuevox::decks

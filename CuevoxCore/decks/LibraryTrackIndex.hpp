@@ -1,0 +1,33 @@
+#pragma once
+
+#include "decks/LibraryMatchKey.hpp"
+#include "metadata/Track.hpp"
+
+#include <cstddef>
+#include <span>
+#include <string_view>
+#include <unordered_map>
+
+namespace cuevox::decks {
+
+// The match keys of one loaded collection, computed once, so that resolving the decks after
+// every change costs a hash look-up instead of a pass over the collection. Finds what
+// LibraryTrackResolver::resolve finds: the first track in collection order among equal keys.
+class LibraryTrackIndex {
+public:
+    LibraryTrackIndex() = default;
+
+    // Borrows `tracks`: they must outlive the index and stay where they are.
+    explicit LibraryTrackIndex(std::span<const metadata::Track> tracks);
+
+    // A pointer into the indexed tracks, or null.
+    const metadata::Track* find(std::string_view title, std::string_view artist) const;
+
+    std::size_t size() const { return m_tracks.size(); }
+
+private:
+    std::span<const metadata::Track> m_tracks;
+    std::unordered_map<LibraryMatchKey, std::size_t> m_firstPositionByKey;
+};
+
+} // namespace cuevox::decks
