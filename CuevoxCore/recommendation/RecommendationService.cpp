@@ -1,0 +1,212 @@
+#include "recommendation/RecommendationService.hpp"
+
+#include "metadata/EnergyParser.hpp"
+#include "metadata/MusicalKeyConverter.hpp"
+#include "recommendation/DuplicateKeySet.hpp"
+#include "text/Text.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <compare>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+
+namespace cuevox::recommendation {
+namespace {
+
+using metadata::Track;
+
+std::optional<metadata::CamelotKey> keyOf(const Track& track) {
+    return track.camelotKey ? track.camelotKey
+                            : metadata::MusicalKeyConverter::parseAnyKeyNotation(track.musicalKey);
+}
+
+std::optional<int> energyOf(const Track& track) {
+    return track.energy ? track.energy : metadata::EnergyParser::parse(track.comment);
+}
+
+double roundToOneDecimal(double score) {
+    // std::round takes halves away from zero.
+    return std::round(score * 10) / 10;
+}
+
+// A candidate that passed, before its track is copied: only the best few are.
+struct Scored {
+    std::size_t candidate;
+    double score;
+    RecommendationScoreBreakdown breakdown;
+    std::array<RecommendationReason, 4> reasons;
+};
+
+// The genre result depends only on the candidate's genre text once the source is fixed, and a
+// collection holds few distinct genres, so each text is judged once per call.
+class GenreResults {
+public:
+    GenreResults(const GenreMatcher& matcher, std::optional<std::string_view> sourceGenre)
+        : m_matcher(matcher), m_sourceGenre(sourceGenre) {}
+
+    std::optional<MatchResult> evaluate(const std::optional<std::string>& genre) {
+        if (!genre) {
+            return m_matcher.evaluate(m_sourceGenre, std::nullopt);
+        }
+        const auto [entry, inserted] = m_results.try_emplace(*genre);
+        if (inserted) {
+            entry->second = m_matcher.evaluate(m_sourceGenre, *genre);
+        }
+        return entry->second;
+    }
+
+private:
+    const GenreMatcher& m_matcher;
+    std::optional<std::string_view> m_sourceGenre;
+    // Views into the candidates, which outlive this table.
+    std::unordered_map<std::string_view, std::optional<MatchResult>> m_results;
+};
+
+// Orders by score, then year, then artist and title by code point after NFC, then candidate
+// order, which makes an unstable sort give the stable result. The NFC forms are made only for
+// entries that tie on score and year.
+class RankingOrder {
+public:
+    RankingOrder(const std::vector<Scored>& scored, std::span<const Track> candidates)
+        : m_scored(scored), m_candidates(candidates) {}
+
+    bool operator()(std::size_t lhs, std::size_t rhs) {
+        const Scored& a = m_scored[lhs];
+        const Scored& b = m_scored[rhs];
+        if (const double sa = rankable(a.score), sb = rankable(b.score); sa != sb) {
+            return sa > sb;
+        }
+        const Track& ta = m_candidates[a.candidate];
+        const Track& tb = m_candidates[b.candidate];
+        if (ta.year != tb.year) {
+            // std::optional orders a missing year below every year.
+            return ta.year > tb.year;
+        }
+        if (const auto order = text::compareCodePoints(artist(lhs), artist(rhs)); order != 0) {
+            return order < 0;
+        }
+        if (const auto order = text::compareCodePoints(title(lhs), title(rhs)); order != 0) {
+            return order < 0;
+        }
+        return a.candidate < b.candidate;
+    }
+
+private:
+    // A NaN score (from infinite weights) ranks last rather than breaking the ordering.
+    static double rankable(double score) {
+        return std::isnan(score) ? -std::numeric_limits<double>::infinity() : score;
+    }
+
+    const std::string& artist(std::size_t index) {
+        return normalized(m_artists, index, m_candidates[m_scored[index].candidate].artist);
+    }
+    const std::string& title(std::size_t index) {
+        return normalized(m_titles, index, m_candidates[m_scored[index].candidate].title);
+    }
+
+    const std::string& normalized(std::vector<std::optional<std::string>>& cache, std::size_t index,
+                                  const std::string& text) {
+        if (cache.empty()) {
+            cache.resize(m_scored.size());
+        }
+        if (!cache[index]) {
+            cache[index] = text::normalizeNFC(text);
+        }
+        return *cache[index];
+    }
+
+    const std::vector<Scored>& m_scored;
+    std::span<const Track> m_candidates;
+    std::vector<std::optional<std::string>> m_artists;
+    std::vector<std::optional<std::string>> m_titles;
+};
+
+} // namespace
+
+RecommendationService::RecommendationService(RecommendationSettings settings)
+    : m_settings(std::move(settings)), m_genreMatcher{m_settings.genreProvider,
+                                                      m_settings.genreMode},
+      m_bpmMatcher{m_settings.bpmTolerance}, m_harmonicMatcher{m_settings.harmonicMode},
+      m_energyMatcher{m_settings.energyMode}, m_scorer{m_settings.weights} {}
+
+std::vector<Recommendation>
+RecommendationService::recommendations(const Track& source,
+                                       std::span<const Track> candidates) const {
+    if (!source.bpm) {
+        return {};
+    }
+    const double sourceBPM = *source.bpm;
+    const std::optional<metadata::CamelotKey> sourceKey = keyOf(source);
+    const std::optional<int> sourceEnergy = energyOf(source);
+    const auto& excluded = m_settings.excludedTrackIDs;
+
+    DuplicateKeySet seen(candidates.size() + 1);
+    seen.insert(source);
+    GenreResults genres(m_genreMatcher, source.genre);
+    std::vector<Scored> scored;
+
+    for (std::size_t index = 0; index < candidates.size(); ++index) {
+        const Track& candidate = candidates[index];
+        if (candidate.id == source.id || !candidate.isValidCandidate() ||
+            (!excluded.empty() && excluded.contains(candidate.id))) {
+            continue;
+        }
+        // Claimed before the genre, tempo and key tests: a dropped first copy still hides the
+        // later ones.
+        if (!seen.insert(candidate)) {
+            continue;
+        }
+        const std::optional<MatchResult> genre = genres.evaluate(candidate.genre);
+        if (!genre) {
+            continue;
+        }
+        const std::optional<MatchResult> tempo = m_bpmMatcher.evaluate(sourceBPM, *candidate.bpm);
+        if (!tempo) {
+            continue;
+        }
+        MatchResult harmonic{50, RecommendationReason::harmonicUnknown()};
+        if (sourceKey) {
+            if (const auto candidateKey = keyOf(candidate)) {
+                const auto match = m_harmonicMatcher.evaluate(*sourceKey, *candidateKey);
+                if (!match) {
+                    continue;
+                }
+                harmonic = *match;
+            }
+        }
+        const MatchResult energy = m_energyMatcher.evaluate(sourceEnergy, energyOf(candidate));
+        const double score =
+            m_scorer.score(genre->score, tempo->score, harmonic.score, energy.score);
+        scored.push_back({index,
+                          roundToOneDecimal(score),
+                          {genre->score, tempo->score, harmonic.score, energy.score},
+                          {genre->reason, tempo->reason, harmonic.reason, energy.reason}});
+    }
+
+    std::vector<std::size_t> order(scored.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    const std::size_t count = std::min(m_settings.resultCount, order.size());
+    RankingOrder ranking(scored, candidates);
+    std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(count),
+                      order.end(), std::ref(ranking));
+
+    std::vector<Recommendation> result;
+    result.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Scored& entry = scored[order[i]];
+        result.push_back(
+            {candidates[entry.candidate], entry.score, entry.breakdown,
+             std::vector<RecommendationReason>(entry.reasons.begin(), entry.reasons.end())});
+    }
+    return result;
+}
+
+} // namespace cuevox::recommendation

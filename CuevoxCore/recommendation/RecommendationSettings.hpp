@@ -1,0 +1,29 @@
+#pragma once
+
+#include "recommendation/BPMTolerance.hpp"
+#include "recommendation/EnergyToleranceMode.hpp"
+#include "recommendation/GenreCompatibilityProviding.hpp"
+#include "recommendation/GenreMode.hpp"
+#include "recommendation/HarmonicMode.hpp"
+#include "recommendation/RecommendationWeights.hpp"
+
+#include <cstddef>
+#include <string>
+#include <unordered_set>
+
+namespace cuevox::recommendation {
+
+// Everything a ranking depends on; no field has a default.
+struct RecommendationSettings {
+    RecommendationWeights weights;
+    BPMTolerance bpmTolerance;
+    GenreMode genreMode;
+    AnyGenreCompatibility genreProvider;
+    HarmonicMode harmonicMode;
+    EnergyToleranceMode energyMode;
+    // The most recommendations given back; unsigned, so it cannot be negative.
+    std::size_t resultCount;
+    std::unordered_set<std::string> excludedTrackIDs;
+};
+
+} // namespace cuevox::recommendation
