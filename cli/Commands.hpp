@@ -12,5 +12,6 @@ struct CommandContext {
 void addKeyCommand(CLI::App& app, CommandContext& context);
 void addTagsCommand(CLI::App& app, CommandContext& context);
 void addLibraryCommand(CLI::App& app, CommandContext& context);
+void addListCommand(CLI::App& app, CommandContext& context);
 
 } // namespace cuevox::cli

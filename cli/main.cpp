@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     cuevox::cli::addKeyCommand(app, context);
     cuevox::cli::addTagsCommand(app, context);
     cuevox::cli::addLibraryCommand(app, context);
+    cuevox::cli::addListCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <compare>
+#include <cstddef>
+#include <functional>
+
+namespace cuevox::state {
+
+// A tempo bucket of the filter bar: lowerBound <= tempo < lowerBound + 10.
+struct BPMRange {
+    int lowerBound = 0;
+
+    bool contains(double bpm) const { return bpm >= lowerBound && bpm < lowerBound + 10; }
+
+    auto operator<=>(const BPMRange&) const = default;
+};
+
+} // namespace cuevox::state
+
+template <>
+struct std::hash<cuevox::state::BPMRange> {
+    std::size_t operator()(const cuevox::state::BPMRange& range) const noexcept {
+        return std::hash<int>{}(range.lowerBound);
+    }
+};

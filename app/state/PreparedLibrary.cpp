@@ -1,0 +1,79 @@
+#include "PreparedLibrary.hpp"
+
+#include "text/Text.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+namespace cuevox::state {
+namespace {
+
+// No DJ tempo comes near this; a larger value is garbage that must not create millions of
+// buckets.
+constexpr double kMaxBucketedBPM = 1000.0;
+
+std::vector<std::string> distinctGenres(const std::vector<metadata::Track>& tracks) {
+    std::unordered_set<std::string> seen;
+    std::vector<std::pair<std::string, std::string>> byNFC; // (NFC form, text as written)
+    for (const metadata::Track& track : tracks) {
+        if (track.genre && seen.insert(*track.genre).second) {
+            byNFC.emplace_back(text::normalizeNFC(*track.genre), *track.genre);
+        }
+    }
+    std::sort(byNFC.begin(), byNFC.end());
+    std::vector<std::string> names;
+    names.reserve(byNFC.size());
+    for (auto& [normalized, name] : byNFC) {
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+} // namespace
+
+std::optional<BPMRange> bucketOf(double bpm) {
+    if (!(bpm >= 0 && bpm < kMaxBucketedBPM)) {
+        return std::nullopt;
+    }
+    return BPMRange{static_cast<int>(std::trunc(bpm)) / 10 * 10};
+}
+
+std::vector<BPMRange> makeBPMRangeBuckets(const std::vector<metadata::Track>& tracks) {
+    std::optional<int> lowest;
+    std::optional<int> highest;
+    for (const metadata::Track& track : tracks) {
+        if (const std::optional<BPMRange> bucket =
+                track.bpm ? bucketOf(*track.bpm) : std::nullopt) {
+            lowest = std::min(lowest.value_or(bucket->lowerBound), bucket->lowerBound);
+            highest = std::max(highest.value_or(bucket->lowerBound), bucket->lowerBound);
+        }
+    }
+    std::vector<BPMRange> buckets;
+    for (int bound = lowest.value_or(0); lowest && bound <= *highest; bound += 10) {
+        buckets.push_back(BPMRange{bound});
+    }
+    return buckets;
+}
+
+PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks)
+    : m_tracks(std::move(tracks)), m_genreNames(distinctGenres(m_tracks)),
+      m_buckets(makeBPMRangeBuckets(m_tracks)), m_deckIndex(m_tracks) {
+    m_foldedTitles.reserve(m_tracks.size());
+    m_foldedArtists.reserve(m_tracks.size());
+    for (const metadata::Track& track : m_tracks) {
+        m_foldedTitles.push_back(foldForSearch(track.title));
+        m_foldedArtists.push_back(foldForSearch(track.artist));
+    }
+}
+
+std::string PreparedLibrary::foldForSearch(std::string_view text) {
+    return text::foldCase(text);
+}
+
+bool PreparedLibrary::matchesSearch(std::size_t index, std::string_view foldedQuery) const {
+    return m_foldedTitles[index].find(foldedQuery) != std::string::npos ||
+           m_foldedArtists[index].find(foldedQuery) != std::string::npos;
+}
+
+} // namespace cuevox::state

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "BPMRange.hpp"
+#include "decks/LibraryTrackIndex.hpp"
+#include "metadata/Track.hpp"
+
+#include <string>
+#include <vector>
+
+namespace cuevox::state {
+
+// A loaded collection with what every list computation needs from it, worked out once per
+// load: the search keys of each track, the genre names and the tempo buckets.
+class PreparedLibrary {
+public:
+    PreparedLibrary() = default;
+    explicit PreparedLibrary(std::vector<metadata::Track> tracks);
+
+    // The deck index borrows the tracks, so a copy would point into the original.
+    PreparedLibrary(const PreparedLibrary&) = delete;
+    PreparedLibrary& operator=(const PreparedLibrary&) = delete;
+
+    const std::vector<metadata::Track>& tracks() const { return m_tracks; }
+
+    // Finds what a deck shows: the first track by artist and title.
+    const decks::LibraryTrackIndex& deckIndex() const { return m_deckIndex; }
+
+    // Every distinct genre text once, case and spaces kept, in code-point order of the NFC
+    // forms.
+    const std::vector<std::string>& availableGenreNames() const { return m_genreNames; }
+    const std::vector<BPMRange>& bpmRangeBuckets() const { return m_buckets; }
+
+    // Whether the track's title or artist contains `foldedQuery` (see foldForSearch).
+    bool matchesSearch(std::size_t index, std::string_view foldedQuery) const;
+
+    // Case-folded NFC text: containment of folded texts is case-insensitive containment.
+    static std::string foldForSearch(std::string_view text);
+
+private:
+    std::vector<metadata::Track> m_tracks;
+    std::vector<std::string> m_foldedTitles;
+    std::vector<std::string> m_foldedArtists;
+    std::vector<std::string> m_genreNames;
+    std::vector<BPMRange> m_buckets;
+    decks::LibraryTrackIndex m_deckIndex;
+};
+
+// The tempo buckets that cover every tempo of the tracks, gaps included.
+std::vector<BPMRange> makeBPMRangeBuckets(const std::vector<metadata::Track>& tracks);
+
+// The bucket a tempo counts under, or nothing for a tempo no bucket can hold.
+std::optional<BPMRange> bucketOf(double bpm);
+
+} // namespace cuevox::state

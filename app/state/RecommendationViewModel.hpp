@@ -1,0 +1,213 @@
+#pragma once
+
+#include "DeckDisplayInfo.hpp"
+#include "FilterOptions.hpp"
+#include "FilterSelections.hpp"
+#include "PreparedLibrary.hpp"
+#include "TrackListSnapshot.hpp"
+#include "decks/DeckState.hpp"
+#include "decks/RekordboxDeckMonitoring.hpp"
+#include "metadata/Track.hpp"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class QSettings;
+
+namespace cuevox::state {
+
+// The view model's waits; tests shorten them.
+struct ViewModelTiming {
+    int searchDebounceMilliseconds = 200;
+    int permissionPollMissingMilliseconds = 1000;
+    int permissionPollGrantedMilliseconds = 15000;
+};
+
+// The one state object behind the main window: the collection, what the decks show, the
+// filter choices and the ranked list. Lives on the main thread; views read its properties and
+// redraw on their change signals, which fire once per assignment, in the order of assignment.
+class RecommendationViewModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(
+        std::optional<metadata::Track> sourceTrack READ sourceTrack NOTIFY sourceTrackChanged)
+    Q_PROPERTY(
+        std::optional<decks::DeckIdentifier> sourceDeck READ sourceDeck NOTIFY sourceDeckChanged)
+    Q_PROPERTY(std::optional<UnresolvedTrackInfo> unresolvedTrackInfo READ unresolvedTrackInfo
+                   NOTIFY unresolvedTrackInfoChanged)
+    Q_PROPERTY(std::vector<DeckDisplayInfo> activeDeckDisplays READ activeDeckDisplays NOTIFY
+                   activeDeckDisplaysChanged)
+    Q_PROPERTY(
+        std::set<std::string> playedTrackIDs READ playedTrackIDs NOTIFY playedTrackIDsChanged)
+    Q_PROPERTY(
+        LoadedTrackDecks loadedTrackDecks READ loadedTrackDecks NOTIFY loadedTrackDecksChanged)
+    Q_PROPERTY(DeckStates deckStates READ deckStates NOTIFY deckStatesChanged)
+    Q_PROPERTY(int libraryTrackCount READ libraryTrackCount NOTIFY libraryTrackCountChanged)
+    Q_PROPERTY(std::optional<std::string> libraryLoadErrorMessage READ libraryLoadErrorMessage
+                   NOTIFY libraryLoadErrorMessageChanged)
+    Q_PROPERTY(std::vector<GenreOption> genreOptions READ genreOptions NOTIFY genreOptionsChanged)
+    Q_PROPERTY(std::vector<BPMRangeOption> bpmRangeOptions READ bpmRangeOptions NOTIFY
+                   bpmRangeOptionsChanged)
+    Q_PROPERTY(std::vector<KeyOption> keyOptions READ keyOptions NOTIFY keyOptionsChanged)
+    Q_PROPERTY(
+        std::vector<EnergyOption> energyOptions READ energyOptions NOTIFY energyOptionsChanged)
+    Q_PROPERTY(std::set<std::string> selectedGenres READ selectedGenres WRITE setSelectedGenres
+                   NOTIFY selectedGenresChanged)
+    Q_PROPERTY(std::set<BPMRange> selectedBPMRanges READ selectedBPMRanges WRITE
+                   setSelectedBPMRanges NOTIFY selectedBPMRangesChanged)
+    Q_PROPERTY(
+        KeySet selectedKeys READ selectedKeys WRITE setSelectedKeys NOTIFY selectedKeysChanged)
+    Q_PROPERTY(std::set<int> selectedEnergies READ selectedEnergies WRITE setSelectedEnergies NOTIFY
+                   selectedEnergiesChanged)
+    Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
+    Q_PROPERTY(TrackListSnapshot filteredTracks READ filteredTracks NOTIFY filteredTracksChanged)
+    Q_PROPERTY(TrackScores trackScores READ trackScores NOTIFY trackScoresChanged)
+    Q_PROPERTY(bool hasAccessibilityPermission READ hasAccessibilityPermission NOTIFY
+                   hasAccessibilityPermissionChanged)
+
+public:
+    using LoadedTrackDecks = std::map<std::string, decks::DeckIdentifier>;
+    using DeckStates = std::map<decks::DeckIdentifier, decks::DeckState>;
+    using KeySet = std::unordered_set<metadata::CamelotKey>;
+    using TrackScores = std::unordered_map<std::string, double>;
+    // Asks the user for a collection file; nothing when they cancel. Filled by the window.
+    using LibraryPicker = std::function<std::optional<std::filesystem::path>()>;
+
+    using Timing = ViewModelTiming;
+
+    static constexpr const char* kLastLibraryKey = "lastLibraryURL";
+
+    // Starts consuming the monitor's streams, polls `permissionCheck`, and reopens the file
+    // remembered in `settings` (the application's QSettings when null).
+    RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> deckMonitor,
+                            std::function<bool()> permissionCheck, QSettings* settings = nullptr,
+                            Timing timing = {}, QObject* parent = nullptr);
+    ~RecommendationViewModel() override;
+
+    const std::optional<metadata::Track>& sourceTrack() const { return m_sourceTrack; }
+    const std::optional<decks::DeckIdentifier>& sourceDeck() const { return m_sourceDeck; }
+    const std::optional<UnresolvedTrackInfo>& unresolvedTrackInfo() const {
+        return m_unresolvedTrackInfo;
+    }
+    const std::vector<DeckDisplayInfo>& activeDeckDisplays() const { return m_activeDeckDisplays; }
+    const std::set<std::string>& playedTrackIDs() const { return m_playedTrackIDs; }
+    const LoadedTrackDecks& loadedTrackDecks() const { return m_loadedTrackDecks; }
+    const DeckStates& deckStates() const { return m_deckStates; }
+    int libraryTrackCount() const { return m_libraryTrackCount; }
+    const std::optional<std::string>& libraryLoadErrorMessage() const {
+        return m_libraryLoadErrorMessage;
+    }
+    const std::vector<GenreOption>& genreOptions() const { return m_genreOptions; }
+    const std::vector<BPMRangeOption>& bpmRangeOptions() const { return m_bpmRangeOptions; }
+    const std::vector<KeyOption>& keyOptions() const { return m_keyOptions; }
+    const std::vector<EnergyOption>& energyOptions() const { return m_energyOptions; }
+    const std::set<std::string>& selectedGenres() const { return m_selections.genres; }
+    const std::set<BPMRange>& selectedBPMRanges() const { return m_selections.bpmRanges; }
+    const KeySet& selectedKeys() const { return m_selections.keys; }
+    const std::set<int>& selectedEnergies() const { return m_selections.energies; }
+    const QString& searchText() const { return m_searchText; }
+    const TrackListSnapshot& filteredTracks() const { return m_filteredTracks; }
+    const TrackScores& trackScores() const { return m_trackScores; }
+    bool hasAccessibilityPermission() const { return m_hasAccessibilityPermission; }
+
+    const std::vector<metadata::Track>& library() const { return m_library->tracks(); }
+    const std::vector<std::string>& availableGenreNames() const {
+        return m_library->availableGenreNames();
+    }
+    const std::vector<BPMRange>& bpmRangeBuckets() const { return m_library->bpmRangeBuckets(); }
+
+    void setSelectedGenres(std::set<std::string> genres);
+    void setSelectedBPMRanges(std::set<BPMRange> ranges);
+    void setSelectedKeys(KeySet keys);
+    void setSelectedEnergies(std::set<int> energies);
+    void setSearchText(const QString& text);
+    void resetFilters();
+
+    // Loads a collection file synchronously; a failure keeps everything as it was and only
+    // sets libraryLoadErrorMessage.
+    void loadLibrary(const std::filesystem::path& path);
+    void presentLibraryPicker();
+    void setLibraryPicker(LibraryPicker picker) { m_libraryPicker = std::move(picker); }
+    void clearLibraryLoadError();
+
+signals:
+    void sourceTrackChanged();
+    void sourceDeckChanged();
+    void unresolvedTrackInfoChanged();
+    void activeDeckDisplaysChanged();
+    void playedTrackIDsChanged();
+    void loadedTrackDecksChanged();
+    void deckStatesChanged();
+    void libraryTrackCountChanged();
+    void libraryLoadErrorMessageChanged();
+    void genreOptionsChanged();
+    void bpmRangeOptionsChanged();
+    void keyOptionsChanged();
+    void energyOptionsChanged();
+    void selectedGenresChanged();
+    void selectedBPMRangesChanged();
+    void selectedKeysChanged();
+    void selectedEnergiesChanged();
+    void searchTextChanged();
+    void filteredTracksChanged();
+    void trackScoresChanged();
+    void hasAccessibilityPermissionChanged();
+    // One per recomputation of decks and source, for those who count them (tests, profiling).
+    void activeDecksRecomputed();
+    void filteredTracksRecomputed();
+
+private:
+    void startMonitoring();
+    void startPermissionPolling();
+    void reopenRememberedLibrary();
+    void takeDeckState();
+    void takeRestart();
+    void scheduleRecompute();
+    void recomputeActiveDecksAndSource();
+    void recomputeFilteredTracks();
+    void pollPermission();
+
+    std::unique_ptr<decks::RekordboxDeckMonitoring> m_deckMonitor;
+    std::shared_ptr<decks::EventQueue<decks::DeckState>> m_deckStateUpdates;
+    std::shared_ptr<decks::EventQueue<decks::RekordboxRestart>> m_restarts;
+    std::function<bool()> m_permissionCheck;
+    QSettings* m_settings;
+    std::unique_ptr<QSettings> m_ownSettings;
+    Timing m_timing;
+    LibraryPicker m_libraryPicker;
+
+    std::optional<metadata::Track> m_sourceTrack;
+    std::optional<decks::DeckIdentifier> m_sourceDeck;
+    std::optional<UnresolvedTrackInfo> m_unresolvedTrackInfo;
+    std::vector<DeckDisplayInfo> m_activeDeckDisplays;
+    std::set<std::string> m_playedTrackIDs;
+    LoadedTrackDecks m_loadedTrackDecks;
+    DeckStates m_deckStates;
+    int m_libraryTrackCount = 0;
+    std::optional<std::string> m_libraryLoadErrorMessage;
+    std::vector<GenreOption> m_genreOptions;
+    std::vector<BPMRangeOption> m_bpmRangeOptions;
+    std::vector<KeyOption> m_keyOptions;
+    std::vector<EnergyOption> m_energyOptions;
+    FilterSelections m_selections;
+    QString m_searchText;
+    TrackListSnapshot m_filteredTracks;
+    TrackScores m_trackScores;
+    bool m_hasAccessibilityPermission = false;
+    std::shared_ptr<const PreparedLibrary> m_library = std::make_shared<const PreparedLibrary>();
+
+    QTimer m_searchDebounce;
+    QTimer m_permissionPoll;
+    bool m_recomputeScheduled = false;
+};
+
+} // namespace cuevox::state

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "FilterOptions.hpp"
+#include "FilterSelections.hpp"
+#include "PreparedLibrary.hpp"
+#include "metadata/Track.hpp"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// What the main window lists for a collection, a playing track, the filter choices and the
+// search text: a pure function, shared by the application state and the command line.
+namespace cuevox::state::TrackListComputation {
+
+struct Result {
+    // Indices into the library's tracks, in the order shown.
+    std::vector<std::size_t> trackIndices;
+    // Score 0 to 100 per listed track id; empty when there is nothing to score against.
+    std::unordered_map<std::string, double> trackScores;
+    std::vector<GenreOption> genreOptions;
+    std::vector<BPMRangeOption> bpmRangeOptions;
+    std::vector<KeyOption> keyOptions;
+    std::vector<EnergyOption> energyOptions;
+};
+
+// Without a source track, or one without a tempo, the list is alphabetical and unscored.
+Result compute(const PreparedLibrary& library, const std::optional<metadata::Track>& sourceTrack,
+               const FilterSelections& selections, std::string_view searchText);
+
+} // namespace cuevox::state::TrackListComputation

@@ -1,0 +1,211 @@
+#include "Commands.hpp"
+#include "Output.hpp"
+#include "TrackJson.hpp"
+#include "TrackListComputation.hpp"
+#include "decks/LibraryTrackResolver.hpp"
+#include "import/XMLLibraryReader.hpp"
+#include "metadata/MusicalKeyConverter.hpp"
+#include "text/Text.hpp"
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cuevox::cli {
+namespace {
+
+using metadata::Track;
+
+struct ListOptions {
+    std::string file;
+    std::optional<std::string> id;
+    std::optional<std::string> title;
+    std::optional<std::string> artist;
+    std::vector<std::string> genres;
+    std::vector<int> bpmRanges;
+    std::vector<std::string> keys;
+    std::vector<int> energies;
+    std::string search;
+    bool json = false;
+};
+
+std::string fixed(double value, const char* format) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// The first track of the collection the options name, or a message saying what was sought.
+std::optional<Track> findSource(const std::vector<Track>& tracks, const ListOptions& options,
+                                std::string& message) {
+    if (options.id) {
+        for (const Track& track : tracks) {
+            if (track.id == *options.id) {
+                return track;
+            }
+        }
+        message = "no track with id \"" + *options.id + "\" in " + options.file;
+        return std::nullopt;
+    }
+    if (const Track* track =
+            decks::LibraryTrackResolver::resolve(*options.title, *options.artist, tracks)) {
+        return *track;
+    }
+    message = "no track titled \"" + *options.title + "\" by \"" + *options.artist + "\" in " +
+              options.file;
+    return std::nullopt;
+}
+
+void printText(const state::PreparedLibrary& library, const std::optional<Track>& source,
+               const state::TrackListComputation::Result& result) {
+    std::cout << (source ? "After " + source->artist + " \u2013 " + source->title + ": "
+                         : std::string("No playing track: "))
+              << result.trackIndices.size() << " tracks\n\n";
+    for (const std::size_t index : result.trackIndices) {
+        const Track& track = library.tracks()[index];
+        const auto score = result.trackScores.find(track.id);
+        std::cout << (score == result.trackScores.end() ? std::string("    -")
+                                                        : fixed(score->second, "%5.1f"))
+                  << "  " << track.artist << " \u2013 " << track.title << "  "
+                  << (track.bpm ? fixed(*track.bpm, "%.2f") : "-") << "  "
+                  << (track.camelotKey ? track.camelotKey->toString() : "-") << "  "
+                  << (track.energy ? "E" + std::to_string(*track.energy) : "-") << "  "
+                  << track.genre.value_or("-") << '\n';
+    }
+    std::cout << "\nGenres: ";
+    for (const state::GenreOption& option : result.genreOptions) {
+        std::cout << option.name << " (" << option.count << ")  ";
+    }
+    std::cout << "\nTempos: ";
+    for (const state::BPMRangeOption& option : result.bpmRangeOptions) {
+        std::cout << option.range.lowerBound << " - " << option.range.lowerBound + 10 << " ("
+                  << option.count << ")  ";
+    }
+    std::cout << "\nKeys: ";
+    for (const state::KeyOption& option : result.keyOptions) {
+        std::cout << option.key.toString() << " (" << option.count << ")  ";
+    }
+    std::cout << "\nEnergies: ";
+    for (const state::EnergyOption& option : result.energyOptions) {
+        std::cout << option.energy << " (" << option.count << ")  ";
+    }
+    std::cout << '\n';
+}
+
+Json resultJson(const state::PreparedLibrary& library,
+                const state::TrackListComputation::Result& result) {
+    Json tracks = Json::array();
+    for (const std::size_t index : result.trackIndices) {
+        const Track& track = library.tracks()[index];
+        const auto score = result.trackScores.find(track.id);
+        tracks.push_back(
+            {{"id", track.id},
+             {"score", score == result.trackScores.end() ? Json(nullptr) : Json(score->second)}});
+    }
+    Json genres = Json::array();
+    for (const auto& option : result.genreOptions) {
+        genres.push_back({{"name", option.name}, {"count", option.count}});
+    }
+    Json ranges = Json::array();
+    for (const auto& option : result.bpmRangeOptions) {
+        ranges.push_back({{"lowerBound", option.range.lowerBound}, {"count", option.count}});
+    }
+    Json keys = Json::array();
+    for (const auto& option : result.keyOptions) {
+        keys.push_back({{"key", option.key.toString()}, {"count", option.count}});
+    }
+    Json energies = Json::array();
+    for (const auto& option : result.energyOptions) {
+        energies.push_back({{"energy", option.energy}, {"count", option.count}});
+    }
+    return Json{{"tracks", std::move(tracks)},
+                {"genreOptions", std::move(genres)},
+                {"bpmRangeOptions", std::move(ranges)},
+                {"keyOptions", std::move(keys)},
+                {"energyOptions", std::move(energies)}};
+}
+
+void runList(const ListOptions& options, CommandContext& context) {
+    auto loaded = import::XMLLibraryReader(options.file).loadTracks();
+    if (!loaded) {
+        printError(loaded.error().message());
+        context.exitCode = 1;
+        return;
+    }
+    const state::PreparedLibrary library(std::move(*loaded));
+
+    std::optional<Track> source;
+    if (options.id || options.title) {
+        std::string message;
+        source = findSource(library.tracks(), options, message);
+        if (!source) {
+            printError(message);
+            context.exitCode = 1;
+            return;
+        }
+    }
+
+    state::FilterSelections selections;
+    selections.genres.insert(options.genres.begin(), options.genres.end());
+    for (const int bound : options.bpmRanges) {
+        selections.bpmRanges.insert(state::BPMRange{bound});
+    }
+    for (const std::string& key : options.keys) {
+        selections.keys.insert(*metadata::MusicalKeyConverter::parseAnyKeyNotation(key));
+    }
+    selections.energies.insert(options.energies.begin(), options.energies.end());
+
+    const auto result =
+        state::TrackListComputation::compute(library, source, selections, options.search);
+    if (options.json) {
+        printJson(resultJson(library, result));
+    } else {
+        printText(library, source, result);
+    }
+    context.exitCode = 0;
+}
+
+} // namespace
+
+void addListCommand(CLI::App& app, CommandContext& context) {
+    auto options = std::make_shared<ListOptions>();
+    CLI::App* command = app.add_subcommand(
+        "list", "The main window's track list without a window: the collection narrowed around "
+                "the playing track (tempo within 1 BPM, strict key moves, energy within 1) "
+                "unless you choose filters, scored and ranked best first");
+    command->add_option("FILE", options->file, "The exported collection XML file")->required();
+    CLI::Option* id = command->add_option("--id", options->id, "The playing track's TrackID");
+    CLI::Option* title =
+        command->add_option("--title", options->title, "The playing track's title");
+    CLI::Option* artist =
+        command->add_option("--artist", options->artist, "The playing track's artist");
+    title->needs(artist)->excludes(id);
+    artist->needs(title)->excludes(id);
+    command->add_option("--genre", options->genres, "Show only this genre (repeatable)");
+    command
+        ->add_option("--bpm-range", options->bpmRanges,
+                     "Show only tempos from LOW to LOW + 10, LOW a multiple of 10 (repeatable)")
+        ->check([](const std::string& value) {
+            const std::optional<long long> bound = text::parseInteger(value);
+            return bound && *bound >= 0 && *bound % 10 == 0 ? std::string()
+                                                            : "must be a multiple of 10";
+        });
+    command->add_option("--key", options->keys, "Show only this key, e.g. 8A or Am (repeatable)")
+        ->check([](const std::string& value) {
+            return metadata::MusicalKeyConverter::parseAnyKeyNotation(value)
+                       ? std::string()
+                       : "not a key: " + value;
+        });
+    command->add_option("--energy", options->energies, "Show only this energy level (repeatable)")
+        ->check(CLI::Range(1, 10));
+    command->add_option("--search", options->search,
+                        "Only titles or artists containing TEXT (case-insensitive by Unicode "
+                        "case folding, the same in every locale; accents count)");
+    command->add_flag("--json", options->json, "Print one JSON document");
+    command->callback([options, &context] { runList(*options, context); });
+}
+
+} // namespace cuevox::cli

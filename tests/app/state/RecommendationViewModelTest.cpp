@@ -1,0 +1,370 @@
+#include "RecommendationViewModel.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace cuevox::state {
+namespace {
+
+using decks::DeckIdentifier;
+using decks::DeckState;
+using metadata::Track;
+
+// Deck states and restarts the test pushes, as the monitor's thread would.
+class FakeMonitor final : public decks::RekordboxDeckMonitoring {
+public:
+    std::shared_ptr<decks::EventQueue<DeckState>> deckStateUpdates() const override {
+        return states;
+    }
+    std::shared_ptr<decks::EventQueue<decks::RekordboxRestart>>
+    rekordboxDidRestart() const override {
+        return restarts;
+    }
+    std::shared_ptr<decks::EventQueue<DeckState>> states =
+        std::make_shared<decks::EventQueue<DeckState>>();
+    std::shared_ptr<decks::EventQueue<decks::RekordboxRestart>> restarts =
+        std::make_shared<decks::EventQueue<decks::RekordboxRestart>>();
+};
+
+constexpr const char* kCollection = R"(<DJ_PLAYLISTS><COLLECTION>
+  <TRACK TrackID="1" Name="Night Song" Artist="The Band" Genre="House" AverageBpm="128.00" Tonality="8A" Comments="E6" Location="/a.mp3"/>
+  <TRACK TrackID="2" Name="Near" Artist="Other" Genre="house" AverageBpm="128.50" Tonality="9A" Comments="E7" Location="/b.mp3"/>
+  <TRACK TrackID="3" Name="Far" Artist="Third" Genre="Techno" AverageBpm="140.00" Tonality="3A" Comments="E2" Location="/c.mp3"/>
+</COLLECTION></DJ_PLAYLISTS>)";
+
+constexpr const char* kOtherCollection = R"(<C>
+  <TRACK TrackID="9" Name="Unknown Song" Artist="Somebody" Genre="Disco" AverageBpm="118.00"/>
+</C>)";
+
+DeckState deckState(DeckIdentifier deck,
+                    std::optional<std::pair<std::string, std::string>> titleArtist, bool playing) {
+    DeckState state{deck, std::nullopt, playing, false, std::nullopt, {}};
+    if (titleArtist) {
+        Track track{};
+        track.id = titleArtist->second + "::" + titleArtist->first;
+        track.title = titleArtist->first;
+        track.artist = titleArtist->second;
+        state.track = track;
+    }
+    return state;
+}
+
+class RecommendationViewModelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        directory = std::filesystem::path(::testing::TempDir()) /
+                    ("cuevox-vm-" + std::to_string(::getpid()) + "-" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(directory);
+        collection = write("collection.xml", kCollection);
+        other = write("other.xml", kOtherCollection);
+        settings = std::make_unique<QSettings>(
+            QString::fromStdString((directory / "settings.ini").string()), QSettings::IniFormat);
+    }
+    void TearDown() override {
+        model.reset();
+        settings.reset();
+        std::filesystem::remove_all(directory);
+    }
+
+    std::filesystem::path write(const char* name, const char* text) {
+        std::ofstream(directory / name) << text;
+        return directory / name;
+    }
+
+    RecommendationViewModel& make(ViewModelTiming timing = {10, 20, 200}) {
+        auto fake = std::make_unique<FakeMonitor>();
+        monitor = fake.get();
+        model = std::make_unique<RecommendationViewModel>(
+            std::move(fake),
+            [this] {
+                ++permissionChecks;
+                return permission;
+            },
+            settings.get(), timing);
+        return *model;
+    }
+
+    static void settle() {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+    }
+
+    std::vector<std::string> listedIds() const {
+        std::vector<std::string> ids;
+        for (std::size_t row = 0; row < model->filteredTracks().size(); ++row) {
+            ids.push_back(model->filteredTracks()[row].id);
+        }
+        return ids;
+    }
+
+    std::filesystem::path directory, collection, other;
+    std::unique_ptr<QSettings> settings;
+    FakeMonitor* monitor = nullptr;
+    std::unique_ptr<RecommendationViewModel> model;
+    bool permission = true;
+    int permissionChecks = 0;
+};
+
+TEST_F(RecommendationViewModelTest, DeckStatesOfOneTurnRecomputeOnceInDeckOrder) {
+    auto& vm = make();
+    vm.loadLibrary(collection);
+    settle();
+    QSignalSpy recomputed(&vm, &RecommendationViewModel::activeDecksRecomputed);
+    monitor->states->push(deckState(DeckIdentifier::deck3, {{"Far", "Third"}}, false));
+    monitor->states->push(deckState(DeckIdentifier::deck1, {{"Near", "Other"}}, false));
+    settle();
+    EXPECT_EQ(recomputed.count(), 1);
+    ASSERT_EQ(vm.activeDeckDisplays().size(), 2U);
+    EXPECT_EQ(vm.activeDeckDisplays()[0].deck, DeckIdentifier::deck1);
+    EXPECT_EQ(vm.activeDeckDisplays()[1].deck, DeckIdentifier::deck3);
+    EXPECT_EQ(vm.deckStates().size(), 2U);
+}
+
+TEST_F(RecommendationViewModelTest, SourcePlayedAndLoadedFollowTheDecks) {
+    auto& vm = make();
+    vm.loadLibrary(collection);
+    monitor->states->push(deckState(DeckIdentifier::deck1, {{"Near", "Other"}}, false));
+    monitor->states->push(deckState(DeckIdentifier::deck2, {{" night song", "THE BAND "}}, true));
+    settle();
+    EXPECT_EQ(vm.sourceDeck(), DeckIdentifier::deck2);
+    ASSERT_TRUE(vm.sourceTrack());
+    EXPECT_EQ(vm.sourceTrack()->id, "1");
+    EXPECT_EQ(vm.unresolvedTrackInfo(), std::nullopt);
+    EXPECT_EQ(vm.playedTrackIDs(), (std::set<std::string>{"1"}));
+    EXPECT_EQ(vm.loadedTrackDecks(),
+              (RecommendationViewModel::LoadedTrackDecks{{"1", DeckIdentifier::deck2},
+                                                         {"2", DeckIdentifier::deck1}}));
+    // Scored around the source: 1 and 2 mix, 3 does not.
+    EXPECT_EQ(listedIds(), (std::vector<std::string>{"1", "2"}));
+    EXPECT_DOUBLE_EQ(vm.trackScores().at("1"), 100.0);
+
+    // Pausing and unloading keep the played mark; the loaded map follows the decks.
+    monitor->states->push(deckState(DeckIdentifier::deck2, {{"Night Song", "The Band"}}, false));
+    settle();
+    EXPECT_EQ(vm.playedTrackIDs(), (std::set<std::string>{"1"}));
+    monitor->states->push(deckState(DeckIdentifier::deck2, std::nullopt, false));
+    settle();
+    EXPECT_EQ(vm.playedTrackIDs(), (std::set<std::string>{"1"}));
+    EXPECT_EQ(vm.loadedTrackDecks(),
+              (RecommendationViewModel::LoadedTrackDecks{{"2", DeckIdentifier::deck1}}));
+    EXPECT_EQ(vm.sourceDeck(), DeckIdentifier::deck1) << "the loaded deck is the source now";
+    EXPECT_EQ(vm.playedTrackIDs().count("2"), 0U) << "a paused deck never counts as played";
+}
+
+TEST_F(RecommendationViewModelTest, UnknownTrackAndDoubledTrack) {
+    auto& vm = make();
+    vm.loadLibrary(collection);
+    monitor->states->push(deckState(DeckIdentifier::deck1, {{"Not Here", "Nobody"}}, true));
+    settle();
+    EXPECT_EQ(vm.sourceDeck(), DeckIdentifier::deck1);
+    EXPECT_EQ(vm.sourceTrack(), std::nullopt);
+    EXPECT_EQ(vm.unresolvedTrackInfo(), (UnresolvedTrackInfo{"Not Here", "Nobody"}));
+    EXPECT_TRUE(vm.playedTrackIDs().empty());
+    EXPECT_TRUE(vm.loadedTrackDecks().empty());
+    EXPECT_TRUE(vm.trackScores().empty());
+    EXPECT_EQ(listedIds(), (std::vector<std::string>{"2", "1", "3"})) << "alphabetical by artist";
+
+    monitor->states->push(deckState(DeckIdentifier::deck1, std::nullopt, false));
+    monitor->states->push(deckState(DeckIdentifier::deck4, {{"Far", "Third"}}, false));
+    monitor->states->push(deckState(DeckIdentifier::deck2, {{"Far", "Third"}}, false));
+    settle();
+    EXPECT_EQ(vm.loadedTrackDecks(),
+              (RecommendationViewModel::LoadedTrackDecks{{"3", DeckIdentifier::deck2}}));
+}
+
+TEST_F(RecommendationViewModelTest, EmptyDecksAndRestart) {
+    auto& vm = make();
+    vm.loadLibrary(collection);
+    monitor->states->push(deckState(DeckIdentifier::deck1, {{"Near", "Other"}}, true));
+    settle();
+    ASSERT_EQ(vm.playedTrackIDs().size(), 1U);
+
+    QSignalSpy decksRecomputed(&vm, &RecommendationViewModel::activeDecksRecomputed);
+    QSignalSpy listRecomputed(&vm, &RecommendationViewModel::filteredTracksRecomputed);
+    monitor->states->push(deckState(DeckIdentifier::deck1, std::nullopt, false));
+    settle();
+    EXPECT_TRUE(vm.activeDeckDisplays().empty());
+    EXPECT_EQ(vm.sourceDeck(), std::nullopt);
+    EXPECT_EQ(vm.sourceTrack(), std::nullopt);
+    EXPECT_EQ(listRecomputed.count(), 1);
+
+    monitor->restarts->push({});
+    settle();
+    EXPECT_TRUE(vm.playedTrackIDs().empty());
+    EXPECT_TRUE(vm.deckStates().empty());
+    EXPECT_EQ(decksRecomputed.count(), 2);
+
+    // A restart queued before a poll's states is handled before them.
+    monitor->states->push(deckState(DeckIdentifier::deck3, {{"Far", "Third"}}, true));
+    monitor->restarts->push({});
+    monitor->states->push(deckState(DeckIdentifier::deck1, {{"Near", "Other"}}, true));
+    settle();
+    EXPECT_EQ(vm.deckStates().size(), 1U);
+    EXPECT_EQ(vm.deckStates().begin()->first, DeckIdentifier::deck1);
+}
+
+TEST_F(RecommendationViewModelTest, AnotherCollectionMatchesTheDecksAgain) {
+    auto& vm = make();
+    vm.loadLibrary(collection);
+    monitor->states->push(deckState(DeckIdentifier::deck1, {{"Unknown Song", "Somebody"}}, true));
+    settle();
+    EXPECT_FALSE(vm.sourceTrack());
+    vm.loadLibrary(other);
+    settle();
+    ASSERT_TRUE(vm.sourceTrack());
+    EXPECT_EQ(vm.sourceTrack()->id, "9");
+    EXPECT_EQ(vm.libraryTrackCount(), 1);
+    vm.loadLibrary(collection);
+    settle();
+    EXPECT_FALSE(vm.sourceTrack());
+    EXPECT_EQ(vm.unresolvedTrackInfo(), (UnresolvedTrackInfo{"Unknown Song", "Somebody"}));
+}
+
+TEST_F(RecommendationViewModelTest, SelectionsRecomputeAtOnceAndSearchAfterTheLastKeystroke) {
+    auto& vm = make({40, 1000, 1000});
+    vm.loadLibrary(collection);
+    settle();
+    QSignalSpy recomputed(&vm, &RecommendationViewModel::filteredTracksRecomputed);
+    vm.setSelectedGenres({"Techno"});
+    EXPECT_EQ(recomputed.count(), 1);
+    EXPECT_EQ(listedIds(), std::vector<std::string>{"3"});
+    vm.setSelectedGenres({});
+    EXPECT_EQ(recomputed.count(), 2);
+
+    for (const char* text : {"n", "ni", "nig", "nigh", "night"}) {
+        vm.setSearchText(text);
+        QTest::qWait(5);
+    }
+    EXPECT_EQ(recomputed.count(), 2) << "nothing before the pause";
+    EXPECT_TRUE(recomputed.wait(1000));
+    EXPECT_EQ(recomputed.count(), 3);
+    EXPECT_EQ(listedIds(), std::vector<std::string>{"1"});
+    QTest::qWait(100);
+    EXPECT_EQ(recomputed.count(), 3) << "one recomputation for five keystrokes";
+
+    // Reset recomputes four times at once and once more after the pause, even with nothing set.
+    vm.setSearchText("");
+    EXPECT_TRUE(recomputed.wait(1000));
+    recomputed.clear();
+    vm.resetFilters();
+    EXPECT_EQ(recomputed.count(), 4);
+    EXPECT_TRUE(recomputed.wait(1000));
+    EXPECT_EQ(recomputed.count(), 5);
+}
+
+TEST_F(RecommendationViewModelTest, LoadingResetsFiltersAndAFailureKeepsEverything) {
+    auto& vm = make();
+    vm.loadLibrary(collection);
+    settle();
+    EXPECT_EQ(vm.availableGenreNames(), (std::vector<std::string>{"House", "Techno", "house"}));
+    vm.setSelectedGenres({"House"});
+    vm.setSelectedKeys({*metadata::CamelotKey::fromString("8A")});
+
+    QSignalSpy keysChanged(&vm, &RecommendationViewModel::selectedKeysChanged);
+    QSignalSpy energiesChanged(&vm, &RecommendationViewModel::selectedEnergiesChanged);
+    vm.loadLibrary(other);
+    EXPECT_TRUE(vm.selectedGenres().empty());
+    EXPECT_TRUE(vm.selectedKeys().empty());
+    EXPECT_EQ(keysChanged.count(), 1);
+    EXPECT_EQ(energiesChanged.count(), 0) << "an empty selection is left alone";
+    settle();
+    EXPECT_EQ(vm.genreOptions(), (std::vector<GenreOption>{{"Disco", 1}}));
+
+    const std::filesystem::path missing = directory / "gone.xml";
+    vm.loadLibrary(missing);
+    EXPECT_EQ(vm.libraryLoadErrorMessage(), "fileNotFound(\"" + missing.string() + "\")");
+    EXPECT_EQ(vm.libraryTrackCount(), 1);
+    EXPECT_EQ(vm.library().size(), 1U);
+    EXPECT_EQ(settings->value(RecommendationViewModel::kLastLibraryKey).toString().toStdString(),
+              other.string());
+    vm.loadLibrary(write("broken.xml", "<C>"));
+    EXPECT_EQ(vm.libraryLoadErrorMessage(),
+              "malformedXML(\"no element found at line 1, column 4\")");
+    vm.clearLibraryLoadError();
+    EXPECT_EQ(vm.libraryLoadErrorMessage(), std::nullopt);
+    EXPECT_EQ(vm.libraryTrackCount(), 1);
+}
+
+TEST_F(RecommendationViewModelTest, ReopensTheRememberedCollectionAtStart) {
+    struct Case {
+        const char* name;
+        std::optional<QVariant> stored;
+        int expectedCount;
+        bool expectError;
+    } cases[] = {
+        {"nothing stored", std::nullopt, 0, false},
+        {"stored collection", QString::fromStdString(collection.string()), 3, false},
+        {"relative path", QString("collection.xml"), 0, false},
+        {"empty", QString(""), 0, false},
+        {"file gone", QString::fromStdString((directory / "gone.xml").string()), 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings->clear();
+        if (c.stored) {
+            settings->setValue(RecommendationViewModel::kLastLibraryKey, *c.stored);
+        }
+        auto& vm = make();
+        EXPECT_EQ(vm.libraryTrackCount(), c.expectedCount);
+        EXPECT_EQ(vm.libraryLoadErrorMessage().has_value(), c.expectError);
+        model.reset();
+    }
+}
+
+TEST_F(RecommendationViewModelTest, PermissionIsReadAgainQuicklyWhileMissing) {
+    permission = false;
+    auto& vm = make({10, 20, 400});
+    EXPECT_FALSE(vm.hasAccessibilityPermission());
+    const int atStart = permissionChecks;
+    QTest::qWait(150);
+    EXPECT_GE(permissionChecks - atStart, 3) << "about every 20 ms while missing";
+
+    permission = true;
+    QSignalSpy changed(&vm, &RecommendationViewModel::hasAccessibilityPermissionChanged);
+    EXPECT_TRUE(changed.wait(500));
+    EXPECT_TRUE(vm.hasAccessibilityPermission());
+    const int granted = permissionChecks;
+    QTest::qWait(150);
+    EXPECT_LE(permissionChecks - granted, 1) << "about every 400 ms once granted";
+}
+
+TEST_F(RecommendationViewModelTest, AnnouncesAssignmentsInOrder) {
+    auto& vm = make();
+    vm.loadLibrary(collection);
+    settle();
+    std::vector<std::string> order;
+    const auto record = [&](auto signal, const char* name) {
+        QObject::connect(&vm, signal, [&order, name] { order.emplace_back(name); });
+    };
+    record(&RecommendationViewModel::activeDeckDisplaysChanged, "activeDeckDisplays");
+    record(&RecommendationViewModel::playedTrackIDsChanged, "playedTrackIDs");
+    record(&RecommendationViewModel::loadedTrackDecksChanged, "loadedTrackDecks");
+    record(&RecommendationViewModel::sourceDeckChanged, "sourceDeck");
+    record(&RecommendationViewModel::sourceTrackChanged, "sourceTrack");
+    record(&RecommendationViewModel::unresolvedTrackInfoChanged, "unresolvedTrackInfo");
+    record(&RecommendationViewModel::genreOptionsChanged, "genreOptions");
+    record(&RecommendationViewModel::bpmRangeOptionsChanged, "bpmRangeOptions");
+    record(&RecommendationViewModel::keyOptionsChanged, "keyOptions");
+    record(&RecommendationViewModel::energyOptionsChanged, "energyOptions");
+    record(&RecommendationViewModel::trackScoresChanged, "trackScores");
+    record(&RecommendationViewModel::filteredTracksChanged, "filteredTracks");
+    monitor->states->push(deckState(DeckIdentifier::deck1, {{"Near", "Other"}}, true));
+    settle();
+    EXPECT_EQ(order, (std::vector<std::string>{
+                         "activeDeckDisplays", "playedTrackIDs", "loadedTrackDecks", "sourceDeck",
+                         "sourceTrack", "unresolvedTrackInfo", "genreOptions", "bpmRangeOptions",
+                         "keyOptions", "energyOptions", "trackScores", "filteredTracks"}));
+}
+
+} // namespace
+} // namespace cuevox::state

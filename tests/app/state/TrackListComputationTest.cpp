@@ -1,0 +1,274 @@
+#include "TrackListComputation.hpp"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cuevox::state {
+namespace {
+
+using metadata::CamelotKey;
+using metadata::Track;
+
+std::optional<CamelotKey> key(const char* text) {
+    return CamelotKey::fromString(text);
+}
+
+Track track(std::string id, std::optional<double> bpm, const char* camelot,
+            std::optional<int> energy, std::optional<std::string> genre = std::nullopt) {
+    Track t{};
+    t.id = id;
+    t.title = "Title " + id;
+    t.artist = "Artist " + id;
+    t.bpm = bpm;
+    t.camelotKey = camelot ? key(camelot) : std::nullopt;
+    t.energy = energy;
+    t.genre = std::move(genre);
+    return t;
+}
+
+std::vector<std::string> listedIds(const PreparedLibrary& library,
+                                   const TrackListComputation::Result& result) {
+    std::vector<std::string> ids;
+    for (const std::size_t index : result.trackIndices) {
+        ids.push_back(library.tracks()[index].id);
+    }
+    return ids;
+}
+
+const Track kSource = track("source", 128.0, "8A", 6, "House");
+
+TEST(TrackListComputation, AutomaticFiltersNarrowAroundTheSourceTrack) {
+    const PreparedLibrary library({
+        track("near", 128.5, "9A", 7),
+        track("tempo too far", 129.2, "8A", 6),
+        track("tempo at the edge", 127.0, "8A", 6),
+        track("9B", 128.0, "9B", 6),
+        track("10A", 128.0, "10A", 6),
+        track("relative", 128.0, "8B", 5),
+        track("energy 8", 128.0, "8A", 8),
+        track("no key", 128.0, nullptr, 6),
+        track("no energy", 128.0, "8A", std::nullopt),
+        track("no tempo", std::nullopt, "8A", 6),
+        track("wrap", 128.0, "7A", 6),
+    });
+    const auto result = TrackListComputation::compute(library, kSource, {}, "");
+    std::vector<std::string> ids = listedIds(library, result);
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(ids, (std::vector<std::string>{"near", "relative", "tempo at the edge", "wrap"}));
+}
+
+TEST(TrackListComputation, SelectionsReplaceTheAutomaticFilterOfTheirGroup) {
+    const PreparedLibrary library({
+        track("10A", 128.0, "10A", 6),
+        track("8A", 128.0, "8A", 6),
+        track("no key", 128.0, nullptr, 6),
+        track("far 10A", 140.0, "10A", 6),
+    });
+    FilterSelections selections;
+    selections.keys = {*key("10A")};
+    const auto result = TrackListComputation::compute(library, kSource, selections, "");
+    EXPECT_EQ(listedIds(library, result), std::vector<std::string>{"10A"});
+    // Genre 50 (no genre), tempo 100, harmonic 65 (energy boost), energy 100.
+    EXPECT_DOUBLE_EQ(result.trackScores.at("10A"), 0.35 * 50 + 0.25 * 100 + 0.25 * 65 + 0.15 * 100);
+
+    FilterSelections ranges;
+    ranges.bpmRanges = {BPMRange{140}};
+    ranges.keys = {*key("10A")};
+    const auto wide = TrackListComputation::compute(library, kSource, ranges, "");
+    EXPECT_EQ(listedIds(library, wide), std::vector<std::string>{"far 10A"});
+    EXPECT_DOUBLE_EQ(wide.trackScores.at("far 10A"), 0.35 * 50 + 0.25 * 0 + 0.25 * 65 + 0.15 * 100)
+        << "a tempo the matcher refuses scores 0";
+}
+
+TEST(TrackListComputation, ScoresWeighEveryDimension) {
+    struct Case {
+        const char* name;
+        Track candidate;
+        double expected;
+    } cases[] = {
+        {"all near", track("a", 128.5, "9A", 7, "house"),
+         0.35 * 100 + 0.25 * 100 * (1 - 0.35 / 0.85) + 0.25 * 80 + 0.15 * 200.0 / 3},
+        {"the source itself", track("b", 128.0, "8A", 6, "House"), 100},
+        {"other genre", track("c", 128.0, "8A", 6, "Techno"),
+         0.35 * 0 + 0.25 * 100 + 0.25 * 100 + 0.15 * 100},
+        {"no genre", track("d", 128.0, "8A", 6), 0.35 * 50 + 0.25 * 100 + 0.25 * 100 + 0.15 * 100},
+        {"empty genre", track("e", 128.0, "8A", 6, ""),
+         0.35 * 0 + 0.25 * 100 + 0.25 * 100 + 0.15 * 100},
+        {"relative key, energy down", track("f", 128.1, "8B", 5, "HOUSE"),
+         0.35 * 100 + 0.25 * 100 + 0.25 * 90 + 0.15 * 200.0 / 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PreparedLibrary library({c.candidate});
+        const auto result = TrackListComputation::compute(library, kSource, {}, "");
+        ASSERT_EQ(result.trackIndices.size(), 1U);
+        EXPECT_NEAR(result.trackScores.at(c.candidate.id), c.expected, 1e-9);
+    }
+}
+
+TEST(TrackListComputation, OrdersByScoreThenYearThenArtistThenTitle) {
+    auto withYear = [](Track t, std::optional<int> year, std::string artist, std::string title) {
+        t.year = year;
+        t.artist = std::move(artist);
+        t.title = std::move(title);
+        return t;
+    };
+    const PreparedLibrary library({
+        withYear(track("no year", 128.0, "8A", 6, "House"), std::nullopt, "A", "A"),
+        withYear(track("2019", 128.0, "8A", 6, "House"), 2019, "A", "A"),
+        withYear(track("2021 b", 128.0, "8A", 6, "House"), 2021, "b", "A"),
+        withYear(track("2021 B", 128.0, "8A", 6, "House"), 2021, "B", "Z"),
+        withYear(track("2021 B a", 128.0, "8A", 6, "House"), 2021, "B", "A"),
+        withYear(track("lower score", 128.0, "9A", 6, "House"), 2030, "A", "A"),
+    });
+    const auto result = TrackListComputation::compute(library, kSource, {}, "");
+    EXPECT_EQ(listedIds(library, result),
+              (std::vector<std::string>{"2021 B a", "2021 B", "2021 b", "2019", "no year",
+                                        "lower score"}));
+}
+
+TEST(TrackListComputation, WithoutASourceTempoTheListIsAlphabeticalAndUnscored) {
+    auto named = [](std::string id, std::string artist, std::string title, const char* camelot) {
+        Track t = track(id, 120.0, camelot, std::nullopt);
+        t.artist = std::move(artist);
+        t.title = std::move(title);
+        return t;
+    };
+    const PreparedLibrary library({
+        named("1", "b", "x", "8A"),
+        named("2", "B", "y", "8A"),
+        named("3", "A", "z", "3A"),
+        named("4", "A", "a", "8A"),
+        named("5", "\u00C9", "e", "8A"),
+    });
+    for (const std::optional<Track>& source :
+         {std::optional<Track>(),
+          std::optional<Track>(track("s", std::nullopt, "8A", std::nullopt))}) {
+        SCOPED_TRACE(source ? "source without tempo" : "no source");
+        const auto result = TrackListComputation::compute(library, source, {}, "");
+        EXPECT_TRUE(result.trackScores.empty());
+        // With a source key the automatic key filter still applies.
+        EXPECT_EQ(listedIds(library, result),
+                  source ? (std::vector<std::string>{"4", "2", "1", "5"})
+                         : (std::vector<std::string>{"4", "3", "2", "1", "5"}));
+    }
+}
+
+TEST(TrackListComputation, CountsLeaveTheirOwnGroupAside) {
+    const PreparedLibrary library({
+        track("t1", 128.0, "8A", 6, "Techno"),
+        track("t2", 128.5, "9A", 6, "Techno"),
+        track("h1", 128.0, "8A", 6, "House"),
+        track("far techno", 135.0, "8A", 6, "Techno"),
+        track("129.99", 129.99, "8A", 6, "Techno"),
+        track("130", 130.0, "8A", 6, "Techno"),
+    });
+    FilterSelections selections;
+    selections.genres = {"Techno"};
+    selections.bpmRanges = {BPMRange{120}};
+    const auto result = TrackListComputation::compute(library, std::nullopt, selections, "");
+    EXPECT_EQ(listedIds(library, result), (std::vector<std::string>{"129.99", "t1", "t2"}));
+    EXPECT_EQ(result.genreOptions, (std::vector<GenreOption>{{"House", 1}, {"Techno", 3}}));
+    EXPECT_EQ(result.bpmRangeOptions,
+              (std::vector<BPMRangeOption>{{BPMRange{120}, 3}, {BPMRange{130}, 2}}));
+    ASSERT_EQ(result.keyOptions.size(), 24U);
+    EXPECT_EQ(result.keyOptions[14], (KeyOption{*key("8A"), 2}));
+    EXPECT_EQ(result.keyOptions[16], (KeyOption{*key("9A"), 1}));
+    ASSERT_EQ(result.energyOptions.size(), 10U);
+    EXPECT_EQ(result.energyOptions[5], (EnergyOption{6, 3}));
+    EXPECT_EQ(result.energyOptions[0], (EnergyOption{1, 0}));
+}
+
+TEST(TrackListComputation, SearchMatchesTitleOrArtistIgnoringCaseAndSkipsCounting) {
+    Track strasse = track("1", 120.0, "8A", 5, "House");
+    strasse.title = "Stra\u00DFe";
+    Track cafe = track("2", 120.0, "8A", 5, "House");
+    cafe.artist = "Cafe\u0301 Noir"; // decomposed accent
+    Track other = track("3", 120.0, "8A", 5, "Techno");
+    const PreparedLibrary library({strasse, cafe, other});
+    struct Case {
+        std::string search;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"", {"3", "2", "1"}},  {"   ", {"3", "2", "1"}},
+        {" STRASSE\n", {"1"}},  {"caf\u00E9", {"2"}},
+        {"cafe", {}}, // accents are not folded
+        {"artist", {"3", "1"}}, {"title 3", {"3"}},
+        {"nothing", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.search);
+        const auto result = TrackListComputation::compute(library, std::nullopt, {}, c.search);
+        std::vector<std::string> ids = listedIds(library, result);
+        std::sort(ids.rbegin(), ids.rend());
+        EXPECT_EQ(ids, c.expected);
+        int genreTotal = 0;
+        for (const GenreOption& option : result.genreOptions) {
+            genreTotal += option.count;
+        }
+        EXPECT_EQ(genreTotal, static_cast<int>(c.expected.size()));
+    }
+}
+
+TEST(TrackListComputation, ALaterTrackWithTheSameIdOverwritesTheScore) {
+    Track first = track("same", 128.0, "8A", 6, "House");
+    Track second = track("same", 128.0, "9A", 6, "House");
+    const PreparedLibrary library({first, second});
+    const auto result = TrackListComputation::compute(library, kSource, {}, "");
+    EXPECT_EQ(result.trackIndices.size(), 2U);
+    EXPECT_DOUBLE_EQ(result.trackScores.at("same"),
+                     0.35 * 100 + 0.25 * 100 + 0.25 * 80 + 0.15 * 100);
+}
+
+TEST(TrackListComputation, EmptyCollectionStillOffersKeysAndEnergies) {
+    const PreparedLibrary library;
+    const auto result = TrackListComputation::compute(library, kSource, {}, "x");
+    EXPECT_TRUE(result.trackIndices.empty());
+    EXPECT_TRUE(result.genreOptions.empty());
+    EXPECT_TRUE(result.bpmRangeOptions.empty());
+    EXPECT_EQ(result.keyOptions.size(), 24U);
+    EXPECT_EQ(result.energyOptions.size(), 10U);
+    for (const KeyOption& option : result.keyOptions) {
+        EXPECT_EQ(option.count, 0);
+    }
+}
+
+TEST(PreparedLibrary, GenreNamesAndTempoBuckets) {
+    const PreparedLibrary library({
+        track("1", 122.5, nullptr, std::nullopt, "house"),
+        track("2", 131.0, nullptr, std::nullopt, "Techno"),
+        track("3", std::nullopt, nullptr, std::nullopt, "House"),
+        track("4", 125.0, nullptr, std::nullopt, "House"),
+        track("5", 125.0, nullptr, std::nullopt, " House"),
+    });
+    EXPECT_EQ(library.availableGenreNames(),
+              (std::vector<std::string>{" House", "House", "Techno", "house"}));
+    EXPECT_EQ(library.bpmRangeBuckets(), (std::vector<BPMRange>{{120}, {130}}));
+
+    struct Case {
+        std::vector<double> tempos;
+        std::vector<int> bounds;
+    } cases[] = {
+        {{}, {}},          {{130.0}, {130}},
+        {{129.99}, {120}}, {{95.0, 174.0}, {90, 100, 110, 120, 130, 140, 150, 160, 170}},
+        {{0.5}, {0}},      {{1e300, 128.0}, {120}}, // an absurd tempo makes no buckets
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tempos.size());
+        std::vector<Track> tracks;
+        for (const double tempo : c.tempos) {
+            tracks.push_back(track("t", tempo, nullptr, std::nullopt));
+        }
+        std::vector<BPMRange> expected;
+        for (const int bound : c.bounds) {
+            expected.push_back(BPMRange{bound});
+        }
+        EXPECT_EQ(makeBPMRangeBuckets(tracks), expected);
+    }
+}
+
+} // namespace
+} // namespace cuevox::state
