@@ -1,0 +1,60 @@
+#pragma once
+
+#include "decks/AccessibilityPlatform.hpp"
+#include "decks/DeckIdentifier.hpp"
+#include "decks/DeckMonitorConfiguration.hpp"
+#include "decks/DeckState.hpp"
+#include "decks/MonitorClock.hpp"
+
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <stop_token>
+#include <string>
+#include <vector>
+
+namespace cuevox::decks {
+
+// One poll of rekordbox's window, and the memory between polls of what was last published.
+// The deck monitor runs it on its thread; tests run it directly against a fake platform.
+class DeckPoller {
+public:
+    static constexpr std::size_t kMaxWalkDepth = 60;
+    static constexpr std::size_t kPlaybackWindowSize = 4;
+
+    // What one poll found and what it publishes, in publication order.
+    struct Outcome {
+        // rekordbox was found running with access granted.
+        bool active = false;
+        // rekordbox runs under a new process id; signalled before `changedStates`.
+        bool restarted = false;
+        std::vector<DeckState> changedStates;
+    };
+
+    // Borrows the platform and the clock: they must outlive the poller.
+    DeckPoller(DeckMonitorConfiguration configuration, AccessibilityPlatform& platform,
+               MonitorClock& clock);
+
+    // A stop request cuts the sleep between the two samples short; the poll still finishes.
+    Outcome pollOnce(std::stop_token stop = {});
+
+    const std::map<DeckIdentifier, DeckState>& lastKnownStates() const { return m_lastKnownStates; }
+    std::optional<AccessibilityPlatform::ProcessID> lastKnownRekordboxPID() const {
+        return m_lastKnownPID;
+    }
+
+    // The values of the static texts under `root`, depth-first in tree order, visiting
+    // depths 0 to maxDepth - 1.
+    static std::vector<std::string>
+    collectStaticTextValues(AccessibilityPlatform& platform,
+                            const AccessibilityPlatform::Element& root, std::size_t maxDepth);
+
+private:
+    DeckMonitorConfiguration m_configuration;
+    AccessibilityPlatform& m_platform;
+    MonitorClock& m_clock;
+    std::map<DeckIdentifier, DeckState> m_lastKnownStates;
+    std::optional<AccessibilityPlatform::ProcessID> m_lastKnownPID;
+};
+
+} // namespace cuevox::decks

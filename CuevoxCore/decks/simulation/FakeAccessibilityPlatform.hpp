@@ -1,0 +1,83 @@
+#pragma once
+
+#include "decks/AccessibilityPlatform.hpp"
+
+#include <cstddef>
+#include <map>
+#include <mutex>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace cuevox::decks {
+
+// An accessibility platform held in memory: a tree the caller builds, a scripted trust flag
+// and application list, and counts of every call. Safe to change from one thread while a
+// monitor reads it from another.
+class FakeAccessibilityPlatform final : public AccessibilityPlatform {
+public:
+    using NodeID = std::size_t;
+    // A double stands for any value of a type the monitor does not expect.
+    using AttributeValue = std::variant<std::string, std::vector<NodeID>, double>;
+
+    struct CallCounts {
+        std::size_t trustChecks = 0;
+        std::size_t trustRequests = 0;
+        std::size_t applicationLists = 0;
+        std::size_t applicationElements = 0;
+        std::size_t attributeReads = 0;
+
+        std::size_t total() const {
+            return trustChecks + trustRequests + applicationLists + applicationElements +
+                   attributeReads;
+        }
+        bool operator==(const CallCounts&) const = default;
+    };
+
+    void setTrusted(bool trusted);
+    void setRunningApplications(std::vector<RunningApplication> applications);
+
+    NodeID addNode(std::map<std::string, AttributeValue, std::less<>> attributes);
+    NodeID addStaticText(std::string value);
+    NodeID addElement(std::string role, std::vector<NodeID> children);
+    void setAttribute(NodeID node, const std::string& name, AttributeValue value);
+    void removeAttribute(NodeID node, const std::string& name);
+
+    // The element that applicationElement gives for `pid`.
+    void setApplication(ProcessID pid, NodeID root);
+
+    // rekordbox's shape in one call: an application for `pid` whose one window holds the
+    // texts as static texts. Returns the window.
+    NodeID addWindow(ProcessID pid, const std::vector<std::string>& texts);
+    // Replaces the window's static texts, keeping the window element itself.
+    void setWindowTexts(NodeID window, const std::vector<std::string>& texts);
+
+    CallCounts callCounts() const;
+
+    bool isProcessTrusted() override;
+    bool requestTrust() override;
+    std::vector<RunningApplication> runningApplications() override;
+    Element applicationElement(ProcessID processIdentifier) override;
+    std::optional<std::string> stringAttribute(const Element& element,
+                                               std::string_view attribute) override;
+    std::optional<std::vector<Element>> elementsAttribute(const Element& element,
+                                                          std::string_view attribute) override;
+
+private:
+    struct Node {
+        Element handle;
+        std::map<std::string, AttributeValue, std::less<>> attributes;
+    };
+
+    NodeID addNodeLocked(std::map<std::string, AttributeValue, std::less<>> attributes);
+    const AttributeValue* attributeLocked(const Element& element, std::string_view name) const;
+
+    mutable std::mutex m_mutex;
+    bool m_trusted = true;
+    std::vector<RunningApplication> m_applications;
+    std::vector<Node> m_nodes;
+    std::map<ProcessID, NodeID> m_applicationRoots;
+    CallCounts m_counts;
+};
+
+} // namespace cuevox::decks
