@@ -1,0 +1,134 @@
+#pragma once
+
+#include "decks/AccessibilityPlatform.hpp"
+#include "metadata/Track.hpp"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cuevox::decks {
+
+// What a simulated deck shows for a track.
+struct SimulatedTrack {
+    std::string title;
+    std::string artist;
+    // As rekordbox writes it: "128.00"; "--.--" when the collection has no tempo.
+    std::string tempoText;
+    // The collection's key text, else its Camelot key, else nothing.
+    std::string keyText;
+    double duration = 0;
+
+    // Tracks without a length play for five minutes.
+    static constexpr double kDefaultDuration = 300;
+
+    static SimulatedTrack from(const metadata::Track& track);
+
+    bool operator==(const SimulatedTrack&) const = default;
+};
+
+enum class SimulationAction {
+    load,
+    play,
+    pause,
+    eject,
+    quit,
+    launch,
+    restart,
+    revokeAccess,
+    grantAccess
+};
+
+// One step of a timeline: at `at` seconds, do `action` on `deck` (1 to 4, where it applies).
+struct SimulationEvent {
+    double at = 0;
+    SimulationAction action = SimulationAction::play;
+    int deck = 0;
+    // For load only.
+    std::optional<SimulatedTrack> track;
+
+    bool operator==(const SimulationEvent&) const = default;
+};
+
+// A deterministic stand-in for rekordbox's window: four decks whose elapsed and remaining
+// times advance while they play, a process that can quit and come back under a new id, and
+// a timeline of events applied as time reaches them. Time comes from the caller, so a test
+// can move it by hand and a demo can follow the wall clock.
+class SimulatedRekordbox final : public AccessibilityPlatform {
+public:
+    // Seconds since the simulation began; must not go backwards.
+    using TimeSource = std::function<double()>;
+
+    static constexpr std::string_view kBundleIdentifier = "com.pioneerdj.rekordboxdj";
+    static constexpr ProcessID kFirstPID = 4100;
+    static constexpr int kDeckCount = 4;
+
+    // Starts running under kFirstPID with four empty decks and access granted.
+    explicit SimulatedRekordbox(TimeSource now);
+
+    // Events take effect once time reaches them, in time order; equal times keep the order
+    // given. An event for a deck outside 1 to 4, or a load without a track, is ignored.
+    void schedule(std::vector<SimulationEvent> events);
+    // Applies the event now, whatever its time says.
+    void perform(SimulationEvent event);
+
+    bool isRunning();
+    std::optional<ProcessID> processIdentifier();
+    // The window's static texts in tree order, as a walk of the window would read them now.
+    std::vector<std::string> windowTexts();
+
+    bool isProcessTrusted() override;
+    bool requestTrust() override;
+    std::vector<RunningApplication> runningApplications() override;
+    Element applicationElement(ProcessID processIdentifier) override;
+    std::optional<std::string> stringAttribute(const Element& element,
+                                               std::string_view attribute) override;
+    std::optional<std::vector<Element>> elementsAttribute(const Element& element,
+                                                          std::string_view attribute) override;
+
+private:
+    struct Deck {
+        std::optional<SimulatedTrack> track;
+        bool playing = false;
+        // Position in seconds at `since`; while playing it grows with time from there.
+        double position = 0;
+        double since = 0;
+    };
+    enum class NodeKind {
+        application,
+        window,
+        header,
+        deck,
+        deckText,
+        deckButton,
+        browser,
+        browserText
+    };
+    struct Node;
+
+    void advanceLocked();
+    void settleLocked(double time);
+    void applyLocked(const SimulationEvent& event, double time);
+    double positionLocked(const Deck& deck, double time) const;
+    std::vector<std::string> deckTextsLocked(int deck) const;
+    const Node* liveNodeLocked(const Element& element) const;
+    Element makeNode(NodeKind kind, int deck, int index) const;
+
+    TimeSource m_now;
+    std::mutex m_mutex;
+    double m_time = 0;
+    std::vector<SimulationEvent> m_pending;
+    std::array<Deck, kDeckCount> m_decks;
+    bool m_running = true;
+    bool m_trusted = true;
+    ProcessID m_pid = kFirstPID;
+    // Elements made before a quit belong to the old process and read as nothing after it.
+    std::uint64_t m_generation = 0;
+};
+
+} // namespace cuevox::decks

@@ -1,0 +1,218 @@
+#include "decks/simulation/SimulatedRekordbox.hpp"
+
+#include "VirtualClock.hpp"
+#include "decks/AccessibilityTrackPatternMatcher.hpp"
+#include "decks/DeckPoller.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace cuevox::decks {
+namespace {
+
+using Texts = std::vector<std::string>;
+using A = SimulationAction;
+
+SimulatedTrack track(std::string title, double duration = 300) {
+    return {std::move(title), "Artist", "128.00", "8A", duration};
+}
+
+struct Rig {
+    double time = 0;
+    SimulatedRekordbox rekordbox{[this] {
+        return time;
+    }};
+
+    // The texts of one deck inside the window (1-based), or nothing when not running.
+    Texts deckTexts(int deck) {
+        const Texts all = rekordbox.windowTexts();
+        Texts result;
+        int current = 0;
+        for (std::size_t i = 1; i + 2 < all.size(); ++i) {
+            const bool marker = all[i] == "Not Loaded.";
+            ++current;
+            const std::size_t length = marker ? 1 : 6;
+            if (current == deck) {
+                result.assign(all.begin() + static_cast<std::ptrdiff_t>(i),
+                              all.begin() + static_cast<std::ptrdiff_t>(i + length));
+                return result;
+            }
+            i += length - 1;
+        }
+        return result;
+    }
+};
+
+TEST(SimulatedRekordbox, StartsWithFourEmptyDecksThatTheMatcherRecognises) {
+    Rig rig;
+    EXPECT_EQ(rig.rekordbox.windowTexts(),
+              (Texts{"rekordbox", "Not Loaded.", "Not Loaded.", "Not Loaded.", "Not Loaded.",
+                     "Collection", "Playlists"}));
+    EXPECT_EQ(AccessibilityTrackPatternMatcher::extractDeckSlots(rig.rekordbox.windowTexts()),
+              std::vector(4, AccessibilityTrackPatternMatcher::DeckSlotState::empty()));
+    EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID);
+}
+
+TEST(SimulatedRekordbox, DeckTimesAdvanceOnlyWhilePlaying) {
+    Rig rig;
+    rig.rekordbox.schedule({
+        {0, A::load, 2, track("T", 200)},
+        {1, A::play, 2, {}},
+        {11.35, A::pause, 2, {}},
+        {20, A::play, 2, {}},
+    });
+    const struct {
+        double time;
+        Texts expected;
+    } steps[] = {
+        {0, {"T", "Artist", "128.00", "8A", "0:00.0", "-3:20.0"}},
+        {1, {"T", "Artist", "128.00", "8A", "0:00.0", "-3:20.0"}},
+        {1.18, {"T", "Artist", "128.00", "8A", "0:00.1", "-3:19.9"}},
+        {11.3, {"T", "Artist", "128.00", "8A", "0:10.3", "-3:09.7"}},
+        {15, {"T", "Artist", "128.00", "8A", "0:10.3", "-3:09.7"}},
+        {90.3, {"T", "Artist", "128.00", "8A", "1:20.6", "-1:59.4"}},
+        // The end of the track stops the deck there.
+        {300, {"T", "Artist", "128.00", "8A", "3:20.0", "-0:00.0"}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.time);
+        rig.time = step.time;
+        EXPECT_EQ(rig.deckTexts(2), step.expected);
+        EXPECT_EQ(rig.deckTexts(1), Texts{"Not Loaded."});
+    }
+    rig.rekordbox.perform({0, A::play, 2, {}});
+    rig.time = 400;
+    EXPECT_EQ(rig.deckTexts(2)[4], "3:20.0") << "play at the end does nothing";
+}
+
+TEST(SimulatedRekordbox, TimelineAppliesEventsInTimeOrderAndIgnoresImpossibleOnes) {
+    Rig rig;
+    rig.rekordbox.schedule({
+        {5, A::eject, 1, {}},
+        {2, A::load, 1, track("Second")},
+        {2, A::play, 1, {}}, // same time: after the load it follows
+        {1, A::load, 1, track("First")},
+        {1, A::load, 5, track("No such deck")},
+        {1, A::load, 3, std::nullopt},
+        {1, A::play, 4, {}}, // nothing loaded
+    });
+    rig.time = 1.5;
+    EXPECT_EQ(rig.deckTexts(1)[0], "First");
+    EXPECT_EQ(rig.deckTexts(3), Texts{"Not Loaded."});
+    EXPECT_EQ(rig.deckTexts(4), Texts{"Not Loaded."});
+    rig.time = 3;
+    EXPECT_EQ(rig.deckTexts(1)[0], "Second");
+    EXPECT_EQ(rig.deckTexts(1)[4], "0:01.0");
+    rig.time = 5;
+    EXPECT_EQ(rig.deckTexts(1), Texts{"Not Loaded."});
+    // A load replaces a playing track and waits at its start.
+    rig.rekordbox.perform({0, A::load, 1, track("Third")});
+    rig.rekordbox.perform({0, A::play, 1, {}});
+    rig.rekordbox.perform({0, A::load, 1, track("Fourth")});
+    rig.time = 9;
+    EXPECT_EQ(rig.deckTexts(1)[4], "0:00.0");
+}
+
+TEST(SimulatedRekordbox, RestartComesBackEmptyUnderANewProcessID) {
+    Rig rig;
+    rig.rekordbox.perform({0, A::load, 1, track("T")});
+    const auto application = rig.rekordbox.applicationElement(SimulatedRekordbox::kFirstPID);
+    const auto windows = rig.rekordbox.elementsAttribute(application, "AXWindows");
+    ASSERT_TRUE(windows && windows->size() == 1);
+    EXPECT_FALSE(DeckPoller::collectStaticTextValues(rig.rekordbox, windows->front(), 60).empty());
+
+    rig.rekordbox.schedule({{1, A::quit, 0, {}}, {2, A::launch, 0, {}}, {3, A::restart, 0, {}}});
+    rig.time = 1;
+    EXPECT_FALSE(rig.rekordbox.isRunning());
+    EXPECT_EQ(rig.rekordbox.processIdentifier(), std::nullopt);
+    EXPECT_TRUE(rig.rekordbox.windowTexts().empty());
+    for (const auto& application : rig.rekordbox.runningApplications()) {
+        EXPECT_NE(application.bundleIdentifier, std::string(SimulatedRekordbox::kBundleIdentifier));
+    }
+    rig.rekordbox.perform({0, A::load, 1, track("While quit")});
+    rig.time = 2;
+    EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID + 1);
+    EXPECT_EQ(rig.deckTexts(1), Texts{"Not Loaded."});
+    // Elements of the old process read as nothing.
+    EXPECT_EQ(rig.rekordbox.elementsAttribute(windows->front(), "AXChildren"), std::nullopt);
+    EXPECT_EQ(rig.rekordbox.elementsAttribute(
+                  rig.rekordbox.applicationElement(SimulatedRekordbox::kFirstPID), "AXWindows"),
+              std::nullopt);
+    rig.time = 3;
+    EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID + 2);
+}
+
+TEST(SimulatedRekordbox, ShowsCollectionTracksAsRekordboxWritesThem) {
+    metadata::Track withAll;
+    withAll.title = "Night Song";
+    withAll.artist = "The Band";
+    withAll.bpm = 99.5;
+    withAll.musicalKey = "Am";
+    withAll.camelotKey = metadata::CamelotKey::fromString("8A");
+    withAll.duration = 412;
+    metadata::Track camelotOnly = withAll;
+    camelotOnly.musicalKey = " ";
+    camelotOnly.bpm = 128.004;
+    metadata::Track bare;
+    bare.title = "Bare";
+    const struct {
+        const char* name;
+        metadata::Track track;
+        SimulatedTrack expected;
+    } cases[] = {
+        {"every field", withAll, {"Night Song", "The Band", "99.50", "Am", 412}},
+        {"Camelot key when the key text is blank",
+         camelotOnly,
+         {"Night Song", "The Band", "128.00", "8A", 412}},
+        {"nothing known", bare, {"Bare", "", "--.--", "", SimulatedTrack::kDefaultDuration}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(SimulatedTrack::from(c.track), c.expected);
+    }
+}
+
+TEST(SimulatedRekordbox, DeckPollerTellsItsPlayingDecksFromPausedOnes) {
+    Rig rig;
+    tests::VirtualClock clock;
+    DeckPoller poller({std::string(SimulatedRekordbox::kBundleIdentifier), 0.25, 0.18, 3.0},
+                      rig.rekordbox, clock);
+    // The gap between the two samples passes on the simulation's clock too.
+    clock.onSleep = [&] {
+        rig.time += 0.18;
+    };
+    rig.rekordbox.schedule({
+        {0, A::load, 1, track("One")},
+        {0, A::load, 3, track("Three")},
+        {0, A::play, 3, {}},
+        {10, A::play, 1, {}},
+        {10, A::pause, 3, {}},
+        {20, A::eject, 1, {}},
+        {30, A::restart, 0, {}},
+    });
+    const auto poll = [&](double time) {
+        rig.time = time;
+        std::vector<std::string> lines;
+        const auto outcome = poller.pollOnce();
+        if (outcome.restarted) {
+            lines.push_back("restart");
+        }
+        for (const DeckState& state : outcome.changedStates) {
+            lines.push_back(std::string(rawValue(state.deck)) + " " +
+                            (state.track ? state.track->title : "-") +
+                            (state.isPlaying ? " playing" : ""));
+        }
+        return lines;
+    };
+    EXPECT_EQ(poll(1), (Texts{"deck1 One", "deck3 Three playing"}));
+    EXPECT_EQ(poll(2), Texts{});
+    EXPECT_EQ(poll(11), (Texts{"deck1 One playing", "deck3 Three"}));
+    EXPECT_EQ(poll(21), Texts{"deck1 -"});
+    EXPECT_EQ(poll(31), Texts{"restart"});
+    EXPECT_EQ(poll(32), Texts{});
+}
+
+} // namespace
+} // namespace cuevox::decks
