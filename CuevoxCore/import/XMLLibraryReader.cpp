@@ -15,8 +15,9 @@
 namespace cuevox::import {
 namespace {
 
-// Expat takes lengths as int; larger files go in pieces.
-constexpr std::size_t kChunkSize = std::size_t{1} << 28;
+// Expat copies what it is given into a buffer of its own, so the file goes in pieces: a whole
+// file at once would double the memory a large collection needs.
+constexpr std::size_t kChunkSize = std::size_t{1} << 20;
 
 struct ParseContext {
     XML_Parser parser;

@@ -1,0 +1,101 @@
+// The main window's list recomputation on generated collections: with and without a playing
+// track, with no, one and several filter choices, and while searching. Each run is what one
+// keystroke (after the debounce) or one deck change costs the main thread.
+//
+//   cuevox-bench-tracklist FILE...      (files from bench/generate_collection)
+#include "TrackListComputation.hpp"
+#include "import/XMLLibraryReader.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace cuevox;
+
+// A source with tempo, key and energy from the collection's densest tempo region, so the
+// automatic filters and the scoring have real work.
+std::optional<metadata::Track> typicalSource(const std::vector<metadata::Track>& tracks) {
+    for (const metadata::Track& track : tracks) {
+        if (track.bpm && *track.bpm > 120 && *track.bpm < 130 && track.camelotKey && track.energy &&
+            track.genre) {
+            return track;
+        }
+    }
+    return std::nullopt;
+}
+
+struct Scenario {
+    const char* name;
+    bool withSource;
+    state::FilterSelections selections;
+    std::string search;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: cuevox-bench-tracklist [benchmark options] FILE...\n");
+        return 2;
+    }
+    std::vector<std::shared_ptr<const state::PreparedLibrary>> libraries;
+    for (int i = 1; i < argc; ++i) {
+        const std::string path = argv[i];
+        auto tracks = import::XMLLibraryReader(path).loadTracks();
+        if (!tracks) {
+            std::fprintf(stderr, "%s: %s\n", path.c_str(), tracks.error().message().c_str());
+            return 1;
+        }
+        auto library = std::make_shared<const state::PreparedLibrary>(std::move(*tracks));
+        const std::optional<metadata::Track> source = typicalSource(library->tracks());
+        const std::string name = std::filesystem::path(path).stem().string();
+
+        state::FilterSelections oneGenre;
+        if (!library->availableGenreNames().empty()) {
+            oneGenre.genres = {library->availableGenreNames().front()};
+        }
+        state::FilterSelections several = oneGenre;
+        several.bpmRanges = {state::BPMRange{120}, state::BPMRange{130}};
+        several.keys = {*metadata::CamelotKey::fromString("8A"),
+                        *metadata::CamelotKey::fromString("9A")};
+        several.energies = {5, 6, 7};
+
+        const std::vector<Scenario> scenarios = {
+            {"no source", false, {}, ""},
+            {"source", true, {}, ""},
+            {"source, one genre", true, oneGenre, ""},
+            {"source, several choices", true, several, ""},
+            {"no source, search", false, {}, "an"},
+        };
+        for (const Scenario& scenario : scenarios) {
+            benchmark::RegisterBenchmark(
+                (name + "/" + scenario.name).c_str(),
+                [library, source, scenario](benchmark::State& state) {
+                    const std::optional<metadata::Track> playing =
+                        scenario.withSource ? source : std::nullopt;
+                    std::size_t listed = 0;
+                    for (auto _ : state) {
+                        const auto result = state::TrackListComputation::compute(
+                            *library, playing, scenario.selections, scenario.search);
+                        listed = result.trackIndices.size();
+                        benchmark::DoNotOptimize(result);
+                    }
+                    state.counters["tracks"] = static_cast<double>(library->tracks().size());
+                    state.counters["listed"] = static_cast<double>(listed);
+                })
+                ->Unit(benchmark::kMillisecond);
+        }
+        libraries.push_back(std::move(library));
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
