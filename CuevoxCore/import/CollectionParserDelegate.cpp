@@ -1,6 +1,7 @@
 #include "import/CollectionParserDelegate.hpp"
 
 #include "import/RekordboxMetadataMapper.hpp"
+#include "text/Text.hpp"
 
 namespace cuevox::import {
 
@@ -9,6 +10,17 @@ void CollectionParserDelegate::startElement(std::string_view name, TrackAttribut
         startTrack(attributes);
     } else if (name == "NODE") {
         startNode(attributes);
+    } else if (name == "COLLECTION" && m_tracks.empty()) {
+        reserveTracks(attributeValue(attributes, "Entries"));
+    }
+}
+
+void CollectionParserDelegate::reserveTracks(std::optional<std::string_view> entries) {
+    // Only a hint, so that a large collection is not copied as its list grows; a count no
+    // document of this size could hold is ignored.
+    const std::optional<long long> count = entries ? text::parseInteger(*entries) : std::nullopt;
+    if (count && *count > 0 && static_cast<std::size_t>(*count) <= m_sizeHint / 64) {
+        m_tracks.reserve(static_cast<std::size_t>(*count));
     }
 }
 

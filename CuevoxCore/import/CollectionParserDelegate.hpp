@@ -14,6 +14,9 @@ namespace cuevox::import {
 // "NODE" wherever they stand; everything else passes by.
 class CollectionParserDelegate {
 public:
+    // `documentSize` bounds how many tracks the document can hold.
+    explicit CollectionParserDelegate(std::size_t documentSize) : m_sizeHint(documentSize) {}
+
     void startElement(std::string_view name, TrackAttributes attributes);
     void endElement(std::string_view name);
 
@@ -29,6 +32,9 @@ private:
 
     void startTrack(TrackAttributes attributes);
     void startNode(TrackAttributes attributes);
+    void reserveTracks(std::optional<std::string_view> entries);
+
+    std::size_t m_sizeHint;
 
     std::vector<metadata::Track> m_tracks;
     // In the order in which their nodes close.

@@ -127,7 +127,7 @@ XMLLibraryReader::parseLibrary(std::string_view bytes) {
     if (!parser) {
         throw std::bad_alloc();
     }
-    ParseContext context{parser.get(), {}, {}, nullptr};
+    ParseContext context{parser.get(), CollectionParserDelegate(bytes.size()), {}, nullptr};
     XML_SetUserData(parser.get(), &context);
     XML_SetElementHandler(parser.get(), onStartElement, onEndElement);
 
