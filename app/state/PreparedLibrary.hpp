@@ -30,6 +30,10 @@ public:
     const std::vector<std::string>& availableGenreNames() const { return m_genreNames; }
     const std::vector<BPMRange>& bpmRangeBuckets() const { return m_buckets; }
 
+    // The track's place in artist-then-title order (code points, ties by collection order):
+    // sorting by it is sorting alphabetically, without comparing a string.
+    std::size_t alphabeticalRank(std::size_t index) const { return m_alphabeticalRanks[index]; }
+
     // Whether the track's title or artist contains `foldedQuery` (see foldForSearch).
     bool matchesSearch(std::size_t index, std::string_view foldedQuery) const;
 
@@ -42,6 +46,7 @@ private:
     std::vector<std::string> m_foldedArtists;
     std::vector<std::string> m_genreNames;
     std::vector<BPMRange> m_buckets;
+    std::vector<std::size_t> m_alphabeticalRanks;
     decks::LibraryTrackIndex m_deckIndex;
 };
 

@@ -116,13 +116,6 @@ double score(const Track& source, const Track& track) {
     return kScorer.score(genre, bpm, harmonic, energy);
 }
 
-bool alphabetical(const Track& a, const Track& b) {
-    if (const auto order = a.artist <=> b.artist; order != 0) {
-        return order < 0;
-    }
-    return a.title < b.title;
-}
-
 } // namespace
 
 Result compute(const PreparedLibrary& library, const std::optional<Track>& sourceTrack,
@@ -180,8 +173,8 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
 
     std::vector<std::size_t>& order = result.trackIndices;
     if (!sourceTrack || !sourceTrack->bpm) {
-        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            return alphabetical(tracks[a], tracks[b]);
+        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return library.alphabeticalRank(a) < library.alphabeticalRank(b);
         });
         return result;
     }
@@ -196,7 +189,7 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
     for (const std::size_t index : order) {
         scores[index] = result.trackScores.at(tracks[index].id);
     }
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         if (scores[a] != scores[b]) {
             return scores[a] > scores[b];
         }
@@ -206,7 +199,7 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
             // A missing year sorts below every year.
             return first.year && (!second.year || *first.year > *second.year);
         }
-        return alphabetical(first, second);
+        return library.alphabeticalRank(a) < library.alphabeticalRank(b);
     });
     return result;
 }
