@@ -15,8 +15,6 @@
 namespace cuevox::import {
 namespace {
 
-// Expat copies what it is given into a buffer of its own, so the file goes in pieces: a whole
-// file at once would double the memory a large collection needs.
 constexpr std::size_t kChunkSize = std::size_t{1} << 20;
 
 struct ParseContext {
@@ -66,6 +64,61 @@ struct ParserDeleter {
     void operator()(XML_Parser parser) const { XML_ParserFree(parser); }
 };
 
+// One parse of one document. No namespace processing and no external entity handler: prefixes
+// stay in names and no external entity is ever loaded. Expat's amplification limits stay at
+// their defaults.
+class ParseSession {
+public:
+    explicit ParseSession(std::size_t documentSize)
+        : m_parser(XML_ParserCreate(nullptr)),
+          m_context{m_parser.get(), CollectionParserDelegate(documentSize), {}, nullptr} {
+        if (!m_parser) {
+            throw std::bad_alloc();
+        }
+        XML_SetUserData(m_parser.get(), &m_context);
+        XML_SetElementHandler(m_parser.get(), onStartElement, onEndElement);
+    }
+    ParseSession(const ParseSession&) = delete;
+    ParseSession& operator=(const ParseSession&) = delete;
+
+    // Expat's own buffer, so bytes read from a file are not copied once more.
+    char* buffer(std::size_t length) {
+        void* buffer = XML_GetBuffer(m_parser.get(), static_cast<int>(length));
+        if (buffer == nullptr) {
+            throw std::bad_alloc();
+        }
+        return static_cast<char*>(buffer);
+    }
+
+    tl::expected<void, RekordboxXMLError> parseBuffer(std::size_t length, bool last) {
+        return finish(XML_ParseBuffer(m_parser.get(), static_cast<int>(length),
+                                      last ? XML_TRUE : XML_FALSE));
+    }
+
+    tl::expected<void, RekordboxXMLError> parse(std::string_view bytes, bool last) {
+        return finish(XML_Parse(m_parser.get(), bytes.data(), static_cast<int>(bytes.size()),
+                                last ? XML_TRUE : XML_FALSE));
+    }
+
+    metadata::RekordboxLibrary takeLibrary() {
+        return {m_context.delegate.takeTracks(), m_context.delegate.takePlaylists()};
+    }
+
+private:
+    tl::expected<void, RekordboxXMLError> finish(XML_Status status) {
+        if (m_context.failure) {
+            std::rethrow_exception(m_context.failure);
+        }
+        if (status != XML_STATUS_OK) {
+            return tl::unexpected(RekordboxXMLError::malformedXML(describeError(m_parser.get())));
+        }
+        return {};
+    }
+
+    std::unique_ptr<XML_ParserStruct, ParserDeleter> m_parser;
+    ParseContext m_context;
+};
+
 struct FileCloser {
     int fd;
     ~FileCloser() {
@@ -75,79 +128,27 @@ struct FileCloser {
     }
 };
 
-tl::expected<std::string, LoadError> readWholeFile(const std::filesystem::path& path) {
-    const auto fail = [&](int error) {
-        return tl::unexpected(LoadError{
-            FileReadError{path.string(), std::error_code(error, std::generic_category())}});
-    };
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
-            return tl::unexpected(LoadError{RekordboxXMLError::fileNotFound(path.string())});
-        }
-        return fail(errno);
-    }
-    const FileCloser file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-    if (file.fd < 0) {
-        return fail(errno);
-    }
-    std::string bytes;
-    if (::fstat(file.fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-        bytes.resize(static_cast<std::size_t>(status.st_size));
-    }
-    // Reads into the string sized from the file, and keeps going should the file have grown.
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            bytes.resize(filled + (std::size_t{1} << 16));
-        }
-        const ssize_t count = ::read(file.fd, bytes.data() + filled, bytes.size() - filled);
-        if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return fail(errno);
-        }
-        if (count == 0) {
-            break;
-        }
-        filled += static_cast<std::size_t>(count);
-    }
-    bytes.resize(filled);
-    return bytes;
+LoadError systemError(const std::filesystem::path& path, int error) {
+    return LoadError{FileReadError{path.string(), std::error_code(error, std::generic_category())}};
 }
 
 } // namespace
 
 tl::expected<metadata::RekordboxLibrary, RekordboxXMLError>
 XMLLibraryReader::parseLibrary(std::string_view bytes) {
-    // No namespace processing and no external entity handler: prefixes stay in names and no
-    // external entity is ever loaded. Expat's amplification limits stay at their defaults.
-    const std::unique_ptr<XML_ParserStruct, ParserDeleter> parser(XML_ParserCreate(nullptr));
-    if (!parser) {
-        throw std::bad_alloc();
-    }
-    ParseContext context{parser.get(), CollectionParserDelegate(bytes.size()), {}, nullptr};
-    XML_SetUserData(parser.get(), &context);
-    XML_SetElementHandler(parser.get(), onStartElement, onEndElement);
-
+    ParseSession session(bytes.size());
+    // Expat copies what it is given into a buffer of its own, so a large document goes in
+    // pieces rather than being doubled in memory.
     std::size_t offset = 0;
     do {
         const std::size_t length = std::min(kChunkSize, bytes.size() - offset);
         const bool last = offset + length == bytes.size();
-        const XML_Status status = XML_Parse(parser.get(), bytes.data() + offset,
-                                            static_cast<int>(length), last ? XML_TRUE : XML_FALSE);
-        if (context.failure) {
-            std::rethrow_exception(context.failure);
-        }
-        if (status != XML_STATUS_OK) {
-            return tl::unexpected(RekordboxXMLError::malformedXML(describeError(parser.get())));
+        if (auto parsed = session.parse(bytes.substr(offset, length), last); !parsed) {
+            return tl::unexpected(std::move(parsed.error()));
         }
         offset += length;
     } while (offset < bytes.size());
-
-    return metadata::RekordboxLibrary{context.delegate.takeTracks(),
-                                      context.delegate.takePlaylists()};
+    return session.takeLibrary();
 }
 
 tl::expected<std::vector<metadata::Track>, RekordboxXMLError>
@@ -157,15 +158,44 @@ XMLLibraryReader::parseTracks(std::string_view bytes) {
 }
 
 tl::expected<metadata::RekordboxLibrary, LoadError> XMLLibraryReader::loadLibrary() const {
-    tl::expected<std::string, LoadError> bytes = readWholeFile(m_filePath);
-    if (!bytes) {
-        return tl::unexpected(std::move(bytes.error()));
+    struct stat status {};
+    if (::stat(m_filePath.c_str(), &status) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return tl::unexpected(LoadError{RekordboxXMLError::fileNotFound(m_filePath.string())});
+        }
+        return tl::unexpected(systemError(m_filePath, errno));
     }
-    tl::expected<metadata::RekordboxLibrary, RekordboxXMLError> library = parseLibrary(*bytes);
-    if (!library) {
-        return tl::unexpected(LoadError{std::move(library.error())});
+    const FileCloser file{::open(m_filePath.c_str(), O_RDONLY | O_CLOEXEC)};
+    if (file.fd < 0) {
+        return tl::unexpected(systemError(m_filePath, errno));
     }
-    return std::move(*library);
+    std::size_t documentSize = 0;
+    if (::fstat(file.fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+        documentSize = static_cast<std::size_t>(status.st_size);
+        // The whole file is read once, front to back.
+        ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    }
+
+    // Straight from the file into Expat's buffer: the document is never held whole.
+    ParseSession session(documentSize);
+    for (;;) {
+        char* buffer = session.buffer(kChunkSize);
+        const ssize_t count = ::read(file.fd, buffer, kChunkSize);
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return tl::unexpected(systemError(m_filePath, errno));
+        }
+        const bool last = count == 0;
+        if (auto parsed = session.parseBuffer(static_cast<std::size_t>(count), last); !parsed) {
+            return tl::unexpected(LoadError{std::move(parsed.error())});
+        }
+        if (last) {
+            break;
+        }
+    }
+    return session.takeLibrary();
 }
 
 tl::expected<std::vector<metadata::Track>, LoadError> XMLLibraryReader::loadTracks() const {
