@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="app.header_title">
+        <source>Cuevox</source>
+        <translation>Cuevox</translation>
+    </message>
+    <message id="app.tracks_count">
+        <source>%d tracks</source>
+        <translation>%d Titel</translation>
+    </message>
+    <message id="app.load_library">
+        <source>Load Library…</source>
+        <translation>Bibliothek laden…</translation>
+    </message>
+    <message id="app.no_track_playing">
+        <source>No track playing</source>
+        <translation>Kein Titel wird abgespielt</translation>
+    </message>
+    <message id="app.not_found_in_library">
+        <source>Not found in loaded library</source>
+        <translation>Nicht in geladener Bibliothek gefunden</translation>
+    </message>
+    <message id="app.playing">
+        <source> PLAYING</source>
+        <translation> SPIELT</translation>
+    </message>
+    <message id="app.paused">
+        <source> PAUSED</source>
+        <translation> PAUSIERT</translation>
+    </message>
+    <message id="app.no_tracks_match">
+        <source>No tracks match these filters</source>
+        <translation>Keine Titel entsprechen diesen Filtern</translation>
+    </message>
+    <message id="library.error_title">
+        <source>Couldn't load that file</source>
+        <translation>Datei konnte nicht geladen werden</translation>
+    </message>
+    <message id="library.try_again">
+        <source>Try Again…</source>
+        <translation>Erneut versuchen…</translation>
+    </message>
+    <message id="library.dismiss">
+        <source>Dismiss</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="accessibility.title">
+        <source>Accessibility access required</source>
+        <translation>Bedienungshilfen-Zugriff erforderlich</translation>
+    </message>
+    <message id="accessibility.body">
+        <source>This app reads Rekordbox's on-screen deck info via macOS Accessibility. Without it, no track will ever be detected.</source>
+        <translation>Diese App liest die Deck-Informationen von Rekordbox über die macOS-Bedienungshilfen aus. Ohne diese Berechtigung wird kein Titel erkannt.</translation>
+    </message>
+    <message id="accessibility.request">
+        <source>Request Access</source>
+        <translation>Zugriff anfordern</translation>
+    </message>
+    <message id="accessibility.open_settings">
+        <source>Open System Settings</source>
+        <translation>Systemeinstellungen öffnen</translation>
+    </message>
+    <message id="filter.all_tracks">
+        <source>All Tracks (%d)</source>
+        <translation>Alle Titel (%d)</translation>
+    </message>
+    <message id="filter.search_placeholder">
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message id="filter.key">
+        <source>Key</source>
+        <translation>Tonart</translation>
+    </message>
+    <message id="filter.tempo">
+        <source>Tempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message id="filter.energy">
+        <source>Energy</source>
+        <translation>Energie</translation>
+    </message>
+    <message id="filter.genres">
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message id="filter.reset">
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message id="filter.select_keys">
+        <source>Select Keys</source>
+        <translation>Tonarten wählen</translation>
+    </message>
+    <message id="filter.energy_option">
+        <source>Energy %d</source>
+        <translation>Energie %d</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message id="settings.language_hint">
+        <source>Changes apply immediately across the app.</source>
+        <translation>Änderungen gelten sofort in der gesamten App.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="app.header_title">
+        <source>Cuevox</source>
+        <translation>Cuevox</translation>
+    </message>
+    <message id="app.tracks_count">
+        <source>%d tracks</source>
+        <translation>%d tracks</translation>
+    </message>
+    <message id="app.load_library">
+        <source>Load Library…</source>
+        <translation>Load Library…</translation>
+    </message>
+    <message id="app.no_track_playing">
+        <source>No track playing</source>
+        <translation>No track playing</translation>
+    </message>
+    <message id="app.not_found_in_library">
+        <source>Not found in loaded library</source>
+        <translation>Not found in loaded library</translation>
+    </message>
+    <message id="app.playing">
+        <source> PLAYING</source>
+        <translation> PLAYING</translation>
+    </message>
+    <message id="app.paused">
+        <source> PAUSED</source>
+        <translation> PAUSED</translation>
+    </message>
+    <message id="app.no_tracks_match">
+        <source>No tracks match these filters</source>
+        <translation>No tracks match these filters</translation>
+    </message>
+    <message id="library.error_title">
+        <source>Couldn't load that file</source>
+        <translation>Couldn't load that file</translation>
+    </message>
+    <message id="library.try_again">
+        <source>Try Again…</source>
+        <translation>Try Again…</translation>
+    </message>
+    <message id="library.dismiss">
+        <source>Dismiss</source>
+        <translation>Dismiss</translation>
+    </message>
+    <message id="accessibility.title">
+        <source>Accessibility access required</source>
+        <translation>Accessibility access required</translation>
+    </message>
+    <message id="accessibility.body">
+        <source>This app reads Rekordbox's on-screen deck info via macOS Accessibility. Without it, no track will ever be detected.</source>
+        <translation>This app reads Rekordbox's on-screen deck info via macOS Accessibility. Without it, no track will ever be detected.</translation>
+    </message>
+    <message id="accessibility.request">
+        <source>Request Access</source>
+        <translation>Request Access</translation>
+    </message>
+    <message id="accessibility.open_settings">
+        <source>Open System Settings</source>
+        <translation>Open System Settings</translation>
+    </message>
+    <message id="filter.all_tracks">
+        <source>All Tracks (%d)</source>
+        <translation>All Tracks (%d)</translation>
+    </message>
+    <message id="filter.search_placeholder">
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message id="filter.key">
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message id="filter.tempo">
+        <source>Tempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message id="filter.energy">
+        <source>Energy</source>
+        <translation>Energy</translation>
+    </message>
+    <message id="filter.genres">
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message id="filter.reset">
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message id="filter.select_keys">
+        <source>Select Keys</source>
+        <translation>Select Keys</translation>
+    </message>
+    <message id="filter.energy_option">
+        <source>Energy %d</source>
+        <translation>Energy %d</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message id="settings.language_hint">
+        <source>Changes apply immediately across the app.</source>
+        <translation>Changes apply immediately across the app.</translation>
+    </message>
+</context>
+</TS>

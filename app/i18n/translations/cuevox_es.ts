@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="app.header_title">
+        <source>Cuevox</source>
+        <translation>Cuevox</translation>
+    </message>
+    <message id="app.tracks_count">
+        <source>%d tracks</source>
+        <translation>%d pistas</translation>
+    </message>
+    <message id="app.load_library">
+        <source>Load Library…</source>
+        <translation>Cargar biblioteca…</translation>
+    </message>
+    <message id="app.no_track_playing">
+        <source>No track playing</source>
+        <translation>Ninguna pista en reproducción</translation>
+    </message>
+    <message id="app.not_found_in_library">
+        <source>Not found in loaded library</source>
+        <translation>No encontrada en la biblioteca cargada</translation>
+    </message>
+    <message id="app.playing">
+        <source> PLAYING</source>
+        <translation> REPRODUCIENDO</translation>
+    </message>
+    <message id="app.paused">
+        <source> PAUSED</source>
+        <translation> PAUSADO</translation>
+    </message>
+    <message id="app.no_tracks_match">
+        <source>No tracks match these filters</source>
+        <translation>Ninguna pista coincide con estos filtros</translation>
+    </message>
+    <message id="library.error_title">
+        <source>Couldn't load that file</source>
+        <translation>No se pudo cargar ese archivo</translation>
+    </message>
+    <message id="library.try_again">
+        <source>Try Again…</source>
+        <translation>Reintentar…</translation>
+    </message>
+    <message id="library.dismiss">
+        <source>Dismiss</source>
+        <translation>Descartar</translation>
+    </message>
+    <message id="accessibility.title">
+        <source>Accessibility access required</source>
+        <translation>Se requiere acceso de accesibilidad</translation>
+    </message>
+    <message id="accessibility.body">
+        <source>This app reads Rekordbox's on-screen deck info via macOS Accessibility. Without it, no track will ever be detected.</source>
+        <translation>Esta app lee la información de los decks de Rekordbox en pantalla mediante Accesibilidad de macOS. Sin este permiso, no se detectará ninguna pista.</translation>
+    </message>
+    <message id="accessibility.request">
+        <source>Request Access</source>
+        <translation>Solicitar acceso</translation>
+    </message>
+    <message id="accessibility.open_settings">
+        <source>Open System Settings</source>
+        <translation>Abrir Ajustes del Sistema</translation>
+    </message>
+    <message id="filter.all_tracks">
+        <source>All Tracks (%d)</source>
+        <translation>Todas las pistas (%d)</translation>
+    </message>
+    <message id="filter.search_placeholder">
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message id="filter.key">
+        <source>Key</source>
+        <translation>Tono</translation>
+    </message>
+    <message id="filter.tempo">
+        <source>Tempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message id="filter.energy">
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+    <message id="filter.genres">
+        <source>Genres</source>
+        <translation>Géneros</translation>
+    </message>
+    <message id="filter.reset">
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message id="filter.select_keys">
+        <source>Select Keys</source>
+        <translation>Seleccionar tonos</translation>
+    </message>
+    <message id="filter.energy_option">
+        <source>Energy %d</source>
+        <translation>Energía %d</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message id="settings.language_hint">
+        <source>Changes apply immediately across the app.</source>
+        <translation>Los cambios se aplican de inmediato en toda la app.</translation>
+    </message>
+</context>
+</TS>

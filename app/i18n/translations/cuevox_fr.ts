@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="app.header_title">
+        <source>Cuevox</source>
+        <translation>Cuevox</translation>
+    </message>
+    <message id="app.tracks_count">
+        <source>%d tracks</source>
+        <translation>%d morceaux</translation>
+    </message>
+    <message id="app.load_library">
+        <source>Load Library…</source>
+        <translation>Charger la bibliothèque…</translation>
+    </message>
+    <message id="app.no_track_playing">
+        <source>No track playing</source>
+        <translation>Aucun morceau en lecture</translation>
+    </message>
+    <message id="app.not_found_in_library">
+        <source>Not found in loaded library</source>
+        <translation>Introuvable dans la bibliothèque chargée</translation>
+    </message>
+    <message id="app.playing">
+        <source> PLAYING</source>
+        <translation> LECTURE</translation>
+    </message>
+    <message id="app.paused">
+        <source> PAUSED</source>
+        <translation> PAUSE</translation>
+    </message>
+    <message id="app.no_tracks_match">
+        <source>No tracks match these filters</source>
+        <translation>Aucun morceau ne correspond à ces filtres</translation>
+    </message>
+    <message id="library.error_title">
+        <source>Couldn't load that file</source>
+        <translation>Impossible de charger ce fichier</translation>
+    </message>
+    <message id="library.try_again">
+        <source>Try Again…</source>
+        <translation>Réessayer…</translation>
+    </message>
+    <message id="library.dismiss">
+        <source>Dismiss</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message id="accessibility.title">
+        <source>Accessibility access required</source>
+        <translation>Accès Accessibilité requis</translation>
+    </message>
+    <message id="accessibility.body">
+        <source>This app reads Rekordbox's on-screen deck info via macOS Accessibility. Without it, no track will ever be detected.</source>
+        <translation>Cette app lit les informations des decks de Rekordbox à l'écran via Accessibilité macOS. Sans cette autorisation, aucun morceau ne sera jamais détecté.</translation>
+    </message>
+    <message id="accessibility.request">
+        <source>Request Access</source>
+        <translation>Demander l'accès</translation>
+    </message>
+    <message id="accessibility.open_settings">
+        <source>Open System Settings</source>
+        <translation>Ouvrir les Réglages Système</translation>
+    </message>
+    <message id="filter.all_tracks">
+        <source>All Tracks (%d)</source>
+        <translation>Tous les morceaux (%d)</translation>
+    </message>
+    <message id="filter.search_placeholder">
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message id="filter.key">
+        <source>Key</source>
+        <translation>Tonalité</translation>
+    </message>
+    <message id="filter.tempo">
+        <source>Tempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message id="filter.energy">
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
+    <message id="filter.genres">
+        <source>Genres</source>
+        <translation>Genres</translation>
+    </message>
+    <message id="filter.reset">
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message id="filter.select_keys">
+        <source>Select Keys</source>
+        <translation>Sélectionner les tonalités</translation>
+    </message>
+    <message id="filter.energy_option">
+        <source>Energy %d</source>
+        <translation>Énergie %d</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message id="settings.language_hint">
+        <source>Changes apply immediately across the app.</source>
+        <translation>Les changements s'appliquent immédiatement dans toute l'app.</translation>
+    </message>
+</context>
+</TS>

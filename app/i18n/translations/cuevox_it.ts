@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="app.header_title">
+        <source>Cuevox</source>
+        <translation>Cuevox</translation>
+    </message>
+    <message id="app.tracks_count">
+        <source>%d tracks</source>
+        <translation>%d brani</translation>
+    </message>
+    <message id="app.load_library">
+        <source>Load Library…</source>
+        <translation>Carica libreria…</translation>
+    </message>
+    <message id="app.no_track_playing">
+        <source>No track playing</source>
+        <translation>Nessun brano in riproduzione</translation>
+    </message>
+    <message id="app.not_found_in_library">
+        <source>Not found in loaded library</source>
+        <translation>Non trovato nella libreria caricata</translation>
+    </message>
+    <message id="app.playing">
+        <source> PLAYING</source>
+        <translation> IN RIPRODUZIONE</translation>
+    </message>
+    <message id="app.paused">
+        <source> PAUSED</source>
+        <translation> IN PAUSA</translation>
+    </message>
+    <message id="app.no_tracks_match">
+        <source>No tracks match these filters</source>
+        <translation>Nessun brano corrisponde a questi filtri</translation>
+    </message>
+    <message id="library.error_title">
+        <source>Couldn't load that file</source>
+        <translation>Impossibile caricare il file</translation>
+    </message>
+    <message id="library.try_again">
+        <source>Try Again…</source>
+        <translation>Riprova…</translation>
+    </message>
+    <message id="library.dismiss">
+        <source>Dismiss</source>
+        <translation>Ignora</translation>
+    </message>
+    <message id="accessibility.title">
+        <source>Accessibility access required</source>
+        <translation>Accesso Accessibilità richiesto</translation>
+    </message>
+    <message id="accessibility.body">
+        <source>This app reads Rekordbox's on-screen deck info via macOS Accessibility. Without it, no track will ever be detected.</source>
+        <translation>Questa app legge le informazioni dei deck di Rekordbox a schermo tramite Accessibilità di macOS. Senza questo permesso non verrà mai rilevato alcun brano.</translation>
+    </message>
+    <message id="accessibility.request">
+        <source>Request Access</source>
+        <translation>Richiedi accesso</translation>
+    </message>
+    <message id="accessibility.open_settings">
+        <source>Open System Settings</source>
+        <translation>Apri Impostazioni di Sistema</translation>
+    </message>
+    <message id="filter.all_tracks">
+        <source>All Tracks (%d)</source>
+        <translation>Tutti i brani (%d)</translation>
+    </message>
+    <message id="filter.search_placeholder">
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message id="filter.key">
+        <source>Key</source>
+        <translation>Tonalità</translation>
+    </message>
+    <message id="filter.tempo">
+        <source>Tempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message id="filter.energy">
+        <source>Energy</source>
+        <translation>Energia</translation>
+    </message>
+    <message id="filter.genres">
+        <source>Genres</source>
+        <translation>Generi</translation>
+    </message>
+    <message id="filter.reset">
+        <source>Reset</source>
+        <translation>Reimposta</translation>
+    </message>
+    <message id="filter.select_keys">
+        <source>Select Keys</source>
+        <translation>Seleziona tonalità</translation>
+    </message>
+    <message id="filter.energy_option">
+        <source>Energy %d</source>
+        <translation>Energia %d</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message id="settings.language_hint">
+        <source>Changes apply immediately across the app.</source>
+        <translation>Le modifiche si applicano subito in tutta l'app.</translation>
+    </message>
+</context>
+</TS>

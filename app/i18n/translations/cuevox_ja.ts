@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="app.header_title">
+        <source>Cuevox</source>
+        <translation>Cuevox</translation>
+    </message>
+    <message id="app.tracks_count">
+        <source>%d tracks</source>
+        <translation>%d 曲</translation>
+    </message>
+    <message id="app.load_library">
+        <source>Load Library…</source>
+        <translation>ライブラリを読み込む…</translation>
+    </message>
+    <message id="app.no_track_playing">
+        <source>No track playing</source>
+        <translation>再生中のトラックはありません</translation>
+    </message>
+    <message id="app.not_found_in_library">
+        <source>Not found in loaded library</source>
+        <translation>読み込んだライブラリに見つかりません</translation>
+    </message>
+    <message id="app.playing">
+        <source> PLAYING</source>
+        <translation> 再生中</translation>
+    </message>
+    <message id="app.paused">
+        <source> PAUSED</source>
+        <translation> 一時停止中</translation>
+    </message>
+    <message id="app.no_tracks_match">
+        <source>No tracks match these filters</source>
+        <translation>この条件に一致するトラックはありません</translation>
+    </message>
+    <message id="library.error_title">
+        <source>Couldn't load that file</source>
+        <translation>このファイルを読み込めませんでした</translation>
+    </message>
+    <message id="library.try_again">
+        <source>Try Again…</source>
+        <translation>再試行…</translation>
+    </message>
+    <message id="library.dismiss">
+        <source>Dismiss</source>
+        <translation>閉じる</translation>
+    </message>
+    <message id="accessibility.title">
+        <source>Accessibility access required</source>
+        <translation>アクセシビリティのアクセス許可が必要です</translation>
+    </message>
+    <message id="accessibility.body">
+        <source>This app reads Rekordbox's on-screen deck info via macOS Accessibility. Without it, no track will ever be detected.</source>
+        <translation>このアプリはmacOSのアクセシビリティ機能を使ってRekordboxの画面上のデッキ情報を読み取ります。許可がないとトラックを検出できません。</translation>
+    </message>
+    <message id="accessibility.request">
+        <source>Request Access</source>
+        <translation>アクセスをリクエスト</translation>
+    </message>
+    <message id="accessibility.open_settings">
+        <source>Open System Settings</source>
+        <translation>システム設定を開く</translation>
+    </message>
+    <message id="filter.all_tracks">
+        <source>All Tracks (%d)</source>
+        <translation>すべてのトラック (%d)</translation>
+    </message>
+    <message id="filter.search_placeholder">
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message id="filter.key">
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message id="filter.tempo">
+        <source>Tempo</source>
+        <translation>テンポ</translation>
+    </message>
+    <message id="filter.energy">
+        <source>Energy</source>
+        <translation>エネルギー</translation>
+    </message>
+    <message id="filter.genres">
+        <source>Genres</source>
+        <translation>ジャンル</translation>
+    </message>
+    <message id="filter.reset">
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message id="filter.select_keys">
+        <source>Select Keys</source>
+        <translation>キーを選択</translation>
+    </message>
+    <message id="filter.energy_option">
+        <source>Energy %d</source>
+        <translation>エネルギー %d</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message id="settings.language_hint">
+        <source>Changes apply immediately across the app.</source>
+        <translation>変更はアプリ全体に即座に反映されます。</translation>
+    </message>
+</context>
+</TS>

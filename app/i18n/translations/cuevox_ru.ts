@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="app.header_title">
+        <source>Cuevox</source>
+        <translation>Cuevox</translation>
+    </message>
+    <message id="app.tracks_count">
+        <source>%d tracks</source>
+        <translation>Треков: %d</translation>
+    </message>
+    <message id="app.load_library">
+        <source>Load Library…</source>
+        <translation>Загрузить библиотеку…</translation>
+    </message>
+    <message id="app.no_track_playing">
+        <source>No track playing</source>
+        <translation>Нет воспроизводимого трека</translation>
+    </message>
+    <message id="app.not_found_in_library">
+        <source>Not found in loaded library</source>
+        <translation>Не найдено в загруженной библиотеке</translation>
+    </message>
+    <message id="app.playing">
+        <source> PLAYING</source>
+        <translation> ИГРАЕТ</translation>
+    </message>
+    <message id="app.paused">
+        <source> PAUSED</source>
+        <translation> НА ПАУЗЕ</translation>
+    </message>
+    <message id="app.no_tracks_match">
+        <source>No tracks match these filters</source>
+        <translation>Нет треков, соответствующих фильтрам</translation>
+    </message>
+    <message id="library.error_title">
+        <source>Couldn't load that file</source>
+        <translation>Не удалось загрузить файл</translation>
+    </message>
+    <message id="library.try_again">
+        <source>Try Again…</source>
+        <translation>Повторить…</translation>
+    </message>
+    <message id="library.dismiss">
+        <source>Dismiss</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message id="accessibility.title">
+        <source>Accessibility access required</source>
+        <translation>Требуется доступ Universal Access</translation>
+    </message>
+    <message id="accessibility.body">
+        <source>This app reads Rekordbox's on-screen deck info via macOS Accessibility. Without it, no track will ever be detected.</source>
+        <translation>Приложение считывает информацию с деков Rekordbox на экране через Universal Access macOS. Без этого разрешения ни один трек не будет распознан.</translation>
+    </message>
+    <message id="accessibility.request">
+        <source>Request Access</source>
+        <translation>Запросить доступ</translation>
+    </message>
+    <message id="accessibility.open_settings">
+        <source>Open System Settings</source>
+        <translation>Открыть Системные настройки</translation>
+    </message>
+    <message id="filter.all_tracks">
+        <source>All Tracks (%d)</source>
+        <translation>Все треки (%d)</translation>
+    </message>
+    <message id="filter.search_placeholder">
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message id="filter.key">
+        <source>Key</source>
+        <translation>Тональность</translation>
+    </message>
+    <message id="filter.tempo">
+        <source>Tempo</source>
+        <translation>Темп</translation>
+    </message>
+    <message id="filter.energy">
+        <source>Energy</source>
+        <translation>Энергия</translation>
+    </message>
+    <message id="filter.genres">
+        <source>Genres</source>
+        <translation>Жанры</translation>
+    </message>
+    <message id="filter.reset">
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message id="filter.select_keys">
+        <source>Select Keys</source>
+        <translation>Выбрать тональности</translation>
+    </message>
+    <message id="filter.energy_option">
+        <source>Energy %d</source>
+        <translation>Энергия %d</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message id="settings.language_hint">
+        <source>Changes apply immediately across the app.</source>
+        <translation>Изменения применяются сразу во всём приложении.</translation>
+    </message>
+</context>
+</TS>

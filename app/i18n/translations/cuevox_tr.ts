@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="app.header_title">
+        <source>Cuevox</source>
+        <translation>Cuevox</translation>
+    </message>
+    <message id="app.tracks_count">
+        <source>%d tracks</source>
+        <translation>%d parça</translation>
+    </message>
+    <message id="app.load_library">
+        <source>Load Library…</source>
+        <translation>Kütüphane Yükle…</translation>
+    </message>
+    <message id="app.no_track_playing">
+        <source>No track playing</source>
+        <translation>Çalan parça yok</translation>
+    </message>
+    <message id="app.not_found_in_library">
+        <source>Not found in loaded library</source>
+        <translation>Yüklü kütüphanede bulunamadı</translation>
+    </message>
+    <message id="app.playing">
+        <source> PLAYING</source>
+        <translation> ÇALIYOR</translation>
+    </message>
+    <message id="app.paused">
+        <source> PAUSED</source>
+        <translation> DURAKLATILDI</translation>
+    </message>
+    <message id="app.no_tracks_match">
+        <source>No tracks match these filters</source>
+        <translation>Bu filtrelere uyan parça yok</translation>
+    </message>
+    <message id="library.error_title">
+        <source>Couldn't load that file</source>
+        <translation>Bu dosya yüklenemedi</translation>
+    </message>
+    <message id="library.try_again">
+        <source>Try Again…</source>
+        <translation>Tekrar Dene…</translation>
+    </message>
+    <message id="library.dismiss">
+        <source>Dismiss</source>
+        <translation>Kapat</translation>
+    </message>
+    <message id="accessibility.title">
+        <source>Accessibility access required</source>
+        <translation>Erişilebilirlik izni gerekiyor</translation>
+    </message>
+    <message id="accessibility.body">
+        <source>This app reads Rekordbox's on-screen deck info via macOS Accessibility. Without it, no track will ever be detected.</source>
+        <translation>Bu uygulama, Rekordbox'un ekran üzerindeki deck bilgisini macOS Erişilebilirlik özelliğiyle okur. İzin verilmeden hiçbir parça algılanamaz.</translation>
+    </message>
+    <message id="accessibility.request">
+        <source>Request Access</source>
+        <translation>İzin İste</translation>
+    </message>
+    <message id="accessibility.open_settings">
+        <source>Open System Settings</source>
+        <translation>Sistem Ayarlarını Aç</translation>
+    </message>
+    <message id="filter.all_tracks">
+        <source>All Tracks (%d)</source>
+        <translation>Tüm Parçalar (%d)</translation>
+    </message>
+    <message id="filter.search_placeholder">
+        <source>Search</source>
+        <translation>Ara</translation>
+    </message>
+    <message id="filter.key">
+        <source>Key</source>
+        <translation>Ton</translation>
+    </message>
+    <message id="filter.tempo">
+        <source>Tempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message id="filter.energy">
+        <source>Energy</source>
+        <translation>Enerji</translation>
+    </message>
+    <message id="filter.genres">
+        <source>Genres</source>
+        <translation>Tür</translation>
+    </message>
+    <message id="filter.reset">
+        <source>Reset</source>
+        <translation>Sıfırla</translation>
+    </message>
+    <message id="filter.select_keys">
+        <source>Select Keys</source>
+        <translation>Ton Seç</translation>
+    </message>
+    <message id="filter.energy_option">
+        <source>Energy %d</source>
+        <translation>Enerji %d</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
+    <message id="settings.language_hint">
+        <source>Changes apply immediately across the app.</source>
+        <translation>Değişiklikler uygulamanın her yerinde hemen geçerli olur.</translation>
+    </message>
+</context>
+</TS>

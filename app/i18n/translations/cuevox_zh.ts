@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="app.header_title">
+        <source>Cuevox</source>
+        <translation>Cuevox</translation>
+    </message>
+    <message id="app.tracks_count">
+        <source>%d tracks</source>
+        <translation>%d 首曲目</translation>
+    </message>
+    <message id="app.load_library">
+        <source>Load Library…</source>
+        <translation>加载曲库…</translation>
+    </message>
+    <message id="app.no_track_playing">
+        <source>No track playing</source>
+        <translation>当前没有播放曲目</translation>
+    </message>
+    <message id="app.not_found_in_library">
+        <source>Not found in loaded library</source>
+        <translation>在已加载的曲库中未找到</translation>
+    </message>
+    <message id="app.playing">
+        <source> PLAYING</source>
+        <translation> 播放中</translation>
+    </message>
+    <message id="app.paused">
+        <source> PAUSED</source>
+        <translation> 已暂停</translation>
+    </message>
+    <message id="app.no_tracks_match">
+        <source>No tracks match these filters</source>
+        <translation>没有符合这些筛选条件的曲目</translation>
+    </message>
+    <message id="library.error_title">
+        <source>Couldn't load that file</source>
+        <translation>无法加载该文件</translation>
+    </message>
+    <message id="library.try_again">
+        <source>Try Again…</source>
+        <translation>重试…</translation>
+    </message>
+    <message id="library.dismiss">
+        <source>Dismiss</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="accessibility.title">
+        <source>Accessibility access required</source>
+        <translation>需要辅助功能权限</translation>
+    </message>
+    <message id="accessibility.body">
+        <source>This app reads Rekordbox's on-screen deck info via macOS Accessibility. Without it, no track will ever be detected.</source>
+        <translation>本应用通过 macOS 辅助功能读取 Rekordbox 屏幕上的 deck 信息。未授权将无法检测到任何曲目。</translation>
+    </message>
+    <message id="accessibility.request">
+        <source>Request Access</source>
+        <translation>请求权限</translation>
+    </message>
+    <message id="accessibility.open_settings">
+        <source>Open System Settings</source>
+        <translation>打开系统设置</translation>
+    </message>
+    <message id="filter.all_tracks">
+        <source>All Tracks (%d)</source>
+        <translation>全部曲目 (%d)</translation>
+    </message>
+    <message id="filter.search_placeholder">
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message id="filter.key">
+        <source>Key</source>
+        <translation>调式</translation>
+    </message>
+    <message id="filter.tempo">
+        <source>Tempo</source>
+        <translation>速度</translation>
+    </message>
+    <message id="filter.energy">
+        <source>Energy</source>
+        <translation>能量</translation>
+    </message>
+    <message id="filter.genres">
+        <source>Genres</source>
+        <translation>曲风</translation>
+    </message>
+    <message id="filter.reset">
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message id="filter.select_keys">
+        <source>Select Keys</source>
+        <translation>选择调式</translation>
+    </message>
+    <message id="filter.energy_option">
+        <source>Energy %d</source>
+        <translation>能量 %d</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message id="settings.language_hint">
+        <source>Changes apply immediately across the app.</source>
+        <translation>更改会立即应用于整个应用。</translation>
+    </message>
+</context>
+</TS>

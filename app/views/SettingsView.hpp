@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+
+namespace cuevox::i18n {
+class LocalizationManager;
+}
+
+namespace cuevox::views {
+
+// The settings pane: the interface language, applied the moment it is chosen.
+class SettingsView : public QWidget {
+    Q_OBJECT
+
+public:
+    // `localization` must outlive the view.
+    explicit SettingsView(i18n::LocalizationManager& localization, QWidget* parent = nullptr);
+
+private:
+    void retranslate();
+
+    i18n::LocalizationManager& m_localization;
+    QLabel* m_languageLabel;
+    QComboBox* m_languageMenu;
+    QLabel* m_hint;
+};
+
+} // namespace cuevox::views
