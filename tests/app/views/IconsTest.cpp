@@ -1,0 +1,34 @@
+#include "Icons.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+namespace cuevox::views {
+namespace {
+
+TEST(IconsTest, EveryIconIsDrawnInItsColour) {
+    const QColor orange(255, 149, 0);
+    for (int value = static_cast<int>(Icon::warning); value <= static_cast<int>(Icon::musicNote);
+         ++value) {
+        SCOPED_TRACE(value);
+        const QImage image = iconPixmap(static_cast<Icon>(value), orange, 16, 2.0).toImage();
+        ASSERT_EQ(image.size(), QSize(32, 32));
+        int covered = 0;
+        bool onlyOrange = true;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel.alpha() == 255) {
+                    ++covered;
+                    onlyOrange = onlyOrange && pixel.rgb() == orange.rgb();
+                }
+            }
+        }
+        EXPECT_GT(covered, 20) << "the drawing is missing";
+        EXPECT_TRUE(onlyOrange);
+    }
+}
+
+} // namespace
+} // namespace cuevox::views
