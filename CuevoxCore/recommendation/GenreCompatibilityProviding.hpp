@@ -20,8 +20,10 @@ concept GenreCompatibilityProviding = std::copy_constructible<T> &&
 // safely across threads.
 class AnyGenreCompatibility {
 public:
-    template <GenreCompatibilityProviding Provider>
-    requires(!std::same_as<std::remove_cvref_t<Provider>, AnyGenreCompatibility>)
+    // The copy check comes first: asking whether this type itself is a provider would recurse.
+    template <typename Provider>
+    requires(!std::same_as<std::remove_cvref_t<Provider>, AnyGenreCompatibility> &&
+             GenreCompatibilityProviding<Provider>)
         AnyGenreCompatibility(Provider provider) // NOLINT(google-explicit-constructor): a value
         : m_provider(std::make_shared<const Model<Provider>>(std::move(provider))) {}
 
