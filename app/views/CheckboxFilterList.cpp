@@ -51,6 +51,13 @@ CheckboxFilterList::CheckboxFilterList(Source source, i18n::LocalizationManager&
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scrollArea->viewport()->setAutoFillBackground(false);
+    // A slim indicator on the panel instead of the style's full scroll bar.
+    m_scrollArea->verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { background: transparent; width: 10px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: rgba(255, 255, 255, 90); min-height: 24px;"
+        " border-radius: 3px; margin: 2px 2px 2px 2px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
     m_rowsWidget->setAutoFillBackground(false);
 
     m_reset->setVerticalPadding(kResetPadding);

@@ -5,6 +5,7 @@
 #include "RecommendationViewModel.hpp"
 #include "Theme.hpp"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +38,8 @@ SearchField::SearchField(state::RecommendationViewModel& model,
     m_lineEdit->setPalette(palette);
     m_lineEdit->setTextMargins(0, 0, 0, 0);
     m_lineEdit->setMinimumWidth(0);
+    // As high as its text, so the capsule matches the pills beside it.
+    m_lineEdit->setFixedHeight(QFontMetrics(m_lineEdit->font()).height());
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(10, 6, 10, 6);
