@@ -7,7 +7,6 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -22,7 +21,9 @@ namespace {
 
 constexpr qreal kDimmedOpacity = 0.35;
 
-QString keyText(CamelotKey key) { return QString::fromStdString(key.toString()); }
+QString keyText(CamelotKey key) {
+    return QString::fromStdString(key.toString());
+}
 
 } // namespace
 
@@ -70,9 +71,9 @@ std::optional<CamelotKey> CamelotWheelPicker::keyAt(QPointF point) const {
     double fromTop = std::atan2(offset.y(), offset.x()) * 180.0 / std::numbers::pi + 90.0;
     fromTop = std::fmod(fromTop + 360.0, 360.0);
     const int position = std::min(11, static_cast<int>(fromTop / 30.0));
-    return CamelotKey::make(position == 0 ? 12 : position,
-                            radius < kWheelRingBoundaryFraction ? CamelotLetter::a
-                                                                : CamelotLetter::b);
+    return CamelotKey::make(position == 0 ? 12 : position, radius < kWheelRingBoundaryFraction
+                                                               ? CamelotLetter::a
+                                                               : CamelotLetter::b);
 }
 
 void CamelotWheelPicker::paintEvent(QPaintEvent*) {
@@ -84,11 +85,12 @@ void CamelotWheelPicker::paintEvent(QPaintEvent*) {
     for (const CamelotKey key : CamelotKey::allPositions()) {
         const QPainterPath path = WedgeShape::forKey(key).path(wheel);
         const bool full = selected.empty() || selected.contains(key);
-        painter.fillPath(path, full ? keyColor(key) : [&] {
-            QColor dimmed = keyColor(key);
-            dimmed.setAlphaF(static_cast<float>(kDimmedOpacity));
-            return dimmed;
-        }());
+        painter.fillPath(
+            path, full ? keyColor(key) : [&] {
+                QColor dimmed = keyColor(key);
+                dimmed.setAlphaF(static_cast<float>(kDimmedOpacity));
+                return dimmed;
+            }());
         painter.strokePath(path, QPen(QColor::fromRgbF(0, 0, 0, 0.25f), 0.5));
     }
     // After every fill, so that no neighbour covers half of a selected outline.

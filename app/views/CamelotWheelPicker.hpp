@@ -3,7 +3,6 @@
 #include "metadata/CamelotKey.hpp"
 
 #include <QWidget>
-
 #include <optional>
 
 namespace cuevox::state {

@@ -9,7 +9,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace cuevox::views {
@@ -35,13 +34,9 @@ protected:
 
 CheckboxFilterList::CheckboxFilterList(Source source, i18n::LocalizationManager& localization,
                                        QWidget* parent)
-    : QWidget(parent),
-      m_source(std::move(source)),
-      m_localization(localization),
-      m_scrollArea(new QScrollArea(this)),
-      m_rowsWidget(new QWidget),
-      m_rowsLayout(new QVBoxLayout(m_rowsWidget)),
-      m_reset(new UnderlinedButton(this)) {
+    : QWidget(parent), m_source(std::move(source)), m_localization(localization),
+      m_scrollArea(new QScrollArea(this)), m_rowsWidget(new QWidget),
+      m_rowsLayout(new QVBoxLayout(m_rowsWidget)), m_reset(new UnderlinedButton(this)) {
     m_rowsLayout->setContentsMargins(0, 0, 0, 0);
     m_rowsLayout->setSpacing(0);
     m_rowsLayout->addStretch();
@@ -78,7 +73,9 @@ CheckboxFilterList::CheckboxFilterList(Source source, i18n::LocalizationManager&
     refresh();
 }
 
-void CheckboxFilterList::retranslate() { m_reset->setText(m_localization.t("filter.reset")); }
+void CheckboxFilterList::retranslate() {
+    m_reset->setText(m_localization.t("filter.reset"));
+}
 
 void CheckboxFilterList::refresh() {
     const std::vector<CheckboxFilterOption> options = m_source.options();

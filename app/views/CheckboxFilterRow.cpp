@@ -5,7 +5,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-
 #include <algorithm>
 
 namespace cuevox::views {
@@ -48,14 +47,14 @@ void CheckboxFilterRow::paintEvent(QPaintEvent*) {
     const int checkboxLeft = width() - kHorizontalPadding - kCheckboxSize;
     painter.setFont(font());
     painter.setPen(theme::kPrimaryText);
-    painter.drawText(QRect(kHorizontalPadding, 0, checkboxLeft - kMinimumGap - kHorizontalPadding,
-                           height()),
-                     Qt::AlignVCenter | Qt::AlignLeft, text());
+    painter.drawText(
+        QRect(kHorizontalPadding, 0, checkboxLeft - kMinimumGap - kHorizontalPadding, height()),
+        Qt::AlignVCenter | Qt::AlignLeft, text());
     const QPixmap checkbox =
-        m_selected ? iconPixmap(Icon::checkboxChecked, theme::kAccent, kCheckboxSize,
-                                devicePixelRatioF())
-                   : iconPixmap(Icon::checkboxUnchecked, theme::withOpacity(theme::kPrimaryText, 0.6),
-                                kCheckboxSize, devicePixelRatioF());
+        m_selected
+            ? iconPixmap(Icon::checkboxChecked, theme::kAccent, kCheckboxSize, devicePixelRatioF())
+            : iconPixmap(Icon::checkboxUnchecked, theme::withOpacity(theme::kPrimaryText, 0.6),
+                         kCheckboxSize, devicePixelRatioF());
     painter.drawPixmap(checkboxLeft, (height() - kCheckboxSize) / 2, checkbox);
 }
 

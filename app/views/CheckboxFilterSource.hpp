@@ -3,7 +3,6 @@
 #include "CheckboxFilterList.hpp"
 
 #include <QString>
-
 #include <functional>
 #include <vector>
 
@@ -39,7 +38,9 @@ CheckboxFilterList::Source checkboxFilterSource(
         }
         setSelection(std::move(changed));
     };
-    source.clear = [=] { setSelection(Selection{}); };
+    source.clear = [=] {
+        setSelection(Selection{});
+    };
     return source;
 }
 

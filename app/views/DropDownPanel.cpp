@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 namespace cuevox::views {

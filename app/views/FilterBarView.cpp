@@ -35,10 +35,7 @@ QString tempoLabel(const BPMRangeOption& option) {
 
 FilterBarView::FilterBarView(RecommendationViewModel& model,
                              i18n::LocalizationManager& localization, QWidget* parent)
-    : QWidget(parent),
-      m_model(model),
-      m_localization(localization),
-      m_countText(new QLabel(this)),
+    : QWidget(parent), m_model(model), m_localization(localization), m_countText(new QLabel(this)),
       m_search(new SearchField(model, localization, this)),
       m_keyPill(new FilterPillButton(Icon::key, this)),
       m_tempoPill(new FilterPillButton(Icon::tempo, this)),
@@ -51,7 +48,9 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
               [](const BPMRangeOption& option) { return option.count; },
               [](const BPMRangeOption& option) { return option.range; },
               [&model]() -> const auto& { return model.selectedBPMRanges(); },
-              [&model](std::set<BPMRange> ranges) { model.setSelectedBPMRanges(std::move(ranges)); }),
+              [&model](std::set<BPMRange> ranges) {
+                  model.setSelectedBPMRanges(std::move(ranges));
+              }),
           localization)),
       m_energyList(new CheckboxFilterList(
           checkboxFilterSource<EnergyOption, std::set<int>>(
@@ -71,7 +70,9 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
               [](const GenreOption& option) { return option.count; },
               [](const GenreOption& option) { return option.name; },
               [&model]() -> const auto& { return model.selectedGenres(); },
-              [&model](std::set<std::string> genres) { model.setSelectedGenres(std::move(genres)); }),
+              [&model](std::set<std::string> genres) {
+                  model.setSelectedGenres(std::move(genres));
+              }),
           localization)),
       m_reset(new UnderlinedButton(this)) {
     m_keyPill->setPanelContent(m_keyPicker);
@@ -125,12 +126,11 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
 
     connect(&m_model, &RecommendationViewModel::filteredTracksChanged, this,
             &FilterBarView::showCount);
-    for (auto signal :
-         {&RecommendationViewModel::selectedKeysChanged,
-          &RecommendationViewModel::selectedBPMRangesChanged,
-          &RecommendationViewModel::selectedEnergiesChanged,
-          &RecommendationViewModel::selectedGenresChanged,
-          &RecommendationViewModel::searchTextChanged}) {
+    for (auto signal : {&RecommendationViewModel::selectedKeysChanged,
+                        &RecommendationViewModel::selectedBPMRangesChanged,
+                        &RecommendationViewModel::selectedEnergiesChanged,
+                        &RecommendationViewModel::selectedGenresChanged,
+                        &RecommendationViewModel::searchTextChanged}) {
         connect(&m_model, signal, this, &FilterBarView::showActivity);
     }
     connect(&m_localization, &i18n::LocalizationManager::languageChanged, this,
@@ -155,8 +155,8 @@ void FilterBarView::retranslate() {
 }
 
 void FilterBarView::showCount() {
-    m_countText->setText(m_localization.t(
-        "filter.all_tracks", static_cast<long long>(m_model.filteredTracks().size())));
+    m_countText->setText(m_localization.t("filter.all_tracks",
+                                          static_cast<long long>(m_model.filteredTracks().size())));
 }
 
 void FilterBarView::showActivity() {

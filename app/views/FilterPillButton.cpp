@@ -5,7 +5,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-
 #include <algorithm>
 
 namespace cuevox::views {
@@ -36,9 +35,13 @@ void FilterPillButton::setActive(bool active) {
     }
 }
 
-void FilterPillButton::setPanelContent(QWidget* content) { m_panel->setContent(content); }
+void FilterPillButton::setPanelContent(QWidget* content) {
+    m_panel->setContent(content);
+}
 
-bool FilterPillButton::isPresented() const { return m_panel->isVisible(); }
+bool FilterPillButton::isPresented() const {
+    return m_panel->isVisible();
+}
 
 QColor FilterPillButton::foreground() const {
     return m_active ? theme::kAccent : theme::kPrimaryText;
@@ -46,8 +49,8 @@ QColor FilterPillButton::foreground() const {
 
 QSize FilterPillButton::sizeHint() const {
     const QFontMetrics metrics(font());
-    const int content = kIconSize + kSpacing + metrics.horizontalAdvance(text()) + kSpacing +
-                        kChevronSize;
+    const int content =
+        kIconSize + kSpacing + metrics.horizontalAdvance(text()) + kSpacing + kChevronSize;
     return {content + 2 * kHorizontalPadding,
             std::max(metrics.height(), kIconSize) + 2 * kVerticalPadding};
 }

@@ -9,8 +9,8 @@ int keyHue(int number) {
 
 QColor keyColor(metadata::CamelotKey key) {
     const bool minor = key.letter() == metadata::CamelotLetter::a;
-    return QColor::fromHsvF(static_cast<float>(keyHue(key.number()) / 360.0),
-                            minor ? 0.42f : 0.58f, minor ? 0.93f : 0.85f);
+    return QColor::fromHsvF(static_cast<float>(keyHue(key.number()) / 360.0), minor ? 0.42f : 0.58f,
+                            minor ? 0.93f : 0.85f);
 }
 
 } // namespace cuevox::views

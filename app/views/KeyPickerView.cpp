@@ -13,11 +13,8 @@ namespace cuevox::views {
 
 KeyPickerView::KeyPickerView(state::RecommendationViewModel& model,
                              i18n::LocalizationManager& localization, QWidget* parent)
-    : QWidget(parent),
-      m_localization(localization),
-      m_title(new QLabel(this)),
-      m_wheel(new CamelotWheelPicker(model, this)),
-      m_reset(new UnderlinedButton(this)) {
+    : QWidget(parent), m_localization(localization), m_title(new QLabel(this)),
+      m_wheel(new CamelotWheelPicker(model, this)), m_reset(new UnderlinedButton(this)) {
     m_title->setFont(theme::font(theme::TextStyle::subheadline, QFont::DemiBold));
     QPalette white = m_title->palette();
     white.setColor(QPalette::WindowText, theme::kPrimaryText);
@@ -31,8 +28,7 @@ KeyPickerView::KeyPickerView(state::RecommendationViewModel& model,
     layout->addWidget(m_wheel, 0, Qt::AlignHCenter);
     layout->addWidget(m_reset, 0, Qt::AlignHCenter);
 
-    connect(m_reset, &QAbstractButton::clicked, &model,
-            [&model] { model.setSelectedKeys({}); });
+    connect(m_reset, &QAbstractButton::clicked, &model, [&model] { model.setSelectedKeys({}); });
     connect(&m_localization, &i18n::LocalizationManager::languageChanged, this,
             &KeyPickerView::retranslate);
     retranslate();

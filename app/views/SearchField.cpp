@@ -20,9 +20,7 @@ constexpr int kIconSize = 12;
 
 SearchField::SearchField(state::RecommendationViewModel& model,
                          i18n::LocalizationManager& localization, QWidget* parent)
-    : QWidget(parent),
-      m_model(model),
-      m_localization(localization),
+    : QWidget(parent), m_model(model), m_localization(localization),
       m_lineEdit(new QLineEdit(this)) {
     auto* icon = new QLabel(this);
     icon->setPixmap(iconPixmap(Icon::search, theme::withOpacity(theme::kPrimaryText, 0.6),

@@ -2,6 +2,7 @@
 
 #include "Theme.hpp"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -29,8 +30,17 @@ QSize UnderlinedButton::sizeHint() const {
 void UnderlinedButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(isEnabled() ? theme::kPrimaryText : theme::withOpacity(theme::kPrimaryText, 0.35));
+    painter.setPen(isEnabled() ? theme::kPrimaryText
+                               : theme::withOpacity(theme::kPrimaryText, 0.35));
     painter.drawText(rect(), Qt::AlignCenter, text());
+}
+
+void UnderlinedButton::changeEvent(QEvent* event) {
+    // A disabled button must not look clickable.
+    if (event->type() == QEvent::EnabledChange) {
+        setCursor(isEnabled() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    }
+    QAbstractButton::changeEvent(event);
 }
 
 } // namespace cuevox::views

@@ -12,7 +12,9 @@ QPointF pointAt(const QPointF& centre, double radius, double degrees) {
     return centre + QPointF(radius * std::cos(radians), radius * std::sin(radians));
 }
 
-double radiusOf(const QRectF& rect) { return std::min(rect.width(), rect.height()) / 2.0; }
+double radiusOf(const QRectF& rect) {
+    return std::min(rect.width(), rect.height()) / 2.0;
+}
 
 } // namespace
 

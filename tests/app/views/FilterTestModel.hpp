@@ -13,7 +13,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWidget>
-
 #include <fstream>
 #include <memory>
 #include <string>
@@ -47,8 +46,9 @@ struct FilterTestModel {
     FilterTestModel()
         : settings(directory.filePath("settings.ini"), QSettings::IniFormat),
           localization(settings, std::nullopt),
-          model(std::make_unique<SilentMonitor>(), [] { return true; }, &settings,
-                state::ViewModelTiming{10, 20, 200}) {}
+          model(
+              std::make_unique<SilentMonitor>(), [] { return true; }, &settings,
+              state::ViewModelTiming{10, 20, 200}) {}
 
     void load(const std::string& xml) {
         const QString path = directory.filePath(QStringLiteral("collection-%1.xml").arg(++files));
