@@ -1,0 +1,61 @@
+#include "CheckboxFilterRow.hpp"
+
+#include "Icons.hpp"
+#include "Theme.hpp"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+namespace cuevox::views {
+namespace {
+
+constexpr int kHorizontalPadding = 14;
+constexpr int kVerticalPadding = 7;
+constexpr int kMinimumGap = 12;
+constexpr int kCheckboxSize = 14;
+
+} // namespace
+
+CheckboxFilterRow::CheckboxFilterRow(QWidget* parent) : QAbstractButton(parent) {
+    setFont(theme::font(theme::TextStyle::body));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void CheckboxFilterRow::setOption(const QString& label, int count, bool selected) {
+    const QString shown = QStringLiteral("%1 (%2)").arg(label).arg(count);
+    if (shown != text()) {
+        setText(shown);
+        updateGeometry();
+    }
+    if (selected != m_selected) {
+        m_selected = selected;
+        update();
+    }
+}
+
+QSize CheckboxFilterRow::sizeHint() const {
+    const QFontMetrics metrics(font());
+    return {kHorizontalPadding + metrics.horizontalAdvance(text()) + kMinimumGap + kCheckboxSize +
+                kHorizontalPadding,
+            std::max(metrics.height(), kCheckboxSize) + 2 * kVerticalPadding};
+}
+
+void CheckboxFilterRow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int checkboxLeft = width() - kHorizontalPadding - kCheckboxSize;
+    painter.setFont(font());
+    painter.setPen(theme::kPrimaryText);
+    painter.drawText(
+        QRect(kHorizontalPadding, 0, checkboxLeft - kMinimumGap - kHorizontalPadding, height()),
+        Qt::AlignVCenter | Qt::AlignLeft, text());
+    const QPixmap checkbox =
+        m_selected
+            ? iconPixmap(Icon::checkboxChecked, theme::kAccent, kCheckboxSize, devicePixelRatioF())
+            : iconPixmap(Icon::checkboxUnchecked, theme::withOpacity(theme::kPrimaryText, 0.6),
+                         kCheckboxSize, devicePixelRatioF());
+    painter.drawPixmap(checkboxLeft, (height() - kCheckboxSize) / 2, checkbox);
+}
+
+} // namespace cuevox::views

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace cuevox::i18n {
+class LocalizationManager;
+}
+namespace cuevox::state {
+class RecommendationViewModel;
+}
+
+namespace cuevox::views {
+
+class CheckboxFilterList;
+class FilterPillButton;
+class KeyPickerView;
+class SearchField;
+class UnderlinedButton;
+
+// The row between the decks and the track list: how many tracks are listed, the search field,
+// the four filter pills with their panels and the Reset of every filter. It keeps no filter
+// state: every control reads and writes the view model.
+class FilterBarView : public QWidget {
+    Q_OBJECT
+
+public:
+    // `model` and `localization` must outlive the bar.
+    FilterBarView(state::RecommendationViewModel& model, i18n::LocalizationManager& localization,
+                  QWidget* parent = nullptr);
+
+    // Any selection, or any search text at all: blanks count, as they still filter.
+    static bool anyFilterActive(const state::RecommendationViewModel& model);
+
+    QLabel& countLabel() const { return *m_countText; }
+    SearchField& searchField() const { return *m_search; }
+    FilterPillButton& keyPill() const { return *m_keyPill; }
+    FilterPillButton& tempoPill() const { return *m_tempoPill; }
+    FilterPillButton& energyPill() const { return *m_energyPill; }
+    FilterPillButton& genrePill() const { return *m_genrePill; }
+    KeyPickerView& keyPicker() const { return *m_keyPicker; }
+    CheckboxFilterList& tempoList() const { return *m_tempoList; }
+    CheckboxFilterList& energyList() const { return *m_energyList; }
+    CheckboxFilterList& genreList() const { return *m_genreList; }
+    UnderlinedButton& resetButton() const { return *m_reset; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void retranslate();
+    void showCount();
+    void showActivity();
+
+    state::RecommendationViewModel& m_model;
+    i18n::LocalizationManager& m_localization;
+    QLabel* m_countText;
+    SearchField* m_search;
+    FilterPillButton* m_keyPill;
+    FilterPillButton* m_tempoPill;
+    FilterPillButton* m_energyPill;
+    FilterPillButton* m_genrePill;
+    KeyPickerView* m_keyPicker;
+    CheckboxFilterList* m_tempoList;
+    CheckboxFilterList* m_energyList;
+    CheckboxFilterList* m_genreList;
+    UnderlinedButton* m_reset;
+};
+
+} // namespace cuevox::views
