@@ -27,9 +27,10 @@ void styleLabel(QLabel& label, theme::TextStyle textStyle, const QColor& color) 
     label.setPalette(palette);
 }
 
-// An icon beside a text, in one colour; the text label is named `name` for tests.
+// An icon beside a text, in one colour; the text label is named `name` for tests. An eliding
+// text takes the room left and cuts itself to it.
 QLabel* addItem(QBoxLayout& row, Icon icon, const QColor& color, const QString& name,
-                QWidget& parent) {
+                QWidget& parent, bool elide = false) {
     auto* item = new QWidget(&parent);
     item->setObjectName(name + QStringLiteral("Item"));
     auto* layout = new QHBoxLayout(item);
@@ -38,12 +39,12 @@ QLabel* addItem(QBoxLayout& row, Icon icon, const QColor& color, const QString& 
     auto* iconLabel = new QLabel(item);
     const int size = QFontMetrics(theme::font(theme::TextStyle::caption)).height() - 2;
     iconLabel->setPixmap(iconPixmap(icon, color, size, parent.devicePixelRatioF()));
-    auto* text = new QLabel(item);
+    QLabel* text = elide ? new ElidedLabel(item) : new QLabel(item);
     text->setObjectName(name);
     styleLabel(*text, theme::TextStyle::caption, color);
     layout->addWidget(iconLabel);
-    layout->addWidget(text);
-    row.addWidget(item);
+    layout->addWidget(text, elide ? 1 : 0);
+    row.addWidget(item, elide ? 1 : 0);
     return text;
 }
 
@@ -74,7 +75,7 @@ NowPlayingView::NowPlayingView(i18n::LocalizationManager& localization,
       m_artist(new ElidedLabel(this)),
       m_metadata(new QWidget(this)),
       m_warning(new QWidget(this)),
-      m_noTrack(new QLabel(this)) {
+      m_noTrack(new ElidedLabel(this)) {
     using theme::TextStyle;
     m_artwork->setObjectName(QStringLiteral("artwork"));
     m_deckName->setObjectName(QStringLiteral("deck"));
@@ -96,21 +97,31 @@ NowPlayingView::NowPlayingView(i18n::LocalizationManager& localization,
     styleLabel(*m_artist, TextStyle::subheadline, theme::kSecondaryText);
     styleLabel(*m_noTrack, TextStyle::subheadline, theme::kSecondaryText);
 
-    auto* metadataLayout = new QHBoxLayout(m_metadata);
+    // The items keep their natural widths in a row of their own, which the line clips at
+    // the panel's edge rather than squeezing every item.
+    m_metadataRow = new QWidget(m_metadata);
+    auto* metadataLayout = new QHBoxLayout(m_metadataRow);
     metadataLayout->setContentsMargins(0, 0, 0, 0);
     metadataLayout->setSpacing(12);
-    m_tempo = addItem(*metadataLayout, Icon::tempo, theme::kSecondaryText, "tempo", *m_metadata);
-    m_key = addItem(*metadataLayout, Icon::key, theme::kSecondaryText, "key", *m_metadata);
-    m_genre = addItem(*metadataLayout, Icon::genre, theme::kSecondaryText, "genre", *m_metadata);
-    m_energy = addItem(*metadataLayout, Icon::energy, theme::kSecondaryText, "energy", *m_metadata);
-    m_year = addItem(*metadataLayout, Icon::year, theme::kSecondaryText, "year", *m_metadata);
-    metadataLayout->addStretch();
+    const QColor dimmed = theme::kSecondaryText;
+    m_tempo = addItem(*metadataLayout, Icon::tempo, dimmed, "tempo", *m_metadataRow);
+    m_key = addItem(*metadataLayout, Icon::key, dimmed, "key", *m_metadataRow);
+    m_genre = addItem(*metadataLayout, Icon::genre, dimmed, "genre", *m_metadataRow);
+    m_energy = addItem(*metadataLayout, Icon::energy, dimmed, "energy", *m_metadataRow);
+    m_year = addItem(*metadataLayout, Icon::year, dimmed, "year", *m_metadataRow);
 
     auto* warningLayout = new QHBoxLayout(m_warning);
     warningLayout->setContentsMargins(0, 0, 0, 0);
     m_warningText = addItem(*warningLayout, Icon::warningOutline, theme::kOrange, "warning",
-                            *m_warning);
-    warningLayout->addStretch();
+                            *m_warning, true);
+
+    // A narrow panel clips these lines instead of widening the window.
+    for (QWidget* line : {m_deckLine, m_metadata, m_warning}) {
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        if (QLayout* layout = line->layout()) {
+            layout->setSizeConstraint(QLayout::SetNoConstraint);
+        }
+    }
 
     auto* lines = new QVBoxLayout;
     lines->setSpacing(4);
@@ -183,6 +194,9 @@ void NowPlayingView::refresh() {
     setOptional(*m_year, field([](const metadata::Track& t) -> std::optional<QString> {
                     return t.year ? std::optional(QString::number(*t.year)) : std::nullopt;
                 }));
+
+    m_metadataRow->adjustSize();
+    m_metadata->setFixedHeight(m_metadataRow->sizeHint().height());
 
     m_warning->setVisible(!track && unresolved);
     m_warningText->setText(m_localization.t("app.not_found_in_library"));

@@ -60,6 +60,7 @@ private:
     ElidedLabel* m_title;
     ElidedLabel* m_artist;
     QWidget* m_metadata;
+    QWidget* m_metadataRow;
     QLabel* m_tempo;
     QLabel* m_key;
     QLabel* m_genre;
@@ -67,7 +68,7 @@ private:
     QLabel* m_year;
     QWidget* m_warning;
     QLabel* m_warningText;
-    QLabel* m_noTrack;
+    ElidedLabel* m_noTrack;
 };
 
 } // namespace cuevox::views

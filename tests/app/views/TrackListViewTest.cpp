@@ -84,6 +84,8 @@ TEST_F(TrackListViewTest, EmptyListShowsTheNoteInTheCurrentLanguage) {
     localization->setLanguage(AppLanguage::ru);
     EXPECT_EQ(emptyText(), QStringLiteral("Нет треков, соответствующих фильтрам"));
     testing::saveTableScreenshot(*view, QStringLiteral("tracklist-empty-ru"));
+    localization->setLanguage(AppLanguage::ja);
+    testing::saveTableScreenshot(*view, QStringLiteral("tracklist-empty-ja"));
 
     loadCollection(numberedCollection(5));
     EXPECT_FALSE(showsEmptyState());
@@ -131,6 +133,7 @@ TEST_F(TrackListViewTest, SelectionFollowsTheTrackAcrossUpdatesAndIsClearedWhile
     showOnDeck(DeckIdentifier::deck1, {{"Track 03", "Artist 03"}}, true);
     ASSERT_TRUE(view->model()->rowOf("3"));
     EXPECT_EQ(highlightedID(), "3");
+    testing::saveTableScreenshot(*view, QStringLiteral("tracklist-playing"));
 
     // The user's own changes are taken: another row, then none.
     showOnDeck(DeckIdentifier::deck1, std::nullopt, false);
@@ -212,6 +215,9 @@ TEST(TrackRowDelegateTest, ScreenshotsOfEveryKindOfRow) {
     list.viewport()->setAutoFillBackground(false);
     list.setItemDelegate(&delegate);
     list.setModel(&model);
+    QPalette palette = list.palette();
+    palette.setColor(QPalette::Highlight, theme::withOpacity(theme::kAccent, 0.45));
+    list.setPalette(palette);
     list.resize(460, TrackRowDelegate::kRowHeight * 8);
     list.selectionModel()->select(model.index(2, 0), QItemSelectionModel::Select);
     list.show();
