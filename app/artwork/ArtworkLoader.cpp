@@ -40,18 +40,17 @@ void ArtworkLoader::loadIfNeeded(const QString& path) {
         return;
     }
     m_inFlight.insert(path);
-    m_pool.start(
-        [this, path, extractor = m_extractor] {
-            const QByteArray bytes = extractor(path);
-            QImage image = bytes.isEmpty() ? QImage() : downsampledImage(bytes, kMaxDimension);
-            QMetaObject::invokeMethod(
-                this,
-                [this, path, image = std::move(image)]() mutable {
-                    store(path, std::move(image));
-                    m_inFlight.remove(path);
-                },
-                Qt::QueuedConnection);
-        });
+    m_pool.start([this, path, extractor = m_extractor] {
+        const QByteArray bytes = extractor(path);
+        QImage image = bytes.isEmpty() ? QImage() : downsampledImage(bytes, kMaxDimension);
+        QMetaObject::invokeMethod(
+            this,
+            [this, path, image = std::move(image)]() mutable {
+                store(path, std::move(image));
+                m_inFlight.remove(path);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void ArtworkLoader::store(const QString& path, QImage image) {

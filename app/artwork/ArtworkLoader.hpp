@@ -6,7 +6,6 @@
 #include <QSet>
 #include <QString>
 #include <QThreadPool>
-
 #include <functional>
 #include <list>
 

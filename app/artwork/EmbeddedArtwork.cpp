@@ -3,7 +3,8 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-
+#include <algorithm>
+#include <cmath>
 #include <taglib/aifffile.h>
 #include <taglib/apefile.h>
 #include <taglib/apetag.h>
@@ -22,9 +23,6 @@
 #include <taglib/wavfile.h>
 #include <taglib/wavpackfile.h>
 #include <taglib/xiphcomment.h>
-
-#include <algorithm>
-#include <cmath>
 
 namespace cuevox::artwork {
 namespace {
@@ -58,7 +56,8 @@ QByteArray fromAPE(TagLib::APE::Tag* tag) {
         }
         const TagLib::ByteVector data = item.binaryData();
         const int separator = data.find('\0');
-        return separator < 0 ? QByteArray() : toBytes(data.mid(static_cast<unsigned>(separator) + 1));
+        return separator < 0 ? QByteArray()
+                             : toBytes(data.mid(static_cast<unsigned>(separator) + 1));
     };
     if (const auto front = items.find("COVER ART (FRONT)"); front != items.end()) {
         if (QByteArray bytes = pictureOf(front->second); !bytes.isEmpty()) {
@@ -187,8 +186,9 @@ QImage downsampledImage(const QByteArray& bytes, int maxDimension) {
     const int longer = std::max(stored.width(), stored.height());
     if (stored.isValid() && longer > maxDimension) {
         const double scale = static_cast<double>(maxDimension) / longer;
-        reader.setScaledSize(QSize(std::max(1, static_cast<int>(std::lround(stored.width() * scale))),
-                                   std::max(1, static_cast<int>(std::lround(stored.height() * scale)))));
+        reader.setScaledSize(
+            QSize(std::max(1, static_cast<int>(std::lround(stored.width() * scale))),
+                  std::max(1, static_cast<int>(std::lround(stored.height() * scale)))));
     }
     QImage image = reader.read();
     if (image.isNull()) {
@@ -196,8 +196,8 @@ QImage downsampledImage(const QByteArray& bytes, int maxDimension) {
     }
     // Formats that cannot tell their size up front are scaled after decoding.
     if (std::max(image.width(), image.height()) > maxDimension) {
-        image = image.scaled(maxDimension, maxDimension, Qt::KeepAspectRatio,
-                             Qt::SmoothTransformation);
+        image =
+            image.scaled(maxDimension, maxDimension, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     return image;
 }

@@ -6,7 +6,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 
 namespace cuevox::views::ArtworkPainter {
@@ -25,14 +24,15 @@ void paint(QPainter& painter, const QRectF& square, const QImage& image) {
         const qreal scale =
             std::max(square.width() / image.width(), square.height() / image.height());
         const QSizeF shown(square.width() / scale, square.height() / scale);
-        const QRectF source(QPointF((image.width() - shown.width()) / 2,
-                                    (image.height() - shown.height()) / 2),
-                            shown);
+        const QRectF source(
+            QPointF((image.width() - shown.width()) / 2, (image.height() - shown.height()) / 2),
+            shown);
         painter.drawImage(square, image, source);
     } else {
         painter.fillRect(square, theme::withOpacity(theme::kSecondaryText, 0.15));
         const int iconSize = std::max(1, qRound(side * 0.4));
-        const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+        const qreal ratio =
+            painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
         const QPixmap icon = iconPixmap(Icon::musicNote, theme::kTertiaryText, iconSize, ratio);
         const QPointF corner = square.center() - QPointF(iconSize / 2.0, iconSize / 2.0);
         painter.drawPixmap(corner, icon);

@@ -65,16 +65,11 @@ void setOptional(QLabel& label, const std::optional<QString>& text) {
 
 NowPlayingView::NowPlayingView(i18n::LocalizationManager& localization,
                                artwork::ArtworkLoader& loader, int artworkSize, QWidget* parent)
-    : QWidget(parent),
-      m_localization(localization),
-      m_artwork(new ArtworkView(loader, artworkSize, this)),
-      m_deckLine(new QWidget(this)),
-      m_deckName(new QLabel(m_deckLine)),
-      m_status(new QLabel(m_deckLine)),
-      m_title(new ElidedLabel(this)),
-      m_artist(new ElidedLabel(this)),
-      m_metadata(new QWidget(this)),
-      m_warning(new QWidget(this)),
+    : QWidget(parent), m_localization(localization),
+      m_artwork(new ArtworkView(loader, artworkSize, this)), m_deckLine(new QWidget(this)),
+      m_deckName(new QLabel(m_deckLine)), m_status(new QLabel(m_deckLine)),
+      m_title(new ElidedLabel(this)), m_artist(new ElidedLabel(this)),
+      m_metadata(new QWidget(this)), m_warning(new QWidget(this)),
       m_noTrack(new ElidedLabel(this)) {
     using theme::TextStyle;
     m_artwork->setObjectName(QStringLiteral("artwork"));
@@ -112,8 +107,8 @@ NowPlayingView::NowPlayingView(i18n::LocalizationManager& localization,
 
     auto* warningLayout = new QHBoxLayout(m_warning);
     warningLayout->setContentsMargins(0, 0, 0, 0);
-    m_warningText = addItem(*warningLayout, Icon::warningOutline, theme::kOrange, "warning",
-                            *m_warning, true);
+    m_warningText =
+        addItem(*warningLayout, Icon::warningOutline, theme::kOrange, "warning", *m_warning, true);
 
     // A narrow panel clips these lines instead of widening the window.
     for (QWidget* line : {m_deckLine, m_metadata, m_warning}) {
@@ -126,9 +121,9 @@ NowPlayingView::NowPlayingView(i18n::LocalizationManager& localization,
     auto* lines = new QVBoxLayout;
     lines->setSpacing(4);
     lines->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* line : {m_deckLine, static_cast<QWidget*>(m_title),
-                          static_cast<QWidget*>(m_artist), m_metadata, m_warning,
-                          static_cast<QWidget*>(m_noTrack)}) {
+    for (QWidget* line :
+         {m_deckLine, static_cast<QWidget*>(m_title), static_cast<QWidget*>(m_artist), m_metadata,
+          m_warning, static_cast<QWidget*>(m_noTrack)}) {
         lines->addWidget(line);
     }
     lines->addStretch();
@@ -169,8 +164,10 @@ void NowPlayingView::refresh() {
 
     m_title->setVisible(hasTrack);
     m_artist->setVisible(hasTrack);
-    m_title->setText(track ? fromUtf8(track->title) : unresolved ? fromUtf8(unresolved->title) : QString());
-    m_artist->setText(track    ? fromUtf8(track->artist)
+    m_title->setText(track        ? fromUtf8(track->title)
+                     : unresolved ? fromUtf8(unresolved->title)
+                                  : QString());
+    m_artist->setText(track        ? fromUtf8(track->artist)
                       : unresolved ? fromUtf8(unresolved->artist)
                                    : QString());
 
@@ -179,21 +176,20 @@ void NowPlayingView::refresh() {
         return track ? get(*track) : std::nullopt;
     };
     setOptional(*m_tempo, field([](const metadata::Track& t) -> std::optional<QString> {
-                    return t.bpm ? std::optional(QString::asprintf("%.2f", *t.bpm)) : std::nullopt;
-                }));
+        return t.bpm ? std::optional(QString::asprintf("%.2f", *t.bpm)) : std::nullopt;
+    }));
     setOptional(*m_key, field([](const metadata::Track& t) -> std::optional<QString> {
-                    return t.camelotKey ? std::optional(fromUtf8(t.camelotKey->toString()))
-                                        : std::nullopt;
-                }));
+        return t.camelotKey ? std::optional(fromUtf8(t.camelotKey->toString())) : std::nullopt;
+    }));
     setOptional(*m_genre, field([](const metadata::Track& t) -> std::optional<QString> {
-                    return t.genre ? std::optional(shortGenre(*t.genre)) : std::nullopt;
-                }));
+        return t.genre ? std::optional(shortGenre(*t.genre)) : std::nullopt;
+    }));
     setOptional(*m_energy, field([](const metadata::Track& t) -> std::optional<QString> {
-                    return t.energy ? std::optional(QString::number(*t.energy)) : std::nullopt;
-                }));
+        return t.energy ? std::optional(QString::number(*t.energy)) : std::nullopt;
+    }));
     setOptional(*m_year, field([](const metadata::Track& t) -> std::optional<QString> {
-                    return t.year ? std::optional(QString::number(*t.year)) : std::nullopt;
-                }));
+        return t.year ? std::optional(QString::number(*t.year)) : std::nullopt;
+    }));
 
     m_metadataRow->adjustSize();
     m_metadata->setFixedHeight(m_metadataRow->sizeHint().height());

@@ -5,7 +5,6 @@
 #include "metadata/Track.hpp"
 
 #include <QWidget>
-
 #include <optional>
 
 class QLabel;

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QString>
-
 #include <optional>
 
 namespace cuevox::views {

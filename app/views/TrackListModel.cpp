@@ -61,16 +61,24 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const metadata::Track& track = trackAt(index.row());
-    const auto played = [&] { return m_viewModel.playedTrackIDs().contains(track.id); };
+    const auto played = [&] {
+        return m_viewModel.playedTrackIDs().contains(track.id);
+    };
     switch (role) {
-    case Qt::DisplayRole: return fromUtf8(track.title);
-    case Qt::ForegroundRole: return played() ? theme::kGreen : theme::kPrimaryText;
-    case TrackIDRole: return fromUtf8(track.id);
-    case ArtistRole: return fromUtf8(track.artist);
+    case Qt::DisplayRole:
+        return fromUtf8(track.title);
+    case Qt::ForegroundRole:
+        return played() ? theme::kGreen : theme::kPrimaryText;
+    case TrackIDRole:
+        return fromUtf8(track.id);
+    case ArtistRole:
+        return fromUtf8(track.artist);
     case ArtistColorRole:
         return played() ? theme::withOpacity(theme::kGreen, 0.8) : theme::kSecondaryText;
-    case FilePathRole: return optionalText(track.filepath);
-    case HasBeenPlayedRole: return played();
+    case FilePathRole:
+        return optionalText(track.filepath);
+    case HasBeenPlayedRole:
+        return played();
     case LoadedDeckRole: {
         const auto& decks = m_viewModel.loadedTrackDecks();
         const auto found = decks.find(track.id);
@@ -88,11 +96,16 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
         return track.bpm ? QVariant(QString::asprintf("%.2f", *track.bpm)) : QVariant();
     case KeyTextRole:
         return track.camelotKey ? QVariant(fromUtf8(track.camelotKey->toString())) : QVariant();
-    case GenreRole: return optionalText(track.genre);
-    case EnergyTextRole: return optionalNumber(track.energy);
-    case YearTextRole: return optionalNumber(track.year);
-    case LabelRole: return optionalText(track.label);
-    default: return {};
+    case GenreRole:
+        return optionalText(track.genre);
+    case EnergyTextRole:
+        return optionalNumber(track.energy);
+    case YearTextRole:
+        return optionalNumber(track.year);
+    case LabelRole:
+        return optionalText(track.label);
+    default:
+        return {};
     }
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
-// Qt's headers first: moc cannot parse <compare>, which the snapshot's headers bring, unless
-// Qt has already included it.
 #include <QAbstractListModel>
-
+// After Qt's headers: moc cannot parse <compare>, which this one brings, unless Qt included it.
 #include "TrackListSnapshot.hpp"
 
 #include <optional>
@@ -56,7 +54,9 @@ public:
 
     // The first row of the track with this id.
     std::optional<int> rowOf(std::string_view trackID) const;
-    const metadata::Track& trackAt(int row) const { return m_tracks[static_cast<std::size_t>(row)]; }
+    const metadata::Track& trackAt(int row) const {
+        return m_tracks[static_cast<std::size_t>(row)];
+    }
 
 private:
     void takeTracks();

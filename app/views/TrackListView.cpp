@@ -16,13 +16,9 @@ namespace cuevox::views {
 TrackListView::TrackListView(state::RecommendationViewModel& viewModel,
                              i18n::LocalizationManager& localization,
                              artwork::ArtworkLoader& loader, QWidget* parent)
-    : QWidget(parent),
-      m_localization(localization),
-      m_model(new TrackListModel(viewModel, this)),
-      m_delegate(new TrackRowDelegate(loader, this)),
-      m_pages(new QStackedLayout(this)),
-      m_emptyText(new QLabel(this)),
-      m_list(new QListView(this)) {
+    : QWidget(parent), m_localization(localization), m_model(new TrackListModel(viewModel, this)),
+      m_delegate(new TrackRowDelegate(loader, this)), m_pages(new QStackedLayout(this)),
+      m_emptyText(new QLabel(this)), m_list(new QListView(this)) {
     m_emptyText->setAlignment(Qt::AlignCenter);
     m_emptyText->setWordWrap(true);
     m_emptyText->setFont(theme::font(theme::TextStyle::body));
@@ -66,11 +62,11 @@ void TrackListView::retranslate() {
 
 void TrackListView::tracksChanged() {
     m_pages->setCurrentWidget(m_model->rowCount() == 0 ? static_cast<QWidget*>(m_emptyText)
-                                                        : m_list);
+                                                       : m_list);
     QItemSelectionModel& selection = *m_list->selectionModel();
     m_syncingSelection = true;
-    const std::optional<int> row = m_selectedTrackID ? m_model->rowOf(*m_selectedTrackID)
-                                                     : std::nullopt;
+    const std::optional<int> row =
+        m_selectedTrackID ? m_model->rowOf(*m_selectedTrackID) : std::nullopt;
     if (row) {
         const QModelIndex index = m_model->index(*row);
         if (!selection.isSelected(index) || selection.selectedIndexes().size() != 1) {

@@ -9,7 +9,6 @@
 
 #include <QPaintDevice>
 #include <QPainter>
-
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -113,8 +112,8 @@ void TrackRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     // The row shows its artwork when it first paints; the loader remembers the rest.
     const QString path = index.data(TrackListModel::FilePathRole).toString();
     m_loader.loadIfNeeded(path);
-    const QRect artwork(row.left() + kPaddingHorizontal, row.top() + kPaddingVertical,
-                        kArtworkSize, kArtworkSize);
+    const QRect artwork(row.left() + kPaddingHorizontal, row.top() + kPaddingVertical, kArtworkSize,
+                        kArtworkSize);
     ArtworkPainter::paint(*painter, artwork, m_loader.image(path));
 
     const int contentBottom = row.bottom(); // the last pixel line is the divider
@@ -134,9 +133,9 @@ void TrackRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QString deck = index.data(TrackListModel::LoadedDeckRole).toString();
     const QString deckText = deck.isEmpty() ? QString() : QLatin1Char(' ') + deck;
     const int deckWidth = deck.isEmpty() ? 0 : f.caption2Metrics.horizontalAdvance(deckText);
-    const QString title = f.bodyMetrics.elidedText(index.data(Qt::DisplayRole).toString(),
-                                                   Qt::ElideRight,
-                                                   std::max(0, textRight - textLeft - deckWidth));
+    const QString title =
+        f.bodyMetrics.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight,
+                                 std::max(0, textRight - textLeft - deckWidth));
     const int baseline = y + f.bodyMetrics.ascent();
     painter->setFont(f.body);
     painter->setPen(index.data(Qt::ForegroundRole).value<QColor>());
@@ -153,7 +152,8 @@ void TrackRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->setPen(index.data(TrackListModel::ArtistColorRole).value<QColor>());
     painter->drawText(QPoint(textLeft, y + f.captionMetrics.ascent()),
                       f.captionMetrics.elidedText(index.data(TrackListModel::ArtistRole).toString(),
-                                                  Qt::ElideRight, std::max(0, textRight - textLeft)));
+                                                  Qt::ElideRight,
+                                                  std::max(0, textRight - textLeft)));
     y += f.captionMetrics.height() + kLineSpacing;
 
     paintMetadata(*painter, index, QPoint(textLeft, y), textRight, pixelRatio);

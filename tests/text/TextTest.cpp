@@ -146,13 +146,15 @@ TEST(Text, CharactersAreWhatTheUserSeesNotBytesOrCodePoints) {
         {"House", 5, 9, "House"},
         {"House", 5, 0, ""},
         {"Caf\u00E9s", 5, 4, "Caf\u00E9"},
-        {"Cafe\u0301s", 5, 4, "Cafe\u0301"},          // combining accent stays with its letter
+        {"Cafe\u0301s", 5, 4, "Cafe\u0301"}, // combining accent stays with its letter
         {"\U0001F1EF\U0001F1F5!", 2, 1, "\U0001F1EF\U0001F1F5"}, // a flag is two code points
         {"\U0001F468\u200D\U0001F469\u200D\U0001F467x", 2, 1,
          "\U0001F468\u200D\U0001F469\u200D\U0001F467"},
         {"\u30C6\u30AF\u30CE", 3, 2, "\u30C6\u30AF"},
         {"\r\nab", 3, 1, "\r\n"},
-        {"a\xFF" "b", 3, 2, "a\xFF"},
+        {"a\xFF"
+         "b",
+         3, 2, "a\xFF"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -7,7 +7,6 @@
 #include <QImageWriter>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -106,7 +105,9 @@ TEST(ArtworkLoaderTest, AnEmptyPathIsNeverLoaded) {
 TEST(ArtworkLoaderTest, EvictsInStoringOrderBeyond250AndReadsAnEvictedPathAgain) {
     CountingFiles files;
     ArtworkLoader loader(files.extractor());
-    const auto path = [](int i) { return QStringLiteral("art/%1.mp3").arg(i); };
+    const auto path = [](int i) {
+        return QStringLiteral("art/%1.mp3").arg(i);
+    };
     for (int i = 0; i < ArtworkLoader::kMaxCacheSize; ++i) {
         loader.loadIfNeeded(path(i));
         loader.waitForIdle(); // one at a time, so the storing order is known

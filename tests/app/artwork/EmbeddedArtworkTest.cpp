@@ -6,21 +6,20 @@
 #include <QFile>
 #include <QImageWriter>
 #include <QTemporaryDir>
-
+#include <cstdint>
+#include <functional>
 #include <taglib/attachedpictureframe.h>
 #include <taglib/flacfile.h>
 #include <taglib/flacpicture.h>
 #include <taglib/id3v2tag.h>
 #include <taglib/mpegfile.h>
 
-#include <cstdint>
-#include <functional>
-
 namespace cuevox::artwork {
 namespace {
 
-QByteArray encoded(const QImage& image, const char* format,
-                   QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone) {
+QByteArray
+encoded(const QImage& image, const char* format,
+        QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -57,9 +56,9 @@ QByteArray flacHeader() {
     QByteArray bytes("fLaC");
     bytes.append("\x80\x00\x00\x22", 4); // last block, STREAMINFO, 34 bytes
     bytes.append("\x10\x00\x10\x00", 4); // block sizes
-    bytes.append(6, '\0');                // frame sizes
-    const std::uint64_t packed = (std::uint64_t{44100} << 44) | (std::uint64_t{1} << 41) |
-                                 (std::uint64_t{15} << 36);
+    bytes.append(6, '\0');               // frame sizes
+    const std::uint64_t packed =
+        (std::uint64_t{44100} << 44) | (std::uint64_t{1} << 41) | (std::uint64_t{15} << 36);
     for (int shift = 56; shift >= 0; shift -= 8) {
         bytes.append(static_cast<char>((packed >> shift) & 0xFF));
     }
@@ -87,8 +86,8 @@ protected:
             auto* frame = new TagLib::ID3v2::AttachedPictureFrame;
             frame->setMimeType("image/png");
             frame->setType(TagLib::ID3v2::AttachedPictureFrame::FrontCover);
-            frame->setPicture(TagLib::ByteVector(picture.constData(),
-                                                 static_cast<unsigned>(picture.size())));
+            frame->setPicture(
+                TagLib::ByteVector(picture.constData(), static_cast<unsigned>(picture.size())));
             tag->addFrame(frame);
         }
         EXPECT_TRUE(file.save());
@@ -102,7 +101,8 @@ protected:
         auto* block = new TagLib::FLAC::Picture;
         block->setType(TagLib::FLAC::Picture::FrontCover);
         block->setMimeType("image/jpeg");
-        block->setData(TagLib::ByteVector(picture.constData(), static_cast<unsigned>(picture.size())));
+        block->setData(
+            TagLib::ByteVector(picture.constData(), static_cast<unsigned>(picture.size())));
         file.addPicture(block);
         EXPECT_TRUE(file.save());
         return path;
@@ -155,7 +155,8 @@ TEST_F(EmbeddedArtworkTest, ThumbnailsKeepProportionsAndOrientationAndNeverGrow)
          encoded(halves(400, 200), "jpeg", QImageIOHandler::TransformationRotate90),
          {80, 160},
          qRgb(255, 0, 0)},
-        {"mirrored", encoded(halves(400, 200), "jpeg", QImageIOHandler::TransformationMirror),
+        {"mirrored",
+         encoded(halves(400, 200), "jpeg", QImageIOHandler::TransformationMirror),
          {160, 80},
          qRgb(0, 0, 255)},
     };

@@ -58,7 +58,9 @@ protected:
     QTemporaryDir directory;
     QSettings settings;
     i18n::LocalizationManager localization{settings, std::nullopt};
-    artwork::ArtworkLoader loader{[](const QString&) { return QByteArray(); }};
+    artwork::ArtworkLoader loader{[](const QString&) {
+        return QByteArray();
+    }};
     NowPlayingView view{localization, loader, 64};
 };
 
@@ -121,9 +123,9 @@ TEST_F(NowPlayingViewTest, ShowsTheDeckTrackUnresolvedInfoOrTheNoTrackText) {
         SCOPED_TRACE(c.name);
         view.setInputs(c.inputs);
         EXPECT_EQ(shown(), c.expected);
-        testing::saveTableScreenshot(view, QStringLiteral("nowplaying-en-") +
-                                               QString::fromLatin1(c.name).replace(' ', '-'),
-                                    320);
+        testing::saveTableScreenshot(
+            view, QStringLiteral("nowplaying-en-") + QString::fromLatin1(c.name).replace(' ', '-'),
+            320);
     }
 }
 
@@ -171,18 +173,22 @@ TEST_F(NowPlayingViewTest, LongGenresAreCutToEighteenCharactersAsTheUserCountsTh
         const char* shown;
     };
     const Case cases[] = {
-        {"Progressive House!", "Progressive House!"},             // 18
-        {"Progressive Houses!", "Progressive Houses…"},           // 19
-        {"Progressive Deep Tech House!", "Progressive Deep T…"},  // 28
-        {"\u00C9lectronique Dans\u00E9", "\u00C9lectronique Dans\u00E9"},   // 18, 20 bytes
+        {"Progressive House!", "Progressive House!"},                         // 18
+        {"Progressive Houses!", "Progressive Houses…"},                       // 19
+        {"Progressive Deep Tech House!", "Progressive Deep T…"},              // 28
+        {"\u00C9lectronique Dans\u00E9", "\u00C9lectronique Dans\u00E9"},     // 18, 20 bytes
         {"E\u0301lectronique Danse\u0301", "E\u0301lectronique Danse\u0301"}, // 18, 20 code points
         {"E\u0301lectronique Danse\u0301s", "E\u0301lectronique Danse\u0301\u2026"}, // 19
-        {"\u30D7\u30ED\u30B0\u30EC\u30C3\u30B7\u30D6\u30FB\u30C7\u30A3\u30FC\u30D7\u30FB\u30CF\u30A6"
+        {"\u30D7\u30ED\u30B0\u30EC\u30C3\u30B7\u30D6\u30FB\u30C7\u30A3\u30FC\u30D7\u30FB\u30CF"
+         "\u30A6"
          "\u30B9\u30FB\u30C6\u30C3\u30AF",
-         "\u30D7\u30ED\u30B0\u30EC\u30C3\u30B7\u30D6\u30FB\u30C7\u30A3\u30FC\u30D7\u30FB\u30CF\u30A6"
+         "\u30D7\u30ED\u30B0\u30EC\u30C3\u30B7\u30D6\u30FB\u30C7\u30A3\u30FC\u30D7\u30FB\u30CF"
+         "\u30A6"
          "\u30B9\u30FB\u30C6\u2026"}, // 20 kana
         {"Disco \U0001F1EF\U0001F1F5\U0001F1EF\U0001F1F5\U0001F1EF\U0001F1F5 Edits!!!",
-         "Disco \U0001F1EF\U0001F1F5\U0001F1EF\U0001F1F5\U0001F1EF\U0001F1F5 Edits!!!"}, // 18: a flag is one
+         "Disco \U0001F1EF\U0001F1F5\U0001F1EF\U0001F1F5\U0001F1EF\U0001F1F5 Edits!!!"}, // 18: a
+                                                                                         // flag is
+                                                                                         // one
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.genre);
@@ -199,11 +205,26 @@ TEST_F(NowPlayingViewTest, MissingMetadataHidesOnlyItsOwnItem) {
         void (*clear)(metadata::Track&);
     };
     const Case cases[] = {
-        {"tempo", [](metadata::Track& t) { t.bpm.reset(); }},
-        {"key", [](metadata::Track& t) { t.camelotKey.reset(); }},
-        {"genre", [](metadata::Track& t) { t.genre.reset(); }},
-        {"energy", [](metadata::Track& t) { t.energy.reset(); }},
-        {"year", [](metadata::Track& t) { t.year.reset(); }},
+        {"tempo",
+         [](metadata::Track& t) {
+             t.bpm.reset();
+         }},
+        {"key",
+         [](metadata::Track& t) {
+             t.camelotKey.reset();
+         }},
+        {"genre",
+         [](metadata::Track& t) {
+             t.genre.reset();
+         }},
+        {"energy",
+         [](metadata::Track& t) {
+             t.energy.reset();
+         }},
+        {"year",
+         [](metadata::Track& t) {
+             t.year.reset();
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.missing);

@@ -9,7 +9,6 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QUrl>
-
 #include <memory>
 
 namespace cuevox::views {
@@ -49,7 +48,8 @@ protected:
     std::vector<std::string> listedIDs() const {
         std::vector<std::string> ids;
         for (int row = 0; row < model->rowCount(); ++row) {
-            ids.push_back(model->index(row).data(TrackListModel::TrackIDRole).toString().toStdString());
+            ids.push_back(
+                model->index(row).data(TrackListModel::TrackIDRole).toString().toStdString());
         }
         return ids;
     }

@@ -15,7 +15,6 @@
 #include <QStackedLayout>
 #include <QStandardItemModel>
 #include <QTest>
-
 #include <memory>
 
 namespace cuevox::views {
@@ -29,9 +28,10 @@ std::string numberedCollection(int count) {
     for (int i = 1; i <= count; ++i) {
         const char* genre = i % 3 == 0 ? "Techno" : "House";
         char line[256];
-        std::snprintf(line, sizeof line,
-                      R"(<TRACK TrackID="%d" Name="Track %02d" Artist="Artist %02d" Genre="%s" AverageBpm="%d.00" Comments="E%d"/>)",
-                      i, i, i, genre, 120 + i % 10, 1 + i % 10);
+        std::snprintf(
+            line, sizeof line,
+            R"(<TRACK TrackID="%d" Name="Track %02d" Artist="Artist %02d" Genre="%s" AverageBpm="%d.00" Comments="E%d"/>)",
+            i, i, i, genre, 120 + i % 10, 1 + i % 10);
         xml += line;
     }
     return xml + "</COLLECTION></DJ_PLAYLISTS>";
@@ -41,8 +41,8 @@ class TrackListViewTest : public testing::ViewModelFixture {
 protected:
     void SetUp() override {
         ViewModelFixture::SetUp();
-        loader = std::make_unique<artwork::ArtworkLoader>(
-            [](const QString&) { return QByteArray(); });
+        loader =
+            std::make_unique<artwork::ArtworkLoader>([](const QString&) { return QByteArray(); });
         view = std::make_unique<TrackListView>(*viewModel, *localization, *loader);
         view->resize(420, 300);
         view->show();

@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
-
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -38,8 +37,8 @@ public:
 class ViewModelFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        settings = std::make_unique<QSettings>(directory.filePath("settings.ini"),
-                                               QSettings::IniFormat);
+        settings =
+            std::make_unique<QSettings>(directory.filePath("settings.ini"), QSettings::IniFormat);
         localization = std::make_unique<i18n::LocalizationManager>(*settings, std::nullopt);
         auto fake = std::make_unique<FakeMonitor>();
         monitor = fake.get();
@@ -62,8 +61,7 @@ protected:
 
     // What rekordbox shows on a deck: a title and artist, or nothing loaded.
     void showOnDeck(decks::DeckIdentifier deck,
-                    std::optional<std::pair<std::string, std::string>> titleArtist,
-                    bool playing) {
+                    std::optional<std::pair<std::string, std::string>> titleArtist, bool playing) {
         decks::DeckState state{deck, std::nullopt, playing, false, std::nullopt, {}};
         if (titleArtist) {
             metadata::Track track{};
