@@ -1,15 +1,18 @@
 #include "text/Text.hpp"
 
+#include <unicode/brkiter.h>
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
+#include <unicode/utext.h>
 #include <unicode/utf8.h>
 
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <memory>
 
 namespace cuevox::text {
 namespace {
@@ -195,6 +198,55 @@ std::string fromCodePoints(std::u32string_view codePoints) {
         }
     }
     return out;
+}
+
+namespace {
+
+// Calls `visit` with the byte offset after each character until it returns false.
+template <typename Visit>
+void forEachCharacterEnd(std::string_view text, Visit visit) {
+    UErrorCode status = U_ZERO_ERROR;
+    UText* utext = utext_openUTF8(nullptr, text.data(), static_cast<int64_t>(text.size()), &status);
+    std::unique_ptr<icu::BreakIterator> characters(
+        icu::BreakIterator::createCharacterInstance(icu::Locale::getRoot(), status));
+    if (U_SUCCESS(status)) {
+        // Over UTF-8 text the iterator's positions are byte offsets.
+        characters->setText(utext, status);
+        if (U_SUCCESS(status)) {
+            characters->first();
+            for (int32_t end = characters->next(); end != icu::BreakIterator::DONE;
+                 end = characters->next()) {
+                if (!visit(static_cast<std::size_t>(end))) {
+                    break;
+                }
+            }
+        }
+    }
+    characters.reset();
+    utext_close(utext);
+}
+
+} // namespace
+
+std::size_t characterCount(std::string_view text) {
+    std::size_t count = 0;
+    forEachCharacterEnd(text, [&count](std::size_t) {
+        ++count;
+        return true;
+    });
+    return count;
+}
+
+std::string characterPrefix(std::string_view text, std::size_t count) {
+    std::size_t end = 0;
+    std::size_t taken = 0;
+    if (count > 0) {
+        forEachCharacterEnd(text, [&](std::size_t characterEnd) {
+            end = characterEnd;
+            return ++taken < count;
+        });
+    }
+    return std::string(text.substr(0, end));
 }
 
 } // namespace cuevox::text

@@ -48,4 +48,10 @@ bool isValidUTF8(std::string_view text);
 std::u32string toCodePoints(std::string_view text);
 std::string fromCodePoints(std::u32string_view codePoints);
 
+// Characters as the user sees them (extended grapheme clusters): "e" + U+0301, a flag or a
+// family emoji count as one each.
+std::size_t characterCount(std::string_view text);
+// The first `count` such characters; the whole text when it has no more.
+std::string characterPrefix(std::string_view text, std::size_t count);
+
 } // namespace cuevox::text

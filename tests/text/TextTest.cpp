@@ -133,5 +133,35 @@ TEST(Text, CodePointsRoundTripAndIllFormedBytesBecomeReplacementCharacters) {
     EXPECT_EQ(trim("\xC3"), "\xC3"); // a cut sequence is not white space and is kept
 }
 
+TEST(Text, CharactersAreWhatTheUserSeesNotBytesOrCodePoints) {
+    struct Case {
+        const char* text;
+        std::size_t count;
+        std::size_t prefixLength;
+        const char* prefix;
+    };
+    const Case cases[] = {
+        {"", 0, 3, ""},
+        {"House", 5, 3, "Hou"},
+        {"House", 5, 9, "House"},
+        {"House", 5, 0, ""},
+        {"Caf\u00E9s", 5, 4, "Caf\u00E9"},
+        {"Cafe\u0301s", 5, 4, "Cafe\u0301"}, // combining accent stays with its letter
+        {"\U0001F1EF\U0001F1F5!", 2, 1, "\U0001F1EF\U0001F1F5"}, // a flag is two code points
+        {"\U0001F468\u200D\U0001F469\u200D\U0001F467x", 2, 1,
+         "\U0001F468\u200D\U0001F469\u200D\U0001F467"},
+        {"\u30C6\u30AF\u30CE", 3, 2, "\u30C6\u30AF"},
+        {"\r\nab", 3, 1, "\r\n"},
+        {"a\xFF"
+         "b",
+         3, 2, "a\xFF"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(characterCount(c.text), c.count);
+        EXPECT_EQ(characterPrefix(c.text, c.prefixLength), c.prefix);
+    }
+}
+
 } // namespace
 } // namespace cuevox::text

@@ -1,0 +1,205 @@
+#include "EmbeddedArtwork.hpp"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <algorithm>
+#include <cmath>
+#include <taglib/aifffile.h>
+#include <taglib/apefile.h>
+#include <taglib/apetag.h>
+#include <taglib/asffile.h>
+#include <taglib/asftag.h>
+#include <taglib/attachedpictureframe.h>
+#include <taglib/fileref.h>
+#include <taglib/flacfile.h>
+#include <taglib/flacpicture.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mp4file.h>
+#include <taglib/mp4tag.h>
+#include <taglib/mpcfile.h>
+#include <taglib/mpegfile.h>
+#include <taglib/trueaudiofile.h>
+#include <taglib/wavfile.h>
+#include <taglib/wavpackfile.h>
+#include <taglib/xiphcomment.h>
+
+namespace cuevox::artwork {
+namespace {
+
+QByteArray toBytes(const TagLib::ByteVector& data) {
+    return QByteArray(data.data(), static_cast<qsizetype>(data.size()));
+}
+
+QByteArray fromID3v2(TagLib::ID3v2::Tag* tag) {
+    if (tag == nullptr) {
+        return {};
+    }
+    for (TagLib::ID3v2::Frame* frame : tag->frameList("APIC")) {
+        if (auto* picture = dynamic_cast<TagLib::ID3v2::AttachedPictureFrame*>(frame);
+            picture != nullptr && !picture->picture().isEmpty()) {
+            return toBytes(picture->picture());
+        }
+    }
+    return {};
+}
+
+// APE keeps a picture as "file name", NUL, bytes, under keys such as "COVER ART (FRONT)".
+QByteArray fromAPE(TagLib::APE::Tag* tag) {
+    if (tag == nullptr) {
+        return {};
+    }
+    const TagLib::APE::ItemListMap& items = tag->itemListMap();
+    auto pictureOf = [](const TagLib::APE::Item& item) -> QByteArray {
+        if (item.type() != TagLib::APE::Item::Binary) {
+            return {};
+        }
+        const TagLib::ByteVector data = item.binaryData();
+        const int separator = data.find('\0');
+        return separator < 0 ? QByteArray()
+                             : toBytes(data.mid(static_cast<unsigned>(separator) + 1));
+    };
+    if (const auto front = items.find("COVER ART (FRONT)"); front != items.end()) {
+        if (QByteArray bytes = pictureOf(front->second); !bytes.isEmpty()) {
+            return bytes;
+        }
+    }
+    for (const auto& [key, item] : items) {
+        if (key.startsWith("COVER ART")) {
+            if (QByteArray bytes = pictureOf(item); !bytes.isEmpty()) {
+                return bytes;
+            }
+        }
+    }
+    return {};
+}
+
+QByteArray fromPictures(const TagLib::List<TagLib::FLAC::Picture*>& pictures) {
+    for (const TagLib::FLAC::Picture* picture : pictures) {
+        if (!picture->data().isEmpty()) {
+            return toBytes(picture->data());
+        }
+    }
+    return {};
+}
+
+QByteArray fromXiph(TagLib::Ogg::XiphComment* comment) {
+    return comment == nullptr ? QByteArray() : fromPictures(comment->pictureList());
+}
+
+QByteArray fromMP4(TagLib::MP4::Tag* tag) {
+    if (tag == nullptr || !tag->contains("covr")) {
+        return {};
+    }
+    for (const TagLib::MP4::CoverArt& cover : tag->item("covr").toCoverArtList()) {
+        if (!cover.data().isEmpty()) {
+            return toBytes(cover.data());
+        }
+    }
+    return {};
+}
+
+QByteArray fromASF(TagLib::ASF::Tag* tag) {
+    if (tag == nullptr) {
+        return {};
+    }
+    for (const TagLib::ASF::Attribute& attribute : tag->attribute("WM/Picture")) {
+        const TagLib::ASF::Picture picture = attribute.toPicture();
+        if (picture.isValid() && !picture.picture().isEmpty()) {
+            return toBytes(picture.picture());
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+QByteArray extractArtworkData(const QString& path) {
+    if (path.isEmpty()) {
+        return {};
+    }
+    // No audio properties: only the tags are wanted, and reading them is much cheaper.
+    const TagLib::FileRef reference(QFile::encodeName(path).constData(), false);
+    TagLib::File* file = reference.file();
+    if (reference.isNull() || file == nullptr || !file->isValid()) {
+        return {};
+    }
+    // A file is of exactly one format; each keeps its pictures in its own kind of tag.
+    using namespace TagLib;
+    if (auto* mp3 = dynamic_cast<MPEG::File*>(file)) {
+        const QByteArray id3 = fromID3v2(mp3->ID3v2Tag());
+        return id3.isEmpty() && mp3->hasAPETag() ? fromAPE(mp3->APETag()) : id3;
+    }
+    if (auto* mp4 = dynamic_cast<MP4::File*>(file)) {
+        return fromMP4(mp4->tag());
+    }
+    if (auto* flac = dynamic_cast<FLAC::File*>(file)) {
+        QByteArray bytes = fromPictures(flac->pictureList());
+        if (bytes.isEmpty() && flac->hasXiphComment()) {
+            bytes = fromXiph(flac->xiphComment());
+        }
+        if (bytes.isEmpty() && flac->hasID3v2Tag()) {
+            bytes = fromID3v2(flac->ID3v2Tag());
+        }
+        return bytes;
+    }
+    if (auto* aiff = dynamic_cast<RIFF::AIFF::File*>(file)) {
+        return fromID3v2(aiff->tag());
+    }
+    if (auto* wav = dynamic_cast<RIFF::WAV::File*>(file)) {
+        return fromID3v2(wav->ID3v2Tag());
+    }
+    if (auto* xiph = dynamic_cast<Ogg::XiphComment*>(file->tag())) {
+        // Vorbis, Opus, Speex and FLAC in Ogg.
+        return fromXiph(xiph);
+    }
+    if (auto* asf = dynamic_cast<ASF::File*>(file)) {
+        return fromASF(asf->tag());
+    }
+    if (auto* ape = dynamic_cast<APE::File*>(file)) {
+        return fromAPE(ape->APETag());
+    }
+    if (auto* wavPack = dynamic_cast<WavPack::File*>(file)) {
+        return fromAPE(wavPack->APETag());
+    }
+    if (auto* mpc = dynamic_cast<MPC::File*>(file)) {
+        return fromAPE(mpc->APETag());
+    }
+    if (auto* trueAudio = dynamic_cast<TrueAudio::File*>(file)) {
+        return fromID3v2(trueAudio->ID3v2Tag());
+    }
+    return {};
+}
+
+QImage downsampledImage(const QByteArray& bytes, int maxDimension) {
+    if (bytes.isEmpty() || maxDimension <= 0) {
+        return {};
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    reader.setQuality(100);
+    // The stored size is before orientation; turning swaps the sides but keeps the longer one.
+    const QSize stored = reader.size();
+    const int longer = std::max(stored.width(), stored.height());
+    if (stored.isValid() && longer > maxDimension) {
+        const double scale = static_cast<double>(maxDimension) / longer;
+        reader.setScaledSize(
+            QSize(std::max(1, static_cast<int>(std::lround(stored.width() * scale))),
+                  std::max(1, static_cast<int>(std::lround(stored.height() * scale)))));
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        return {};
+    }
+    // Formats that cannot tell their size up front are scaled after decoding.
+    if (std::max(image.width(), image.height()) > maxDimension) {
+        image =
+            image.scaled(maxDimension, maxDimension, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    return image;
+}
+
+} // namespace cuevox::artwork

@@ -1,0 +1,173 @@
+#include "TrackListModel.hpp"
+
+#include "RecommendationViewModel.hpp"
+#include "Theme.hpp"
+
+#include <QMimeData>
+#include <QUrl>
+
+namespace cuevox::views {
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QVariant optionalText(const std::optional<std::string>& text) {
+    return text ? QVariant(fromUtf8(*text)) : QVariant();
+}
+
+QVariant optionalNumber(const std::optional<int>& number) {
+    return number ? QVariant(QString::number(*number)) : QVariant();
+}
+
+bool hasFile(const metadata::Track& track) {
+    return track.filepath && !track.filepath->empty();
+}
+
+} // namespace
+
+TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel, QObject* parent)
+    : QAbstractListModel(parent), m_viewModel(viewModel), m_tracks(viewModel.filteredTracks()) {
+    using VM = state::RecommendationViewModel;
+    connect(&viewModel, &VM::filteredTracksChanged, this, &TrackListModel::takeTracks);
+    connect(&viewModel, &VM::playedTrackIDsChanged, this, [this] {
+        marksChanged({HasBeenPlayedRole, Qt::ForegroundRole, ArtistColorRole});
+    });
+    connect(&viewModel, &VM::loadedTrackDecksChanged, this,
+            [this] { marksChanged({LoadedDeckRole}); });
+    connect(&viewModel, &VM::trackScoresChanged, this, [this] { marksChanged({ScoreRole}); });
+}
+
+void TrackListModel::takeTracks() {
+    // Every update reloads all rows, even with the same ids: their tracks may have changed.
+    beginResetModel();
+    m_tracks = m_viewModel.filteredTracks();
+    endResetModel();
+}
+
+void TrackListModel::marksChanged(const QList<int>& roles) {
+    if (!m_tracks.empty()) {
+        emit dataChanged(index(0), index(rowCount() - 1), roles);
+    }
+}
+
+int TrackListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_tracks.size());
+}
+
+QVariant TrackListModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return {};
+    }
+    const metadata::Track& track = trackAt(index.row());
+    const auto played = [&] {
+        return m_viewModel.playedTrackIDs().contains(track.id);
+    };
+    switch (role) {
+    case Qt::DisplayRole:
+        return fromUtf8(track.title);
+    case Qt::ForegroundRole:
+        return played() ? theme::kGreen : theme::kPrimaryText;
+    case TrackIDRole:
+        return fromUtf8(track.id);
+    case ArtistRole:
+        return fromUtf8(track.artist);
+    case ArtistColorRole:
+        return played() ? theme::withOpacity(theme::kGreen, 0.8) : theme::kSecondaryText;
+    case FilePathRole:
+        return optionalText(track.filepath);
+    case HasBeenPlayedRole:
+        return played();
+    case LoadedDeckRole: {
+        const auto& decks = m_viewModel.loadedTrackDecks();
+        const auto found = decks.find(track.id);
+        return found == decks.end()
+                   ? QVariant()
+                   : QVariant(QString::fromLatin1(decks::displayName(found->second).data()));
+    }
+    case ScoreRole: {
+        const auto& scores = m_viewModel.trackScores();
+        const auto found = scores.find(track.id);
+        return found == scores.end() ? QVariant() : QVariant(found->second);
+    }
+    case TempoTextRole:
+        // Always a full stop, whatever the locale.
+        return track.bpm ? QVariant(QString::asprintf("%.2f", *track.bpm)) : QVariant();
+    case KeyTextRole:
+        return track.camelotKey ? QVariant(fromUtf8(track.camelotKey->toString())) : QVariant();
+    case GenreRole:
+        return optionalText(track.genre);
+    case EnergyTextRole:
+        return optionalNumber(track.energy);
+    case YearTextRole:
+        return optionalNumber(track.year);
+    case LabelRole:
+        return optionalText(track.label);
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> TrackListModel::roleNames() const {
+    QHash<int, QByteArray> names = QAbstractListModel::roleNames();
+    names.insert({{TrackIDRole, "trackID"},
+                  {ArtistRole, "artist"},
+                  {FilePathRole, "filepath"},
+                  {HasBeenPlayedRole, "hasBeenPlayed"},
+                  {LoadedDeckRole, "loadedDeck"},
+                  {ScoreRole, "score"},
+                  {TempoTextRole, "tempo"},
+                  {KeyTextRole, "key"},
+                  {GenreRole, "genre"},
+                  {EnergyTextRole, "energy"},
+                  {YearTextRole, "year"},
+                  {LabelRole, "label"},
+                  {ArtistColorRole, "artistColor"}});
+    return names;
+}
+
+Qt::ItemFlags TrackListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return QAbstractListModel::flags(index);
+    }
+    Qt::ItemFlags flags = QAbstractListModel::flags(index) | Qt::ItemNeverHasChildren;
+    if (hasFile(trackAt(index.row()))) {
+        flags |= Qt::ItemIsDragEnabled;
+    }
+    return flags;
+}
+
+QStringList TrackListModel::mimeTypes() const {
+    return {QStringLiteral("text/uri-list")};
+}
+
+QMimeData* TrackListModel::mimeData(const QModelIndexList& indexes) const {
+    QList<QUrl> urls;
+    for (const QModelIndex& index : indexes) {
+        if (index.isValid() && index.model() == this && hasFile(trackAt(index.row()))) {
+            urls << QUrl::fromLocalFile(fromUtf8(*trackAt(index.row()).filepath));
+        }
+    }
+    if (urls.isEmpty()) {
+        return nullptr;
+    }
+    auto* data = new QMimeData;
+    data->setUrls(urls);
+    return data;
+}
+
+Qt::DropActions TrackListModel::supportedDragActions() const {
+    return Qt::CopyAction;
+}
+
+std::optional<int> TrackListModel::rowOf(std::string_view trackID) const {
+    for (std::size_t row = 0; row < m_tracks.size(); ++row) {
+        if (m_tracks[row].id == trackID) {
+            return static_cast<int>(row);
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace cuevox::views

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QAbstractListModel>
+// After Qt's headers: moc cannot parse <compare>, which this one brings, unless Qt included it.
+#include "TrackListSnapshot.hpp"
+
+#include <optional>
+#include <string_view>
+
+namespace cuevox::state {
+class RecommendationViewModel;
+}
+
+namespace cuevox::views {
+
+// The state object's listed tracks as rows, with their played mark, deck and score by id.
+// A new list resets the model; new marks or scores change the data of every row.
+class TrackListModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    enum Role {
+        TrackIDRole = Qt::UserRole + 1,
+        ArtistRole,
+        FilePathRole,
+        HasBeenPlayedRole,
+        // The deck's display name ("DECK 3"); no value when the track is on no deck.
+        LoadedDeckRole,
+        // A double; no value without a score.
+        ScoreRole,
+        // The metadata line, each a text or no value when the field is absent.
+        TempoTextRole,
+        KeyTextRole,
+        GenreRole,
+        EnergyTextRole,
+        YearTextRole,
+        LabelRole,
+        // The artist line's colour; Qt::ForegroundRole is the title's.
+        ArtistColorRole,
+    };
+
+    // `viewModel` must outlive the model.
+    explicit TrackListModel(const state::RecommendationViewModel& viewModel,
+                            QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QHash<int, QByteArray> roleNames() const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override;
+
+    // The first row of the track with this id.
+    std::optional<int> rowOf(std::string_view trackID) const;
+    const metadata::Track& trackAt(int row) const {
+        return m_tracks[static_cast<std::size_t>(row)];
+    }
+
+private:
+    void takeTracks();
+    void marksChanged(const QList<int>& roles);
+
+    const state::RecommendationViewModel& m_viewModel;
+    // Our own copy of the list's shape, so that the row count changes only inside a reset.
+    state::TrackListSnapshot m_tracks;
+};
+
+} // namespace cuevox::views

@@ -1,0 +1,157 @@
+// The track list's cost to the main thread with a generated collection: what one update of the
+// list costs the model alone and the list view with a kept selection (relayout and repaint
+// included), what new marks or scores cost, and painting one screenful of rows.
+//
+//   cuevox-bench-tracklistview FILE      (a file from bench/generate_collection)
+#include "ArtworkLoader.hpp"
+#include "LocalizationManager.hpp"
+#include "RecommendationViewModel.hpp"
+#include "TrackListModel.hpp"
+#include "TrackListView.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QListView>
+#include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using namespace cuevox;
+
+class IdleMonitor final : public decks::RekordboxDeckMonitoring {
+public:
+    std::shared_ptr<decks::EventQueue<decks::DeckState>> deckStateUpdates() const override {
+        return m_states;
+    }
+    std::shared_ptr<decks::EventQueue<decks::RekordboxRestart>>
+    rekordboxDidRestart() const override {
+        return m_restarts;
+    }
+
+private:
+    std::shared_ptr<decks::EventQueue<decks::DeckState>> m_states =
+        std::make_shared<decks::EventQueue<decks::DeckState>>();
+    std::shared_ptr<decks::EventQueue<decks::RekordboxRestart>> m_restarts =
+        std::make_shared<decks::EventQueue<decks::RekordboxRestart>>();
+};
+
+QByteArray coverPNG() {
+    QImage image(500, 500, QImage::Format_RGB32);
+    image.fill(QColor(200, 80, 40));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    return bytes;
+}
+
+struct Fixture {
+    QTemporaryDir directory;
+    QSettings settings{directory.filePath("settings.ini"), QSettings::IniFormat};
+    i18n::LocalizationManager localization{settings, std::nullopt};
+    state::RecommendationViewModel viewModel{std::make_unique<IdleMonitor>(), [] { return true; },
+                                             &settings};
+};
+
+void flush() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: cuevox-bench-tracklistview [benchmark options] FILE\n");
+        return 2;
+    }
+    Fixture fixture;
+    fixture.viewModel.loadLibrary(argv[1]);
+    if (fixture.viewModel.libraryLoadErrorMessage()) {
+        std::fprintf(stderr, "%s: %s\n", argv[1],
+                     fixture.viewModel.libraryLoadErrorMessage()->c_str());
+        return 1;
+    }
+    flush(); // the list is computed on the next turn of the event loop
+    state::RecommendationViewModel& viewModel = fixture.viewModel;
+    const auto rows = static_cast<double>(viewModel.filteredTracks().size());
+
+    benchmark::RegisterBenchmark("model reset", [&](benchmark::State& state) {
+        views::TrackListModel model(viewModel);
+        for (auto _ : state) {
+            emit viewModel.filteredTracksChanged();
+            benchmark::DoNotOptimize(model.rowCount());
+        }
+        state.counters["rows"] = rows;
+    })->Unit(benchmark::kMicrosecond);
+
+    // A new list with the selected track near its end: reset, find the track again, lay out
+    // and repaint the visible rows.
+    benchmark::RegisterBenchmark("list update, selection kept", [&](benchmark::State& state) {
+        artwork::ArtworkLoader loader([](const QString&) { return QByteArray(); });
+        views::TrackListView view(viewModel, fixture.localization, loader);
+        view.resize(480, 800);
+        view.show();
+        QListView& list = *view.listView();
+        const QModelIndex last = list.model()->index(list.model()->rowCount() - 2, 0);
+        list.selectionModel()->select(last, QItemSelectionModel::ClearAndSelect);
+        flush();
+        for (auto _ : state) {
+            emit viewModel.filteredTracksChanged();
+            flush();
+        }
+        state.counters["rows"] = rows;
+        state.counters["kept"] = view.selectedTrackID() ? 1 : 0;
+    })->Unit(benchmark::kMicrosecond);
+
+    benchmark::RegisterBenchmark("marks or scores changed", [&](benchmark::State& state) {
+        artwork::ArtworkLoader loader([](const QString&) { return QByteArray(); });
+        views::TrackListView view(viewModel, fixture.localization, loader);
+        view.resize(480, 800);
+        view.show();
+        flush();
+        for (auto _ : state) {
+            emit viewModel.trackScoresChanged();
+            flush();
+        }
+        state.counters["rows"] = rows;
+    })->Unit(benchmark::kMicrosecond);
+
+    for (const bool withArtwork : {false, true}) {
+        benchmark::RegisterBenchmark(
+            withArtwork ? "paint screenful, artwork cached" : "paint screenful, placeholders",
+            [&, withArtwork](benchmark::State& state) {
+                const QByteArray cover = withArtwork ? coverPNG() : QByteArray();
+                artwork::ArtworkLoader loader([cover](const QString&) { return cover; });
+                views::TrackListView view(viewModel, fixture.localization, loader);
+                view.resize(480, 800);
+                view.show();
+                QWidget& viewport = *view.listView()->viewport();
+                QPixmap target(viewport.size());
+                viewport.render(&target); // asks the loader for the visible rows' artwork
+                loader.waitForIdle();
+                for (auto _ : state) {
+                    viewport.render(&target);
+                }
+                state.counters["rows shown"] = static_cast<double>(viewport.height()) / 62.0;
+                state.counters["images"] = loader.cacheSize();
+            })
+            ->Unit(benchmark::kMicrosecond);
+    }
+
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,184 @@
+#include "EmbeddedArtwork.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <QTemporaryDir>
+#include <cstdint>
+#include <functional>
+#include <taglib/attachedpictureframe.h>
+#include <taglib/flacfile.h>
+#include <taglib/flacpicture.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mpegfile.h>
+
+namespace cuevox::artwork {
+namespace {
+
+QByteArray
+encoded(const QImage& image, const char* format,
+        QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setTransformation(transformation);
+    EXPECT_TRUE(writer.write(image)) << writer.errorString().toStdString();
+    return bytes;
+}
+
+// Left half red, right half blue, so orientation and cropping can be seen.
+QImage halves(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width / 2; ++x) {
+            image.setPixel(x, y, qRgb(255, 0, 0));
+        }
+    }
+    return image;
+}
+
+// Ten silent MPEG-1 layer III frames (128 kbit/s, 44.1 kHz) with no tag.
+QByteArray mpegFrames() {
+    QByteArray frame(417, '\0');
+    frame[0] = '\xFF';
+    frame[1] = '\xFB';
+    frame[2] = '\x90';
+    frame[3] = '\x00';
+    return frame.repeated(10);
+}
+
+// A FLAC stream of only its STREAMINFO block: 44.1 kHz, stereo, 16 bits, no frames.
+QByteArray flacHeader() {
+    QByteArray bytes("fLaC");
+    bytes.append("\x80\x00\x00\x22", 4); // last block, STREAMINFO, 34 bytes
+    bytes.append("\x10\x00\x10\x00", 4); // block sizes
+    bytes.append(6, '\0');               // frame sizes
+    const std::uint64_t packed =
+        (std::uint64_t{44100} << 44) | (std::uint64_t{1} << 41) | (std::uint64_t{15} << 36);
+    for (int shift = 56; shift >= 0; shift -= 8) {
+        bytes.append(static_cast<char>((packed >> shift) & 0xFF));
+    }
+    bytes.append(16, '\0'); // MD5
+    return bytes;
+}
+
+class EmbeddedArtworkTest : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = directory.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    QString mp3WithPictures(const QString& name, const std::vector<QByteArray>& pictures) {
+        const QString path = write(name, mpegFrames());
+        TagLib::MPEG::File file(QFile::encodeName(path).constData());
+        EXPECT_TRUE(file.isValid());
+        TagLib::ID3v2::Tag* tag = file.ID3v2Tag(true);
+        tag->setTitle("Tagged");
+        for (const QByteArray& picture : pictures) {
+            auto* frame = new TagLib::ID3v2::AttachedPictureFrame;
+            frame->setMimeType("image/png");
+            frame->setType(TagLib::ID3v2::AttachedPictureFrame::FrontCover);
+            frame->setPicture(
+                TagLib::ByteVector(picture.constData(), static_cast<unsigned>(picture.size())));
+            tag->addFrame(frame);
+        }
+        EXPECT_TRUE(file.save());
+        return path;
+    }
+
+    QString flacWithPicture(const QString& name, const QByteArray& picture) {
+        const QString path = write(name, flacHeader());
+        TagLib::FLAC::File file(QFile::encodeName(path).constData());
+        EXPECT_TRUE(file.isValid());
+        auto* block = new TagLib::FLAC::Picture;
+        block->setType(TagLib::FLAC::Picture::FrontCover);
+        block->setMimeType("image/jpeg");
+        block->setData(
+            TagLib::ByteVector(picture.constData(), static_cast<unsigned>(picture.size())));
+        file.addPicture(block);
+        EXPECT_TRUE(file.save());
+        return path;
+    }
+
+    QTemporaryDir directory;
+};
+
+TEST_F(EmbeddedArtworkTest, FirstEmbeddedPictureOfEachFormatOrNothing) {
+    const QByteArray first = encoded(halves(40, 20), "png");
+    const QByteArray second = encoded(halves(10, 10), "png");
+    const QByteArray jpeg = encoded(halves(30, 30), "jpeg");
+    struct Case {
+        const char* name;
+        QString path;
+        QByteArray expected;
+    };
+    const Case cases[] = {
+        {"MP3 with two pictures", mp3WithPictures("two.mp3", {first, second}), first},
+        {"FLAC picture block", flacWithPicture("cover.flac", jpeg), jpeg},
+        {"MP3 tagged without picture", mp3WithPictures("none.mp3", {}), {}},
+        {"MP3 without any tag", write("bare.mp3", mpegFrames()), {}},
+        {"text named like audio", write("notes.mp3", "not audio at all"), {}},
+        {"unknown extension", write("cover.xyz", first), {}},
+        {"missing file", directory.filePath("missing.mp3"), {}},
+        {"empty path", QString(), {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(extractArtworkData(c.path), c.expected);
+    }
+}
+
+TEST_F(EmbeddedArtworkTest, ThumbnailsKeepProportionsAndOrientationAndNeverGrow) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QSize size;
+        // The colour at the thumbnail's top-left pixel: red unless turned.
+        QRgb topLeft;
+    };
+    const Case cases[] = {
+        {"wide", encoded(halves(400, 200), "png"), {160, 80}, qRgb(255, 0, 0)},
+        {"tall", encoded(halves(300, 600), "png"), {80, 160}, qRgb(255, 0, 0)},
+        {"square at the limit", encoded(halves(160, 160), "png"), {160, 160}, qRgb(255, 0, 0)},
+        {"small stays small", encoded(halves(100, 50), "png"), {100, 50}, qRgb(255, 0, 0)},
+        // Stored 400 × 200 with "turn a quarter clockwise": shown 100 × 200 → 80 × 160, the red
+        // half on top.
+        {"turned by its orientation tag",
+         encoded(halves(400, 200), "jpeg", QImageIOHandler::TransformationRotate90),
+         {80, 160},
+         qRgb(255, 0, 0)},
+        {"mirrored",
+         encoded(halves(400, 200), "jpeg", QImageIOHandler::TransformationMirror),
+         {160, 80},
+         qRgb(0, 0, 255)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage thumbnail = downsampledImage(c.bytes, 160);
+        ASSERT_FALSE(thumbnail.isNull());
+        EXPECT_EQ(thumbnail.size(), c.size);
+        const QColor corner = thumbnail.pixelColor(2, 2);
+        const QColor expected(c.topLeft);
+        EXPECT_NEAR(corner.red(), expected.red(), 40);
+        EXPECT_NEAR(corner.blue(), expected.blue(), 40);
+    }
+}
+
+TEST_F(EmbeddedArtworkTest, NoThumbnailFromBytesThatAreNoPicture) {
+    const QByteArray png = encoded(halves(40, 40), "png");
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("garbage"), png.left(30)}) {
+        EXPECT_TRUE(downsampledImage(bytes, 160).isNull()) << bytes.size();
+    }
+    EXPECT_TRUE(downsampledImage(png, 0).isNull());
+}
+
+} // namespace
+} // namespace cuevox::artwork
