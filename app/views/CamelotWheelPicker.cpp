@@ -30,7 +30,7 @@ QString keyText(CamelotKey key) {
 CamelotWheelPicker::CamelotWheelPicker(state::RecommendationViewModel& model, QWidget* parent)
     : QWidget(parent), m_model(model) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
     connect(&m_model, &state::RecommendationViewModel::selectedKeysChanged, this,
             qOverload<>(&QWidget::update));
 }
@@ -105,6 +105,11 @@ void CamelotWheelPicker::paintEvent(QPaintEvent*) {
     for (const CamelotKey key : CamelotKey::allPositions()) {
         painter.drawText(labelRect(key), Qt::AlignCenter, keyText(key));
     }
+}
+
+void CamelotWheelPicker::mouseMoveEvent(QMouseEvent* event) {
+    // Only the wedges are clickable; the centre disc and the corners are not.
+    setCursor(keyAt(event->position()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void CamelotWheelPicker::mousePressEvent(QMouseEvent* event) {
