@@ -1,0 +1,361 @@
+#include "Commands.hpp"
+#include "JsonInput.hpp"
+#include "MonitorTimeline.hpp"
+#include "Output.hpp"
+#include "ScaledMonitorClock.hpp"
+#include "decks/AccessibilityDeckMonitor.hpp"
+#include "decks/DeckIdentifier.hpp"
+#include "decks/EventQueue.hpp"
+#include "decks/LibraryTrackIndex.hpp"
+#include "decks/SourceDeckResolver.hpp"
+#include "decks/simulation/SimulatedRekordbox.hpp"
+#include "import/XMLLibraryReader.hpp"
+#include "recommendation/ExactGenreCompatibility.hpp"
+#include "recommendation/RecommendationService.hpp"
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace cuevox::cli {
+namespace {
+
+using decks::DeckIdentifier;
+using decks::DeckState;
+using metadata::Track;
+
+struct MonitorOptions {
+    std::string file;
+    std::optional<std::string> script;
+    bool demo = false;
+    std::optional<double> seconds;
+    double speed = 1;
+    bool json = false;
+};
+
+constexpr std::size_t kRecommendationCount = 5;
+
+// The settings the application ranks with.
+recommendation::RecommendationSettings defaultSettings() {
+    return {{0.35, 0.25, 0.25, 0.15},
+            {0.15, 1.0},
+            recommendation::GenreMode::exactOnly,
+            recommendation::ExactGenreCompatibility{},
+            recommendation::HarmonicMode::strict,
+            recommendation::EnergyToleranceMode::plusMinus1,
+            kRecommendationCount,
+            {}};
+}
+
+// Only a lock-free flag may be touched from a signal handler.
+std::atomic<bool> g_interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void onInterrupt(int) {
+    g_interrupted.store(true);
+}
+
+std::string fixed(double value, const char* format) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+double milliseconds(double seconds) {
+    return std::round(seconds * 1000) / 1000;
+}
+
+int deckNumber(DeckIdentifier deck) {
+    return static_cast<int>(deck) + 1;
+}
+
+using MonitorEvent = std::variant<DeckState, decks::RekordboxRestart>;
+
+// Turns what the monitor publishes into the run's events, keeping the decks as the
+// application does: the latest state per deck, forgotten when rekordbox restarts.
+class MonitorReport {
+public:
+    MonitorReport(std::span<const Track> tracks, const ScaledMonitorClock& clock)
+        : m_tracks(tracks), m_index(tracks), m_service(defaultSettings()), m_clock(clock) {}
+
+    // The events that one published element causes, in order.
+    std::vector<Json> handle(const MonitorEvent& published) {
+        std::vector<Json> events;
+        double at = 0;
+        if (const auto* state = std::get_if<DeckState>(&published)) {
+            at = m_clock.secondsAt(state->updatedAt);
+            m_decks.insert_or_assign(state->deck, *state);
+            events.push_back(deckEvent(at, *state));
+        } else {
+            at = m_clock.elapsedSeconds();
+            m_decks.clear();
+            events.push_back(Json{{"at", milliseconds(at)}, {"type", "restart"}});
+        }
+        if (auto source = sourceEvent(at)) {
+            events.push_back(std::move(*source));
+        }
+        return events;
+    }
+
+private:
+    const Track* resolve(const Track& shown) const {
+        return m_index.find(shown.title, shown.artist);
+    }
+
+    Json deckEvent(double at, const DeckState& state) const {
+        const std::optional<Track>& shown = state.track;
+        const Track* known = shown ? resolve(*shown) : nullptr;
+        return Json{{"at", milliseconds(at)},
+                    {"type", "deck"},
+                    {"deck", deckNumber(state.deck)},
+                    {"state", !shown            ? "empty"
+                              : state.isPlaying ? "playing"
+                                                : "paused"},
+                    {"title", shown ? Json(shown->title) : Json(nullptr)},
+                    {"artist", shown ? Json(shown->artist) : Json(nullptr)},
+                    {"bpm", shown ? jsonOrNull(shown->bpm) : Json(nullptr)},
+                    {"key", shown ? jsonOrNull(shown->musicalKey) : Json(nullptr)},
+                    {"trackID", known ? Json(known->id) : Json(nullptr)}};
+    }
+
+    // An event when the source deck, or the track on it, is not the one reported last.
+    std::optional<Json> sourceEvent(double at) {
+        std::vector<DeckState> states;
+        for (const auto& [deck, state] : m_decks) {
+            states.push_back(state);
+        }
+        const std::optional<DeckState> source = decks::SourceDeckResolver::resolveSource(states);
+        std::optional<std::pair<DeckIdentifier, std::string>> identity;
+        if (source) {
+            identity.emplace(source->deck, source->track->id);
+        }
+        if (identity == m_lastSource) {
+            return std::nullopt;
+        }
+        m_lastSource = identity;
+        Json event{{"at", milliseconds(at)}, {"type", "source"}};
+        if (!source) {
+            event["deck"] = nullptr;
+            event["trackID"] = nullptr;
+            event["title"] = nullptr;
+            event["artist"] = nullptr;
+            event["recommendations"] = Json::array();
+            return event;
+        }
+        const Track* known = resolve(*source->track);
+        event["deck"] = deckNumber(source->deck);
+        event["trackID"] = known ? Json(known->id) : Json(nullptr);
+        event["title"] = source->track->title;
+        event["artist"] = source->track->artist;
+        Json recommendations = Json::array();
+        if (known != nullptr) {
+            for (const auto& next : m_service.recommendations(*known, m_tracks)) {
+                recommendations.push_back(
+                    {{"id", next.track.id},
+                     {"title", next.track.title},
+                     {"artist", next.track.artist},
+                     {"score", next.score},
+                     {"bpm", jsonOrNull(next.track.bpm)},
+                     {"key", next.track.camelotKey ? Json(next.track.camelotKey->toString())
+                                                   : Json(nullptr)}});
+            }
+        }
+        event["recommendations"] = std::move(recommendations);
+        return event;
+    }
+
+    std::span<const Track> m_tracks;
+    decks::LibraryTrackIndex m_index;
+    recommendation::RecommendationService m_service;
+    const ScaledMonitorClock& m_clock;
+    std::map<DeckIdentifier, DeckState> m_decks;
+    std::optional<std::pair<DeckIdentifier, std::string>> m_lastSource;
+};
+
+std::string artistAndTitle(const Json& event) {
+    return event.at("artist").get<std::string>() + " \u2013 " +
+           event.at("title").get<std::string>();
+}
+
+void printEvent(const Json& event) {
+    std::cout << fixed(event.at("at").get<double>(), "%7.2f") << "s  ";
+    const std::string type = event.at("type");
+    if (type == "restart") {
+        std::cout << "rekordbox restarted under a new process id: every deck is forgotten\n";
+    } else if (type == "deck") {
+        const std::string state = event.at("state");
+        std::cout << "DECK " << event.at("deck").get<int>() << "  " << state;
+        if (state != "empty") {
+            std::cout << std::string(8 - state.size(), ' ') << artistAndTitle(event) << "  "
+                      << (event.at("trackID").is_null()
+                              ? std::string("(not in collection)")
+                              : "(id " + event.at("trackID").get<std::string>() + ")");
+        }
+        std::cout << '\n';
+    } else if (event.at("deck").is_null()) {
+        std::cout << "source: none, nothing to recommend\n";
+    } else {
+        std::cout << "source: DECK " << event.at("deck").get<int>() << ", "
+                  << artistAndTitle(event);
+        const Json& recommendations = event.at("recommendations");
+        if (event.at("trackID").is_null()) {
+            std::cout << " is not in the collection: nothing to recommend\n";
+        } else if (recommendations.empty()) {
+            std::cout << ": no track fits after it\n";
+        } else {
+            std::cout << ", next:\n";
+        }
+        int rank = 0;
+        for (const Json& next : recommendations) {
+            std::cout << "           " << ++rank << ". " << fixed(next.at("score"), "%5.1f") << "  "
+                      << artistAndTitle(next) << "  "
+                      << (next.at("bpm").is_null() ? "-" : fixed(next.at("bpm"), "%.2f")) << "  "
+                      << (next.at("key").is_null() ? "-" : next.at("key").get<std::string>())
+                      << '\n';
+        }
+    }
+    std::cout.flush();
+}
+
+void runMonitor(const MonitorOptions& options, CommandContext& context) {
+    context.exitCode = 1;
+    auto loaded = import::XMLLibraryReader(options.file).loadTracks();
+    if (!loaded) {
+        printError(loaded.error().message());
+        return;
+    }
+    const std::vector<Track> tracks = std::move(*loaded);
+
+    std::optional<MonitorTimeline> timeline;
+    if (options.script) {
+        const auto script = readJsonInput(*options.script);
+        if (!script) {
+            printError(script.error());
+            return;
+        }
+        auto parsed = timelineFromScript(*script, inputName(*options.script), tracks, options.file);
+        if (!parsed) {
+            printError(parsed.error());
+            return;
+        }
+        timeline = std::move(*parsed);
+    } else {
+        const decks::LibraryTrackIndex index(tracks);
+        timeline =
+            demoTimeline(tracks, index, recommendation::RecommendationService(defaultSettings()));
+        if (!timeline) {
+            printError(options.file +
+                       ": the demo needs two tracks with a title, an artist, a tempo and a key");
+            return;
+        }
+    }
+    const double seconds = options.seconds.value_or(timeline->length);
+
+    auto clock = std::make_shared<ScaledMonitorClock>(options.speed);
+    auto rekordbox =
+        std::make_shared<decks::SimulatedRekordbox>([clock] { return clock->elapsedSeconds(); });
+    rekordbox->schedule(timeline->events);
+
+    MonitorReport report(tracks, *clock);
+    Json events = Json::array();
+    g_interrupted.store(false);
+    const auto previousHandler = std::signal(SIGINT, onInterrupt);
+    {
+        // One queue in publication order: each notifier runs on the polling thread right
+        // after its element is queued, and a restart is queued before that poll's states.
+        auto published = std::make_shared<decks::EventQueue<MonitorEvent>>();
+        decks::AccessibilityDeckMonitor monitor(decks::DeckMonitorConfiguration::rekordbox(),
+                                                rekordbox, clock);
+        monitor.rekordboxDidRestart()->setNotifier(
+            [published, queue = monitor.rekordboxDidRestart().get()] {
+                if (auto restart = queue->tryPop()) {
+                    published->push(*restart);
+                }
+            });
+        monitor.deckStateUpdates()->setNotifier(
+            [published, queue = monitor.deckStateUpdates().get()] {
+                if (auto state = queue->tryPop()) {
+                    published->push(std::move(*state));
+                }
+            });
+
+        const auto deadline = clock->wallTimeAt(seconds);
+        while (!g_interrupted.load() && std::chrono::steady_clock::now() < deadline) {
+            // Short waits, so that an interrupt is noticed soon.
+            const auto wake = std::min(deadline, std::chrono::steady_clock::now() +
+                                                     std::chrono::milliseconds(50));
+            const std::optional<MonitorEvent> next = published->waitPop({}, wake);
+            if (!next) {
+                continue;
+            }
+            for (Json& event : report.handle(*next)) {
+                if (options.json) {
+                    events.push_back(std::move(event));
+                } else {
+                    printEvent(event);
+                }
+            }
+        }
+        // The monitor's destructor stops and joins its thread before its queues go.
+        monitor.deckStateUpdates()->setNotifier({});
+        monitor.rekordboxDidRestart()->setNotifier({});
+    }
+    std::signal(SIGINT, previousHandler);
+    if (options.json) {
+        printJson(events);
+    }
+    context.exitCode = 0;
+}
+
+} // namespace
+
+void addMonitorCommand(CLI::App& app, CommandContext& context) {
+    auto options = std::make_shared<MonitorOptions>();
+    CLI::App* command = app.add_subcommand(
+        "monitor",
+        "Run the deck monitor against a simulated rekordbox that shows tracks of the collection, "
+        "and print every deck change and restart as it happens, and the top 5 recommendations "
+        "whenever the source deck changes. Ends after --seconds or on Ctrl-C");
+    command->add_option("FILE", options->file, "The exported collection XML file")->required();
+    CLI::Option* demo =
+        command->add_flag("--demo", options->demo,
+                          "Play the built-in set: two decks trading tracks, a pause, an eject, a "
+                          "promo not in the collection and a restart of rekordbox");
+    CLI::Option* script = command->add_option(
+        "--simulate", options->script,
+        "Play the timeline of SCRIPT, a JSON array of events {\"at\": seconds, \"action\": "
+        "load|play|pause|eject|quit|launch|restart|revokeAccess|grantAccess, \"deck\": 1-4 (for "
+        "load, play, pause, eject), \"id\": TrackID (load) or \"title\", \"artist\", \"bpm\", "
+        "\"key\" (load of a track not in the collection)}");
+    demo->excludes(script);
+    script->excludes(demo);
+    command
+        ->add_option("--seconds", options->seconds,
+                     "Stop after N seconds (default: the timeline's last event and 3 s more)")
+        ->check(CLI::PositiveNumber);
+    // For tests: simulated time runs this many times as fast as the wall clock.
+    command->add_option("--speed", options->speed)->check(CLI::Range(0.01, 1000.0))->group("");
+    command->add_flag("--json", options->json,
+                      "Print one JSON document at the end: the array of events in order");
+    command->callback([options, &context] {
+        if (!options->demo && !options->script) {
+            // On macOS this is where the real rekordbox would be watched.
+            throw CLI::ValidationError("monitor",
+                                       "this build reads no real rekordbox: use --demo or "
+                                       "--simulate SCRIPT");
+        }
+        runMonitor(*options, context);
+    });
+}
+
+} // namespace cuevox::cli
