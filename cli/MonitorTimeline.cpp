@@ -244,22 +244,23 @@ std::optional<MonitorTimeline> demoTimeline(std::span<const Track> tracks,
     promo.musicalKey = "8A";
 
     MonitorTimeline timeline;
+    // Two seconds between events, so that even a slowed-down run sees each on its own.
     timeline.events = {
         load(0, 1, *first),
-        on(1, SimulationAction::play, 1),
-        load(3, 2, *second),
+        on(2, SimulationAction::play, 1),
+        load(4, 2, *second),
         on(6, SimulationAction::play, 2),
         on(8, SimulationAction::pause, 1), // the mix is done: deck 2 leads
         on(10, SimulationAction::eject, 1),
         load(12, 1, *third),
         on(14, SimulationAction::play, 1), // both play again: deck 1 comes first
         on(16, SimulationAction::pause, 2),
-        load(17, 2, promo),
-        on(19, SimulationAction::restart, 0),
-        load(21, 1, *third),
-        on(22, SimulationAction::play, 1),
+        load(18, 2, promo),
+        on(20, SimulationAction::restart, 0),
+        load(22, 1, *third),
+        on(24, SimulationAction::play, 1),
     };
-    timeline.length = 22 + kTimelineTail;
+    timeline.length = 24 + kTimelineTail;
     return timeline;
 }
 

@@ -172,8 +172,10 @@ TEST_F(MonitorScript, PlaysTheTimelineOfAScript) {
          "key": "Am"},
         {"at": 3, "action": "pause", "deck": 3},
         {"at": 6, "action": "grantAccess"},
-        {"at": 10, "action": "quit"}
-    ])");
+        {"at": 10, "action": "quit"},
+        {"at": 11, "action": "launch"}
+    ])",
+                                 {"--seconds", "16"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     std::vector<std::string> sequence;
     for (const json& event : json::parse(result.out)) {
@@ -189,11 +191,12 @@ TEST_F(MonitorScript, PlaysTheTimelineOfAScript) {
         sequence.push_back(line);
     }
     // Access comes back at 6: deck 3 is seen paused, deck 4 as a track not in the collection.
-    // The quit publishes nothing: the last states stay.
+    // The quit publishes nothing; the launch is a new process, whose empty decks publish
+    // nothing either, but the decks of the old one are gone.
     EXPECT_EQ(sequence,
               (std::vector<std::string>{"deck 3 paused 194966882", "source 194966882",
                                         "deck 3 playing 194966882", "deck 3 paused 194966882",
-                                        "deck 4 paused null"}));
+                                        "deck 4 paused null", "restart", "source null"}));
 }
 
 TEST_F(MonitorScript, SecondsBoundTheRun) {
@@ -312,7 +315,7 @@ TEST(MonitorCli, UsageErrorsAndMissingFiles) {
 }
 
 TEST(MonitorCli, InterruptStopsCleanlyWithOneDocument) {
-    // At speed 1 the demo lasts 25 s; the interrupt comes after 1.5 s.
+    // At speed 1 the demo lasts 27 s; the interrupt comes after 1.5 s, before the first play.
     const CliResult result = runShell("timeout --preserve-status -s INT 1.5 " +
                                       cliCommand({"monitor", kDemoCollection, "--demo", "--json"}));
     ASSERT_EQ(result.exitCode, 0) << result.err;
