@@ -79,7 +79,24 @@ int deckNumber(DeckIdentifier deck) {
     return static_cast<int>(deck) + 1;
 }
 
-using MonitorEvent = std::variant<DeckState, decks::RekordboxRestart>;
+// A restart, stamped with the simulated time of the poll that saw it.
+struct TimedRestart {
+    double at = 0;
+};
+
+using MonitorEvent = std::variant<DeckState, TimedRestart>;
+
+// Ctrl-C ends the run as --seconds does, from the start of the command on.
+class InterruptGuard {
+public:
+    InterruptGuard() : m_previous(std::signal(SIGINT, onInterrupt)) { g_interrupted.store(false); }
+    ~InterruptGuard() { std::signal(SIGINT, m_previous); }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+private:
+    void (*m_previous)(int);
+};
 
 // Turns what the monitor publishes into the run's events, keeping the decks as the
 // application does: the latest state per deck, forgotten when rekordbox restarts.
@@ -88,16 +105,19 @@ public:
     MonitorReport(std::span<const Track> tracks, const ScaledMonitorClock& clock)
         : m_tracks(tracks), m_index(tracks), m_service(defaultSettings()), m_clock(clock) {}
 
+    double timeOf(const MonitorEvent& published) const {
+        const auto* state = std::get_if<DeckState>(&published);
+        return state ? m_clock.secondsAt(state->updatedAt) : std::get<TimedRestart>(published).at;
+    }
+
     // The events that one published element causes, in order.
     std::vector<Json> handle(const MonitorEvent& published) {
         std::vector<Json> events;
-        double at = 0;
+        const double at = timeOf(published);
         if (const auto* state = std::get_if<DeckState>(&published)) {
-            at = m_clock.secondsAt(state->updatedAt);
             m_decks.insert_or_assign(state->deck, *state);
             events.push_back(deckEvent(at, *state));
         } else {
-            at = m_clock.elapsedSeconds();
             m_decks.clear();
             events.push_back(Json{{"at", milliseconds(at)}, {"type", "restart"}});
         }
@@ -229,6 +249,7 @@ void printEvent(const Json& event) {
 
 void runMonitor(const MonitorOptions& options, CommandContext& context) {
     context.exitCode = 1;
+    const InterruptGuard interrupts;
     auto loaded = import::XMLLibraryReader(options.file).loadTracks();
     if (!loaded) {
         printError(loaded.error().message());
@@ -268,8 +289,15 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
 
     MonitorReport report(tracks, *clock);
     Json events = Json::array();
-    g_interrupted.store(false);
-    const auto previousHandler = std::signal(SIGINT, onInterrupt);
+    const auto emit = [&](const MonitorEvent& published) {
+        for (Json& event : report.handle(published)) {
+            if (options.json) {
+                events.push_back(std::move(event));
+            } else {
+                printEvent(event);
+            }
+        }
+    };
     {
         // One queue in publication order: each notifier runs on the polling thread right
         // after its element is queued, and a restart is queued before that poll's states.
@@ -277,9 +305,9 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
         decks::AccessibilityDeckMonitor monitor(decks::DeckMonitorConfiguration::rekordbox(),
                                                 rekordbox, clock);
         monitor.rekordboxDidRestart()->setNotifier(
-            [published, queue = monitor.rekordboxDidRestart().get()] {
-                if (auto restart = queue->tryPop()) {
-                    published->push(*restart);
+            [published, clock, queue = monitor.rekordboxDidRestart().get()] {
+                if (queue->tryPop()) {
+                    published->push(TimedRestart{clock->elapsedSeconds()});
                 }
             });
         monitor.deckStateUpdates()->setNotifier(
@@ -289,28 +317,26 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
                 }
             });
 
-        const auto deadline = clock->wallTimeAt(seconds);
-        while (!g_interrupted.load() && std::chrono::steady_clock::now() < deadline) {
+        // An element is queued before the monitor sleeps past its time, so once the clock
+        // is past the end, everything up to the end is in the queue.
+        bool ended = false;
+        while (!ended && !g_interrupted.load()) {
             // Short waits, so that an interrupt is noticed soon.
-            const auto wake = std::min(deadline, std::chrono::steady_clock::now() +
-                                                     std::chrono::milliseconds(50));
-            const std::optional<MonitorEvent> next = published->waitPop({}, wake);
-            if (!next) {
-                continue;
-            }
-            for (Json& event : report.handle(*next)) {
-                if (options.json) {
-                    events.push_back(std::move(event));
-                } else {
-                    printEvent(event);
+            const std::optional<MonitorEvent> next = published->waitPop(
+                {}, std::chrono::steady_clock::now() + std::chrono::milliseconds(50));
+            if (next) {
+                ended = report.timeOf(*next) > seconds;
+                if (!ended) {
+                    emit(*next);
                 }
+            } else {
+                ended = clock->elapsedSeconds() > seconds && published->size() == 0;
             }
         }
-        // The monitor's destructor stops and joins its thread before its queues go.
         monitor.deckStateUpdates()->setNotifier({});
         monitor.rekordboxDidRestart()->setNotifier({});
+        // The monitor's destructor stops and joins its thread.
     }
-    std::signal(SIGINT, previousHandler);
     if (options.json) {
         printJson(events);
     }
@@ -337,11 +363,13 @@ void addMonitorCommand(CLI::App& app, CommandContext& context) {
         "load|play|pause|eject|quit|launch|restart|revokeAccess|grantAccess, \"deck\": 1-4 (for "
         "load, play, pause, eject), \"id\": TrackID (load) or \"title\", \"artist\", \"bpm\", "
         "\"key\" (load of a track not in the collection)}");
+    script->type_name("SCRIPT");
     demo->excludes(script);
     script->excludes(demo);
     command
         ->add_option("--seconds", options->seconds,
                      "Stop after N seconds (default: the timeline's last event and 3 s more)")
+        ->type_name("N")
         ->check(CLI::PositiveNumber);
     // For tests: simulated time runs this many times as fast as the wall clock.
     command->add_option("--speed", options->speed)->check(CLI::Range(0.01, 1000.0))->group("");

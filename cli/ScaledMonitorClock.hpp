@@ -2,33 +2,34 @@
 
 #include "decks/MonitorClock.hpp"
 
+#include <atomic>
 #include <chrono>
 #include <stop_token>
 
 namespace cuevox::cli {
 
-// Time that runs `speed` times as fast as the wall clock from the moment of construction, so
-// that a simulated set of minutes plays in seconds; the monitor's sleeps shrink to match, and
-// its intervals stay the real ones in simulated time. Safe to read from any thread.
+// Simulated time for a monitor run: it stands still while the monitor works and moves on by
+// exactly what the monitor sleeps, while the real sleep lasts that time divided by `speed`.
+// A run is then the same on a busy machine as on an idle one, only slower, and a simulated
+// window never changes in the middle of a walk. Safe to read from any thread; only the
+// monitor's thread sleeps on it.
 class ScaledMonitorClock final : public decks::MonitorClock {
 public:
     // `speed` must be positive and finite.
     explicit ScaledMonitorClock(double speed);
 
     // Simulated seconds since construction.
-    double elapsedSeconds() const;
+    double elapsedSeconds() const { return m_elapsed.load(); }
     // Simulated seconds from construction to a moment this clock gave.
     double secondsAt(std::chrono::system_clock::time_point moment) const;
-    // The wall-clock moment at which `seconds` of simulated time will have passed.
-    std::chrono::steady_clock::time_point wallTimeAt(double seconds) const;
 
     std::chrono::system_clock::time_point now() override;
     void sleepFor(std::chrono::nanoseconds duration, std::stop_token stop) override;
 
 private:
     double m_speed;
-    std::chrono::steady_clock::time_point m_wallStart;
     std::chrono::system_clock::time_point m_start;
+    std::atomic<double> m_elapsed{0};
     decks::SystemMonitorClock m_wall;
 };
 
