@@ -1,37 +1,29 @@
 #include "Commands.hpp"
 #include "JsonInput.hpp"
+#include "MonitorReport.hpp"
 #include "MonitorTimeline.hpp"
 #include "Output.hpp"
 #include "ScaledMonitorClock.hpp"
 #include "decks/AccessibilityDeckMonitor.hpp"
-#include "decks/DeckIdentifier.hpp"
 #include "decks/EventQueue.hpp"
 #include "decks/LibraryTrackIndex.hpp"
-#include "decks/SourceDeckResolver.hpp"
 #include "decks/simulation/SimulatedRekordbox.hpp"
 #include "import/XMLLibraryReader.hpp"
-#include "recommendation/ExactGenreCompatibility.hpp"
 #include "recommendation/RecommendationService.hpp"
 
 #include <atomic>
 #include <chrono>
-#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
-#include <variant>
 #include <vector>
 
 namespace cuevox::cli {
 namespace {
 
-using decks::DeckIdentifier;
-using decks::DeckState;
 using metadata::Track;
 
 struct MonitorOptions {
@@ -42,20 +34,6 @@ struct MonitorOptions {
     double speed = 1;
     bool json = false;
 };
-
-constexpr std::size_t kRecommendationCount = 5;
-
-// The settings the application ranks with.
-recommendation::RecommendationSettings defaultSettings() {
-    return {{0.35, 0.25, 0.25, 0.15},
-            {0.15, 1.0},
-            recommendation::GenreMode::exactOnly,
-            recommendation::ExactGenreCompatibility{},
-            recommendation::HarmonicMode::strict,
-            recommendation::EnergyToleranceMode::plusMinus1,
-            kRecommendationCount,
-            {}};
-}
 
 // Only a lock-free flag may be touched from a signal handler.
 std::atomic<bool> g_interrupted{false};
@@ -71,21 +49,6 @@ std::string fixed(double value, const char* format) {
     return text;
 }
 
-double milliseconds(double seconds) {
-    return std::round(seconds * 1000) / 1000;
-}
-
-int deckNumber(DeckIdentifier deck) {
-    return static_cast<int>(deck) + 1;
-}
-
-// A restart, stamped with the simulated time of the poll that saw it.
-struct TimedRestart {
-    double at = 0;
-};
-
-using MonitorEvent = std::variant<DeckState, TimedRestart>;
-
 // Ctrl-C ends the run as --seconds does, from the start of the command on.
 class InterruptGuard {
 public:
@@ -96,110 +59,6 @@ public:
 
 private:
     void (*m_previous)(int);
-};
-
-// Turns what the monitor publishes into the run's events, keeping the decks as the
-// application does: the latest state per deck, forgotten when rekordbox restarts.
-class MonitorReport {
-public:
-    MonitorReport(std::span<const Track> tracks, const ScaledMonitorClock& clock)
-        : m_tracks(tracks), m_index(tracks), m_service(defaultSettings()), m_clock(clock) {}
-
-    double timeOf(const MonitorEvent& published) const {
-        const auto* state = std::get_if<DeckState>(&published);
-        return state ? m_clock.secondsAt(state->updatedAt) : std::get<TimedRestart>(published).at;
-    }
-
-    // The events that one published element causes, in order.
-    std::vector<Json> handle(const MonitorEvent& published) {
-        std::vector<Json> events;
-        const double at = timeOf(published);
-        if (const auto* state = std::get_if<DeckState>(&published)) {
-            m_decks.insert_or_assign(state->deck, *state);
-            events.push_back(deckEvent(at, *state));
-        } else {
-            m_decks.clear();
-            events.push_back(Json{{"at", milliseconds(at)}, {"type", "restart"}});
-        }
-        if (auto source = sourceEvent(at)) {
-            events.push_back(std::move(*source));
-        }
-        return events;
-    }
-
-private:
-    const Track* resolve(const Track& shown) const {
-        return m_index.find(shown.title, shown.artist);
-    }
-
-    Json deckEvent(double at, const DeckState& state) const {
-        const std::optional<Track>& shown = state.track;
-        const Track* known = shown ? resolve(*shown) : nullptr;
-        return Json{{"at", milliseconds(at)},
-                    {"type", "deck"},
-                    {"deck", deckNumber(state.deck)},
-                    {"state", !shown            ? "empty"
-                              : state.isPlaying ? "playing"
-                                                : "paused"},
-                    {"title", shown ? Json(shown->title) : Json(nullptr)},
-                    {"artist", shown ? Json(shown->artist) : Json(nullptr)},
-                    {"bpm", shown ? jsonOrNull(shown->bpm) : Json(nullptr)},
-                    {"key", shown ? jsonOrNull(shown->musicalKey) : Json(nullptr)},
-                    {"trackID", known ? Json(known->id) : Json(nullptr)}};
-    }
-
-    // An event when the source deck, or the track on it, is not the one reported last.
-    std::optional<Json> sourceEvent(double at) {
-        std::vector<DeckState> states;
-        for (const auto& [deck, state] : m_decks) {
-            states.push_back(state);
-        }
-        const std::optional<DeckState> source = decks::SourceDeckResolver::resolveSource(states);
-        std::optional<std::pair<DeckIdentifier, std::string>> identity;
-        if (source) {
-            identity.emplace(source->deck, source->track->id);
-        }
-        if (identity == m_lastSource) {
-            return std::nullopt;
-        }
-        m_lastSource = identity;
-        Json event{{"at", milliseconds(at)}, {"type", "source"}};
-        if (!source) {
-            event["deck"] = nullptr;
-            event["trackID"] = nullptr;
-            event["title"] = nullptr;
-            event["artist"] = nullptr;
-            event["recommendations"] = Json::array();
-            return event;
-        }
-        const Track* known = resolve(*source->track);
-        event["deck"] = deckNumber(source->deck);
-        event["trackID"] = known ? Json(known->id) : Json(nullptr);
-        event["title"] = source->track->title;
-        event["artist"] = source->track->artist;
-        Json recommendations = Json::array();
-        if (known != nullptr) {
-            for (const auto& next : m_service.recommendations(*known, m_tracks)) {
-                recommendations.push_back(
-                    {{"id", next.track.id},
-                     {"title", next.track.title},
-                     {"artist", next.track.artist},
-                     {"score", next.score},
-                     {"bpm", jsonOrNull(next.track.bpm)},
-                     {"key", next.track.camelotKey ? Json(next.track.camelotKey->toString())
-                                                   : Json(nullptr)}});
-            }
-        }
-        event["recommendations"] = std::move(recommendations);
-        return event;
-    }
-
-    std::span<const Track> m_tracks;
-    decks::LibraryTrackIndex m_index;
-    recommendation::RecommendationService m_service;
-    const ScaledMonitorClock& m_clock;
-    std::map<DeckIdentifier, DeckState> m_decks;
-    std::optional<std::pair<DeckIdentifier, std::string>> m_lastSource;
 };
 
 std::string artistAndTitle(const Json& event) {
@@ -272,8 +131,8 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
         timeline = std::move(*parsed);
     } else {
         const decks::LibraryTrackIndex index(tracks);
-        timeline =
-            demoTimeline(tracks, index, recommendation::RecommendationService(defaultSettings()));
+        timeline = demoTimeline(
+            tracks, index, recommendation::RecommendationService(monitorRecommendationSettings()));
         if (!timeline) {
             printError(options.file +
                        ": the demo needs two tracks with a title, an artist, a tempo and a key");
