@@ -13,5 +13,7 @@ void addKeyCommand(CLI::App& app, CommandContext& context);
 void addTagsCommand(CLI::App& app, CommandContext& context);
 void addLibraryCommand(CLI::App& app, CommandContext& context);
 void addListCommand(CLI::App& app, CommandContext& context);
+void addDecksCommand(CLI::App& app, CommandContext& context);
+void addMonitorCommand(CLI::App& app, CommandContext& context);
 
 } // namespace cuevox::cli

@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
     cuevox::cli::addTagsCommand(app, context);
     cuevox::cli::addLibraryCommand(app, context);
     cuevox::cli::addListCommand(app, context);
+    cuevox::cli::addDecksCommand(app, context);
+    cuevox::cli::addMonitorCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -25,6 +25,16 @@ const text::Regex& camelotKeyPattern() {
 // The pattern's "\d" takes any decimal digit and its "$" tolerates a final line break; the
 // tempo must still read as one plain ASCII number from its first byte to its last.
 std::optional<double> parseTempo(const std::string& text) {
+    // Every text of the window is tried as a tempo, and few are one. A text that passes both
+    // tests is plain ASCII of four to six bytes, digits at both ends and a point two or three
+    // from the end, so anything else is refused before the pattern runs.
+    const auto isDigit = [](char c) {
+        return c >= '0' && c <= '9';
+    };
+    if (text.size() < 4 || text.size() > 6 || !isDigit(text.front()) || !isDigit(text.back()) ||
+        (text[text.size() - 2] != '.' && text[text.size() - 3] != '.')) {
+        return std::nullopt;
+    }
     if (!bpmPattern().search(text)) {
         return std::nullopt;
     }

@@ -26,14 +26,10 @@ inline std::string shellQuote(const std::string& argument) {
     return quoted + "'";
 }
 
-// Runs the built cuevox-cli with the given arguments, as a user would from a shell.
-inline CliResult runCli(const std::vector<std::string>& arguments) {
+// Runs a shell command line, capturing stdout, stderr and the exit code.
+inline CliResult runShell(std::string command) {
     const std::string errPath =
         ::testing::TempDir() + "cuevox-cli-stderr-" + std::to_string(::getpid());
-    std::string command = shellQuote(CUEVOX_CLI_PATH);
-    for (const std::string& argument : arguments) {
-        command += " " + shellQuote(argument);
-    }
     command += " 2>" + shellQuote(errPath);
 
     CliResult result;
@@ -53,6 +49,30 @@ inline CliResult runCli(const std::vector<std::string>& arguments) {
     errText << err.rdbuf();
     result.err = errText.str();
     std::remove(errPath.c_str());
+    return result;
+}
+
+inline std::string cliCommand(const std::vector<std::string>& arguments) {
+    std::string command = shellQuote(CUEVOX_CLI_PATH);
+    for (const std::string& argument : arguments) {
+        command += " " + shellQuote(argument);
+    }
+    return command;
+}
+
+// Runs the built cuevox-cli with the given arguments, as a user would from a shell.
+inline CliResult runCli(const std::vector<std::string>& arguments) {
+    return runShell(cliCommand(arguments));
+}
+
+// The same, with `input` on stdin.
+inline CliResult runCliWithInput(const std::vector<std::string>& arguments,
+                                 const std::string& input) {
+    const std::string inPath =
+        ::testing::TempDir() + "cuevox-cli-stdin-" + std::to_string(::getpid());
+    std::ofstream(inPath, std::ios::binary) << input;
+    CliResult result = runShell(cliCommand(arguments) + " <" + shellQuote(inPath));
+    std::remove(inPath.c_str());
     return result;
 }
 

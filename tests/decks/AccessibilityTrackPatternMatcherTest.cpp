@@ -142,6 +142,11 @@ TEST(AccessibilityTrackPatternMatcher, TempoIsTwoOrThreeDigitsAndOneOrTwoDecimal
         "12\u00B700",
         "128\u002E00\u0301",
         "BPM 128.00",
+        "12:00", // a deck time
+        "1.234",
+        "1234",
+        "12.3.4",
+        "1.2.34",
     };
     for (const std::string& tempo : rejected) {
         SCOPED_TRACE(tempo);

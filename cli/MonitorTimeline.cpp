@@ -1,0 +1,267 @@
+#include "MonitorTimeline.hpp"
+
+#include "JsonInput.hpp"
+#include "decks/AccessibilityTrackPatternMatcher.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <set>
+#include <string_view>
+
+namespace cuevox::cli {
+namespace {
+
+using decks::SimulatedTrack;
+using decks::SimulationAction;
+using decks::SimulationEvent;
+using metadata::Track;
+
+struct ActionName {
+    std::string_view name;
+    SimulationAction action;
+    bool onDeck;
+};
+
+constexpr std::array<ActionName, 9> kActions{{
+    {"load", SimulationAction::load, true},
+    {"play", SimulationAction::play, true},
+    {"pause", SimulationAction::pause, true},
+    {"eject", SimulationAction::eject, true},
+    {"quit", SimulationAction::quit, false},
+    {"launch", SimulationAction::launch, false},
+    {"restart", SimulationAction::restart, false},
+    {"revokeAccess", SimulationAction::revokeAccess, false},
+    {"grantAccess", SimulationAction::grantAccess, false},
+}};
+
+tl::unexpected<std::string> fail(std::string message) {
+    return tl::unexpected(std::move(message));
+}
+
+std::string actionList() {
+    std::string list;
+    for (const ActionName& action : kActions) {
+        list += (list.empty() ? "" : ", ") + std::string(action.name);
+    }
+    return list;
+}
+
+const std::set<std::string, std::less<>> kLoadFields{"id", "title", "artist", "bpm", "key"};
+const std::set<std::string, std::less<>> kFields{"at",    "action", "deck", "id",
+                                                 "title", "artist", "bpm",  "key"};
+
+// The track as a deck would show it, or nothing when the pattern matcher would not see it.
+bool isShowable(const SimulatedTrack& track) {
+    const std::vector<std::string> texts{track.title, track.artist, track.tempoText, track.keyText};
+    return decks::AccessibilityTrackPatternMatcher::extractCandidates(texts).size() == 1;
+}
+
+tl::expected<SimulationEvent, std::string>
+parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& collectionName) {
+    if (!entry.is_object()) {
+        return fail("is " + describeJsonType(entry) + ", not an object");
+    }
+    for (const auto& [key, value] : entry.items()) {
+        if (!kFields.contains(key)) {
+            return fail("unknown field \"" + key + "\"");
+        }
+    }
+    SimulationEvent event;
+    const auto at = entry.find("at");
+    if (at == entry.end() || !at->is_number() || !std::isfinite(at->get<double>()) ||
+        at->get<double>() < 0) {
+        return fail("\"at\" must be a number of seconds, 0 or more");
+    }
+    event.at = at->get<double>();
+
+    const auto action = entry.find("action");
+    const ActionName* found = nullptr;
+    if (action != entry.end() && action->is_string()) {
+        const std::string name = action->get<std::string>();
+        const auto match = std::ranges::find(kActions, name, &ActionName::name);
+        found = match != kActions.end() ? &*match : nullptr;
+    }
+    if (found == nullptr) {
+        return fail("\"action\" must be one of " + actionList());
+    }
+    event.action = found->action;
+
+    const auto deck = entry.find("deck");
+    if (found->onDeck) {
+        if (deck == entry.end() || !deck->is_number_integer() || deck->get<long long>() < 1 ||
+            deck->get<long long>() > 4) {
+            return fail("\"deck\" must be 1, 2, 3 or 4");
+        }
+        event.deck = deck->get<int>();
+    } else if (deck != entry.end()) {
+        return fail("\"deck\" is not used by " + std::string(found->name));
+    }
+
+    if (event.action != SimulationAction::load) {
+        for (const auto& [key, value] : entry.items()) {
+            if (kLoadFields.contains(key)) {
+                return fail("\"" + key + "\" is used only by load");
+            }
+        }
+        return event;
+    }
+    const auto id = entry.find("id");
+    const bool described = entry.contains("title") || entry.contains("artist") ||
+                           entry.contains("bpm") || entry.contains("key");
+    if ((id != entry.end()) == described) {
+        return fail(
+            "a load needs either \"id\" or \"title\" and \"artist\" (with \"bpm\" and \"key\")");
+    }
+    if (id != entry.end()) {
+        if (!id->is_string()) {
+            return fail("\"id\" must be a string");
+        }
+        const std::string wanted = id->get<std::string>();
+        const auto track = std::ranges::find(tracks, wanted, &Track::id);
+        if (track == tracks.end()) {
+            return fail("no track with id \"" + wanted + "\" in " + collectionName);
+        }
+        event.track = SimulatedTrack::from(*track);
+        return event;
+    }
+    for (const char* field : {"title", "artist", "key"}) {
+        const auto value = entry.find(field);
+        if ((value == entry.end() && std::string_view(field) != "key") ||
+            (value != entry.end() && !value->is_string())) {
+            return fail("\"" + std::string(field) + "\" must be a string");
+        }
+    }
+    Track track;
+    track.title = entry.at("title").get<std::string>();
+    track.artist = entry.at("artist").get<std::string>();
+    if (const auto key = entry.find("key"); key != entry.end()) {
+        track.musicalKey = key->get<std::string>();
+    }
+    if (const auto bpm = entry.find("bpm"); bpm != entry.end()) {
+        if (!bpm->is_number() || !(bpm->get<double>() >= 0 && bpm->get<double>() < 1000)) {
+            return fail("\"bpm\" must be a number from 0 to below 1000");
+        }
+        track.bpm = bpm->get<double>();
+    }
+    event.track = SimulatedTrack::from(track);
+    return event;
+}
+
+// A collection track the deck shows and the index finds again as itself.
+bool isDemoTrack(const Track& track, const decks::LibraryTrackIndex& index) {
+    return isShowable(SimulatedTrack::from(track)) &&
+           index.find(track.title, track.artist) == &track;
+}
+
+// The best recommendation for `after` that a deck can show and that is not yet in the set,
+// else the first such track of the collection.
+const Track* nextTrack(const Track& after, std::span<const Track> tracks,
+                       const decks::LibraryTrackIndex& index,
+                       const recommendation::RecommendationService& service,
+                       const std::vector<const Track*>& used) {
+    const auto fresh = [&](const Track& track) {
+        return std::ranges::find(used, &track) == used.end() && isDemoTrack(track, index);
+    };
+    for (const recommendation::Recommendation& next : service.recommendations(after, tracks)) {
+        const Track* track = index.find(next.track.title, next.track.artist);
+        if (track != nullptr && fresh(*track)) {
+            return track;
+        }
+    }
+    const auto any = std::ranges::find_if(tracks, fresh);
+    return any != tracks.end() ? &*any : nullptr;
+}
+
+} // namespace
+
+tl::expected<MonitorTimeline, std::string> timelineFromScript(const Json& script,
+                                                              const std::string& scriptName,
+                                                              std::span<const Track> tracks,
+                                                              const std::string& collectionName) {
+    if (!script.is_array()) {
+        return fail(scriptName + ": expected an array of events, found " +
+                    describeJsonType(script));
+    }
+    MonitorTimeline timeline;
+    for (std::size_t i = 0; i < script.size(); ++i) {
+        auto event = parseEvent(script[i], tracks, collectionName);
+        if (!event) {
+            return fail(scriptName + ": event " + std::to_string(i) +
+                        " (counting from 0): " + event.error());
+        }
+        timeline.length = std::max(timeline.length, event->at);
+        timeline.events.push_back(std::move(*event));
+    }
+    timeline.length += kTimelineTail;
+    return timeline;
+}
+
+std::optional<MonitorTimeline> demoTimeline(std::span<const Track> tracks,
+                                            const decks::LibraryTrackIndex& index,
+                                            const recommendation::RecommendationService& service) {
+    // The opener: the first track that has a recommendation to follow it, else any.
+    const Track* first = nullptr;
+    std::size_t tried = 0;
+    for (const Track& track : tracks) {
+        if (!isDemoTrack(track, index)) {
+            continue;
+        }
+        if (first == nullptr) {
+            first = &track;
+        }
+        if (!service.recommendations(track, tracks).empty()) {
+            first = &track;
+            break;
+        }
+        // A large collection without any match must not cost a pass per track.
+        if (++tried == 50) {
+            break;
+        }
+    }
+    if (first == nullptr) {
+        return std::nullopt;
+    }
+    const Track* second = nextTrack(*first, tracks, index, service, {first});
+    if (second == nullptr) {
+        return std::nullopt;
+    }
+    const Track* third = nextTrack(*second, tracks, index, service, {first, second});
+    if (third == nullptr) {
+        third = first;
+    }
+    const auto load = [](double at, int deck, const Track& track) {
+        return SimulationEvent{at, SimulationAction::load, deck, SimulatedTrack::from(track)};
+    };
+    const auto on = [](double at, SimulationAction action, int deck) {
+        return SimulationEvent{at, action, deck, std::nullopt};
+    };
+    Track promo;
+    promo.title = "Unreleased Promo";
+    promo.artist = "Somebody Else";
+    promo.bpm = first->bpm;
+    promo.musicalKey = "8A";
+
+    MonitorTimeline timeline;
+    // Two seconds between events, so that even a slowed-down run sees each on its own.
+    timeline.events = {
+        load(0, 1, *first),
+        on(2, SimulationAction::play, 1),
+        load(4, 2, *second),
+        on(6, SimulationAction::play, 2),
+        on(8, SimulationAction::pause, 1), // the mix is done: deck 2 leads
+        on(10, SimulationAction::eject, 1),
+        load(12, 1, *third),
+        on(14, SimulationAction::play, 1), // both play again: deck 1 comes first
+        on(16, SimulationAction::pause, 2),
+        load(18, 2, promo),
+        on(20, SimulationAction::restart, 0),
+        load(22, 1, *third),
+        on(24, SimulationAction::play, 1),
+    };
+    timeline.length = 24 + kTimelineTail;
+    return timeline;
+}
+
+} // namespace cuevox::cli
