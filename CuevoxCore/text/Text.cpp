@@ -197,4 +197,28 @@ std::string fromCodePoints(std::u32string_view codePoints) {
     return out;
 }
 
+std::size_t displayWidth(std::string_view text) {
+    std::size_t width = 0;
+    int32_t offset = 0;
+    const auto length = static_cast<int32_t>(text.size());
+    while (offset < length) {
+        UChar32 codePoint;
+        U8_NEXT(text.data(), offset, length, codePoint);
+        if (codePoint < 0) {
+            ++width; // shown as U+FFFD
+            continue;
+        }
+        const auto category = static_cast<UCharCategory>(u_charType(codePoint));
+        if (category == U_NON_SPACING_MARK || category == U_ENCLOSING_MARK ||
+            category == U_FORMAT_CHAR || category == U_CONTROL_CHAR ||
+            u_hasBinaryProperty(codePoint, UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
+            continue;
+        }
+        const auto eastAsian = static_cast<UEastAsianWidth>(
+            u_getIntPropertyValue(codePoint, UCHAR_EAST_ASIAN_WIDTH));
+        width += eastAsian == U_EA_WIDE || eastAsian == U_EA_FULLWIDTH ? 2 : 1;
+    }
+    return width;
+}
+
 } // namespace cuevox::text

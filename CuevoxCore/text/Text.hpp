@@ -1,6 +1,7 @@
 #pragma once
 
 #include <compare>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,5 +48,9 @@ bool isValidUTF8(std::string_view text);
 // Code points of the text, for algorithms that walk characters one by one.
 std::u32string toCodePoints(std::string_view text);
 std::string fromCodePoints(std::u32string_view codePoints);
+
+// Columns the text takes in a terminal: East Asian wide and fullwidth characters count two,
+// combining marks and other zero-width characters none, everything else one.
+std::size_t displayWidth(std::string_view text);
 
 } // namespace cuevox::text

@@ -133,5 +133,29 @@ TEST(Text, CodePointsRoundTripAndIllFormedBytesBecomeReplacementCharacters) {
     EXPECT_EQ(trim("\xC3"), "\xC3"); // a cut sequence is not white space and is kept
 }
 
+TEST(Text, DisplayWidthCountsTerminalColumns) {
+    struct Case {
+        const char* text;
+        std::size_t width;
+    } cases[] = {
+        {"", 0},
+        {"Night Song", 10},
+        {"\u2713 Same BPM", 10},      // check mark is narrow
+        {"\u00B11 Camelot", 10},      // plus-minus sign is narrow
+        {"Caf\u00E9", 4},             // precomposed
+        {"Cafe\u0301", 4},            // combining acute takes no column
+        {"\u6771\u4EAC", 4},          // CJK ideographs are wide
+        {"\uFF21", 2},                // fullwidth A
+        {"\U0001F3B5", 2},            // emoji presentation
+        {"a\u200Bb", 2},              // zero-width space
+        {"a\xFF" "b", 3},             // ill-formed byte shows as one replacement character
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(displayWidth(c.text), c.width);
+    }
+}
+
 } // namespace
 } // namespace cuevox::text
+
