@@ -13,5 +13,6 @@ void addKeyCommand(CLI::App& app, CommandContext& context);
 void addTagsCommand(CLI::App& app, CommandContext& context);
 void addLibraryCommand(CLI::App& app, CommandContext& context);
 void addListCommand(CLI::App& app, CommandContext& context);
+void addRecommendCommand(CLI::App& app, CommandContext& context);
 
 } // namespace cuevox::cli

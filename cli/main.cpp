@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     cuevox::cli::addTagsCommand(app, context);
     cuevox::cli::addLibraryCommand(app, context);
     cuevox::cli::addListCommand(app, context);
+    cuevox::cli::addRecommendCommand(app, context);
 
     try {
         app.parse(argc, argv);
