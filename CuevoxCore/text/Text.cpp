@@ -2,6 +2,7 @@
 
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
+#include <unicode/ucasemap.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
@@ -81,9 +82,13 @@ bool isWhiteSpaceOrLineBreak(char32_t codePoint) {
 }
 
 std::string trim(std::string_view text) {
+    return std::string(trimmedView(text));
+}
+
+std::string_view trimmedView(std::string_view text) {
     const std::size_t begin = skipLeading(text);
     const std::size_t end = skipTrailing(text, begin);
-    return std::string(text.substr(begin, end - begin));
+    return text.substr(begin, end - begin);
 }
 
 bool isBlank(std::string_view text) {
@@ -92,6 +97,41 @@ bool isBlank(std::string_view text) {
 
 std::string toLower(std::string_view text) {
     return toUtf8(toUnicode(text).toLower(icu::Locale::getRoot()));
+}
+
+void appendLower(std::string& out, std::string_view text) {
+    // The root locale's map is immutable once open, so all threads share it.
+    static const UCaseMap* const rootMap = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        UCaseMap* map = ucasemap_open("", 0, &status);
+        return U_SUCCESS(status) ? map : nullptr;
+    }();
+    // Ill-formed input must read as U+FFFD exactly as toLower reads it.
+    if (rootMap == nullptr || !isValidUTF8(text) ||
+        text.size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max() / 4)) {
+        out += toLower(text);
+        return;
+    }
+    const std::size_t start = out.size();
+    auto capacity = static_cast<int32_t>(text.size() + 8);
+    for (;;) {
+        out.resize(start + static_cast<std::size_t>(capacity));
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t length =
+            ucasemap_utf8ToLower(rootMap, out.data() + start, capacity, text.data(),
+                                 static_cast<int32_t>(text.size()), &status);
+        if (status == U_BUFFER_OVERFLOW_ERROR) {
+            capacity = length;
+            continue;
+        }
+        if (U_FAILURE(status)) {
+            out.resize(start);
+            out += toLower(text);
+            return;
+        }
+        out.resize(start + static_cast<std::size_t>(length));
+        return;
+    }
 }
 
 std::string toUpper(std::string_view text) {

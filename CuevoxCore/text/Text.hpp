@@ -16,12 +16,17 @@ bool isWhiteSpaceOrLineBreak(char32_t codePoint);
 
 // Removes white space and line breaks at both ends; inner runs stay as they are.
 std::string trim(std::string_view text);
+// The same without a copy: a view into `text`.
+std::string_view trimmedView(std::string_view text);
 
 // True when nothing but white space and line breaks remains.
 bool isBlank(std::string_view text);
 
 std::string toLower(std::string_view text);
 std::string toUpper(std::string_view text);
+// Appends `toLower(text)` to `out`, reusing its capacity: repeated calls on one buffer do not
+// allocate once it has grown.
+void appendLower(std::string& out, std::string_view text);
 
 // Canonical composition, so that "é" typed as e + U+0301 and as U+00E9 compare equal.
 std::string normalizeNFC(std::string_view text);

@@ -133,6 +133,30 @@ TEST(Text, CodePointsRoundTripAndIllFormedBytesBecomeReplacementCharacters) {
     EXPECT_EQ(trim("\xC3"), "\xC3"); // a cut sequence is not white space and is kept
 }
 
+TEST(Text, AppendLowerAgreesWithToLowerAndKeepsWhatWasThere) {
+    const char* const inputs[] = {
+        "", "MIXED Case", "STRA\u00DFE", "\u1E9E", "\u0130stanbul", "\u212Aelvin",
+        "\u03A3\u0391\u03A3", "\u039F\u0394\u039F\u03A3 \u03A3", "\u00C4RZTE", "A\u0308",
+        "\u023A\u023E", "\uFF21\uFF22", "\U00010400", "x\xFFY", "Z\xC3",
+        "\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130", // grows by half
+    };
+    for (const char* input : inputs) {
+        const std::string text = input;
+        SCOPED_TRACE(text);
+        std::string out = "kept:";
+        appendLower(out, text);
+        EXPECT_EQ(out, "kept:" + toLower(text));
+    }
+}
+
+TEST(Text, TrimmedViewPointsIntoTheText) {
+    const std::string text = "\u3000 Night Song\n\u00A0";
+    const std::string_view view = trimmedView(text);
+    EXPECT_EQ(view, "Night Song");
+    EXPECT_EQ(view.data(), text.data() + 4);
+    EXPECT_EQ(trimmedView(" \t "), "");
+}
+
 TEST(Text, DisplayWidthCountsTerminalColumns) {
     struct Case {
         const char* text;
