@@ -9,7 +9,6 @@
 #include <array>
 #include <cmath>
 #include <compare>
-#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
@@ -37,9 +36,9 @@ double roundToOneDecimal(double score) {
 }
 
 // Both passes are bound by memory, not by work: a track spans several cache lines, and the
-// duplicate-key look-up reads the first byte of every artist and the last of every title,
-// which mostly live on the heap. Asking for them some tracks ahead (the track itself first,
-// since the tags' addresses are in it) turns a cache miss per track into streaming.
+// duplicate-key look-up reads the first bytes of every artist and title, which mostly live on
+// the heap. Asking for them some tracks ahead (the track itself first, since the tags'
+// addresses are in it) turns a cache miss per track into streaming.
 constexpr std::size_t kPrefetchDistance = 16;
 
 inline void prefetch(const void* address) {
@@ -48,13 +47,6 @@ inline void prefetch(const void* address) {
 #else
     (void)address;
 #endif
-}
-
-// What the first pass reads of a track.
-void prefetchTests(const Track& track) {
-    prefetch(&track.id);
-    prefetch(&track.bpm);
-    prefetch(&track.filepath);
 }
 
 void prefetchTags(std::span<const Track> candidates, std::size_t index) {
@@ -66,7 +58,7 @@ void prefetchTags(std::span<const Track> candidates, std::size_t index) {
     if (index + kPrefetchDistance < candidates.size()) {
         const Track& next = candidates[index + kPrefetchDistance];
         prefetch(next.artist.data());
-        prefetch(next.title.data() + next.title.size());
+        prefetch(next.title.data());
     }
 }
 
@@ -186,7 +178,7 @@ RecommendationService::recommendations(const Track& source,
                (excluded.empty() || !excluded.contains(candidate.id));
     };
 
-    // First the genre, tempo and key tests, which few candidates pass.
+    // First the tempo, genre and key tests, which few candidates pass.
     struct Passed {
         std::size_t candidate;
         MatchResult genre;
@@ -195,21 +187,18 @@ RecommendationService::recommendations(const Track& source,
     };
     std::vector<Passed> passed;
     GenreResults genres(m_genreMatcher, source.genre);
-    // Eligibility is needed again for the duplicate keys below; one byte each, written once.
-    std::vector<std::uint8_t> isEligible(candidates.size(), 0);
     for (std::size_t index = 0; index < candidates.size(); ++index) {
         if (index + kPrefetchDistance < candidates.size()) {
-            prefetchTests(candidates[index + kPrefetchDistance]);
+            prefetch(&candidates[index + kPrefetchDistance].bpm);
         }
         const Track& candidate = candidates[index];
-        if (!eligible(candidate)) {
+        // All these tests are pure and any failure drops the candidate, so the cheap and
+        // selective tempo test goes first: for most tracks it is the only line read.
+        if (!candidate.bpm) {
             continue;
         }
-        isEligible[index] = 1;
-        // All three tests are pure and any failure drops the candidate, so the cheap and
-        // selective tempo test goes first.
         const std::optional<MatchResult> tempo = m_bpmMatcher.evaluate(sourceBPM, *candidate.bpm);
-        if (!tempo) {
+        if (!tempo || !eligible(candidate)) {
             continue;
         }
         const std::optional<MatchResult> genre = genres.evaluate(candidate.genre);
@@ -247,11 +236,10 @@ RecommendationService::recommendations(const Track& source,
     if (passedOfKey.size() > 1) {
         for (std::size_t index = 0; index < lastOwner; ++index) {
             prefetchTags(candidates, index);
-            if (isEligible[index] == 0) {
-                continue;
-            }
             const Track& candidate = candidates[index];
-            if (const std::optional<std::size_t> key = keys.find(candidate); key && *key > 0) {
+            // Only an eligible candidate claims a key; asked only of the few that hit.
+            if (const std::optional<std::size_t> key = keys.find(candidate);
+                key && *key > 0 && eligible(candidate)) {
                 const std::size_t owner = passedOfKey[*key];
                 if (passed[owner].candidate > index) {
                     kept[owner] = false;
