@@ -15,5 +15,6 @@ void addLibraryCommand(CLI::App& app, CommandContext& context);
 void addListCommand(CLI::App& app, CommandContext& context);
 void addDecksCommand(CLI::App& app, CommandContext& context);
 void addMonitorCommand(CLI::App& app, CommandContext& context);
+void addRecommendCommand(CLI::App& app, CommandContext& context);
 
 } // namespace cuevox::cli

@@ -1,8 +1,8 @@
 #include "Commands.hpp"
 #include "Output.hpp"
+#include "SourceTrackOption.hpp"
 #include "TrackJson.hpp"
 #include "TrackListComputation.hpp"
-#include "decks/LibraryTrackResolver.hpp"
 #include "import/XMLLibraryReader.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
 #include "text/Text.hpp"
@@ -21,9 +21,7 @@ using metadata::Track;
 
 struct ListOptions {
     std::string file;
-    std::optional<std::string> id;
-    std::optional<std::string> title;
-    std::optional<std::string> artist;
+    SourceTrackOption source;
     std::vector<std::string> genres;
     std::vector<int> bpmRanges;
     std::vector<std::string> keys;
@@ -36,27 +34,6 @@ std::string fixed(double value, const char* format) {
     char text[64];
     std::snprintf(text, sizeof text, format, value);
     return text;
-}
-
-// The first track of the collection the options name, or a message saying what was sought.
-std::optional<Track> findSource(const std::vector<Track>& tracks, const ListOptions& options,
-                                std::string& message) {
-    if (options.id) {
-        for (const Track& track : tracks) {
-            if (track.id == *options.id) {
-                return track;
-            }
-        }
-        message = "no track with id \"" + *options.id + "\" in " + options.file;
-        return std::nullopt;
-    }
-    if (const Track* track =
-            decks::LibraryTrackResolver::resolve(*options.title, *options.artist, tracks)) {
-        return *track;
-    }
-    message = "no track titled \"" + *options.title + "\" by \"" + *options.artist + "\" in " +
-              options.file;
-    return std::nullopt;
 }
 
 void printText(const state::PreparedLibrary& library, const std::optional<Track>& source,
@@ -138,9 +115,9 @@ void runList(const ListOptions& options, CommandContext& context) {
     const state::PreparedLibrary library(std::move(*loaded));
 
     std::optional<Track> source;
-    if (options.id || options.title) {
+    if (options.source.given()) {
         std::string message;
-        source = findSource(library.tracks(), options, message);
+        source = findSourceTrack(library.tracks(), options.source, options.file, message);
         if (!source) {
             printError(message);
             context.exitCode = 1;
@@ -177,13 +154,7 @@ void addListCommand(CLI::App& app, CommandContext& context) {
                 "the playing track (tempo within 1 BPM, strict key moves, energy within 1) "
                 "unless you choose filters, scored and ranked best first");
     command->add_option("FILE", options->file, "The exported collection XML file")->required();
-    CLI::Option* id = command->add_option("--id", options->id, "The playing track's TrackID");
-    CLI::Option* title =
-        command->add_option("--title", options->title, "The playing track's title");
-    CLI::Option* artist =
-        command->add_option("--artist", options->artist, "The playing track's artist");
-    title->needs(artist)->excludes(id);
-    artist->needs(title)->excludes(id);
+    addSourceTrackOptions(*command, options->source);
     command->add_option("--genre", options->genres, "Show only this genre (repeatable)");
     command
         ->add_option("--bpm-range", options->bpmRanges,

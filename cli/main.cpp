@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     cuevox::cli::addListCommand(app, context);
     cuevox::cli::addDecksCommand(app, context);
     cuevox::cli::addMonitorCommand(app, context);
+    cuevox::cli::addRecommendCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -35,6 +35,33 @@ double roundToOneDecimal(double score) {
     return std::round(score * 10) / 10;
 }
 
+// Both passes are bound by memory, not by work: a track spans several cache lines, and the
+// duplicate-key look-up reads the first bytes of every artist and title, which mostly live on
+// the heap. Asking for them some tracks ahead (the track itself first, since the tags'
+// addresses are in it) turns a cache miss per track into streaming.
+constexpr std::size_t kPrefetchDistance = 16;
+
+inline void prefetch(const void* address) {
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+
+void prefetchTags(std::span<const Track> candidates, std::size_t index) {
+    if (index + 2 * kPrefetchDistance < candidates.size()) {
+        const Track& later = candidates[index + 2 * kPrefetchDistance];
+        prefetch(&later.title);
+        prefetch(&later.artist);
+    }
+    if (index + kPrefetchDistance < candidates.size()) {
+        const Track& next = candidates[index + kPrefetchDistance];
+        prefetch(next.artist.data());
+        prefetch(next.title.data());
+    }
+}
+
 // A candidate that passed, before its track is copied: only the best few are.
 struct Scored {
     std::size_t candidate;
@@ -146,28 +173,36 @@ RecommendationService::recommendations(const Track& source,
     const std::optional<int> sourceEnergy = energyOf(source);
     const auto& excluded = m_settings.excludedTrackIDs;
 
-    DuplicateKeySet seen(candidates.size() + 1);
-    seen.insert(source);
-    GenreResults genres(m_genreMatcher, source.genre);
-    std::vector<Scored> scored;
+    const auto eligible = [&](const Track& candidate) {
+        return candidate.id != source.id && candidate.isValidCandidate() &&
+               (excluded.empty() || !excluded.contains(candidate.id));
+    };
 
+    // First the tempo, genre and key tests, which few candidates pass.
+    struct Passed {
+        std::size_t candidate;
+        MatchResult genre;
+        MatchResult tempo;
+        MatchResult harmonic;
+    };
+    std::vector<Passed> passed;
+    GenreResults genres(m_genreMatcher, source.genre);
     for (std::size_t index = 0; index < candidates.size(); ++index) {
+        if (index + kPrefetchDistance < candidates.size()) {
+            prefetch(&candidates[index + kPrefetchDistance].bpm);
+        }
         const Track& candidate = candidates[index];
-        if (candidate.id == source.id || !candidate.isValidCandidate() ||
-            (!excluded.empty() && excluded.contains(candidate.id))) {
+        // All these tests are pure and any failure drops the candidate, so the cheap and
+        // selective tempo test goes first: for most tracks it is the only line read.
+        if (!candidate.bpm) {
             continue;
         }
-        // Claimed before the genre, tempo and key tests: a dropped first copy still hides the
-        // later ones.
-        if (!seen.insert(candidate)) {
+        const std::optional<MatchResult> tempo = m_bpmMatcher.evaluate(sourceBPM, *candidate.bpm);
+        if (!tempo || !eligible(candidate)) {
             continue;
         }
         const std::optional<MatchResult> genre = genres.evaluate(candidate.genre);
         if (!genre) {
-            continue;
-        }
-        const std::optional<MatchResult> tempo = m_bpmMatcher.evaluate(sourceBPM, *candidate.bpm);
-        if (!tempo) {
             continue;
         }
         MatchResult harmonic{50, RecommendationReason::harmonicUnknown()};
@@ -180,13 +215,54 @@ RecommendationService::recommendations(const Track& source,
                 harmonic = *match;
             }
         }
-        const MatchResult energy = m_energyMatcher.evaluate(sourceEnergy, energyOf(candidate));
-        const double score =
-            m_scorer.score(genre->score, tempo->score, harmonic.score, energy.score);
-        scored.push_back({index,
-                          roundToOneDecimal(score),
-                          {genre->score, tempo->score, harmonic.score, energy.score},
-                          {genre->reason, tempo->reason, harmonic.reason, energy.reason}});
+        passed.push_back({index, *genre, *tempo, harmonic});
+    }
+
+    // The first eligible candidate of a duplicate key claims it even when a later test drops
+    // it. Only keys of passing candidates can hide one, so only those are kept: the set stays
+    // small enough for the cache while every earlier candidate is looked up in it.
+    DuplicateKeySet keys(passed.size() + 1);
+    keys.insert(source);
+    std::vector<std::size_t> passedOfKey{passed.size()}; // the source's key hides, owns nothing
+    std::vector<bool> kept(passed.size(), false);
+    std::size_t lastOwner = 0;
+    for (std::size_t i = 0; i < passed.size(); ++i) {
+        if (keys.insert(candidates[passed[i].candidate])) {
+            passedOfKey.push_back(i);
+            kept[i] = true;
+            lastOwner = passed[i].candidate;
+        }
+    }
+    if (passedOfKey.size() > 1) {
+        for (std::size_t index = 0; index < lastOwner; ++index) {
+            prefetchTags(candidates, index);
+            const Track& candidate = candidates[index];
+            // Only an eligible candidate claims a key; asked only of the few that hit.
+            if (const std::optional<std::size_t> key = keys.find(candidate);
+                key && *key > 0 && eligible(candidate)) {
+                const std::size_t owner = passedOfKey[*key];
+                if (passed[owner].candidate > index) {
+                    kept[owner] = false;
+                }
+            }
+        }
+    }
+
+    std::vector<Scored> scored;
+    for (std::size_t i = 0; i < passed.size(); ++i) {
+        if (!kept[i]) {
+            continue;
+        }
+        const Passed& entry = passed[i];
+        const MatchResult energy =
+            m_energyMatcher.evaluate(sourceEnergy, energyOf(candidates[entry.candidate]));
+        const double score = m_scorer.score(entry.genre.score, entry.tempo.score,
+                                            entry.harmonic.score, energy.score);
+        scored.push_back(
+            {entry.candidate,
+             roundToOneDecimal(score),
+             {entry.genre.score, entry.tempo.score, entry.harmonic.score, energy.score},
+             {entry.genre.reason, entry.tempo.reason, entry.harmonic.reason, energy.reason}});
     }
 
     std::vector<std::size_t> order(scored.size());

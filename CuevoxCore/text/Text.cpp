@@ -3,6 +3,7 @@
 #include <unicode/brkiter.h>
 #include <unicode/locid.h>
 #include <unicode/normalizer2.h>
+#include <unicode/ucasemap.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utext.h>
@@ -84,9 +85,13 @@ bool isWhiteSpaceOrLineBreak(char32_t codePoint) {
 }
 
 std::string trim(std::string_view text) {
+    return std::string(trimmedView(text));
+}
+
+std::string_view trimmedView(std::string_view text) {
     const std::size_t begin = skipLeading(text);
     const std::size_t end = skipTrailing(text, begin);
-    return std::string(text.substr(begin, end - begin));
+    return text.substr(begin, end - begin);
 }
 
 bool isBlank(std::string_view text) {
@@ -95,6 +100,41 @@ bool isBlank(std::string_view text) {
 
 std::string toLower(std::string_view text) {
     return toUtf8(toUnicode(text).toLower(icu::Locale::getRoot()));
+}
+
+void appendLower(std::string& out, std::string_view text) {
+    // The root locale's map is immutable once open, so all threads share it.
+    static const UCaseMap* const rootMap = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        UCaseMap* map = ucasemap_open("", 0, &status);
+        return U_SUCCESS(status) ? map : nullptr;
+    }();
+    // Ill-formed input must read as U+FFFD exactly as toLower reads it.
+    if (rootMap == nullptr || !isValidUTF8(text) ||
+        text.size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max() / 4)) {
+        out += toLower(text);
+        return;
+    }
+    const std::size_t start = out.size();
+    auto capacity = static_cast<int32_t>(text.size() + 8);
+    for (;;) {
+        out.resize(start + static_cast<std::size_t>(capacity));
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t length =
+            ucasemap_utf8ToLower(rootMap, out.data() + start, capacity, text.data(),
+                                 static_cast<int32_t>(text.size()), &status);
+        if (status == U_BUFFER_OVERFLOW_ERROR) {
+            capacity = length;
+            continue;
+        }
+        if (U_FAILURE(status)) {
+            out.resize(start);
+            out += toLower(text);
+            return;
+        }
+        out.resize(start + static_cast<std::size_t>(length));
+        return;
+    }
 }
 
 std::string toUpper(std::string_view text) {
@@ -247,6 +287,30 @@ std::string characterPrefix(std::string_view text, std::size_t count) {
         });
     }
     return std::string(text.substr(0, end));
+}
+
+std::size_t displayWidth(std::string_view text) {
+    std::size_t width = 0;
+    int32_t offset = 0;
+    const auto length = static_cast<int32_t>(text.size());
+    while (offset < length) {
+        UChar32 codePoint;
+        U8_NEXT(text.data(), offset, length, codePoint);
+        if (codePoint < 0) {
+            ++width; // shown as U+FFFD
+            continue;
+        }
+        const auto category = static_cast<UCharCategory>(u_charType(codePoint));
+        if (category == U_NON_SPACING_MARK || category == U_ENCLOSING_MARK ||
+            category == U_FORMAT_CHAR || category == U_CONTROL_CHAR ||
+            u_hasBinaryProperty(codePoint, UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
+            continue;
+        }
+        const auto eastAsian = static_cast<UEastAsianWidth>(
+            u_getIntPropertyValue(codePoint, UCHAR_EAST_ASIAN_WIDTH));
+        width += eastAsian == U_EA_WIDE || eastAsian == U_EA_FULLWIDTH ? 2 : 1;
+    }
+    return width;
 }
 
 } // namespace cuevox::text

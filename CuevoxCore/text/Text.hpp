@@ -1,6 +1,7 @@
 #pragma once
 
 #include <compare>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,12 +16,17 @@ bool isWhiteSpaceOrLineBreak(char32_t codePoint);
 
 // Removes white space and line breaks at both ends; inner runs stay as they are.
 std::string trim(std::string_view text);
+// The same without a copy: a view into `text`.
+std::string_view trimmedView(std::string_view text);
 
 // True when nothing but white space and line breaks remains.
 bool isBlank(std::string_view text);
 
 std::string toLower(std::string_view text);
 std::string toUpper(std::string_view text);
+// Appends `toLower(text)` to `out`, reusing its capacity: repeated calls on one buffer do not
+// allocate once it has grown.
+void appendLower(std::string& out, std::string_view text);
 
 // Canonical composition, so that "é" typed as e + U+0301 and as U+00E9 compare equal.
 std::string normalizeNFC(std::string_view text);
@@ -53,5 +59,8 @@ std::string fromCodePoints(std::u32string_view codePoints);
 std::size_t characterCount(std::string_view text);
 // The first `count` such characters; the whole text when it has no more.
 std::string characterPrefix(std::string_view text, std::size_t count);
+// Columns the text takes in a terminal: East Asian wide and fullwidth characters count two,
+// combining marks and other zero-width characters none, everything else one.
+std::size_t displayWidth(std::string_view text);
 
 } // namespace cuevox::text

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -86,6 +88,46 @@ TEST(DuplicateKeySet, HoldsManyKeysBeyondItsFirstSize) {
         }
     }
     EXPECT_EQ(set.size(), 5000U);
+}
+
+TEST(DuplicateKeySet, FindNumbersKeysInInsertionOrderAndMissesTheRest) {
+    // Held keys whose artist or title is short, holds the separator, or starts beyond ASCII,
+    // so that every shortcut of the look-up meets a key it must not rule out.
+    const std::vector<Track> held = {
+        tags("DJ X", "Tune"),        tags("A::B", "Cde"),    tags("ab", "::cdef"),
+        tags("a", "b"),              tags("", ""),           tags("\u212Aick", "Drum"),
+        tags("\u00C4rzte", "Lied"),  tags("Zo\u00EB", "Caf\u00E9"), tags("AB", "C D E"),
+        tags(" Lalk ", "\tSong\n"), tags("\u0130stanbul", "Gece"), tags("x:", ":yzw"),
+    };
+    DuplicateKeySet set(2);
+    std::map<std::string, std::size_t> numbers;
+    for (const Track& track : held) {
+        if (set.insert(track)) {
+            numbers.emplace(track.duplicateKey(), numbers.size());
+        }
+    }
+    const std::vector<Track> probes = {
+        tags("dj x", "TUNE"),        tags("DJ X", "Tunes"),   tags("DJ Y", "Tune"),
+        tags("a", "b::cde"),         tags("A::", "B::CDE"),   tags("AB", "::CDEF"),
+        tags("ab::", "cdef"),        tags("A", "B"),          tags("A ", " B"),
+        tags(" ", "\n"),             tags("kick", "drum"),    tags("KICK", "DRUM"),
+        tags("\u00E4RZTE", "LIED"),  tags("a\u0308rzte", "lied"), tags("ZO\u00CB", "CAF\u00C9"),
+        tags("Zoe\u0308", "Cafe\u0301"), tags("ab", "c d e"), tags("ab", "c  d e"),
+        tags("lalk", "song"),        tags("LALK", "SONG "),   tags("i\u0307stanbul", "gece"),
+        tags("x::", "yzw"),          tags("X:", ":YZW"),      tags("x", "::yzw"),
+        tags("Other", "Thing"),      tags("\u00C4", "Lied"),
+    };
+    for (const Track& track : probes) {
+        SCOPED_TRACE(track.artist + "::" + track.title);
+        const auto known = numbers.find(track.duplicateKey());
+        EXPECT_EQ(set.find(track), known == numbers.end()
+                                       ? std::nullopt
+                                       : std::optional<std::size_t>(known->second));
+    }
+    for (const Track& track : held) {
+        SCOPED_TRACE(track.artist + "::" + track.title);
+        EXPECT_EQ(set.find(track), numbers.at(track.duplicateKey()));
+    }
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <functional>
 #include <limits>
 #include <optional>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -548,6 +550,74 @@ TEST(RecommendationService, NaNScoresStillSortByTheOtherKeys) {
     ASSERT_EQ(result.size(), 20U);
     EXPECT_EQ(result.front().track.id, "c10");
     EXPECT_EQ(result.back().track.id, "c29");
+}
+
+TEST(RecommendationService, DropsTheSameCandidatesAsOneNaivePassOverRandomCollections) {
+    // Many spellings of few songs, so that duplicates are everywhere: before and after the
+    // copy that passes, dropped for every reason, and split around the separator.
+    const std::vector<std::string> artists = {
+        "DJ X", "dj x ", " DJ X", "Ab", "ab::", "A::B", "a", "\u00C4rzte", "\u00E4RZTE",
+        "\u212Aick", "kick", "Zo\u00EB", "ZOE\u0308", "", "  ", "Source", "So"};
+    const std::vector<std::string> titles = {
+        "Tune", "tune ", "::Tune", "b::c", "B", "::b", "Lied", "LIED", "Drum", "Caf\u00E9",
+        "\tTune", "Start", "St", ""};
+    const std::vector<std::optional<std::string>> genres = {"House", "house", "Techno",
+                                                            std::nullopt, ""};
+    const std::vector<double> tempos = {128.0, 127.2, 128.9, 140.0, 0.0};
+    const std::vector<std::optional<CamelotKey>> keys = {key("8A"), key("9A"), key("10A"),
+                                                         std::nullopt};
+    RecommendationSettings settings = defaultSettings();
+    settings.resultCount = 100000;
+    settings.excludedTrackIDs = {"7", "70", "700"};
+    const RecommendationService service(settings);
+
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 random(seed);
+        const auto pick = [&random](const auto& values) {
+            return values[std::uniform_int_distribution<std::size_t>(0, values.size() - 1)(
+                random)];
+        };
+        std::vector<Track> tracks;
+        for (int i = 0; i < 1500; ++i) {
+            Track track = candidate(i % 97 == 0 ? "s" : std::to_string(i), pick(artists),
+                                    pick(titles));
+            track.artist = pick(artists); // may be empty, which `candidate` would replace
+            track.title = pick(titles);
+            track.genre = pick(genres);
+            track.bpm = pick(tempos);
+            track.camelotKey = pick(keys);
+            if (i % 13 == 0) {
+                track.filepath = "";
+            }
+            tracks.push_back(std::move(track));
+        }
+
+        // The rule written out once, plainly: claim the key, then test.
+        std::set<std::string> seen{sourceTrack().duplicateKey()};
+        std::multiset<std::string> expected;
+        for (const Track& track : tracks) {
+            if (track.id == "s" || !track.isValidCandidate() ||
+                settings.excludedTrackIDs.contains(track.id) ||
+                !seen.insert(track.duplicateKey()).second) {
+                continue;
+            }
+            if (!service.genreMatcher().evaluate("House", track.genre) ||
+                !service.bpmMatcher().evaluate(128.0, *track.bpm) ||
+                (track.camelotKey &&
+                 !service.harmonicMatcher().evaluate(key("8A"), *track.camelotKey))) {
+                continue;
+            }
+            expected.insert(track.id);
+        }
+        const auto result = service.recommendations(sourceTrack(), tracks);
+        std::multiset<std::string> actual;
+        for (const Recommendation& recommendation : result) {
+            actual.insert(recommendation.track.id);
+        }
+        EXPECT_EQ(actual, expected);
+        EXPECT_FALSE(expected.empty());
+    }
 }
 
 } // namespace

@@ -163,5 +163,53 @@ TEST(Text, CharactersAreWhatTheUserSeesNotBytesOrCodePoints) {
     }
 }
 
+TEST(Text, AppendLowerAgreesWithToLowerAndKeepsWhatWasThere) {
+    const char* const inputs[] = {
+        "", "MIXED Case", "STRA\u00DFE", "\u1E9E", "\u0130stanbul", "\u212Aelvin",
+        "\u03A3\u0391\u03A3", "\u039F\u0394\u039F\u03A3 \u03A3", "\u00C4RZTE", "A\u0308",
+        "\u023A\u023E", "\uFF21\uFF22", "\U00010400", "x\xFFY", "Z\xC3",
+        "\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130", // grows by half
+    };
+    for (const char* input : inputs) {
+        const std::string text = input;
+        SCOPED_TRACE(text);
+        std::string out = "kept:";
+        appendLower(out, text);
+        EXPECT_EQ(out, "kept:" + toLower(text));
+    }
+}
+
+TEST(Text, TrimmedViewPointsIntoTheText) {
+    const std::string text = "\u3000 Night Song\n\u00A0";
+    const std::string_view view = trimmedView(text);
+    EXPECT_EQ(view, "Night Song");
+    EXPECT_EQ(view.data(), text.data() + 4);
+    EXPECT_EQ(trimmedView(" \t "), "");
+}
+
+TEST(Text, DisplayWidthCountsTerminalColumns) {
+    struct Case {
+        const char* text;
+        std::size_t width;
+    } cases[] = {
+        {"", 0},
+        {"Night Song", 10},
+        {"\u2713 Same BPM", 10},      // check mark is narrow
+        {"\u00B11 Camelot", 10},      // plus-minus sign is narrow
+        {"Caf\u00E9", 4},             // precomposed
+        {"Cafe\u0301", 4},            // combining acute takes no column
+        {"\u6771\u4EAC", 4},          // CJK ideographs are wide
+        {"\uFF21", 2},                // fullwidth A
+        {"\U0001F3B5", 2},            // emoji presentation
+        {"a\u200Bb", 2},              // zero-width space
+        {"a\xFF" "b", 3},             // ill-formed byte shows as one replacement character
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(displayWidth(c.text), c.width);
+    }
+}
+
 } // namespace
 } // namespace cuevox::text
+

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "recommendation/ConfigurableGenreCompatibility.hpp"
+
+#include <tl/expected.hpp>
+
+#include <string>
+
+// A genre compatibility table written by the DJ as JSON: {"house": {"tech house": 0.8}}.
+namespace cuevox::cli::GenreTableFile {
+
+// The table, or one line saying what is wrong with the file. Names must be lower case, since
+// the table is only ever searched with lower-cased genres; values must be finite numbers.
+tl::expected<recommendation::ConfigurableGenreCompatibility::Table, std::string>
+read(const std::string& path);
+
+} // namespace cuevox::cli::GenreTableFile
