@@ -25,14 +25,7 @@ int deckNumber(DeckIdentifier deck) {
 } // namespace
 
 recommendation::RecommendationSettings monitorRecommendationSettings() {
-    return {{0.35, 0.25, 0.25, 0.15},
-            {0.15, 1.0},
-            recommendation::GenreMode::exactOnly,
-            recommendation::ExactGenreCompatibility{},
-            recommendation::HarmonicMode::strict,
-            recommendation::EnergyToleranceMode::plusMinus1,
-            kRecommendationCount,
-            {}};
+    return recommendation::defaultRecommendationSettings(kRecommendationCount);
 }
 
 MonitorReport::MonitorReport(std::span<const Track> tracks, const ScaledMonitorClock& clock)

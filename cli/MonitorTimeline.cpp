@@ -1,7 +1,7 @@
 #include "MonitorTimeline.hpp"
 
 #include "JsonInput.hpp"
-#include "decks/AccessibilityTrackPatternMatcher.hpp"
+#include "decks/simulation/DemoSet.hpp"
 
 #include <algorithm>
 #include <array>
@@ -52,11 +52,6 @@ const std::set<std::string, std::less<>> kLoadFields{"id", "title", "artist", "b
 const std::set<std::string, std::less<>> kFields{"at",    "action", "deck", "id",
                                                  "title", "artist", "bpm",  "key"};
 
-// The track as a deck would show it, or nothing when the pattern matcher would not see it.
-bool isShowable(const SimulatedTrack& track) {
-    const std::vector<std::string> texts{track.title, track.artist, track.tempoText, track.keyText};
-    return decks::AccessibilityTrackPatternMatcher::extractCandidates(texts).size() == 1;
-}
 
 tl::expected<SimulationEvent, std::string>
 parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& collectionName) {
@@ -149,31 +144,6 @@ parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& 
     return event;
 }
 
-// A collection track the deck shows and the index finds again as itself.
-bool isDemoTrack(const Track& track, const decks::LibraryTrackIndex& index) {
-    return isShowable(SimulatedTrack::from(track)) &&
-           index.find(track.title, track.artist) == &track;
-}
-
-// The best recommendation for `after` that a deck can show and that is not yet in the set,
-// else the first such track of the collection.
-const Track* nextTrack(const Track& after, std::span<const Track> tracks,
-                       const decks::LibraryTrackIndex& index,
-                       const recommendation::RecommendationService& service,
-                       const std::vector<const Track*>& used) {
-    const auto fresh = [&](const Track& track) {
-        return std::ranges::find(used, &track) == used.end() && isDemoTrack(track, index);
-    };
-    for (const recommendation::Recommendation& next : service.recommendations(after, tracks)) {
-        const Track* track = index.find(next.track.title, next.track.artist);
-        if (track != nullptr && fresh(*track)) {
-            return track;
-        }
-    }
-    const auto any = std::ranges::find_if(tracks, fresh);
-    return any != tracks.end() ? &*any : nullptr;
-}
-
 } // namespace
 
 tl::expected<MonitorTimeline, std::string> timelineFromScript(const Json& script,
@@ -201,67 +171,11 @@ tl::expected<MonitorTimeline, std::string> timelineFromScript(const Json& script
 std::optional<MonitorTimeline> demoTimeline(std::span<const Track> tracks,
                                             const decks::LibraryTrackIndex& index,
                                             const recommendation::RecommendationService& service) {
-    // The opener: the first track that has a recommendation to follow it, else any.
-    const Track* first = nullptr;
-    std::size_t tried = 0;
-    for (const Track& track : tracks) {
-        if (!isDemoTrack(track, index)) {
-            continue;
-        }
-        if (first == nullptr) {
-            first = &track;
-        }
-        if (!service.recommendations(track, tracks).empty()) {
-            first = &track;
-            break;
-        }
-        // A large collection without any match must not cost a pass per track.
-        if (++tried == 50) {
-            break;
-        }
-    }
-    if (first == nullptr) {
+    std::optional<decks::DemoSet> demo = decks::demoSet(tracks, index, service);
+    if (!demo) {
         return std::nullopt;
     }
-    const Track* second = nextTrack(*first, tracks, index, service, {first});
-    if (second == nullptr) {
-        return std::nullopt;
-    }
-    const Track* third = nextTrack(*second, tracks, index, service, {first, second});
-    if (third == nullptr) {
-        third = first;
-    }
-    const auto load = [](double at, int deck, const Track& track) {
-        return SimulationEvent{at, SimulationAction::load, deck, SimulatedTrack::from(track)};
-    };
-    const auto on = [](double at, SimulationAction action, int deck) {
-        return SimulationEvent{at, action, deck, std::nullopt};
-    };
-    Track promo;
-    promo.title = "Unreleased Promo";
-    promo.artist = "Somebody Else";
-    promo.bpm = first->bpm;
-    promo.musicalKey = "8A";
-
-    MonitorTimeline timeline;
-    // Two seconds between events, so that even a slowed-down run sees each on its own.
-    timeline.events = {
-        load(0, 1, *first),
-        on(2, SimulationAction::play, 1),
-        load(4, 2, *second),
-        on(6, SimulationAction::play, 2),
-        on(8, SimulationAction::pause, 1), // the mix is done: deck 2 leads
-        on(10, SimulationAction::eject, 1),
-        load(12, 1, *third),
-        on(14, SimulationAction::play, 1), // both play again: deck 1 comes first
-        on(16, SimulationAction::pause, 2),
-        load(18, 2, promo),
-        on(20, SimulationAction::restart, 0),
-        load(22, 1, *third),
-        on(24, SimulationAction::play, 1),
-    };
-    timeline.length = 24 + kTimelineTail;
-    return timeline;
+    return MonitorTimeline{std::move(demo->events), demo->lastEventAt + kTimelineTail};
 }
 
 } // namespace cuevox::cli

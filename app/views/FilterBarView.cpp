@@ -12,6 +12,8 @@
 #include "UnderlinedButton.hpp"
 
 #include <QHBoxLayout>
+#include <QResizeEvent>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QPainter>
 
@@ -96,16 +98,24 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
     count->addWidget(countIcon);
     count->addWidget(m_countText);
 
-    auto* layout = new QHBoxLayout(this);
+    m_firstRow = new QHBoxLayout;
+    m_firstRow->setSpacing(8);
+    m_firstRow->addLayout(count);
+    m_firstRow->addStretch(1);
+    m_firstRow->addWidget(m_search);
+    for (FilterPillButton* pill : pills()) {
+        m_firstRow->addWidget(pill);
+    }
+    m_firstRow->addWidget(m_reset);
+    m_secondRow = new QHBoxLayout;
+    m_secondRow->setSpacing(8);
+    m_secondRow->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(8);
-    layout->addLayout(count);
-    layout->addStretch(1);
-    layout->addWidget(m_search);
-    for (FilterPillButton* pill : {m_keyPill, m_tempoPill, m_energyPill, m_genrePill}) {
-        layout->addWidget(pill);
-    }
-    layout->addWidget(m_reset);
+    layout->addLayout(m_firstRow);
+    layout->addLayout(m_secondRow);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     connect(m_reset, &QAbstractButton::clicked, &m_model, &RecommendationViewModel::resetFilters);
@@ -152,6 +162,48 @@ void FilterBarView::retranslate() {
     m_energyPill->setText(m_localization.t("filter.energy"));
     m_genrePill->setText(m_localization.t("filter.genres"));
     m_reset->setText(m_localization.t("filter.reset"));
+    arrange(width());
+}
+
+int FilterBarView::oneRowWidth() const {
+    const QMargins margins = layout()->contentsMargins();
+    int pillsWidth = 8 * 3;
+    for (const FilterPillButton* pill : pills()) {
+        pillsWidth += pill->sizeHint().width();
+    }
+    // Count, search, pills and reset at their least, with the gaps around the flexible space.
+    return kCountIconSize + 4 + m_countText->sizeHint().width() + 8 * 4 +
+           m_search->minimumWidth() + pillsWidth + m_reset->sizeHint().width() + margins.left() +
+           margins.right();
+}
+
+void FilterBarView::arrange(int width) {
+    // Too narrow for one row, the pills move to a row of their own rather than overlap.
+    const bool twoRows = width < oneRowWidth();
+    if (twoRows == wrapsPills()) {
+        return;
+    }
+    for (FilterPillButton* pill : pills()) {
+        (twoRows ? m_firstRow : m_secondRow)->removeWidget(pill);
+    }
+    int at = twoRows ? 0 : m_firstRow->indexOf(m_reset);
+    for (FilterPillButton* pill : pills()) {
+        (twoRows ? m_secondRow : m_firstRow)->insertWidget(at++, pill);
+    }
+    updateGeometry();
+}
+
+bool FilterBarView::wrapsPills() const {
+    return m_secondRow->indexOf(m_keyPill) >= 0;
+}
+
+std::array<FilterPillButton*, 4> FilterBarView::pills() const {
+    return {m_keyPill, m_tempoPill, m_energyPill, m_genrePill};
+}
+
+void FilterBarView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    arrange(event->size().width());
 }
 
 void FilterBarView::showCount() {

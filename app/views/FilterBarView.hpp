@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <array>
+
+class QHBoxLayout;
 class QLabel;
 
 namespace cuevox::i18n {
@@ -44,14 +47,20 @@ public:
     CheckboxFilterList& energyList() const { return *m_energyList; }
     CheckboxFilterList& genreList() const { return *m_genreList; }
     UnderlinedButton& resetButton() const { return *m_reset; }
+    // Whether the pills sit on a second row, the window being too narrow for one.
+    bool wrapsPills() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void retranslate();
     void showCount();
     void showActivity();
+    int oneRowWidth() const;
+    void arrange(int width);
+    std::array<FilterPillButton*, 4> pills() const;
 
     state::RecommendationViewModel& m_model;
     i18n::LocalizationManager& m_localization;
@@ -66,6 +75,8 @@ private:
     CheckboxFilterList* m_energyList;
     CheckboxFilterList* m_genreList;
     UnderlinedButton* m_reset;
+    QHBoxLayout* m_firstRow;
+    QHBoxLayout* m_secondRow;
 };
 
 } // namespace cuevox::views

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "decks/LibraryTrackIndex.hpp"
+#include "decks/simulation/SimulatedRekordbox.hpp"
+#include "metadata/Track.hpp"
+#include "recommendation/RecommendationService.hpp"
+
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace cuevox::decks {
+
+// A set for the simulated rekordbox, made from whatever collection is loaded.
+struct DemoSet {
+    std::vector<SimulationEvent> events;
+    // Seconds from the start of the set to its last event.
+    double lastEventAt = 0;
+};
+
+// Whether a deck showing this track gives texts the deck reader recognises as one track.
+bool isShowable(const SimulatedTrack& track);
+
+// Two decks trading tracks that follow one another as the recommendations suggest, a pause,
+// an eject, a promo that is not in the collection, and a restart of rekordbox. Nothing when
+// the collection lacks two tracks a deck can show (tempo and key).
+std::optional<DemoSet> demoSet(std::span<const metadata::Track> tracks,
+                               const LibraryTrackIndex& index,
+                               const recommendation::RecommendationService& service);
+
+} // namespace cuevox::decks

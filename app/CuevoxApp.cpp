@@ -1,0 +1,225 @@
+#include "CuevoxApp.hpp"
+
+#include "ArtworkLoader.hpp"
+#include "ContentView.hpp"
+#include "LocalizationManager.hpp"
+#include "RecommendationViewModel.hpp"
+#include "SettingsView.hpp"
+#include "decks/AccessibilityDeckMonitor.hpp"
+#include "decks/DeckMonitorConfiguration.hpp"
+#include "decks/LibraryTrackIndex.hpp"
+#include "decks/simulation/DemoSet.hpp"
+#include "decks/simulation/SimulatedRekordbox.hpp"
+#include "recommendation/RecommendationService.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+namespace cuevox::app {
+namespace {
+
+using decks::AccessibilityPlatform;
+
+// Where this system offers no way to read another application's window: never trusted,
+// nothing running, so the window explains what is missing.
+class UnavailableAccessibilityPlatform final : public AccessibilityPlatform {
+public:
+    bool isProcessTrusted() override { return false; }
+    bool requestTrust() override { return false; }
+    std::vector<RunningApplication> runningApplications() override { return {}; }
+    Element applicationElement(ProcessID) override { return nullptr; }
+    std::optional<std::string> stringAttribute(const Element&, std::string_view) override {
+        return std::nullopt;
+    }
+    std::optional<std::vector<Element>> elementsAttribute(const Element&,
+                                                          std::string_view) override {
+        return std::nullopt;
+    }
+};
+
+std::shared_ptr<decks::SimulatedRekordbox> makeSimulatedRekordbox() {
+    const auto start = std::chrono::steady_clock::now();
+    return std::make_shared<decks::SimulatedRekordbox>([start] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    });
+}
+
+// The demo has settled once two decks show tracks, one plays, and the list is scored.
+bool demoHasSettled(const state::RecommendationViewModel& viewModel) {
+    const auto& displays = viewModel.activeDeckDisplays();
+    const bool anyPlaying = std::any_of(displays.begin(), displays.end(),
+                                        [](const auto& display) { return display.isPlaying; });
+    return displays.size() >= 2 && anyPlaying && !viewModel.trackScores().empty();
+}
+
+constexpr const char* kPrivacySettingsAddress =
+    "x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility";
+
+} // namespace
+
+CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
+    // A demo or a screenshot must not change what the user's own runs remember.
+    if (m_options.demo || m_options.screenshot) {
+        m_scratch = std::make_unique<QTemporaryDir>();
+        m_settings = std::make_unique<QSettings>(m_scratch->filePath("settings.ini"),
+                                                 QSettings::IniFormat);
+    } else {
+        m_settings = std::make_unique<QSettings>();
+    }
+    m_localization = std::make_unique<i18n::LocalizationManager>(*m_settings);
+    if (m_options.language) {
+        if (const auto language = i18n::languageFromCode(m_options.language->toStdString())) {
+            m_localization->setLanguage(*language);
+        }
+    }
+
+    std::shared_ptr<decks::SimulatedRekordbox> simulation;
+    if (m_options.demo) {
+        simulation = makeSimulatedRekordbox();
+        m_platform = simulation;
+    } else {
+        m_platform = std::make_shared<UnavailableAccessibilityPlatform>();
+    }
+    auto monitor = std::make_unique<decks::AccessibilityDeckMonitor>(
+        decks::DeckMonitorConfiguration::rekordbox(), m_platform);
+    m_viewModel = std::make_unique<state::RecommendationViewModel>(
+        std::move(monitor), [platform = m_platform] { return platform->isProcessTrusted(); },
+        m_settings.get());
+    m_artwork = std::make_unique<artwork::ArtworkLoader>();
+
+    m_window = std::make_unique<QMainWindow>();
+    m_window->setWindowTitle(QStringLiteral("Cuevox"));
+    // Beside rekordbox, never behind it.
+    m_window->setWindowFlag(Qt::WindowStaysOnTopHint);
+    auto* content = new views::ContentView(
+        *m_viewModel, *m_localization, *m_artwork,
+        {[platform = m_platform] {
+             decks::AccessibilityDeckMonitor::requestAccessibilityPermission(*platform);
+         },
+         [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kPrivacySettingsAddress))); }});
+    m_window->setCentralWidget(content);
+    m_window->setMinimumSize(views::ContentView::kMinimumSize);
+
+    m_viewModel->setLibraryPicker([this]() -> std::optional<std::filesystem::path> {
+        const QString file = QFileDialog::getOpenFileName(
+            m_window.get(), QStringLiteral("Select Rekordbox Collection XML"), QString(),
+            QStringLiteral("XML (*.xml)"));
+        if (file.isEmpty()) {
+            return std::nullopt;
+        }
+        return std::filesystem::path(file.toStdString());
+    });
+
+    auto* settingsAction = new QAction(m_window.get());
+    settingsAction->setMenuRole(QAction::PreferencesRole);
+    settingsAction->setShortcuts({QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)});
+    connect(settingsAction, &QAction::triggered, this, &CuevoxApp::showSettings);
+    QMenu* menu = m_window->menuBar()->addMenu(QStringLiteral("Cuevox"));
+    menu->addAction(settingsAction);
+    const auto retranslateMenu = [this, settingsAction] {
+        settingsAction->setText(m_localization->t("settings.title") + QStringLiteral("…"));
+        if (m_settingsWindow) {
+            m_settingsWindow->setWindowTitle(m_localization->t("settings.title"));
+        }
+    };
+    connect(m_localization.get(), &i18n::LocalizationManager::languageChanged, this,
+            retranslateMenu);
+    retranslateMenu();
+
+    if (m_options.library) {
+        m_viewModel->loadLibrary(*m_options.library);
+    }
+    if (simulation) {
+        const recommendation::RecommendationService service(
+            recommendation::defaultRecommendationSettings());
+        const decks::LibraryTrackIndex index(m_viewModel->library());
+        if (auto demo = decks::demoSet(m_viewModel->library(), index, service)) {
+            // The set plays again and again, a little after its last event each time.
+            const double period = demo->lastEventAt + 8;
+            simulation->schedule(demo->events);
+            auto* repeat = new QTimer(this);
+            connect(repeat, &QTimer::timeout, this,
+                    [simulation, events = demo->events, period, round = 1]() mutable {
+                        std::vector<decks::SimulationEvent> next = events;
+                        for (decks::SimulationEvent& event : next) {
+                            event.at += period * round;
+                        }
+                        ++round;
+                        simulation->schedule(std::move(next));
+                    });
+            repeat->start(static_cast<int>(period * 1000));
+        }
+    }
+}
+
+CuevoxApp::~CuevoxApp() = default;
+
+void CuevoxApp::start() {
+    // First shown at its ideal size, its top-left corner where the window system put it.
+    const QSize size = m_options.windowSize.expandedTo(views::ContentView::kMinimumSize);
+    m_window->resize(size);
+    m_window->show();
+    if (m_options.screenshot) {
+        takeScreenshotWhenSettled();
+    }
+}
+
+void CuevoxApp::showSettings() {
+    if (!m_settingsWindow) {
+        m_settingsWindow = std::make_unique<QWidget>(nullptr, Qt::Dialog);
+        auto* layout = new QVBoxLayout(m_settingsWindow.get());
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(new views::SettingsView(*m_localization));
+        m_settingsWindow->setWindowTitle(m_localization->t("settings.title"));
+    }
+    m_settingsWindow->show();
+    m_settingsWindow->raise();
+    m_settingsWindow->activateWindow();
+}
+
+void CuevoxApp::takeScreenshotWhenSettled() {
+    auto* poll = new QTimer(this);
+    auto* deadline = new QTimer(this);
+    deadline->setSingleShot(true);
+    const auto save = [this, poll, deadline] {
+        if (!deadline->isActive() && !poll->isActive()) {
+            return; // already taken
+        }
+        poll->stop();
+        deadline->stop();
+        const QString file = QString::fromStdString(m_options.screenshot->string());
+        const bool saved = m_window->grab().save(file);
+        if (!saved) {
+            std::fprintf(stderr, "cuevox: cannot write the screenshot %s\n", qPrintable(file));
+        }
+        emit finished(saved ? 0 : 1);
+    };
+    connect(poll, &QTimer::timeout, this, [this, poll, save] {
+        if (!m_options.demo || demoHasSettled(*m_viewModel)) {
+            // One more moment for the artwork and the last repaint.
+            QTimer::singleShot(400, this, save);
+            disconnect(poll, &QTimer::timeout, this, nullptr);
+        }
+    });
+    connect(deadline, &QTimer::timeout, this, [save] {
+        std::fprintf(stderr, "cuevox: the demo did not settle; taking the screenshot anyway\n");
+        save();
+    });
+    poll->start(100);
+    deadline->start(15000);
+}
+
+} // namespace cuevox::app

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+class QMainWindow;
+class QSettings;
+class QTemporaryDir;
+class QWidget;
+
+namespace cuevox::artwork {
+class ArtworkLoader;
+}
+namespace cuevox::decks {
+class AccessibilityPlatform;
+}
+namespace cuevox::i18n {
+class LocalizationManager;
+}
+namespace cuevox::state {
+class RecommendationViewModel;
+}
+namespace cuevox::views {
+class ContentView;
+}
+
+namespace cuevox::app {
+
+// How the program was started.
+struct LaunchOptions {
+    // A simulated rekordbox plays a set from the collection, so the window shows everything
+    // without rekordbox.
+    bool demo = false;
+    // The collection to open instead of the remembered one.
+    std::optional<std::filesystem::path> library;
+    // Renders the window into this file once the demo has settled, then quits.
+    std::optional<std::filesystem::path> screenshot;
+    std::optional<QString> language;
+    QSize windowSize{860, 560};
+};
+
+// The application: the one state object and the one localization manager for the whole run,
+// the main window and the settings window.
+class CuevoxApp : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CuevoxApp(LaunchOptions options);
+    ~CuevoxApp() override;
+
+    // Shows the main window; with a screenshot to take, returns the exit code through
+    // `finished` once it is written.
+    void start();
+
+    QMainWindow& mainWindow() const { return *m_window; }
+
+signals:
+    void finished(int exitCode);
+
+private:
+    void showSettings();
+    void takeScreenshotWhenSettled();
+
+    LaunchOptions m_options;
+    std::unique_ptr<QTemporaryDir> m_scratch;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<i18n::LocalizationManager> m_localization;
+    std::shared_ptr<decks::AccessibilityPlatform> m_platform;
+    std::unique_ptr<artwork::ArtworkLoader> m_artwork;
+    std::unique_ptr<state::RecommendationViewModel> m_viewModel;
+    std::unique_ptr<QMainWindow> m_window;
+    std::unique_ptr<QWidget> m_settingsWindow;
+};
+
+} // namespace cuevox::app

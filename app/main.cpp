@@ -1,0 +1,74 @@
+#include "CuevoxApp.hpp"
+#include "LocalizationManager.hpp"
+#include "Theme.hpp"
+
+#include <CLI/CLI.hpp>
+
+#include <QApplication>
+
+#include <cstdio>
+#include <string>
+
+#ifndef CUEVOX_DEMO_COLLECTION
+#define CUEVOX_DEMO_COLLECTION ""
+#endif
+
+int main(int argc, char** argv) {
+    CLI::App cli{"Cuevox: what fits after the track that is playing in rekordbox."};
+    cli.name("cuevox");
+    cuevox::app::LaunchOptions options;
+    std::string library;
+    std::string screenshot;
+    std::string language;
+    std::string size;
+    cli.add_flag("--demo", options.demo,
+                 "play a set on a simulated rekordbox (with the demo collection unless --library)");
+    cli.add_option("--library", library, "the rekordbox collection XML to open")
+        ->check(CLI::ExistingFile);
+    cli.add_option("--screenshot", screenshot,
+                   "write a picture of the window once the demo has settled, then quit");
+    cli.add_option("--language", language, "the interface language: en, tr, de, es, fr, it, "
+                                            "pt, ru, ja or zh")
+        ->check([](const std::string& code) {
+            return cuevox::i18n::languageFromCode(code) ? std::string()
+                                                         : "unknown language code " + code;
+        });
+    cli.add_option("--size", size, "the window's size, WIDTHxHEIGHT (860x560)");
+    try {
+        cli.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return cli.exit(error);
+    }
+    if (!size.empty()) {
+        int width = 0;
+        int height = 0;
+        char separator = 0;
+        if (std::sscanf(size.c_str(), "%d%c%d", &width, &separator, &height) != 3 ||
+            separator != 'x' || width <= 0 || height <= 0) {
+            std::fprintf(stderr, "cuevox: --size takes WIDTHxHEIGHT, such as 860x560\n");
+            return 2;
+        }
+        options.windowSize = QSize(width, height);
+    }
+    if (!library.empty()) {
+        options.library = library;
+    } else if (options.demo) {
+        options.library = CUEVOX_DEMO_COLLECTION;
+    }
+    if (!screenshot.empty()) {
+        options.screenshot = screenshot;
+    }
+    if (!language.empty()) {
+        options.language = QString::fromStdString(language);
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Cuevox"));
+    QApplication::setApplicationName(QStringLiteral("Cuevox"));
+    cuevox::views::theme::applyDarkPalette(application);
+
+    cuevox::app::CuevoxApp app(std::move(options));
+    QObject::connect(&app, &cuevox::app::CuevoxApp::finished, &application, &QApplication::exit);
+    app.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "Icons.hpp"
+
+#include <QColor>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace cuevox::i18n {
+class LocalizationManager;
+}
+
+namespace cuevox::views {
+
+// A coloured notice across the window: a title with a warning icon, a text of at most three
+// lines, and two buttons. Its texts are looked up anew whenever the language changes.
+class BannerView : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Content {
+        QColor color;
+        const char* titleKey;
+        // Shown when no message is set.
+        const char* bodyKey;
+        const char* firstButtonKey;
+        const char* secondButtonKey;
+    };
+
+    BannerView(Content content, i18n::LocalizationManager& localization,
+               QWidget* parent = nullptr);
+
+    // A text from the data, shown instead of the body text.
+    void setMessage(const QString& message);
+
+    QLabel* bodyLabel() const { return m_body; }
+    QPushButton* firstButton() const { return m_firstButton; }
+    QPushButton* secondButton() const { return m_secondButton; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void retranslate();
+
+    Content m_content;
+    i18n::LocalizationManager& m_localization;
+    QString m_message;
+    QLabel* m_icon;
+    QLabel* m_title;
+    QLabel* m_body;
+    QPushButton* m_firstButton;
+    QPushButton* m_secondButton;
+};
+
+} // namespace cuevox::views

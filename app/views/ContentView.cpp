@@ -1,0 +1,111 @@
+#include "ContentView.hpp"
+
+#include "BannerView.hpp"
+#include "Divider.hpp"
+#include "FilterBarView.hpp"
+#include "HeaderView.hpp"
+#include "NowPlayingSection.hpp"
+#include "RecommendationViewModel.hpp"
+#include "Theme.hpp"
+#include "TrackListView.hpp"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace cuevox::views {
+namespace {
+
+// A section and the divider below it, shown and hidden together.
+QWidget* withDivider(QWidget* section, QWidget* parent) {
+    auto* group = new QWidget(parent);
+    auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    section->setParent(group);
+    layout->addWidget(section);
+    layout->addWidget(makeDivider(Qt::Horizontal, group));
+    return group;
+}
+
+} // namespace
+
+ContentView::ContentView(state::RecommendationViewModel& viewModel,
+                         i18n::LocalizationManager& localization, artwork::ArtworkLoader& artwork,
+                         PermissionActions permissionActions, QWidget* parent)
+    : QWidget(parent),
+      m_viewModel(viewModel),
+      m_header(new HeaderView(localization)),
+      m_permissionBanner(new BannerView({theme::kOrange, "accessibility.title",
+                                         "accessibility.body", "accessibility.request",
+                                         "accessibility.open_settings"},
+                                        localization)),
+      m_permissionGroup(withDivider(m_permissionBanner, this)),
+      m_errorBanner(new BannerView({theme::kRed, "library.error_title", "library.error_title",
+                                    "library.try_again", "library.dismiss"},
+                                   localization)),
+      m_errorGroup(withDivider(m_errorBanner, this)),
+      m_nowPlaying(new NowPlayingSection(viewModel, localization, artwork)),
+      m_filterBar(new FilterBarView(viewModel, localization)),
+      m_filterGroup(withDivider(m_filterBar, this)),
+      m_trackList(new TrackListView(viewModel, localization, artwork, this)) {
+    setMinimumSize(kMinimumSize);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(withDivider(m_header, this));
+    layout->addWidget(m_permissionGroup);
+    layout->addWidget(m_errorGroup);
+    layout->addWidget(withDivider(m_nowPlaying, this));
+    layout->addWidget(m_filterGroup);
+    layout->addWidget(m_trackList, 1);
+
+    using Model = state::RecommendationViewModel;
+    connect(m_header->loadButton(), &QPushButton::clicked, &m_viewModel,
+            &Model::presentLibraryPicker);
+    connect(m_errorBanner->firstButton(), &QPushButton::clicked, &m_viewModel,
+            &Model::presentLibraryPicker);
+    connect(m_errorBanner->secondButton(), &QPushButton::clicked, &m_viewModel,
+            &Model::clearLibraryLoadError);
+    connect(m_permissionBanner->firstButton(), &QPushButton::clicked, this,
+            [action = permissionActions.requestAccess] {
+                if (action) {
+                    action();
+                }
+            });
+    connect(m_permissionBanner->secondButton(), &QPushButton::clicked, this,
+            [action = permissionActions.openSystemSettings] {
+                if (action) {
+                    action();
+                }
+            });
+
+    connect(&m_viewModel, &Model::libraryTrackCountChanged, this, &ContentView::showTrackCount);
+    connect(&m_viewModel, &Model::hasAccessibilityPermissionChanged, this,
+            &ContentView::showPermission);
+    connect(&m_viewModel, &Model::libraryLoadErrorMessageChanged, this,
+            &ContentView::showLoadError);
+    showTrackCount();
+    showPermission();
+    showLoadError();
+}
+
+void ContentView::showTrackCount() {
+    const int count = m_viewModel.libraryTrackCount();
+    m_header->setTrackCount(count);
+    m_filterGroup->setVisible(count > 0);
+}
+
+void ContentView::showPermission() {
+    m_permissionGroup->setVisible(!m_viewModel.hasAccessibilityPermission());
+}
+
+void ContentView::showLoadError() {
+    const std::optional<std::string>& message = m_viewModel.libraryLoadErrorMessage();
+    if (message) {
+        m_errorBanner->setMessage(QString::fromStdString(*message));
+    }
+    m_errorGroup->setVisible(message.has_value());
+}
+
+} // namespace cuevox::views

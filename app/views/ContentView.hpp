@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+namespace cuevox::artwork {
+class ArtworkLoader;
+}
+namespace cuevox::i18n {
+class LocalizationManager;
+}
+namespace cuevox::state {
+class RecommendationViewModel;
+}
+
+namespace cuevox::views {
+
+class BannerView;
+class FilterBarView;
+class HeaderView;
+class NowPlayingSection;
+class TrackListView;
+
+// The main window's content, top to bottom: header, the permission and collection banners
+// while they apply, the decks, the filter bar while a collection has tracks, and the list.
+// It only shows the state object's fields and calls its operations.
+class ContentView : public QWidget {
+    Q_OBJECT
+
+public:
+    // What the permission banner's buttons do; the platform decides.
+    struct PermissionActions {
+        std::function<void()> requestAccess;
+        std::function<void()> openSystemSettings;
+    };
+
+    static constexpr QSize kMinimumSize{460, 420};
+    static constexpr QSize kIdealSize{860, 560};
+
+    ContentView(state::RecommendationViewModel& viewModel,
+                i18n::LocalizationManager& localization, artwork::ArtworkLoader& artwork,
+                PermissionActions permissionActions, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override { return kIdealSize; }
+
+    HeaderView* header() const { return m_header; }
+    BannerView* permissionBanner() const { return m_permissionBanner; }
+    BannerView* errorBanner() const { return m_errorBanner; }
+    NowPlayingSection* nowPlaying() const { return m_nowPlaying; }
+    FilterBarView* filterBar() const { return m_filterBar; }
+    TrackListView* trackList() const { return m_trackList; }
+
+private:
+    void showTrackCount();
+    void showPermission();
+    void showLoadError();
+
+    state::RecommendationViewModel& m_viewModel;
+    HeaderView* m_header;
+    BannerView* m_permissionBanner;
+    QWidget* m_permissionGroup;
+    BannerView* m_errorBanner;
+    QWidget* m_errorGroup;
+    NowPlayingSection* m_nowPlaying;
+    FilterBarView* m_filterBar;
+    QWidget* m_filterGroup;
+    TrackListView* m_trackList;
+};
+
+} // namespace cuevox::views
