@@ -57,12 +57,12 @@ std::shared_ptr<decks::SimulatedRekordbox> makeSimulatedRekordbox() {
     });
 }
 
-// The demo has settled once two decks show tracks, one plays, and the list is scored.
+// The demo has settled once all four decks show tracks, one plays, and the list is scored.
 bool demoHasSettled(const state::RecommendationViewModel& viewModel) {
     const auto& displays = viewModel.activeDeckDisplays();
     const bool anyPlaying = std::any_of(displays.begin(), displays.end(),
                                         [](const auto& display) { return display.isPlaying; });
-    return displays.size() >= 2 && anyPlaying && !viewModel.trackScores().empty();
+    return displays.size() == decks::kAllDeckIdentifiers.size() && anyPlaying && !viewModel.trackScores().empty();
 }
 
 constexpr const char* kPrivacySettingsAddress =
@@ -146,7 +146,8 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
         const recommendation::RecommendationService service(
             recommendation::defaultRecommendationSettings());
         const decks::LibraryTrackIndex index(m_viewModel->library());
-        if (auto demo = decks::demoSet(m_viewModel->library(), index, service)) {
+        if (auto demo = decks::demoSet(m_viewModel->library(), index, service,
+                                         decks::DemoDecks::four)) {
             // The set plays again and again, a little after its last event each time.
             const double period = demo->lastEventAt + 8;
             simulation->schedule(demo->events);

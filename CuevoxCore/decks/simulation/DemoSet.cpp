@@ -45,7 +45,8 @@ const Track* nextTrack(const Track& after, std::span<const Track> tracks,
 } // namespace
 
 std::optional<DemoSet> demoSet(std::span<const Track> tracks, const LibraryTrackIndex& index,
-                               const recommendation::RecommendationService& service) {
+                               const recommendation::RecommendationService& service,
+                               DemoDecks decks) {
     // The opener: the first track that has a recommendation to follow it, else any.
     const Track* first = nullptr;
     std::size_t tried = 0;
@@ -105,6 +106,24 @@ std::optional<DemoSet> demoSet(std::span<const Track> tracks, const LibraryTrack
         load(22, 1, *third),
         on(24, SimulationAction::play, 1),
     };
+    if (decks == DemoDecks::four) {
+        const Track* fourth = nextTrack(*third, tracks, index, service, {first, second, third});
+        if (fourth == nullptr) {
+            fourth = second;
+        }
+        const Track* fifth =
+            nextTrack(*fourth, tracks, index, service, {first, second, third, fourth});
+        if (fifth == nullptr) {
+            fifth = first;
+        }
+        // Odd seconds, between the two-deck events; reloaded after the restart empties them.
+        const SimulationEvent more[] = {
+            load(1, 3, *fourth), load(3, 4, *fifth),   on(15, SimulationAction::play, 3),
+            on(19, SimulationAction::pause, 3), load(21, 3, *fourth), load(23, 4, *fifth),
+        };
+        timeline.events.insert(timeline.events.end(), std::begin(more), std::end(more));
+        std::ranges::stable_sort(timeline.events, {}, &SimulationEvent::at);
+    }
     timeline.lastEventAt = timeline.events.back().at;
     return timeline;
 }

@@ -21,11 +21,15 @@ struct DemoSet {
 // Whether a deck showing this track gives texts the deck reader recognises as one track.
 bool isShowable(const SimulatedTrack& track);
 
+enum class DemoDecks { two, four };
+
 // Two decks trading tracks that follow one another as the recommendations suggest, a pause,
-// an eject, a promo that is not in the collection, and a restart of rekordbox. Nothing when
-// the collection lacks two tracks a deck can show (tempo and key).
+// an eject, a promo that is not in the collection, and a restart of rekordbox. With four
+// decks, decks 3 and 4 also hold the next picks, and deck 3 plays one for a while. Nothing
+// when the collection lacks two tracks a deck can show (tempo and key).
 std::optional<DemoSet> demoSet(std::span<const metadata::Track> tracks,
                                const LibraryTrackIndex& index,
-                               const recommendation::RecommendationService& service);
+                               const recommendation::RecommendationService& service,
+                               DemoDecks decks = DemoDecks::two);
 
 } // namespace cuevox::decks

@@ -1,0 +1,87 @@
+#include "decks/simulation/DemoSet.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace cuevox::decks {
+namespace {
+
+using metadata::Track;
+
+std::vector<Track> collection(int size) {
+    std::vector<Track> tracks;
+    for (int i = 0; i < size; ++i) {
+        Track track;
+        track.id = std::to_string(i + 1);
+        track.title = "Track " + std::to_string(i + 1);
+        track.artist = "Artist";
+        track.genre = "House";
+        track.bpm = 124.0 + 0.1 * i;
+        track.musicalKey = i % 2 == 0 ? "8A" : "9A";
+        track.camelotKey = metadata::CamelotKey::fromString(*track.musicalKey);
+        track.energy = 6;
+        tracks.push_back(track);
+    }
+    return tracks;
+}
+
+std::optional<DemoSet> makeSet(const std::vector<Track>& tracks, DemoDecks decks) {
+    const recommendation::RecommendationService service(
+        recommendation::defaultRecommendationSettings());
+    const LibraryTrackIndex index(tracks);
+    return demoSet(tracks, index, service, decks);
+}
+
+TEST(DemoSet, UsesTheDecksAskedForInTimeOrder) {
+    const std::vector<Track> tracks = collection(12);
+    struct Case {
+        DemoDecks decks;
+        std::set<int> loadedDecks;
+        // Distinct collection tracks the set loads.
+        std::size_t distinctTracks;
+    };
+    for (const Case& c : {Case{DemoDecks::two, {1, 2}, 3}, Case{DemoDecks::four, {1, 2, 3, 4}, 5}}) {
+        SCOPED_TRACE(c.decks == DemoDecks::two ? "two decks" : "four decks");
+        const std::optional<DemoSet> set = makeSet(tracks, c.decks);
+        ASSERT_TRUE(set);
+        EXPECT_TRUE(std::ranges::is_sorted(set->events, {}, &SimulationEvent::at));
+        EXPECT_EQ(set->lastEventAt, set->events.back().at);
+
+        std::set<int> loadedDecks;
+        std::set<std::string> titles;
+        for (const SimulationEvent& event : set->events) {
+            if (event.action != SimulationAction::load) {
+                continue;
+            }
+            loadedDecks.insert(event.deck);
+            ASSERT_TRUE(event.track);
+            EXPECT_TRUE(isShowable(*event.track)) << event.track->title;
+            if (event.track->title != "Unreleased Promo") {
+                titles.insert(event.track->title);
+            }
+        }
+        EXPECT_EQ(loadedDecks, c.loadedDecks);
+        EXPECT_EQ(titles.size(), c.distinctTracks);
+    }
+}
+
+TEST(DemoSet, SmallCollectionsRepeatTracksOrGiveNoSet) {
+    for (DemoDecks decks : {DemoDecks::two, DemoDecks::four}) {
+        EXPECT_FALSE(makeSet({}, decks));
+        EXPECT_FALSE(makeSet(collection(1), decks));
+        // Two tracks are enough: later picks repeat earlier ones.
+        EXPECT_TRUE(makeSet(collection(2), decks));
+    }
+    // Tracks a deck cannot show (no tempo) are never picked.
+    std::vector<Track> tracks = collection(3);
+    tracks[0].bpm.reset();
+    tracks[1].bpm.reset();
+    EXPECT_FALSE(makeSet(tracks, DemoDecks::four));
+}
+
+} // namespace
+} // namespace cuevox::decks
