@@ -140,7 +140,10 @@ int main(int argc, char** argv) {
     std::printf(
         "\n| file | tracks | MB | text MB | read ms | Expat ms | load ms | MB/s | load/read | "
         "load/Expat | us/track |\n|---|---|---|---|---|---|---|---|---|---|---|\n");
-    for (const auto& [name, tracks] : tracksPerFile) {
+    // In the order given, which is usually by size.
+    for (const std::string& path : files) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        const std::size_t tracks = tracksPerFile[name];
         const double read = reporter.milliseconds["read/" + name];
         const double expat = reporter.milliseconds["expat/" + name];
         const double load = reporter.milliseconds["load/" + name];
