@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMainWindow>
@@ -23,7 +24,6 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -62,7 +62,8 @@ bool demoHasSettled(const state::RecommendationViewModel& viewModel) {
     const auto& displays = viewModel.activeDeckDisplays();
     const bool anyPlaying = std::any_of(displays.begin(), displays.end(),
                                         [](const auto& display) { return display.isPlaying; });
-    return displays.size() == decks::kAllDeckIdentifiers.size() && anyPlaying && !viewModel.trackScores().empty();
+    return displays.size() == decks::kAllDeckIdentifiers.size() && anyPlaying &&
+           !viewModel.trackScores().empty();
 }
 
 constexpr const char* kPrivacySettingsAddress =
@@ -74,8 +75,8 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
     // A demo or a screenshot must not change what the user's own runs remember.
     if (m_options.demo || m_options.screenshot) {
         m_scratch = std::make_unique<QTemporaryDir>();
-        m_settings = std::make_unique<QSettings>(m_scratch->filePath("settings.ini"),
-                                                 QSettings::IniFormat);
+        m_settings =
+            std::make_unique<QSettings>(m_scratch->filePath("settings.ini"), QSettings::IniFormat);
     } else {
         m_settings = std::make_unique<QSettings>();
     }
@@ -109,7 +110,9 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
         {[platform = m_platform] {
              decks::AccessibilityDeckMonitor::requestAccessibilityPermission(*platform);
          },
-         [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kPrivacySettingsAddress))); }});
+         [] {
+             QDesktopServices::openUrl(QUrl(QString::fromLatin1(kPrivacySettingsAddress)));
+         }});
     m_window->setCentralWidget(content);
     m_window->setMinimumSize(views::ContentView::kMinimumSize);
 
@@ -125,7 +128,8 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
 
     auto* settingsAction = new QAction(m_window.get());
     settingsAction->setMenuRole(QAction::PreferencesRole);
-    settingsAction->setShortcuts({QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)});
+    settingsAction->setShortcuts(
+        {QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)});
     connect(settingsAction, &QAction::triggered, this, &CuevoxApp::showSettings);
     QMenu* menu = m_window->menuBar()->addMenu(QStringLiteral("Cuevox"));
     menu->addAction(settingsAction);
@@ -146,8 +150,8 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
         const recommendation::RecommendationService service(
             recommendation::defaultRecommendationSettings());
         const decks::LibraryTrackIndex index(m_viewModel->library());
-        if (auto demo = decks::demoSet(m_viewModel->library(), index, service,
-                                         decks::DemoDecks::four)) {
+        if (auto demo =
+                decks::demoSet(m_viewModel->library(), index, service, decks::DemoDecks::four)) {
             // The set plays again and again, a little after its last event each time.
             const double period = demo->lastEventAt + 8;
             simulation->schedule(demo->events);
@@ -192,35 +196,29 @@ void CuevoxApp::showSettings() {
 }
 
 void CuevoxApp::takeScreenshotWhenSettled() {
+    // Checked often, taken once: when the demo has settled, or after 15 s regardless.
     auto* poll = new QTimer(this);
-    auto* deadline = new QTimer(this);
-    deadline->setSingleShot(true);
-    const auto save = [this, poll, deadline] {
-        if (!deadline->isActive() && !poll->isActive()) {
-            return; // already taken
+    QDeadlineTimer deadline(15000);
+    connect(poll, &QTimer::timeout, this, [this, poll, deadline] {
+        const bool settled = !m_options.demo || demoHasSettled(*m_viewModel);
+        if (!settled && !deadline.hasExpired()) {
+            return;
         }
         poll->stop();
-        deadline->stop();
-        const QString file = QString::fromStdString(m_options.screenshot->string());
-        const bool saved = m_window->grab().save(file);
-        if (!saved) {
-            std::fprintf(stderr, "cuevox: cannot write the screenshot %s\n", qPrintable(file));
+        if (!settled) {
+            std::fprintf(stderr, "cuevox: the demo did not settle; taking the screenshot anyway\n");
         }
-        emit finished(saved ? 0 : 1);
-    };
-    connect(poll, &QTimer::timeout, this, [this, poll, save] {
-        if (!m_options.demo || demoHasSettled(*m_viewModel)) {
-            // One more moment for the artwork and the last repaint.
-            QTimer::singleShot(400, this, save);
-            disconnect(poll, &QTimer::timeout, this, nullptr);
-        }
-    });
-    connect(deadline, &QTimer::timeout, this, [save] {
-        std::fprintf(stderr, "cuevox: the demo did not settle; taking the screenshot anyway\n");
-        save();
+        // One more moment for the artwork and the last repaint.
+        QTimer::singleShot(400, this, [this] {
+            const QString file = QString::fromStdString(m_options.screenshot->string());
+            const bool saved = m_window->grab().save(file);
+            if (!saved) {
+                std::fprintf(stderr, "cuevox: cannot write the screenshot %s\n", qPrintable(file));
+            }
+            emit finished(saved ? 0 : 1);
+        });
     });
     poll->start(100);
-    deadline->start(15000);
 }
 
 } // namespace cuevox::app

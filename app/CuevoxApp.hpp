@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
-
 #include <filesystem>
 #include <memory>
 #include <optional>

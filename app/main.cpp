@@ -5,7 +5,6 @@
 #include <CLI/CLI.hpp>
 
 #include <QApplication>
-
 #include <cstdio>
 #include <string>
 
@@ -27,11 +26,12 @@ int main(int argc, char** argv) {
         ->check(CLI::ExistingFile);
     cli.add_option("--screenshot", screenshot,
                    "write a picture of the window once the demo has settled, then quit");
-    cli.add_option("--language", language, "the interface language: en, tr, de, es, fr, it, "
-                                            "pt, ru, ja or zh")
+    cli.add_option("--language", language,
+                   "the interface language: en, tr, de, es, fr, it, "
+                   "pt, ru, ja or zh")
         ->check([](const std::string& code) {
             return cuevox::i18n::languageFromCode(code) ? std::string()
-                                                         : "unknown language code " + code;
+                                                        : "unknown language code " + code;
         });
     cli.add_option("--size", size, "the window's size, WIDTHxHEIGHT (860x560)");
     try {

@@ -52,7 +52,6 @@ const std::set<std::string, std::less<>> kLoadFields{"id", "title", "artist", "b
 const std::set<std::string, std::less<>> kFields{"at",    "action", "deck", "id",
                                                  "title", "artist", "bpm",  "key"};
 
-
 tl::expected<SimulationEvent, std::string>
 parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& collectionName) {
     if (!entry.is_object()) {

@@ -8,6 +8,7 @@
 #include "recommendation/ConfigurableGenreCompatibility.hpp"
 #include "recommendation/ExactGenreCompatibility.hpp"
 #include "recommendation/RecommendationService.hpp"
+#include "recommendation/RecommendationSettings.hpp"
 #include "text/Text.hpp"
 
 #include <array>
@@ -31,15 +32,18 @@ using recommendation::GenreMode;
 using recommendation::HarmonicMode;
 using recommendation::Recommendation;
 
+const recommendation::RecommendationSettings kDefaults =
+    recommendation::defaultRecommendationSettings();
+
 struct RecommendOptions {
     std::string file;
     SourceTrackOption source;
-    std::size_t count = 20;
-    recommendation::RecommendationWeights weights{0.35, 0.25, 0.25, 0.15};
-    recommendation::BPMTolerance bpmTolerance{0.15, 1.0};
-    HarmonicMode harmonicMode = HarmonicMode::strict;
-    EnergyToleranceMode energyMode = EnergyToleranceMode::plusMinus1;
-    GenreMode genreMode = GenreMode::exactOnly;
+    std::size_t count = kDefaults.resultCount;
+    recommendation::RecommendationWeights weights = kDefaults.weights;
+    recommendation::BPMTolerance bpmTolerance = kDefaults.bpmTolerance;
+    HarmonicMode harmonicMode = kDefaults.harmonicMode;
+    EnergyToleranceMode energyMode = kDefaults.energyMode;
+    GenreMode genreMode = kDefaults.genreMode;
     std::optional<std::string> genreTable;
     std::vector<std::string> excluded;
     bool json = false;

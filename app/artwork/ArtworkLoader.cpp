@@ -25,11 +25,6 @@ ArtworkLoader::~ArtworkLoader() {
     // its posted events), so no callback reaches a destroyed loader.
 }
 
-ArtworkLoader& ArtworkLoader::shared() {
-    static auto* loader = new ArtworkLoader(QCoreApplication::instance());
-    return *loader;
-}
-
 QImage ArtworkLoader::image(const QString& path) const {
     const auto found = m_cache.constFind(path);
     return found == m_cache.constEnd() ? QImage() : found->image;

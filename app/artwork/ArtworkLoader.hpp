@@ -29,9 +29,6 @@ public:
     // Drops jobs not yet started and waits for running ones; their results are discarded.
     ~ArtworkLoader() override;
 
-    // The loader of the whole program, made on first use.
-    static ArtworkLoader& shared();
-
     // Starts reading the artwork of `path` unless it is empty, cached or being read.
     void loadIfNeeded(const QString& path);
 

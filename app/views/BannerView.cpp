@@ -12,13 +12,8 @@
 namespace cuevox::views {
 
 BannerView::BannerView(Content content, i18n::LocalizationManager& localization, QWidget* parent)
-    : QWidget(parent),
-      m_content(content),
-      m_localization(localization),
-      m_icon(new QLabel(this)),
-      m_title(new QLabel(this)),
-      m_body(new QLabel(this)),
-      m_firstButton(new QPushButton(this)),
+    : QWidget(parent), m_content(content), m_localization(localization), m_icon(new QLabel(this)),
+      m_title(new QLabel(this)), m_body(new QLabel(this)), m_firstButton(new QPushButton(this)),
       m_secondButton(new QPushButton(this)) {
     const int iconSize = 13;
     m_icon->setPixmap(iconPixmap(Icon::warning, m_content.color, iconSize, devicePixelRatioF()));

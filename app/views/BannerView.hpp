@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QWidget>
-
 #include <functional>
 
 class QLabel;
@@ -31,8 +30,7 @@ public:
         const char* secondButtonKey;
     };
 
-    BannerView(Content content, i18n::LocalizationManager& localization,
-               QWidget* parent = nullptr);
+    BannerView(Content content, i18n::LocalizationManager& localization, QWidget* parent = nullptr);
 
     // A text from the data, shown instead of the body text.
     void setMessage(const QString& message);

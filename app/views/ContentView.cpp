@@ -32,13 +32,11 @@ QWidget* withDivider(QWidget* section, QWidget* parent) {
 ContentView::ContentView(state::RecommendationViewModel& viewModel,
                          i18n::LocalizationManager& localization, artwork::ArtworkLoader& artwork,
                          PermissionActions permissionActions, QWidget* parent)
-    : QWidget(parent),
-      m_viewModel(viewModel),
-      m_header(new HeaderView(localization)),
-      m_permissionBanner(new BannerView({theme::kOrange, "accessibility.title",
-                                         "accessibility.body", "accessibility.request",
-                                         "accessibility.open_settings"},
-                                        localization)),
+    : QWidget(parent), m_viewModel(viewModel), m_header(new HeaderView(localization)),
+      m_permissionBanner(
+          new BannerView({theme::kOrange, "accessibility.title", "accessibility.body",
+                          "accessibility.request", "accessibility.open_settings"},
+                         localization)),
       m_permissionGroup(withDivider(m_permissionBanner, this)),
       m_errorBanner(new BannerView({theme::kRed, "library.error_title", "library.error_title",
                                     "library.try_again", "library.dismiss"},
@@ -67,18 +65,14 @@ ContentView::ContentView(state::RecommendationViewModel& viewModel,
             &Model::presentLibraryPicker);
     connect(m_errorBanner->secondButton(), &QPushButton::clicked, &m_viewModel,
             &Model::clearLibraryLoadError);
-    connect(m_permissionBanner->firstButton(), &QPushButton::clicked, this,
-            [action = permissionActions.requestAccess] {
-                if (action) {
-                    action();
-                }
-            });
-    connect(m_permissionBanner->secondButton(), &QPushButton::clicked, this,
-            [action = permissionActions.openSystemSettings] {
-                if (action) {
-                    action();
-                }
-            });
+    if (permissionActions.requestAccess) {
+        connect(m_permissionBanner->firstButton(), &QPushButton::clicked, this,
+                permissionActions.requestAccess);
+    }
+    if (permissionActions.openSystemSettings) {
+        connect(m_permissionBanner->secondButton(), &QPushButton::clicked, this,
+                permissionActions.openSystemSettings);
+    }
 
     connect(&m_viewModel, &Model::libraryTrackCountChanged, this, &ContentView::showTrackCount);
     connect(&m_viewModel, &Model::hasAccessibilityPermissionChanged, this,

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <functional>
 
 namespace cuevox::artwork {
@@ -38,9 +37,9 @@ public:
     static constexpr QSize kMinimumSize{460, 420};
     static constexpr QSize kIdealSize{860, 560};
 
-    ContentView(state::RecommendationViewModel& viewModel,
-                i18n::LocalizationManager& localization, artwork::ArtworkLoader& artwork,
-                PermissionActions permissionActions, QWidget* parent = nullptr);
+    ContentView(state::RecommendationViewModel& viewModel, i18n::LocalizationManager& localization,
+                artwork::ArtworkLoader& artwork, PermissionActions permissionActions,
+                QWidget* parent = nullptr);
 
     QSize sizeHint() const override { return kIdealSize; }
 

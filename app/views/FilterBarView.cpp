@@ -12,10 +12,10 @@
 #include "UnderlinedButton.hpp"
 
 #include <QHBoxLayout>
-#include <QResizeEvent>
-#include <QVBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QVBoxLayout>
 
 namespace cuevox::views {
 
@@ -28,6 +28,8 @@ using state::RecommendationViewModel;
 namespace {
 
 constexpr int kCountIconSize = 14;
+constexpr int kCountIconGap = 4;
+constexpr int kGap = 8;
 
 QString tempoLabel(const BPMRangeOption& option) {
     return QStringLiteral("%1 - %2").arg(option.range.lowerBound).arg(option.range.lowerBound + 10);
@@ -94,12 +96,12 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
     m_countText->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     auto* count = new QHBoxLayout;
-    count->setSpacing(4);
+    count->setSpacing(kCountIconGap);
     count->addWidget(countIcon);
     count->addWidget(m_countText);
 
     m_firstRow = new QHBoxLayout;
-    m_firstRow->setSpacing(8);
+    m_firstRow->setSpacing(kGap);
     m_firstRow->addLayout(count);
     m_firstRow->addStretch(1);
     m_firstRow->addWidget(m_search);
@@ -108,12 +110,12 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
     }
     m_firstRow->addWidget(m_reset);
     m_secondRow = new QHBoxLayout;
-    m_secondRow->setSpacing(8);
+    m_secondRow->setSpacing(kGap);
     m_secondRow->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
-    layout->setSpacing(8);
+    layout->setSpacing(kGap);
     layout->addLayout(m_firstRow);
     layout->addLayout(m_secondRow);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -167,14 +169,14 @@ void FilterBarView::retranslate() {
 
 int FilterBarView::oneRowWidth() const {
     const QMargins margins = layout()->contentsMargins();
-    int pillsWidth = 8 * 3;
+    // Count, search, four pills and reset at their least, and the seven gaps between them and
+    // around the flexible space.
+    int width = margins.left() + kCountIconSize + kCountIconGap + m_countText->sizeHint().width() +
+                m_search->minimumWidth() + m_reset->sizeHint().width() + 7 * kGap + margins.right();
     for (const FilterPillButton* pill : pills()) {
-        pillsWidth += pill->sizeHint().width();
+        width += pill->sizeHint().width();
     }
-    // Count, search, pills and reset at their least, with the gaps around the flexible space.
-    return kCountIconSize + 4 + m_countText->sizeHint().width() + 8 * 4 +
-           m_search->minimumWidth() + pillsWidth + m_reset->sizeHint().width() + margins.left() +
-           margins.right();
+    return width;
 }
 
 void FilterBarView::arrange(int width) {

@@ -10,11 +10,8 @@
 namespace cuevox::views {
 
 HeaderView::HeaderView(i18n::LocalizationManager& localization, QWidget* parent)
-    : QWidget(parent),
-      m_localization(localization),
-      m_title(new QLabel(this)),
-      m_count(new QLabel(this)),
-      m_loadButton(new QPushButton(this)) {
+    : QWidget(parent), m_localization(localization), m_title(new QLabel(this)),
+      m_count(new QLabel(this)), m_loadButton(new QPushButton(this)) {
     m_title->setFont(theme::font(theme::TextStyle::headline));
     m_count->setFont(theme::font(theme::TextStyle::caption));
     m_count->setForegroundRole(QPalette::PlaceholderText);

@@ -44,7 +44,8 @@ TEST(DemoSet, UsesTheDecksAskedForInTimeOrder) {
         // Distinct collection tracks the set loads.
         std::size_t distinctTracks;
     };
-    for (const Case& c : {Case{DemoDecks::two, {1, 2}, 3}, Case{DemoDecks::four, {1, 2, 3, 4}, 5}}) {
+    for (const Case& c :
+         {Case{DemoDecks::two, {1, 2}, 3}, Case{DemoDecks::four, {1, 2, 3, 4}, 5}}) {
         SCOPED_TRACE(c.decks == DemoDecks::two ? "two decks" : "four decks");
         const std::optional<DemoSet> set = makeSet(tracks, c.decks);
         ASSERT_TRUE(set);

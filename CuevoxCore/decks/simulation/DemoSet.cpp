@@ -118,8 +118,12 @@ std::optional<DemoSet> demoSet(std::span<const Track> tracks, const LibraryTrack
         }
         // Odd seconds, between the two-deck events; reloaded after the restart empties them.
         const SimulationEvent more[] = {
-            load(1, 3, *fourth), load(3, 4, *fifth),   on(15, SimulationAction::play, 3),
-            on(19, SimulationAction::pause, 3), load(21, 3, *fourth), load(23, 4, *fifth),
+            load(1, 3, *fourth),
+            load(3, 4, *fifth),
+            on(15, SimulationAction::play, 3),
+            on(19, SimulationAction::pause, 3),
+            load(21, 3, *fourth),
+            load(23, 4, *fifth),
         };
         timeline.events.insert(timeline.events.end(), std::begin(more), std::end(more));
         std::ranges::stable_sort(timeline.events, {}, &SimulationEvent::at);
