@@ -211,6 +211,8 @@ void FilterBarView::resizeEvent(QResizeEvent* event) {
 void FilterBarView::showCount() {
     m_countText->setText(m_localization.t("filter.all_tracks",
                                           static_cast<long long>(m_model.filteredTracks().size())));
+    // A longer count can leave too little room for one row.
+    arrange(width());
 }
 
 void FilterBarView::showActivity() {

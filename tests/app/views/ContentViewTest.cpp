@@ -46,9 +46,9 @@ protected:
         viewModel = std::make_unique<state::RecommendationViewModel>(
             std::move(fake), [this] { return trusted.load(); }, settings.get(),
             state::ViewModelTiming{1, 5, 5});
-        view = std::make_unique<ContentView>(*viewModel, *localization, artwork,
-                                             ContentView::PermissionActions{
-                                                 [this] { ++accessRequests; }, {}});
+        view = std::make_unique<ContentView>(
+            *viewModel, *localization, artwork,
+            ContentView::PermissionActions{[this] { ++accessRequests; }, {}});
         view->resize(ContentView::kIdealSize);
         view->show();
         settle();
@@ -78,16 +78,18 @@ protected:
 
     int dividers(const char* name) const {
         const QList<QWidget*> panels = view->nowPlaying()->panels();
-        return static_cast<int>(panels.front()
-                                    ->parentWidget()
-                                    ->findChildren<QFrame*>(QString::fromLatin1(name),
-                                                            Qt::FindDirectChildrenOnly)
-                                    .size());
+        return static_cast<int>(
+            panels.front()
+                ->parentWidget()
+                ->findChildren<QFrame*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly)
+                .size());
     }
 
     std::atomic<bool> trusted{true};
     int accessRequests = 0;
-    artwork::ArtworkLoader artwork{[](const QString&) { return QByteArray(); }};
+    artwork::ArtworkLoader artwork{[](const QString&) {
+        return QByteArray();
+    }};
     std::unique_ptr<ContentView> view;
 };
 
@@ -135,7 +137,8 @@ TEST_F(ContentViewTest, ErrorBannerShowsEachFailedLoadUntilDismissed) {
     loadCollection("<DJ_PLAYLISTS><COLLECTION>");
     ASSERT_TRUE(shown(view->errorBanner()));
     const QLabel* body = view->errorBanner()->bodyLabel();
-    EXPECT_TRUE(body->text().startsWith(QStringLiteral("malformedXML(\""))) << body->text().toStdString();
+    EXPECT_TRUE(body->text().startsWith(QStringLiteral("malformedXML(\"")))
+        << body->text().toStdString();
     // The collection that was open stays open.
     EXPECT_EQ(view->header()->countLabel()->text(), QStringLiteral("4 tracks"));
 
@@ -191,8 +194,8 @@ TEST_F(ContentViewTest, DecksAreLaidOutLikeAFourDeckMixer) {
         const int width = view->width();
         for (QWidget* widget : view->nowPlaying()->panels()) {
             const D deck = *static_cast<NowPlayingView*>(widget)->inputs().deck;
-            const bool full = std::find(c.fullWidth.begin(), c.fullWidth.end(), deck) !=
-                              c.fullWidth.end();
+            const bool full =
+                std::find(c.fullWidth.begin(), c.fullWidth.end(), deck) != c.fullWidth.end();
             EXPECT_NEAR(widget->width(), full ? width : width / 2, 2)
                 << "deck " << static_cast<int>(deck) + 1;
         }
@@ -204,7 +207,8 @@ TEST_F(ContentViewTest, DecksAreLaidOutLikeAFourDeckMixer) {
     }
     settle();
     ASSERT_EQ(view->nowPlaying()->panels().size(), 1);
-    const auto& inputs = static_cast<NowPlayingView*>(view->nowPlaying()->panels().front())->inputs();
+    const auto& inputs =
+        static_cast<NowPlayingView*>(view->nowPlaying()->panels().front())->inputs();
     EXPECT_FALSE(inputs.deck.has_value());
     EXPECT_FALSE(inputs.track.has_value());
 }
@@ -230,8 +234,8 @@ TEST_F(ContentViewTest, NarrowWindowPutsThePillsOnASecondRow) {
     settle();
     EXPECT_TRUE(view->filterBar()->wrapsPills());
     // Nothing of the bar overlaps any other part of it.
-    const QList<QWidget*> parts = view->filterBar()->findChildren<QWidget*>(
-        QString(), Qt::FindDirectChildrenOnly);
+    const QList<QWidget*> parts =
+        view->filterBar()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* a : parts) {
         for (QWidget* b : parts) {
             if (a != b && a->isVisible() && b->isVisible()) {
@@ -243,6 +247,27 @@ TEST_F(ContentViewTest, NarrowWindowPutsThePillsOnASecondRow) {
     view->resize(ContentView::kIdealSize);
     settle();
     EXPECT_FALSE(view->filterBar()->wrapsPills());
+
+    // At the narrowest width that keeps one row, a longer count must wrap the pills too.
+    const auto wrapsAt = [this](int width) {
+        view->resize(width, ContentView::kIdealSize.height());
+        settle();
+        return view->filterBar()->wrapsPills();
+    };
+    int wraps = ContentView::kMinimumSize.width();
+    int fits = ContentView::kIdealSize.width();
+    while (fits - wraps > 1) {
+        const int middle = (wraps + fits) / 2;
+        (wrapsAt(middle) ? wraps : fits) = middle;
+    }
+    ASSERT_FALSE(wrapsAt(fits));
+    std::string many = "<DJ_PLAYLISTS><COLLECTION>";
+    for (int i = 1; i <= 10000; ++i) {
+        many += "<TRACK TrackID=\"" + std::to_string(i) + "\" Name=\"T\" Artist=\"A\"/>";
+    }
+    loadCollection(many + "</COLLECTION></DJ_PLAYLISTS>");
+    EXPECT_EQ(view->filterBar()->countLabel().text(), QStringLiteral("All Tracks (10000)"));
+    EXPECT_TRUE(view->filterBar()->wrapsPills());
 }
 
 } // namespace
