@@ -25,24 +25,7 @@ struct Rig {
         return time;
     }};
 
-    // The texts of one deck inside the window (1-based), or nothing when not running.
-    Texts deckTexts(int deck) {
-        const Texts all = rekordbox.windowTexts();
-        Texts result;
-        int current = 0;
-        for (std::size_t i = 1; i + 2 < all.size(); ++i) {
-            const bool marker = all[i] == "Not Loaded.";
-            ++current;
-            const std::size_t length = marker ? 1 : 6;
-            if (current == deck) {
-                result.assign(all.begin() + static_cast<std::ptrdiff_t>(i),
-                              all.begin() + static_cast<std::ptrdiff_t>(i + length));
-                return result;
-            }
-            i += length - 1;
-        }
-        return result;
-    }
+    Texts deckTexts(int deck) { return rekordbox.deckTexts(deck); }
 };
 
 TEST(SimulatedRekordbox, StartsWithFourEmptyDecksThatTheMatcherRecognises) {
@@ -53,6 +36,45 @@ TEST(SimulatedRekordbox, StartsWithFourEmptyDecksThatTheMatcherRecognises) {
     EXPECT_EQ(AccessibilityTrackPatternMatcher::extractDeckSlots(rig.rekordbox.windowTexts()),
               std::vector(4, AccessibilityTrackPatternMatcher::DeckSlotState::empty()));
     EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID);
+}
+
+// The per-deck view that the deck display draws must be exactly what the window walk reads.
+TEST(SimulatedRekordbox, DeckTextsAndPlayingFlagsAgreeWithTheWindow) {
+    Rig rig;
+    rig.rekordbox.schedule({
+        {0, A::load, 1, track("One")},
+        {0, A::load, 3, track("Three", 10)},
+        {1, A::play, 3, {}},
+        {4, A::eject, 1, {}},
+        {20, A::quit, 0, {}},
+    });
+    const struct {
+        double time;
+        std::vector<bool> playing;
+    } steps[] = {{0.5, {false, false, false, false}},
+                 {2, {false, false, true, false}},
+                 {5, {false, false, true, false}},
+                 {5.5, {false, false, true, false}}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.time);
+        rig.time = step.time;
+        Texts window{"rekordbox"};
+        for (int deck = 1; deck <= 4; ++deck) {
+            const Texts texts = rig.rekordbox.deckTexts(deck);
+            window.insert(window.end(), texts.begin(), texts.end());
+            EXPECT_EQ(rig.rekordbox.isPlaying(deck), step.playing[deck - 1]) << deck;
+        }
+        window.insert(window.end(), {"Collection", "Playlists"});
+        EXPECT_EQ(rig.rekordbox.windowTexts(), window);
+    }
+    rig.time = 11.5;
+    EXPECT_FALSE(rig.rekordbox.isPlaying(3)) << "stopped at the end of the track";
+    for (const int deck : {0, 5, -1}) {
+        EXPECT_TRUE(rig.rekordbox.deckTexts(deck).empty()) << deck;
+        EXPECT_FALSE(rig.rekordbox.isPlaying(deck)) << deck;
+    }
+    rig.time = 21;
+    EXPECT_TRUE(rig.rekordbox.deckTexts(2).empty()) << "not running";
 }
 
 TEST(SimulatedRekordbox, DeckTimesAdvanceOnlyWhilePlaying) {

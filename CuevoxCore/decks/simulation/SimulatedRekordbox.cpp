@@ -203,6 +203,22 @@ std::vector<std::string> SimulatedRekordbox::windowTexts() {
     return texts;
 }
 
+std::vector<std::string> SimulatedRekordbox::deckTexts(int deck) {
+    std::lock_guard lock(m_mutex);
+    advanceLocked();
+    if (!m_running || deck < 1 || deck > kDeckCount) {
+        return {};
+    }
+    return deckTextsLocked(deck - 1);
+}
+
+bool SimulatedRekordbox::isPlaying(int deck) {
+    std::lock_guard lock(m_mutex);
+    advanceLocked();
+    return m_running && deck >= 1 && deck <= kDeckCount &&
+           m_decks[static_cast<std::size_t>(deck - 1)].playing;
+}
+
 bool SimulatedRekordbox::isProcessTrusted() {
     std::lock_guard lock(m_mutex);
     advanceLocked();

@@ -81,6 +81,10 @@ public:
     std::optional<ProcessID> processIdentifier();
     // The window's static texts in tree order, as a walk of the window would read them now.
     std::vector<std::string> windowTexts();
+    // What deck 1 to 4 shows now, as in the window: six texts for a track, "Not Loaded."
+    // for an empty deck; nothing for another deck or while not running.
+    std::vector<std::string> deckTexts(int deck);
+    bool isPlaying(int deck);
 
     bool isProcessTrusted() override;
     bool requestTrust() override;
