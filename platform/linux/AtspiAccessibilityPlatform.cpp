@@ -2,10 +2,49 @@
 
 #include <atspi/atspi.h>
 
+#include <mutex>
+
 namespace cuevox::platform {
 namespace {
 
 using Element = decks::AccessibilityPlatform::Element;
+
+// libatspi is one process-wide client that is not thread-safe, and it would otherwise deliver
+// the bus's messages on the default main context, which the Qt event loop runs on another
+// thread. So it gets a private context, iterated only under the lock, by whoever calls in.
+class Session {
+public:
+    static Session& shared() {
+        static Session session;
+        return session;
+    }
+
+    std::unique_lock<std::mutex> enter() {
+        std::unique_lock lock(m_mutex);
+        if (m_ready) {
+            // Messages nobody reads would pile up for as long as the program runs.
+            while (g_main_context_iteration(m_context, FALSE)) {
+            }
+        }
+        return lock;
+    }
+
+    bool ready() const { return m_ready; }
+
+private:
+    Session() : m_context(g_main_context_new()) {
+        // 0 is a fresh start, 1 an earlier one in this process; both leave AT-SPI usable.
+        const int status = atspi_init();
+        m_ready = status == 0 || status == 1;
+        if (m_ready) {
+            atspi_set_main_context(m_context);
+        }
+    }
+
+    std::mutex m_mutex;
+    GMainContext* m_context;
+    bool m_ready = false;
+};
 
 // Takes over one reference; the last copy of the element gives it back.
 Element adopt(AtspiAccessible* accessible) {
@@ -13,6 +52,8 @@ Element adopt(AtspiAccessible* accessible) {
         return nullptr;
     }
     return Element(accessible, [](const void* object) {
+        // The reference may be the last one: unref under the same lock as every other call.
+        const auto lock = Session::shared().enter();
         g_object_unref(const_cast<void*>(object));
     });
 }
@@ -41,38 +82,74 @@ std::optional<std::string> takeString(gchar* text, GError*& error) {
     return value;
 }
 
-std::vector<Element> children(AtspiAccessible* accessible, bool& ok) {
+// The desktop, read live: a deck's texts change many times a second, faster than the cache
+// would hear of it.
+AtspiAccessible* desktop() {
+    AtspiAccessible* desktop = atspi_get_desktop(0);
+    if (desktop != nullptr) {
+        atspi_accessible_set_cache_mask(desktop, ATSPI_CACHE_NONE);
+    }
+    return desktop;
+}
+
+// The children in order, or nothing when the count cannot be read. Raw references: the
+// caller adopts them once the lock is released.
+std::optional<std::vector<AtspiAccessible*>> children(AtspiAccessible* accessible) {
     GError* error = nullptr;
     const gint count = atspi_accessible_get_child_count(accessible, &error);
-    ok = !failed(error) && count >= 0;
-    std::vector<Element> elements;
-    for (gint index = 0; ok && index < count; ++index) {
+    if (failed(error) || count < 0) {
+        return std::nullopt;
+    }
+    std::vector<AtspiAccessible*> elements;
+    elements.reserve(static_cast<std::size_t>(count));
+    for (gint index = 0; index < count; ++index) {
         AtspiAccessible* child = atspi_accessible_get_child_at_index(accessible, index, &error);
-        if (failed(error)) {
+        if (failed(error) || child == nullptr) {
             continue;
         }
-        if (Element element = adopt(child)) {
-            elements.push_back(std::move(element));
-        }
+        elements.push_back(child);
     }
     return elements;
 }
 
+void unrefAll(std::vector<AtspiAccessible*>& accessibles) {
+    for (AtspiAccessible* accessible : accessibles) {
+        g_object_unref(accessible);
+    }
+    accessibles.clear();
+}
+
+std::optional<decks::AccessibilityPlatform::ProcessID> processID(AtspiAccessible* application) {
+    GError* error = nullptr;
+    const guint pid = atspi_accessible_get_process_id(application, &error);
+    if (failed(error)) {
+        return std::nullopt;
+    }
+    return static_cast<decks::AccessibilityPlatform::ProcessID>(pid);
+}
+
 } // namespace
 
-AtspiAccessibilityPlatform::AtspiAccessibilityPlatform(
-    std::map<std::string, std::string> bundleIdentifiers)
+AtspiAccessibilityPlatform::AtspiAccessibilityPlatform(BundleIdentifiers bundleIdentifiers)
     : m_bundleIdentifiers(std::move(bundleIdentifiers)) {
-    // 0 is a fresh start, 1 an earlier one in this process; both leave AT-SPI usable.
-    const int status = atspi_init();
-    m_initialised = status == 0 || status == 1;
+    Session::shared();
 }
 
 bool AtspiAccessibilityPlatform::isProcessTrusted() {
-    if (!m_initialised) {
+    Session& session = Session::shared();
+    const auto lock = session.enter();
+    if (!session.ready()) {
         return false;
     }
-    return adopt(atspi_get_desktop(0)) != nullptr;
+    AtspiAccessible* root = desktop();
+    if (root == nullptr) {
+        return false;
+    }
+    // The desktop object always exists locally; only a call over the bus proves the bus.
+    GError* error = nullptr;
+    atspi_accessible_get_child_count(root, &error);
+    g_object_unref(root);
+    return !failed(error);
 }
 
 bool AtspiAccessibilityPlatform::requestTrust() {
@@ -82,25 +159,27 @@ bool AtspiAccessibilityPlatform::requestTrust() {
 std::vector<decks::AccessibilityPlatform::RunningApplication>
 AtspiAccessibilityPlatform::runningApplications() {
     std::vector<RunningApplication> applications;
-    if (!m_initialised) {
+    Session& session = Session::shared();
+    const auto lock = session.enter();
+    if (!session.ready()) {
         return applications;
     }
-    const Element desktop = adopt(atspi_get_desktop(0));
-    if (!desktop) {
+    AtspiAccessible* root = desktop();
+    if (root == nullptr) {
         return applications;
     }
-    bool ok = false;
-    for (const Element& application : children(raw(desktop), ok)) {
-        GError* error = nullptr;
-        const guint pid = atspi_accessible_get_process_id(raw(application), &error);
-        if (failed(error)) {
+    std::vector<AtspiAccessible*> found = children(root).value_or(std::vector<AtspiAccessible*>{});
+    g_object_unref(root);
+    for (AtspiAccessible* application : found) {
+        const std::optional<ProcessID> pid = processID(application);
+        if (!pid) {
             continue;
         }
         RunningApplication running;
-        running.processIdentifier = static_cast<ProcessID>(pid);
-        const std::optional<std::string> name =
-            takeString(atspi_accessible_get_name(raw(application), &error), error);
-        if (name) {
+        running.processIdentifier = *pid;
+        GError* error = nullptr;
+        if (const std::optional<std::string> name =
+                takeString(atspi_accessible_get_name(application, &error), error)) {
             if (const auto mapped = m_bundleIdentifiers.find(*name);
                 mapped != m_bundleIdentifiers.end()) {
                 running.bundleIdentifier = mapped->second;
@@ -108,27 +187,34 @@ AtspiAccessibilityPlatform::runningApplications() {
         }
         applications.push_back(std::move(running));
     }
+    unrefAll(found);
     return applications;
 }
 
 decks::AccessibilityPlatform::Element
 AtspiAccessibilityPlatform::applicationElement(ProcessID processIdentifier) {
-    if (!m_initialised) {
-        return nullptr;
-    }
-    const Element desktop = adopt(atspi_get_desktop(0));
-    if (!desktop) {
-        return nullptr;
-    }
-    bool ok = false;
-    for (Element& application : children(raw(desktop), ok)) {
-        GError* error = nullptr;
-        const guint pid = atspi_accessible_get_process_id(raw(application), &error);
-        if (!failed(error) && static_cast<ProcessID>(pid) == processIdentifier) {
-            return std::move(application);
+    AtspiAccessible* match = nullptr;
+    {
+        Session& session = Session::shared();
+        const auto lock = session.enter();
+        if (!session.ready()) {
+            return nullptr;
         }
+        AtspiAccessible* root = desktop();
+        if (root == nullptr) {
+            return nullptr;
+        }
+        std::vector<AtspiAccessible*> found =
+            children(root).value_or(std::vector<AtspiAccessible*>{});
+        g_object_unref(root);
+        for (AtspiAccessible* application : found) {
+            if (match == nullptr && processID(application) == processIdentifier) {
+                match = static_cast<AtspiAccessible*>(g_object_ref(application));
+            }
+        }
+        unrefAll(found);
     }
-    return nullptr;
+    return adopt(match);
 }
 
 std::optional<std::string> AtspiAccessibilityPlatform::stringAttribute(const Element& element,
@@ -136,6 +222,7 @@ std::optional<std::string> AtspiAccessibilityPlatform::stringAttribute(const Ele
     if (!element) {
         return std::nullopt;
     }
+    const auto lock = Session::shared().enter();
     GError* error = nullptr;
     if (attribute == "AXRole") {
         const AtspiRole role = atspi_accessible_get_role(raw(element), &error);
@@ -158,10 +245,18 @@ AtspiAccessibilityPlatform::elementsAttribute(const Element& element, std::strin
     if (!element || (attribute != "AXWindows" && attribute != "AXChildren")) {
         return std::nullopt;
     }
-    bool ok = false;
-    std::vector<Element> elements = children(raw(element), ok);
-    if (!ok) {
+    std::optional<std::vector<AtspiAccessible*>> found;
+    {
+        const auto lock = Session::shared().enter();
+        found = children(raw(element));
+    }
+    if (!found) {
         return std::nullopt;
+    }
+    std::vector<Element> elements;
+    elements.reserve(found->size());
+    for (AtspiAccessible* child : *found) {
+        elements.push_back(adopt(child));
     }
     return elements;
 }

@@ -9,9 +9,16 @@ namespace cuevox::platform {
 
 // The accessibility seam over AT-SPI. An application's accessible name stands in for the
 // bundle identifier through the table given at construction; unmapped names have none.
+// Trust is the accessibility bus being reachable. Safe to call from any thread: every call
+// into AT-SPI, from every instance, is serialised.
 class AtspiAccessibilityPlatform final : public decks::AccessibilityPlatform {
 public:
-    explicit AtspiAccessibilityPlatform(std::map<std::string, std::string> bundleIdentifiers);
+    using BundleIdentifiers = std::map<std::string, std::string, std::less<>>;
+
+    // The name under which the deck display simulator shows itself.
+    static constexpr const char* kDeckDisplayName = "cuevox-deck-display";
+
+    explicit AtspiAccessibilityPlatform(BundleIdentifiers bundleIdentifiers);
 
     bool isProcessTrusted() override;
     bool requestTrust() override;
@@ -23,8 +30,7 @@ public:
                                                           std::string_view attribute) override;
 
 private:
-    std::map<std::string, std::string> m_bundleIdentifiers;
-    bool m_initialised = false;
+    BundleIdentifiers m_bundleIdentifiers;
 };
 
 } // namespace cuevox::platform
