@@ -1,0 +1,121 @@
+#include "DeckDisplayCommand.hpp"
+#include "DeckDisplayController.hpp"
+
+#include <gtest/gtest.h>
+
+namespace cuevox::tools {
+namespace {
+
+using Verb = DeckDisplayCommand::Verb;
+using Texts = std::vector<std::string>;
+
+TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
+    const struct {
+        const char* line;
+        DeckDisplayCommand command;
+    } accepted[] = {
+        {"load 1 194966882", {Verb::load, 1, "194966882"}},
+        {"  load\t4   x-1 \r\n", {Verb::load, 4, "x-1"}},
+        {"next 2", {Verb::loadNext, 2, ""}},
+        {"play 3", {Verb::play, 3, ""}},
+        {"pause 4", {Verb::pause, 4, ""}},
+        {"toggle 1", {Verb::toggle, 1, ""}},
+        {"eject 2", {Verb::eject, 2, ""}},
+        {"quit", {Verb::quit, 0, ""}},
+    };
+    for (const auto& row : accepted) {
+        SCOPED_TRACE(row.line);
+        const auto command = parseDeckDisplayCommand(row.line);
+        ASSERT_TRUE(command) << command.error();
+        EXPECT_EQ(*command, row.command);
+    }
+    const struct {
+        const char* line;
+        const char* error;
+    } refused[] = {
+        {"", "empty command"},
+        {"   ", "empty command"},
+        {"PLAY 1", "unknown command \"PLAY\""},
+        {"stop 1", "unknown command \"stop\""},
+        {"play", "play takes a deck (1 to 4)"},
+        {"play 1 2", "play takes a deck (1 to 4)"},
+        {"load 1", "load takes a deck (1 to 4) and a track ID"},
+        {"quit now", "quit takes no arguments"},
+        {"play 0", "no deck \"0\": decks are 1 to 4"},
+        {"play 5", "no deck \"5\": decks are 1 to 4"},
+        {"play -1", "no deck \"-1\": decks are 1 to 4"},
+        {"play 1x", "no deck \"1x\": decks are 1 to 4"},
+        {"play +1", "no deck \"+1\": decks are 1 to 4"},
+        {"play 99999999999999999999", "no deck \"99999999999999999999\": decks are 1 to 4"},
+    };
+    for (const auto& row : refused) {
+        SCOPED_TRACE(row.line);
+        const auto command = parseDeckDisplayCommand(row.line);
+        ASSERT_FALSE(command);
+        EXPECT_EQ(command.error(), row.error);
+    }
+}
+
+metadata::Track track(std::string id, std::string title, std::optional<double> bpm,
+                      std::optional<std::string> key) {
+    metadata::Track track;
+    track.id = std::move(id);
+    track.title = std::move(title);
+    track.artist = "Artist";
+    track.bpm = bpm;
+    track.musicalKey = std::move(key);
+    track.duration = 100;
+    return track;
+}
+
+TEST(DeckDisplayController, LoadsPlaysAndCyclesThroughTheShowableTracks) {
+    double time = 0;
+    DeckDisplayController controller(
+        {track("1", "One", 120, "8A"), track("2", "No Tempo", std::nullopt, "1A"),
+         track("3", "Three", 124.5, "Am"), track("4", "No Key", 128, std::nullopt)},
+        [&] { return time; });
+
+    EXPECT_EQ(controller.perform({Verb::load, 2, "3"}), std::nullopt);
+    EXPECT_EQ(controller.deckTexts(2),
+              (Texts{"Three", "Artist", "124.50", "Am", "0:00.0", "-1:40.0"}));
+    EXPECT_EQ(controller.perform({Verb::load, 2, "9"}), "no track with ID 9 in the collection");
+    EXPECT_EQ(controller.deckTexts(2)[0], "Three") << "a failed load keeps what was there";
+
+    // "next" skips what a deck could not show and wraps around.
+    const char* nextTitles[] = {"One", "Three", "One"};
+    for (const char* title : nextTitles) {
+        SCOPED_TRACE(title);
+        EXPECT_EQ(controller.perform({Verb::loadNext, 1, ""}), std::nullopt);
+        EXPECT_EQ(controller.deckTexts(1)[0], title);
+    }
+
+    EXPECT_EQ(controller.perform({Verb::toggle, 1, ""}), std::nullopt);
+    EXPECT_TRUE(controller.isPlaying(1));
+    time = 2.5;
+    EXPECT_EQ(controller.deckTexts(1)[4], "0:02.5");
+    EXPECT_EQ(controller.perform({Verb::toggle, 1, ""}), std::nullopt);
+    EXPECT_FALSE(controller.isPlaying(1));
+    time = 9;
+    EXPECT_EQ(controller.deckTexts(1)[4], "0:02.5");
+    EXPECT_FALSE(controller.isPlaying(2)) << "decks play only when told";
+
+    EXPECT_EQ(controller.perform({Verb::eject, 1, ""}), std::nullopt);
+    EXPECT_EQ(controller.deckTexts(1), Texts{"Not Loaded."});
+    EXPECT_EQ(controller.perform({Verb::quit, 0, ""}), std::nullopt);
+    EXPECT_EQ(controller.deckTexts(2)[0], "Three") << "quit is the window's, not the decks'";
+}
+
+TEST(DeckDisplayController, SaysSoWhenNothingCanBeLoaded) {
+    const double time = 0;
+    for (std::vector<metadata::Track> tracks :
+         {std::vector<metadata::Track>{}, {track("2", "No Tempo", std::nullopt, "1A")}}) {
+        SCOPED_TRACE(tracks.size());
+        DeckDisplayController controller(std::move(tracks), [&] { return time; });
+        EXPECT_EQ(controller.perform({Verb::loadNext, 1, ""}),
+                  "no track in the collection has a tempo and a key to show");
+        EXPECT_EQ(controller.deckTexts(1), Texts{"Not Loaded."});
+    }
+}
+
+} // namespace
+} // namespace cuevox::tools

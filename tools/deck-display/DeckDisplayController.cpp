@@ -1,0 +1,56 @@
+#include "DeckDisplayController.hpp"
+
+#include "decks/simulation/DemoSet.hpp"
+
+#include <algorithm>
+
+namespace cuevox::tools {
+
+using decks::SimulationAction;
+using Verb = DeckDisplayCommand::Verb;
+
+DeckDisplayController::DeckDisplayController(std::vector<metadata::Track> tracks,
+                                             decks::SimulatedRekordbox::TimeSource now)
+    : m_tracks(std::move(tracks)), m_rekordbox(std::move(now)) {}
+
+std::optional<std::string> DeckDisplayController::perform(const DeckDisplayCommand& command) {
+    const auto act = [&](SimulationAction action, std::optional<decks::SimulatedTrack> track = {}) {
+        m_rekordbox.perform({0, action, command.deck, std::move(track)});
+        return std::optional<std::string>();
+    };
+    switch (command.verb) {
+    case Verb::load: {
+        const auto track = std::find_if(m_tracks.begin(), m_tracks.end(), [&](const auto& track) {
+            return track.id == command.trackID;
+        });
+        if (track == m_tracks.end()) {
+            return "no track with ID " + command.trackID + " in the collection";
+        }
+        return act(SimulationAction::load, decks::SimulatedTrack::from(*track));
+    }
+    case Verb::loadNext:
+        for (std::size_t step = 0; step < m_tracks.size(); ++step) {
+            const metadata::Track& track = m_tracks[(m_next + step) % m_tracks.size()];
+            decks::SimulatedTrack shown = decks::SimulatedTrack::from(track);
+            if (decks::isShowable(shown)) {
+                m_next = (m_next + step + 1) % m_tracks.size();
+                return act(SimulationAction::load, std::move(shown));
+            }
+        }
+        return std::string("no track in the collection has a tempo and a key to show");
+    case Verb::play:
+        return act(SimulationAction::play);
+    case Verb::pause:
+        return act(SimulationAction::pause);
+    case Verb::toggle:
+        return act(m_rekordbox.isPlaying(command.deck) ? SimulationAction::pause
+                                                       : SimulationAction::play);
+    case Verb::eject:
+        return act(SimulationAction::eject);
+    case Verb::quit:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace cuevox::tools

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "DeckDisplayCommand.hpp"
+#include "decks/simulation/SimulatedRekordbox.hpp"
+#include "metadata/Track.hpp"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cuevox::tools {
+
+// The four decks of the deck display and the collection they load from, without any widget:
+// what the window shows is what this says.
+class DeckDisplayController {
+public:
+    DeckDisplayController(std::vector<metadata::Track> tracks,
+                          decks::SimulatedRekordbox::TimeSource now);
+
+    // Nothing when done, else why not (an unknown track, nothing left to load). Quit is the
+    // window's to act on and does nothing here.
+    std::optional<std::string> perform(const DeckDisplayCommand& command);
+
+    std::vector<std::string> deckTexts(int deck) { return m_rekordbox.deckTexts(deck); }
+    bool isPlaying(int deck) { return m_rekordbox.isPlaying(deck); }
+    std::size_t trackCount() const { return m_tracks.size(); }
+
+private:
+    std::vector<metadata::Track> m_tracks;
+    // Where "next" goes on from, over the tracks a deck can show.
+    std::size_t m_next = 0;
+    decks::SimulatedRekordbox m_rekordbox;
+};
+
+} // namespace cuevox::tools

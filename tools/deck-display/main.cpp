@@ -1,0 +1,60 @@
+#include "DeckDisplayController.hpp"
+#include "DeckDisplayWindow.hpp"
+#include "import/XMLLibraryReader.hpp"
+
+#include <CLI/CLI.hpp>
+
+#include <QApplication>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#ifndef CUEVOX_DEMO_COLLECTION
+#define CUEVOX_DEMO_COLLECTION ""
+#endif
+
+int main(int argc, char** argv) {
+    CLI::App cli{"A stand-in for rekordbox's four decks that accessibility clients can read."};
+    cli.name("cuevox-deck-display");
+    std::string library = CUEVOX_DEMO_COLLECTION;
+    bool commands = false;
+    cli.add_option("--library", library, "the rekordbox collection XML the decks load from")
+        ->check(CLI::ExistingFile)
+        ->capture_default_str();
+    cli.add_flag("--commands", commands,
+                 "also take commands on standard input: load DECK TRACKID, next DECK, play "
+                 "DECK, pause DECK, toggle DECK, eject DECK, quit");
+    try {
+        cli.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return cli.exit(error);
+    }
+    auto tracks = cuevox::import::XMLLibraryReader(library).loadTracks();
+    if (!tracks) {
+        std::fprintf(stderr, "cuevox-deck-display: %s\n", tracks.error().message().c_str());
+        return 1;
+    }
+
+    // The display exists to be read: expose it over AT-SPI even where no screen reader asked.
+    if (qEnvironmentVariableIsEmpty("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    }
+    QApplication application(argc, argv);
+    // Accessibility clients know the display by this name.
+    QApplication::setApplicationName(QStringLiteral("cuevox-deck-display"));
+
+    const auto start = std::chrono::steady_clock::now();
+    auto controller = std::make_unique<cuevox::tools::DeckDisplayController>(
+        std::move(*tracks), [start] {
+            return std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                .count();
+        });
+    cuevox::tools::DeckDisplayWindow window(std::move(controller));
+    window.show();
+    if (commands) {
+        window.readCommandsFromStandardInput();
+        std::fputs("ready\n", stdout);
+        std::fflush(stdout);
+    }
+    return QApplication::exec();
+}
