@@ -1,0 +1,299 @@
+// The whole path from a real window's labels, over a real accessibility bus, to deck states:
+// the deck display simulator, the AT-SPI backend and the deck monitor, run under
+// with-accessibility-session.
+#include "AtspiAccessibilityPlatform.hpp"
+#include "ChildProcess.hpp"
+#include "decks/AccessibilityDeckMonitor.hpp"
+#include "decks/DeckMonitorConfiguration.hpp"
+#include "decks/DeckPoller.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <thread>
+
+namespace cuevox::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using decks::AccessibilityPlatform;
+using decks::DeckIdentifier;
+using decks::DeckState;
+using platform::AtspiAccessibilityPlatform;
+
+constexpr auto kStartTimeout = 15s;
+constexpr auto kStateTimeout = 10s;
+constexpr auto kAnswerTimeout = 5000ms;
+constexpr std::string_view kRekordbox = "com.pioneerdj.rekordboxdj";
+
+// Two tracks of data/demo-collection.xml: one with accents, one with a classical key.
+constexpr const char* kFirstID = "194966882";
+constexpr const char* kFirstTitle = "Pondskashial (Dub)";
+constexpr const char* kFirstArtist = "Thé Kyrbálféñds";
+constexpr const char* kSecondID = "53162010";
+constexpr const char* kSecondTitle = "Motion Spiral Machine (Radio Edit)";
+constexpr const char* kSecondArtist = "Triall's Crew";
+
+std::shared_ptr<AtspiAccessibilityPlatform> makePlatform() {
+    return std::make_shared<AtspiAccessibilityPlatform>(AtspiAccessibilityPlatform::BundleIdentifiers{
+        {AtspiAccessibilityPlatform::kDeckDisplayName, std::string(kRekordbox)}});
+}
+
+bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(50ms);
+    }
+    return true;
+}
+
+bool isListed(AccessibilityPlatform& platform, pid_t pid) {
+    const auto applications = platform.runningApplications();
+    return std::ranges::any_of(applications, [&](const auto& application) {
+        return application.processIdentifier == pid && application.bundleIdentifier == kRekordbox;
+    });
+}
+
+// Starts the simulator and returns once it is on the bus under its process id.
+std::unique_ptr<ChildProcess> startDisplay(AccessibilityPlatform& platform) {
+    auto display = std::make_unique<ChildProcess>(std::vector<std::string>{
+        CUEVOX_DECK_DISPLAY, "--commands", "--library",
+        CUEVOX_SOURCE_DIR "/data/demo-collection.xml"});
+    EXPECT_EQ(display->readLine(kStartTimeout), "ready");
+    EXPECT_TRUE(eventually([&] { return isListed(platform, display->pid()); }, kStartTimeout))
+        << "the deck display never appeared on the accessibility bus";
+    return display;
+}
+
+// Forwards to the real backend and counts polls: each poll asks once for the applications.
+class PollCountingPlatform final : public AccessibilityPlatform {
+public:
+    explicit PollCountingPlatform(std::shared_ptr<AccessibilityPlatform> inner)
+        : m_inner(std::move(inner)) {}
+
+    int polls() const { return m_polls.load(); }
+
+    bool isProcessTrusted() override { return m_inner->isProcessTrusted(); }
+    bool requestTrust() override { return m_inner->requestTrust(); }
+    std::vector<RunningApplication> runningApplications() override {
+        ++m_polls;
+        return m_inner->runningApplications();
+    }
+    Element applicationElement(ProcessID pid) override { return m_inner->applicationElement(pid); }
+    std::optional<std::string> stringAttribute(const Element& element,
+                                               std::string_view attribute) override {
+        return m_inner->stringAttribute(element, attribute);
+    }
+    std::optional<std::vector<Element>> elementsAttribute(const Element& element,
+                                                          std::string_view attribute) override {
+        return m_inner->elementsAttribute(element, attribute);
+    }
+
+private:
+    std::shared_ptr<AccessibilityPlatform> m_inner;
+    std::atomic<int> m_polls{0};
+};
+
+// The real monitor on the real backend, and what it has published so far.
+class MonitorRig {
+public:
+    MonitorRig()
+        : m_platform(std::make_shared<PollCountingPlatform>(makePlatform())),
+          m_monitor(decks::DeckMonitorConfiguration::rekordbox(), m_platform) {
+        // Runs on the monitor's thread as each state is queued: the poll it came from.
+        m_monitor.deckStateUpdates()->setNotifier([this] {
+            std::lock_guard lock(m_mutex);
+            m_pollOfState.push_back(m_platform->polls());
+        });
+    }
+
+    int polls() const { return m_platform->polls(); }
+    const std::map<DeckIdentifier, DeckState>& latest() const { return m_latest; }
+
+    // Takes states until `condition` holds for the latest one of every deck; the poll that
+    // published the state that made it hold, or nothing at the timeout.
+    std::optional<int> waitFor(const std::function<bool(const std::map<DeckIdentifier, DeckState>&)>& condition,
+                               std::chrono::milliseconds timeout = kStateTimeout) {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (true) {
+            const std::optional<DeckState> state =
+                m_monitor.deckStateUpdates()->waitPop(std::stop_token(), deadline);
+            if (!state) {
+                return std::nullopt;
+            }
+            int poll = 0;
+            {
+                std::lock_guard lock(m_mutex);
+                poll = m_pollOfState.front();
+                m_pollOfState.pop_front();
+            }
+            m_latest.insert_or_assign(state->deck, *state);
+            if (condition(m_latest)) {
+                return poll;
+            }
+        }
+    }
+
+    bool restartSignalled(std::chrono::milliseconds timeout) {
+        return m_monitor.rekordboxDidRestart()
+            ->waitPop(std::stop_token(), std::chrono::steady_clock::now() + timeout)
+            .has_value();
+    }
+
+private:
+    std::shared_ptr<PollCountingPlatform> m_platform;
+    std::mutex m_mutex;
+    std::deque<int> m_pollOfState;
+    std::map<DeckIdentifier, DeckState> m_latest;
+    // Last: stopped before the rest goes.
+    decks::AccessibilityDeckMonitor m_monitor;
+};
+
+bool shows(const std::map<DeckIdentifier, DeckState>& decks, DeckIdentifier deck,
+           const char* title, bool playing) {
+    const auto found = decks.find(deck);
+    return found != decks.end() && found->second.track && found->second.track->title == title &&
+           found->second.isPlaying == playing;
+}
+
+// The monitor publishes an empty deck only when it held a track before.
+bool isEmpty(const std::map<DeckIdentifier, DeckState>& decks, DeckIdentifier deck) {
+    const auto found = decks.find(deck);
+    return found == decks.end() || !found->second.track;
+}
+
+bool ejected(const std::map<DeckIdentifier, DeckState>& decks, DeckIdentifier deck) {
+    const auto found = decks.find(deck);
+    return found != decks.end() && !found->second.track;
+}
+
+TEST(AtspiEndToEnd, TheBackendReadsTheDisplaysLabelsInOrderAndNothingOnceItIsGone) {
+    const auto platform = makePlatform();
+    ASSERT_TRUE(platform->isProcessTrusted());
+    auto display = startDisplay(*platform);
+    ASSERT_EQ(display->request(std::string("load 1 ") + kFirstID, kAnswerTimeout), "ok");
+    ASSERT_EQ(display->request(std::string("load 3 ") + kSecondID, kAnswerTimeout), "ok");
+    EXPECT_EQ(display->request("load 2 0", kAnswerTimeout),
+              "error: no track with ID 0 in the collection");
+
+    const AccessibilityPlatform::Element application = platform->applicationElement(display->pid());
+    ASSERT_TRUE(application);
+    EXPECT_FALSE(platform->applicationElement(-1)) << "no application has that id";
+    const auto windows = platform->elementsAttribute(application, "AXWindows");
+    ASSERT_TRUE(windows && !windows->empty());
+    const AccessibilityPlatform::Element window = windows->front();
+
+    std::vector<std::string> texts = decks::DeckPoller::collectStaticTextValues(
+        *platform, window, decks::DeckPoller::kMaxWalkDepth);
+    std::erase(texts, "");
+    const std::vector<std::string> expected{
+        "rekordbox",
+        "DECK 1", kFirstTitle, kFirstArtist, "92.18", "6A", "0:00.0", "-4:35.0",
+        "DECK 2", "Not Loaded.",
+        "DECK 3", kSecondTitle, kSecondArtist, "116.00", "F#m", "0:00.0", "-5:42.0",
+        "DECK 4", "Not Loaded.",
+        "1–4 deck · L load next · Space play/pause · E eject"};
+    EXPECT_EQ(texts, expected);
+
+    const struct {
+        const char* attribute;
+        bool present;
+    } reads[] = {{"AXRole", true}, {"AXValue", true}, {"AXTitle", false}, {"", false}};
+    for (const auto& read : reads) {
+        SCOPED_TRACE(read.attribute);
+        EXPECT_EQ(platform->stringAttribute(window, read.attribute).has_value(), read.present);
+    }
+    EXPECT_NE(platform->stringAttribute(window, "AXRole"), "AXStaticText");
+    EXPECT_FALSE(platform->elementsAttribute(window, "AXParent"));
+    EXPECT_FALSE(platform->stringAttribute(nullptr, "AXRole"));
+    EXPECT_FALSE(platform->elementsAttribute(nullptr, "AXChildren"));
+
+    const pid_t pid = display->pid();
+    display->terminate();
+    EXPECT_TRUE(eventually([&] { return !isListed(*platform, pid); }, kStartTimeout));
+    // Elements of a process that is gone read as nothing, and nothing crashes.
+    EXPECT_FALSE(platform->elementsAttribute(window, "AXChildren"));
+    EXPECT_FALSE(platform->stringAttribute(window, "AXValue"));
+    EXPECT_FALSE(platform->applicationElement(pid));
+}
+
+TEST(AtspiEndToEnd, DeckStatesCarryTheTracksAndAPauseIsSeenWithinTwoPolls) {
+    auto display = startDisplay(*makePlatform());
+    for (const std::string& command : {std::string("load 1 ") + kFirstID,
+                                      std::string("load 2 ") + kSecondID, std::string("play 1")}) {
+        ASSERT_EQ(display->request(command, kAnswerTimeout), "ok") << command;
+    }
+    MonitorRig rig;
+    ASSERT_TRUE(rig.waitFor([](const auto& decks) {
+        return shows(decks, DeckIdentifier::deck1, kFirstTitle, true) &&
+               shows(decks, DeckIdentifier::deck2, kSecondTitle, false) &&
+               isEmpty(decks, DeckIdentifier::deck3) && isEmpty(decks, DeckIdentifier::deck4);
+    })) << "the four decks never showed what the display shows";
+
+    // What the screen gave, as read from it: accents intact, a classical key converted.
+    const struct {
+        DeckIdentifier deck;
+        const char* artist;
+        double bpm;
+        const char* camelot;
+    } expected[] = {{DeckIdentifier::deck1, kFirstArtist, 92.18, "6A"},
+                    {DeckIdentifier::deck2, kSecondArtist, 116.0, "11A"}};
+    for (const auto& deck : expected) {
+        SCOPED_TRACE(std::string(decks::rawValue(deck.deck)));
+        const auto& track = rig.latest().at(deck.deck).track;
+        ASSERT_TRUE(track);
+        EXPECT_EQ(track->artist, deck.artist);
+        EXPECT_EQ(track->bpm, deck.bpm);
+        ASSERT_TRUE(track->camelotKey);
+        EXPECT_EQ(track->camelotKey->toString(), deck.camelot);
+    }
+
+    const int pollAtPause = rig.polls();
+    ASSERT_EQ(display->request("pause 1", kAnswerTimeout), "ok");
+    const std::optional<int> pollSeen = rig.waitFor([](const auto& decks) {
+        return shows(decks, DeckIdentifier::deck1, kFirstTitle, false);
+    });
+    ASSERT_TRUE(pollSeen) << "the pause was never seen";
+    // The poll under way when the pause came may still see the time move; the next one not.
+    EXPECT_LE(*pollSeen - pollAtPause, 2);
+
+    ASSERT_EQ(display->request("play 2", kAnswerTimeout), "ok");
+    EXPECT_TRUE(rig.waitFor([](const auto& decks) {
+        return shows(decks, DeckIdentifier::deck2, kSecondTitle, true);
+    })) << "deck 2 never started";
+    ASSERT_EQ(display->request("eject 1", kAnswerTimeout), "ok");
+    EXPECT_TRUE(rig.waitFor([](const auto& decks) { return ejected(decks, DeckIdentifier::deck1); }))
+        << "the eject was never seen";
+}
+
+TEST(AtspiEndToEnd, ARestartOfTheDisplayUnderANewProcessIsSignalled) {
+    const auto platform = makePlatform();
+    auto display = startDisplay(*platform);
+    ASSERT_EQ(display->request(std::string("load 1 ") + kFirstID, kAnswerTimeout), "ok");
+    MonitorRig rig;
+    ASSERT_TRUE(rig.waitFor([](const auto& decks) {
+        return shows(decks, DeckIdentifier::deck1, kFirstTitle, false);
+    }));
+    EXPECT_FALSE(rig.restartSignalled(0ms)) << "the first sight of rekordbox is no restart";
+
+    const pid_t first = display->pid();
+    display->terminate();
+    display = startDisplay(*platform);
+    ASSERT_NE(display->pid(), first);
+    EXPECT_TRUE(rig.restartSignalled(kStateTimeout)) << "no restart signal for the new process";
+    ASSERT_EQ(display->request(std::string("load 1 ") + kSecondID, kAnswerTimeout), "ok");
+    EXPECT_TRUE(rig.waitFor([](const auto& decks) {
+        return shows(decks, DeckIdentifier::deck1, kSecondTitle, false);
+    })) << "the new process's deck was never read";
+}
+
+} // namespace
+} // namespace cuevox::e2e
