@@ -12,6 +12,10 @@
 #include "decks/simulation/SimulatedRekordbox.hpp"
 #include "recommendation/RecommendationService.hpp"
 
+#ifdef CUEVOX_HAS_ATSPI
+#include "AtspiAccessibilityPlatform.hpp"
+#endif
+
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -49,6 +53,20 @@ public:
         return std::nullopt;
     }
 };
+
+std::shared_ptr<AccessibilityPlatform> systemPlatform(const LaunchOptions& options) {
+#ifdef CUEVOX_HAS_ATSPI
+    if (options.deckSource == DeckSource::atspi) {
+        return std::make_shared<platform::AtspiAccessibilityPlatform>(
+            platform::AtspiAccessibilityPlatform::BundleIdentifiers{
+                {options.atspiApplication,
+                 decks::DeckMonitorConfiguration::rekordbox().bundleIdentifier}});
+    }
+#else
+    (void)options;
+#endif
+    return std::make_shared<UnavailableAccessibilityPlatform>();
+}
 
 std::shared_ptr<decks::SimulatedRekordbox> makeSimulatedRekordbox() {
     const auto start = std::chrono::steady_clock::now();
@@ -92,7 +110,7 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
         simulation = makeSimulatedRekordbox();
         m_platform = simulation;
     } else {
-        m_platform = std::make_shared<UnavailableAccessibilityPlatform>();
+        m_platform = systemPlatform(m_options);
     }
     auto monitor = std::make_unique<decks::AccessibilityDeckMonitor>(
         decks::DeckMonitorConfiguration::rekordbox(), m_platform);

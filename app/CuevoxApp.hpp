@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 class QMainWindow;
 class QSettings;
@@ -30,6 +31,14 @@ class ContentView;
 
 namespace cuevox::app {
 
+// Where the decks are read from when not in the demo.
+enum class DeckSource {
+    // The system's own accessibility interface, where Cuevox has a backend for it.
+    system,
+    // Any AT-SPI application standing in for rekordbox (Linux).
+    atspi
+};
+
 // How the program was started.
 struct LaunchOptions {
     // A simulated rekordbox plays a set from the collection, so the window shows everything
@@ -37,6 +46,9 @@ struct LaunchOptions {
     bool demo = false;
     // The collection to open instead of the remembered one.
     std::optional<std::filesystem::path> library;
+    DeckSource deckSource = DeckSource::system;
+    // For DeckSource::atspi: the accessible name of the application read as rekordbox.
+    std::string atspiApplication;
     // Renders the window into this file once the demo has settled, then quits.
     std::optional<std::filesystem::path> screenshot;
     std::optional<QString> language;

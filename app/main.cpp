@@ -22,6 +22,17 @@ int main(int argc, char** argv) {
     std::string size;
     cli.add_flag("--demo", options.demo,
                  "play a set on a simulated rekordbox (with the demo collection unless --library)");
+    std::string deckSource = "system";
+    cli.add_option("--platform", deckSource,
+                   "where the decks are read from: system (the operating system's accessibility "
+                   "interface) or atspi (an AT-SPI application standing in for rekordbox)")
+        ->check(CLI::IsMember({"system", "atspi"}))
+        ->capture_default_str();
+    options.atspiApplication = "cuevox-deck-display";
+    cli.add_option("--atspi-application", options.atspiApplication,
+                   "with --platform atspi: the accessible name of the application to read as "
+                   "rekordbox")
+        ->capture_default_str();
     cli.add_option("--library", library, "the rekordbox collection XML to open")
         ->check(CLI::ExistingFile);
     cli.add_option("--screenshot", screenshot,
@@ -38,6 +49,18 @@ int main(int argc, char** argv) {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return cli.exit(error);
+    }
+    if (deckSource == "atspi") {
+#ifndef CUEVOX_HAS_ATSPI
+        std::fprintf(stderr, "cuevox: this build has no AT-SPI backend (libatspi2.0-dev was "
+                             "not found when it was configured)\n");
+        return 2;
+#endif
+        if (options.demo) {
+            std::fprintf(stderr, "cuevox: --demo plays its own rekordbox; leave out --platform\n");
+            return 2;
+        }
+        options.deckSource = cuevox::app::DeckSource::atspi;
     }
     if (!size.empty()) {
         int width = 0;
@@ -62,7 +85,9 @@ int main(int argc, char** argv) {
         options.language = QString::fromStdString(language);
     }
 
-    QApplication application(argc, argv);
+    // Qt would take --platform for its own plugin option: it gets the program name only.
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
     QApplication::setOrganizationName(QStringLiteral("Cuevox"));
     QApplication::setApplicationName(QStringLiteral("Cuevox"));
     cuevox::views::theme::applyDarkPalette(application);

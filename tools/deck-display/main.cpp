@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include <QApplication>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -18,12 +19,15 @@ int main(int argc, char** argv) {
     cli.name("cuevox-deck-display");
     std::string library = CUEVOX_DEMO_COLLECTION;
     bool commands = false;
+    std::string screenshot;
     cli.add_option("--library", library, "the rekordbox collection XML the decks load from")
         ->check(CLI::ExistingFile)
         ->capture_default_str();
     cli.add_flag("--commands", commands,
                  "also take commands on standard input: load DECK TRACKID, next DECK, play "
                  "DECK, pause DECK, toggle DECK, eject DECK, quit");
+    cli.add_option("--screenshot", screenshot,
+                   "write a picture of the window after the first second, then quit");
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -55,6 +59,15 @@ int main(int argc, char** argv) {
         window.readCommandsFromStandardInput();
         std::fputs("ready\n", stdout);
         std::fflush(stdout);
+    }
+    if (!screenshot.empty()) {
+        QTimer::singleShot(1000, &window, [&window, &screenshot] {
+            const bool saved = window.grab().save(QString::fromStdString(screenshot));
+            if (!saved) {
+                std::fprintf(stderr, "cuevox-deck-display: cannot write %s\n", screenshot.c_str());
+            }
+            QApplication::exit(saved ? 0 : 1);
+        });
     }
     return QApplication::exec();
 }
