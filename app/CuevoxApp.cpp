@@ -12,6 +12,11 @@
 #include "decks/simulation/SimulatedRekordbox.hpp"
 #include "recommendation/RecommendationService.hpp"
 
+#ifdef __APPLE__
+#include "MacAccessibilityPlatform.hpp"
+#include "MacWindowIntegration.hpp"
+#endif
+
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -92,7 +97,11 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
         simulation = makeSimulatedRekordbox();
         m_platform = simulation;
     } else {
+#ifdef __APPLE__
+        m_platform = std::make_shared<platform::macos::MacAccessibilityPlatform>();
+#else
         m_platform = std::make_shared<UnavailableAccessibilityPlatform>();
+#endif
     }
     auto monitor = std::make_unique<decks::AccessibilityDeckMonitor>(
         decks::DeckMonitorConfiguration::rekordbox(), m_platform);
@@ -177,6 +186,9 @@ void CuevoxApp::start() {
     const QSize size = m_options.windowSize.expandedTo(views::ContentView::kMinimumSize);
     m_window->resize(size);
     m_window->show();
+#ifdef __APPLE__
+    platform::macos::raiseToFloatingLevelOnAllSpaces(*m_window);
+#endif
     if (m_options.screenshot) {
         takeScreenshotWhenSettled();
     }
