@@ -14,6 +14,7 @@
 
 #ifdef __APPLE__
 #include "MacAccessibilityPlatform.hpp"
+#include "MacBookmarks.hpp"
 #include "MacWindowIntegration.hpp"
 #endif
 
@@ -38,6 +39,25 @@ namespace {
 
 using decks::AccessibilityPlatform;
 
+#ifdef __APPLE__
+std::shared_ptr<AccessibilityPlatform> systemAccessibilityPlatform() {
+    return std::make_shared<platform::macos::MacAccessibilityPlatform>();
+}
+
+// A bookmark finds the collection again after it is moved or renamed.
+state::LibraryBookmarks systemLibraryBookmarks() {
+    return state::LibraryBookmarks::overBookmarkData(
+        &platform::macos::bookmarkData,
+        [](const QByteArray& bookmark) -> std::optional<state::LibraryBookmarks::Resolved> {
+            const std::optional<platform::macos::ResolvedBookmark> resolved =
+                platform::macos::resolveBookmark(bookmark);
+            if (!resolved) {
+                return std::nullopt;
+            }
+            return state::LibraryBookmarks::Resolved{resolved->path, resolved->stale};
+        });
+}
+#else
 // Where this system offers no way to read another application's window: never trusted,
 // nothing running, so the window explains what is missing.
 class UnavailableAccessibilityPlatform final : public AccessibilityPlatform {
@@ -54,6 +74,15 @@ public:
         return std::nullopt;
     }
 };
+
+std::shared_ptr<AccessibilityPlatform> systemAccessibilityPlatform() {
+    return std::make_shared<UnavailableAccessibilityPlatform>();
+}
+
+state::LibraryBookmarks systemLibraryBookmarks() {
+    return {};
+}
+#endif
 
 std::shared_ptr<decks::SimulatedRekordbox> makeSimulatedRekordbox() {
     const auto start = std::chrono::steady_clock::now();
@@ -97,17 +126,13 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
         simulation = makeSimulatedRekordbox();
         m_platform = simulation;
     } else {
-#ifdef __APPLE__
-        m_platform = std::make_shared<platform::macos::MacAccessibilityPlatform>();
-#else
-        m_platform = std::make_shared<UnavailableAccessibilityPlatform>();
-#endif
+        m_platform = systemAccessibilityPlatform();
     }
     auto monitor = std::make_unique<decks::AccessibilityDeckMonitor>(
         decks::DeckMonitorConfiguration::rekordbox(), m_platform);
     m_viewModel = std::make_unique<state::RecommendationViewModel>(
         std::move(monitor), [platform = m_platform] { return platform->isProcessTrusted(); },
-        m_settings.get());
+        m_settings.get(), state::ViewModelTiming{}, systemLibraryBookmarks());
     m_artwork = std::make_unique<artwork::ArtworkLoader>();
 
     m_window = std::make_unique<QMainWindow>();

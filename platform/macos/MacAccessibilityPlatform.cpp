@@ -1,6 +1,7 @@
 #include "MacAccessibilityPlatform.hpp"
 
 #include "CFRef.hpp"
+#include "MacRunningApplications.hpp"
 
 #include <ApplicationServices/ApplicationServices.h>
 

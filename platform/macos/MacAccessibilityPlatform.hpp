@@ -4,11 +4,9 @@
 
 namespace cuevox::platform::macos {
 
-// The running applications from NSWorkspace (Objective-C++, MacRunningApplications.mm).
-std::vector<decks::AccessibilityPlatform::RunningApplication> runningApplications();
-
 // rekordbox's window through the macOS accessibility API. Elements are retained
-// AXUIElementRefs released by their deleter, so a poll leaks nothing.
+// AXUIElementRefs released by their deleter, so a poll leaks nothing. Holds no state: the
+// monitor's thread and the main thread may call it at once.
 class MacAccessibilityPlatform final : public decks::AccessibilityPlatform {
 public:
     bool isProcessTrusted() override;
