@@ -29,8 +29,8 @@ LibraryBookmarks LibraryBookmarks::overBookmarkData(CreateBookmark create,
         const QByteArray bookmark = create(absolutePath);
         return bookmark.isEmpty() ? plainPath(absolutePath) : QVariant(bookmark);
     };
-    bookmarks.resolve = [resolve = std::move(resolve)](
-                            const QVariant& stored) -> std::optional<Resolved> {
+    bookmarks.resolve =
+        [resolve = std::move(resolve)](const QVariant& stored) -> std::optional<Resolved> {
         // Checked first: a QByteArray also converts to QString.
         if (stored.typeId() == QMetaType::QByteArray) {
             const QByteArray bookmark = stored.toByteArray();
