@@ -39,7 +39,8 @@ bool startsWithIgnoringCase(const char* first, const char* last, std::string_vie
 
 std::from_chars_result fromChars(const char* first, const char* last, double& value,
                                  std::chars_format format) {
-#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
+// Never with libc++: where it has the overload, Apple marks it unavailable before macOS 26.
+#if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L && !defined(_LIBCPP_VERSION)
     if (format == std::chars_format::general || format == std::chars_format::fixed) {
         return std::from_chars(first, last, value, format);
     }
