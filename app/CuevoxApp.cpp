@@ -12,7 +12,11 @@
 #include "decks/simulation/SimulatedRekordbox.hpp"
 #include "recommendation/RecommendationService.hpp"
 
-#ifdef CUEVOX_HAS_ATSPI
+#ifdef __APPLE__
+#include "MacAccessibilityPlatform.hpp"
+#include "MacBookmarks.hpp"
+#include "MacWindowIntegration.hpp"
+#elif defined(CUEVOX_HAS_ATSPI)
 #include "AtspiAccessibilityPlatform.hpp"
 #endif
 
@@ -37,6 +41,25 @@ namespace {
 
 using decks::AccessibilityPlatform;
 
+#ifdef __APPLE__
+std::shared_ptr<AccessibilityPlatform> systemAccessibilityPlatform(const LaunchOptions&) {
+    return std::make_shared<platform::macos::MacAccessibilityPlatform>();
+}
+
+// A bookmark finds the collection again after it is moved or renamed.
+state::LibraryBookmarks systemLibraryBookmarks() {
+    return state::LibraryBookmarks::overBookmarkData(
+        &platform::macos::bookmarkData,
+        [](const QByteArray& bookmark) -> std::optional<state::LibraryBookmarks::Resolved> {
+            const std::optional<platform::macos::ResolvedBookmark> resolved =
+                platform::macos::resolveBookmark(bookmark);
+            if (!resolved) {
+                return std::nullopt;
+            }
+            return state::LibraryBookmarks::Resolved{resolved->path, resolved->stale};
+        });
+}
+#else
 // Where this system offers no way to read another application's window: never trusted,
 // nothing running, so the window explains what is missing.
 class UnavailableAccessibilityPlatform final : public AccessibilityPlatform {
@@ -54,7 +77,8 @@ public:
     }
 };
 
-std::shared_ptr<AccessibilityPlatform> systemPlatform(const LaunchOptions& options) {
+std::shared_ptr<AccessibilityPlatform>
+systemAccessibilityPlatform([[maybe_unused]] const LaunchOptions& options) {
 #ifdef CUEVOX_HAS_ATSPI
     if (options.deckSource == DeckSource::atspi) {
         return std::make_shared<platform::AtspiAccessibilityPlatform>(
@@ -62,11 +86,14 @@ std::shared_ptr<AccessibilityPlatform> systemPlatform(const LaunchOptions& optio
                 {options.atspiApplication,
                  decks::DeckMonitorConfiguration::rekordbox().bundleIdentifier}});
     }
-#else
-    (void)options;
 #endif
     return std::make_shared<UnavailableAccessibilityPlatform>();
 }
+
+state::LibraryBookmarks systemLibraryBookmarks() {
+    return {};
+}
+#endif
 
 std::shared_ptr<decks::SimulatedRekordbox> makeSimulatedRekordbox() {
     const auto start = std::chrono::steady_clock::now();
@@ -110,13 +137,13 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
         simulation = makeSimulatedRekordbox();
         m_platform = simulation;
     } else {
-        m_platform = systemPlatform(m_options);
+        m_platform = systemAccessibilityPlatform(m_options);
     }
     auto monitor = std::make_unique<decks::AccessibilityDeckMonitor>(
         decks::DeckMonitorConfiguration::rekordbox(), m_platform);
     m_viewModel = std::make_unique<state::RecommendationViewModel>(
         std::move(monitor), [platform = m_platform] { return platform->isProcessTrusted(); },
-        m_settings.get());
+        m_settings.get(), state::ViewModelTiming{}, systemLibraryBookmarks());
     m_artwork = std::make_unique<artwork::ArtworkLoader>();
 
     m_window = std::make_unique<QMainWindow>();
@@ -195,6 +222,9 @@ void CuevoxApp::start() {
     const QSize size = m_options.windowSize.expandedTo(views::ContentView::kMinimumSize);
     m_window->resize(size);
     m_window->show();
+#ifdef __APPLE__
+    platform::macos::raiseToFloatingLevelOnAllSpaces(*m_window);
+#endif
     if (m_options.screenshot) {
         takeScreenshotWhenSettled();
     }

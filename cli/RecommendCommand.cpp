@@ -9,6 +9,7 @@
 #include "recommendation/ExactGenreCompatibility.hpp"
 #include "recommendation/RecommendationService.hpp"
 #include "recommendation/RecommendationSettings.hpp"
+#include "text/FromChars.hpp"
 #include "text/Text.hpp"
 
 #include <array>
@@ -70,7 +71,7 @@ std::vector<double> parseNumbers(const std::string& text, std::size_t count,
     for (const std::string& raw : parts) {
         const std::string part = text::trim(raw);
         double value = 0;
-        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        const auto [end, error] = text::fromChars(part.data(), part.data() + part.size(), value);
         if (part.empty() || end != part.data() + part.size() ||
             (error != std::errc{} && error != std::errc::result_out_of_range)) {
             message = "\"" + part + "\" is not a number";

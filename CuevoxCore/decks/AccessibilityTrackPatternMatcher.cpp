@@ -2,6 +2,7 @@
 
 #include "metadata/CamelotKey.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
+#include "text/FromChars.hpp"
 #include "text/Regex.hpp"
 #include "text/Text.hpp"
 
@@ -40,7 +41,7 @@ std::optional<double> parseTempo(const std::string& text) {
     }
     double value = 0;
     const char* end = text.data() + text.size();
-    const auto [parsed, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
+    const auto [parsed, error] = text::fromChars(text.data(), end, value, std::chars_format::fixed);
     if (error != std::errc{} || parsed != end) {
         return std::nullopt;
     }

@@ -3,6 +3,7 @@
 #include "metadata/CommentTagParser.hpp"
 #include "metadata/EnergyParser.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
+#include "text/FromChars.hpp"
 #include "text/Text.hpp"
 
 #include <uriparser/Uri.h>
@@ -100,7 +101,7 @@ std::optional<double> parseNumber(std::optional<std::string_view> text) {
         }
     }
     double value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto [end, error] = text::fromChars(digits.data(), digits.data() + digits.size(), value);
     if (error != std::errc{} || end != digits.data() + digits.size()) {
         return std::nullopt;
     }

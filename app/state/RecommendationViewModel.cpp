@@ -13,11 +13,13 @@ using metadata::Track;
 
 RecommendationViewModel::RecommendationViewModel(
     std::unique_ptr<decks::RekordboxDeckMonitoring> deckMonitor,
-    std::function<bool()> permissionCheck, QSettings* settings, Timing timing, QObject* parent)
+    std::function<bool()> permissionCheck, QSettings* settings, Timing timing,
+    LibraryBookmarks bookmarks, QObject* parent)
     : QObject(parent), m_deckMonitor(std::move(deckMonitor)),
       m_deckStateUpdates(m_deckMonitor->deckStateUpdates()),
       m_restarts(m_deckMonitor->rekordboxDidRestart()),
-      m_permissionCheck(std::move(permissionCheck)), m_settings(settings), m_timing(timing) {
+      m_permissionCheck(std::move(permissionCheck)), m_settings(settings), m_timing(timing),
+      m_bookmarks(std::move(bookmarks)) {
     if (m_settings == nullptr) {
         m_ownSettings = std::make_unique<QSettings>();
         m_settings = m_ownSettings.get();
@@ -229,12 +231,12 @@ void RecommendationViewModel::resetFilters() {
     setSearchText(QString());
 }
 
-void RecommendationViewModel::loadLibrary(const std::filesystem::path& path) {
+bool RecommendationViewModel::openLibrary(const std::filesystem::path& path) {
     auto tracks = import::XMLLibraryReader(path).loadTracks();
     if (!tracks) {
         m_libraryLoadErrorMessage = tracks.error().message();
         emit libraryLoadErrorMessageChanged();
-        return;
+        return false;
     }
     m_library = std::make_shared<const PreparedLibrary>(std::move(*tracks));
 
@@ -258,22 +260,39 @@ void RecommendationViewModel::loadLibrary(const std::filesystem::path& path) {
     m_libraryTrackCount = static_cast<int>(m_library->tracks().size());
     emit libraryTrackCountChanged();
 
-    m_settings->setValue(kLastLibraryKey,
-                         QString::fromStdString(std::filesystem::absolute(path).string()));
     scheduleRecompute();
+    return true;
+}
+
+void RecommendationViewModel::loadLibrary(const std::filesystem::path& path) {
+    if (openLibrary(path)) {
+        rememberLibrary(path);
+    }
+}
+
+void RecommendationViewModel::rememberLibrary(const std::filesystem::path& path) {
+    const QVariant stored = m_bookmarks.make(std::filesystem::absolute(path));
+    if (stored.isValid()) {
+        m_settings->setValue(kLastLibraryKey, stored);
+    } else {
+        // What was stored names another file, which must not come back at the next start.
+        m_settings->remove(kLastLibraryKey);
+    }
 }
 
 void RecommendationViewModel::reopenRememberedLibrary() {
     const QVariant stored = m_settings->value(kLastLibraryKey);
-    if (!stored.canConvert<QString>()) {
+    if (!stored.isValid()) {
         return;
     }
-    const std::filesystem::path path(stored.toString().toStdString());
-    // Only an absolute path can name the file that was loaded; anything else is not ours.
-    if (path.empty() || !path.is_absolute()) {
+    const std::optional<LibraryBookmarks::Resolved> resolved = m_bookmarks.resolve(stored);
+    if (!resolved) {
         return;
     }
-    loadLibrary(path);
+    // A value that still resolves is kept as it is: only a stale one is written again.
+    if (openLibrary(resolved->path) && resolved->stale) {
+        rememberLibrary(resolved->path);
+    }
 }
 
 void RecommendationViewModel::presentLibraryPicker() {

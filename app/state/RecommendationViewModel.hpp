@@ -3,6 +3,7 @@
 #include "DeckDisplayInfo.hpp"
 #include "FilterOptions.hpp"
 #include "FilterSelections.hpp"
+#include "LibraryBookmarks.hpp"
 #include "PreparedLibrary.hpp"
 #include "TrackListSnapshot.hpp"
 #include "decks/DeckState.hpp"
@@ -87,10 +88,11 @@ public:
     static constexpr const char* kLastLibraryKey = "lastLibraryURL";
 
     // Starts consuming the monitor's streams, polls `permissionCheck`, and reopens the file
-    // remembered in `settings` (the application's QSettings when null).
+    // remembered in `settings` (the application's QSettings when null) through `bookmarks`.
     RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> deckMonitor,
                             std::function<bool()> permissionCheck, QSettings* settings = nullptr,
-                            Timing timing = {}, QObject* parent = nullptr);
+                            Timing timing = {}, LibraryBookmarks bookmarks = {},
+                            QObject* parent = nullptr);
     ~RecommendationViewModel() override;
 
     const std::optional<metadata::Track>& sourceTrack() const { return m_sourceTrack; }
@@ -132,8 +134,8 @@ public:
     void setSearchText(const QString& text);
     void resetFilters();
 
-    // Loads a collection file synchronously; a failure keeps everything as it was and only
-    // sets libraryLoadErrorMessage.
+    // Loads a collection file synchronously and remembers it; a failure keeps everything as it
+    // was and only sets libraryLoadErrorMessage.
     void loadLibrary(const std::filesystem::path& path);
     void presentLibraryPicker();
     void setLibraryPicker(LibraryPicker picker) { m_libraryPicker = std::move(picker); }
@@ -169,6 +171,8 @@ private:
     void startMonitoring();
     void startPermissionPolling();
     void reopenRememberedLibrary();
+    bool openLibrary(const std::filesystem::path& path);
+    void rememberLibrary(const std::filesystem::path& path);
     void takeDeckState();
     void takeRestart();
     void scheduleRecompute();
@@ -183,6 +187,7 @@ private:
     QSettings* m_settings;
     std::unique_ptr<QSettings> m_ownSettings;
     Timing m_timing;
+    LibraryBookmarks m_bookmarks;
     LibraryPicker m_libraryPicker;
 
     std::optional<metadata::Track> m_sourceTrack;

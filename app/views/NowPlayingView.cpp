@@ -172,8 +172,9 @@ void NowPlayingView::refresh() {
                                    : QString());
 
     m_metadata->setVisible(track.has_value());
-    const auto field = [&track](auto get) -> std::optional<QString> {
-        return track ? get(*track) : std::nullopt;
+    // An init-capture: capturing a structured binding itself needs clang 16.
+    const auto field = [&loaded = track](auto get) -> std::optional<QString> {
+        return loaded ? get(*loaded) : std::nullopt;
     };
     setOptional(*m_tempo, field([](const metadata::Track& t) -> std::optional<QString> {
         return t.bpm ? std::optional(QString::asprintf("%.2f", *t.bpm)) : std::nullopt;

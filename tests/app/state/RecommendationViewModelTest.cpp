@@ -8,6 +8,8 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,42 @@ DeckState deckState(DeckIdentifier deck,
     return state;
 }
 
+// The system's bookmarks as the tests need them: each names a file by identity, so a moved
+// file is found where it is now; the test decides which bookmarks the system calls stale.
+struct FakeBookmarkStore {
+    std::map<QByteArray, std::filesystem::path> places;
+    std::set<QByteArray> stale;
+    bool canCreate = true;
+    int created = 0;
+
+    LibraryBookmarks bookmarks() {
+        return LibraryBookmarks::overBookmarkData(
+            [this](const std::filesystem::path& path) {
+                if (!canCreate) {
+                    return QByteArray();
+                }
+                const QByteArray bookmark = "bookmark-" + QByteArray::number(++created);
+                places[bookmark] = path;
+                return bookmark;
+            },
+            [this](const QByteArray& bookmark) -> std::optional<LibraryBookmarks::Resolved> {
+                const auto place = places.find(bookmark);
+                if (place == places.end()) {
+                    return std::nullopt;
+                }
+                return LibraryBookmarks::Resolved{place->second, stale.contains(bookmark)};
+            });
+    }
+};
+
+// The stored value with its type, which decides how the next start reads it.
+std::string describe(const QVariant& value) {
+    if (!value.isValid()) {
+        return "nothing";
+    }
+    return std::string(value.typeName()) + " " + value.toString().toStdString();
+}
+
 class RecommendationViewModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -80,7 +118,8 @@ protected:
         return directory / name;
     }
 
-    RecommendationViewModel& make(ViewModelTiming timing = {10, 20, 200}) {
+    RecommendationViewModel& make(ViewModelTiming timing = {10, 20, 200},
+                                  LibraryBookmarks bookmarks = {}) {
         auto fake = std::make_unique<FakeMonitor>();
         monitor = fake.get();
         model = std::make_unique<RecommendationViewModel>(
@@ -89,7 +128,7 @@ protected:
                 ++permissionChecks;
                 return permission;
             },
-            settings.get(), timing);
+            settings.get(), timing, std::move(bookmarks));
         return *model;
     }
 
@@ -319,6 +358,89 @@ TEST_F(RecommendationViewModelTest, ReopensTheRememberedCollectionAtStart) {
         EXPECT_EQ(vm.libraryLoadErrorMessage().has_value(), c.expectError);
         model.reset();
     }
+}
+
+TEST_F(RecommendationViewModelTest, ReopensThroughBookmarksAndRenewsOnlyWhatIsStale) {
+    const std::filesystem::path moved = write("moved.xml", kOtherCollection);
+    const QString collectionPath = QString::fromStdString(collection.string());
+    struct Case {
+        const char* name;
+        QVariant stored;
+        std::map<QByteArray, std::filesystem::path> places;
+        bool staleBookmark;
+        bool canCreate;
+        int expectedCount;
+        bool expectError;
+        QVariant expectedStored;
+    } cases[] = {
+        {"moved file", QByteArray("bookmark-0"), {{"bookmark-0", moved}}, false, true, 1, false,
+         QByteArray("bookmark-0")},
+        {"stale bookmark", QByteArray("bookmark-0"), {{"bookmark-0", collection}}, true, true, 3,
+         false, QByteArray("bookmark-1")},
+        {"plain path of an older version", collectionPath, {}, false, true, 3, false,
+         QByteArray("bookmark-1")},
+        {"plain path, no bookmark possible", collectionPath, {}, false, false, 3, false,
+         collectionPath},
+        {"bookmark to a file now gone", QByteArray("bookmark-0"),
+         {{"bookmark-0", directory / "gone.xml"}}, false, true, 0, true, QByteArray("bookmark-0")},
+        {"unresolvable bytes", QByteArray("\x00\x01garbage", 9), {}, false, true, 0, false,
+         QByteArray("\x00\x01garbage", 9)},
+        {"empty bytes", QByteArray(""), {}, false, true, 0, false, QByteArray("")},
+        {"relative plain path", QString("collection.xml"), {}, false, true, 0, false,
+         QString("collection.xml")},
+        {"number", QVariant(42), {}, false, true, 0, false, QVariant(42)},
+        {"nothing stored", QVariant(), {}, false, true, 0, false, QVariant()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        settings->clear();
+        if (c.stored.isValid()) {
+            settings->setValue(RecommendationViewModel::kLastLibraryKey, c.stored);
+        }
+        FakeBookmarkStore store;
+        store.places = c.places;
+        store.canCreate = c.canCreate;
+        if (c.staleBookmark) {
+            store.stale.insert("bookmark-0");
+        }
+        auto& vm = make({10, 20, 200}, store.bookmarks());
+        EXPECT_EQ(vm.libraryTrackCount(), c.expectedCount);
+        EXPECT_EQ(vm.libraryLoadErrorMessage().has_value(), c.expectError);
+        EXPECT_EQ(describe(settings->value(RecommendationViewModel::kLastLibraryKey)),
+                  describe(c.expectedStored));
+        if (store.created > 0) {
+            EXPECT_EQ(store.places["bookmark-1"], collection) << "the fresh one names the file";
+        }
+        model.reset();
+    }
+}
+
+TEST_F(RecommendationViewModelTest, LoadingRemembersAnAbsoluteBookmarkThatFollowsAMove) {
+    FakeBookmarkStore store;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(directory);
+    make({10, 20, 200}, store.bookmarks()).loadLibrary("collection.xml");
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(store.places["bookmark-1"], collection) << "bookmarked by its absolute path";
+    EXPECT_EQ(describe(settings->value(RecommendationViewModel::kLastLibraryKey)),
+              describe(QByteArray("bookmark-1")));
+    model.reset();
+
+    const std::filesystem::path moved = directory / "sets" / "moved.xml";
+    std::filesystem::create_directories(moved.parent_path());
+    std::filesystem::rename(collection, moved);
+    store.places["bookmark-1"] = moved;
+    auto& vm = make({10, 20, 200}, store.bookmarks());
+    EXPECT_EQ(vm.libraryTrackCount(), 3);
+    EXPECT_EQ(vm.libraryLoadErrorMessage(), std::nullopt);
+    EXPECT_EQ(store.created, 1) << "a bookmark that still resolves is not made again";
+    model.reset();
+
+    // A file that cannot be remembered must not leave the previous one to come back.
+    LibraryBookmarks forgetful;
+    forgetful.make = [](const std::filesystem::path&) { return QVariant(); };
+    make({10, 20, 200}, forgetful).loadLibrary(other);
+    EXPECT_FALSE(settings->contains(RecommendationViewModel::kLastLibraryKey));
 }
 
 TEST_F(RecommendationViewModelTest, PermissionIsReadAgainQuicklyWhileMissing) {

@@ -1,0 +1,109 @@
+#include "MacAccessibilityPlatform.hpp"
+
+#include "CFRef.hpp"
+#include "MacRunningApplications.hpp"
+
+#include <ApplicationServices/ApplicationServices.h>
+
+namespace cuevox::platform::macos {
+namespace {
+
+using Element = decks::AccessibilityPlatform::Element;
+
+// Takes ownership of one reference (Create/Copy rule); the deleter gives it back.
+Element adoptElement(AXUIElementRef element) {
+    if (!element) {
+        return nullptr;
+    }
+    return Element(static_cast<const void*>(element),
+                   [](const void* ref) { CFRelease(static_cast<CFTypeRef>(ref)); });
+}
+
+CFRef<CFStringRef> makeCFString(std::string_view text) {
+    return CFRef<CFStringRef>(CFStringCreateWithBytes(
+        kCFAllocatorDefault, reinterpret_cast<const UInt8*>(text.data()),
+        static_cast<CFIndex>(text.size()), kCFStringEncodingUTF8, false));
+}
+
+std::optional<std::string> utf8(CFStringRef string) {
+    const CFIndex length = CFStringGetLength(string);
+    const CFIndex maximum = CFStringGetMaximumSizeForEncoding(length, kCFStringEncodingUTF8);
+    if (maximum == kCFNotFound) {
+        return std::nullopt;
+    }
+    std::string buffer(static_cast<std::size_t>(maximum) + 1, '\0');
+    if (!CFStringGetCString(string, buffer.data(), maximum + 1, kCFStringEncodingUTF8)) {
+        return std::nullopt;
+    }
+    buffer.resize(std::char_traits<char>::length(buffer.c_str()));
+    return buffer;
+}
+
+// The attribute's value under the Copy rule; empty on any AXError.
+CFRef<CFTypeRef> copyAttribute(const Element& element, std::string_view attribute) {
+    CFRef<CFTypeRef> value;
+    const CFRef<CFStringRef> name = makeCFString(attribute);
+    if (!element || !name) {
+        return value;
+    }
+    const auto ax = static_cast<AXUIElementRef>(const_cast<void*>(element.get()));
+    if (AXUIElementCopyAttributeValue(ax, name.get(), value.out()) != kAXErrorSuccess) {
+        return CFRef<CFTypeRef>();
+    }
+    return value;
+}
+
+} // namespace
+
+bool MacAccessibilityPlatform::isProcessTrusted() { return AXIsProcessTrusted(); }
+
+bool MacAccessibilityPlatform::requestTrust() {
+    const void* keys[] = {kAXTrustedCheckOptionPrompt};
+    const void* values[] = {kCFBooleanTrue};
+    const CFRef<CFDictionaryRef> options(
+        CFDictionaryCreate(kCFAllocatorDefault, keys, values, 1, &kCFTypeDictionaryKeyCallBacks,
+                           &kCFTypeDictionaryValueCallBacks));
+    return AXIsProcessTrustedWithOptions(options.get());
+}
+
+std::vector<MacAccessibilityPlatform::RunningApplication>
+MacAccessibilityPlatform::runningApplications() {
+    return macos::runningApplications();
+}
+
+Element MacAccessibilityPlatform::applicationElement(ProcessID processIdentifier) {
+    return adoptElement(AXUIElementCreateApplication(processIdentifier));
+}
+
+std::optional<std::string> MacAccessibilityPlatform::stringAttribute(const Element& element,
+                                                                     std::string_view attribute) {
+    const CFRef<CFTypeRef> value = copyAttribute(element, attribute);
+    if (!value || CFGetTypeID(value.get()) != CFStringGetTypeID()) {
+        return std::nullopt;
+    }
+    return utf8(static_cast<CFStringRef>(value.get()));
+}
+
+std::optional<std::vector<Element>>
+MacAccessibilityPlatform::elementsAttribute(const Element& element, std::string_view attribute) {
+    const CFRef<CFTypeRef> value = copyAttribute(element, attribute);
+    if (!value || CFGetTypeID(value.get()) != CFArrayGetTypeID()) {
+        return std::nullopt;
+    }
+    const auto array = static_cast<CFArrayRef>(value.get());
+    std::vector<Element> elements;
+    const CFIndex count = CFArrayGetCount(array);
+    elements.reserve(static_cast<std::size_t>(count));
+    for (CFIndex index = 0; index < count; ++index) {
+        const CFTypeRef item = CFArrayGetValueAtIndex(array, index);
+        // The walk reads what it can: an item that is not an element is skipped, not fatal.
+        if (!item || CFGetTypeID(item) != AXUIElementGetTypeID()) {
+            continue;
+        }
+        // The array owns its items (Get rule): retain each one the caller keeps.
+        elements.push_back(adoptElement(static_cast<AXUIElementRef>(CFRetain(item))));
+    }
+    return elements;
+}
+
+} // namespace cuevox::platform::macos

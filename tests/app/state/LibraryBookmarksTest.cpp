@@ -1,0 +1,100 @@
+#include "LibraryBookmarks.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace cuevox::state {
+namespace {
+
+using Resolved = LibraryBookmarks::Resolved;
+
+std::string describe(const std::optional<Resolved>& resolved) {
+    return resolved ? resolved->path.string() + (resolved->stale ? " (stale)" : "") : "nothing";
+}
+
+TEST(LibraryBookmarksTest, PlainPathsRoundTripOnlyWhenAbsolute) {
+    const LibraryBookmarks bookmarks;
+    const char* const absolute[] = {"/Users/dj/rekordbox.xml", "/Volumes/USB 1/Música/Set #2.xml",
+                                    "/a"};
+    for (const char* path : absolute) {
+        SCOPED_TRACE(path);
+        const QVariant stored = bookmarks.make(path);
+        EXPECT_EQ(stored.typeId(), QMetaType::QString) << "older versions read a string";
+        EXPECT_EQ(describe(bookmarks.resolve(stored)), path);
+    }
+
+    const struct {
+        const char* name;
+        QVariant stored;
+    } refused[] = {
+        {"relative", QString("rekordbox.xml")},
+        {"dot relative", QString("./rekordbox.xml")},
+        {"empty", QString("")},
+        {"nothing", QVariant()},
+        {"number", QVariant(42)},
+    };
+    for (const auto& row : refused) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(describe(bookmarks.resolve(row.stored)), "nothing");
+    }
+}
+
+TEST(LibraryBookmarksTest, BookmarkDataFallsBackToPlainPathsBothWays) {
+    std::vector<QByteArray> asked;
+    const LibraryBookmarks bookmarks = LibraryBookmarks::overBookmarkData(
+        [](const std::filesystem::path& path) {
+            return path == "/cannot/bookmark.xml" ? QByteArray() : QByteArray("bookmark");
+        },
+        [&asked](const QByteArray& bookmark) -> std::optional<Resolved> {
+            asked.push_back(bookmark);
+            if (bookmark == "moved") {
+                return Resolved{"/new/place.xml", false};
+            }
+            if (bookmark == "old") {
+                return Resolved{"/same/place.xml", true};
+            }
+            if (bookmark == "no path") {
+                return Resolved{"", false};
+            }
+            return std::nullopt;
+        });
+
+    const QVariant made = bookmarks.make("/Users/dj/rekordbox.xml");
+    EXPECT_EQ(made.typeId(), QMetaType::QByteArray);
+    EXPECT_EQ(made.toByteArray(), "bookmark");
+    const QVariant fallback = bookmarks.make("/cannot/bookmark.xml");
+    EXPECT_EQ(fallback.typeId(), QMetaType::QString);
+    EXPECT_EQ(fallback.toString(), "/cannot/bookmark.xml");
+
+    const struct {
+        const char* name;
+        QVariant stored;
+        std::string expected;
+        bool asksTheSystem;
+    } cases[] = {
+        {"moved file", QByteArray("moved"), "/new/place.xml", true},
+        {"stale bookmark", QByteArray("old"), "/same/place.xml (stale)", true},
+        {"garbage", QByteArray("\x00\xff junk", 7), "nothing", true},
+        {"resolved to no path", QByteArray("no path"), "nothing", true},
+        {"empty bytes", QByteArray(), "nothing", false},
+        // Bytes that spell a path are still a bookmark, never opened as a path.
+        {"path as bytes", QByteArray("/Users/dj/rekordbox.xml"), "nothing", true},
+        {"plain path of an older version", QString("/Users/dj/rekordbox.xml"),
+         "/Users/dj/rekordbox.xml (stale)", false},
+        {"relative plain path", QString("rekordbox.xml"), "nothing", false},
+        {"number", QVariant(7), "nothing", false},
+        {"nothing", QVariant(), "nothing", false},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.name);
+        asked.clear();
+        EXPECT_EQ(describe(bookmarks.resolve(row.stored)), row.expected);
+        EXPECT_EQ(asked.size(), row.asksTheSystem ? 1U : 0U);
+    }
+}
+
+} // namespace
+} // namespace cuevox::state
