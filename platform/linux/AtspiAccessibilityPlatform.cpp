@@ -82,12 +82,13 @@ std::optional<std::string> takeString(gchar* text, GError*& error) {
     return value;
 }
 
-// The desktop, read live: a deck's texts change many times a second, faster than the cache
-// would hear of it.
+// Names and children are read live: a deck's texts change many times a second, faster than
+// the cache would hear of it. A role never changes, so it is asked once per element.
 AtspiAccessible* desktop() {
     AtspiAccessible* desktop = atspi_get_desktop(0);
     if (desktop != nullptr) {
-        atspi_accessible_set_cache_mask(desktop, ATSPI_CACHE_NONE);
+        atspi_accessible_set_cache_mask(
+            desktop, static_cast<AtspiCache>(ATSPI_CACHE_ROLE | ATSPI_CACHE_INTERFACES));
     }
     return desktop;
 }
@@ -232,7 +233,8 @@ std::optional<std::string> AtspiAccessibilityPlatform::stringAttribute(const Ele
         if (role == ATSPI_ROLE_LABEL || role == ATSPI_ROLE_STATIC) {
             return "AXStaticText";
         }
-        return takeString(atspi_accessible_get_role_name(raw(element), &error), error);
+        // The role's name from the library's own table: no second call over the bus.
+        return takeString(atspi_role_get_name(role), error);
     }
     if (attribute == "AXValue") {
         return takeString(atspi_accessible_get_name(raw(element), &error), error);
