@@ -129,6 +129,21 @@ std::optional<decks::AccessibilityPlatform::ProcessID> processID(AtspiAccessible
     return static_cast<decks::AccessibilityPlatform::ProcessID>(pid);
 }
 
+// The desktop's applications, each with a reference of its own; empty when AT-SPI is not up.
+// Call with the session entered.
+std::vector<AtspiAccessible*> applicationsLocked(const Session& session) {
+    if (!session.ready()) {
+        return {};
+    }
+    AtspiAccessible* root = desktop();
+    if (root == nullptr) {
+        return {};
+    }
+    std::vector<AtspiAccessible*> found = children(root).value_or(std::vector<AtspiAccessible*>{});
+    g_object_unref(root);
+    return found;
+}
+
 } // namespace
 
 AtspiAccessibilityPlatform::AtspiAccessibilityPlatform(BundleIdentifiers bundleIdentifiers)
@@ -162,15 +177,7 @@ AtspiAccessibilityPlatform::runningApplications() {
     std::vector<RunningApplication> applications;
     Session& session = Session::shared();
     const auto lock = session.enter();
-    if (!session.ready()) {
-        return applications;
-    }
-    AtspiAccessible* root = desktop();
-    if (root == nullptr) {
-        return applications;
-    }
-    std::vector<AtspiAccessible*> found = children(root).value_or(std::vector<AtspiAccessible*>{});
-    g_object_unref(root);
+    std::vector<AtspiAccessible*> found = applicationsLocked(session);
     for (AtspiAccessible* application : found) {
         const std::optional<ProcessID> pid = processID(application);
         if (!pid) {
@@ -198,16 +205,7 @@ AtspiAccessibilityPlatform::applicationElement(ProcessID processIdentifier) {
     {
         Session& session = Session::shared();
         const auto lock = session.enter();
-        if (!session.ready()) {
-            return nullptr;
-        }
-        AtspiAccessible* root = desktop();
-        if (root == nullptr) {
-            return nullptr;
-        }
-        std::vector<AtspiAccessible*> found =
-            children(root).value_or(std::vector<AtspiAccessible*>{});
-        g_object_unref(root);
+        std::vector<AtspiAccessible*> found = applicationsLocked(session);
         for (AtspiAccessible* application : found) {
             if (match == nullptr && processID(application) == processIdentifier) {
                 match = static_cast<AtspiAccessible*>(g_object_ref(application));
