@@ -234,6 +234,7 @@ std::optional<std::string> AtspiAccessibilityPlatform::stringAttribute(const Ele
         // The role's name from the library's own table: no second call over the bus.
         return takeString(atspi_role_get_name(role), error);
     }
+    // A label's accessible name is the text it shows, in Qt and GTK alike.
     if (attribute == "AXValue") {
         return takeString(atspi_accessible_get_name(raw(element), &error), error);
     }
