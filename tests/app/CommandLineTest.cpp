@@ -1,0 +1,48 @@
+#include "CliRunner.hpp"
+
+#include <gtest/gtest.h>
+
+namespace cuevox::tests {
+namespace {
+
+CliResult runApp(const std::string& arguments) {
+    return runShell(shellQuote(CUEVOX_APP) + " " + arguments + " </dev/null");
+}
+
+// A mistyped option is a usage error (2) with one line that says which, never Qt's plugin
+// abort or CLI11's own exit codes.
+TEST(CuevoxCommandLine, UsageErrorsExitTwoAndSayWhy) {
+    const struct {
+        const char* arguments;
+        const char* error;
+    } cases[] = {
+        {"--platform nope", "--platform: nope not in {system,atspi}"},
+        {"--platform", "--platform: 1 required TEXT:{system,atspi} missing"},
+        {"--demo --platform atspi", "cuevox: --demo plays its own rekordbox; leave out --platform"},
+        {"--size 0x560", "cuevox: --size takes WIDTHxHEIGHT, such as 860x560"},
+        {"--size 860", "cuevox: --size takes WIDTHxHEIGHT, such as 860x560"},
+        {"--language xx", "--language: unknown language code xx"},
+        {"--library /nonexistent/collection.xml", "--library: File does not exist: /nonexistent/collection.xml"},
+        {"--no-such-option", "The following argument was not expected: --no-such-option"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.arguments);
+        const CliResult result = runApp(row.arguments);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_NE(result.err.find(row.error), std::string::npos) << result.err;
+        EXPECT_TRUE(result.out.empty()) << result.out;
+    }
+}
+
+TEST(CuevoxCommandLine, HelpNamesEveryOptionAndSucceeds) {
+    const CliResult result = runApp("--help");
+    EXPECT_EQ(result.exitCode, 0);
+    for (const char* option : {"--demo", "--platform", "--atspi-application", "--library",
+                               "--screenshot", "--language", "--size"}) {
+        SCOPED_TRACE(option);
+        EXPECT_NE(result.out.find(option), std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace cuevox::tests
