@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return cli.exit(error);
+        // --help is a success; anything else is a usage error.
+        return cli.exit(error) == 0 ? 0 : 2;
     }
     auto tracks = cuevox::import::XMLLibraryReader(library).loadTracks();
     if (!tracks) {
