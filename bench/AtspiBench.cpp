@@ -2,17 +2,15 @@
 // of them playing, read through the backend as the deck monitor reads rekordbox. Run inside
 // tests/e2e/with-accessibility-session (bench/run-atspi does).
 #include "AtspiAccessibilityPlatform.hpp"
-#include "ChildProcess.hpp"
+#include "DeckDisplayProcess.hpp"
 #include "decks/DeckPoller.hpp"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -84,11 +82,10 @@ BENCHMARK(BM_PollWithoutTheGap)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 bool startDisplay() {
     g_platform = std::make_shared<AtspiAccessibilityPlatform>(AtspiAccessibilityPlatform::BundleIdentifiers{
-        {AtspiAccessibilityPlatform::kDeckDisplayName, "com.pioneerdj.rekordboxdj"}});
-    g_display = std::make_unique<cuevox::e2e::ChildProcess>(std::vector<std::string>{
-        CUEVOX_DECK_DISPLAY, "--commands", "--library",
-        CUEVOX_SOURCE_DIR "/data/demo-collection.xml"});
-    if (g_display->readLine(15s) != "ready") {
+        {AtspiAccessibilityPlatform::kDeckDisplayName,
+         cuevox::decks::DeckMonitorConfiguration::rekordbox().bundleIdentifier}});
+    g_display = cuevox::e2e::startDeckDisplay(*g_platform, 15s);
+    if (!g_display) {
         return false;
     }
     for (const char* command : {"load 1 194966882", "load 2 53162010", "load 3 191874777",
@@ -97,16 +94,7 @@ bool startDisplay() {
             return false;
         }
     }
-    for (int attempt = 0; attempt < 300; ++attempt) {
-        const auto applications = g_platform->runningApplications();
-        if (std::ranges::any_of(applications, [](const auto& application) {
-                return application.processIdentifier == g_display->pid();
-            })) {
-            return displayWindow() != nullptr;
-        }
-        std::this_thread::sleep_for(50ms);
-    }
-    return false;
+    return displayWindow() != nullptr;
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // the deck display simulator, the AT-SPI backend and the deck monitor, run under
 // with-accessibility-session.
 #include "AtspiAccessibilityPlatform.hpp"
-#include "ChildProcess.hpp"
+#include "DeckDisplayProcess.hpp"
 #include "decks/AccessibilityDeckMonitor.hpp"
 #include "decks/DeckMonitorConfiguration.hpp"
 #include "decks/DeckPoller.hpp"
@@ -53,24 +53,6 @@ bool eventually(const std::function<bool()>& condition, std::chrono::millisecond
         std::this_thread::sleep_for(50ms);
     }
     return true;
-}
-
-bool isListed(AccessibilityPlatform& platform, pid_t pid) {
-    const auto applications = platform.runningApplications();
-    return std::ranges::any_of(applications, [&](const auto& application) {
-        return application.processIdentifier == pid && application.bundleIdentifier == kRekordbox;
-    });
-}
-
-// Starts the simulator and returns once it is on the bus under its process id.
-std::unique_ptr<ChildProcess> startDisplay(AccessibilityPlatform& platform) {
-    auto display = std::make_unique<ChildProcess>(std::vector<std::string>{
-        CUEVOX_DECK_DISPLAY, "--commands", "--library",
-        CUEVOX_SOURCE_DIR "/data/demo-collection.xml"});
-    EXPECT_EQ(display->readLine(kStartTimeout), "ready");
-    EXPECT_TRUE(eventually([&] { return isListed(platform, display->pid()); }, kStartTimeout))
-        << "the deck display never appeared on the accessibility bus";
-    return display;
 }
 
 // Forwards to the real backend and counts polls: each poll asks once for the applications.
@@ -178,7 +160,8 @@ bool ejected(const std::map<DeckIdentifier, DeckState>& decks, DeckIdentifier de
 TEST(AtspiEndToEnd, TheBackendReadsTheDisplaysLabelsInOrderAndNothingOnceItIsGone) {
     const auto platform = makePlatform();
     ASSERT_TRUE(platform->isProcessTrusted());
-    auto display = startDisplay(*platform);
+    auto display = startDeckDisplay(*platform, kStartTimeout);
+    ASSERT_TRUE(display) << "the deck display never appeared on the accessibility bus";
     ASSERT_EQ(display->request(std::string("load 1 ") + kFirstID, kAnswerTimeout), "ok");
     ASSERT_EQ(display->request(std::string("load 3 ") + kSecondID, kAnswerTimeout), "ok");
     EXPECT_EQ(display->request("load 2 0", kAnswerTimeout),
@@ -219,7 +202,7 @@ TEST(AtspiEndToEnd, TheBackendReadsTheDisplaysLabelsInOrderAndNothingOnceItIsGon
 
     const pid_t pid = display->pid();
     display->terminate();
-    EXPECT_TRUE(eventually([&] { return !isListed(*platform, pid); }, kStartTimeout));
+    EXPECT_TRUE(eventually([&] { return !isListedAsRekordbox(*platform, pid); }, kStartTimeout));
     // Elements of a process that is gone read as nothing, and nothing crashes.
     EXPECT_FALSE(platform->elementsAttribute(window, "AXChildren"));
     EXPECT_FALSE(platform->stringAttribute(window, "AXValue"));
@@ -227,7 +210,8 @@ TEST(AtspiEndToEnd, TheBackendReadsTheDisplaysLabelsInOrderAndNothingOnceItIsGon
 }
 
 TEST(AtspiEndToEnd, DeckStatesCarryTheTracksAndAPauseIsSeenWithinTwoPolls) {
-    auto display = startDisplay(*makePlatform());
+    auto display = startDeckDisplay(*makePlatform(), kStartTimeout);
+    ASSERT_TRUE(display) << "the deck display never appeared on the accessibility bus";
     for (const std::string& command : {std::string("load 1 ") + kFirstID,
                                       std::string("load 2 ") + kSecondID, std::string("play 1")}) {
         ASSERT_EQ(display->request(command, kAnswerTimeout), "ok") << command;
@@ -277,7 +261,8 @@ TEST(AtspiEndToEnd, DeckStatesCarryTheTracksAndAPauseIsSeenWithinTwoPolls) {
 
 TEST(AtspiEndToEnd, ARestartOfTheDisplayUnderANewProcessIsSignalled) {
     const auto platform = makePlatform();
-    auto display = startDisplay(*platform);
+    auto display = startDeckDisplay(*platform, kStartTimeout);
+    ASSERT_TRUE(display) << "the deck display never appeared on the accessibility bus";
     ASSERT_EQ(display->request(std::string("load 1 ") + kFirstID, kAnswerTimeout), "ok");
     MonitorRig rig;
     ASSERT_TRUE(rig.waitFor([](const auto& decks) {
@@ -287,7 +272,8 @@ TEST(AtspiEndToEnd, ARestartOfTheDisplayUnderANewProcessIsSignalled) {
 
     const pid_t first = display->pid();
     display->terminate();
-    display = startDisplay(*platform);
+    display = startDeckDisplay(*platform, kStartTimeout);
+    ASSERT_TRUE(display) << "the new deck display never appeared on the accessibility bus";
     ASSERT_NE(display->pid(), first);
     EXPECT_TRUE(rig.restartSignalled(kStateTimeout)) << "no restart signal for the new process";
     ASSERT_EQ(display->request(std::string("load 1 ") + kSecondID, kAnswerTimeout), "ok");
