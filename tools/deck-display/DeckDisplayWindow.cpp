@@ -14,6 +14,8 @@
 namespace cuevox::tools {
 namespace {
 
+constexpr int kDeckCount = decks::SimulatedRekordbox::kDeckCount;
+
 // Fast enough that two reads 0.18 s apart see a playing deck's tenths move.
 constexpr int kRefreshMilliseconds = 40;
 
@@ -35,7 +37,7 @@ DeckDisplayWindow::DeckDisplayWindow(std::unique_ptr<DeckDisplayController> cont
     layout->addWidget(title);
     auto* grid = new QGridLayout;
     layout->addLayout(grid, 1);
-    for (int deck = 1; deck <= 4; ++deck) {
+    for (int deck = 1; deck <= kDeckCount; ++deck) {
         auto* panel = new DeckPanel(deck, this);
         grid->addWidget(panel, (deck - 1) / 2, (deck - 1) % 2);
         m_decks[static_cast<std::size_t>(deck - 1)] = panel;
@@ -46,30 +48,35 @@ DeckDisplayWindow::DeckDisplayWindow(std::unique_ptr<DeckDisplayController> cont
     layout->addWidget(help);
     resize(900, 420);
 
-    m_refresh = new QTimer(this);
-    connect(m_refresh, &QTimer::timeout, this, &DeckDisplayWindow::refresh);
-    m_refresh->start(kRefreshMilliseconds);
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &DeckDisplayWindow::refresh);
+    timer->start(kRefreshMilliseconds);
     refresh();
 }
 
 DeckDisplayWindow::~DeckDisplayWindow() = default;
 
 void DeckDisplayWindow::refresh() {
-    for (int deck = 1; deck <= 4; ++deck) {
+    for (int deck = 1; deck <= kDeckCount; ++deck) {
         m_decks[static_cast<std::size_t>(deck - 1)]->display(
             m_controller->deckTexts(deck), m_controller->isPlaying(deck), deck == m_selectedDeck);
     }
 }
 
-void DeckDisplayWindow::perform(const DeckDisplayCommand& command) {
+std::optional<std::string> DeckDisplayWindow::perform(const DeckDisplayCommand& command) {
     if (command.verb == DeckDisplayCommand::Verb::quit) {
         close();
-        return;
+        return std::nullopt;
     }
-    if (const std::optional<std::string> problem = m_controller->perform(command)) {
+    std::optional<std::string> problem = m_controller->perform(command);
+    refresh();
+    return problem;
+}
+
+void DeckDisplayWindow::performKey(const DeckDisplayCommand& command) {
+    if (const std::optional<std::string> problem = perform(command)) {
         std::fprintf(stderr, "cuevox-deck-display: %s\n", problem->c_str());
     }
-    refresh();
 }
 
 void DeckDisplayWindow::keyPressEvent(QKeyEvent* event) {
@@ -79,11 +86,11 @@ void DeckDisplayWindow::keyPressEvent(QKeyEvent* event) {
         m_selectedDeck = key - Qt::Key_1 + 1;
         refresh();
     } else if (key == Qt::Key_L) {
-        perform({Verb::loadNext, m_selectedDeck, {}});
+        performKey({Verb::loadNext, m_selectedDeck, {}});
     } else if (key == Qt::Key_Space) {
-        perform({Verb::toggle, m_selectedDeck, {}});
+        performKey({Verb::toggle, m_selectedDeck, {}});
     } else if (key == Qt::Key_E) {
-        perform({Verb::eject, m_selectedDeck, {}});
+        performKey({Verb::eject, m_selectedDeck, {}});
     } else {
         QWidget::keyPressEvent(event);
     }
@@ -120,17 +127,8 @@ void DeckDisplayWindow::runLine(const std::string& line) {
         answer("error: " + command.error());
         return;
     }
-    if (command->verb == DeckDisplayCommand::Verb::quit) {
-        answer("ok");
-        close();
-        return;
-    }
-    if (const std::optional<std::string> problem = m_controller->perform(*command)) {
-        answer("error: " + *problem);
-        return;
-    }
-    refresh();
-    answer("ok");
+    const std::optional<std::string> problem = perform(*command);
+    answer(problem ? "error: " + *problem : std::string("ok"));
 }
 
 } // namespace cuevox::tools

@@ -5,10 +5,10 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QSocketNotifier;
-class QTimer;
 
 namespace cuevox::tools {
 
@@ -33,14 +33,16 @@ protected:
 
 private:
     void refresh();
-    void perform(const DeckDisplayCommand& command);
+    // Nothing when done, else why not; quit closes the window.
+    std::optional<std::string> perform(const DeckDisplayCommand& command);
+    // From the keyboard, where a refusal can only be logged.
+    void performKey(const DeckDisplayCommand& command);
     void readStandardInput();
     void runLine(const std::string& line);
 
     std::unique_ptr<DeckDisplayController> m_controller;
-    std::array<DeckPanel*, 4> m_decks{};
+    std::array<DeckPanel*, decks::SimulatedRekordbox::kDeckCount> m_decks{};
     int m_selectedDeck = 1;
-    QTimer* m_refresh = nullptr;
     QSocketNotifier* m_input = nullptr;
     std::string m_pendingInput;
 };
