@@ -1,4 +1,4 @@
-#include "CliRunner.hpp"
+#include "ShellRunner.hpp"
 
 #include <gtest/gtest.h>
 
