@@ -47,8 +47,9 @@ struct LaunchOptions {
     // The collection to open instead of the remembered one.
     std::optional<std::filesystem::path> library;
     DeckSource deckSource = DeckSource::system;
-    // For DeckSource::atspi: the accessible name of the application read as rekordbox.
-    std::string atspiApplication;
+    // For DeckSource::atspi: the accessible name of the application read as rekordbox; by
+    // default the deck display simulator's.
+    std::string atspiApplication = "cuevox-deck-display";
     // Renders the window into this file once the demo has settled, then quits.
     std::optional<std::filesystem::path> screenshot;
     std::optional<QString> language;

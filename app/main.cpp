@@ -28,7 +28,6 @@ int main(int argc, char** argv) {
                    "interface) or atspi (an AT-SPI application standing in for rekordbox)")
         ->check(CLI::IsMember({"system", "atspi"}))
         ->capture_default_str();
-    options.atspiApplication = "cuevox-deck-display";
     cli.add_option("--atspi-application", options.atspiApplication,
                    "with --platform atspi: the accessible name of the application to read as "
                    "rekordbox")
