@@ -11,7 +11,7 @@ using Element = decks::AccessibilityPlatform::Element;
 
 // libatspi is one process-wide client that is not thread-safe, and it would otherwise deliver
 // the bus's messages on the default main context, which the Qt event loop runs on another
-// thread. So it gets a private context, iterated only under the lock, by whoever calls in.
+// thread. So it gets a private context, iterated only under the lock.
 class Session {
 public:
     static Session& shared() {
@@ -19,14 +19,15 @@ public:
         return session;
     }
 
-    std::unique_lock<std::mutex> enter() {
-        std::unique_lock lock(m_mutex);
+    std::unique_lock<std::mutex> enter() { return std::unique_lock(m_mutex); }
+
+    // Messages nobody reads would pile up for as long as the program runs; once a poll is
+    // enough. Call with the session entered.
+    void drainLocked() {
         if (m_ready) {
-            // Messages nobody reads would pile up for as long as the program runs.
             while (g_main_context_iteration(m_context, FALSE)) {
             }
         }
-        return lock;
     }
 
     bool ready() const { return m_ready; }
@@ -177,6 +178,8 @@ AtspiAccessibilityPlatform::runningApplications() {
     std::vector<RunningApplication> applications;
     Session& session = Session::shared();
     const auto lock = session.enter();
+    // Once per poll: the monitor asks for the applications first.
+    session.drainLocked();
     std::vector<AtspiAccessible*> found = applicationsLocked(session);
     for (AtspiAccessible* application : found) {
         const std::optional<ProcessID> pid = processID(application);
