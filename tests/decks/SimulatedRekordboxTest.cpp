@@ -24,8 +24,6 @@ struct Rig {
     SimulatedRekordbox rekordbox{[this] {
         return time;
     }};
-
-    Texts deckTexts(int deck) { return rekordbox.deckTexts(deck); }
 };
 
 TEST(SimulatedRekordbox, StartsWithFourEmptyDecksThatTheMatcherRecognises) {
@@ -101,12 +99,12 @@ TEST(SimulatedRekordbox, DeckTimesAdvanceOnlyWhilePlaying) {
     for (const auto& step : steps) {
         SCOPED_TRACE(step.time);
         rig.time = step.time;
-        EXPECT_EQ(rig.deckTexts(2), step.expected);
-        EXPECT_EQ(rig.deckTexts(1), Texts{"Not Loaded."});
+        EXPECT_EQ(rig.rekordbox.deckTexts(2), step.expected);
+        EXPECT_EQ(rig.rekordbox.deckTexts(1), Texts{"Not Loaded."});
     }
     rig.rekordbox.perform({0, A::play, 2, {}});
     rig.time = 400;
-    EXPECT_EQ(rig.deckTexts(2)[4], "3:20.0") << "play at the end does nothing";
+    EXPECT_EQ(rig.rekordbox.deckTexts(2)[4], "3:20.0") << "play at the end does nothing";
 }
 
 TEST(SimulatedRekordbox, TimelineAppliesEventsInTimeOrderAndIgnoresImpossibleOnes) {
@@ -121,20 +119,20 @@ TEST(SimulatedRekordbox, TimelineAppliesEventsInTimeOrderAndIgnoresImpossibleOne
         {1, A::play, 4, {}}, // nothing loaded
     });
     rig.time = 1.5;
-    EXPECT_EQ(rig.deckTexts(1)[0], "First");
-    EXPECT_EQ(rig.deckTexts(3), Texts{"Not Loaded."});
-    EXPECT_EQ(rig.deckTexts(4), Texts{"Not Loaded."});
+    EXPECT_EQ(rig.rekordbox.deckTexts(1)[0], "First");
+    EXPECT_EQ(rig.rekordbox.deckTexts(3), Texts{"Not Loaded."});
+    EXPECT_EQ(rig.rekordbox.deckTexts(4), Texts{"Not Loaded."});
     rig.time = 3;
-    EXPECT_EQ(rig.deckTexts(1)[0], "Second");
-    EXPECT_EQ(rig.deckTexts(1)[4], "0:01.0");
+    EXPECT_EQ(rig.rekordbox.deckTexts(1)[0], "Second");
+    EXPECT_EQ(rig.rekordbox.deckTexts(1)[4], "0:01.0");
     rig.time = 5;
-    EXPECT_EQ(rig.deckTexts(1), Texts{"Not Loaded."});
+    EXPECT_EQ(rig.rekordbox.deckTexts(1), Texts{"Not Loaded."});
     // A load replaces a playing track and waits at its start.
     rig.rekordbox.perform({0, A::load, 1, track("Third")});
     rig.rekordbox.perform({0, A::play, 1, {}});
     rig.rekordbox.perform({0, A::load, 1, track("Fourth")});
     rig.time = 9;
-    EXPECT_EQ(rig.deckTexts(1)[4], "0:00.0");
+    EXPECT_EQ(rig.rekordbox.deckTexts(1)[4], "0:00.0");
 }
 
 TEST(SimulatedRekordbox, RestartComesBackEmptyUnderANewProcessID) {
@@ -156,7 +154,7 @@ TEST(SimulatedRekordbox, RestartComesBackEmptyUnderANewProcessID) {
     rig.rekordbox.perform({0, A::load, 1, track("While quit")});
     rig.time = 2;
     EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID + 1);
-    EXPECT_EQ(rig.deckTexts(1), Texts{"Not Loaded."});
+    EXPECT_EQ(rig.rekordbox.deckTexts(1), Texts{"Not Loaded."});
     // Elements of the old process read as nothing.
     EXPECT_EQ(rig.rekordbox.elementsAttribute(windows->front(), "AXChildren"), std::nullopt);
     EXPECT_EQ(rig.rekordbox.elementsAttribute(
