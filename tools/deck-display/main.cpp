@@ -10,10 +10,6 @@
 #include <cstdio>
 #include <string>
 
-#ifndef CUEVOX_DEMO_COLLECTION
-#define CUEVOX_DEMO_COLLECTION ""
-#endif
-
 int main(int argc, char** argv) {
     CLI::App cli{"A stand-in for rekordbox's four decks that accessibility clients can read."};
     cli.name("cuevox-deck-display");
