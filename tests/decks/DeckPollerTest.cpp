@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -225,6 +226,39 @@ TEST(DeckPoller, ChangingTextsAfterTheBlockMeanPlaying) {
     }
 }
 
+TEST(DeckPoller, DecksWithoutArtistOrKeyKeepTheirNumbersAndPlayback) {
+    // Decks 1 to 4 under "DECK n" headers; only the deck `playing` has moving times.
+    const struct {
+        std::array<const char*, 4> artists;
+        std::array<const char*, 4> keys;
+        std::size_t playing;
+        std::array<const char*, 4> ids;
+    } cases[] = {
+        {{"a", "", "c", "d"}, {"1A", "2A", "3A", "4A"}, 3, {"a::1", "::2", "c::3", "d::4"}},
+        {{"a", "b", "c", "d"}, {"1A", "2A", "", "4A"}, 4, {"a::1", "b::2", "c::3", "d::4"}},
+        {{"a", "", "c", "d"}, {"1A", "", "", "4A"}, 3, {"a::1", "::2", "c::3", "d::4"}},
+        {{"a", "", "", "d"}, {"1A", "2A", " ", "4A"}, 4, {"a::1", "::2", "::3", "d::4"}},
+    };
+    for (const auto& c : cases) {
+        Texts first;
+        Texts second;
+        std::vector<std::string> expected;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::string number = std::to_string(i + 1);
+            const bool moves = i + 1 == c.playing;
+            const Texts header{"DECK " + number};
+            first = concat({first, header, deck(number, c.artists[i], "0:10", "-3:20", c.keys[i])});
+            second =
+                concat({second, header,
+                        deck(number, c.artists[i], moves ? "0:11" : "0:10", "-3:20", c.keys[i])});
+            expected.push_back("deck" + number + " " + c.ids[i] + (moves ? " playing" : " paused"));
+        }
+        SCOPED_TRACE(::testing::PrintToString(first));
+        Rig rig;
+        EXPECT_EQ(describe(rig.poll(first, second).changedStates), expected);
+    }
+}
+
 TEST(DeckPoller, PublishesOnlyChangesAcrossPolls) {
     const Texts playing1 = deck("T", "A", "0:10", "-3:20");
     const Texts playing2 = deck("T", "A", "0:11", "-3:19");
@@ -403,9 +437,14 @@ TEST(DeckPoller, ProvisionalTrackIsBuiltFromTheDeckTexts) {
         std::string key;
         std::optional<metadata::CamelotKey> camelot;
     } cases[] = {
-        {"8A", key(8, metadata::CamelotLetter::a)},    {"Am", key(8, metadata::CamelotLetter::a)},
-        {"F#m", key(11, metadata::CamelotLetter::a)},  {"8a", key(8, metadata::CamelotLetter::a)},
-        {" 12B", key(12, metadata::CamelotLetter::b)}, {"C", key(8, metadata::CamelotLetter::b)},
+        {"8A", key(8, metadata::CamelotLetter::a)},
+        {"Am", key(8, metadata::CamelotLetter::a)},
+        {"F#m", key(11, metadata::CamelotLetter::a)},
+        {"8a", key(8, metadata::CamelotLetter::a)},
+        {" 12B", key(12, metadata::CamelotLetter::b)},
+        {"C", key(8, metadata::CamelotLetter::b)},
+        {"", std::nullopt},
+        {" \t", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
