@@ -68,11 +68,11 @@ public:
     bool requestTrust() override { return false; }
     std::vector<RunningApplication> runningApplications() override { return {}; }
     Element applicationElement(ProcessID) override { return nullptr; }
-    std::optional<std::string> stringAttribute(const Element&, std::string_view) override {
+    decks::AttributeRead<std::string> stringAttribute(const Element&, std::string_view) override {
         return std::nullopt;
     }
-    std::optional<std::vector<Element>> elementsAttribute(const Element&,
-                                                          std::string_view) override {
+    decks::AttributeRead<std::vector<Element>> elementsAttribute(const Element&,
+                                                                 std::string_view) override {
         return std::nullopt;
     }
 };

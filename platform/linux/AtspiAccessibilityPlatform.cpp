@@ -1,7 +1,6 @@
 #include "AtspiAccessibilityPlatform.hpp"
 
 #include <atspi/atspi.h>
-
 #include <mutex>
 
 namespace cuevox::platform {
@@ -219,8 +218,8 @@ AtspiAccessibilityPlatform::applicationElement(ProcessID processIdentifier) {
     return adopt(match);
 }
 
-std::optional<std::string> AtspiAccessibilityPlatform::stringAttribute(const Element& element,
-                                                                       std::string_view attribute) {
+decks::AttributeRead<std::string>
+AtspiAccessibilityPlatform::stringAttribute(const Element& element, std::string_view attribute) {
     if (!element) {
         return std::nullopt;
     }
@@ -244,7 +243,7 @@ std::optional<std::string> AtspiAccessibilityPlatform::stringAttribute(const Ele
     return std::nullopt;
 }
 
-std::optional<std::vector<decks::AccessibilityPlatform::Element>>
+decks::AttributeRead<std::vector<decks::AccessibilityPlatform::Element>>
 AtspiAccessibilityPlatform::elementsAttribute(const Element& element, std::string_view attribute) {
     if (!element || (attribute != "AXWindows" && attribute != "AXChildren")) {
         return std::nullopt;

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -251,6 +252,47 @@ TEST(AccessibilityDeckMonitor, DestructionReturnsPromptlyWhileTheMonitorSleeps) 
         monitor.reset();
         EXPECT_LT(SteadyClock::now() - before, 2s);
     }
+}
+
+TEST(AccessibilityDeckMonitor, AStalledReadEndsThePollAndNothingIsReadAfterIt) {
+    Screen screen(100, {"T", "A", "128.00", "8A", "0:10", "-3:20"});
+    auto monitor = std::make_unique<AccessibilityDeckMonitor>(fastConfiguration(), screen.platform);
+    const auto updates = monitor->deckStateUpdates();
+    ASSERT_TRUE(updates->waitPop({}, SteadyClock::now() + 10s));
+
+    // rekordbox freezes: a value read blocks until the backend gives up on it (here, when the
+    // test says so) and reports it not answering. A later poll reads its window list and no
+    // more; a read of the stalled walk would cost the backend's timeout once again.
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool stalled = false;
+    bool givenUp = false;
+    int walkReadsAfter = 0;
+    screen.platform->setWindowTexts(screen.window, {"U", "B", "128.00", "8A", "0:10", "-3:20"});
+    screen.platform->setReadHook([&](std::string_view attribute) {
+        std::unique_lock lock(mutex);
+        if (givenUp) {
+            walkReadsAfter += attribute != "AXWindows";
+        } else if (attribute == "AXValue") {
+            stalled = true;
+            changed.notify_all();
+            changed.wait(lock, [&] { return givenUp; });
+        }
+        return !givenUp;
+    });
+    {
+        std::unique_lock lock(mutex);
+        ASSERT_TRUE(changed.wait_for(lock, 10s, [&] { return stalled; }));
+    }
+    std::jthread closing([&] { monitor.reset(); });
+    {
+        std::lock_guard lock(mutex);
+        givenUp = true;
+    }
+    changed.notify_all();
+    closing.join();
+    EXPECT_EQ(walkReadsAfter, 0);
+    EXPECT_EQ(updates->size(), 0U) << "the stalled poll reads as no window";
 }
 
 TEST(AccessibilityDeckMonitor, ConsumerWaitingOnAStreamWakesWhenTheMonitorGoes) {

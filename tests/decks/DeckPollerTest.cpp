@@ -47,12 +47,12 @@ struct Rig {
         window = platform.addWindow(kPID, {});
     }
 
-    DeckPoller::Outcome poll(const Texts& first, const Texts& second) {
+    DeckPoller::Outcome poll(const Texts& first, const Texts& second, std::stop_token stop = {}) {
         platform.setWindowTexts(window, first);
         clock.onSleep = [this, second] {
             platform.setWindowTexts(window, second);
         };
-        return poller.pollOnce();
+        return poller.pollOnce(std::move(stop));
     }
     DeckPoller::Outcome poll(const Texts& still) { return poll(still, still); }
 };
@@ -310,6 +310,45 @@ TEST(DeckPoller, PublishesOnlyChangesAcrossPolls) {
     }
 }
 
+TEST(DeckPoller, APollThatCannotFinishItsReadsReadsAsNoWindow) {
+    // At read `at` of the poll (1 is the window list, 2 to 21 the first sample, 22 to 41 the
+    // second), rekordbox stops answering, a stop is asked for, or the read takes the poll's
+    // whole time: nothing more is read or published, and the deck keeps its published state.
+    enum class Fault { notAnswering, stop, slow };
+    const struct {
+        Fault fault;
+        int at;
+    } cases[] = {
+        {Fault::notAnswering, 5}, {Fault::notAnswering, 30}, {Fault::stop, 5},
+        {Fault::stop, 30},        {Fault::slow, 5},          {Fault::slow, 30},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.fault) << " at read " << c.at);
+        Rig rig;
+        ASSERT_EQ(describe(rig.poll(deck("T", "A", "0:10", "-3:20")).changedStates),
+                  Texts{"deck1 A::T paused"});
+        std::stop_source stop;
+        int reads = 0;
+        rig.platform.setReadHook([&](std::string_view) {
+            if (++reads != c.at) {
+                return true;
+            }
+            if (c.fault == Fault::stop) {
+                stop.request_stop();
+            } else if (c.fault == Fault::slow) {
+                rig.clock.advance(DeckPoller::kMaxPollTime);
+            }
+            return c.fault != Fault::notAnswering;
+        });
+        const auto outcome = rig.poll(deck("U", "B", "0:10", "-3:20"),
+                                      deck("U", "B", "0:11", "-3:19"), stop.get_token());
+        EXPECT_TRUE(outcome.active);
+        EXPECT_TRUE(outcome.changedStates.empty());
+        EXPECT_EQ(reads, c.at);
+        EXPECT_EQ(rig.poller.lastKnownStates().at(DeckIdentifier::deck1).track->title, "T");
+    }
+}
+
 TEST(DeckPoller, UnchangedDeckKeepsItsFirstObservationTime) {
     Rig rig;
     const Texts still = deck("T", "A", "0:10", "-3:20");
@@ -521,7 +560,7 @@ TEST(DeckPoller, WalksStaticTextsInPreOrderDownToTheDepthLimit) {
     // At the monitor's depth the window is depth 0, so the chain's text at depth 59 (d58,
     // one level below the window) is the deepest one read.
     const Texts full =
-        DeckPoller::collectStaticTextValues(platform, windows->front(), DeckPoller::kMaxWalkDepth);
+        *DeckPoller::collectStaticTextValues(platform, windows->front(), DeckPoller::kMaxWalkDepth);
     ASSERT_FALSE(full.empty());
     EXPECT_EQ(full.back(), "d58");
     EXPECT_EQ(full.size(), 5U + 59U);
