@@ -1,12 +1,22 @@
 #include "AtspiAccessibilityPlatform.hpp"
 
 #include <atspi/atspi.h>
+#include <chrono>
 #include <mutex>
 
 namespace cuevox::platform {
 namespace {
 
 using Element = decks::AccessibilityPlatform::Element;
+using Clock = std::chrono::steady_clock;
+
+// libatspi waits 0.8 s for an answer, and up to 15 s for an application it has only just seen;
+// a stopped application would hold each read, and every thread waiting for the session's lock,
+// that long. An answer takes well under a millisecond.
+constexpr std::chrono::milliseconds kCallTimeout{250};
+// libatspi does not report every timeout as an error (a property read that gets no reply
+// gives nothing, or an empty name), so a call that took most of its timeout counts as one.
+constexpr std::chrono::milliseconds kUnansweredAfter = kCallTimeout * 4 / 5;
 
 // libatspi is one process-wide client that is not thread-safe, and it would otherwise deliver
 // the bus's messages on the default main context, which the Qt event loop runs on another
@@ -38,6 +48,8 @@ private:
         m_ready = status == 0 || status == 1;
         if (m_ready) {
             atspi_set_main_context(m_context);
+            const auto timeout = static_cast<gint>(kCallTimeout.count());
+            atspi_set_timeout(timeout, timeout);
         }
     }
 
@@ -93,31 +105,52 @@ AtspiAccessible* desktop() {
     return desktop;
 }
 
+void unrefAll(std::vector<AtspiAccessible*>& accessibles) {
+    for (AtspiAccessible* accessible : accessibles) {
+        g_object_unref(accessible);
+    }
+    accessibles.clear();
+}
+
+// Runs one call over the bus and tells whether it ran into the call timeout.
+template <typename Call>
+auto timed(Call call, bool& ranOut) {
+    const auto start = Clock::now();
+    auto result = call();
+    ranOut = Clock::now() - start >= kUnansweredAfter;
+    return result;
+}
+
 // The children in order, or nothing when the count cannot be read. Raw references: the
 // caller adopts them once the lock is released.
-std::optional<std::vector<AtspiAccessible*>> children(AtspiAccessible* accessible) {
+decks::AttributeRead<std::vector<AtspiAccessible*>> children(AtspiAccessible* accessible) {
     GError* error = nullptr;
-    const gint count = atspi_accessible_get_child_count(accessible, &error);
-    if (failed(error) || count < 0) {
-        return std::nullopt;
+    bool ranOut = false;
+    const gint count =
+        timed([&] { return atspi_accessible_get_child_count(accessible, &error); }, ranOut);
+    if (failed(error) || count < 0 || ranOut) {
+        return ranOut ? decks::AttributeRead<std::vector<AtspiAccessible*>>::notAnswering()
+                      : std::nullopt;
     }
     std::vector<AtspiAccessible*> elements;
     elements.reserve(static_cast<std::size_t>(count));
     for (gint index = 0; index < count; ++index) {
-        AtspiAccessible* child = atspi_accessible_get_child_at_index(accessible, index, &error);
+        AtspiAccessible* child = timed(
+            [&] { return atspi_accessible_get_child_at_index(accessible, index, &error); }, ranOut);
+        if (ranOut) {
+            failed(error);
+            if (child != nullptr) {
+                g_object_unref(child);
+            }
+            unrefAll(elements);
+            return decks::AttributeRead<std::vector<AtspiAccessible*>>::notAnswering();
+        }
         if (failed(error) || child == nullptr) {
             continue;
         }
         elements.push_back(child);
     }
     return elements;
-}
-
-void unrefAll(std::vector<AtspiAccessible*>& accessibles) {
-    for (AtspiAccessible* accessible : accessibles) {
-        g_object_unref(accessible);
-    }
-    accessibles.clear();
 }
 
 std::optional<decks::AccessibilityPlatform::ProcessID> processID(AtspiAccessible* application) {
@@ -225,10 +258,12 @@ AtspiAccessibilityPlatform::stringAttribute(const Element& element, std::string_
     }
     const auto lock = Session::shared().enter();
     GError* error = nullptr;
+    bool ranOut = false;
     if (attribute == "AXRole") {
-        const AtspiRole role = atspi_accessible_get_role(raw(element), &error);
-        if (failed(error)) {
-            return std::nullopt;
+        const AtspiRole role =
+            timed([&] { return atspi_accessible_get_role(raw(element), &error); }, ranOut);
+        if (failed(error) || ranOut) {
+            return ranOut ? decks::AttributeRead<std::string>::notAnswering() : std::nullopt;
         }
         if (role == ATSPI_ROLE_LABEL || role == ATSPI_ROLE_STATIC) {
             return "AXStaticText";
@@ -238,7 +273,14 @@ AtspiAccessibilityPlatform::stringAttribute(const Element& element, std::string_
     }
     // A label's accessible name is the text it shows, in Qt and GTK alike.
     if (attribute == "AXValue") {
-        return takeString(atspi_accessible_get_name(raw(element), &error), error);
+        gchar* name =
+            timed([&] { return atspi_accessible_get_name(raw(element), &error); }, ranOut);
+        if (ranOut) {
+            failed(error);
+            g_free(name);
+            return decks::AttributeRead<std::string>::notAnswering();
+        }
+        return takeString(name, error);
     }
     return std::nullopt;
 }
@@ -248,10 +290,13 @@ AtspiAccessibilityPlatform::elementsAttribute(const Element& element, std::strin
     if (!element || (attribute != "AXWindows" && attribute != "AXChildren")) {
         return std::nullopt;
     }
-    std::optional<std::vector<AtspiAccessible*>> found;
+    decks::AttributeRead<std::vector<AtspiAccessible*>> found;
     {
         const auto lock = Session::shared().enter();
         found = children(raw(element));
+    }
+    if (found.isNotAnswering()) {
+        return decks::AttributeRead<std::vector<Element>>::notAnswering();
     }
     if (!found) {
         return std::nullopt;

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <csignal>
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <map>
@@ -174,8 +176,10 @@ TEST(AtspiEndToEnd, TheBackendReadsTheDisplaysLabelsInOrderAndNothingOnceItIsGon
     ASSERT_TRUE(windows && !windows->empty());
     const AccessibilityPlatform::Element window = windows->front();
 
-    std::vector<std::string> texts = decks::DeckPoller::collectStaticTextValues(
-        *platform, window, decks::DeckPoller::kMaxWalkDepth).value_or(std::vector<std::string>{});
+    std::vector<std::string> texts =
+        decks::DeckPoller::collectStaticTextValues(*platform, window,
+                                                   decks::DeckPoller::kMaxWalkDepth)
+            .value_or(std::vector<std::string>{});
     std::erase(texts, "");
     const std::vector<std::string> expected{
         "rekordbox",
@@ -280,6 +284,55 @@ TEST(AtspiEndToEnd, ARestartOfTheDisplayUnderANewProcessIsSignalled) {
     EXPECT_TRUE(rig.waitFor([](const auto& decks) {
         return shows(decks, DeckIdentifier::deck1, kSecondTitle, false);
     })) << "the new process's deck was never read";
+}
+
+TEST(AtspiEndToEnd, AStoppedDisplayHoldsNeitherAPollNorTheClose) {
+    const auto platform = makePlatform();
+    auto display = startDeckDisplay(*platform, kStartTimeout);
+    ASSERT_TRUE(display) << "the deck display never appeared on the accessibility bus";
+    ASSERT_EQ(display->request(std::string("load 1 ") + kFirstID, kAnswerTimeout), "ok");
+    auto rig = std::make_unique<MonitorRig>();
+    ASSERT_TRUE(rig->waitFor(
+        [](const auto& decks) { return shows(decks, DeckIdentifier::deck1, kFirstTitle, false); }));
+
+    const auto windows =
+        platform->elementsAttribute(platform->applicationElement(display->pid()), "AXWindows");
+    ASSERT_TRUE(windows && !windows->empty());
+
+    // Frozen, and within libatspi's grace for a newly seen application, which stretched each
+    // call to the stopped display to about 11 s.
+    ASSERT_EQ(::kill(display->pid(), SIGSTOP), 0);
+    std::this_thread::sleep_for(300ms);
+    const auto timed = [](const std::function<void()>& action) {
+        const auto start = std::chrono::steady_clock::now();
+        action();
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - start);
+    };
+    const auto closeTime = timed([&] { rig.reset(); });
+    std::optional<std::vector<std::string>> texts;
+    const auto walkTime = timed([&] {
+        texts = decks::DeckPoller::collectStaticTextValues(*platform, windows->front(),
+                                                           decks::DeckPoller::kMaxWalkDepth);
+    });
+    decks::SystemMonitorClock clock;
+    decks::DeckPoller poller(decks::DeckMonitorConfiguration::rekordbox(), *platform, clock);
+    decks::DeckPoller::Outcome stoppedPoll;
+    const auto pollTime = timed([&] { stoppedPoll = poller.pollOnce(); });
+    ::kill(display->pid(), SIGCONT);
+
+    std::printf("with the display stopped: close %lld ms, a walk %lld ms, a poll %lld ms\n",
+                static_cast<long long>(closeTime.count()), static_cast<long long>(walkTime.count()),
+                static_cast<long long>(pollTime.count()));
+    // Generous bounds for a loaded machine: each is about one call timeout.
+    EXPECT_LT(closeTime, 2s);
+    EXPECT_LT(walkTime, 2s);
+    EXPECT_EQ(texts, std::nullopt) << "the first unanswered read ends the walk";
+    EXPECT_LT(pollTime, 2s);
+    EXPECT_TRUE(stoppedPoll.changedStates.empty());
+    // Running again, it is read again.
+    EXPECT_TRUE(
+        eventually([&] { return !poller.pollOnce().changedStates.empty(); }, kStateTimeout));
 }
 
 } // namespace
