@@ -152,8 +152,10 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
     m_window->setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* content = new views::ContentView(
         *m_viewModel, *m_localization, *m_artwork,
-        {[platform = m_platform] {
-             decks::AccessibilityDeckMonitor::requestAccessibilityPermission(*platform);
+        {[this, platform = m_platform] {
+             m_viewModel->requestAccessibilityPermission([platform] {
+                 decks::AccessibilityDeckMonitor::requestAccessibilityPermission(*platform);
+             });
          },
          [] {
              QDesktopServices::openUrl(QUrl(QString::fromLatin1(kPrivacySettingsAddress)));

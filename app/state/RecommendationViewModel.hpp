@@ -4,6 +4,7 @@
 #include "FilterOptions.hpp"
 #include "FilterSelections.hpp"
 #include "LibraryBookmarks.hpp"
+#include "PermissionPoller.hpp"
 #include "PreparedLibrary.hpp"
 #include "TrackListSnapshot.hpp"
 #include "decks/DeckState.hpp"
@@ -87,8 +88,10 @@ public:
 
     static constexpr const char* kLastLibraryKey = "lastLibraryURL";
 
-    // Starts consuming the monitor's streams, polls `permissionCheck`, and reopens the file
-    // remembered in `settings` (the application's QSettings when null) through `bookmarks`.
+    // Starts consuming the monitor's streams, polls `permissionCheck` off the main thread, and
+    // reopens the file remembered in `settings` (the application's QSettings when null) through
+    // `bookmarks`. Until the first answer the permission counts as granted, so that a trusted
+    // start never flashes the permission banner.
     RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> deckMonitor,
                             std::function<bool()> permissionCheck, QSettings* settings = nullptr,
                             Timing timing = {}, LibraryBookmarks bookmarks = {},
@@ -140,6 +143,9 @@ public:
     void presentLibraryPicker();
     void setLibraryPicker(LibraryPicker picker) { m_libraryPicker = std::move(picker); }
     void clearLibraryLoadError();
+    // Runs the platform's permission request off the main thread, then reads the permission
+    // again at once.
+    void requestAccessibilityPermission(std::function<void()> request);
 
 signals:
     void sourceTrackChanged();
@@ -169,7 +175,7 @@ signals:
 
 private:
     void startMonitoring();
-    void startPermissionPolling();
+    void startPermissionPolling(std::function<bool()> permissionCheck);
     void reopenRememberedLibrary();
     bool openLibrary(const std::filesystem::path& path);
     void rememberLibrary(const std::filesystem::path& path);
@@ -178,12 +184,11 @@ private:
     void scheduleRecompute();
     void recomputeActiveDecksAndSource();
     void recomputeFilteredTracks();
-    void pollPermission();
+    void takePermission();
 
     std::unique_ptr<decks::RekordboxDeckMonitoring> m_deckMonitor;
     std::shared_ptr<decks::EventQueue<decks::DeckState>> m_deckStateUpdates;
     std::shared_ptr<decks::EventQueue<decks::RekordboxRestart>> m_restarts;
-    std::function<bool()> m_permissionCheck;
     QSettings* m_settings;
     std::unique_ptr<QSettings> m_ownSettings;
     Timing m_timing;
@@ -207,11 +212,11 @@ private:
     QString m_searchText;
     TrackListSnapshot m_filteredTracks;
     TrackScores m_trackScores;
-    bool m_hasAccessibilityPermission = false;
+    bool m_hasAccessibilityPermission = true;
     std::shared_ptr<const PreparedLibrary> m_library = std::make_shared<const PreparedLibrary>();
 
     QTimer m_searchDebounce;
-    QTimer m_permissionPoll;
+    std::unique_ptr<PermissionPoller> m_permissionPoller;
     bool m_recomputeScheduled = false;
 };
 
