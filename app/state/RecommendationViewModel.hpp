@@ -186,6 +186,10 @@ private:
     void recomputeFilteredTracks();
     void takePermission();
 
+    // Before the monitor, so that the monitor is stopped first: the permission thread may wait
+    // for the backend while the monitor's thread is in a read of a frozen rekordbox, and the
+    // close then waits for that one read only.
+    std::unique_ptr<PermissionPoller> m_permissionPoller;
     std::unique_ptr<decks::RekordboxDeckMonitoring> m_deckMonitor;
     std::shared_ptr<decks::EventQueue<decks::DeckState>> m_deckStateUpdates;
     std::shared_ptr<decks::EventQueue<decks::RekordboxRestart>> m_restarts;
@@ -216,7 +220,6 @@ private:
     std::shared_ptr<const PreparedLibrary> m_library = std::make_shared<const PreparedLibrary>();
 
     QTimer m_searchDebounce;
-    std::unique_ptr<PermissionPoller> m_permissionPoller;
     bool m_recomputeScheduled = false;
 };
 

@@ -3,6 +3,7 @@
 #include <atspi/atspi.h>
 #include <chrono>
 #include <mutex>
+#include <unistd.h>
 
 namespace cuevox::platform {
 namespace {
@@ -213,6 +214,7 @@ AtspiAccessibilityPlatform::runningApplications() {
     // Once per poll: the monitor asks for the applications first.
     session.drainLocked();
     std::vector<AtspiAccessible*> found = applicationsLocked(session);
+    const auto self = static_cast<ProcessID>(::getpid());
     for (AtspiAccessible* application : found) {
         const std::optional<ProcessID> pid = processID(application);
         if (!pid) {
@@ -221,6 +223,12 @@ AtspiAccessibilityPlatform::runningApplications() {
         RunningApplication running;
         running.processIdentifier = *pid;
         GError* error = nullptr;
+        // This process's name is answered by its own main thread, which may be the one waiting
+        // for this call (closing joins the monitor), and it is never the decks' application.
+        if (*pid == self) {
+            applications.push_back(std::move(running));
+            continue;
+        }
         if (const std::optional<std::string> name =
                 takeString(atspi_accessible_get_name(application, &error), error)) {
             if (const auto mapped = m_bundleIdentifiers.find(*name);
