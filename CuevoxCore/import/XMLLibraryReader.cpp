@@ -70,8 +70,10 @@ struct ParserDeleter {
 class ParseSession {
 public:
     explicit ParseSession(std::size_t documentSize)
-        : m_parser(XML_ParserCreate(nullptr)),
-          m_context{m_parser.get(), CollectionParserDelegate(documentSize), {}, nullptr} {
+        : m_parser(XML_ParserCreate(nullptr)), m_context{m_parser.get(),
+                                                         CollectionParserDelegate(documentSize),
+                                                         {},
+                                                         nullptr} {
         if (!m_parser) {
             throw std::bad_alloc();
         }
@@ -91,8 +93,8 @@ public:
     }
 
     tl::expected<void, RekordboxXMLError> parseBuffer(std::size_t length, bool last) {
-        return finish(XML_ParseBuffer(m_parser.get(), static_cast<int>(length),
-                                      last ? XML_TRUE : XML_FALSE));
+        return finish(
+            XML_ParseBuffer(m_parser.get(), static_cast<int>(length), last ? XML_TRUE : XML_FALSE));
     }
 
     tl::expected<void, RekordboxXMLError> parse(std::string_view bytes, bool last) {
@@ -132,6 +134,10 @@ LoadError systemError(const std::filesystem::path& path, int error) {
     return LoadError{FileReadError{path.string(), std::error_code(error, std::generic_category())}};
 }
 
+LoadError notARegularFile(const std::filesystem::path& path) {
+    return LoadError{FileReadError{path.string(), FileReadErrc::notARegularFile}};
+}
+
 } // namespace
 
 tl::expected<metadata::RekordboxLibrary, RekordboxXMLError>
@@ -165,16 +171,29 @@ tl::expected<metadata::RekordboxLibrary, LoadError> XMLLibraryReader::loadLibrar
         }
         return tl::unexpected(systemError(m_filePath, errno));
     }
-    const FileCloser file{::open(m_filePath.c_str(), O_RDONLY | O_CLOEXEC)};
+    // A FIFO, device or socket may block the open or never end; such files are not opened,
+    // and what the path names by the time of the open is checked again on the descriptor, which
+    // O_NONBLOCK keeps from waiting for a FIFO's writer.
+    if (!S_ISREG(status.st_mode)) {
+        return tl::unexpected(notARegularFile(m_filePath));
+    }
+    const FileCloser file{::open(m_filePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
     if (file.fd < 0) {
         return tl::unexpected(systemError(m_filePath, errno));
     }
-    std::size_t documentSize = 0;
-    if (::fstat(file.fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-        documentSize = static_cast<std::size_t>(status.st_size);
-        // The whole file is read once, front to back.
-        ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (::fstat(file.fd, &status) != 0) {
+        return tl::unexpected(systemError(m_filePath, errno));
     }
+    if (!S_ISREG(status.st_mode)) {
+        return tl::unexpected(notARegularFile(m_filePath));
+    }
+    const int flags = ::fcntl(file.fd, F_GETFL);
+    if (flags < 0 || ::fcntl(file.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        return tl::unexpected(systemError(m_filePath, errno));
+    }
+    const std::size_t documentSize = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
+    // The whole file is read once, front to back.
+    ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 
     // Straight from the file into Expat's buffer: the document is never held whole.
     ParseSession session(documentSize);

@@ -6,6 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <vector>
 
 namespace cuevox::import {
@@ -227,6 +231,15 @@ TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
     const std::string broken = directory + "cuevox-broken.xml";
     std::ofstream(good) << "<C><TRACK TrackID=\"1\" Name=\"T\"/><NODE Name=\"P\" Type=\"1\"/></C>";
     std::ofstream(broken) << "<C>";
+    const std::string fifo = directory + "cuevox-fifo.xml";
+    const std::string socket = directory + "cuevox-socket.xml";
+    std::filesystem::remove(fifo);
+    std::filesystem::remove(socket);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+    socket.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
 
     const auto library = XMLLibraryReader(good).loadLibrary();
     ASSERT_TRUE(library) << library.error().message();
@@ -250,9 +263,17 @@ TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
         {broken,
          {RekordboxXMLError::malformedXML("no element found at line 1, column 4")},
          R"(malformedXML("no element found at line 1, column 4"))"},
+        // Neither opened nor read: a FIFO without a writer would block, a device never ends.
         {directory,
-         {FileReadError{directory, std::make_error_code(std::errc::is_a_directory)}},
-         directory + ": Is a directory"},
+         {FileReadError{directory, FileReadErrc::notARegularFile}},
+         directory + ": not a regular file"},
+        {fifo, {FileReadError{fifo, FileReadErrc::notARegularFile}}, fifo + ": not a regular file"},
+        {socket,
+         {FileReadError{socket, FileReadErrc::notARegularFile}},
+         socket + ": not a regular file"},
+        {"/dev/zero",
+         {FileReadError{"/dev/zero", FileReadErrc::notARegularFile}},
+         "/dev/zero: not a regular file"},
         // Readable to stat but not to read, even as root.
         {"/proc/self/mem",
          {FileReadError{"/proc/self/mem", std::make_error_code(std::errc::io_error)}},
@@ -265,8 +286,10 @@ TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
         EXPECT_EQ(result.error(), c.expected);
         EXPECT_EQ(result.error().message(), c.message);
     }
-    std::filesystem::remove(good);
-    std::filesystem::remove(broken);
+    ::close(listener);
+    for (const std::string& path : {good, broken, fifo, socket}) {
+        std::filesystem::remove(path);
+    }
 }
 
 TEST(RekordboxXMLError, TextFormQuotesThePayloadAsALiteral) {
