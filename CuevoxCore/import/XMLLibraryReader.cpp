@@ -8,6 +8,7 @@
 #include <expat.h>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,7 +24,15 @@ struct ParseContext {
     std::vector<TrackAttribute> attributes;
     // An exception must never unwind through Expat's C frames; it waits here instead.
     std::exception_ptr failure;
+    std::optional<RekordboxXMLError> refusal;
 };
+
+// Where the parser stands, as people count: " at line 3, column 1".
+std::string position(XML_Parser parser) {
+    // Expat counts columns from 0.
+    return " at line " + std::to_string(XML_GetCurrentLineNumber(parser)) + ", column " +
+           std::to_string(XML_GetCurrentColumnNumber(parser) + 1);
+}
 
 void XMLCALL onStartElement(void* userData, const XML_Char* name, const XML_Char** attributes) {
     auto& context = *static_cast<ParseContext*>(userData);
@@ -33,6 +42,10 @@ void XMLCALL onStartElement(void* userData, const XML_Char* name, const XML_Char
             context.attributes.push_back({attribute[0], attribute[1]});
         }
         context.delegate.startElement(name, context.attributes);
+        if (const std::optional<std::string>& refusal = context.delegate.refusal()) {
+            context.refusal = RekordboxXMLError::malformedXML(*refusal + position(context.parser));
+            XML_StopParser(context.parser, XML_FALSE);
+        }
     } catch (...) {
         context.failure = std::current_exception();
         XML_StopParser(context.parser, XML_FALSE);
@@ -55,9 +68,7 @@ std::string describeError(XML_Parser parser) {
     if (code == XML_ERROR_NONE || text == nullptr) {
         return "unknown XML parse error";
     }
-    // Expat counts columns from 0; people count from 1.
-    return std::string(text) + " at line " + std::to_string(XML_GetCurrentLineNumber(parser)) +
-           ", column " + std::to_string(XML_GetCurrentColumnNumber(parser) + 1);
+    return text + position(parser);
 }
 
 struct ParserDeleter {
@@ -70,10 +81,8 @@ struct ParserDeleter {
 class ParseSession {
 public:
     explicit ParseSession(std::size_t documentSize)
-        : m_parser(XML_ParserCreate(nullptr)), m_context{m_parser.get(),
-                                                         CollectionParserDelegate(documentSize),
-                                                         {},
-                                                         nullptr} {
+        : m_parser(XML_ParserCreate(nullptr)),
+          m_context{m_parser.get(), CollectionParserDelegate(documentSize), {}, nullptr, {}} {
         if (!m_parser) {
             throw std::bad_alloc();
         }
@@ -93,8 +102,8 @@ public:
     }
 
     tl::expected<void, RekordboxXMLError> parseBuffer(std::size_t length, bool last) {
-        return finish(
-            XML_ParseBuffer(m_parser.get(), static_cast<int>(length), last ? XML_TRUE : XML_FALSE));
+        return finish(XML_ParseBuffer(m_parser.get(), static_cast<int>(length),
+                                      last ? XML_TRUE : XML_FALSE));
     }
 
     tl::expected<void, RekordboxXMLError> parse(std::string_view bytes, bool last) {
@@ -110,6 +119,9 @@ private:
     tl::expected<void, RekordboxXMLError> finish(XML_Status status) {
         if (m_context.failure) {
             std::rethrow_exception(m_context.failure);
+        }
+        if (m_context.refusal) {
+            return tl::unexpected(*m_context.refusal);
         }
         if (status != XML_STATUS_OK) {
             return tl::unexpected(RekordboxXMLError::malformedXML(describeError(m_parser.get())));

@@ -1,5 +1,6 @@
 #include "import/XMLLibraryReader.hpp"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -102,6 +103,35 @@ TEST(XMLLibraryReader, NodePathsSkipRootAndUnnamedNodes) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(parsed("<PLAYLISTS>" + c.xml + "</PLAYLISTS>").playlists, c.expected);
+    }
+}
+
+// Each open folder held a copy of its parent's path: 100,000 levels took about 20 GB.
+TEST(XMLLibraryReader, PlaylistTreesTakeMemoryInProportionToTheFile) {
+    std::string folders, ends, path;
+    for (int level = 0; level < 100'000; ++level) {
+        folders += R"(<NODE Name="f" Type="0">)";
+        ends += "</NODE>";
+        path += "f/";
+    }
+    EXPECT_EQ(
+        parsed(folders + R"(<NODE Name="P" Type="1"><TRACK Key="1"/></NODE>)" + ends).playlists,
+        (std::vector<Playlist>{{path + "P", path + "P", {"1"}}}));
+
+    // Every playlist holds its whole path, so these would outgrow the file many times over.
+    std::string nested, wide = "<NODE Name=\"" + std::string(1 << 20, 'n') + "\">";
+    for (int level = 0; level < 100'000; ++level) {
+        nested += R"(<NODE Name="p" Type="1">)";
+    }
+    for (int sibling = 0; sibling < 20; ++sibling) {
+        wide += R"(<NODE Name="p" Type="1"/>)";
+    }
+    for (const std::string& xml : {nested + ends, wide + "</NODE>"}) {
+        const auto library = XMLLibraryReader::parseLibrary(xml);
+        ASSERT_FALSE(library);
+        EXPECT_THAT(library.error().payload,
+                    testing::MatchesRegex("playlist paths too long in all \\(folders nested too "
+                                          "deeply or named too long\\) at line 1, column [0-9]+"));
     }
 }
 
