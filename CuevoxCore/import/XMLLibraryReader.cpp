@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +18,7 @@ namespace cuevox::import {
 namespace {
 
 constexpr std::size_t kChunkSize = std::size_t{1} << 20;
+constexpr std::size_t kLargestChunkSize = std::size_t{256} << 20;
 
 struct ParseContext {
     XML_Parser parser;
@@ -25,6 +27,7 @@ struct ParseContext {
     // An exception must never unwind through Expat's C frames; it waits here instead.
     std::exception_ptr failure;
     std::optional<RekordboxXMLError> refusal;
+    std::size_t elementEvents = 0;
 };
 
 // Where the parser stands, as people count: " at line 3, column 1".
@@ -36,6 +39,7 @@ std::string position(XML_Parser parser) {
 
 void XMLCALL onStartElement(void* userData, const XML_Char* name, const XML_Char** attributes) {
     auto& context = *static_cast<ParseContext*>(userData);
+    ++context.elementEvents;
     try {
         context.attributes.clear();
         for (const XML_Char** attribute = attributes; attribute[0] != nullptr; attribute += 2) {
@@ -54,6 +58,7 @@ void XMLCALL onStartElement(void* userData, const XML_Char* name, const XML_Char
 
 void XMLCALL onEndElement(void* userData, const XML_Char* name) {
     auto& context = *static_cast<ParseContext*>(userData);
+    ++context.elementEvents;
     try {
         context.delegate.endElement(name);
     } catch (...) {
@@ -92,13 +97,20 @@ public:
     ParseSession(const ParseSession&) = delete;
     ParseSession& operator=(const ParseSession&) = delete;
 
-    // Expat's own buffer, so bytes read from a file are not copied once more.
-    char* buffer(std::size_t length) {
-        void* buffer = XML_GetBuffer(m_parser.get(), static_cast<int>(length));
-        if (buffer == nullptr) {
-            throw std::bad_alloc();
+    // How many bytes to hand to the parser next.
+    std::size_t chunkSize() const { return m_chunkSize; }
+
+    // Expat's own buffer for the next chunk, so bytes read from a file are not copied once
+    // more; shorter than chunkSize() when Expat cannot hold that much beside an unfinished token.
+    std::span<char> buffer() {
+        for (std::size_t length = m_chunkSize;; length /= 2) {
+            if (void* buffer = XML_GetBuffer(m_parser.get(), static_cast<int>(length))) {
+                return {static_cast<char*>(buffer), length};
+            }
+            if (length <= kChunkSize) {
+                throw std::bad_alloc();
+            }
         }
-        return static_cast<char*>(buffer);
     }
 
     tl::expected<void, RekordboxXMLError> parseBuffer(std::size_t length, bool last) {
@@ -117,6 +129,13 @@ public:
 
 private:
     tl::expected<void, RekordboxXMLError> finish(XML_Status status) {
+        // Expat scans an unfinished token (a long attribute value, a comment) again from its
+        // start on every call. While calls end without an element, each chunk doubles, so a
+        // token's bytes are scanned a few times in all and the time stays linear in the file.
+        m_chunkSize = m_context.elementEvents == m_elementEventsBefore
+                          ? std::min(2 * m_chunkSize, kLargestChunkSize)
+                          : kChunkSize;
+        m_elementEventsBefore = m_context.elementEvents;
         if (m_context.failure) {
             std::rethrow_exception(m_context.failure);
         }
@@ -131,6 +150,8 @@ private:
 
     std::unique_ptr<XML_ParserStruct, ParserDeleter> m_parser;
     ParseContext m_context;
+    std::size_t m_chunkSize = kChunkSize;
+    std::size_t m_elementEventsBefore = 0;
 };
 
 struct FileCloser {
@@ -159,7 +180,7 @@ XMLLibraryReader::parseLibrary(std::string_view bytes) {
     // pieces rather than being doubled in memory.
     std::size_t offset = 0;
     do {
-        const std::size_t length = std::min(kChunkSize, bytes.size() - offset);
+        const std::size_t length = std::min(session.chunkSize(), bytes.size() - offset);
         const bool last = offset + length == bytes.size();
         if (auto parsed = session.parse(bytes.substr(offset, length), last); !parsed) {
             return tl::unexpected(std::move(parsed.error()));
@@ -210,8 +231,8 @@ tl::expected<metadata::RekordboxLibrary, LoadError> XMLLibraryReader::loadLibrar
     // Straight from the file into Expat's buffer: the document is never held whole.
     ParseSession session(documentSize);
     for (;;) {
-        char* buffer = session.buffer(kChunkSize);
-        const ssize_t count = ::read(file.fd, buffer, kChunkSize);
+        const std::span<char> buffer = session.buffer();
+        const ssize_t count = ::read(file.fd, buffer.data(), buffer.size());
         if (count < 0) {
             if (errno == EINTR) {
                 continue;

@@ -322,6 +322,27 @@ TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
     }
 }
 
+// While a value is unfinished the reader hands Expat ever larger chunks (a fixed chunk size
+// made the time grow with the square of the value's length); nothing may be lost at the seams.
+TEST(XMLLibraryReader, ReadsAValueSpanningManyChunks) {
+    std::string title;
+    for (int i = 0; i < 9 << 20; ++i) {
+        title += static_cast<char>('a' + i % 23);
+    }
+    const std::string xml = R"(<C><TRACK TrackID="1" Name=")" + title +
+                            R"("/><TRACK TrackID="2" Name="U"/><TRACK TrackID="3" Name="V"/></C>)";
+    const std::string path = testing::TempDir() + "cuevox-long-value.xml";
+    std::ofstream(path) << xml;
+    const auto fromBytes = XMLLibraryReader::parseLibrary(xml);
+    const auto fromFile = XMLLibraryReader(path).loadLibrary();
+    ASSERT_TRUE(fromBytes && fromFile);
+    for (const metadata::RekordboxLibrary* library : {&*fromBytes, &*fromFile}) {
+        EXPECT_EQ(trackIds(*library), (std::vector<std::string>{"1", "2", "3"}));
+        EXPECT_TRUE(library->tracks[0].title == title); // not printed: 9 MiB
+    }
+    std::filesystem::remove(path);
+}
+
 TEST(RekordboxXMLError, TextFormQuotesThePayloadAsALiteral) {
     struct Case {
         RekordboxXMLError error;
