@@ -7,7 +7,7 @@ namespace cuevox::import {
 // The reader's own reasons for refusing a file that the system would open, carried in a
 // FileReadError's code beside the system's errno values.
 enum class FileReadErrc {
-    // A FIFO, device, directory or socket: opening or reading it may block or never end.
+    // A FIFO, device, directory or socket: opening or reading one may block, never end or fail.
     notARegularFile = 1,
 };
 
