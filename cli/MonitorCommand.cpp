@@ -134,8 +134,7 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
         timeline = demoTimeline(
             tracks, index, recommendation::RecommendationService(monitorRecommendationSettings()));
         if (!timeline) {
-            printError(options.file +
-                       ": the demo needs two tracks with a title, an artist, a tempo and a key");
+            printError(options.file + ": the demo needs two tracks with a title and a tempo");
             return;
         }
     }
