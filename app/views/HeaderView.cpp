@@ -21,6 +21,13 @@ HeaderView::HeaderView(i18n::LocalizationManager& localization, QWidget* parent)
     m_progressBar->setRange(0, 100);
     m_progressBar->setTextVisible(false);
     m_progressBar->setFixedSize(64, 4);
+    // A slim line in the accent colour: the style's own bar is too tall for the header and its
+    // fill all but vanishes at this height.
+    m_progressBar->setStyleSheet(
+        QStringLiteral("QProgressBar { background: rgba(255, 255, 255, 40); border: none;"
+                       " border-radius: 2px; }"
+                       "QProgressBar::chunk { background: %1; border-radius: 2px; }")
+            .arg(theme::kAccent.name()));
     m_progressBar->hide();
     m_count->setFont(theme::font(theme::TextStyle::caption));
     m_count->setForegroundRole(QPalette::PlaceholderText);
