@@ -20,12 +20,16 @@ int LoadProgress::percent() const {
 LibrarySession::LibrarySession(QSettings& settings, LibraryBookmarks bookmarks, Reader reader,
                                QObject* parent)
     : QObject(parent), m_settings(settings), m_bookmarks(std::move(bookmarks)),
-      m_reader(std::move(reader)) {}
+      m_reader(std::move(reader)) {
+    connect(this, &LibrarySession::blockRead, this, &LibrarySession::takeProgress,
+            Qt::QueuedConnection);
+    connect(this, &LibrarySession::readEnded, this, &LibrarySession::finish, Qt::QueuedConnection);
+}
 
 LibrarySession::~LibrarySession() {
     // Ask all first, so the threads wind down together rather than one after the other.
-    for (auto& [generation, thread] : m_threads) {
-        thread.request_stop();
+    for (auto& [generation, load] : m_loads) {
+        load.thread.request_stop();
     }
 }
 
@@ -53,8 +57,8 @@ void LibrarySession::reopenRemembered() {
 }
 
 void LibrarySession::start(const std::filesystem::path& path, bool rememberOnSuccess) {
-    for (auto& [generation, thread] : m_threads) {
-        thread.request_stop();
+    for (auto& [generation, load] : m_loads) {
+        load.thread.request_stop();
     }
     const std::uint64_t generation = ++m_generation;
     m_progress = LoadProgress{};
@@ -65,32 +69,29 @@ void LibrarySession::start(const std::filesystem::path& path, bool rememberOnSuc
     if (error) {
         absolute = path;
     }
+    Load& load = m_loads[generation];
+    load.path = absolute;
+    load.rememberOnSuccess = rememberOnSuccess;
     try {
-        std::jthread thread([this, generation, absolute, rememberOnSuccess](std::stop_token stop) {
-            run(stop, generation, absolute, rememberOnSuccess);
-        });
-        m_threads.emplace(generation, std::move(thread));
+        load.thread =
+            std::jthread([this, generation, absolute, &outcome = load.outcome](
+                             std::stop_token stop) { run(stop, generation, absolute, outcome); });
     } catch (const std::system_error& failure) {
         // No thread to be had (the system is out of them): the load fails like any other.
-        finish(generation, absolute, false,
-               tl::unexpected(absolute.string() + ": " + failure.what()));
+        load.outcome = tl::unexpected(absolute.string() + ": " + failure.what());
+        finish(generation);
     }
 }
 
 void LibrarySession::run(std::stop_token stop, std::uint64_t generation,
-                         const std::filesystem::path& path, bool rememberOnSuccess) {
-    Outcome outcome = read(stop, generation, path);
+                         const std::filesystem::path& path, Outcome& outcome) {
+    outcome = read(stop, generation, path);
     // A load that was superseded or abandoned is dropped here, so that a big collection is not
     // freed on the main thread.
     if (stop.stop_requested()) {
         outcome = tl::unexpected(std::string());
     }
-    QMetaObject::invokeMethod(
-        this,
-        [this, generation, path, rememberOnSuccess, outcome] {
-            finish(generation, path, rememberOnSuccess, outcome);
-        },
-        Qt::QueuedConnection);
+    emit readEnded(generation, QPrivateSignal());
 }
 
 LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t generation,
@@ -99,21 +100,12 @@ LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t
     try {
         int shownPercent = 0;
         const auto report = [&](std::uint64_t bytesRead, std::uint64_t totalBytes) {
-            const LoadProgress progress{bytesRead, totalBytes};
             // Only a new percentage is worth a trip to the main thread.
-            if (progress.percent() == shownPercent) {
-                return;
+            if (const int percent = LoadProgress{bytesRead, totalBytes}.percent();
+                percent != shownPercent) {
+                shownPercent = percent;
+                emit blockRead(generation, bytesRead, totalBytes, QPrivateSignal());
             }
-            shownPercent = progress.percent();
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, progress] {
-                    if (generation == m_generation && m_progress) {
-                        m_progress = progress;
-                        emit progressChanged();
-                    }
-                },
-                Qt::QueuedConnection);
         };
         auto tracks = m_reader(path, stop, report);
         if (!tracks) {
@@ -134,23 +126,38 @@ LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t
     }
 }
 
-void LibrarySession::finish(std::uint64_t generation, const std::filesystem::path& path,
-                            bool rememberOnSuccess, const Outcome& outcome) {
-    // The thread has posted its last word and is ending: joining it takes no time.
-    m_threads.erase(generation);
+void LibrarySession::takeProgress(std::uint64_t generation, std::uint64_t bytesRead,
+                                  std::uint64_t totalBytes) {
+    if (generation == m_generation && m_progress) {
+        m_progress = LoadProgress{bytesRead, totalBytes};
+        emit progressChanged();
+    }
+}
+
+void LibrarySession::finish(std::uint64_t generation) {
+    auto ended = m_loads.extract(generation);
+    if (ended.empty()) {
+        return;
+    }
+    Load& load = ended.mapped();
+    // The thread has said its last word: joining it takes no time, and makes what it wrote
+    // safe to read.
+    if (load.thread.joinable()) {
+        load.thread.join();
+    }
     if (generation == m_generation) {
         m_progress.reset();
         emit progressChanged();
-        if (outcome) {
-            if (rememberOnSuccess) {
-                remember(path);
+        if (load.outcome) {
+            if (load.rememberOnSuccess) {
+                remember(load.path);
             }
-            emit loaded(*outcome);
+            emit loaded(*load.outcome);
         } else {
-            emit failed(outcome.error());
+            emit failed(load.outcome.error());
         }
     }
-    if (m_threads.empty()) {
+    if (m_loads.empty()) {
         emit threadsJoined();
     }
 }

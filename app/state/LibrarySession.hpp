@@ -77,17 +77,32 @@ signals:
     // Every load has ended and its thread is joined (for tests).
     void threadsJoined();
 
+    // From a load's thread to the session, queued: the event carries the values, so nothing
+    // is shared with the thread but what is read after joining it.
+    void blockRead(std::uint64_t generation, std::uint64_t bytesRead, std::uint64_t totalBytes,
+                   QPrivateSignal);
+    void readEnded(std::uint64_t generation, QPrivateSignal);
+
 private:
     // What a thread hands back: the library, or the message of the failure.
     using Outcome = tl::expected<std::shared_ptr<const PreparedLibrary>, std::string>;
 
+    struct Load {
+        std::filesystem::path path;
+        bool rememberOnSuccess = false;
+        // Written by the load's thread, read on the main thread once that thread is joined.
+        Outcome outcome;
+        // Last, so it is joined before the outcome it writes is destroyed.
+        std::jthread thread;
+    };
+
     void start(const std::filesystem::path& path, bool rememberOnSuccess);
     // On the load's own thread.
     void run(std::stop_token stop, std::uint64_t generation, const std::filesystem::path& path,
-             bool rememberOnSuccess);
+             Outcome& outcome);
     Outcome read(std::stop_token stop, std::uint64_t generation, const std::filesystem::path& path);
-    void finish(std::uint64_t generation, const std::filesystem::path& path, bool rememberOnSuccess,
-                const Outcome& outcome);
+    void takeProgress(std::uint64_t generation, std::uint64_t bytesRead, std::uint64_t totalBytes);
+    void finish(std::uint64_t generation);
     void remember(const std::filesystem::path& path);
 
     QSettings& m_settings;
@@ -95,9 +110,9 @@ private:
     Reader m_reader;
     std::optional<LoadProgress> m_progress;
     std::uint64_t m_generation = 0;
-    // The threads not joined yet, by the generation of their load; all but the newest have
-    // been asked to stop. Last, so they are joined before anything they use is destroyed.
-    std::map<std::uint64_t, std::jthread> m_threads;
+    // The loads whose thread is not joined yet, by generation; all but the newest have been
+    // asked to stop. Last, so they are joined before anything they use is destroyed.
+    std::map<std::uint64_t, Load> m_loads;
 };
 
 } // namespace cuevox::state
