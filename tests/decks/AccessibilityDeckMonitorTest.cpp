@@ -255,20 +255,17 @@ TEST(AccessibilityDeckMonitor, DestructionReturnsPromptlyWhileTheMonitorSleeps) 
 }
 
 TEST(AccessibilityDeckMonitor, AStalledReadEndsThePollAndNothingIsReadAfterIt) {
-    Screen screen(100, {"T", "A", "128.00", "8A", "0:10", "-3:20"});
-    auto monitor = std::make_unique<AccessibilityDeckMonitor>(fastConfiguration(), screen.platform);
-    const auto updates = monitor->deckStateUpdates();
-    ASSERT_TRUE(updates->waitPop({}, SteadyClock::now() + 10s));
-
-    // rekordbox freezes: a value read blocks until the backend gives up on it (here, when the
-    // test says so) and reports it not answering. A later poll reads its window list and no
-    // more; a read of the stalled walk would cost the backend's timeout once again.
+    // rekordbox freezes after its first poll: a value read blocks until the backend gives up
+    // (when the test says so) and reports it not answering. Later polls read their window list
+    // and no more; any other read would cost the backend's timeout once again.
     std::mutex mutex;
     std::condition_variable changed;
     bool stalled = false;
     bool givenUp = false;
     int walkReadsAfter = 0;
-    screen.platform->setWindowTexts(screen.window, {"U", "B", "128.00", "8A", "0:10", "-3:20"});
+    Screen screen(100, {"T", "A", "128.00", "8A", "0:10", "-3:20"});
+    auto monitor = std::make_unique<AccessibilityDeckMonitor>(fastConfiguration(), screen.platform);
+    ASSERT_TRUE(monitor->deckStateUpdates()->waitPop({}, SteadyClock::now() + 10s));
     screen.platform->setReadHook([&](std::string_view attribute) {
         std::unique_lock lock(mutex);
         if (givenUp) {
@@ -280,19 +277,14 @@ TEST(AccessibilityDeckMonitor, AStalledReadEndsThePollAndNothingIsReadAfterIt) {
         }
         return !givenUp;
     });
-    {
-        std::unique_lock lock(mutex);
-        ASSERT_TRUE(changed.wait_for(lock, 10s, [&] { return stalled; }));
-    }
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(changed.wait_for(lock, 10s, [&] { return stalled; }));
     std::jthread closing([&] { monitor.reset(); });
-    {
-        std::lock_guard lock(mutex);
-        givenUp = true;
-    }
+    givenUp = true;
+    lock.unlock();
     changed.notify_all();
     closing.join();
     EXPECT_EQ(walkReadsAfter, 0);
-    EXPECT_EQ(updates->size(), 0U) << "the stalled poll reads as no window";
 }
 
 TEST(AccessibilityDeckMonitor, ConsumerWaitingOnAStreamWakesWhenTheMonitorGoes) {
