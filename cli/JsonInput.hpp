@@ -11,13 +11,13 @@
 namespace cuevox::cli {
 
 // The most a JSON input may hold. Real inputs are a window's texts or a script (kilobytes) or
-// a genre table (three hundred genres rated against each other: about 4 MB). Anything far beyond
-// is a mistake, such as /dev/zero or a collection given as a script; refusing it bounds the
-// memory, since a parsed document takes up to twenty times its text.
-inline constexpr std::size_t kMaxJsonInputBytes = 16 * 1024 * 1024;
+// a genre table (even five hundred genres each rated against all others: about 7 MB). Anything
+// beyond is a mistake, such as /dev/zero or a collection given as a script; refusing it bounds
+// the memory, since a document of short strings takes about thirty times its text once parsed.
+inline constexpr std::size_t kMaxJsonInputBytes = 8 * 1024 * 1024;
 
 // Real inputs nest two deep. The limit keeps hostile nesting from the recursive code of the
-// JSON library (printing, comparing), which would overflow the stack.
+// JSON library (printing, copying, comparing), which would overflow the stack.
 inline constexpr int kMaxJsonDepth = 64;
 
 // The bytes of a regular file, or why there are none ("no such file", "not a regular file").

@@ -111,7 +111,7 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
          "cuevox-cli: cannot read the genre table /dev/zero: not a regular file\n"},
         {cli({"decks", fifo}), 1, "cuevox-cli: " + fifo + ": not a regular file\n"},
         {cli({"decks"}) + " </dev/zero", 1,
-         "cuevox-cli: stdin: is larger than 16 MiB, far more than such a file holds\n"},
+         "cuevox-cli: stdin: is larger than 8 MiB, far more than such a file holds\n"},
         {"printf '[\"secret' | " + cli({"decks"}), 1,
          "cuevox-cli: stdin: not JSON: parse error at line 1, column 9: syntax error while parsing "
          "value - invalid string: missing closing quote\n"},
