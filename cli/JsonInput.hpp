@@ -11,9 +11,9 @@
 namespace cuevox::cli {
 
 // The most a JSON input may hold. Real inputs are a window's texts or a script (kilobytes) or
-// a genre table (even five hundred genres each rated against all others: about 7 MB). Anything
+// a genre table (five hundred genres each rated against all the others: about 5 MB). Anything
 // beyond is a mistake, such as /dev/zero or a collection given as a script; refusing it bounds
-// the memory, since a document of short strings takes about thirty times its text once parsed.
+// the memory, since a document of short strings takes 25 times its text once parsed.
 inline constexpr std::size_t kMaxJsonInputBytes = 8 * 1024 * 1024;
 
 // Real inputs nest two deep. The limit keeps hostile nesting from the recursive code of the
