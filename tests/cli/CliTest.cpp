@@ -126,7 +126,7 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
              " >/dev/null",
          0, ""},
         {cli({"library", dir + "x\ny.xml"}), 1,
-         "cuevox-cli: " + dir + "x\\ny.xml: Is a directory\n"},
+         "cuevox-cli: " + dir + "x\\ny.xml: not a regular file\n"},
         {cli({"decks", dir + "\x1B[2J.json"}), 1,
          "cuevox-cli: " + dir + "\\u{1B}[2J.json: no such file\n"},
         {cli({"list", kDemo, "--id", "a\nb"}), 1,
