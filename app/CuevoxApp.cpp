@@ -11,6 +11,7 @@
 #include "decks/simulation/DemoSet.hpp"
 #include "decks/simulation/SimulatedRekordbox.hpp"
 #include "recommendation/RecommendationService.hpp"
+#include "text/Text.hpp"
 
 #ifdef __APPLE__
 #include "MacAccessibilityPlatform.hpp"
@@ -270,7 +271,8 @@ void CuevoxApp::takeScreenshotWhenSettled() {
             const QString file = QString::fromStdString(m_options.screenshot->string());
             const bool saved = m_window->grab().save(file);
             if (!saved) {
-                std::fprintf(stderr, "cuevox: cannot write the screenshot %s\n", qPrintable(file));
+                std::fprintf(stderr, "cuevox: cannot write the screenshot %s\n",
+                             text::escapeForMessage(m_options.screenshot->string()).c_str());
             }
             emit finished(saved ? 0 : 1);
         });

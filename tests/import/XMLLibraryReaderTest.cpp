@@ -393,6 +393,7 @@ TEST(RekordboxXMLError, TextFormQuotesThePayloadAsALiteral) {
         {RekordboxXMLError::fileNotFound(std::string("a\0b\x1B", 4)),
          R"(fileNotFound("a\0b\u{1B}"))"},
         {RekordboxXMLError::fileNotFound("/Caf\u00E9"), "fileNotFound(\"/Caf\u00E9\")"},
+        {RekordboxXMLError::fileNotFound("/a\xFF\u0085"), R"(fileNotFound("/a\xFF\u{85}"))"},
         {RekordboxXMLError::fileNotFound(""), R"(fileNotFound(""))"},
     };
     for (const Case& c : cases) {

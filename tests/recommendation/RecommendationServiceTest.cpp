@@ -118,6 +118,7 @@ TEST(RecommendationScorer, NormalisesWeightsAndFallsBackToEqualOnes) {
         // A positive total with a negative weight is normalised like any other.
         {{2, -1, 0, 0}, 100, 50, 0, 0, 150},
         {{1, 1, 1, 1}, 100, 100, 65, 100, 91.25},
+        {{1e308, 1e308, 1e308, 0}, 100, 0, 40, 100, 140.0 / 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.weights.genre) + "," + std::to_string(c.weights.bpm) + "," +
