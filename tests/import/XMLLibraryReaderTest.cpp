@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <stop_token>
 #include <string>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -334,6 +335,47 @@ TEST(XMLLibraryReader, ReadsAValueSpanningManyChunks) {
     ASSERT_TRUE(library);
     EXPECT_EQ(trackIds(*library), (std::vector<std::string>{"1", "2"}));
     EXPECT_TRUE(library->tracks[0].title == title); // not printed: 9 MiB
+    std::filesystem::remove(path);
+}
+
+TEST(XMLLibraryReader, ToldEachBlockReadAndStopsBetweenBlocksWhenAsked) {
+    const std::string path = testing::TempDir() + "cuevox-blocks.xml";
+    std::string elements;
+    for (int i = 0; i < 5 << 17; ++i) { // 2.5 MB of elements, so every block holds some
+        elements += "<X/>";
+    }
+    std::ofstream(path) << "<C>" << elements << "<TRACK TrackID=\"1\"/></C>";
+    const std::uint64_t size = std::filesystem::file_size(path);
+    struct Case {
+        int stopAfterCalls;
+        std::vector<std::uint64_t> reported;
+        bool loads;
+    } cases[] = {
+        {-1, {1 << 20, 2 << 20, size, size}, true},
+        {1, {1 << 20}, false},
+        {0, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stopAfterCalls);
+        std::stop_source stop;
+        std::vector<std::uint64_t> reported;
+        const auto progress = [&](std::uint64_t bytesRead, std::uint64_t totalBytes) {
+            EXPECT_EQ(totalBytes, size);
+            reported.push_back(bytesRead);
+            if (static_cast<int>(reported.size()) == c.stopAfterCalls) {
+                stop.request_stop();
+            }
+        };
+        if (c.stopAfterCalls == 0) {
+            stop.request_stop();
+        }
+        const auto library = XMLLibraryReader(path).loadLibrary(stop.get_token(), progress);
+        EXPECT_EQ(reported, c.reported);
+        ASSERT_EQ(library.has_value(), c.loads);
+        if (!c.loads) {
+            EXPECT_EQ(library.error().message(), path + ": Operation canceled");
+        }
+    }
     std::filesystem::remove(path);
 }
 

@@ -486,6 +486,8 @@ TEST(RecommendationService, OrdersByScoreYearArtistTitleThenCandidateOrder) {
         with("emile-decomposed", 2000, "E\u0301mile"),
         with("fred", 2000, "Fred"),
         with("zoe", 2000, "zoe"),
+        with("vayu-decomposed", 2000, "Va\u0302yu"), // "Vâyu" after NFC, so after "Vendex"
+        with("vendex", 2000, "Vendex"),
     };
     candidates[0].energy = 7;
     const std::vector<std::string> expected = {
@@ -495,6 +497,8 @@ TEST(RecommendationService, OrdersByScoreYearArtistTitleThenCandidateOrder) {
         "adam-lower",
         "y2019",
         "fred",
+        "vendex",
+        "vayu-decomposed",
         "zoe",
         "emile-composed",
         "emile-decomposed",
@@ -504,7 +508,7 @@ TEST(RecommendationService, OrdersByScoreYearArtistTitleThenCandidateOrder) {
     struct Case {
         std::size_t resultCount;
         std::size_t length;
-    } cases[] = {{20, 11}, {11, 11}, {10, 10}, {3, 3}, {1, 1}, {0, 0}};
+    } cases[] = {{20, 13}, {13, 13}, {10, 10}, {3, 3}, {1, 1}, {0, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.resultCount);
         RecommendationSettings settings = defaultSettings();
