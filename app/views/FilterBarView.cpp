@@ -19,11 +19,11 @@
 
 namespace cuevox::views {
 
-using state::BPMRange;
-using state::BPMRangeOption;
-using state::EnergyOption;
-using state::GenreOption;
 using state::RecommendationViewModel;
+using tracklist::BPMRange;
+using tracklist::BPMRangeOption;
+using tracklist::EnergyOption;
+using tracklist::GenreOption;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "TrackListComputation.hpp"
+#include "tracklist/TrackListComputation.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace cuevox::state {
+namespace cuevox::tracklist {
 namespace {
 
 using metadata::CamelotKey;
@@ -273,4 +273,4 @@ TEST(PreparedLibrary, GenreNamesAndTempoBuckets) {
 }
 
 } // namespace
-} // namespace cuevox::state
+} // namespace cuevox::tracklist

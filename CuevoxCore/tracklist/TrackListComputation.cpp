@@ -1,4 +1,4 @@
-#include "TrackListComputation.hpp"
+#include "tracklist/TrackListComputation.hpp"
 
 #include "recommendation/BPMMatcher.hpp"
 #include "recommendation/EnergyMatcher.hpp"
@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <map>
 
-namespace cuevox::state::TrackListComputation {
+namespace cuevox::tracklist::TrackListComputation {
 namespace {
 
 using metadata::CamelotKey;
@@ -204,4 +204,4 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
     return result;
 }
 
-} // namespace cuevox::state::TrackListComputation
+} // namespace cuevox::tracklist::TrackListComputation

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "BPMRange.hpp"
 #include "metadata/CamelotKey.hpp"
+#include "tracklist/BPMRange.hpp"
 
 #include <set>
 #include <string>
 #include <unordered_set>
 
-namespace cuevox::state {
+namespace cuevox::tracklist {
 
 // What the DJ chose in the filter bar. An empty set means "no choice": the group then filters
 // automatically around the playing track, or not at all.
@@ -20,4 +20,4 @@ struct FilterSelections {
     bool operator==(const FilterSelections&) const = default;
 };
 
-} // namespace cuevox::state
+} // namespace cuevox::tracklist
