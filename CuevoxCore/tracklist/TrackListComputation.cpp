@@ -2,11 +2,11 @@
 
 #include "recommendation/BPMMatcher.hpp"
 #include "recommendation/EnergyMatcher.hpp"
-#include "recommendation/ExactGenreCompatibility.hpp"
 #include "recommendation/GenreMatcher.hpp"
 #include "recommendation/HarmonicCompatibilityService.hpp"
 #include "recommendation/HarmonicMatcher.hpp"
 #include "recommendation/RecommendationScorer.hpp"
+#include "recommendation/RecommendationSettings.hpp"
 #include "text/Text.hpp"
 
 #include <algorithm>
@@ -23,18 +23,13 @@ using namespace recommendation;
 
 enum class FilterField { genre, bpm, key, energy };
 
-// The list's fixed matchers: a tempo within one beat, strict harmonic moves, and the weights
-// genre 0.35, tempo 0.25, key 0.25, energy 0.15.
-const BPMMatcher kAutoBPMMatcher{BPMTolerance{.exact = 0.15, .max = 1.0}};
-const HarmonicMatcher kAutoHarmonicMatcher{HarmonicMode::strict};
-const EnergyMatcher kScoreEnergyMatcher{EnergyToleranceMode::plusMinus1};
-const RecommendationScorer kScorer{
-    RecommendationWeights{.genre = 0.35, .bpm = 0.25, .harmonic = 0.25, .energy = 0.15}};
-
-const GenreMatcher& scoreGenreMatcher() {
-    static const GenreMatcher matcher{ExactGenreCompatibility{}, GenreMode::exactOnly};
-    return matcher;
-}
+// The list's fixed tolerances and weights are the recommendations' defaults.
+const RecommendationSettings kDefaults = defaultRecommendationSettings();
+const BPMMatcher kAutoBPMMatcher{kDefaults.bpmTolerance};
+const HarmonicMatcher kAutoHarmonicMatcher{kDefaults.harmonicMode};
+const EnergyMatcher kScoreEnergyMatcher{kDefaults.energyMode};
+const GenreMatcher kScoreGenreMatcher{kDefaults.genreProvider, kDefaults.genreMode};
+const RecommendationScorer kScorer{kDefaults.weights};
 
 std::size_t keyIndex(CamelotKey key) {
     return static_cast<std::size_t>((key.number() - 1) * 2 +
@@ -105,7 +100,7 @@ double scoreOf(const std::optional<MatchResult>& match) {
 double score(const Track& source, const Track& track) {
     const double genre = !source.genre || !track.genre
                              ? 50.0
-                             : scoreOf(scoreGenreMatcher().evaluate(*source.genre, *track.genre));
+                             : scoreOf(kScoreGenreMatcher.evaluate(*source.genre, *track.genre));
     const double bpm =
         source.bpm && track.bpm ? scoreOf(kAutoBPMMatcher.evaluate(*source.bpm, *track.bpm)) : 0.0;
     const double harmonic =
