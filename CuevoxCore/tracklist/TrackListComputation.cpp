@@ -49,43 +49,30 @@ public:
     }
 
 private:
-    bool passesGenre(const Track& track) const {
-        return m_selections.genres.empty() ||
-               (track.genre && m_selections.genres.contains(*track.genre));
-    }
+    // A choice in a group replaces its automatic filter around the source; genre has none.
+    bool passesGenre(const Track& track) const { return m_selections.matchesGenre(track); }
 
     bool passesBPM(const Track& track) const {
-        if (!m_selections.bpmRanges.empty()) {
-            return track.bpm &&
-                   std::any_of(m_selections.bpmRanges.begin(), m_selections.bpmRanges.end(),
-                               [&](const BPMRange& range) { return range.contains(*track.bpm); });
-        }
-        if (m_source && m_source->bpm) {
+        if (m_selections.bpmRanges.empty() && m_source && m_source->bpm) {
             return track.bpm && kAutoBPMMatcher.evaluate(*m_source->bpm, *track.bpm).has_value();
         }
-        return true;
+        return m_selections.matchesBPM(track);
     }
 
     bool passesKey(const Track& track) const {
-        if (!m_selections.keys.empty()) {
-            return track.camelotKey && m_selections.keys.contains(*track.camelotKey);
-        }
-        if (m_source && m_source->camelotKey) {
+        if (m_selections.keys.empty() && m_source && m_source->camelotKey) {
             return track.camelotKey &&
                    kAutoHarmonicMatcher.evaluate(*m_source->camelotKey, *track.camelotKey)
                        .has_value();
         }
-        return true;
+        return m_selections.matchesKey(track);
     }
 
     bool passesEnergy(const Track& track) const {
-        if (!m_selections.energies.empty()) {
-            return track.energy && m_selections.energies.contains(*track.energy);
-        }
-        if (m_source && m_source->energy) {
+        if (m_selections.energies.empty() && m_source && m_source->energy) {
             return track.energy && std::abs(*track.energy - *m_source->energy) <= 1;
         }
-        return true;
+        return m_selections.matchesEnergy(track);
     }
 
     const Track* m_source;

@@ -130,6 +130,7 @@ public:
     }
     const KeySet& selectedKeys() const { return m_selections.keys; }
     const std::set<int>& selectedEnergies() const { return m_selections.energies; }
+    const tracklist::FilterSelections& selections() const { return m_selections; }
     const QString& searchText() const { return m_searchText; }
     const tracklist::TrackListSnapshot& filteredTracks() const { return m_filteredTracks; }
     const TrackScores& trackScores() const { return m_trackScores; }

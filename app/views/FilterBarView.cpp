@@ -152,9 +152,7 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
 }
 
 bool FilterBarView::anyFilterActive(const RecommendationViewModel& model) {
-    return !model.selectedGenres().empty() || !model.selectedBPMRanges().empty() ||
-           !model.selectedKeys().empty() || !model.selectedEnergies().empty() ||
-           !model.searchText().isEmpty();
+    return !model.selections().isEmpty() || !model.searchText().isEmpty();
 }
 
 void FilterBarView::retranslate() {
