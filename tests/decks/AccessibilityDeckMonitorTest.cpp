@@ -1,10 +1,10 @@
 #include "decks/AccessibilityDeckMonitor.hpp"
 
+#include "FakeAccessibilityPlatform.hpp"
 #include "VirtualClock.hpp"
 #include "decks/AccessibilityPlaybackHeuristic.hpp"
 #include "decks/EventQueue.hpp"
 #include "decks/RekordboxProcessTracker.hpp"
-#include "decks/simulation/FakeAccessibilityPlatform.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "decks/DeckPoller.hpp"
 
+#include "FakeAccessibilityPlatform.hpp"
 #include "VirtualClock.hpp"
-#include "decks/simulation/FakeAccessibilityPlatform.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "decks/simulation/FakeAccessibilityPlatform.hpp"
+#include "FakeAccessibilityPlatform.hpp"
 
 #include <memory>
 
