@@ -4,7 +4,6 @@
 #include "VirtualClock.hpp"
 #include "decks/AccessibilityPlaybackHeuristic.hpp"
 #include "decks/EventQueue.hpp"
-#include "decks/RekordboxProcessTracker.hpp"
 
 #include <gtest/gtest.h>
 
@@ -72,9 +71,6 @@ TEST(AccessibilityPlaybackHeuristic, ComparesWindowsOfFourIncludingTheirLengths)
                                                                   c.afterStart, c.size),
                   c.playing);
     }
-    EXPECT_FALSE(RekordboxProcessTracker::isRestart(std::nullopt, 7));
-    EXPECT_FALSE(RekordboxProcessTracker::isRestart(7, 7));
-    EXPECT_TRUE(RekordboxProcessTracker::isRestart(7, 8));
 }
 
 TEST(EventQueue, DeliversInOrderAndWakesWaitersOnStopDeadlineAndClose) {
