@@ -31,7 +31,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -180,9 +179,6 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
     menu->addAction(settingsAction);
     const auto retranslateMenu = [this, settingsAction] {
         settingsAction->setText(m_localization->t("settings.title") + QStringLiteral("…"));
-        if (m_settingsWindow) {
-            m_settingsWindow->setWindowTitle(m_localization->t("settings.title"));
-        }
     };
     connect(m_localization.get(), &i18n::LocalizationManager::languageChanged, this,
             retranslateMenu);
@@ -232,11 +228,7 @@ void CuevoxApp::start() {
 
 void CuevoxApp::showSettings() {
     if (!m_settingsWindow) {
-        m_settingsWindow = std::make_unique<QWidget>(nullptr, Qt::Dialog);
-        auto* layout = new QVBoxLayout(m_settingsWindow.get());
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(new views::SettingsView(*m_localization));
-        m_settingsWindow->setWindowTitle(m_localization->t("settings.title"));
+        m_settingsWindow = views::makeSettingsWindow(*m_localization, *m_window);
     }
     m_settingsWindow->show();
     m_settingsWindow->raise();
