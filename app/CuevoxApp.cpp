@@ -12,7 +12,7 @@
 #include "decks/simulation/SimulatedRekordbox.hpp"
 #include "recommendation/RecommendationService.hpp"
 
-#ifdef __APPLE__
+#ifdef CUEVOX_HAS_MAC
 #include "MacAccessibilityPlatform.hpp"
 #include "MacBookmarks.hpp"
 #include "MacWindowIntegration.hpp"
@@ -40,7 +40,7 @@ namespace {
 
 using decks::AccessibilityPlatform;
 
-#ifdef __APPLE__
+#ifdef CUEVOX_HAS_MAC
 std::shared_ptr<AccessibilityPlatform> systemAccessibilityPlatform(const LaunchOptions&) {
     return std::make_shared<platform::macos::MacAccessibilityPlatform>();
 }
