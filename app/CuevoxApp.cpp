@@ -218,8 +218,8 @@ void CuevoxApp::start() {
     const QSize size = m_options.windowSize.expandedTo(views::ContentView::kMinimumSize);
     m_window->resize(size);
     m_window->show();
-#ifdef __APPLE__
-    platform::macos::raiseToFloatingLevelOnAllSpaces(*m_window);
+#ifdef CUEVOX_HAS_MAC
+    platform::macos::joinEverySpace(*m_window);
 #endif
     if (m_options.screenshot) {
         takeScreenshotWhenSettled();

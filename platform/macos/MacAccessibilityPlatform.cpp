@@ -55,6 +55,14 @@ CFRef<CFTypeRef> copyAttribute(const Element& element, std::string_view attribut
 
 } // namespace
 
+MacAccessibilityPlatform::MacAccessibilityPlatform() {
+    // Set on the system-wide element, the timeout holds for every element this process reads.
+    const CFRef<AXUIElementRef> systemWide(AXUIElementCreateSystemWide());
+    if (systemWide) {
+        AXUIElementSetMessagingTimeout(systemWide.get(), kMessagingTimeoutSeconds);
+    }
+}
+
 bool MacAccessibilityPlatform::isProcessTrusted() { return AXIsProcessTrusted(); }
 
 bool MacAccessibilityPlatform::requestTrust() {
