@@ -19,8 +19,7 @@ AXError AXUIElementCopyAttributeValue(AXUIElementRef element, CFStringRef attrib
                                       CFTypeRef* CF_RETURNS_RETAINED value);
 AXError AXUIElementSetMessagingTimeout(AXUIElementRef element, float timeoutInSeconds);
 
-// Trust:
-// https://developer.apple.com/documentation/applicationservices/1460720-axisprocesstrustedwithoptions
+// Trust: https://developer.apple.com/documentation/applicationservices/axisprocesstrustedwithoptions(_:)
 extern CFStringRef kAXTrustedCheckOptionPrompt;
 Boolean AXIsProcessTrusted(void);
 Boolean AXIsProcessTrustedWithOptions(CFDictionaryRef options);
