@@ -3,7 +3,23 @@
 #include "import/RekordboxMetadataMapper.hpp"
 #include "text/Text.hpp"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace cuevox::import {
+namespace {
+
+// Real exports hold far fewer bytes of playlist paths than of file, since every playlist's
+// own element is longer than its folders' names; this leaves room for odd ones.
+constexpr std::size_t kPlaylistPathBytesPerDocumentByte = 4;
+constexpr std::size_t kPlaylistPathBytesAlwaysAllowed = std::size_t{4} << 20;
+
+} // namespace
+
+CollectionParserDelegate::CollectionParserDelegate(std::size_t documentSize)
+    : m_sizeHint(documentSize), m_playlistPathBudget(std::min(documentSize, SIZE_MAX / 8) *
+                                                         kPlaylistPathBytesPerDocumentByte +
+                                                     kPlaylistPathBytesAlwaysAllowed) {}
 
 void CollectionParserDelegate::startElement(std::string_view name, TrackAttributes attributes) {
     if (name == "TRACK") {
@@ -43,18 +59,25 @@ void CollectionParserDelegate::startTrack(TrackAttributes attributes) {
 
 void CollectionParserDelegate::startNode(TrackAttributes attributes) {
     const std::string_view name = attributeValue(attributes, "Name").value_or("");
-    const std::string_view type = attributeValue(attributes, "Type").value_or("0");
-    const std::string parentPath = m_nodeStack.empty() ? std::string() : m_nodeStack.back().path;
+    const bool isPlaylist = attributeValue(attributes, "Type").value_or("0") == "1";
+    const std::size_t parentPathLength = m_nodeStack.empty() ? 0 : m_nodeStack.back().pathLength;
 
-    std::string path;
-    if (name.empty() || name == "ROOT") {
-        path = parentPath;
-    } else if (parentPath.empty()) {
-        path = name;
-    } else {
-        path = parentPath + "/" + std::string(name);
+    m_path.resize(parentPathLength);
+    if (!name.empty() && name != "ROOT") {
+        if (!m_path.empty()) {
+            m_path += '/';
+        }
+        m_path += name;
     }
-    m_nodeStack.push_back(NodeFrame{std::string(type), std::move(path), {}});
+    if (isPlaylist && !m_path.empty()) {
+        if (m_path.size() > m_playlistPathBudget) {
+            m_refusal = "playlist paths too long in all (folders nested too deeply or named too "
+                        "long)";
+        } else {
+            m_playlistPathBudget -= m_path.size();
+        }
+    }
+    m_nodeStack.push_back(NodeFrame{isPlaylist, m_path.size(), {}});
 }
 
 void CollectionParserDelegate::endElement(std::string_view name) {
@@ -63,9 +86,9 @@ void CollectionParserDelegate::endElement(std::string_view name) {
     }
     NodeFrame frame = std::move(m_nodeStack.back());
     m_nodeStack.pop_back();
-    if (frame.type == "1" && !frame.path.empty()) {
-        m_playlists.push_back(
-            metadata::Playlist{frame.path, frame.path, std::move(frame.trackIDs)});
+    if (frame.isPlaylist && frame.pathLength > 0) {
+        const std::string path = m_path.substr(0, frame.pathLength);
+        m_playlists.push_back(metadata::Playlist{path, path, std::move(frame.trackIDs)});
     }
 }
 

@@ -4,6 +4,7 @@
 #include "metadata/Playlist.hpp"
 #include "metadata/Track.hpp"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,19 +15,25 @@ namespace cuevox::import {
 // "NODE" wherever they stand; everything else passes by.
 class CollectionParserDelegate {
 public:
-    // `documentSize` bounds how many tracks the document can hold.
-    explicit CollectionParserDelegate(std::size_t documentSize) : m_sizeHint(documentSize) {}
+    // `documentSize` bounds how many tracks the document can hold and how long its playlists'
+    // paths may be in all.
+    explicit CollectionParserDelegate(std::size_t documentSize);
 
     void startElement(std::string_view name, TrackAttributes attributes);
     void endElement(std::string_view name);
+
+    // Why the document must not be read any further, once it must not.
+    const std::optional<std::string>& refusal() const { return m_refusal; }
 
     std::vector<metadata::Track> takeTracks() { return std::move(m_tracks); }
     std::vector<metadata::Playlist> takePlaylists() { return std::move(m_playlists); }
 
 private:
+    // A node's own path is the first `pathLength` bytes of m_path while it is open, so a
+    // level costs the same however deep it stands.
     struct NodeFrame {
-        std::string type;
-        std::string path;
+        bool isPlaylist;
+        std::size_t pathLength;
         std::vector<std::string> trackIDs;
     };
 
@@ -35,12 +42,17 @@ private:
     void reserveTracks(std::optional<std::string_view> entries);
 
     std::size_t m_sizeHint;
+    // Each playlist holds its whole path, so the paths of nested playlists, or of many
+    // playlists under one long folder name, could outgrow the document many times over.
+    std::size_t m_playlistPathBudget;
+    std::optional<std::string> m_refusal;
 
     std::vector<metadata::Track> m_tracks;
     // In the order in which their nodes close.
     std::vector<metadata::Playlist> m_playlists;
-    // The open nodes, outermost first.
+    // The open nodes, outermost first, and the path of the innermost.
     std::vector<NodeFrame> m_nodeStack;
+    std::string m_path;
 };
 
 } // namespace cuevox::import

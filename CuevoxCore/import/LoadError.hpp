@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/FileReadErrc.hpp"
 #include "import/RekordboxXMLError.hpp"
 
 #include <string>
@@ -8,8 +9,9 @@
 
 namespace cuevox::import {
 
-// The file exists but the system would not hand over its bytes (no permission, a directory,
-// an I/O error). Kept apart from RekordboxXMLError so the system's own reason reaches the DJ.
+// The file exists but its bytes cannot be had (no permission, an I/O error, or FileReadErrc:
+// not a regular file). Kept apart from RekordboxXMLError so the system's own reason reaches
+// the DJ.
 struct FileReadError {
     std::string path;
     std::error_code code;

@@ -58,12 +58,34 @@ std::string_view rangeText(const UriTextRangeA& range) {
     return {range.first, static_cast<std::size_t>(range.afterLast - range.first)};
 }
 
+// rekordbox writes "#" and "?" unescaped inside file paths and never a query or a fragment,
+// so in a file URL both are characters of the path.
+std::string withPathMarksEscaped(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        if (c == '#') {
+            escaped += "%23";
+        } else if (c == '?') {
+            escaped += "%3F";
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
 // The decoded path of a file URL, or nothing when the text is no file URL.
 std::optional<std::string> fileURLPath(std::string_view text) {
+    // A scheme ends at the first ":", so this prefix is exactly the scheme "file".
+    if (!equalsIgnoringAsciiCase(text.substr(0, 5), "file:")) {
+        return std::nullopt;
+    }
+    const std::string escaped = withPathMarksEscaped(text);
     UriUriA uri;
     const char* errorPosition = nullptr;
-    if (uriParseSingleUriExA(&uri, text.data(), text.data() + text.size(), &errorPosition) !=
-        URI_SUCCESS) {
+    if (uriParseSingleUriExA(&uri, escaped.data(), escaped.data() + escaped.size(),
+                             &errorPosition) != URI_SUCCESS) {
         return std::nullopt;
     }
     std::optional<std::string> path;

@@ -8,6 +8,8 @@
 #include <expat.h>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,6 +18,7 @@ namespace cuevox::import {
 namespace {
 
 constexpr std::size_t kChunkSize = std::size_t{1} << 20;
+constexpr std::size_t kLargestChunkSize = std::size_t{256} << 20;
 
 struct ParseContext {
     XML_Parser parser;
@@ -23,16 +26,30 @@ struct ParseContext {
     std::vector<TrackAttribute> attributes;
     // An exception must never unwind through Expat's C frames; it waits here instead.
     std::exception_ptr failure;
+    std::optional<RekordboxXMLError> refusal;
+    std::size_t elementEvents = 0;
 };
+
+// Where the parser stands, as people count: " at line 3, column 1".
+std::string position(XML_Parser parser) {
+    // Expat counts columns from 0.
+    return " at line " + std::to_string(XML_GetCurrentLineNumber(parser)) + ", column " +
+           std::to_string(XML_GetCurrentColumnNumber(parser) + 1);
+}
 
 void XMLCALL onStartElement(void* userData, const XML_Char* name, const XML_Char** attributes) {
     auto& context = *static_cast<ParseContext*>(userData);
+    ++context.elementEvents;
     try {
         context.attributes.clear();
         for (const XML_Char** attribute = attributes; attribute[0] != nullptr; attribute += 2) {
             context.attributes.push_back({attribute[0], attribute[1]});
         }
         context.delegate.startElement(name, context.attributes);
+        if (const std::optional<std::string>& refusal = context.delegate.refusal()) {
+            context.refusal = RekordboxXMLError::malformedXML(*refusal + position(context.parser));
+            XML_StopParser(context.parser, XML_FALSE);
+        }
     } catch (...) {
         context.failure = std::current_exception();
         XML_StopParser(context.parser, XML_FALSE);
@@ -41,6 +58,7 @@ void XMLCALL onStartElement(void* userData, const XML_Char* name, const XML_Char
 
 void XMLCALL onEndElement(void* userData, const XML_Char* name) {
     auto& context = *static_cast<ParseContext*>(userData);
+    ++context.elementEvents;
     try {
         context.delegate.endElement(name);
     } catch (...) {
@@ -55,9 +73,7 @@ std::string describeError(XML_Parser parser) {
     if (code == XML_ERROR_NONE || text == nullptr) {
         return "unknown XML parse error";
     }
-    // Expat counts columns from 0; people count from 1.
-    return std::string(text) + " at line " + std::to_string(XML_GetCurrentLineNumber(parser)) +
-           ", column " + std::to_string(XML_GetCurrentColumnNumber(parser) + 1);
+    return text + position(parser);
 }
 
 struct ParserDeleter {
@@ -71,7 +87,7 @@ class ParseSession {
 public:
     explicit ParseSession(std::size_t documentSize)
         : m_parser(XML_ParserCreate(nullptr)),
-          m_context{m_parser.get(), CollectionParserDelegate(documentSize), {}, nullptr} {
+          m_context{m_parser.get(), CollectionParserDelegate(documentSize), {}, nullptr, {}} {
         if (!m_parser) {
             throw std::bad_alloc();
         }
@@ -81,13 +97,20 @@ public:
     ParseSession(const ParseSession&) = delete;
     ParseSession& operator=(const ParseSession&) = delete;
 
-    // Expat's own buffer, so bytes read from a file are not copied once more.
-    char* buffer(std::size_t length) {
-        void* buffer = XML_GetBuffer(m_parser.get(), static_cast<int>(length));
-        if (buffer == nullptr) {
-            throw std::bad_alloc();
+    // How many bytes to hand to the parser next.
+    std::size_t chunkSize() const { return m_chunkSize; }
+
+    // Expat's own buffer for the next chunk, so bytes read from a file are not copied once
+    // more; shorter than chunkSize() when Expat cannot hold that much beside an unfinished token.
+    std::span<char> buffer() {
+        for (std::size_t length = m_chunkSize;; length /= 2) {
+            if (void* buffer = XML_GetBuffer(m_parser.get(), static_cast<int>(length))) {
+                return {static_cast<char*>(buffer), length};
+            }
+            if (length <= kChunkSize) {
+                throw std::bad_alloc();
+            }
         }
-        return static_cast<char*>(buffer);
     }
 
     tl::expected<void, RekordboxXMLError> parseBuffer(std::size_t length, bool last) {
@@ -106,8 +129,18 @@ public:
 
 private:
     tl::expected<void, RekordboxXMLError> finish(XML_Status status) {
+        // Expat scans an unfinished token (a long attribute value, a comment) again from its
+        // start on every call. While calls end without an element, each chunk doubles, so a
+        // token's bytes are scanned a few times in all and the time stays linear in the file.
+        m_chunkSize = m_context.elementEvents == m_elementEventsBefore
+                          ? std::min(2 * m_chunkSize, kLargestChunkSize)
+                          : kChunkSize;
+        m_elementEventsBefore = m_context.elementEvents;
         if (m_context.failure) {
             std::rethrow_exception(m_context.failure);
+        }
+        if (m_context.refusal) {
+            return tl::unexpected(*m_context.refusal);
         }
         if (status != XML_STATUS_OK) {
             return tl::unexpected(RekordboxXMLError::malformedXML(describeError(m_parser.get())));
@@ -117,6 +150,8 @@ private:
 
     std::unique_ptr<XML_ParserStruct, ParserDeleter> m_parser;
     ParseContext m_context;
+    std::size_t m_chunkSize = kChunkSize;
+    std::size_t m_elementEventsBefore = 0;
 };
 
 struct FileCloser {
@@ -132,6 +167,10 @@ LoadError systemError(const std::filesystem::path& path, int error) {
     return LoadError{FileReadError{path.string(), std::error_code(error, std::generic_category())}};
 }
 
+LoadError notARegularFile(const std::filesystem::path& path) {
+    return LoadError{FileReadError{path.string(), FileReadErrc::notARegularFile}};
+}
+
 } // namespace
 
 tl::expected<metadata::RekordboxLibrary, RekordboxXMLError>
@@ -141,7 +180,7 @@ XMLLibraryReader::parseLibrary(std::string_view bytes) {
     // pieces rather than being doubled in memory.
     std::size_t offset = 0;
     do {
-        const std::size_t length = std::min(kChunkSize, bytes.size() - offset);
+        const std::size_t length = std::min(session.chunkSize(), bytes.size() - offset);
         const bool last = offset + length == bytes.size();
         if (auto parsed = session.parse(bytes.substr(offset, length), last); !parsed) {
             return tl::unexpected(std::move(parsed.error()));
@@ -165,22 +204,35 @@ tl::expected<metadata::RekordboxLibrary, LoadError> XMLLibraryReader::loadLibrar
         }
         return tl::unexpected(systemError(m_filePath, errno));
     }
-    const FileCloser file{::open(m_filePath.c_str(), O_RDONLY | O_CLOEXEC)};
+    // A FIFO, device or socket may block the open or never end; such files are not opened,
+    // and what the path names by the time of the open is checked again on the descriptor, which
+    // O_NONBLOCK keeps from waiting for a FIFO's writer.
+    if (!S_ISREG(status.st_mode)) {
+        return tl::unexpected(notARegularFile(m_filePath));
+    }
+    const FileCloser file{::open(m_filePath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
     if (file.fd < 0) {
         return tl::unexpected(systemError(m_filePath, errno));
     }
-    std::size_t documentSize = 0;
-    if (::fstat(file.fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-        documentSize = static_cast<std::size_t>(status.st_size);
-        // The whole file is read once, front to back.
-        ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (::fstat(file.fd, &status) != 0) {
+        return tl::unexpected(systemError(m_filePath, errno));
     }
+    if (!S_ISREG(status.st_mode)) {
+        return tl::unexpected(notARegularFile(m_filePath));
+    }
+    const int flags = ::fcntl(file.fd, F_GETFL);
+    if (flags < 0 || ::fcntl(file.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        return tl::unexpected(systemError(m_filePath, errno));
+    }
+    const std::size_t documentSize = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
+    // The whole file is read once, front to back.
+    ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 
     // Straight from the file into Expat's buffer: the document is never held whole.
     ParseSession session(documentSize);
     for (;;) {
-        char* buffer = session.buffer(kChunkSize);
-        const ssize_t count = ::read(file.fd, buffer, kChunkSize);
+        const std::span<char> buffer = session.buffer();
+        const ssize_t count = ::read(file.fd, buffer.data(), buffer.size());
         if (count < 0) {
             if (errno == EINTR) {
                 continue;

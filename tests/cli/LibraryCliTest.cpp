@@ -91,7 +91,7 @@ TEST(LibraryCli, EveryFailedReadExitsWithOneAndOneLine) {
         {"/no/such.xml", "cuevox-cli: fileNotFound(\"/no/such.xml\")\n"},
         {truncated, "cuevox-cli: malformedXML(\"unclosed token at line 1, column 4\")\n"},
         {empty, "cuevox-cli: malformedXML(\"no element found at line 1, column 1\")\n"},
-        {::testing::TempDir(), "cuevox-cli: " + ::testing::TempDir() + ": Is a directory\n"},
+        {::testing::TempDir(), "cuevox-cli: " + ::testing::TempDir() + ": not a regular file\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);

@@ -1,11 +1,16 @@
 #include "import/XMLLibraryReader.hpp"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <vector>
 
 namespace cuevox::import {
@@ -98,6 +103,33 @@ TEST(XMLLibraryReader, NodePathsSkipRootAndUnnamedNodes) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(parsed("<PLAYLISTS>" + c.xml + "</PLAYLISTS>").playlists, c.expected);
+    }
+}
+
+// Each open folder held a copy of its parent's path: 100,000 levels took about 20 GB.
+TEST(XMLLibraryReader, PlaylistTreesTakeMemoryInProportionToTheFile) {
+    std::string folders, nested, ends, path;
+    for (int level = 0; level < 100'000; ++level) {
+        folders += R"(<NODE Name="f">)";
+        nested += R"(<NODE Name="p" Type="1">)";
+        ends += "</NODE>";
+        path += "f/";
+    }
+    EXPECT_EQ(
+        parsed(folders + R"(<NODE Name="P" Type="1"><TRACK Key="1"/></NODE>)" + ends).playlists,
+        (std::vector<Playlist>{{path + "P", path + "P", {"1"}}}));
+
+    // Every playlist holds its whole path, so these would outgrow the file many times over.
+    std::string wide = "<NODE Name=\"" + std::string(1 << 20, 'n') + "\">";
+    for (int sibling = 0; sibling < 20; ++sibling) {
+        wide += R"(<NODE Name="p" Type="1"/>)";
+    }
+    for (const std::string& xml : {nested + ends, wide + "</NODE>"}) {
+        const auto library = XMLLibraryReader::parseLibrary(xml);
+        ASSERT_FALSE(library);
+        EXPECT_THAT(library.error().payload,
+                    testing::MatchesRegex("playlist paths too long in all \\(folders nested too "
+                                          "deeply or named too long\\) at line 1, column [0-9]+"));
     }
 }
 
@@ -227,6 +259,15 @@ TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
     const std::string broken = directory + "cuevox-broken.xml";
     std::ofstream(good) << "<C><TRACK TrackID=\"1\" Name=\"T\"/><NODE Name=\"P\" Type=\"1\"/></C>";
     std::ofstream(broken) << "<C>";
+    const std::string fifo = directory + "cuevox-fifo.xml";
+    const std::string socket = directory + "cuevox-socket.xml";
+    std::filesystem::remove(fifo);
+    std::filesystem::remove(socket);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+    socket.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
 
     const auto library = XMLLibraryReader(good).loadLibrary();
     ASSERT_TRUE(library) << library.error().message();
@@ -250,9 +291,17 @@ TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
         {broken,
          {RekordboxXMLError::malformedXML("no element found at line 1, column 4")},
          R"(malformedXML("no element found at line 1, column 4"))"},
+        // Neither opened nor read: a FIFO without a writer would block, a device never ends.
         {directory,
-         {FileReadError{directory, std::make_error_code(std::errc::is_a_directory)}},
-         directory + ": Is a directory"},
+         {FileReadError{directory, FileReadErrc::notARegularFile}},
+         directory + ": not a regular file"},
+        {fifo, {FileReadError{fifo, FileReadErrc::notARegularFile}}, fifo + ": not a regular file"},
+        {socket,
+         {FileReadError{socket, FileReadErrc::notARegularFile}},
+         socket + ": not a regular file"},
+        {"/dev/zero",
+         {FileReadError{"/dev/zero", FileReadErrc::notARegularFile}},
+         "/dev/zero: not a regular file"},
         // Readable to stat but not to read, even as root.
         {"/proc/self/mem",
          {FileReadError{"/proc/self/mem", std::make_error_code(std::errc::io_error)}},
@@ -265,8 +314,27 @@ TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
         EXPECT_EQ(result.error(), c.expected);
         EXPECT_EQ(result.error().message(), c.message);
     }
-    std::filesystem::remove(good);
-    std::filesystem::remove(broken);
+    ::close(listener);
+    for (const std::string& path : {good, broken, fifo, socket}) {
+        std::filesystem::remove(path);
+    }
+}
+
+// While a value is unfinished the reader hands Expat ever larger chunks (a fixed chunk size
+// made the time grow with the square of the value's length); nothing may be lost at the seams.
+TEST(XMLLibraryReader, ReadsAValueSpanningManyChunks) {
+    std::string title;
+    for (int i = 0; i < 9 << 20; ++i) {
+        title += static_cast<char>('a' + i % 23);
+    }
+    const std::string path = testing::TempDir() + "cuevox-long-value.xml";
+    std::ofstream(path) << R"(<C><TRACK TrackID="1" Name=")" << title
+                        << R"("/><TRACK TrackID="2" Name="U"/></C>)";
+    const auto library = XMLLibraryReader(path).loadLibrary();
+    ASSERT_TRUE(library);
+    EXPECT_EQ(trackIds(*library), (std::vector<std::string>{"1", "2"}));
+    EXPECT_TRUE(library->tracks[0].title == title); // not printed: 9 MiB
+    std::filesystem::remove(path);
 }
 
 TEST(RekordboxXMLError, TextFormQuotesThePayloadAsALiteral) {

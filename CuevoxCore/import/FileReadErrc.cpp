@@ -1,0 +1,28 @@
+#include "import/FileReadErrc.hpp"
+
+#include <string>
+
+namespace cuevox::import {
+namespace {
+
+class FileReadCategory final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "cuevox.file-read"; }
+
+    std::string message(int code) const override {
+        switch (static_cast<FileReadErrc>(code)) {
+        case FileReadErrc::notARegularFile:
+            return "not a regular file";
+        }
+        return "unknown file read error";
+    }
+};
+
+} // namespace
+
+const std::error_category& fileReadCategory() noexcept {
+    static const FileReadCategory category;
+    return category;
+}
+
+} // namespace cuevox::import

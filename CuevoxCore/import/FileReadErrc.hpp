@@ -1,0 +1,23 @@
+#pragma once
+
+#include <system_error>
+
+namespace cuevox::import {
+
+// The reader's own reasons for refusing a file that the system would open, carried in a
+// FileReadError's code beside the system's errno values.
+enum class FileReadErrc {
+    // A FIFO, device, directory or socket: opening or reading one may block, never end or fail.
+    notARegularFile = 1,
+};
+
+const std::error_category& fileReadCategory() noexcept;
+
+inline std::error_code make_error_code(FileReadErrc code) noexcept {
+    return {static_cast<int>(code), fileReadCategory()};
+}
+
+} // namespace cuevox::import
+
+template <>
+struct std::is_error_code_enum<cuevox::import::FileReadErrc> : std::true_type {};
