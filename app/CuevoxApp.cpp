@@ -11,6 +11,7 @@
 #include "decks/simulation/DemoSet.hpp"
 #include "decks/simulation/SimulatedRekordbox.hpp"
 #include "recommendation/RecommendationService.hpp"
+#include "text/Text.hpp"
 
 #ifdef CUEVOX_HAS_MAC
 #include "MacAccessibilityPlatform.hpp"
@@ -188,26 +189,33 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
         m_viewModel->loadLibrary(*m_options.library);
     }
     if (simulation) {
-        const recommendation::RecommendationService service(
-            recommendation::defaultRecommendationSettings());
-        const decks::LibraryTrackIndex index(m_viewModel->library());
-        if (auto demo =
-                decks::demoSet(m_viewModel->library(), index, service, decks::DemoDecks::four)) {
-            // The set plays again and again, a little after its last event each time.
-            const double period = demo->lastEventAt + 8;
-            simulation->schedule(demo->events);
-            auto* repeat = new QTimer(this);
-            connect(repeat, &QTimer::timeout, this,
-                    [simulation, events = demo->events, period, round = 1]() mutable {
-                        std::vector<decks::SimulationEvent> next = events;
-                        for (decks::SimulationEvent& event : next) {
-                            event.at += period * round;
-                        }
-                        ++round;
-                        simulation->schedule(std::move(next));
-                    });
-            repeat->start(static_cast<int>(period * 1000));
-        }
+        // The set is drawn from the collection, which loads in the background.
+        connect(
+            m_viewModel.get(), &state::RecommendationViewModel::libraryLoadFinished, this,
+            [this, simulation] { playDemoSet(simulation); }, Qt::SingleShotConnection);
+    }
+}
+
+void CuevoxApp::playDemoSet(const std::shared_ptr<decks::SimulatedRekordbox>& simulation) {
+    const recommendation::RecommendationService service(
+        recommendation::defaultRecommendationSettings());
+    const decks::LibraryTrackIndex index(m_viewModel->library());
+    if (auto demo =
+            decks::demoSet(m_viewModel->library(), index, service, decks::DemoDecks::four)) {
+        // The set plays again and again, a little after its last event each time.
+        const double period = demo->lastEventAt + 8;
+        simulation->schedule(demo->events);
+        auto* repeat = new QTimer(this);
+        connect(repeat, &QTimer::timeout, this,
+                [simulation, events = demo->events, period, round = 1]() mutable {
+                    std::vector<decks::SimulationEvent> next = events;
+                    for (decks::SimulationEvent& event : next) {
+                        event.at += period * round;
+                    }
+                    ++round;
+                    simulation->schedule(std::move(next));
+                });
+        repeat->start(static_cast<int>(period * 1000));
     }
 }
 
@@ -253,7 +261,8 @@ void CuevoxApp::takeScreenshotWhenSettled() {
             const QString file = QString::fromStdString(m_options.screenshot->string());
             const bool saved = m_window->grab().save(file);
             if (!saved) {
-                std::fprintf(stderr, "cuevox: cannot write the screenshot %s\n", qPrintable(file));
+                std::fprintf(stderr, "cuevox: cannot write the screenshot %s\n",
+                             text::escapeForMessage(m_options.screenshot->string()).c_str());
             }
             emit finished(saved ? 0 : 1);
         });

@@ -18,7 +18,8 @@ class ArtworkLoader;
 }
 namespace cuevox::decks {
 class AccessibilityPlatform;
-}
+class SimulatedRekordbox;
+} // namespace cuevox::decks
 namespace cuevox::i18n {
 class LocalizationManager;
 }
@@ -76,6 +77,7 @@ signals:
 
 private:
     void showSettings();
+    void playDemoSet(const std::shared_ptr<decks::SimulatedRekordbox>& simulation);
     void takeScreenshotWhenSettled();
 
     LaunchOptions m_options;

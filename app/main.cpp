@@ -1,12 +1,14 @@
 #include "CuevoxApp.hpp"
 #include "LocalizationManager.hpp"
 #include "Theme.hpp"
+#include "text/Text.hpp"
 
 #include <CLI/CLI.hpp>
 
 #include <QApplication>
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +35,26 @@ std::vector<char*> withoutProcessSerialNumber(int argc, char** argv) {
     const auto afterName = arguments.begin() + (argc > 0 ? 1 : 0);
     arguments.erase(std::remove_if(afterName, arguments.end(), serialNumber), arguments.end());
     return arguments;
+}
+
+// Wider than any screen today; a larger window would only make a screenshot use gigabytes.
+constexpr int kLargestWindowSide = 8192;
+
+// "WIDTHxHEIGHT" in plain decimal digits, each side from 1 to kLargestWindowSide.
+std::optional<QSize> parseWindowSize(std::string_view text) {
+    const auto separator = text.find('x');
+    if (separator == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto width = cuevox::text::parseInteger(text.substr(0, separator));
+    const auto height = cuevox::text::parseInteger(text.substr(separator + 1));
+    const auto valid = [](const std::optional<long long>& side) {
+        return side && *side >= 1 && *side <= kLargestWindowSide;
+    };
+    if (!valid(width) || !valid(height)) {
+        return std::nullopt;
+    }
+    return QSize(static_cast<int>(*width), static_cast<int>(*height));
 }
 
 } // namespace
@@ -73,8 +95,12 @@ int main(int argc, char** argv) {
         std::vector<char*> arguments = withoutProcessSerialNumber(argc, argv);
         cli.parse(static_cast<int>(arguments.size()), arguments.data());
     } catch (const CLI::ParseError& error) {
-        // --help is a success; anything else is a usage error.
-        return cli.exit(error) == 0 ? 0 : 2;
+        // --help is a success; anything else is a usage error, on one line whatever was typed.
+        if (error.get_exit_code() == 0) {
+            return cli.exit(error);
+        }
+        std::fprintf(stderr, "cuevox: %s\n", cuevox::text::escapeForMessage(error.what()).c_str());
+        return 2;
     }
     if (deckSource == "atspi") {
 #ifndef CUEVOX_HAS_ATSPI
@@ -89,15 +115,14 @@ int main(int argc, char** argv) {
         options.deckSource = cuevox::app::DeckSource::atspi;
     }
     if (!size.empty()) {
-        int width = 0;
-        int height = 0;
-        char separator = 0;
-        if (std::sscanf(size.c_str(), "%d%c%d", &width, &separator, &height) != 3 ||
-            separator != 'x' || width <= 0 || height <= 0) {
-            std::fprintf(stderr, "cuevox: --size takes WIDTHxHEIGHT, such as 860x560\n");
+        const std::optional<QSize> windowSize = parseWindowSize(size);
+        if (!windowSize) {
+            std::fprintf(stderr,
+                         "cuevox: --size takes WIDTHxHEIGHT, such as 860x560, each from 1 to %d\n",
+                         kLargestWindowSide);
             return 2;
         }
-        options.windowSize = QSize(width, height);
+        options.windowSize = *windowSize;
     }
     if (!library.empty()) {
         options.library = library;

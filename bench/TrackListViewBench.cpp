@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QImage>
 #include <QListView>
 #include <QPixmap>
@@ -79,7 +80,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     Fixture fixture;
+    QEventLoop loading;
+    QObject::connect(&fixture.viewModel, &state::RecommendationViewModel::libraryLoadFinished,
+                     &loading, &QEventLoop::quit);
     fixture.viewModel.loadLibrary(argv[1]);
+    loading.exec();
     if (fixture.viewModel.libraryLoadErrorMessage()) {
         std::fprintf(stderr, "%s: %s\n", argv[1],
                      fixture.viewModel.libraryLoadErrorMessage()->c_str());

@@ -1,29 +1,15 @@
 #include "GenreTableFile.hpp"
 
+#include "JsonInput.hpp"
 #include "text/Text.hpp"
 
-#include <nlohmann/json.hpp>
-
 #include <cmath>
-#include <fstream>
-#include <sstream>
 
 namespace cuevox::cli::GenreTableFile {
 namespace {
 
-using Json = nlohmann::json;
-
 std::string quoted(const std::string& text) {
     return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-// "an array", "a string", "null".
-std::string kindOf(const Json& value) {
-    const std::string type = value.type_name();
-    if (type == "null") {
-        return type;
-    }
-    return (type == "array" || type == "object" ? "an " : "a ") + type;
 }
 
 // An entry with capitals would silently never match, which is worse than refusing it.
@@ -37,29 +23,24 @@ std::string capitalsProblem(const std::string& name) {
 
 tl::expected<recommendation::ConfigurableGenreCompatibility::Table, std::string>
 read(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return tl::unexpected("cannot read the genre table " + path);
+    const std::string name = text::escapeForMessage(path);
+    const auto contents = readRegularFile(path);
+    if (!contents) {
+        return tl::unexpected("cannot read the genre table " + name + ": " + contents.error());
     }
-    std::stringstream contents;
-    contents << file.rdbuf();
-    if (file.bad()) {
-        return tl::unexpected("cannot read the genre table " + path);
+    const auto document = parseJson(*contents);
+    if (!document) {
+        return tl::unexpected("genre table " + name + ": " + document.error());
     }
-    const std::string prefix = "genre table " + path + ": ";
+    return fromJson(*document, name);
+}
 
-    Json document;
-    try {
-        document = Json::parse(contents.str());
-    } catch (const Json::parse_error& error) {
-        return tl::unexpected(prefix + "not valid JSON (at byte " + std::to_string(error.byte) +
-                              ")");
-    } catch (const Json::out_of_range&) {
-        return tl::unexpected(prefix + "holds a number too large for a double");
-    }
+tl::expected<recommendation::ConfigurableGenreCompatibility::Table, std::string>
+fromJson(const Json& document, const std::string& name) {
+    const std::string prefix = "genre table " + name + ": ";
     if (!document.is_object()) {
         return tl::unexpected(prefix + "must be a JSON object of objects of numbers, not " +
-                              kindOf(document));
+                              describeJsonType(document));
     }
     recommendation::ConfigurableGenreCompatibility::Table table;
     for (const auto& [from, row] : document.items()) {
@@ -68,7 +49,7 @@ read(const std::string& path) {
         }
         if (!row.is_object()) {
             return tl::unexpected(prefix + "the entry for " + quoted(from) +
-                                  " must be an object of numbers, not " + kindOf(row));
+                                  " must be an object of numbers, not " + describeJsonType(row));
         }
         auto& entries = table[from];
         for (const auto& [to, value] : row.items()) {
@@ -78,7 +59,7 @@ read(const std::string& path) {
             if (!value.is_number() || !std::isfinite(value.get<double>())) {
                 return tl::unexpected(prefix + "the value for " + quoted(from) + " to " +
                                       quoted(to) + " must be a finite number, not " +
-                                      value.dump(-1, ' ', false, Json::error_handler_t::replace));
+                                      describeJsonType(value));
             }
             entries[to] = value.get<double>();
         }

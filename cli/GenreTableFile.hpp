@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Output.hpp"
 #include "recommendation/ConfigurableGenreCompatibility.hpp"
 
 #include <tl/expected.hpp>
@@ -13,5 +14,9 @@ namespace cuevox::cli::GenreTableFile {
 // the table is only ever searched with lower-cased genres; values must be finite numbers.
 tl::expected<recommendation::ConfigurableGenreCompatibility::Table, std::string>
 read(const std::string& path);
+
+// The same for a document already parsed; `name` names the file in messages.
+tl::expected<recommendation::ConfigurableGenreCompatibility::Table, std::string>
+fromJson(const Json& document, const std::string& name);
 
 } // namespace cuevox::cli::GenreTableFile

@@ -1,5 +1,6 @@
 #include "Commands.hpp"
 #include "Output.hpp"
+#include "TextArguments.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
 
 #include <iostream>
@@ -42,7 +43,8 @@ void addKeyCommand(CLI::App& app, CommandContext& context) {
     CLI::App* command = app.add_subcommand(
         "key", "Read key texts (Camelot such as 8A, or classical such as F#m or Db major) as "
                "Camelot keys");
-    command->add_option("TEXT", options->texts, "Key texts to read")->required();
+    takeEveryTextAsGiven(command->add_option("TEXT", options->texts, "Key texts to read"))
+        ->required();
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] {
         runKey(*options);

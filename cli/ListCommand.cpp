@@ -1,6 +1,7 @@
 #include "Commands.hpp"
 #include "Output.hpp"
 #include "SourceTrackOption.hpp"
+#include "TextArguments.hpp"
 #include "TrackJson.hpp"
 #include "TrackListComputation.hpp"
 #include "import/XMLLibraryReader.hpp"
@@ -155,7 +156,8 @@ void addListCommand(CLI::App& app, CommandContext& context) {
                 "unless you choose filters, scored and ranked best first");
     command->add_option("FILE", options->file, "The exported collection XML file")->required();
     addSourceTrackOptions(*command, options->source);
-    command->add_option("--genre", options->genres, "Show only this genre (repeatable)");
+    takeOneTextEach(
+        command->add_option("--genre", options->genres, "Show only this genre (repeatable)"));
     command
         ->add_option("--bpm-range", options->bpmRanges,
                      "Show only tempos from LOW to LOW + 10, LOW a multiple of 10 (repeatable)")
@@ -164,7 +166,8 @@ void addListCommand(CLI::App& app, CommandContext& context) {
             return bound && *bound >= 0 && *bound % 10 == 0 ? std::string()
                                                             : "must be a multiple of 10";
         });
-    command->add_option("--key", options->keys, "Show only this key, e.g. 8A or Am (repeatable)")
+    takeOneTextEach(command->add_option("--key", options->keys,
+                                        "Show only this key, e.g. 8A or Am (repeatable)"))
         ->check([](const std::string& value) {
             return metadata::MusicalKeyConverter::parseAnyKeyNotation(value)
                        ? std::string()

@@ -1,4 +1,5 @@
 #include "Commands.hpp"
+#include "FiniteNumber.hpp"
 #include "JsonInput.hpp"
 #include "MonitorReport.hpp"
 #include "MonitorTimeline.hpp"
@@ -10,6 +11,7 @@
 #include "decks/simulation/SimulatedRekordbox.hpp"
 #include "import/XMLLibraryReader.hpp"
 #include "recommendation/RecommendationService.hpp"
+#include "text/Text.hpp"
 
 #include <atomic>
 #include <chrono>
@@ -123,7 +125,8 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
             printError(script.error());
             return;
         }
-        auto parsed = timelineFromScript(*script, inputName(*options.script), tracks, options.file);
+        auto parsed = timelineFromScript(*script, inputName(*options.script), tracks,
+                                         text::escapeForMessage(options.file));
         if (!parsed) {
             printError(parsed.error());
             return;
@@ -134,7 +137,7 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
         timeline = demoTimeline(
             tracks, index, recommendation::RecommendationService(monitorRecommendationSettings()));
         if (!timeline) {
-            printError(options.file +
+            printError(text::escapeForMessage(options.file) +
                        ": the demo needs two tracks with a title, an artist, a tempo and a key");
             return;
         }
@@ -229,9 +232,13 @@ void addMonitorCommand(CLI::App& app, CommandContext& context) {
         ->add_option("--seconds", options->seconds,
                      "Stop after N seconds (default: the timeline's last event and 3 s more)")
         ->type_name("N")
-        ->check(CLI::PositiveNumber);
+        ->check(finiteNumber("of seconds above 0", [](double seconds) { return seconds > 0; }));
     // For tests: simulated time runs this many times as fast as the wall clock.
-    command->add_option("--speed", options->speed)->check(CLI::Range(0.01, 1000.0))->group("");
+    command->add_option("--speed", options->speed)
+        ->check(finiteNumber(
+            "from 0.01 to 1000", [](double speed) { return speed >= 0.01 && speed <= 1000; },
+            "--speed"))
+        ->group("");
     command->add_flag("--json", options->json,
                       "Print one JSON document at the end: the array of events in order");
     command->callback([options, &context] {

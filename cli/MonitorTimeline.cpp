@@ -2,6 +2,7 @@
 
 #include "JsonInput.hpp"
 #include "decks/simulation/DemoSet.hpp"
+#include "text/Text.hpp"
 
 #include <algorithm>
 #include <array>
@@ -59,7 +60,7 @@ parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& 
     }
     for (const auto& [key, value] : entry.items()) {
         if (!kFields.contains(key)) {
-            return fail("unknown field \"" + key + "\"");
+            return fail("unknown field \"" + text::escapeForMessage(key) + "\"");
         }
     }
     SimulationEvent event;
@@ -115,7 +116,8 @@ parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& 
         const std::string wanted = id->get<std::string>();
         const auto track = std::ranges::find(tracks, wanted, &Track::id);
         if (track == tracks.end()) {
-            return fail("no track with id \"" + wanted + "\" in " + collectionName);
+            return fail("no track with id \"" + text::escapeForMessage(wanted) + "\" in " +
+                        collectionName);
         }
         event.track = SimulatedTrack::from(*track);
         return event;

@@ -28,7 +28,8 @@ inline constexpr double kTimelineTail = 3;
 // Deck actions (load, play, pause, eject) need "deck" 1 to 4; the others (quit, launch,
 // restart, revokeAccess, grantAccess) take none. A load names a collection track by "id", or
 // describes one that is not in the collection by "title", "artist" and optional "bpm" and
-// "key". The error is one line naming the script and the event.
+// "key". The error is one line naming the script and the event; the names are given as
+// messages show them (escaped).
 tl::expected<MonitorTimeline, std::string>
 timelineFromScript(const Json& script, const std::string& scriptName,
                    std::span<const metadata::Track> tracks, const std::string& collectionName);

@@ -2,6 +2,7 @@
 #include "GenreTableFile.hpp"
 #include "Output.hpp"
 #include "SourceTrackOption.hpp"
+#include "TextArguments.hpp"
 #include "import/XMLLibraryReader.hpp"
 #include "metadata/EnergyParser.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
@@ -357,9 +358,8 @@ void addRecommendCommand(CLI::App& app, CommandContext& context) {
                         "JSON file of genre compatibilities in lower case, e.g. "
                         "{\"house\": {\"tech house\": 0.8}} (from house, tech house fits 80%)")
         ->type_name("FILE");
-    command
-        ->add_option("--exclude", options->excluded, "Never recommend this TrackID (repeatable)")
-        ->allow_extra_args(false)
+    takeOneTextEach(command->add_option("--exclude", options->excluded,
+                                        "Never recommend this TrackID (repeatable)"))
         ->type_name("ID");
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] { runRecommend(*options, context); });

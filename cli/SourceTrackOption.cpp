@@ -1,6 +1,7 @@
 #include "SourceTrackOption.hpp"
 
 #include "decks/LibraryTrackResolver.hpp"
+#include "text/Text.hpp"
 
 namespace cuevox::cli {
 
@@ -28,14 +29,16 @@ std::optional<metadata::Track> findSourceTrack(std::span<const metadata::Track> 
                 return track;
             }
         }
-        message = "no track with id \"" + *option.id + "\" in " + file;
+        message = "no track with id \"" + text::escapeForMessage(*option.id) + "\" in " +
+                  text::escapeForMessage(file);
         return std::nullopt;
     }
     if (const metadata::Track* track =
             decks::LibraryTrackResolver::resolve(*option.title, *option.artist, tracks)) {
         return *track;
     }
-    message = "no track titled \"" + *option.title + "\" by \"" + *option.artist + "\" in " + file;
+    message = "no track titled \"" + text::escapeForMessage(*option.title) + "\" by \"" +
+              text::escapeForMessage(*option.artist) + "\" in " + text::escapeForMessage(file);
     return std::nullopt;
 }
 

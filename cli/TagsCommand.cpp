@@ -1,5 +1,6 @@
 #include "Commands.hpp"
 #include "Output.hpp"
+#include "TextArguments.hpp"
 #include "metadata/CommentTagParser.hpp"
 #include "metadata/EnergyParser.hpp"
 
@@ -46,7 +47,8 @@ void addTagsCommand(CLI::App& app, CommandContext& context) {
     CLI::App* command = app.add_subcommand(
         "tags", "Read the key-and-energy tag (\"8A - 7 Energy\") and the energy level "
                 "(\"Energy 7\", \"E7\") out of comment texts");
-    command->add_option("TEXT", options->texts, "Comment texts to read")->required();
+    takeEveryTextAsGiven(command->add_option("TEXT", options->texts, "Comment texts to read"))
+        ->required();
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] {
         runTags(*options);

@@ -1,12 +1,16 @@
 #include "Commands.hpp"
 #include "Output.hpp"
+#include "text/Text.hpp"
 
 #include <CLI/CLI.hpp>
 
 #include <exception>
+#include <iostream>
 #include <string>
 
-int main(int argc, char** argv) {
+namespace {
+
+int run(int argc, char** argv) {
     CLI::App app{"Cuevox on the command line: what fits after the track that is playing."};
     app.name("cuevox-cli");
     app.set_version_flag("--version", "cuevox-cli 0.1.0");
@@ -30,11 +34,30 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForVersion& version) {
         return app.exit(version);
     } catch (const CLI::ParseError& error) {
-        cuevox::cli::printError(std::string(error.what()) + " (see cuevox-cli --help)");
+        // CLI11's messages quote the arguments as typed, and begin ": " for a hidden option.
+        std::string message = error.what();
+        if (message.starts_with(": ")) {
+            message.erase(0, 2);
+        }
+        cuevox::cli::printError(cuevox::text::escapeForMessage(message) +
+                                " (see cuevox-cli --help)");
         return 2;
     } catch (const std::exception& error) {
-        cuevox::cli::printError(error.what());
+        cuevox::cli::printError(cuevox::text::escapeForMessage(error.what()));
         return 1;
     }
     return context.exitCode;
+}
+
+} // namespace
+
+// A closed pipe (`cuevox-cli library --json x.xml | head`) ends the program by SIGPIPE, as it
+// ends cat or grep: the reader has all it wanted. Any other failed write is an error.
+int main(int argc, char** argv) {
+    const int exitCode = run(argc, argv);
+    if (!std::cout.flush()) {
+        cuevox::cli::printError("cannot write the output");
+        return 1;
+    }
+    return exitCode;
 }

@@ -1,16 +1,24 @@
 #include "FuzzTargets.hpp"
 
+#include "GenreTableFile.hpp"
+#include "JsonInput.hpp"
+#include "MonitorTimeline.hpp"
+#include "decks/AccessibilityTrackPatternMatcher.hpp"
 #include "import/RekordboxMetadataMapper.hpp"
 #include "import/XMLLibraryReader.hpp"
 #include "metadata/CamelotKey.hpp"
 #include "metadata/CommentTagParser.hpp"
 #include "metadata/EnergyParser.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
+#include "text/Text.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace cuevox::fuzz {
 namespace {
@@ -32,6 +40,80 @@ void checkKey(const std::optional<metadata::CamelotKey>& key) {
 
 void checkEnergy(const std::optional<int>& energy) {
     check(!energy || (*energy >= 1 && *energy <= 10), "energy in 1...10");
+}
+
+// Every message is one line of well-formed UTF-8, whatever the input held.
+void checkMessage(const std::string& message) {
+    check(!message.empty(), "errors carry a message");
+    check(message.find('\n') == std::string::npos && message.find('\r') == std::string::npos,
+          "messages are one line");
+    check(text::isValidUTF8(message), "messages are well-formed UTF-8");
+}
+
+int depthOf(const cli::Json& value) {
+    int depth = 0;
+    if (value.is_structured()) {
+        for (const cli::Json& element : value) {
+            depth = std::max(depth, depthOf(element));
+        }
+        ++depth;
+    }
+    return depth;
+}
+
+void checkGenreTable(const cli::Json& document) {
+    const auto table = cli::GenreTableFile::fromJson(document, "table.json");
+    if (!table) {
+        checkMessage(table.error());
+        return;
+    }
+    for (const auto& [from, row] : *table) {
+        check(text::toLower(from) == from, "genre names are lower case");
+        for (const auto& [to, value] : row) {
+            check(text::toLower(to) == to, "genre names are lower case");
+            check(std::isfinite(value), "compatibilities are finite");
+        }
+    }
+}
+
+void checkScript(const cli::Json& document) {
+    static const std::vector<metadata::Track> tracks = [] {
+        metadata::Track track;
+        track.id = "1";
+        track.title = "Title";
+        track.artist = "Artist";
+        return std::vector<metadata::Track>{track};
+    }();
+    const auto timeline = cli::timelineFromScript(document, "script.json", tracks, "c.xml");
+    if (!timeline) {
+        checkMessage(timeline.error());
+        return;
+    }
+    for (const decks::SimulationEvent& event : timeline->events) {
+        check(std::isfinite(event.at) && event.at >= 0 && event.at <= timeline->length,
+              "events happen within the run");
+        check(event.deck >= 0 && event.deck <= 4, "decks are 1 to 4, or none");
+        check((event.action == decks::SimulationAction::load) == event.track.has_value(),
+              "only a load brings a track");
+    }
+}
+
+void checkDeckTexts(const cli::Json& document) {
+    if (!document.is_array()) {
+        return;
+    }
+    std::vector<std::string> texts;
+    for (const cli::Json& element : document) {
+        if (!element.is_string()) {
+            return;
+        }
+        texts.push_back(element.get<std::string>());
+    }
+    for (const auto& slot : decks::AccessibilityTrackPatternMatcher::extractDeckSlots(texts)) {
+        check(!slot.candidate || (slot.candidate->sourceEndIndex <= texts.size() &&
+                                  !slot.candidate->title.empty()),
+              "a loaded deck lies within the texts and has a title");
+    }
 }
 
 } // namespace
@@ -81,6 +163,19 @@ void fuzzTexts(const std::uint8_t* data, std::size_t size) {
     (void)import::RekordboxMetadataMapper::parseDate(text);
     const auto number = import::RekordboxMetadataMapper::parseNumber(text);
     check(!number || std::isfinite(*number), "numbers are finite");
+}
+
+void fuzzJson(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const auto document = cli::parseJson(bytes);
+    if (!document) {
+        checkMessage(document.error());
+        return;
+    }
+    check(depthOf(*document) <= cli::kMaxJsonDepth, "nesting within the limit");
+    checkGenreTable(*document);
+    checkScript(*document);
+    checkDeckTexts(*document);
 }
 
 } // namespace cuevox::fuzz

@@ -13,4 +13,8 @@ void fuzzLibrary(const std::uint8_t* data, std::size_t size);
 // Runs every key and comment reader over arbitrary text and checks their invariants.
 void fuzzTexts(const std::uint8_t* data, std::size_t size);
 
+// Reads arbitrary bytes as each of the command line's JSON inputs (a genre table, a monitor
+// script, a window's texts) and checks what comes out, errors included.
+void fuzzJson(const std::uint8_t* data, std::size_t size);
+
 } // namespace cuevox::fuzz

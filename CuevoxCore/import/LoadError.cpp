@@ -1,9 +1,11 @@
 #include "import/LoadError.hpp"
 
+#include "text/Text.hpp"
+
 namespace cuevox::import {
 
 std::string FileReadError::message() const {
-    return path + ": " + code.message();
+    return text::escapeForMessage(path) + ": " + code.message();
 }
 
 std::string LoadError::message() const {

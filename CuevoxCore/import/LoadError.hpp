@@ -16,7 +16,7 @@ struct FileReadError {
     std::string path;
     std::error_code code;
 
-    // "<path>: <the system's message>".
+    // "<path>: <the system's message>", the path escaped so that the message stays one line.
     std::string message() const;
 
     bool operator==(const FileReadError&) const = default;

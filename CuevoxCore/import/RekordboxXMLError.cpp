@@ -1,41 +1,16 @@
 #include "import/RekordboxXMLError.hpp"
 
-#include <cstdio>
+#include "text/Text.hpp"
 
 namespace cuevox::import {
 
 std::string quotedLiteral(std::string_view text) {
     std::string out = "\"";
-    out.reserve(text.size() + 2);
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\0':
-            out += "\\0";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-                char escape[16];
-                std::snprintf(escape, sizeof escape, "\\u{%X}", static_cast<unsigned char>(c));
-                out += escape;
-            } else {
-                out += c;
-            }
+    for (const char c : text::escapeForMessage(text)) {
+        if (c == '"') {
+            out += '\\';
         }
+        out += c;
     }
     return out + "\"";
 }

@@ -26,7 +26,8 @@ struct RekordboxXMLError {
     bool operator==(const RekordboxXMLError&) const = default;
 };
 
-// A text as a double-quoted literal, with quotes, backslashes and control characters escaped.
+// A text as a double-quoted literal on one line: escaped as text::escapeForMessage does, and
+// double quotes escaped too.
 std::string quotedLiteral(std::string_view text);
 
 } // namespace cuevox::import

@@ -196,7 +196,8 @@ XMLLibraryReader::parseTracks(std::string_view bytes) {
         [](metadata::RekordboxLibrary&& library) { return std::move(library.tracks); });
 }
 
-tl::expected<metadata::RekordboxLibrary, LoadError> XMLLibraryReader::loadLibrary() const {
+tl::expected<metadata::RekordboxLibrary, LoadError>
+XMLLibraryReader::loadLibrary(std::stop_token stop, const ReadProgress& progress) const {
     struct stat status {};
     if (::stat(m_filePath.c_str(), &status) != 0) {
         if (errno == ENOENT || errno == ENOTDIR) {
@@ -230,7 +231,11 @@ tl::expected<metadata::RekordboxLibrary, LoadError> XMLLibraryReader::loadLibrar
 
     // Straight from the file into Expat's buffer: the document is never held whole.
     ParseSession session(documentSize);
+    std::uint64_t bytesRead = 0;
     for (;;) {
+        if (stop.stop_requested()) {
+            return tl::unexpected(systemError(m_filePath, ECANCELED));
+        }
         const std::span<char> buffer = session.buffer();
         const ssize_t count = ::read(file.fd, buffer.data(), buffer.size());
         if (count < 0) {
@@ -242,6 +247,10 @@ tl::expected<metadata::RekordboxLibrary, LoadError> XMLLibraryReader::loadLibrar
         const bool last = count == 0;
         if (auto parsed = session.parseBuffer(static_cast<std::size_t>(count), last); !parsed) {
             return tl::unexpected(LoadError{std::move(parsed.error())});
+        }
+        bytesRead += static_cast<std::uint64_t>(count);
+        if (progress) {
+            progress(bytesRead, documentSize);
         }
         if (last) {
             break;

@@ -7,7 +7,10 @@
 
 #include <tl/expected.hpp>
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <stop_token>
 #include <string_view>
 #include <vector>
 
@@ -18,12 +21,18 @@ namespace cuevox::import {
 // nothing collected before it is kept.
 class XMLLibraryReader final : public RekordboxLibraryReading {
 public:
+    // Told after each block how many bytes have been read of how many (0 when the size is
+    // unknown).
+    using ReadProgress = std::function<void(std::uint64_t bytesRead, std::uint64_t totalBytes)>;
+
     explicit XMLLibraryReader(std::filesystem::path filePath) : m_filePath(std::move(filePath)) {}
 
     const std::filesystem::path& filePath() const { return m_filePath; }
 
-    // Reads the file anew on every call.
-    tl::expected<metadata::RekordboxLibrary, LoadError> loadLibrary() const;
+    // Reads the file anew on every call. A stop request ends the read between two blocks, as
+    // a FileReadError with ECANCELED.
+    tl::expected<metadata::RekordboxLibrary, LoadError>
+    loadLibrary(std::stop_token stop = {}, const ReadProgress& progress = {}) const;
     tl::expected<std::vector<metadata::Track>, LoadError> loadTracks() const override;
 
     static tl::expected<metadata::RekordboxLibrary, RekordboxXMLError>

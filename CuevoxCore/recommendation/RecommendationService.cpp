@@ -2,8 +2,8 @@
 
 #include "metadata/EnergyParser.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
+#include "recommendation/AlphabeticalKey.hpp"
 #include "recommendation/DuplicateKeySet.hpp"
-#include "text/Text.hpp"
 
 #include <algorithm>
 #include <array>
@@ -95,9 +95,9 @@ private:
     std::unordered_map<std::string_view, std::optional<MatchResult>> m_results;
 };
 
-// Orders by score, then year, then artist and title by code point after NFC, then candidate
-// order, which makes an unstable sort give the stable result. The NFC forms are made only for
-// entries that tie on score and year.
+// Orders by score, then year, then alphabetically, then candidate order, which makes an
+// unstable sort give the stable result. The alphabetical keys are made only for entries that tie
+// on score and year.
 class RankingOrder {
 public:
     RankingOrder(const std::vector<Scored>& scored, std::span<const Track> candidates)
@@ -115,10 +115,7 @@ public:
             // std::optional orders a missing year below every year.
             return ta.year > tb.year;
         }
-        if (const auto order = text::compareCodePoints(artist(lhs), artist(rhs)); order != 0) {
-            return order < 0;
-        }
-        if (const auto order = text::compareCodePoints(title(lhs), title(rhs)); order != 0) {
+        if (const auto order = key(lhs) <=> key(rhs); order != 0) {
             return order < 0;
         }
         return a.candidate < b.candidate;
@@ -130,28 +127,19 @@ private:
         return std::isnan(score) ? -std::numeric_limits<double>::infinity() : score;
     }
 
-    const std::string& artist(std::size_t index) {
-        return normalized(m_artists, index, m_candidates[m_scored[index].candidate].artist);
-    }
-    const std::string& title(std::size_t index) {
-        return normalized(m_titles, index, m_candidates[m_scored[index].candidate].title);
-    }
-
-    const std::string& normalized(std::vector<std::optional<std::string>>& cache, std::size_t index,
-                                  const std::string& text) {
-        if (cache.empty()) {
-            cache.resize(m_scored.size());
+    const AlphabeticalKey& key(std::size_t index) {
+        if (m_keys.empty()) {
+            m_keys.resize(m_scored.size());
         }
-        if (!cache[index]) {
-            cache[index] = text::normalizeNFC(text);
+        if (!m_keys[index]) {
+            m_keys[index].emplace(m_candidates[m_scored[index].candidate]);
         }
-        return *cache[index];
+        return *m_keys[index];
     }
 
     const std::vector<Scored>& m_scored;
     std::span<const Track> m_candidates;
-    std::vector<std::optional<std::string>> m_artists;
-    std::vector<std::optional<std::string>> m_titles;
+    std::vector<std::optional<AlphabeticalKey>> m_keys;
 };
 
 } // namespace

@@ -9,8 +9,10 @@
 #include <unicode/utext.h>
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <memory>
@@ -208,6 +210,47 @@ bool isValidUTF8(std::string_view text) {
         }
     }
     return true;
+}
+
+std::string escapeForMessage(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    std::size_t offset = 0;
+    while (offset < text.size()) {
+        // One code point at a time through a window of at most four bytes, so that offsets
+        // never outgrow ICU's 32-bit indices.
+        const auto window = static_cast<int32_t>(std::min<std::size_t>(4, text.size() - offset));
+        int32_t length = 0;
+        UChar32 codePoint;
+        U8_NEXT(text.data() + offset, length, window, codePoint);
+        char escape[16];
+        if (codePoint < 0) {
+            for (int32_t i = 0; i < length; ++i) {
+                std::snprintf(
+                    escape, sizeof escape, "\\x%02X",
+                    static_cast<unsigned char>(text[offset + static_cast<std::size_t>(i)]));
+                out += escape;
+            }
+        } else if (codePoint == '\\') {
+            out += "\\\\";
+        } else if (codePoint == '\n') {
+            out += "\\n";
+        } else if (codePoint == '\r') {
+            out += "\\r";
+        } else if (codePoint == '\t') {
+            out += "\\t";
+        } else if (codePoint == 0) {
+            out += "\\0";
+        } else if (u_charType(codePoint) == U_CONTROL_CHAR || codePoint == 0x2028 ||
+                   codePoint == 0x2029) {
+            std::snprintf(escape, sizeof escape, "\\u{%X}", static_cast<unsigned>(codePoint));
+            out += escape;
+        } else {
+            out.append(text.substr(offset, static_cast<std::size_t>(length)));
+        }
+        offset += static_cast<std::size_t>(length);
+    }
+    return out;
 }
 
 std::u32string toCodePoints(std::string_view text) {

@@ -50,6 +50,12 @@ std::optional<long long> parseInteger(std::string_view text);
 // True when the bytes are well-formed UTF-8 and hold no NUL character.
 bool isValidUTF8(std::string_view text);
 
+// The text made safe to show inside a one-line message: a backslash is doubled; \n, \r, \t
+// and NUL are written as such; other control characters (C0, DEL, C1) and the line and
+// paragraph separators as \u{1B}; each byte that is not part of well-formed UTF-8 as \xFF.
+// Everything else stays as it is, so the result is well-formed UTF-8 on one line.
+std::string escapeForMessage(std::string_view text);
+
 // Code points of the text, for algorithms that walk characters one by one.
 std::u32string toCodePoints(std::string_view text);
 std::string fromCodePoints(std::u32string_view codePoints);

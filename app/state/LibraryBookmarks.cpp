@@ -1,20 +1,36 @@
 #include "LibraryBookmarks.hpp"
 
+#include "text/Text.hpp"
+
 #include <QString>
 #include <utility>
 
 namespace cuevox::state {
 
 QVariant LibraryBookmarks::plainPath(const std::filesystem::path& absolutePath) {
-    return QString::fromStdString(absolutePath.string());
+    const std::string& bytes = absolutePath.native();
+    // A string would turn bytes that are not UTF-8 into U+FFFD and name another file.
+    if (!text::isValidUTF8(bytes)) {
+        return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
+    return QString::fromStdString(bytes);
 }
 
 std::optional<LibraryBookmarks::Resolved>
 LibraryBookmarks::resolvePlainPath(const QVariant& stored) {
-    if (!stored.canConvert<QString>()) {
+    std::filesystem::path path;
+    if (stored.typeId() == QMetaType::QByteArray) {
+        const QByteArray bytes = stored.toByteArray();
+        // The system would read the path only up to a NUL, which is another file.
+        if (bytes.contains('\0')) {
+            return std::nullopt;
+        }
+        path = bytes.toStdString();
+    } else if (stored.canConvert<QString>()) {
+        path = stored.toString().toStdString();
+    } else {
         return std::nullopt;
     }
-    std::filesystem::path path(stored.toString().toStdString());
     // Only an absolute path can name the file that was loaded; anything else is not ours.
     if (path.empty() || !path.is_absolute()) {
         return std::nullopt;
@@ -27,7 +43,12 @@ LibraryBookmarks LibraryBookmarks::overBookmarkData(CreateBookmark create,
     LibraryBookmarks bookmarks;
     bookmarks.make = [create = std::move(create)](const std::filesystem::path& absolutePath) {
         const QByteArray bookmark = create(absolutePath);
-        return bookmark.isEmpty() ? plainPath(absolutePath) : QVariant(bookmark);
+        if (!bookmark.isEmpty()) {
+            return QVariant(bookmark);
+        }
+        // Bytes stand for a bookmark here, so a path only bytes can hold is not remembered.
+        const QVariant plain = plainPath(absolutePath);
+        return plain.typeId() == QMetaType::QString ? plain : QVariant();
     };
     bookmarks.resolve =
         [resolve = std::move(resolve)](const QVariant& stored) -> std::optional<Resolved> {

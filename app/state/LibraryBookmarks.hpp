@@ -9,7 +9,8 @@
 namespace cuevox::state {
 
 // How the view model remembers the open collection in its settings, and finds it again. The
-// default stores the absolute path as a string; on macOS a bookmark follows a moved file.
+// default stores the absolute path as a string, or as its bytes when they are not UTF-8; on
+// macOS a bookmark follows a moved file.
 struct LibraryBookmarks {
     struct Resolved {
         std::filesystem::path path;

@@ -1,5 +1,6 @@
 #include "PreparedLibrary.hpp"
 
+#include "recommendation/AlphabeticalKey.hpp"
 #include "text/Text.hpp"
 
 #include <algorithm>
@@ -65,18 +66,18 @@ PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks)
         m_foldedTitles.push_back(foldForSearch(track.title));
         m_foldedArtists.push_back(foldForSearch(track.artist));
     }
+    // Normalised once here rather than twice per comparison of the sort.
+    std::vector<recommendation::AlphabeticalKey> keys;
+    keys.reserve(m_tracks.size());
+    for (const metadata::Track& track : m_tracks) {
+        keys.emplace_back(track);
+    }
     std::vector<std::size_t> order(m_tracks.size());
     for (std::size_t index = 0; index < order.size(); ++index) {
         order[index] = index;
     }
-    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        const metadata::Track& first = m_tracks[a];
-        const metadata::Track& second = m_tracks[b];
-        if (const auto byArtist = first.artist <=> second.artist; byArtist != 0) {
-            return byArtist < 0;
-        }
-        return first.title < second.title;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
     m_alphabeticalRanks.resize(order.size());
     for (std::size_t rank = 0; rank < order.size(); ++rank) {
         m_alphabeticalRanks[order[rank]] = rank;

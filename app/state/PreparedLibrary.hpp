@@ -30,8 +30,8 @@ public:
     const std::vector<std::string>& availableGenreNames() const { return m_genreNames; }
     const std::vector<BPMRange>& bpmRangeBuckets() const { return m_buckets; }
 
-    // The track's place in artist-then-title order (code points, ties by collection order):
-    // sorting by it is sorting alphabetically, without comparing a string.
+    // The track's place in alphabetical order (recommendation::AlphabeticalKey, ties by
+    // collection order): sorting by it is sorting alphabetically without comparing a string.
     std::size_t alphabeticalRank(std::size_t index) const { return m_alphabeticalRanks[index]; }
 
     // Whether the track's title or artist contains `foldedQuery` (see foldForSearch).

@@ -2,7 +2,6 @@
 
 #include "TrackListComputation.hpp"
 #include "decks/SourceDeckResolver.hpp"
-#include "import/XMLLibraryReader.hpp"
 
 #include <QSettings>
 #include <algorithm>
@@ -18,12 +17,17 @@ RecommendationViewModel::RecommendationViewModel(
     : QObject(parent), m_deckMonitor(std::move(deckMonitor)),
       m_deckStateUpdates(m_deckMonitor->deckStateUpdates()),
       m_restarts(m_deckMonitor->rekordboxDidRestart()),
-      m_permissionCheck(std::move(permissionCheck)), m_settings(settings), m_timing(timing),
-      m_bookmarks(std::move(bookmarks)) {
+      m_permissionCheck(std::move(permissionCheck)), m_settings(settings), m_timing(timing) {
     if (m_settings == nullptr) {
         m_ownSettings = std::make_unique<QSettings>();
         m_settings = m_ownSettings.get();
     }
+    m_session = std::make_unique<LibrarySession>(*m_settings, std::move(bookmarks));
+    connect(m_session.get(), &LibrarySession::progressChanged, this,
+            &RecommendationViewModel::libraryLoadProgressChanged);
+    connect(m_session.get(), &LibrarySession::loaded, this, &RecommendationViewModel::takeLibrary);
+    connect(m_session.get(), &LibrarySession::failed, this,
+            &RecommendationViewModel::takeLoadFailure);
     m_hasAccessibilityPermission = m_permissionCheck();
 
     m_searchDebounce.setSingleShot(true);
@@ -33,7 +37,7 @@ RecommendationViewModel::RecommendationViewModel(
 
     startMonitoring();
     startPermissionPolling();
-    reopenRememberedLibrary();
+    m_session->reopenRemembered();
 }
 
 RecommendationViewModel::~RecommendationViewModel() {
@@ -231,14 +235,8 @@ void RecommendationViewModel::resetFilters() {
     setSearchText(QString());
 }
 
-bool RecommendationViewModel::openLibrary(const std::filesystem::path& path) {
-    auto tracks = import::XMLLibraryReader(path).loadTracks();
-    if (!tracks) {
-        m_libraryLoadErrorMessage = tracks.error().message();
-        emit libraryLoadErrorMessageChanged();
-        return false;
-    }
-    m_library = std::make_shared<const PreparedLibrary>(std::move(*tracks));
+void RecommendationViewModel::takeLibrary(std::shared_ptr<const PreparedLibrary> library) {
+    m_library = std::move(library);
 
     if (!m_selections.genres.empty()) {
         setSelectedGenres({});
@@ -261,38 +259,17 @@ bool RecommendationViewModel::openLibrary(const std::filesystem::path& path) {
     emit libraryTrackCountChanged();
 
     scheduleRecompute();
-    return true;
+    emit libraryLoadFinished();
+}
+
+void RecommendationViewModel::takeLoadFailure(const std::string& message) {
+    m_libraryLoadErrorMessage = message;
+    emit libraryLoadErrorMessageChanged();
+    emit libraryLoadFinished();
 }
 
 void RecommendationViewModel::loadLibrary(const std::filesystem::path& path) {
-    if (openLibrary(path)) {
-        rememberLibrary(path);
-    }
-}
-
-void RecommendationViewModel::rememberLibrary(const std::filesystem::path& path) {
-    const QVariant stored = m_bookmarks.make(std::filesystem::absolute(path));
-    if (stored.isValid()) {
-        m_settings->setValue(kLastLibraryKey, stored);
-    } else {
-        // What was stored names another file, which must not come back at the next start.
-        m_settings->remove(kLastLibraryKey);
-    }
-}
-
-void RecommendationViewModel::reopenRememberedLibrary() {
-    const QVariant stored = m_settings->value(kLastLibraryKey);
-    if (!stored.isValid()) {
-        return;
-    }
-    const std::optional<LibraryBookmarks::Resolved> resolved = m_bookmarks.resolve(stored);
-    if (!resolved) {
-        return;
-    }
-    // A value that still resolves is kept as it is: only a stale one is written again.
-    if (openLibrary(resolved->path) && resolved->stale) {
-        rememberLibrary(resolved->path);
-    }
+    m_session->load(path);
 }
 
 void RecommendationViewModel::presentLibraryPicker() {

@@ -4,6 +4,7 @@
 #include "FilterOptions.hpp"
 #include "FilterSelections.hpp"
 #include "LibraryBookmarks.hpp"
+#include "LibrarySession.hpp"
 #include "PreparedLibrary.hpp"
 #include "TrackListSnapshot.hpp"
 #include "decks/DeckState.hpp"
@@ -55,6 +56,8 @@ class RecommendationViewModel : public QObject {
     Q_PROPERTY(int libraryTrackCount READ libraryTrackCount NOTIFY libraryTrackCountChanged)
     Q_PROPERTY(std::optional<std::string> libraryLoadErrorMessage READ libraryLoadErrorMessage
                    NOTIFY libraryLoadErrorMessageChanged)
+    Q_PROPERTY(std::optional<LoadProgress> libraryLoadProgress READ libraryLoadProgress NOTIFY
+                   libraryLoadProgressChanged)
     Q_PROPERTY(std::vector<GenreOption> genreOptions READ genreOptions NOTIFY genreOptionsChanged)
     Q_PROPERTY(std::vector<BPMRangeOption> bpmRangeOptions READ bpmRangeOptions NOTIFY
                    bpmRangeOptionsChanged)
@@ -85,10 +88,11 @@ public:
 
     using Timing = ViewModelTiming;
 
-    static constexpr const char* kLastLibraryKey = "lastLibraryURL";
+    static constexpr const char* kLastLibraryKey = LibrarySession::kLastLibraryKey;
 
-    // Starts consuming the monitor's streams, polls `permissionCheck`, and reopens the file
-    // remembered in `settings` (the application's QSettings when null) through `bookmarks`.
+    // Starts consuming the monitor's streams, polls `permissionCheck`, and starts loading the
+    // file remembered in `settings` (the application's QSettings when null) through
+    // `bookmarks`.
     RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> deckMonitor,
                             std::function<bool()> permissionCheck, QSettings* settings = nullptr,
                             Timing timing = {}, LibraryBookmarks bookmarks = {},
@@ -108,6 +112,7 @@ public:
     const std::optional<std::string>& libraryLoadErrorMessage() const {
         return m_libraryLoadErrorMessage;
     }
+    const std::optional<LoadProgress>& libraryLoadProgress() const { return m_session->progress(); }
     const std::vector<GenreOption>& genreOptions() const { return m_genreOptions; }
     const std::vector<BPMRangeOption>& bpmRangeOptions() const { return m_bpmRangeOptions; }
     const std::vector<KeyOption>& keyOptions() const { return m_keyOptions; }
@@ -134,8 +139,10 @@ public:
     void setSearchText(const QString& text);
     void resetFilters();
 
-    // Loads a collection file synchronously and remembers it; a failure keeps everything as it
-    // was and only sets libraryLoadErrorMessage.
+    // Starts loading a collection file in the background and returns; everything stays usable
+    // meanwhile. Once it has loaded it replaces the collection whole and is remembered; a
+    // failure keeps everything as it was and only sets libraryLoadErrorMessage. A newer load
+    // cancels an older one.
     void loadLibrary(const std::filesystem::path& path);
     void presentLibraryPicker();
     void setLibraryPicker(LibraryPicker picker) { m_libraryPicker = std::move(picker); }
@@ -151,6 +158,7 @@ signals:
     void deckStatesChanged();
     void libraryTrackCountChanged();
     void libraryLoadErrorMessageChanged();
+    void libraryLoadProgressChanged();
     void genreOptionsChanged();
     void bpmRangeOptionsChanged();
     void keyOptionsChanged();
@@ -166,13 +174,14 @@ signals:
     // One per recomputation of decks and source, for those who count them (tests, profiling).
     void activeDecksRecomputed();
     void filteredTracksRecomputed();
+    // A load's outcome has been taken over, whichever it was.
+    void libraryLoadFinished();
 
 private:
     void startMonitoring();
     void startPermissionPolling();
-    void reopenRememberedLibrary();
-    bool openLibrary(const std::filesystem::path& path);
-    void rememberLibrary(const std::filesystem::path& path);
+    void takeLibrary(std::shared_ptr<const PreparedLibrary> library);
+    void takeLoadFailure(const std::string& message);
     void takeDeckState();
     void takeRestart();
     void scheduleRecompute();
@@ -187,7 +196,7 @@ private:
     QSettings* m_settings;
     std::unique_ptr<QSettings> m_ownSettings;
     Timing m_timing;
-    LibraryBookmarks m_bookmarks;
+    std::unique_ptr<LibrarySession> m_session;
     LibraryPicker m_libraryPicker;
 
     std::optional<metadata::Track> m_sourceTrack;

@@ -75,11 +75,13 @@ ContentView::ContentView(state::RecommendationViewModel& viewModel,
     }
 
     connect(&m_viewModel, &Model::libraryTrackCountChanged, this, &ContentView::showTrackCount);
+    connect(&m_viewModel, &Model::libraryLoadProgressChanged, this, &ContentView::showLoadProgress);
     connect(&m_viewModel, &Model::hasAccessibilityPermissionChanged, this,
             &ContentView::showPermission);
     connect(&m_viewModel, &Model::libraryLoadErrorMessageChanged, this,
             &ContentView::showLoadError);
     showTrackCount();
+    showLoadProgress();
     showPermission();
     showLoadError();
 }
@@ -88,6 +90,11 @@ void ContentView::showTrackCount() {
     const int count = m_viewModel.libraryTrackCount();
     m_header->setTrackCount(count);
     m_filterGroup->setVisible(count > 0);
+}
+
+void ContentView::showLoadProgress() {
+    const std::optional<state::LoadProgress>& progress = m_viewModel.libraryLoadProgress();
+    m_header->setLoadProgress(progress ? std::optional<int>(progress->percent()) : std::nullopt);
 }
 
 void ContentView::showPermission() {

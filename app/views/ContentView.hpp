@@ -52,6 +52,7 @@ public:
 
 private:
     void showTrackCount();
+    void showLoadProgress();
     void showPermission();
     void showLoadError();
 

@@ -5,8 +5,9 @@
 namespace cuevox::tests {
 namespace {
 
+// A size or a path the app wrongly accepted would open the window: the timeout ends it.
 CliResult runApp(const std::string& arguments) {
-    return runShell(shellQuote(CUEVOX_APP) + " " + arguments + " </dev/null");
+    return runShell("timeout 20 " + shellQuote(CUEVOX_APP) + " " + arguments + " </dev/null");
 }
 
 // A mistyped option is a usage error (2) with one line that says which, never Qt's plugin
@@ -21,8 +22,12 @@ TEST(CuevoxCommandLine, UsageErrorsExitTwoAndSayWhy) {
         {"--demo --platform atspi", "cuevox: --demo plays its own rekordbox; leave out --platform"},
         {"--size 0x560", "cuevox: --size takes WIDTHxHEIGHT, such as 860x560"},
         {"--size 860", "cuevox: --size takes WIDTHxHEIGHT, such as 860x560"},
+        {"--size 99999999999x560", "cuevox: --size takes WIDTHxHEIGHT, such as 860x560"},
+        {"--size 8193x560", "cuevox: --size takes WIDTHxHEIGHT, such as 860x560"},
+        {"--size 860x560px", "cuevox: --size takes WIDTHxHEIGHT, such as 860x560"},
         {"--language xx", "--language: unknown language code xx"},
         {"--library /nonexistent/collection.xml", "--library: File does not exist: /nonexistent/collection.xml"},
+        {"--library '/no/x\ny.xml'", "cuevox: --library: File does not exist: /no/x\\ny.xml\n"},
         {"--no-such-option", "The following argument was not expected: --no-such-option"},
         // What macOS adds to a first launch from the Finder is ignored, and only that.
         {"-psn_0_1234567 --size 0x560", "cuevox: --size takes WIDTHxHEIGHT, such as 860x560"},
@@ -33,6 +38,7 @@ TEST(CuevoxCommandLine, UsageErrorsExitTwoAndSayWhy) {
         const CliResult result = runApp(row.arguments);
         EXPECT_EQ(result.exitCode, 2);
         EXPECT_NE(result.err.find(row.error), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
         EXPECT_TRUE(result.out.empty()) << result.out;
     }
 }

@@ -228,7 +228,7 @@ TEST_F(MonitorScript, BadScriptsSayWhatIsWrong) {
          "event 0 (counting from 0): \"at\" must be a number of seconds, 0 or more"},
         {R"([{"at": "1", "action": "restart"}])",
          "event 0 (counting from 0): \"at\" must be a number of seconds, 0 or more"},
-        {R"([{"at": 1e999, "action": "restart"}])", "not JSON: "},
+        {R"([{"at": 1e999, "action": "restart"}])", "holds a number too large for a double"},
         {R"([{"at": 0, "action": "Play", "deck": 1}])",
          "event 0 (counting from 0): \"action\" must be one of load, play, pause, eject, quit, "
          "launch, restart, revokeAccess, grantAccess"},

@@ -37,5 +37,9 @@ TEST(FuzzCorpus, TextInputsKeepTheParsersInvariants) {
     EXPECT_GT(replay("texts", fuzzTexts), 0U);
 }
 
+TEST(FuzzCorpus, JsonInputsKeepTheCommandLinesInvariants) {
+    EXPECT_GT(replay("json", fuzzJson), 0U);
+}
+
 } // namespace
 } // namespace cuevox::fuzz

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <stop_token>
 #include <string>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -337,6 +338,47 @@ TEST(XMLLibraryReader, ReadsAValueSpanningManyChunks) {
     std::filesystem::remove(path);
 }
 
+TEST(XMLLibraryReader, ToldEachBlockReadAndStopsBetweenBlocksWhenAsked) {
+    const std::string path = testing::TempDir() + "cuevox-blocks.xml";
+    std::string elements;
+    for (int i = 0; i < 5 << 17; ++i) { // 2.5 MB of elements, so every block holds some
+        elements += "<X/>";
+    }
+    std::ofstream(path) << "<C>" << elements << "<TRACK TrackID=\"1\"/></C>";
+    const std::uint64_t size = std::filesystem::file_size(path);
+    struct Case {
+        int stopAfterCalls;
+        std::vector<std::uint64_t> reported;
+        bool loads;
+    } cases[] = {
+        {-1, {1 << 20, 2 << 20, size, size}, true},
+        {1, {1 << 20}, false},
+        {0, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stopAfterCalls);
+        std::stop_source stop;
+        std::vector<std::uint64_t> reported;
+        const auto progress = [&](std::uint64_t bytesRead, std::uint64_t totalBytes) {
+            EXPECT_EQ(totalBytes, size);
+            reported.push_back(bytesRead);
+            if (static_cast<int>(reported.size()) == c.stopAfterCalls) {
+                stop.request_stop();
+            }
+        };
+        if (c.stopAfterCalls == 0) {
+            stop.request_stop();
+        }
+        const auto library = XMLLibraryReader(path).loadLibrary(stop.get_token(), progress);
+        EXPECT_EQ(reported, c.reported);
+        ASSERT_EQ(library.has_value(), c.loads);
+        if (!c.loads) {
+            EXPECT_EQ(library.error().message(), path + ": Operation canceled");
+        }
+    }
+    std::filesystem::remove(path);
+}
+
 TEST(RekordboxXMLError, TextFormQuotesThePayloadAsALiteral) {
     struct Case {
         RekordboxXMLError error;
@@ -351,6 +393,7 @@ TEST(RekordboxXMLError, TextFormQuotesThePayloadAsALiteral) {
         {RekordboxXMLError::fileNotFound(std::string("a\0b\x1B", 4)),
          R"(fileNotFound("a\0b\u{1B}"))"},
         {RekordboxXMLError::fileNotFound("/Caf\u00E9"), "fileNotFound(\"/Caf\u00E9\")"},
+        {RekordboxXMLError::fileNotFound("/a\xFF\u0085"), R"(fileNotFound("/a\xFF\u{85}"))"},
         {RekordboxXMLError::fileNotFound(""), R"(fileNotFound(""))"},
     };
     for (const Case& c : cases) {

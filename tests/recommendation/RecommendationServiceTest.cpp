@@ -118,6 +118,7 @@ TEST(RecommendationScorer, NormalisesWeightsAndFallsBackToEqualOnes) {
         // A positive total with a negative weight is normalised like any other.
         {{2, -1, 0, 0}, 100, 50, 0, 0, 150},
         {{1, 1, 1, 1}, 100, 100, 65, 100, 91.25},
+        {{1e308, 1e308, 1e308, 0}, 100, 0, 40, 100, 140.0 / 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.weights.genre) + "," + std::to_string(c.weights.bpm) + "," +
@@ -486,6 +487,8 @@ TEST(RecommendationService, OrdersByScoreYearArtistTitleThenCandidateOrder) {
         with("emile-decomposed", 2000, "E\u0301mile"),
         with("fred", 2000, "Fred"),
         with("zoe", 2000, "zoe"),
+        with("vayu-decomposed", 2000, "Va\u0302yu"), // "Vâyu" after NFC, so after "Vendex"
+        with("vendex", 2000, "Vendex"),
     };
     candidates[0].energy = 7;
     const std::vector<std::string> expected = {
@@ -495,6 +498,8 @@ TEST(RecommendationService, OrdersByScoreYearArtistTitleThenCandidateOrder) {
         "adam-lower",
         "y2019",
         "fred",
+        "vendex",
+        "vayu-decomposed",
         "zoe",
         "emile-composed",
         "emile-decomposed",
@@ -504,7 +509,7 @@ TEST(RecommendationService, OrdersByScoreYearArtistTitleThenCandidateOrder) {
     struct Case {
         std::size_t resultCount;
         std::size_t length;
-    } cases[] = {{20, 11}, {11, 11}, {10, 10}, {3, 3}, {1, 1}, {0, 0}};
+    } cases[] = {{20, 13}, {13, 13}, {10, 10}, {3, 3}, {1, 1}, {0, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.resultCount);
         RecommendationSettings settings = defaultSettings();

@@ -133,6 +133,27 @@ TEST(Text, CodePointsRoundTripAndIllFormedBytesBecomeReplacementCharacters) {
     EXPECT_EQ(trim("\xC3"), "\xC3"); // a cut sequence is not white space and is kept
 }
 
+TEST(Text, EscapeForMessageLeavesOneLineOfWellFormedUTF8) {
+    struct Case {
+        std::string input;
+        std::string expected;
+    } cases[] = {
+        {"Caf\u00E9 \U0001F468\u200D\U0001F469", "Caf\u00E9 \U0001F468\u200D\U0001F469"},
+        {"x\ny.xml", R"(x\ny.xml)"},
+        {"a\r\tb\\n", R"(a\r\tb\\n)"},
+        {std::string("a\0b", 3), R"(a\0b)"},
+        {"\x1B[31m\x7F", R"(\u{1B}[31m\u{7F})"},
+        {"\u0085\u009B\u2028\u2029", R"(\u{85}\u{9B}\u{2028}\u{2029})"},
+        {"\xFF\xC0\xAF", R"(\xFF\xC0\xAF)"},
+        {"\xE2\x82z\xED\xA0\x80", R"(\xE2\x82z\xED\xA0\x80)"},
+        {"cut \xF0\x9F\x8E", R"(cut \xF0\x9F\x8E)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        EXPECT_EQ(escapeForMessage(c.input), c.expected);
+    }
+}
+
 TEST(Text, CharactersAreWhatTheUserSeesNotBytesOrCodePoints) {
     struct Case {
         const char* text;

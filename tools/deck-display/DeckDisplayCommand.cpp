@@ -1,5 +1,7 @@
 #include "DeckDisplayCommand.hpp"
 
+#include "text/Text.hpp"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -43,7 +45,7 @@ tl::expected<DeckDisplayCommand, std::string> parseDeckDisplayCommand(std::strin
     const auto* found = std::find_if(kVerbs.begin(), kVerbs.end(),
                                      [&](const auto& entry) { return entry.first == parts[0]; });
     if (found == kVerbs.end()) {
-        return tl::unexpected("unknown command \"" + std::string(parts[0]) + "\"");
+        return tl::unexpected("unknown command \"" + text::escapeForMessage(parts[0]) + "\"");
     }
     DeckDisplayCommand command;
     command.verb = found->second;
@@ -60,7 +62,7 @@ tl::expected<DeckDisplayCommand, std::string> parseDeckDisplayCommand(std::strin
     const auto [end, error] = std::from_chars(deck.data(), deck.data() + deck.size(), command.deck);
     if (error != std::errc{} || end != deck.data() + deck.size() || command.deck < 1 ||
         command.deck > 4) {
-        return tl::unexpected("no deck \"" + std::string(deck) + "\": decks are 1 to 4");
+        return tl::unexpected("no deck \"" + text::escapeForMessage(deck) + "\": decks are 1 to 4");
     }
     if (command.verb == Verb::load) {
         command.trackID = std::string(parts[2]);

@@ -1,6 +1,7 @@
 #include "DeckDisplayController.hpp"
 #include "DeckDisplayWindow.hpp"
 #include "import/XMLLibraryReader.hpp"
+#include "text/Text.hpp"
 
 #include <CLI/CLI.hpp>
 
@@ -27,8 +28,13 @@ int main(int argc, char** argv) {
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        // --help is a success; anything else is a usage error.
-        return cli.exit(error) == 0 ? 0 : 2;
+        // --help is a success; anything else is a usage error, on one line whatever was typed.
+        if (error.get_exit_code() == 0) {
+            return cli.exit(error);
+        }
+        std::fprintf(stderr, "cuevox-deck-display: %s\n",
+                     cuevox::text::escapeForMessage(error.what()).c_str());
+        return 2;
     }
     auto tracks = cuevox::import::XMLLibraryReader(library).loadTracks();
     if (!tracks) {
@@ -61,7 +67,8 @@ int main(int argc, char** argv) {
         QTimer::singleShot(1000, &window, [&window, &screenshot] {
             const bool saved = window.grab().save(QString::fromStdString(screenshot));
             if (!saved) {
-                std::fprintf(stderr, "cuevox-deck-display: cannot write %s\n", screenshot.c_str());
+                std::fprintf(stderr, "cuevox-deck-display: cannot write %s\n",
+                             cuevox::text::escapeForMessage(screenshot).c_str());
             }
             QApplication::exit(saved ? 0 : 1);
         });

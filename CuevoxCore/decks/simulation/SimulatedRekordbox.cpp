@@ -15,8 +15,11 @@ namespace {
 constexpr std::array<std::string_view, 2> kBrowserTexts{"Collection", "Playlists"};
 
 // Tenths of a second, so that a playing deck's texts change within any gap of 0.1 s or more.
+// Capped far beyond any track, since a collection may claim any length (TotalTime="1e300").
 long long tenths(double seconds) {
-    return static_cast<long long>(std::floor(std::max(0.0, seconds) * 10 + 1e-6));
+    constexpr double kLongest = 1e12;
+    const double bounded = std::min(std::max(0.0, seconds), kLongest);
+    return static_cast<long long>(std::floor(bounded * 10 + 1e-6));
 }
 
 std::string clockText(long long totalTenths) {

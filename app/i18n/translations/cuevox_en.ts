@@ -11,6 +11,10 @@
         <source>%d tracks</source>
         <translation>%d tracks</translation>
     </message>
+    <message id="app.loading_progress">
+        <source>Loading… %d%</source>
+        <translation>Loading… %d%</translation>
+    </message>
     <message id="app.load_library">
         <source>Load Library…</source>
         <translation>Load Library…</translation>

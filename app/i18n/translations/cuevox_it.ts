@@ -11,6 +11,10 @@
         <source>%d tracks</source>
         <translation>%d brani</translation>
     </message>
+    <message id="app.loading_progress">
+        <source>Loading… %d%</source>
+        <translation>Caricamento… %d%</translation>
+    </message>
     <message id="app.load_library">
         <source>Load Library…</source>
         <translation>Carica libreria…</translation>

@@ -11,6 +11,10 @@
         <source>%d tracks</source>
         <translation>%d 曲</translation>
     </message>
+    <message id="app.loading_progress">
+        <source>Loading… %d%</source>
+        <translation>読み込み中… %d%</translation>
+    </message>
     <message id="app.load_library">
         <source>Load Library…</source>
         <translation>ライブラリを読み込む…</translation>

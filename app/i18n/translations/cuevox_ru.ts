@@ -11,6 +11,10 @@
         <source>%d tracks</source>
         <translation>Треков: %d</translation>
     </message>
+    <message id="app.loading_progress">
+        <source>Loading… %d%</source>
+        <translation>Загрузка… %d %</translation>
+    </message>
     <message id="app.load_library">
         <source>Load Library…</source>
         <translation>Загрузить библиотеку…</translation>

@@ -11,6 +11,10 @@
         <source>%d tracks</source>
         <translation>%d parça</translation>
     </message>
+    <message id="app.loading_progress">
+        <source>Loading… %d%</source>
+        <translation>Yükleniyor… %%d</translation>
+    </message>
     <message id="app.load_library">
         <source>Load Library…</source>
         <translation>Kütüphane Yükle…</translation>

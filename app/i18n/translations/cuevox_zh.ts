@@ -11,6 +11,10 @@
         <source>%d tracks</source>
         <translation>%d 首曲目</translation>
     </message>
+    <message id="app.loading_progress">
+        <source>Loading… %d%</source>
+        <translation>正在加载… %d%</translation>
+    </message>
     <message id="app.load_library">
         <source>Load Library…</source>
         <translation>加载曲库…</translation>

@@ -26,6 +26,7 @@ const ExpectedText kExpectedTexts[] = {
     // en
     {AppLanguage::en, "app.header_title", "Cuevox"},
     {AppLanguage::en, "app.tracks_count", "%d tracks"},
+    {AppLanguage::en, "app.loading_progress", "Loading… %d%"},
     {AppLanguage::en, "app.load_library", "Load Library…"},
     {AppLanguage::en, "app.no_track_playing", "No track playing"},
     {AppLanguage::en, "app.not_found_in_library", "Not found in loaded library"},
@@ -55,6 +56,7 @@ const ExpectedText kExpectedTexts[] = {
     // tr
     {AppLanguage::tr, "app.header_title", "Cuevox"},
     {AppLanguage::tr, "app.tracks_count", "%d parça"},
+    {AppLanguage::tr, "app.loading_progress", "Yükleniyor… %%d"},
     {AppLanguage::tr, "app.load_library", "Kütüphane Yükle…"},
     {AppLanguage::tr, "app.no_track_playing", "Çalan parça yok"},
     {AppLanguage::tr, "app.not_found_in_library", "Yüklü kütüphanede bulunamadı"},
@@ -84,6 +86,7 @@ const ExpectedText kExpectedTexts[] = {
     // de
     {AppLanguage::de, "app.header_title", "Cuevox"},
     {AppLanguage::de, "app.tracks_count", "%d Titel"},
+    {AppLanguage::de, "app.loading_progress", "Wird geladen… %d\u00A0%"},
     {AppLanguage::de, "app.load_library", "Bibliothek laden…"},
     {AppLanguage::de, "app.no_track_playing", "Kein Titel wird abgespielt"},
     {AppLanguage::de, "app.not_found_in_library", "Nicht in geladener Bibliothek gefunden"},
@@ -113,6 +116,7 @@ const ExpectedText kExpectedTexts[] = {
     // es
     {AppLanguage::es, "app.header_title", "Cuevox"},
     {AppLanguage::es, "app.tracks_count", "%d pistas"},
+    {AppLanguage::es, "app.loading_progress", "Cargando… %d\u00A0%"},
     {AppLanguage::es, "app.load_library", "Cargar biblioteca…"},
     {AppLanguage::es, "app.no_track_playing", "Ninguna pista en reproducción"},
     {AppLanguage::es, "app.not_found_in_library", "No encontrada en la biblioteca cargada"},
@@ -142,6 +146,7 @@ const ExpectedText kExpectedTexts[] = {
     // fr
     {AppLanguage::fr, "app.header_title", "Cuevox"},
     {AppLanguage::fr, "app.tracks_count", "%d morceaux"},
+    {AppLanguage::fr, "app.loading_progress", "Chargement… %d\u00A0%"},
     {AppLanguage::fr, "app.load_library", "Charger la bibliothèque…"},
     {AppLanguage::fr, "app.no_track_playing", "Aucun morceau en lecture"},
     {AppLanguage::fr, "app.not_found_in_library", "Introuvable dans la bibliothèque chargée"},
@@ -171,6 +176,7 @@ const ExpectedText kExpectedTexts[] = {
     // it
     {AppLanguage::it, "app.header_title", "Cuevox"},
     {AppLanguage::it, "app.tracks_count", "%d brani"},
+    {AppLanguage::it, "app.loading_progress", "Caricamento… %d%"},
     {AppLanguage::it, "app.load_library", "Carica libreria…"},
     {AppLanguage::it, "app.no_track_playing", "Nessun brano in riproduzione"},
     {AppLanguage::it, "app.not_found_in_library", "Non trovato nella libreria caricata"},
@@ -200,6 +206,7 @@ const ExpectedText kExpectedTexts[] = {
     // pt
     {AppLanguage::pt, "app.header_title", "Cuevox"},
     {AppLanguage::pt, "app.tracks_count", "%d faixas"},
+    {AppLanguage::pt, "app.loading_progress", "Carregando… %d%"},
     {AppLanguage::pt, "app.load_library", "Carregar biblioteca…"},
     {AppLanguage::pt, "app.no_track_playing", "Nenhuma faixa em reprodução"},
     {AppLanguage::pt, "app.not_found_in_library", "Não encontrada na biblioteca carregada"},
@@ -229,6 +236,7 @@ const ExpectedText kExpectedTexts[] = {
     // ru
     {AppLanguage::ru, "app.header_title", "Cuevox"},
     {AppLanguage::ru, "app.tracks_count", "Треков: %d"},
+    {AppLanguage::ru, "app.loading_progress", "Загрузка… %d\u00A0%"},
     {AppLanguage::ru, "app.load_library", "Загрузить библиотеку…"},
     {AppLanguage::ru, "app.no_track_playing", "Нет воспроизводимого трека"},
     {AppLanguage::ru, "app.not_found_in_library", "Не найдено в загруженной библиотеке"},
@@ -258,6 +266,7 @@ const ExpectedText kExpectedTexts[] = {
     // ja
     {AppLanguage::ja, "app.header_title", "Cuevox"},
     {AppLanguage::ja, "app.tracks_count", "%d 曲"},
+    {AppLanguage::ja, "app.loading_progress", "読み込み中… %d%"},
     {AppLanguage::ja, "app.load_library", "ライブラリを読み込む…"},
     {AppLanguage::ja, "app.no_track_playing", "再生中のトラックはありません"},
     {AppLanguage::ja, "app.not_found_in_library", "読み込んだライブラリに見つかりません"},
@@ -287,6 +296,7 @@ const ExpectedText kExpectedTexts[] = {
     // zh
     {AppLanguage::zh, "app.header_title", "Cuevox"},
     {AppLanguage::zh, "app.tracks_count", "%d 首曲目"},
+    {AppLanguage::zh, "app.loading_progress", "正在加载… %d%"},
     {AppLanguage::zh, "app.load_library", "加载曲库…"},
     {AppLanguage::zh, "app.no_track_playing", "当前没有播放曲目"},
     {AppLanguage::zh, "app.not_found_in_library", "在已加载的曲库中未找到"},
@@ -366,7 +376,7 @@ TEST(LocalizationManagerTest, EveryLanguageHasEveryTextExactly) {
                     << id(language) << " " << expected.key;
             }
         }
-        EXPECT_EQ(keys, 28) << id(language);
+        EXPECT_EQ(keys, 29) << id(language);
     }
 }
 
@@ -455,7 +465,8 @@ TEST(LocalizationManagerTest, NumbersArePlainDigitsWhateverTheLocale) {
 
     for (const AppLanguage language : kAllLanguages) {
         manager.setLanguage(language);
-        for (const char* key : {"app.tracks_count", "filter.all_tracks", "filter.energy_option"}) {
+        for (const char* key : {"app.tracks_count", "app.loading_progress", "filter.all_tracks",
+                                "filter.energy_option"}) {
             const QString text = manager.t(key, 2147483648LL);
             EXPECT_TRUE(text.contains(QStringLiteral("2147483648"))) << text.toStdString();
             EXPECT_FALSE(text.contains(QStringLiteral("%d"))) << text.toStdString();

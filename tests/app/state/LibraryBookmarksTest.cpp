@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 #include <string>
 #include <vector>
 
@@ -17,13 +19,23 @@ std::string describe(const std::optional<Resolved>& resolved) {
 
 TEST(LibraryBookmarksTest, PlainPathsRoundTripOnlyWhenAbsolute) {
     const LibraryBookmarks bookmarks;
-    const char* const absolute[] = {"/Users/dj/rekordbox.xml", "/Volumes/USB 1/Música/Set #2.xml",
-                                    "/a"};
-    for (const char* path : absolute) {
-        SCOPED_TRACE(path);
-        const QVariant stored = bookmarks.make(path);
-        EXPECT_EQ(stored.typeId(), QMetaType::QString) << "older versions read a string";
-        EXPECT_EQ(describe(bookmarks.resolve(stored)), path);
+    const QTemporaryDir directory;
+    const QString file = directory.filePath("settings.ini");
+    const struct {
+        const char* path;
+        int type;
+    } absolute[] = {
+        {"/Users/dj/rekordbox.xml", QMetaType::QString}, // older versions read a string
+        {"/Volumes/USB 1/Música/Set #2.xml", QMetaType::QString},
+        {"/a", QMetaType::QString},
+        {"/mnt/Latin-1 caf\xE9/\xFF.xml", QMetaType::QByteArray}, // not UTF-8: kept as bytes
+    };
+    for (const auto& row : absolute) {
+        SCOPED_TRACE(row.path);
+        QSettings(file, QSettings::IniFormat).setValue("path", bookmarks.make(row.path));
+        const QVariant stored = QSettings(file, QSettings::IniFormat).value("path");
+        EXPECT_EQ(stored.typeId(), row.type);
+        EXPECT_EQ(describe(bookmarks.resolve(stored)), row.path);
     }
 
     const struct {
@@ -35,6 +47,8 @@ TEST(LibraryBookmarksTest, PlainPathsRoundTripOnlyWhenAbsolute) {
         {"empty", QString("")},
         {"nothing", QVariant()},
         {"number", QVariant(42)},
+        {"relative bytes", QByteArray("rekordbox.xml")},
+        {"bytes cut short by a NUL", QByteArray("/a.xml\0/b", 9)},
     };
     for (const auto& row : refused) {
         SCOPED_TRACE(row.name);
@@ -46,7 +60,7 @@ TEST(LibraryBookmarksTest, BookmarkDataFallsBackToPlainPathsBothWays) {
     std::vector<QByteArray> asked;
     const LibraryBookmarks bookmarks = LibraryBookmarks::overBookmarkData(
         [](const std::filesystem::path& path) {
-            return path == "/cannot/bookmark.xml" ? QByteArray() : QByteArray("bookmark");
+            return path.parent_path() == "/cannot" ? QByteArray() : QByteArray("bookmark");
         },
         [&asked](const QByteArray& bookmark) -> std::optional<Resolved> {
             asked.push_back(bookmark);
@@ -68,6 +82,7 @@ TEST(LibraryBookmarksTest, BookmarkDataFallsBackToPlainPathsBothWays) {
     const QVariant fallback = bookmarks.make("/cannot/bookmark.xml");
     EXPECT_EQ(fallback.typeId(), QMetaType::QString);
     EXPECT_EQ(fallback.toString(), "/cannot/bookmark.xml");
+    EXPECT_FALSE(bookmarks.make("/cannot/bookmark\xFF.xml").isValid()) << "bytes mean a bookmark";
 
     const struct {
         const char* name;

@@ -129,7 +129,21 @@ protected:
                 return permission;
             },
             settings.get(), timing, std::move(bookmarks));
+        waitForLoad();
         return *model;
+    }
+
+    // Waits until the view model has taken over the outcome of the load that runs, if any.
+    void waitForLoad() {
+        if (model->libraryLoadProgress()) {
+            QSignalSpy finished(model.get(), &RecommendationViewModel::libraryLoadFinished);
+            ASSERT_TRUE(finished.wait(10000));
+        }
+    }
+
+    void load(const std::filesystem::path& path) {
+        model->loadLibrary(path);
+        waitForLoad();
     }
 
     static void settle() {
@@ -156,7 +170,7 @@ protected:
 
 TEST_F(RecommendationViewModelTest, DeckStatesOfOneTurnRecomputeOnceInDeckOrder) {
     auto& vm = make();
-    vm.loadLibrary(collection);
+    load(collection);
     settle();
     QSignalSpy recomputed(&vm, &RecommendationViewModel::activeDecksRecomputed);
     monitor->states->push(deckState(DeckIdentifier::deck3, {{"Far", "Third"}}, false));
@@ -171,7 +185,7 @@ TEST_F(RecommendationViewModelTest, DeckStatesOfOneTurnRecomputeOnceInDeckOrder)
 
 TEST_F(RecommendationViewModelTest, SourcePlayedAndLoadedFollowTheDecks) {
     auto& vm = make();
-    vm.loadLibrary(collection);
+    load(collection);
     monitor->states->push(deckState(DeckIdentifier::deck1, {{"Near", "Other"}}, false));
     monitor->states->push(deckState(DeckIdentifier::deck2, {{" night song", "THE BAND "}}, true));
     settle();
@@ -202,7 +216,7 @@ TEST_F(RecommendationViewModelTest, SourcePlayedAndLoadedFollowTheDecks) {
 
 TEST_F(RecommendationViewModelTest, UnknownTrackAndDoubledTrack) {
     auto& vm = make();
-    vm.loadLibrary(collection);
+    load(collection);
     monitor->states->push(deckState(DeckIdentifier::deck1, {{"Not Here", "Nobody"}}, true));
     settle();
     EXPECT_EQ(vm.sourceDeck(), DeckIdentifier::deck1);
@@ -223,7 +237,7 @@ TEST_F(RecommendationViewModelTest, UnknownTrackAndDoubledTrack) {
 
 TEST_F(RecommendationViewModelTest, EmptyDecksAndRestart) {
     auto& vm = make();
-    vm.loadLibrary(collection);
+    load(collection);
     monitor->states->push(deckState(DeckIdentifier::deck1, {{"Near", "Other"}}, true));
     settle();
     ASSERT_EQ(vm.playedTrackIDs().size(), 1U);
@@ -254,16 +268,16 @@ TEST_F(RecommendationViewModelTest, EmptyDecksAndRestart) {
 
 TEST_F(RecommendationViewModelTest, AnotherCollectionMatchesTheDecksAgain) {
     auto& vm = make();
-    vm.loadLibrary(collection);
+    load(collection);
     monitor->states->push(deckState(DeckIdentifier::deck1, {{"Unknown Song", "Somebody"}}, true));
     settle();
     EXPECT_FALSE(vm.sourceTrack());
-    vm.loadLibrary(other);
+    load(other);
     settle();
     ASSERT_TRUE(vm.sourceTrack());
     EXPECT_EQ(vm.sourceTrack()->id, "9");
     EXPECT_EQ(vm.libraryTrackCount(), 1);
-    vm.loadLibrary(collection);
+    load(collection);
     settle();
     EXPECT_FALSE(vm.sourceTrack());
     EXPECT_EQ(vm.unresolvedTrackInfo(), (UnresolvedTrackInfo{"Unknown Song", "Somebody"}));
@@ -271,7 +285,7 @@ TEST_F(RecommendationViewModelTest, AnotherCollectionMatchesTheDecksAgain) {
 
 TEST_F(RecommendationViewModelTest, SelectionsRecomputeAtOnceAndSearchAfterTheLastKeystroke) {
     auto& vm = make({40, 1000, 1000});
-    vm.loadLibrary(collection);
+    load(collection);
     settle();
     QSignalSpy recomputed(&vm, &RecommendationViewModel::filteredTracksRecomputed);
     vm.setSelectedGenres({"Techno"});
@@ -303,7 +317,7 @@ TEST_F(RecommendationViewModelTest, SelectionsRecomputeAtOnceAndSearchAfterTheLa
 
 TEST_F(RecommendationViewModelTest, LoadingResetsFiltersAndAFailureKeepsEverything) {
     auto& vm = make();
-    vm.loadLibrary(collection);
+    load(collection);
     settle();
     EXPECT_EQ(vm.availableGenreNames(), (std::vector<std::string>{"House", "Techno", "house"}));
     vm.setSelectedGenres({"House"});
@@ -312,6 +326,9 @@ TEST_F(RecommendationViewModelTest, LoadingResetsFiltersAndAFailureKeepsEverythi
     QSignalSpy keysChanged(&vm, &RecommendationViewModel::selectedKeysChanged);
     QSignalSpy energiesChanged(&vm, &RecommendationViewModel::selectedEnergiesChanged);
     vm.loadLibrary(other);
+    EXPECT_EQ(vm.library().size(), 3U) << "the open collection stays until the next is ready";
+    EXPECT_EQ(vm.selectedGenres(), std::set<std::string>{"House"});
+    waitForLoad();
     EXPECT_TRUE(vm.selectedGenres().empty());
     EXPECT_TRUE(vm.selectedKeys().empty());
     EXPECT_EQ(keysChanged.count(), 1);
@@ -320,13 +337,13 @@ TEST_F(RecommendationViewModelTest, LoadingResetsFiltersAndAFailureKeepsEverythi
     EXPECT_EQ(vm.genreOptions(), (std::vector<GenreOption>{{"Disco", 1}}));
 
     const std::filesystem::path missing = directory / "gone.xml";
-    vm.loadLibrary(missing);
+    load(missing);
     EXPECT_EQ(vm.libraryLoadErrorMessage(), "fileNotFound(\"" + missing.string() + "\")");
     EXPECT_EQ(vm.libraryTrackCount(), 1);
     EXPECT_EQ(vm.library().size(), 1U);
     EXPECT_EQ(settings->value(RecommendationViewModel::kLastLibraryKey).toString().toStdString(),
               other.string());
-    vm.loadLibrary(write("broken.xml", "<C>"));
+    load(write("broken.xml", "<C>"));
     EXPECT_EQ(vm.libraryLoadErrorMessage(),
               "malformedXML(\"no element found at line 1, column 4\")");
     vm.clearLibraryLoadError();
@@ -419,7 +436,8 @@ TEST_F(RecommendationViewModelTest, LoadingRemembersAnAbsoluteBookmarkThatFollow
     FakeBookmarkStore store;
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(directory);
-    make({10, 20, 200}, store.bookmarks()).loadLibrary("collection.xml");
+    make({10, 20, 200}, store.bookmarks());
+    load("collection.xml");
     std::filesystem::current_path(previous);
     EXPECT_EQ(store.places["bookmark-1"], collection) << "bookmarked by its absolute path";
     EXPECT_EQ(describe(settings->value(RecommendationViewModel::kLastLibraryKey)),
@@ -439,7 +457,8 @@ TEST_F(RecommendationViewModelTest, LoadingRemembersAnAbsoluteBookmarkThatFollow
     // A file that cannot be remembered must not leave the previous one to come back.
     LibraryBookmarks forgetful;
     forgetful.make = [](const std::filesystem::path&) { return QVariant(); };
-    make({10, 20, 200}, forgetful).loadLibrary(other);
+    make({10, 20, 200}, forgetful);
+    load(other);
     EXPECT_FALSE(settings->contains(RecommendationViewModel::kLastLibraryKey));
 }
 
@@ -462,7 +481,7 @@ TEST_F(RecommendationViewModelTest, PermissionIsReadAgainQuicklyWhileMissing) {
 
 TEST_F(RecommendationViewModelTest, AnnouncesAssignmentsInOrder) {
     auto& vm = make();
-    vm.loadLibrary(collection);
+    load(collection);
     settle();
     std::vector<std::string> order;
     const auto record = [&](auto signal, const char* name) {

@@ -143,6 +143,8 @@ TEST(TrackListComputation, WithoutASourceTempoTheListIsAlphabeticalAndUnscored) 
         named("3", "A", "z", "3A"),
         named("4", "A", "a", "8A"),
         named("5", "\u00C9", "e", "8A"),
+        named("6", "Va\u0302yu", "v", "8A"), // "Vâyu" after NFC, so after "Vendex"
+        named("7", "Vendex", "v", "8A"),
     });
     for (const std::optional<Track>& source :
          {std::optional<Track>(),
@@ -152,8 +154,8 @@ TEST(TrackListComputation, WithoutASourceTempoTheListIsAlphabeticalAndUnscored) 
         EXPECT_TRUE(result.trackScores.empty());
         // With a source key the automatic key filter still applies.
         EXPECT_EQ(listedIds(library, result),
-                  source ? (std::vector<std::string>{"4", "2", "1", "5"})
-                         : (std::vector<std::string>{"4", "3", "2", "1", "5"}));
+                  source ? (std::vector<std::string>{"4", "2", "7", "6", "1", "5"})
+                         : (std::vector<std::string>{"4", "3", "2", "7", "6", "1", "5"}));
     }
 }
 

@@ -113,6 +113,16 @@ TEST_F(ContentViewTest, CollectionSizeDecidesCountFilterBarAndList) {
     EXPECT_FALSE(shown(view->trackList()->listView()));
 }
 
+TEST_F(ContentViewTest, HeaderShowsHowFarALoadHasComeUntilItEnds) {
+    localization->setLanguage(AppLanguage::tr);
+    QSignalSpy finished(viewModel.get(), &state::RecommendationViewModel::libraryLoadFinished);
+    viewModel->loadLibrary(directory.filePath("gone.xml").toStdString());
+    EXPECT_TRUE(shown(view->header()->progressLabel()));
+    EXPECT_EQ(view->header()->progressLabel()->text(), QStringLiteral("Yükleniyor… %0"));
+    ASSERT_TRUE(finished.wait(10000));
+    EXPECT_FALSE(shown(view->header()->progressLabel()));
+}
+
 TEST_F(ContentViewTest, PermissionBannerFollowsTheTrustCheckWithoutUserAction) {
     trusted = false;
     pollPermission();

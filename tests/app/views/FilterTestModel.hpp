@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <fstream>
@@ -53,7 +54,9 @@ struct FilterTestModel {
     void load(const std::string& xml) {
         const QString path = directory.filePath(QStringLiteral("collection-%1.xml").arg(++files));
         std::ofstream(path.toStdString()) << xml;
+        QSignalSpy finished(&model, &state::RecommendationViewModel::libraryLoadFinished);
         model.loadLibrary(path.toStdString());
+        finished.wait(10000);
         // Loading recomputes the list on the next turn of the event loop, and the layouts
         // follow on the turn after.
         for (int turn = 0; turn < 3; ++turn) {

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <fstream>
 #include <memory>
@@ -55,7 +56,9 @@ protected:
     void loadCollection(const std::string& xml) {
         const std::string path = directory.filePath("collection.xml").toStdString();
         std::ofstream(path) << xml;
+        QSignalSpy finished(viewModel.get(), &state::RecommendationViewModel::libraryLoadFinished);
         viewModel->loadLibrary(path);
+        ASSERT_TRUE(finished.wait(10000));
         settle();
     }
 

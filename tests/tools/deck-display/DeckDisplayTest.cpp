@@ -37,6 +37,7 @@ TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
         {"   ", "empty command"},
         {"PLAY 1", "unknown command \"PLAY\""},
         {"stop 1", "unknown command \"stop\""},
+        {"\x1B[2J 1", "unknown command \"\\u{1B}[2J\""},
         {"play", "play takes a deck (1 to 4)"},
         {"play 1 2", "play takes a deck (1 to 4)"},
         {"load 1", "load takes a deck (1 to 4) and a track ID"},
@@ -45,6 +46,7 @@ TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
         {"play 5", "no deck \"5\": decks are 1 to 4"},
         {"play -1", "no deck \"-1\": decks are 1 to 4"},
         {"play 1x", "no deck \"1x\": decks are 1 to 4"},
+        {"play 1\xFF", "no deck \"1\\xFF\": decks are 1 to 4"},
         {"play +1", "no deck \"+1\": decks are 1 to 4"},
         {"play 99999999999999999999", "no deck \"99999999999999999999\": decks are 1 to 4"},
     };

@@ -1,0 +1,175 @@
+#include "LibrarySession.hpp"
+
+#include <QSettings>
+#include <algorithm>
+#include <exception>
+#include <new>
+#include <system_error>
+
+namespace cuevox::state {
+
+int LoadProgress::percent() const {
+    if (totalBytes == 0) {
+        return 0;
+    }
+    // In floating point, as a size near the top of the range would overflow times 100.
+    return static_cast<int>(100.0 * static_cast<double>(std::min(bytesRead, totalBytes)) /
+                            static_cast<double>(totalBytes));
+}
+
+LibrarySession::LibrarySession(QSettings& settings, LibraryBookmarks bookmarks, Reader reader,
+                               QObject* parent)
+    : QObject(parent), m_settings(settings), m_bookmarks(std::move(bookmarks)),
+      m_reader(std::move(reader)) {
+    connect(this, &LibrarySession::blockRead, this, &LibrarySession::takeProgress,
+            Qt::QueuedConnection);
+    connect(this, &LibrarySession::readEnded, this, &LibrarySession::finish, Qt::QueuedConnection);
+}
+
+LibrarySession::~LibrarySession() {
+    // Ask all first, so the threads wind down together rather than one after the other.
+    for (auto& [generation, load] : m_loads) {
+        load.thread.request_stop();
+    }
+}
+
+tl::expected<std::vector<metadata::Track>, import::LoadError>
+LibrarySession::readFile(const std::filesystem::path& path, std::stop_token stop,
+                         const import::XMLLibraryReader::ReadProgress& progress) {
+    return import::XMLLibraryReader(path)
+        .loadLibrary(stop, progress)
+        .transform([](metadata::RekordboxLibrary&& library) { return std::move(library.tracks); });
+}
+
+void LibrarySession::load(const std::filesystem::path& path) {
+    start(path, true);
+}
+
+void LibrarySession::reopenRemembered() {
+    const QVariant stored = m_settings.value(kLastLibraryKey);
+    if (!stored.isValid()) {
+        return;
+    }
+    if (const std::optional<LibraryBookmarks::Resolved> resolved = m_bookmarks.resolve(stored)) {
+        // A value that still resolves is kept as it is: only a stale one is written again.
+        start(resolved->path, resolved->stale);
+    }
+}
+
+void LibrarySession::start(const std::filesystem::path& path, bool rememberOnSuccess) {
+    for (auto& [generation, load] : m_loads) {
+        load.thread.request_stop();
+    }
+    const std::uint64_t generation = ++m_generation;
+    m_progress = LoadProgress{};
+    emit progressChanged();
+    // Fixed now: the working directory may change before the thread opens the file.
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error) {
+        absolute = path;
+    }
+    Load& load = m_loads[generation];
+    load.path = absolute;
+    load.rememberOnSuccess = rememberOnSuccess;
+    try {
+        load.thread =
+            std::jthread([this, generation, absolute, &outcome = load.outcome](
+                             std::stop_token stop) { run(stop, generation, absolute, outcome); });
+    } catch (const std::system_error& failure) {
+        // No thread to be had (the system is out of them): the load fails like any other.
+        load.outcome = tl::unexpected(absolute.string() + ": " + failure.what());
+        finish(generation);
+    }
+}
+
+void LibrarySession::run(std::stop_token stop, std::uint64_t generation,
+                         const std::filesystem::path& path, Outcome& outcome) {
+    outcome = read(stop, generation, path);
+    // A load that was superseded or abandoned is dropped here, so that a big collection is not
+    // freed on the main thread.
+    if (stop.stop_requested()) {
+        outcome = tl::unexpected(std::string());
+    }
+    emit readEnded(generation, QPrivateSignal());
+}
+
+LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t generation,
+                                             const std::filesystem::path& path) {
+    // Nothing a load throws may end the program: whatever it is becomes the failure's message.
+    try {
+        int shownPercent = 0;
+        const auto report = [&](std::uint64_t bytesRead, std::uint64_t totalBytes) {
+            // Only a new percentage is worth a trip to the main thread.
+            if (const int percent = LoadProgress{bytesRead, totalBytes}.percent();
+                percent != shownPercent) {
+                shownPercent = percent;
+                emit blockRead(generation, bytesRead, totalBytes, QPrivateSignal());
+            }
+        };
+        auto tracks = m_reader(path, stop, report);
+        if (!tracks) {
+            return tl::unexpected(tracks.error().message());
+        }
+        if (stop.stop_requested()) {
+            return tl::unexpected(std::string());
+        }
+        return std::make_shared<const PreparedLibrary>(std::move(*tracks));
+    } catch (const std::bad_alloc&) {
+        return tl::unexpected(
+            import::FileReadError{path.string(), std::make_error_code(std::errc::not_enough_memory)}
+                .message());
+    } catch (const std::exception& error) {
+        return tl::unexpected(path.string() + ": " + error.what());
+    } catch (...) {
+        return tl::unexpected(path.string() + ": unknown error");
+    }
+}
+
+void LibrarySession::takeProgress(std::uint64_t generation, std::uint64_t bytesRead,
+                                  std::uint64_t totalBytes) {
+    if (generation == m_generation && m_progress) {
+        m_progress = LoadProgress{bytesRead, totalBytes};
+        emit progressChanged();
+    }
+}
+
+void LibrarySession::finish(std::uint64_t generation) {
+    auto ended = m_loads.extract(generation);
+    if (ended.empty()) {
+        return;
+    }
+    Load& load = ended.mapped();
+    // The thread has said its last word: joining it takes no time, and makes what it wrote
+    // safe to read.
+    if (load.thread.joinable()) {
+        load.thread.join();
+    }
+    if (generation == m_generation) {
+        m_progress.reset();
+        emit progressChanged();
+        if (load.outcome) {
+            if (load.rememberOnSuccess) {
+                remember(load.path);
+            }
+            emit loaded(*load.outcome);
+        } else {
+            emit failed(load.outcome.error());
+        }
+    }
+    if (m_loads.empty()) {
+        emit threadsJoined();
+    }
+}
+
+void LibrarySession::remember(const std::filesystem::path& path) {
+    const QVariant stored = m_bookmarks.make(path);
+    if (stored.isValid()) {
+        m_settings.setValue(kLastLibraryKey, stored);
+    } else {
+        // What was stored names another file, which must not come back at the next start.
+        m_settings.remove(kLastLibraryKey);
+    }
+}
+
+} // namespace cuevox::state

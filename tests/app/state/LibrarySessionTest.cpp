@@ -1,0 +1,125 @@
+#include "LibrarySession.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <new>
+#include <stdexcept>
+
+namespace cuevox::state {
+namespace {
+
+using ReadResult = tl::expected<std::vector<metadata::Track>, import::LoadError>;
+using Progress = import::XMLLibraryReader::ReadProgress;
+
+std::vector<metadata::Track> trackNamedAfter(const std::filesystem::path& path) {
+    metadata::Track track{};
+    track.id = path.filename().string();
+    return {track};
+}
+
+// Holds a load until the test opens it, or until the load is asked to stop.
+class Gate {
+public:
+    void open() {
+        std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+    void wait(std::stop_token stop = {}) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, stop, [this] { return m_open; });
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable_any m_changed;
+    bool m_open = false;
+};
+
+class LibrarySessionTest : public ::testing::Test {
+protected:
+    QTemporaryDir directory;
+    QSettings settings{directory.filePath("settings.ini"), QSettings::IniFormat};
+};
+
+TEST_F(LibrarySessionTest, ANewerLoadWinsAndTheOlderIsAskedToStop) {
+    Gate gate;
+    std::atomic<bool> olderAskedToStop = false;
+    // The older load ignores the request and ends with a collection all the same.
+    LibrarySession session(settings, {}, [&](const auto& path, std::stop_token stop, const auto&) {
+        if (path == "/older.xml") {
+            gate.wait();
+            olderAskedToStop = stop.stop_requested();
+        }
+        return ReadResult(trackNamedAfter(path));
+    });
+    std::vector<std::string> loaded;
+    QObject::connect(&session, &LibrarySession::loaded,
+                     [&](const auto& library) { loaded.push_back(library->tracks()[0].id); });
+    QSignalSpy joined(&session, &LibrarySession::threadsJoined);
+
+    session.load("/older.xml");
+    session.load("/newer.xml");
+    ASSERT_TRUE(QSignalSpy(&session, &LibrarySession::loaded).wait(10000));
+    gate.open();
+    ASSERT_TRUE(joined.wait(10000));
+    EXPECT_EQ(loaded, std::vector<std::string>{"newer.xml"});
+    EXPECT_TRUE(olderAskedToStop);
+    EXPECT_EQ(settings.value(LibrarySession::kLastLibraryKey), QVariant("/newer.xml"));
+    EXPECT_EQ(session.progress(), std::nullopt);
+}
+
+TEST_F(LibrarySessionTest, WhateverALoadThrowsFailsTheLoadAndNothingElse) {
+    const import::LoadError notFound{import::RekordboxXMLError::fileNotFound("/c.xml")};
+    const struct {
+        std::function<void()> raise;
+        std::string message;
+    } cases[] = {
+        {[] { throw std::bad_alloc(); }, "/c.xml: Cannot allocate memory"},
+        {[] { throw std::runtime_error("boom"); }, "/c.xml: boom"},
+        {[] { throw 42; }, "/c.xml: unknown error"},
+        {[] {}, R"(fileNotFound("/c.xml"))"}, // the reader's own error
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        LibrarySession session(settings, {}, [&](auto&&...) {
+            c.raise();
+            return ReadResult(tl::unexpected(notFound));
+        });
+        QSignalSpy failed(&session, &LibrarySession::failed);
+        session.load("/c.xml");
+        ASSERT_TRUE(failed.wait(10000));
+        EXPECT_EQ(failed[0][0].value<std::string>(), c.message);
+        EXPECT_FALSE(settings.contains(LibrarySession::kLastLibraryKey));
+    }
+}
+
+TEST_F(LibrarySessionTest, ShowsHowFarTheFileIsReadAndClosingStopsTheLoad) {
+    Gate never;
+    auto session = std::make_unique<LibrarySession>(
+        settings, LibraryBookmarks{},
+        [&](const auto&, std::stop_token stop, const Progress& progress) -> ReadResult {
+            progress(1, 4);
+            progress(5, 4); // the file grew while read
+            never.wait(stop);
+            return tl::unexpected(import::LoadError{import::FileReadError{}});
+        });
+    QSignalSpy changed(session.get(), &LibrarySession::progressChanged);
+    session->load("/big.xml");
+    EXPECT_EQ(session->progress(), LoadProgress{});
+    while (session->progress() != LoadProgress{5, 4}) {
+        ASSERT_TRUE(changed.wait(10000));
+    }
+    EXPECT_EQ(session->progress()->percent(), 100);
+    // Returns only because the load is asked to stop: it would wait forever otherwise.
+    session.reset();
+}
+
+} // namespace
+} // namespace cuevox::state
