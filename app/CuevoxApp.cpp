@@ -68,11 +68,11 @@ public:
     bool requestTrust() override { return false; }
     std::vector<RunningApplication> runningApplications() override { return {}; }
     Element applicationElement(ProcessID) override { return nullptr; }
-    std::optional<std::string> stringAttribute(const Element&, std::string_view) override {
+    decks::AttributeRead<std::string> stringAttribute(const Element&, std::string_view) override {
         return std::nullopt;
     }
-    std::optional<std::vector<Element>> elementsAttribute(const Element&,
-                                                          std::string_view) override {
+    decks::AttributeRead<std::vector<Element>> elementsAttribute(const Element&,
+                                                                 std::string_view) override {
         return std::nullopt;
     }
 };
@@ -152,8 +152,10 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
     m_window->setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* content = new views::ContentView(
         *m_viewModel, *m_localization, *m_artwork,
-        {[platform = m_platform] {
-             decks::AccessibilityDeckMonitor::requestAccessibilityPermission(*platform);
+        {[this, platform = m_platform] {
+             m_viewModel->requestAccessibilityPermission([platform] {
+                 decks::AccessibilityDeckMonitor::requestAccessibilityPermission(*platform);
+             });
          },
          [] {
              QDesktopServices::openUrl(QUrl(QString::fromLatin1(kPrivacySettingsAddress)));

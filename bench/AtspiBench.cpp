@@ -54,7 +54,7 @@ void BM_WalkTheWindow(benchmark::State& state) {
     std::size_t texts = 0;
     for (auto _ : state) {
         texts = DeckPoller::collectStaticTextValues(*g_platform, window, DeckPoller::kMaxWalkDepth)
-                    .size();
+                    ->size();
         benchmark::DoNotOptimize(texts);
     }
     state.counters["texts"] = static_cast<double>(texts);

@@ -138,7 +138,7 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
             tracks, index, recommendation::RecommendationService(monitorRecommendationSettings()));
         if (!timeline) {
             printError(text::escapeForMessage(options.file) +
-                       ": the demo needs two tracks with a title, an artist, a tempo and a key");
+                       ": the demo needs two tracks with a title and a tempo");
             return;
         }
     }

@@ -36,7 +36,7 @@ timelineFromScript(const Json& script, const std::string& scriptName,
 
 // The built-in set: two decks trading tracks that follow one another as the recommendations
 // suggest, a pause, an eject, a promo that is not in the collection, and a restart of
-// rekordbox. Nothing when the collection lacks two tracks a deck can show (tempo and key).
+// rekordbox. Nothing when the collection lacks two tracks a deck can show (a title and a tempo).
 std::optional<MonitorTimeline> demoTimeline(std::span<const metadata::Track> tracks,
                                             const decks::LibraryTrackIndex& index,
                                             const recommendation::RecommendationService& service);

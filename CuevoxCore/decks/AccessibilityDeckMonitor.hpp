@@ -22,8 +22,8 @@ public:
         Configuration configuration, std::shared_ptr<AccessibilityPlatform> platform,
         std::shared_ptr<MonitorClock> clock = std::make_shared<SystemMonitorClock>());
 
-    // Stops the thread, waking it from any sleep, and joins it; then closes both queues so
-    // that a consumer still waiting on them wakes up.
+    // Stops the thread (a sleep ends at once, a walk before its next read) and joins it; then
+    // closes both queues so that a consumer still waiting on them wakes up.
     ~AccessibilityDeckMonitor() override;
 
     AccessibilityDeckMonitor(const AccessibilityDeckMonitor&) = delete;

@@ -9,6 +9,27 @@
 
 namespace cuevox::decks {
 
+// What an attribute read gives: the value, or nothing. Nothing is ordinary (no such attribute,
+// a value of another type, an element that is gone) unless the read says that the application
+// did not answer in time; the walk then ends at once and that poll reads as no window.
+template <typename T>
+class AttributeRead : public std::optional<T> {
+public:
+    using std::optional<T>::optional;
+    AttributeRead(std::optional<T> value) : std::optional<T>(std::move(value)) {}
+
+    static AttributeRead notAnswering() {
+        AttributeRead read;
+        read.m_notAnswering = true;
+        return read;
+    }
+
+    bool isNotAnswering() const { return m_notAnswering; }
+
+private:
+    bool m_notAnswering = false;
+};
+
 // What the deck monitor needs from the operating system: the accessibility trust check, the
 // running applications, and attribute reads on accessibility elements. Backends: the real
 // one of the platform, an in-memory fake for tests, and a simulated rekordbox.
@@ -39,10 +60,12 @@ public:
     virtual Element applicationElement(ProcessID processIdentifier) = 0;
 
     // Attribute reads are present only when the read succeeds and the value has the asked
-    // type; every failure is absence, never an error.
-    virtual std::optional<std::string> stringAttribute(const Element& element,
+    // type; every failure is absence, never an error. A read that could not complete because
+    // the application is not answering returns AttributeRead::notAnswering() (macOS: the error
+    // kAXErrorCannotComplete under a short messaging timeout; AT-SPI: no reply in time).
+    virtual AttributeRead<std::string> stringAttribute(const Element& element,
                                                        std::string_view attribute) = 0;
-    virtual std::optional<std::vector<Element>> elementsAttribute(const Element& element,
+    virtual AttributeRead<std::vector<Element>> elementsAttribute(const Element& element,
                                                                   std::string_view attribute) = 0;
 };
 

@@ -48,12 +48,10 @@ std::optional<double> parseTempo(const std::string& text) {
     return value;
 }
 
+// A track without a key shows an empty (or blank) key text; any other text must read as a key.
 bool isAcceptedKey(const std::string& text) {
-    if (camelotKeyPattern().search(text)) {
+    if (camelotKeyPattern().search(text) || text::isBlank(text)) {
         return true;
-    }
-    if (text::isBlank(text)) {
-        return false;
     }
     return metadata::CamelotKey::fromString(text) ||
            metadata::MusicalKeyConverter::camelotKeyFromClassicalNotation(text);
@@ -63,7 +61,9 @@ std::optional<DeckTrackCandidate> blockAt(std::span<const std::string> texts, st
     if (texts.size() < 4 || i > texts.size() - 4) {
         return std::nullopt;
     }
-    if (texts[i].empty() || texts[i + 1].empty()) {
+    // Tracks without an artist are common, and refusing their block would hide the deck and
+    // move the later decks up one: only the title must be there.
+    if (texts[i].empty()) {
         return std::nullopt;
     }
     const std::optional<double> bpm = parseTempo(texts[i + 2]);

@@ -15,19 +15,55 @@ namespace {
 using AccessibilityTrackPatternMatcher::DeckSlotState;
 using Element = AccessibilityPlatform::Element;
 
-void walk(AccessibilityPlatform& platform, const Element& element, std::size_t depth,
-          std::size_t maxDepth, std::vector<std::string>& texts) {
-    if (depth >= maxDepth) {
+// Reads for one poll that give up for good at a stop request, at the deadline, or at the
+// first read that finds the application not answering: each read of a frozen application
+// costs the backend's whole timeout, and a walk makes hundreds.
+class GuardedReader {
+public:
+    GuardedReader(AccessibilityPlatform& platform, const WalkLimits& limits)
+        : m_platform(platform), m_limits(limits) {}
+
+    bool gaveUp() const { return m_gaveUp; }
+
+    AttributeRead<std::string> string(const Element& element, std::string_view attribute) {
+        return guarded([&] { return m_platform.stringAttribute(element, attribute); });
+    }
+    AttributeRead<std::vector<Element>> elements(const Element& element,
+                                                 std::string_view attribute) {
+        return guarded([&] { return m_platform.elementsAttribute(element, attribute); });
+    }
+
+private:
+    template <typename Read>
+    auto guarded(Read read) -> decltype(read()) {
+        m_gaveUp = m_gaveUp || m_limits.stop.stop_requested() ||
+                   (m_limits.clock != nullptr && m_limits.clock->now() >= m_limits.deadline);
+        if (m_gaveUp) {
+            return std::nullopt;
+        }
+        auto result = read();
+        m_gaveUp = result.isNotAnswering();
+        return result;
+    }
+
+    AccessibilityPlatform& m_platform;
+    const WalkLimits& m_limits;
+    bool m_gaveUp = false;
+};
+
+void walk(GuardedReader& reader, const Element& element, std::size_t depth, std::size_t maxDepth,
+          std::vector<std::string>& texts) {
+    if (depth >= maxDepth || reader.gaveUp()) {
         return;
     }
-    if (platform.stringAttribute(element, "AXRole") == "AXStaticText") {
-        if (std::optional<std::string> value = platform.stringAttribute(element, "AXValue")) {
+    if (reader.string(element, "AXRole") == "AXStaticText") {
+        if (AttributeRead<std::string> value = reader.string(element, "AXValue")) {
             texts.push_back(std::move(*value));
         }
     }
-    if (const auto children = platform.elementsAttribute(element, "AXChildren")) {
+    if (const auto children = reader.elements(element, "AXChildren")) {
         for (const Element& child : *children) {
-            walk(platform, child, depth + 1, maxDepth, texts);
+            walk(reader, child, depth + 1, maxDepth, texts);
         }
     }
 }
@@ -84,16 +120,21 @@ DeckPoller::DeckPoller(DeckMonitorConfiguration configuration, AccessibilityPlat
                        MonitorClock& clock)
     : m_configuration(std::move(configuration)), m_platform(platform), m_clock(clock) {}
 
-std::vector<std::string> DeckPoller::collectStaticTextValues(AccessibilityPlatform& platform,
-                                                             const Element& root,
-                                                             std::size_t maxDepth) {
+std::optional<std::vector<std::string>>
+DeckPoller::collectStaticTextValues(AccessibilityPlatform& platform, const Element& root,
+                                    std::size_t maxDepth, const WalkLimits& limits) {
+    GuardedReader reader(platform, limits);
     std::vector<std::string> texts;
-    walk(platform, root, 0, maxDepth, texts);
+    walk(reader, root, 0, maxDepth, texts);
+    if (reader.gaveUp()) {
+        return std::nullopt;
+    }
     return texts;
 }
 
 DeckPoller::Outcome DeckPoller::pollOnce(std::stop_token stop) {
     Outcome outcome;
+    const WalkLimits limits{stop, &m_clock, m_clock.now() + kMaxPollTime};
     if (!m_platform.isProcessTrusted()) {
         return outcome;
     }
@@ -116,24 +157,29 @@ DeckPoller::Outcome DeckPoller::pollOnce(std::stop_token stop) {
     if (!application) {
         return outcome;
     }
-    const auto windows = m_platform.elementsAttribute(application, "AXWindows");
+    GuardedReader reader(m_platform, limits);
+    const auto windows = reader.elements(application, "AXWindows");
     if (!windows || windows->empty()) {
         return outcome;
     }
     const Element& window = windows->front();
 
-    const std::vector<std::string> texts1 =
-        collectStaticTextValues(m_platform, window, kMaxWalkDepth);
+    const auto texts1 = collectStaticTextValues(m_platform, window, kMaxWalkDepth, limits);
+    if (!texts1) {
+        return outcome;
+    }
     const std::vector<DeckSlotState> slots1 =
-        AccessibilityTrackPatternMatcher::extractDeckSlots(texts1);
+        AccessibilityTrackPatternMatcher::extractDeckSlots(*texts1);
     if (slots1.empty()) {
         return outcome;
     }
     m_clock.sleepFor(intervalNanoseconds(m_configuration.playbackSampleGap), stop);
-    const std::vector<std::string> texts2 =
-        collectStaticTextValues(m_platform, window, kMaxWalkDepth);
+    const auto texts2 = collectStaticTextValues(m_platform, window, kMaxWalkDepth, limits);
+    if (!texts2) {
+        return outcome;
+    }
     const std::vector<DeckTrackCandidate> candidates2 =
-        AccessibilityTrackPatternMatcher::extractCandidates(texts2);
+        AccessibilityTrackPatternMatcher::extractCandidates(*texts2);
 
     const std::size_t pairs = std::min(slots1.size(), kAllDeckIdentifiers.size());
     for (std::size_t index = 0; index < pairs; ++index) {
@@ -145,7 +191,7 @@ DeckPoller::Outcome DeckPoller::pollOnce(std::stop_token stop) {
             if (const DeckTrackCandidate* second =
                     counterpartInSecondSample(slots1, index, candidates2)) {
                 playing = AccessibilityPlaybackHeuristic::isLikelyPlaying(
-                    texts1, texts2, candidate->sourceEndIndex, second->sourceEndIndex,
+                    *texts1, *texts2, candidate->sourceEndIndex, second->sourceEndIndex,
                     kPlaybackWindowSize);
             }
             state = DeckState{

@@ -6,6 +6,7 @@
 #include "decks/DeckState.hpp"
 #include "decks/MonitorClock.hpp"
 
+#include <chrono>
 #include <cstddef>
 #include <map>
 #include <optional>
@@ -15,12 +16,23 @@
 
 namespace cuevox::decks {
 
+// When a walk of a window gives up: at a stop request, or once `clock` (when given) reads
+// `deadline` or later.
+struct WalkLimits {
+    std::stop_token stop;
+    MonitorClock* clock = nullptr;
+    std::chrono::system_clock::time_point deadline;
+};
+
 // One poll of rekordbox's window, and the memory between polls of what was last published.
 // The deck monitor runs it on its thread; tests run it directly against a fake platform.
 class DeckPoller {
 public:
     static constexpr std::size_t kMaxWalkDepth = 60;
     static constexpr std::size_t kPlaybackWindowSize = 4;
+    // Far above what reading a window takes (tens of milliseconds): an application that answers
+    // this slowly is as good as frozen, and a poll that takes longer reads as no window.
+    static constexpr std::chrono::seconds kMaxPollTime{2};
 
     // What one poll found and what it publishes, in publication order.
     struct Outcome {
@@ -35,7 +47,8 @@ public:
     DeckPoller(DeckMonitorConfiguration configuration, AccessibilityPlatform& platform,
                MonitorClock& clock);
 
-    // A stop request cuts the sleep between the two samples short; the poll still finishes.
+    // A stop request, a read that finds rekordbox not answering, or kMaxPollTime passing on the
+    // clock ends the poll at the next read, and it then reads as no window.
     Outcome pollOnce(std::stop_token stop = {});
 
     const std::map<DeckIdentifier, DeckState>& lastKnownStates() const { return m_lastKnownStates; }
@@ -44,10 +57,12 @@ public:
     }
 
     // The values of the static texts under `root`, depth-first in tree order, visiting
-    // depths 0 to maxDepth - 1.
-    static std::vector<std::string>
+    // depths 0 to maxDepth - 1; nothing when the walk gave up at a limit or at a read that
+    // found the application not answering.
+    static std::optional<std::vector<std::string>>
     collectStaticTextValues(AccessibilityPlatform& platform,
-                            const AccessibilityPlatform::Element& root, std::size_t maxDepth);
+                            const AccessibilityPlatform::Element& root, std::size_t maxDepth,
+                            const WalkLimits& limits = {});
 
 private:
     DeckMonitorConfiguration m_configuration;

@@ -1,6 +1,7 @@
 #include "text/Regex.hpp"
 
 #include <unicode/regex.h>
+#include <unicode/utext.h>
 #include <unicode/utf16.h>
 #include <unicode/utf8.h>
 
@@ -39,10 +40,12 @@ struct MatcherCache {
 
 thread_local MatcherCache matcherCache;
 
+// Short texts are converted to UTF-16, which ICU matches fastest, into a buffer that each
+// thread keeps, so normal comments allocate nothing; it never holds more than a short text.
 struct Utf16Buffer {
     icu::UnicodeString text;
     // byteOffsets[i] is the UTF-8 offset of UTF-16 unit i; one more entry marks the end.
-    std::vector<std::size_t> byteOffsets;
+    std::vector<std::uint32_t> byteOffsets;
 
     // Ill-formed bytes become U+FFFD, as everywhere in the text module.
     bool assign(std::string_view utf8) {
@@ -54,7 +57,7 @@ struct Utf16Buffer {
         byteOffsets.resize(utf8.size() + 1);
         int32_t units = 0;
         for (int32_t offset = 0; offset < length;) {
-            const auto start = static_cast<std::size_t>(offset);
+            const auto start = static_cast<std::uint32_t>(offset);
             UChar32 codePoint;
             U8_NEXT(utf8.data(), offset, length, codePoint);
             if (codePoint < 0) {
@@ -66,13 +69,69 @@ struct Utf16Buffer {
             }
             U16_APPEND_UNSAFE(out, units, codePoint);
         }
-        byteOffsets[static_cast<std::size_t>(units)] = utf8.size();
+        byteOffsets[static_cast<std::size_t>(units)] = static_cast<std::uint32_t>(length);
         text.releaseBuffer(units);
         return true;
     }
 };
 
 thread_local Utf16Buffer utf16Buffer;
+
+// The first match of the matcher's input, whose indexes `byteOffset` maps into `text`; indexes
+// past `limit` are out of range. Leaves the matcher without input.
+template <typename ByteOffset>
+std::optional<Regex::Match> firstMatch(icu::RegexMatcher& matcher, int groupCount,
+                                       std::string_view text, int64_t limit,
+                                       ByteOffset byteOffset) {
+    std::optional<Regex::Match> result;
+    UErrorCode status = U_ZERO_ERROR;
+    if (matcher.find(status) && U_SUCCESS(status)) {
+        Regex::Match match;
+        for (int group = 0; group <= groupCount; ++group) {
+            const int64_t start = matcher.start64(group, status);
+            const int64_t end = matcher.end64(group, status);
+            // A group that took no part in the match has no range (-1).
+            if (U_SUCCESS(status) && start >= 0 && end >= start && end <= limit) {
+                const std::size_t from = byteOffset(start);
+                match.groups[static_cast<std::size_t>(group)] =
+                    text.substr(from, byteOffset(end) - from);
+            }
+        }
+        result = match;
+    }
+    // The matcher must not keep a reference to text it does not own.
+    static const icu::UnicodeString empty;
+    matcher.reset(empty);
+    return result;
+}
+
+std::optional<Regex::Match> searchConverted(icu::RegexMatcher& matcher, int groupCount,
+                                            std::string_view text) {
+    Utf16Buffer& buffer = utf16Buffer;
+    if (!buffer.assign(text)) {
+        return std::nullopt;
+    }
+    matcher.reset(buffer.text);
+    return firstMatch(matcher, groupCount, text, buffer.text.length(), [&buffer](int64_t index) {
+        return std::size_t{buffer.byteOffsets[static_cast<std::size_t>(index)]};
+    });
+}
+
+// Long texts are matched over their own bytes: slower per byte, but nothing is copied. Their
+// indexes are the UTF-8 offsets themselves.
+std::optional<Regex::Match> searchInPlace(icu::RegexMatcher& matcher, int groupCount,
+                                          std::string_view text) {
+    UErrorCode status = U_ZERO_ERROR;
+    // ICU refuses a text of 2 GiB or more, which is then not searched.
+    const icu::LocalUTextPointer input(
+        utext_openUTF8(nullptr, text.data(), static_cast<int64_t>(text.size()), &status));
+    if (U_FAILURE(status)) {
+        return std::nullopt;
+    }
+    matcher.reset(input.getAlias());
+    return firstMatch(matcher, groupCount, text, static_cast<int64_t>(text.size()),
+                      [](int64_t index) { return static_cast<std::size_t>(index); });
+}
 
 } // namespace
 
@@ -112,33 +171,8 @@ std::optional<Regex::Match> Regex::search(std::string_view text) const {
         matcherCache.entries.emplace_back(m_id, std::move(created));
     }
 
-    // ICU matches fastest over UTF-16 in memory, so the text is converted into a per-thread
-    // buffer that remembers where each UTF-16 unit came from in the UTF-8 bytes.
-    Utf16Buffer& buffer = utf16Buffer;
-    if (!buffer.assign(text)) {
-        return std::nullopt;
-    }
-    matcher->reset(buffer.text);
-
-    std::optional<Match> result;
-    if (matcher->find(status) && U_SUCCESS(status)) {
-        Match match;
-        for (int group = 0; group <= m_groupCount; ++group) {
-            const int32_t start = matcher->start(group, status);
-            const int32_t end = matcher->end(group, status);
-            // A group that took no part in the match has no range (-1).
-            if (U_SUCCESS(status) && start >= 0 && end >= start && end <= buffer.text.length()) {
-                const std::size_t from = buffer.byteOffsets[static_cast<std::size_t>(start)];
-                const std::size_t to = buffer.byteOffsets[static_cast<std::size_t>(end)];
-                match.groups[static_cast<std::size_t>(group)] = text.substr(from, to - from);
-            }
-        }
-        result = match;
-    }
-    // The matcher must not keep a reference to text it does not own.
-    static const icu::UnicodeString empty;
-    matcher->reset(empty);
-    return result;
+    return text.size() <= kMaxConvertedBytes ? searchConverted(*matcher, m_groupCount, text)
+                                             : searchInPlace(*matcher, m_groupCount, text);
 }
 
 } // namespace cuevox::text

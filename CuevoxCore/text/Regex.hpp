@@ -9,11 +9,13 @@
 namespace cuevox::text {
 
 // An ICU regular expression, compiled once and searched from any thread. Each thread keeps its
-// own matcher per pattern and its own conversion buffer, so a search allocates nothing once a
-// thread has seen a text of that length.
+// own matcher per pattern and its own buffer for texts up to kMaxConvertedBytes, so searching
+// such texts allocates nothing once a thread has seen one of that length; longer texts are
+// searched where they are, without a copy.
 class Regex {
 public:
     static constexpr int kMaxGroups = 8;
+    static constexpr std::size_t kMaxConvertedBytes = 16 * 1024;
 
     // The first match: the whole match is group 0. Views point into the searched text.
     struct Match {

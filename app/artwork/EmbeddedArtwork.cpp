@@ -5,6 +5,9 @@
 #include <QImageReader>
 #include <algorithm>
 #include <cmath>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
 #include <taglib/aifffile.h>
 #include <taglib/apefile.h>
 #include <taglib/apetag.h>
@@ -19,10 +22,12 @@
 #include <taglib/mp4tag.h>
 #include <taglib/mpcfile.h>
 #include <taglib/mpegfile.h>
+#include <taglib/tfilestream.h>
 #include <taglib/trueaudiofile.h>
 #include <taglib/wavfile.h>
 #include <taglib/wavpackfile.h>
 #include <taglib/xiphcomment.h>
+#include <unistd.h>
 
 namespace cuevox::artwork {
 namespace {
@@ -112,14 +117,52 @@ QByteArray fromASF(TagLib::ASF::Tag* tag) {
     return {};
 }
 
+// A stream over a descriptor opened here that keeps the file's path as its name, so TagLib
+// still tells the format by the extension first, as it does when it opens the path itself.
+class NamedFileStream : public TagLib::FileStream {
+public:
+    NamedFileStream(int fd, QByteArray name) : FileStream(fd, true), m_name(std::move(name)) {}
+    TagLib::FileName name() const override { return m_name.constData(); }
+
+private:
+    QByteArray m_name;
+};
+
+// Only a regular file: a FIFO would block the open and a device such as /dev/zero never ends,
+// and either would hold the artwork thread that closing the app waits for. The type is checked
+// on the open descriptor, which O_NONBLOCK keeps from waiting for a FIFO's writer.
+std::unique_ptr<NamedFileStream> openRegularFile(const QString& path) {
+    QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    auto stream = std::make_unique<NamedFileStream>(fd, std::move(name));
+    // The stream owns the descriptor only once it has opened it.
+    if (!stream->isOpen()) {
+        ::close(fd);
+        return nullptr;
+    }
+    return stream;
+}
+
 } // namespace
 
 QByteArray extractArtworkData(const QString& path) {
     if (path.isEmpty()) {
         return {};
     }
+    const std::unique_ptr<NamedFileStream> stream = openRegularFile(path);
+    if (!stream) {
+        return {};
+    }
     // No audio properties: only the tags are wanted, and reading them is much cheaper.
-    const TagLib::FileRef reference(QFile::encodeName(path).constData(), false);
+    const TagLib::FileRef reference(stream.get(), false);
     TagLib::File* file = reference.file();
     if (reference.isNull() || file == nullptr || !file->isValid()) {
         return {};

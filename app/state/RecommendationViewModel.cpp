@@ -16,8 +16,7 @@ RecommendationViewModel::RecommendationViewModel(
     LibraryBookmarks bookmarks, QObject* parent)
     : QObject(parent), m_deckMonitor(std::move(deckMonitor)),
       m_deckStateUpdates(m_deckMonitor->deckStateUpdates()),
-      m_restarts(m_deckMonitor->rekordboxDidRestart()),
-      m_permissionCheck(std::move(permissionCheck)), m_settings(settings), m_timing(timing) {
+      m_restarts(m_deckMonitor->rekordboxDidRestart()), m_settings(settings), m_timing(timing) {
     if (m_settings == nullptr) {
         m_ownSettings = std::make_unique<QSettings>();
         m_settings = m_ownSettings.get();
@@ -28,7 +27,6 @@ RecommendationViewModel::RecommendationViewModel(
     connect(m_session.get(), &LibrarySession::loaded, this, &RecommendationViewModel::takeLibrary);
     connect(m_session.get(), &LibrarySession::failed, this,
             &RecommendationViewModel::takeLoadFailure);
-    m_hasAccessibilityPermission = m_permissionCheck();
 
     m_searchDebounce.setSingleShot(true);
     m_searchDebounce.setInterval(m_timing.searchDebounceMilliseconds);
@@ -36,7 +34,7 @@ RecommendationViewModel::RecommendationViewModel(
             &RecommendationViewModel::recomputeFilteredTracks);
 
     startMonitoring();
-    startPermissionPolling();
+    startPermissionPolling(std::move(permissionCheck));
     m_session->reopenRemembered();
 }
 
@@ -45,6 +43,7 @@ RecommendationViewModel::~RecommendationViewModel() {
     // posted to this object die with it.
     m_deckStateUpdates->setNotifier(nullptr);
     m_restarts->setNotifier(nullptr);
+    m_permissionPoller->answers()->setNotifier(nullptr);
 }
 
 void RecommendationViewModel::startMonitoring() {
@@ -81,20 +80,29 @@ void RecommendationViewModel::takeRestart() {
     scheduleRecompute();
 }
 
-void RecommendationViewModel::startPermissionPolling() {
-    m_permissionPoll.setSingleShot(true);
-    connect(&m_permissionPoll, &QTimer::timeout, this, &RecommendationViewModel::pollPermission);
-    m_permissionPoll.start(m_hasAccessibilityPermission
-                               ? m_timing.permissionPollGrantedMilliseconds
-                               : m_timing.permissionPollMissingMilliseconds);
+void RecommendationViewModel::startPermissionPolling(std::function<bool()> permissionCheck) {
+    m_permissionPoller = std::make_unique<PermissionPoller>(
+        std::move(permissionCheck),
+        PermissionPoller::Intervals{
+            std::chrono::milliseconds(m_timing.permissionPollMissingMilliseconds),
+            std::chrono::milliseconds(m_timing.permissionPollGrantedMilliseconds)});
+    m_permissionPoller->answers()->setNotifier([this] {
+        QMetaObject::invokeMethod(this, &RecommendationViewModel::takePermission,
+                                  Qt::QueuedConnection);
+    });
 }
 
-void RecommendationViewModel::pollPermission() {
-    m_hasAccessibilityPermission = m_permissionCheck();
+void RecommendationViewModel::takePermission() {
+    const std::optional<bool> granted = m_permissionPoller->answers()->tryPop();
+    if (!granted) {
+        return;
+    }
+    m_hasAccessibilityPermission = *granted;
     emit hasAccessibilityPermissionChanged();
-    m_permissionPoll.start(m_hasAccessibilityPermission
-                               ? m_timing.permissionPollGrantedMilliseconds
-                               : m_timing.permissionPollMissingMilliseconds);
+}
+
+void RecommendationViewModel::requestAccessibilityPermission(std::function<void()> request) {
+    m_permissionPoller->request(std::move(request));
 }
 
 void RecommendationViewModel::scheduleRecompute() {

@@ -5,6 +5,7 @@
 #include "FilterSelections.hpp"
 #include "LibraryBookmarks.hpp"
 #include "LibrarySession.hpp"
+#include "PermissionPoller.hpp"
 #include "PreparedLibrary.hpp"
 #include "TrackListSnapshot.hpp"
 #include "decks/DeckState.hpp"
@@ -90,9 +91,10 @@ public:
 
     static constexpr const char* kLastLibraryKey = LibrarySession::kLastLibraryKey;
 
-    // Starts consuming the monitor's streams, polls `permissionCheck`, and starts loading the
-    // file remembered in `settings` (the application's QSettings when null) through
-    // `bookmarks`.
+    // Starts consuming the monitor's streams, polls `permissionCheck` off the main thread, and
+    // starts loading the file remembered in `settings` (the application's QSettings when null)
+    // through `bookmarks`. Until the first answer the permission counts as granted, so that a
+    // trusted start never flashes the permission banner.
     RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> deckMonitor,
                             std::function<bool()> permissionCheck, QSettings* settings = nullptr,
                             Timing timing = {}, LibraryBookmarks bookmarks = {},
@@ -147,6 +149,9 @@ public:
     void presentLibraryPicker();
     void setLibraryPicker(LibraryPicker picker) { m_libraryPicker = std::move(picker); }
     void clearLibraryLoadError();
+    // Runs the platform's permission request off the main thread, then reads the permission
+    // again at once.
+    void requestAccessibilityPermission(std::function<void()> request);
 
 signals:
     void sourceTrackChanged();
@@ -179,7 +184,7 @@ signals:
 
 private:
     void startMonitoring();
-    void startPermissionPolling();
+    void startPermissionPolling(std::function<bool()> permissionCheck);
     void takeLibrary(std::shared_ptr<const PreparedLibrary> library);
     void takeLoadFailure(const std::string& message);
     void takeDeckState();
@@ -187,12 +192,15 @@ private:
     void scheduleRecompute();
     void recomputeActiveDecksAndSource();
     void recomputeFilteredTracks();
-    void pollPermission();
+    void takePermission();
 
+    // Before the monitor, so that the monitor is stopped first: the permission thread may wait
+    // for the backend while the monitor's thread is in a read of a frozen rekordbox, and the
+    // close then waits for that one read only.
+    std::unique_ptr<PermissionPoller> m_permissionPoller;
     std::unique_ptr<decks::RekordboxDeckMonitoring> m_deckMonitor;
     std::shared_ptr<decks::EventQueue<decks::DeckState>> m_deckStateUpdates;
     std::shared_ptr<decks::EventQueue<decks::RekordboxRestart>> m_restarts;
-    std::function<bool()> m_permissionCheck;
     QSettings* m_settings;
     std::unique_ptr<QSettings> m_ownSettings;
     Timing m_timing;
@@ -216,11 +224,10 @@ private:
     QString m_searchText;
     TrackListSnapshot m_filteredTracks;
     TrackScores m_trackScores;
-    bool m_hasAccessibilityPermission = false;
+    bool m_hasAccessibilityPermission = true;
     std::shared_ptr<const PreparedLibrary> m_library = std::make_shared<const PreparedLibrary>();
 
     QTimer m_searchDebounce;
-    QTimer m_permissionPoll;
     bool m_recomputeScheduled = false;
 };
 

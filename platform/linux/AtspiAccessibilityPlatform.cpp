@@ -1,13 +1,23 @@
 #include "AtspiAccessibilityPlatform.hpp"
 
 #include <atspi/atspi.h>
-
+#include <chrono>
 #include <mutex>
+#include <unistd.h>
 
 namespace cuevox::platform {
 namespace {
 
 using Element = decks::AccessibilityPlatform::Element;
+using Clock = std::chrono::steady_clock;
+
+// libatspi waits 0.8 s for an answer, and up to 15 s for an application it has only just seen;
+// a stopped application would hold each read, and every thread waiting for the session's lock,
+// that long. An answer takes well under a millisecond.
+constexpr std::chrono::milliseconds kCallTimeout{250};
+// libatspi does not report every timeout as an error (a property read that gets no reply
+// gives nothing, or an empty name), so a call that took most of its timeout counts as one.
+constexpr std::chrono::milliseconds kUnansweredAfter = kCallTimeout * 4 / 5;
 
 // libatspi is one process-wide client that is not thread-safe, and it would otherwise deliver
 // the bus's messages on the default main context, which the Qt event loop runs on another
@@ -39,6 +49,8 @@ private:
         m_ready = status == 0 || status == 1;
         if (m_ready) {
             atspi_set_main_context(m_context);
+            const auto timeout = static_cast<gint>(kCallTimeout.count());
+            atspi_set_timeout(timeout, timeout);
         }
     }
 
@@ -94,31 +106,52 @@ AtspiAccessible* desktop() {
     return desktop;
 }
 
+void unrefAll(std::vector<AtspiAccessible*>& accessibles) {
+    for (AtspiAccessible* accessible : accessibles) {
+        g_object_unref(accessible);
+    }
+    accessibles.clear();
+}
+
+// Runs one call over the bus and tells whether it ran into the call timeout.
+template <typename Call>
+auto timed(Call call, bool& ranOut) {
+    const auto start = Clock::now();
+    auto result = call();
+    ranOut = Clock::now() - start >= kUnansweredAfter;
+    return result;
+}
+
 // The children in order, or nothing when the count cannot be read. Raw references: the
 // caller adopts them once the lock is released.
-std::optional<std::vector<AtspiAccessible*>> children(AtspiAccessible* accessible) {
+decks::AttributeRead<std::vector<AtspiAccessible*>> children(AtspiAccessible* accessible) {
     GError* error = nullptr;
-    const gint count = atspi_accessible_get_child_count(accessible, &error);
-    if (failed(error) || count < 0) {
-        return std::nullopt;
+    bool ranOut = false;
+    const gint count =
+        timed([&] { return atspi_accessible_get_child_count(accessible, &error); }, ranOut);
+    if (failed(error) || count < 0 || ranOut) {
+        return ranOut ? decks::AttributeRead<std::vector<AtspiAccessible*>>::notAnswering()
+                      : std::nullopt;
     }
     std::vector<AtspiAccessible*> elements;
     elements.reserve(static_cast<std::size_t>(count));
     for (gint index = 0; index < count; ++index) {
-        AtspiAccessible* child = atspi_accessible_get_child_at_index(accessible, index, &error);
+        AtspiAccessible* child = timed(
+            [&] { return atspi_accessible_get_child_at_index(accessible, index, &error); }, ranOut);
+        if (ranOut) {
+            failed(error);
+            if (child != nullptr) {
+                g_object_unref(child);
+            }
+            unrefAll(elements);
+            return decks::AttributeRead<std::vector<AtspiAccessible*>>::notAnswering();
+        }
         if (failed(error) || child == nullptr) {
             continue;
         }
         elements.push_back(child);
     }
     return elements;
-}
-
-void unrefAll(std::vector<AtspiAccessible*>& accessibles) {
-    for (AtspiAccessible* accessible : accessibles) {
-        g_object_unref(accessible);
-    }
-    accessibles.clear();
 }
 
 std::optional<decks::AccessibilityPlatform::ProcessID> processID(AtspiAccessible* application) {
@@ -181,6 +214,7 @@ AtspiAccessibilityPlatform::runningApplications() {
     // Once per poll: the monitor asks for the applications first.
     session.drainLocked();
     std::vector<AtspiAccessible*> found = applicationsLocked(session);
+    const auto self = static_cast<ProcessID>(::getpid());
     for (AtspiAccessible* application : found) {
         const std::optional<ProcessID> pid = processID(application);
         if (!pid) {
@@ -189,6 +223,12 @@ AtspiAccessibilityPlatform::runningApplications() {
         RunningApplication running;
         running.processIdentifier = *pid;
         GError* error = nullptr;
+        // This process's name is answered by its own main thread, which may be the one waiting
+        // for this call (closing joins the monitor), and it is never the decks' application.
+        if (*pid == self) {
+            applications.push_back(std::move(running));
+            continue;
+        }
         if (const std::optional<std::string> name =
                 takeString(atspi_accessible_get_name(application, &error), error)) {
             if (const auto mapped = m_bundleIdentifiers.find(*name);
@@ -219,17 +259,19 @@ AtspiAccessibilityPlatform::applicationElement(ProcessID processIdentifier) {
     return adopt(match);
 }
 
-std::optional<std::string> AtspiAccessibilityPlatform::stringAttribute(const Element& element,
-                                                                       std::string_view attribute) {
+decks::AttributeRead<std::string>
+AtspiAccessibilityPlatform::stringAttribute(const Element& element, std::string_view attribute) {
     if (!element) {
         return std::nullopt;
     }
     const auto lock = Session::shared().enter();
     GError* error = nullptr;
+    bool ranOut = false;
     if (attribute == "AXRole") {
-        const AtspiRole role = atspi_accessible_get_role(raw(element), &error);
-        if (failed(error)) {
-            return std::nullopt;
+        const AtspiRole role =
+            timed([&] { return atspi_accessible_get_role(raw(element), &error); }, ranOut);
+        if (failed(error) || ranOut) {
+            return ranOut ? decks::AttributeRead<std::string>::notAnswering() : std::nullopt;
         }
         if (role == ATSPI_ROLE_LABEL || role == ATSPI_ROLE_STATIC) {
             return "AXStaticText";
@@ -239,20 +281,30 @@ std::optional<std::string> AtspiAccessibilityPlatform::stringAttribute(const Ele
     }
     // A label's accessible name is the text it shows, in Qt and GTK alike.
     if (attribute == "AXValue") {
-        return takeString(atspi_accessible_get_name(raw(element), &error), error);
+        gchar* name =
+            timed([&] { return atspi_accessible_get_name(raw(element), &error); }, ranOut);
+        if (ranOut) {
+            failed(error);
+            g_free(name);
+            return decks::AttributeRead<std::string>::notAnswering();
+        }
+        return takeString(name, error);
     }
     return std::nullopt;
 }
 
-std::optional<std::vector<decks::AccessibilityPlatform::Element>>
+decks::AttributeRead<std::vector<decks::AccessibilityPlatform::Element>>
 AtspiAccessibilityPlatform::elementsAttribute(const Element& element, std::string_view attribute) {
     if (!element || (attribute != "AXWindows" && attribute != "AXChildren")) {
         return std::nullopt;
     }
-    std::optional<std::vector<AtspiAccessible*>> found;
+    decks::AttributeRead<std::vector<AtspiAccessible*>> found;
     {
         const auto lock = Session::shared().enter();
         found = children(raw(element));
+    }
+    if (found.isNotAnswering()) {
+        return decks::AttributeRead<std::vector<Element>>::notAnswering();
     }
     if (!found) {
         return std::nullopt;

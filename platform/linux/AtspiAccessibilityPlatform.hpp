@@ -24,10 +24,10 @@ public:
     bool requestTrust() override;
     std::vector<RunningApplication> runningApplications() override;
     Element applicationElement(ProcessID processIdentifier) override;
-    std::optional<std::string> stringAttribute(const Element& element,
-                                               std::string_view attribute) override;
-    std::optional<std::vector<Element>> elementsAttribute(const Element& element,
-                                                          std::string_view attribute) override;
+    decks::AttributeRead<std::string> stringAttribute(const Element& element,
+                                                      std::string_view attribute) override;
+    decks::AttributeRead<std::vector<Element>>
+    elementsAttribute(const Element& element, std::string_view attribute) override;
 
 private:
     BundleIdentifiers m_bundleIdentifiers;

@@ -83,8 +83,8 @@ Element MacAccessibilityPlatform::applicationElement(ProcessID processIdentifier
     return adoptElement(AXUIElementCreateApplication(processIdentifier));
 }
 
-std::optional<std::string> MacAccessibilityPlatform::stringAttribute(const Element& element,
-                                                                     std::string_view attribute) {
+decks::AttributeRead<std::string>
+MacAccessibilityPlatform::stringAttribute(const Element& element, std::string_view attribute) {
     const CFRef<CFTypeRef> value = copyAttribute(element, attribute);
     if (!value || CFGetTypeID(value.get()) != CFStringGetTypeID()) {
         return std::nullopt;
@@ -92,7 +92,7 @@ std::optional<std::string> MacAccessibilityPlatform::stringAttribute(const Eleme
     return utf8(static_cast<CFStringRef>(value.get()));
 }
 
-std::optional<std::vector<Element>>
+decks::AttributeRead<std::vector<Element>>
 MacAccessibilityPlatform::elementsAttribute(const Element& element, std::string_view attribute) {
     const CFRef<CFTypeRef> value = copyAttribute(element, attribute);
     if (!value || CFGetTypeID(value.get()) != CFArrayGetTypeID()) {

@@ -62,7 +62,9 @@ TEST(DecksCli, FindsLoadedAndEmptyDecks) {
         {"an empty title: the artist is read as the title",
          {"", "Artist", "Remix", "128.00", "8A"},
          json::array({loaded("Artist", "Remix", 128, "8A", 5)})},
-        {"an empty artist", {"T", "", "128.00", "8A"}, json::array()},
+        {"an empty artist",
+         {"T", "", "128.00", "8A"},
+         json::array({loaded("T", "", 128, "8A", 4)})},
         {"a marker that starts a block is a title",
          {"Not Loaded.", "A", "128.00", "8A"},
          json::array({loaded("Not Loaded.", "A", 128, "8A", 4)})},
@@ -118,8 +120,8 @@ TEST(DecksCli, TempoAndKeyTextsThatMakeOrBreakABlock) {
         {"128.00", "0A", {}},
         {"128.00", "8C", {}},
         {"128.00", "H", {}},
-        {"128.00", "", {}},
-        {"128.00", " \n\t", {}},
+        {"128.00", "", 128},
+        {"128.00", " \n\t", 128},
         {"128.00", "\u0668A", {}}, // a Camelot number in other digits
     };
     // One run for the whole table: each case is four texts after a "|" that no block can use,

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -251,6 +252,39 @@ TEST(AccessibilityDeckMonitor, DestructionReturnsPromptlyWhileTheMonitorSleeps) 
         monitor.reset();
         EXPECT_LT(SteadyClock::now() - before, 2s);
     }
+}
+
+TEST(AccessibilityDeckMonitor, AStalledReadEndsThePollAndNothingIsReadAfterIt) {
+    // rekordbox freezes after its first poll: a value read blocks until the backend gives up
+    // (when the test says so) and reports it not answering. Later polls read their window list
+    // and no more; any other read would cost the backend's timeout once again.
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool stalled = false;
+    bool givenUp = false;
+    int walkReadsAfter = 0;
+    Screen screen(100, {"T", "A", "128.00", "8A", "0:10", "-3:20"});
+    auto monitor = std::make_unique<AccessibilityDeckMonitor>(fastConfiguration(), screen.platform);
+    ASSERT_TRUE(monitor->deckStateUpdates()->waitPop({}, SteadyClock::now() + 10s));
+    screen.platform->setReadHook([&](std::string_view attribute) {
+        std::unique_lock lock(mutex);
+        if (givenUp) {
+            walkReadsAfter += attribute != "AXWindows";
+        } else if (attribute == "AXValue") {
+            stalled = true;
+            changed.notify_all();
+            changed.wait(lock, [&] { return givenUp; });
+        }
+        return !givenUp;
+    });
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(changed.wait_for(lock, 10s, [&] { return stalled; }));
+    std::jthread closing([&] { monitor.reset(); });
+    givenUp = true;
+    lock.unlock();
+    changed.notify_all();
+    closing.join();
+    EXPECT_EQ(walkReadsAfter, 0);
 }
 
 TEST(AccessibilityDeckMonitor, ConsumerWaitingOnAStreamWakesWhenTheMonitorGoes) {

@@ -76,7 +76,11 @@ TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrder) {
         {"empty title: the artist is read as title one text later",
          {"", "Artist", "Remix", "128.00", "8A"},
          {loaded("Artist", "Remix", 128, "8A", 5)}},
-        {"empty artist fails the block", {"T", "", "128.00", "8A"}, {}},
+        {"empty artist and key", {"T", "", "128.00", ""}, {loaded("T", "", 128, "", 4)}},
+        {"deck display: headers, an empty deck's blank labels, times",
+         {"DECK 1", "Not Loaded.", "", "", "", "", "", "DECK 2", "T", "", "128.00", "", "0:10.2",
+          "-3:20.1", "DECK 3", "", "", "128.00", ""},
+         {kEmpty, loaded("T", "", 128, "", 12)}},
         {"blank title and artist count as texts",
          {" ", "\t", "128.00", "8A"},
          {loaded(" ", "\t", 128, "8A", 4)}},
@@ -154,18 +158,19 @@ TEST(AccessibilityTrackPatternMatcher, TempoIsTwoOrThreeDigitsAndOneOrTwoDecimal
     }
 }
 
-TEST(AccessibilityTrackPatternMatcher, KeyIsCamelotOrAKeyNameTheConverterKnows) {
+TEST(AccessibilityTrackPatternMatcher, KeyIsCamelotAKeyNameTheConverterKnowsOrBlank) {
     const std::string accepted[] = {
-        "1A",  "12B",   "8A",      "10B", "8A\n" /* "$" tolerates a final line break */,
-        "8a",  "08A",   " 8A",     "8A ", "Am",
-        "F#m", "Dbmaj", "E minor", "C",   "12b\r\n",
+        "1A",  "12B",   "8A",      "10B",   "8A\n" /* "$" tolerates a final line break */,
+        "8a",  "08A",   " 8A",     "8A ",   "Am",
+        "F#m", "Dbmaj", "E minor", "C",     "12b\r\n",
+        "",    " ",     "\n",      "\t \n",
     };
     for (const std::string& key : accepted) {
         SCOPED_TRACE(key);
         expectSlots({"T", "A", "128.00", key}, {loaded("T", "A", 128, key, 4)});
     }
     const std::string rejected[] = {
-        "13A", "0A", "", " ", "\n", "\t \n", "8C", "A8", "H", "Xyz", "1m", "8", "-", "8 A",
+        "13A", "0A", "8C", "A8", "H", "Xyz", "1m", "8", "-", "8 A",
     };
     for (const std::string& key : rejected) {
         SCOPED_TRACE(key);

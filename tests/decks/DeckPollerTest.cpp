@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -46,12 +47,12 @@ struct Rig {
         window = platform.addWindow(kPID, {});
     }
 
-    DeckPoller::Outcome poll(const Texts& first, const Texts& second) {
+    DeckPoller::Outcome poll(const Texts& first, const Texts& second, std::stop_token stop = {}) {
         platform.setWindowTexts(window, first);
         clock.onSleep = [this, second] {
             platform.setWindowTexts(window, second);
         };
-        return poller.pollOnce();
+        return poller.pollOnce(std::move(stop));
     }
     DeckPoller::Outcome poll(const Texts& still) { return poll(still, still); }
 };
@@ -225,6 +226,39 @@ TEST(DeckPoller, ChangingTextsAfterTheBlockMeanPlaying) {
     }
 }
 
+TEST(DeckPoller, DecksWithoutArtistOrKeyKeepTheirNumbersAndPlayback) {
+    // Decks 1 to 4 under "DECK n" headers; only the deck `playing` has moving times.
+    const struct {
+        std::array<const char*, 4> artists;
+        std::array<const char*, 4> keys;
+        std::size_t playing;
+        std::array<const char*, 4> ids;
+    } cases[] = {
+        {{"a", "", "c", "d"}, {"1A", "2A", "3A", "4A"}, 3, {"a::1", "::2", "c::3", "d::4"}},
+        {{"a", "b", "c", "d"}, {"1A", "2A", "", "4A"}, 4, {"a::1", "b::2", "c::3", "d::4"}},
+        {{"a", "", "c", "d"}, {"1A", "", "", "4A"}, 3, {"a::1", "::2", "c::3", "d::4"}},
+        {{"a", "", "", "d"}, {"1A", "2A", " ", "4A"}, 4, {"a::1", "::2", "::3", "d::4"}},
+    };
+    for (const auto& c : cases) {
+        Texts first;
+        Texts second;
+        std::vector<std::string> expected;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::string number = std::to_string(i + 1);
+            const bool moves = i + 1 == c.playing;
+            const Texts header{"DECK " + number};
+            first = concat({first, header, deck(number, c.artists[i], "0:10", "-3:20", c.keys[i])});
+            second =
+                concat({second, header,
+                        deck(number, c.artists[i], moves ? "0:11" : "0:10", "-3:20", c.keys[i])});
+            expected.push_back("deck" + number + " " + c.ids[i] + (moves ? " playing" : " paused"));
+        }
+        SCOPED_TRACE(::testing::PrintToString(first));
+        Rig rig;
+        EXPECT_EQ(describe(rig.poll(first, second).changedStates), expected);
+    }
+}
+
 TEST(DeckPoller, PublishesOnlyChangesAcrossPolls) {
     const Texts playing1 = deck("T", "A", "0:10", "-3:20");
     const Texts playing2 = deck("T", "A", "0:11", "-3:19");
@@ -273,6 +307,45 @@ TEST(DeckPoller, PublishesOnlyChangesAcrossPolls) {
             const auto outcome = rig.poll(c.polls[i].first, c.polls[i].second);
             EXPECT_EQ(describe(outcome.changedStates), c.expected[i]);
         }
+    }
+}
+
+TEST(DeckPoller, APollThatCannotFinishItsReadsReadsAsNoWindow) {
+    // At read `at` of the poll (1 is the window list, 2 to 21 the first sample, 22 to 41 the
+    // second), rekordbox stops answering, a stop is asked for, or the read takes the poll's
+    // whole time: nothing more is read or published, and the deck keeps its published state.
+    enum class Fault { notAnswering, stop, slow };
+    const struct {
+        Fault fault;
+        int at;
+    } cases[] = {
+        {Fault::notAnswering, 5}, {Fault::notAnswering, 30}, {Fault::stop, 5},
+        {Fault::stop, 30},        {Fault::slow, 5},          {Fault::slow, 30},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.fault) << " at read " << c.at);
+        Rig rig;
+        ASSERT_EQ(describe(rig.poll(deck("T", "A", "0:10", "-3:20")).changedStates),
+                  Texts{"deck1 A::T paused"});
+        std::stop_source stop;
+        int reads = 0;
+        rig.platform.setReadHook([&](std::string_view) {
+            if (++reads != c.at) {
+                return true;
+            }
+            if (c.fault == Fault::stop) {
+                stop.request_stop();
+            } else if (c.fault == Fault::slow) {
+                rig.clock.advance(DeckPoller::kMaxPollTime);
+            }
+            return c.fault != Fault::notAnswering;
+        });
+        const auto outcome = rig.poll(deck("U", "B", "0:10", "-3:20"),
+                                      deck("U", "B", "0:11", "-3:19"), stop.get_token());
+        EXPECT_TRUE(outcome.active);
+        EXPECT_TRUE(outcome.changedStates.empty());
+        EXPECT_EQ(reads, c.at);
+        EXPECT_EQ(rig.poller.lastKnownStates().at(DeckIdentifier::deck1).track->title, "T");
     }
 }
 
@@ -482,7 +555,7 @@ TEST(DeckPoller, WalksStaticTextsInPreOrderDownToTheDepthLimit) {
     // At the monitor's depth the window is depth 0, so the chain's text at depth 59 (d58,
     // one level below the window) is the deepest one read.
     const Texts full =
-        DeckPoller::collectStaticTextValues(platform, windows->front(), DeckPoller::kMaxWalkDepth);
+        *DeckPoller::collectStaticTextValues(platform, windows->front(), DeckPoller::kMaxWalkDepth);
     ASSERT_FALSE(full.empty());
     EXPECT_EQ(full.back(), "d58");
     EXPECT_EQ(full.size(), 5U + 59U);

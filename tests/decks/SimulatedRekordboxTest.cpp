@@ -141,7 +141,7 @@ TEST(SimulatedRekordbox, RestartComesBackEmptyUnderANewProcessID) {
     const auto application = rig.rekordbox.applicationElement(SimulatedRekordbox::kFirstPID);
     const auto windows = rig.rekordbox.elementsAttribute(application, "AXWindows");
     ASSERT_TRUE(windows && windows->size() == 1);
-    EXPECT_FALSE(DeckPoller::collectStaticTextValues(rig.rekordbox, windows->front(), 60).empty());
+    EXPECT_FALSE(DeckPoller::collectStaticTextValues(rig.rekordbox, windows->front(), 60)->empty());
 
     rig.rekordbox.schedule({{1, A::quit, 0, {}}, {2, A::launch, 0, {}}, {3, A::restart, 0, {}}});
     rig.time = 1;

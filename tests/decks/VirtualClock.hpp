@@ -31,6 +31,12 @@ public:
         }
     }
 
+    // Time passing while the monitor works, as in a slow read.
+    void advance(std::chrono::nanoseconds duration) {
+        std::lock_guard lock(m_mutex);
+        m_now += std::chrono::duration_cast<std::chrono::system_clock::duration>(duration);
+    }
+
     std::vector<std::chrono::nanoseconds> sleeps() const {
         std::lock_guard lock(m_mutex);
         return m_sleeps;

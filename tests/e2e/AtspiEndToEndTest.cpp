@@ -10,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
+#include <csignal>
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <map>
@@ -70,12 +73,12 @@ public:
         return m_inner->runningApplications();
     }
     Element applicationElement(ProcessID pid) override { return m_inner->applicationElement(pid); }
-    std::optional<std::string> stringAttribute(const Element& element,
-                                               std::string_view attribute) override {
+    decks::AttributeRead<std::string> stringAttribute(const Element& element,
+                                                      std::string_view attribute) override {
         return m_inner->stringAttribute(element, attribute);
     }
-    std::optional<std::vector<Element>> elementsAttribute(const Element& element,
-                                                          std::string_view attribute) override {
+    decks::AttributeRead<std::vector<Element>>
+    elementsAttribute(const Element& element, std::string_view attribute) override {
         return m_inner->elementsAttribute(element, attribute);
     }
 
@@ -174,8 +177,10 @@ TEST(AtspiEndToEnd, TheBackendReadsTheDisplaysLabelsInOrderAndNothingOnceItIsGon
     ASSERT_TRUE(windows && !windows->empty());
     const AccessibilityPlatform::Element window = windows->front();
 
-    std::vector<std::string> texts = decks::DeckPoller::collectStaticTextValues(
-        *platform, window, decks::DeckPoller::kMaxWalkDepth);
+    std::vector<std::string> texts =
+        decks::DeckPoller::collectStaticTextValues(*platform, window,
+                                                   decks::DeckPoller::kMaxWalkDepth)
+            .value_or(std::vector<std::string>{});
     std::erase(texts, "");
     const std::vector<std::string> expected{
         "rekordbox",
@@ -280,6 +285,48 @@ TEST(AtspiEndToEnd, ARestartOfTheDisplayUnderANewProcessIsSignalled) {
     EXPECT_TRUE(rig.waitFor([](const auto& decks) {
         return shows(decks, DeckIdentifier::deck1, kSecondTitle, false);
     })) << "the new process's deck was never read";
+}
+
+TEST(AtspiEndToEnd, AStoppedDisplayHoldsNeitherAPollNorTheClose) {
+    const auto platform = makePlatform();
+    auto display = startDeckDisplay(*platform, kStartTimeout);
+    ASSERT_TRUE(display) << "the deck display never appeared on the accessibility bus";
+    ASSERT_EQ(display->request(std::string("load 1 ") + kFirstID, kAnswerTimeout), "ok");
+    auto rig = std::make_unique<MonitorRig>();
+    ASSERT_TRUE(rig->waitFor(
+        [](const auto& decks) { return shows(decks, DeckIdentifier::deck1, kFirstTitle, false); }));
+    const auto windows =
+        platform->elementsAttribute(platform->applicationElement(display->pid()), "AXWindows");
+    ASSERT_TRUE(windows && !windows->empty());
+
+    // Stopped within libatspi's grace for a newly seen application, which stretched each call
+    // to it to about 11 s. Each step now takes about one call timeout; the bounds are generous.
+    ASSERT_EQ(::kill(display->pid(), SIGSTOP), 0);
+    std::this_thread::sleep_for(300ms);
+    using Clock = std::chrono::steady_clock;
+    std::array<Clock::time_point, 4> at;
+    at[0] = Clock::now();
+    rig.reset();
+    at[1] = Clock::now();
+    EXPECT_EQ(decks::DeckPoller::collectStaticTextValues(*platform, windows->front(),
+                                                         decks::DeckPoller::kMaxWalkDepth),
+              std::nullopt);
+    at[2] = Clock::now();
+    decks::SystemMonitorClock clock;
+    decks::DeckPoller poller(decks::DeckMonitorConfiguration::rekordbox(), *platform, clock);
+    EXPECT_TRUE(poller.pollOnce().changedStates.empty());
+    at[3] = Clock::now();
+    ::kill(display->pid(), SIGCONT);
+    for (std::size_t step = 0; step < 3; ++step) {
+        const auto took =
+            std::chrono::duration_cast<std::chrono::milliseconds>(at[step + 1] - at[step]);
+        std::printf("with the display stopped, %s took %lld ms\n",
+                    std::array{"closing the monitor", "a walk", "a poll"}[step],
+                    static_cast<long long>(took.count()));
+        EXPECT_LT(took, 2s);
+    }
+    EXPECT_TRUE(eventually([&] { return !poller.pollOnce().changedStates.empty(); }, kStateTimeout))
+        << "running again, it is read again";
 }
 
 } // namespace

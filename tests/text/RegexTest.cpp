@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/mman.h>
 #include <thread>
 #include <vector>
 
@@ -42,16 +43,34 @@ TEST(Regex, GroupsMapBackToTheUtf8BytesWhateverPrecedesThem) {
         {"\xF0\x9F\x8E 5", "5"},  // a cut four-byte sequence
         {"12", "12"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        const auto match = regex.search(c.text);
-        ASSERT_TRUE(match);
-        EXPECT_EQ(match->group(1), c.group);
-        EXPECT_EQ(match->group(1)->data(), c.text.data() + c.text.find(c.group));
+    // Short texts are converted and long ones searched in place: both map alike.
+    for (const std::string& padding :
+         {std::string(), std::string(Regex::kMaxConvertedBytes, ' ')}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.text + " after " + std::to_string(padding.size()));
+            const std::string text = padding + c.text;
+            const auto match = regex.search(text);
+            ASSERT_TRUE(match);
+            EXPECT_EQ(match->group(1), c.group);
+            EXPECT_EQ(match->group(1)->data(), text.data() + text.find(c.group));
+        }
     }
     const std::string tail = "caf\u00E9 3x";
     EXPECT_EQ(regex.search(tail)->group(0), "3x");
     EXPECT_EQ(regex.search(tail)->group(2), "x");
+}
+
+TEST(Regex, ATextOf2GiBOrMoreIsNotSearched) {
+    for (const std::size_t size : {std::size_t{1} << 31, (std::size_t{1} << 32) + 1}) {
+        SCOPED_TRACE(size);
+        // Untouched pages of the mapping are never made real.
+        void* memory =
+            ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        ASSERT_NE(memory, MAP_FAILED);
+        static_cast<char*>(memory)[0] = 'x';
+        EXPECT_FALSE(Regex("x", "test").search(std::string_view(static_cast<char*>(memory), size)));
+        ::munmap(memory, size);
+    }
 }
 
 TEST(Regex, SearchesFromManyThreadsAtOnce) {

@@ -37,7 +37,7 @@ std::optional<std::string> DeckDisplayController::perform(const DeckDisplayComma
                 return act(SimulationAction::load, std::move(shown));
             }
         }
-        return std::string("no track in the collection has a tempo and a key to show");
+        return std::string("no track in the collection has a title and a tempo to show");
     case Verb::play:
         return act(SimulationAction::play);
     case Verb::pause:

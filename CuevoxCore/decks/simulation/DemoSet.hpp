@@ -26,7 +26,7 @@ enum class DemoDecks { two, four };
 // Two decks trading tracks that follow one another as the recommendations suggest, a pause,
 // an eject, a promo that is not in the collection, and a restart of rekordbox. With four
 // decks, decks 3 and 4 also hold the next picks, and deck 3 plays one for a while. Nothing
-// when the collection lacks two tracks a deck can show (tempo and key).
+// when the collection lacks two tracks a deck can show (a title and a tempo).
 std::optional<DemoSet> demoSet(std::span<const metadata::Track> tracks,
                                const LibraryTrackIndex& index,
                                const recommendation::RecommendationService& service,

@@ -74,6 +74,20 @@ void FakeAccessibilityPlatform::setWindowTexts(NodeID window,
     m_nodes.at(window).attributes.insert_or_assign("AXChildren", std::move(children));
 }
 
+void FakeAccessibilityPlatform::setReadHook(ReadHook hook) {
+    std::lock_guard lock(m_mutex);
+    m_readHook = std::move(hook);
+}
+
+bool FakeAccessibilityPlatform::answers(std::string_view attribute) {
+    ReadHook hook;
+    {
+        std::lock_guard lock(m_mutex);
+        hook = m_readHook;
+    }
+    return !hook || hook(attribute);
+}
+
 FakeAccessibilityPlatform::CallCounts FakeAccessibilityPlatform::callCounts() const {
     std::lock_guard lock(m_mutex);
     return m_counts;
@@ -125,19 +139,27 @@ FakeAccessibilityPlatform::attributeLocked(const Element& element, std::string_v
     return found != attributes.end() ? &found->second : nullptr;
 }
 
-std::optional<std::string> FakeAccessibilityPlatform::stringAttribute(const Element& element,
+AttributeRead<std::string> FakeAccessibilityPlatform::stringAttribute(const Element& element,
                                                                       std::string_view attribute) {
+    const bool answered = answers(attribute);
     std::lock_guard lock(m_mutex);
     ++m_counts.attributeReads;
+    if (!answered) {
+        return AttributeRead<std::string>::notAnswering();
+    }
     const AttributeValue* value = attributeLocked(element, attribute);
     const std::string* text = value != nullptr ? std::get_if<std::string>(value) : nullptr;
     return text != nullptr ? std::optional(*text) : std::nullopt;
 }
 
-std::optional<std::vector<AccessibilityPlatform::Element>>
+AttributeRead<std::vector<AccessibilityPlatform::Element>>
 FakeAccessibilityPlatform::elementsAttribute(const Element& element, std::string_view attribute) {
+    const bool answered = answers(attribute);
     std::lock_guard lock(m_mutex);
     ++m_counts.attributeReads;
+    if (!answered) {
+        return AttributeRead<std::vector<Element>>::notAnswering();
+    }
     const AttributeValue* value = attributeLocked(element, attribute);
     const auto* ids = value != nullptr ? std::get_if<std::vector<NodeID>>(value) : nullptr;
     if (ids == nullptr) {

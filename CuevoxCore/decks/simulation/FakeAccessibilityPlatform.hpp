@@ -3,6 +3,7 @@
 #include "decks/AccessibilityPlatform.hpp"
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -52,15 +53,21 @@ public:
     // Replaces the window's static texts, keeping the window element itself.
     void setWindowTexts(NodeID window, const std::vector<std::string>& texts);
 
+    // Runs before every attribute read, on the reading thread and outside the fake's lock: where
+    // a test moves its clock on, asks for a stop, or makes a read stall. When it returns false,
+    // the read reports the application not answering.
+    using ReadHook = std::function<bool(std::string_view attribute)>;
+    void setReadHook(ReadHook hook);
+
     CallCounts callCounts() const;
 
     bool isProcessTrusted() override;
     bool requestTrust() override;
     std::vector<RunningApplication> runningApplications() override;
     Element applicationElement(ProcessID processIdentifier) override;
-    std::optional<std::string> stringAttribute(const Element& element,
+    AttributeRead<std::string> stringAttribute(const Element& element,
                                                std::string_view attribute) override;
-    std::optional<std::vector<Element>> elementsAttribute(const Element& element,
+    AttributeRead<std::vector<Element>> elementsAttribute(const Element& element,
                                                           std::string_view attribute) override;
 
 private:
@@ -69,6 +76,7 @@ private:
         std::map<std::string, AttributeValue, std::less<>> attributes;
     };
 
+    bool answers(std::string_view attribute);
     NodeID addNodeLocked(std::map<std::string, AttributeValue, std::less<>> attributes);
     const AttributeValue* attributeLocked(const Element& element, std::string_view name) const;
 
@@ -78,6 +86,7 @@ private:
     std::vector<Node> m_nodes;
     std::map<ProcessID, NodeID> m_applicationRoots;
     CallCounts m_counts;
+    ReadHook m_readHook;
 };
 
 } // namespace cuevox::decks

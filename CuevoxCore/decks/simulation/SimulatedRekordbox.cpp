@@ -270,7 +270,7 @@ const SimulatedRekordbox::Node* SimulatedRekordbox::liveNodeLocked(const Element
     return node;
 }
 
-std::optional<std::string> SimulatedRekordbox::stringAttribute(const Element& element,
+AttributeRead<std::string> SimulatedRekordbox::stringAttribute(const Element& element,
                                                                std::string_view attribute) {
     std::lock_guard lock(m_mutex);
     advanceLocked();
@@ -317,7 +317,7 @@ std::optional<std::string> SimulatedRekordbox::stringAttribute(const Element& el
     }
 }
 
-std::optional<std::vector<AccessibilityPlatform::Element>>
+AttributeRead<std::vector<AccessibilityPlatform::Element>>
 SimulatedRekordbox::elementsAttribute(const Element& element, std::string_view attribute) {
     std::lock_guard lock(m_mutex);
     advanceLocked();

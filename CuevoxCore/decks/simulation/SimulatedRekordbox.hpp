@@ -90,9 +90,9 @@ public:
     bool requestTrust() override;
     std::vector<RunningApplication> runningApplications() override;
     Element applicationElement(ProcessID processIdentifier) override;
-    std::optional<std::string> stringAttribute(const Element& element,
+    AttributeRead<std::string> stringAttribute(const Element& element,
                                                std::string_view attribute) override;
-    std::optional<std::vector<Element>> elementsAttribute(const Element& element,
+    AttributeRead<std::vector<Element>> elementsAttribute(const Element& element,
                                                           std::string_view attribute) override;
 
 private:

@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -126,7 +128,9 @@ protected:
             std::move(fake),
             [this] {
                 ++permissionChecks;
-                return permission;
+                checkedOnTheMainThread =
+                    checkedOnTheMainThread || QThread::currentThread() == qApp->thread();
+                return permission.load();
             },
             settings.get(), timing, std::move(bookmarks));
         waitForLoad();
@@ -164,8 +168,10 @@ protected:
     std::unique_ptr<QSettings> settings;
     FakeMonitor* monitor = nullptr;
     std::unique_ptr<RecommendationViewModel> model;
-    bool permission = true;
-    int permissionChecks = 0;
+    // Set by the test, read on the permission thread.
+    std::atomic<bool> permission = true;
+    std::atomic<int> permissionChecks = 0;
+    std::atomic<bool> checkedOnTheMainThread = false;
 };
 
 TEST_F(RecommendationViewModelTest, DeckStatesOfOneTurnRecomputeOnceInDeckOrder) {
@@ -465,7 +471,7 @@ TEST_F(RecommendationViewModelTest, LoadingRemembersAnAbsoluteBookmarkThatFollow
 TEST_F(RecommendationViewModelTest, PermissionIsReadAgainQuicklyWhileMissing) {
     permission = false;
     auto& vm = make({10, 20, 400});
-    EXPECT_FALSE(vm.hasAccessibilityPermission());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !vm.hasAccessibilityPermission(); }, 500));
     const int atStart = permissionChecks;
     QTest::qWait(150);
     EXPECT_GE(permissionChecks - atStart, 3) << "about every 20 ms while missing";
@@ -477,6 +483,15 @@ TEST_F(RecommendationViewModelTest, PermissionIsReadAgainQuicklyWhileMissing) {
     const int granted = permissionChecks;
     QTest::qWait(150);
     EXPECT_LE(permissionChecks - granted, 1) << "about every 400 ms once granted";
+
+    // A request runs off the main thread too, and the answer follows it at once.
+    std::atomic<bool> requestedOnTheMainThread = true;
+    permission = false;
+    vm.requestAccessibilityPermission(
+        [&] { requestedOnTheMainThread = QThread::currentThread() == qApp->thread(); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !vm.hasAccessibilityPermission(); }, 300));
+    EXPECT_FALSE(requestedOnTheMainThread);
+    EXPECT_FALSE(checkedOnTheMainThread);
 }
 
 TEST_F(RecommendationViewModelTest, AnnouncesAssignmentsInOrder) {

@@ -83,8 +83,8 @@ TEST(DeckDisplayController, LoadsPlaysAndCyclesThroughTheShowableTracks) {
     EXPECT_EQ(controller.perform({Verb::load, 2, "9"}), "no track with ID 9 in the collection");
     EXPECT_EQ(controller.deckTexts(2)[0], "Three") << "a failed load keeps what was there";
 
-    // "next" skips what a deck could not show and wraps around.
-    const char* nextTitles[] = {"One", "Three", "One"};
+    // "next" skips what a deck could not show (no tempo) and wraps around.
+    const char* nextTitles[] = {"One", "Three", "No Key", "One"};
     for (const char* title : nextTitles) {
         SCOPED_TRACE(title);
         EXPECT_EQ(controller.perform({Verb::loadNext, 1, ""}), std::nullopt);
@@ -114,7 +114,7 @@ TEST(DeckDisplayController, SaysSoWhenNothingCanBeLoaded) {
         SCOPED_TRACE(tracks.size());
         DeckDisplayController controller(std::move(tracks), [&] { return time; });
         EXPECT_EQ(controller.perform({Verb::loadNext, 1, ""}),
-                  "no track in the collection has a tempo and a key to show");
+                  "no track in the collection has a title and a tempo to show");
         EXPECT_EQ(controller.deckTexts(1), Texts{"Not Loaded."});
     }
 }
