@@ -10,7 +10,7 @@
 #include "simulation/DemoLoop.hpp"
 #include "text/Text.hpp"
 
-#ifdef __APPLE__
+#ifdef CUEVOX_HAS_MAC
 #include "MacAccessibilityPlatform.hpp"
 #include "MacBookmarks.hpp"
 #include "MacWindowIntegration.hpp"
@@ -32,7 +32,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <cstdio>
 
@@ -41,7 +40,7 @@ namespace {
 
 using decks::AccessibilityPlatform;
 
-#ifdef __APPLE__
+#ifdef CUEVOX_HAS_MAC
 std::shared_ptr<AccessibilityPlatform> systemAccessibilityPlatform(const LaunchOptions&) {
     return std::make_shared<platform::macos::MacAccessibilityPlatform>();
 }
@@ -157,9 +156,6 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
     menu->addAction(settingsAction);
     const auto retranslateMenu = [this, settingsAction] {
         settingsAction->setText(m_localization->t("settings.title") + QStringLiteral("…"));
-        if (m_settingsWindow) {
-            m_settingsWindow->setWindowTitle(m_localization->t("settings.title"));
-        }
     };
     connect(m_localization.get(), &i18n::LocalizationManager::languageChanged, this,
             retranslateMenu);
@@ -183,8 +179,8 @@ void CuevoxApp::start() {
     const QSize size = m_options.windowSize.expandedTo(views::ContentView::kMinimumSize);
     m_window->resize(size);
     m_window->show();
-#ifdef __APPLE__
-    platform::macos::raiseToFloatingLevelOnAllSpaces(*m_window);
+#ifdef CUEVOX_HAS_MAC
+    platform::macos::joinEverySpace(*m_window);
 #endif
     if (m_options.screenshot) {
         takeScreenshotWhenSettled();
@@ -193,11 +189,7 @@ void CuevoxApp::start() {
 
 void CuevoxApp::showSettings() {
     if (!m_settingsWindow) {
-        m_settingsWindow = std::make_unique<QWidget>(nullptr, Qt::Dialog);
-        auto* layout = new QVBoxLayout(m_settingsWindow.get());
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(new views::SettingsView(*m_localization));
-        m_settingsWindow->setWindowTitle(m_localization->t("settings.title"));
+        m_settingsWindow = views::makeSettingsWindow(*m_localization, *m_window);
     }
     m_settingsWindow->show();
     m_settingsWindow->raise();

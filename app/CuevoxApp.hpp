@@ -90,7 +90,8 @@ private:
     std::unique_ptr<artwork::ArtworkLoader> m_artwork;
     std::unique_ptr<state::RecommendationViewModel> m_viewModel;
     std::unique_ptr<QMainWindow> m_window;
-    std::unique_ptr<QWidget> m_settingsWindow;
+    // Owned by the main window.
+    QWidget* m_settingsWindow = nullptr;
 };
 
 } // namespace cuevox::app
