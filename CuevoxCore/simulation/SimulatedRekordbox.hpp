@@ -74,8 +74,8 @@ public:
     // Events take effect once time reaches them, in time order; equal times keep the order
     // given. An event for a deck outside 1 to 4, or a load without a track, is ignored.
     void schedule(std::vector<SimulationEvent> events);
-    // Schedules `events` as schedule does, then again and again: round n at their times plus
-    // n * `period` (more than 0). A round that time jumps past whole, as after the machine
+    // Plays `events` again and again, from the round under way now on: round n at their times
+    // plus n * `period` (more than 0). A round that time jumps past whole, as after the machine
     // slept, is skipped. Replaces any timeline repeated before.
     void scheduleRepeating(std::vector<SimulationEvent> events, double period);
     // Applies the event now, whatever its time says.
