@@ -20,7 +20,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using Texts = std::vector<std::string>;
-using Fake = FakeAccessibilityPlatform;
+using Fake = tests::FakeAccessibilityPlatform;
 using SteadyClock = std::chrono::steady_clock;
 
 const std::string kBundle = "com.pioneerdj.rekordboxdj";

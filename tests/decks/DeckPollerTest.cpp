@@ -14,7 +14,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using Texts = std::vector<std::string>;
-using Fake = FakeAccessibilityPlatform;
+using Fake = tests::FakeAccessibilityPlatform;
 
 constexpr Fake::ProcessID kPID = 4242;
 const std::string kBundle = "com.pioneerdj.rekordboxdj";
