@@ -18,10 +18,12 @@ class ArtworkLoader;
 }
 namespace cuevox::decks {
 class AccessibilityPlatform;
-class SimulatedRekordbox;
-} // namespace cuevox::decks
+}
 namespace cuevox::i18n {
 class LocalizationManager;
+}
+namespace cuevox::simulation {
+class DemoLoop;
 }
 namespace cuevox::state {
 class RecommendationViewModel;
@@ -77,13 +79,13 @@ signals:
 
 private:
     void showSettings();
-    void playDemoSet(const std::shared_ptr<decks::SimulatedRekordbox>& simulation);
     void takeScreenshotWhenSettled();
 
     LaunchOptions m_options;
     std::unique_ptr<QTemporaryDir> m_scratch;
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<i18n::LocalizationManager> m_localization;
+    std::unique_ptr<simulation::DemoLoop> m_demo;
     std::shared_ptr<decks::AccessibilityPlatform> m_platform;
     std::unique_ptr<artwork::ArtworkLoader> m_artwork;
     std::unique_ptr<state::RecommendationViewModel> m_viewModel;
