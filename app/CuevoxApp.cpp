@@ -7,18 +7,18 @@
 #include "SettingsView.hpp"
 #include "decks/AccessibilityDeckMonitor.hpp"
 #include "decks/DeckMonitorConfiguration.hpp"
-#include "decks/LibraryTrackIndex.hpp"
-#include "decks/simulation/DemoSet.hpp"
-#include "decks/simulation/SimulatedRekordbox.hpp"
-#include "recommendation/RecommendationService.hpp"
+#include "simulation/DemoLoop.hpp"
 #include "text/Text.hpp"
 
-#ifdef __APPLE__
+#ifdef CUEVOX_HAS_MAC
 #include "MacAccessibilityPlatform.hpp"
 #include "MacBookmarks.hpp"
 #include "MacWindowIntegration.hpp"
-#elif defined(CUEVOX_HAS_ATSPI)
+#else
+#include "UnavailableAccessibilityPlatform.hpp"
+#ifdef CUEVOX_HAS_ATSPI
 #include "AtspiAccessibilityPlatform.hpp"
+#endif
 #endif
 
 #include <QAction>
@@ -32,9 +32,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 namespace cuevox::app {
@@ -42,7 +40,7 @@ namespace {
 
 using decks::AccessibilityPlatform;
 
-#ifdef __APPLE__
+#ifdef CUEVOX_HAS_MAC
 std::shared_ptr<AccessibilityPlatform> systemAccessibilityPlatform(const LaunchOptions&) {
     return std::make_shared<platform::macos::MacAccessibilityPlatform>();
 }
@@ -61,23 +59,6 @@ state::LibraryBookmarks systemLibraryBookmarks() {
         });
 }
 #else
-// Where this system offers no way to read another application's window: never trusted,
-// nothing running, so the window explains what is missing.
-class UnavailableAccessibilityPlatform final : public AccessibilityPlatform {
-public:
-    bool isProcessTrusted() override { return false; }
-    bool requestTrust() override { return false; }
-    std::vector<RunningApplication> runningApplications() override { return {}; }
-    Element applicationElement(ProcessID) override { return nullptr; }
-    decks::AttributeRead<std::string> stringAttribute(const Element&, std::string_view) override {
-        return std::nullopt;
-    }
-    decks::AttributeRead<std::vector<Element>> elementsAttribute(const Element&,
-                                                                 std::string_view) override {
-        return std::nullopt;
-    }
-};
-
 std::shared_ptr<AccessibilityPlatform>
 systemAccessibilityPlatform([[maybe_unused]] const LaunchOptions& options) {
 #ifdef CUEVOX_HAS_ATSPI
@@ -88,20 +69,13 @@ systemAccessibilityPlatform([[maybe_unused]] const LaunchOptions& options) {
                  decks::DeckMonitorConfiguration::rekordbox().bundleIdentifier}});
     }
 #endif
-    return std::make_shared<UnavailableAccessibilityPlatform>();
+    return std::make_shared<platform::UnavailableAccessibilityPlatform>();
 }
 
 state::LibraryBookmarks systemLibraryBookmarks() {
     return {};
 }
 #endif
-
-std::shared_ptr<decks::SimulatedRekordbox> makeSimulatedRekordbox() {
-    const auto start = std::chrono::steady_clock::now();
-    return std::make_shared<decks::SimulatedRekordbox>([start] {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    });
-}
 
 // The demo has settled once all four decks show tracks, one plays, and the list is scored.
 bool demoHasSettled(const state::RecommendationViewModel& viewModel) {
@@ -133,10 +107,9 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
         }
     }
 
-    std::shared_ptr<decks::SimulatedRekordbox> simulation;
     if (m_options.demo) {
-        simulation = makeSimulatedRekordbox();
-        m_platform = simulation;
+        m_demo = std::make_unique<simulation::DemoLoop>();
+        m_platform = m_demo->rekordbox();
     } else {
         m_platform = systemAccessibilityPlatform(m_options);
     }
@@ -183,9 +156,6 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
     menu->addAction(settingsAction);
     const auto retranslateMenu = [this, settingsAction] {
         settingsAction->setText(m_localization->t("settings.title") + QStringLiteral("…"));
-        if (m_settingsWindow) {
-            m_settingsWindow->setWindowTitle(m_localization->t("settings.title"));
-        }
     };
     connect(m_localization.get(), &i18n::LocalizationManager::languageChanged, this,
             retranslateMenu);
@@ -194,34 +164,11 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
     if (m_options.library) {
         m_viewModel->loadLibrary(*m_options.library);
     }
-    if (simulation) {
+    if (m_demo) {
         // The set is drawn from the collection, which loads in the background.
         connect(
             m_viewModel.get(), &state::RecommendationViewModel::libraryLoadFinished, this,
-            [this, simulation] { playDemoSet(simulation); }, Qt::SingleShotConnection);
-    }
-}
-
-void CuevoxApp::playDemoSet(const std::shared_ptr<decks::SimulatedRekordbox>& simulation) {
-    const recommendation::RecommendationService service(
-        recommendation::defaultRecommendationSettings());
-    const decks::LibraryTrackIndex index(m_viewModel->library());
-    if (auto demo =
-            decks::demoSet(m_viewModel->library(), index, service, decks::DemoDecks::four)) {
-        // The set plays again and again, a little after its last event each time.
-        const double period = demo->lastEventAt + 8;
-        simulation->schedule(demo->events);
-        auto* repeat = new QTimer(this);
-        connect(repeat, &QTimer::timeout, this,
-                [simulation, events = demo->events, period, round = 1]() mutable {
-                    std::vector<decks::SimulationEvent> next = events;
-                    for (decks::SimulationEvent& event : next) {
-                        event.at += period * round;
-                    }
-                    ++round;
-                    simulation->schedule(std::move(next));
-                });
-        repeat->start(static_cast<int>(period * 1000));
+            [this] { m_demo->play(m_viewModel->library()); }, Qt::SingleShotConnection);
     }
 }
 
@@ -232,8 +179,8 @@ void CuevoxApp::start() {
     const QSize size = m_options.windowSize.expandedTo(views::ContentView::kMinimumSize);
     m_window->resize(size);
     m_window->show();
-#ifdef __APPLE__
-    platform::macos::raiseToFloatingLevelOnAllSpaces(*m_window);
+#ifdef CUEVOX_HAS_MAC
+    platform::macos::joinEverySpace(*m_window);
 #endif
     if (m_options.screenshot) {
         takeScreenshotWhenSettled();
@@ -242,11 +189,7 @@ void CuevoxApp::start() {
 
 void CuevoxApp::showSettings() {
     if (!m_settingsWindow) {
-        m_settingsWindow = std::make_unique<QWidget>(nullptr, Qt::Dialog);
-        auto* layout = new QVBoxLayout(m_settingsWindow.get());
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(new views::SettingsView(*m_localization));
-        m_settingsWindow->setWindowTitle(m_localization->t("settings.title"));
+        m_settingsWindow = views::makeSettingsWindow(*m_localization, *m_window);
     }
     m_settingsWindow->show();
     m_settingsWindow->raise();

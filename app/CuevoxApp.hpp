@@ -18,10 +18,12 @@ class ArtworkLoader;
 }
 namespace cuevox::decks {
 class AccessibilityPlatform;
-class SimulatedRekordbox;
-} // namespace cuevox::decks
+}
 namespace cuevox::i18n {
 class LocalizationManager;
+}
+namespace cuevox::simulation {
+class DemoLoop;
 }
 namespace cuevox::state {
 class RecommendationViewModel;
@@ -77,18 +79,19 @@ signals:
 
 private:
     void showSettings();
-    void playDemoSet(const std::shared_ptr<decks::SimulatedRekordbox>& simulation);
     void takeScreenshotWhenSettled();
 
     LaunchOptions m_options;
     std::unique_ptr<QTemporaryDir> m_scratch;
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<i18n::LocalizationManager> m_localization;
+    std::unique_ptr<simulation::DemoLoop> m_demo;
     std::shared_ptr<decks::AccessibilityPlatform> m_platform;
     std::unique_ptr<artwork::ArtworkLoader> m_artwork;
     std::unique_ptr<state::RecommendationViewModel> m_viewModel;
     std::unique_ptr<QMainWindow> m_window;
-    std::unique_ptr<QWidget> m_settingsWindow;
+    // Owned by the main window.
+    QWidget* m_settingsWindow = nullptr;
 };
 
 } // namespace cuevox::app

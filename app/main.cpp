@@ -6,16 +6,36 @@
 #include <CLI/CLI.hpp>
 
 #include <QApplication>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#ifdef CUEVOX_HAS_MAC
+#include <QDir>
+#endif
 
 #ifndef CUEVOX_DEMO_COLLECTION
 #define CUEVOX_DEMO_COLLECTION ""
 #endif
 
 namespace {
+
+// The arguments without the process serial number (-psn_0_12345) that macOS adds when it
+// launches a quarantined application from the Finder: CLI11 would reject it, and the first
+// launch would end before any window showed.
+std::vector<char*> withoutProcessSerialNumber(int argc, char** argv) {
+    std::vector<char*> arguments(argv, argv + argc);
+    const auto serialNumber = [](std::string_view argument) {
+        return argument.starts_with("-psn_");
+    };
+    // The program's name stays whatever it is.
+    const auto afterName = arguments.begin() + (argc > 0 ? 1 : 0);
+    arguments.erase(std::remove_if(afterName, arguments.end(), serialNumber), arguments.end());
+    return arguments;
+}
 
 // Wider than any screen today; a larger window would only make a screenshot use gigabytes.
 constexpr int kLargestWindowSide = 8192;
@@ -72,7 +92,8 @@ int main(int argc, char** argv) {
         });
     cli.add_option("--size", size, "the window's size, WIDTHxHEIGHT (860x560)");
     try {
-        cli.parse(argc, argv);
+        std::vector<char*> arguments = withoutProcessSerialNumber(argc, argv);
+        cli.parse(static_cast<int>(arguments.size()), arguments.data());
     } catch (const CLI::ParseError& error) {
         // --help is a success; anything else is a usage error, on one line whatever was typed.
         if (error.get_exit_code() == 0) {
@@ -105,8 +126,6 @@ int main(int argc, char** argv) {
     }
     if (!library.empty()) {
         options.library = library;
-    } else if (options.demo) {
-        options.library = CUEVOX_DEMO_COLLECTION;
     }
     if (!screenshot.empty()) {
         options.screenshot = screenshot;
@@ -121,6 +140,16 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Cuevox"));
     QApplication::setApplicationName(QStringLiteral("Cuevox"));
     cuevox::views::theme::applyDarkPalette(application);
+    if (options.demo && !options.library) {
+#ifdef CUEVOX_HAS_MAC
+        // Inside the bundle: the build machine's path does not exist on a DJ's Mac.
+        options.library = QDir(QApplication::applicationDirPath())
+                              .filePath(QStringLiteral("../Resources/demo-collection.xml"))
+                              .toStdString();
+#else
+        options.library = CUEVOX_DEMO_COLLECTION;
+#endif
+    }
 
     cuevox::app::CuevoxApp app(std::move(options));
     QObject::connect(&app, &cuevox::app::CuevoxApp::finished, &application, &QApplication::exit);

@@ -10,8 +10,8 @@
 #include "decks/DeckPoller.hpp"
 #include "decks/LibraryTrackIndex.hpp"
 #include "decks/MonitorClock.hpp"
-#include "decks/simulation/SimulatedRekordbox.hpp"
 #include "import/XMLLibraryReader.hpp"
+#include "simulation/SimulatedRekordbox.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -40,7 +40,7 @@ public:
         std::vector<Element> children;
     };
 
-    explicit RecordedWindow(const std::vector<decks::SimulatedTrack>& deckTracks,
+    explicit RecordedWindow(const std::vector<simulation::SimulatedTrack>& deckTracks,
                             const std::vector<metadata::Track>& rows) {
         m_window = make("AXWindow");
         Node& window = node(m_window);
@@ -54,7 +54,7 @@ public:
         window.children.push_back(toolbar);
 
         for (std::size_t deck = 0; deck < deckTracks.size(); ++deck) {
-            const decks::SimulatedTrack& track = deckTracks[deck];
+            const simulation::SimulatedTrack& track = deckTracks[deck];
             Element group = make("AXGroup");
             add(group, text("DECK " + std::to_string(deck + 1)));
             for (const std::string& value :
@@ -101,7 +101,7 @@ public:
     bool requestTrust() override { return true; }
     std::vector<RunningApplication> runningApplications() override {
         return {{"com.apple.finder", 301},
-                {std::string(decks::SimulatedRekordbox::kBundleIdentifier), kPID}};
+                {std::string(simulation::SimulatedRekordbox::kBundleIdentifier), kPID}};
     }
     Element applicationElement(ProcessID) override { return m_window; }
 
@@ -169,16 +169,16 @@ private:
 struct Fixture {
     std::vector<metadata::Track> tracks;
     decks::LibraryTrackIndex index;
-    std::vector<decks::SimulatedTrack> deckTracks;
+    std::vector<simulation::SimulatedTrack> deckTracks;
     std::unique_ptr<RecordedWindow> window;
 };
 
 // Four collection tracks a deck can show, spread over the collection.
-std::vector<decks::SimulatedTrack> pickDeckTracks(const std::vector<metadata::Track>& tracks) {
-    std::vector<decks::SimulatedTrack> picked;
+std::vector<simulation::SimulatedTrack> pickDeckTracks(const std::vector<metadata::Track>& tracks) {
+    std::vector<simulation::SimulatedTrack> picked;
     for (std::size_t step = 1; step <= 4; ++step) {
         for (std::size_t i = tracks.size() * step / 5; i < tracks.size(); ++i) {
-            const decks::SimulatedTrack shown = decks::SimulatedTrack::from(tracks[i]);
+            const simulation::SimulatedTrack shown = simulation::SimulatedTrack::from(tracks[i]);
             if (decks::AccessibilityTrackPatternMatcher::extractCandidates(
                     std::vector{shown.title, shown.artist, shown.tempoText, shown.keyText})
                     .size() == 1) {
@@ -191,10 +191,10 @@ std::vector<decks::SimulatedTrack> pickDeckTracks(const std::vector<metadata::Tr
 }
 
 const decks::DeckMonitorConfiguration kConfiguration{
-    std::string(decks::SimulatedRekordbox::kBundleIdentifier), 0.25, 0.18, 3.0};
+    std::string(simulation::SimulatedRekordbox::kBundleIdentifier), 0.25, 0.18, 3.0};
 
 void resolveDecks(const Fixture& fixture, benchmark::State& state) {
-    for (const decks::SimulatedTrack& shown : fixture.deckTracks) {
+    for (const simulation::SimulatedTrack& shown : fixture.deckTracks) {
         const metadata::Track* track = fixture.index.find(shown.title, shown.artist);
         if (track == nullptr) {
             state.SkipWithError("a deck track is not found in the collection");

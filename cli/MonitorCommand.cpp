@@ -8,9 +8,9 @@
 #include "decks/AccessibilityDeckMonitor.hpp"
 #include "decks/EventQueue.hpp"
 #include "decks/LibraryTrackIndex.hpp"
-#include "decks/simulation/SimulatedRekordbox.hpp"
 #include "import/XMLLibraryReader.hpp"
 #include "recommendation/RecommendationService.hpp"
+#include "simulation/SimulatedRekordbox.hpp"
 #include "text/Text.hpp"
 
 #include <atomic>
@@ -145,8 +145,8 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
     const double seconds = options.seconds.value_or(timeline->length);
 
     auto clock = std::make_shared<ScaledMonitorClock>(options.speed);
-    auto rekordbox =
-        std::make_shared<decks::SimulatedRekordbox>([clock] { return clock->elapsedSeconds(); });
+    auto rekordbox = std::make_shared<simulation::SimulatedRekordbox>(
+        [clock] { return clock->elapsedSeconds(); });
     rekordbox->schedule(timeline->events);
 
     MonitorReport report(tracks, *clock);

@@ -1,7 +1,7 @@
 #include "MonitorTimeline.hpp"
 
 #include "JsonInput.hpp"
-#include "decks/simulation/DemoSet.hpp"
+#include "simulation/DemoSet.hpp"
 #include "text/Text.hpp"
 
 #include <algorithm>
@@ -14,10 +14,10 @@
 namespace cuevox::cli {
 namespace {
 
-using decks::SimulatedTrack;
-using decks::SimulationAction;
-using decks::SimulationEvent;
 using metadata::Track;
+using simulation::SimulatedTrack;
+using simulation::SimulationAction;
+using simulation::SimulationEvent;
 
 struct ActionName {
     std::string_view name;
@@ -172,7 +172,7 @@ tl::expected<MonitorTimeline, std::string> timelineFromScript(const Json& script
 std::optional<MonitorTimeline> demoTimeline(std::span<const Track> tracks,
                                             const decks::LibraryTrackIndex& index,
                                             const recommendation::RecommendationService& service) {
-    std::optional<decks::DemoSet> demo = decks::demoSet(tracks, index, service);
+    std::optional<simulation::DemoSet> demo = simulation::demoSet(tracks, index, service);
     if (!demo) {
         return std::nullopt;
     }

@@ -2,9 +2,9 @@
 
 #include "Output.hpp"
 #include "decks/LibraryTrackIndex.hpp"
-#include "decks/simulation/SimulatedRekordbox.hpp"
 #include "metadata/Track.hpp"
 #include "recommendation/RecommendationService.hpp"
+#include "simulation/SimulatedRekordbox.hpp"
 
 #include <tl/expected.hpp>
 
@@ -17,7 +17,7 @@ namespace cuevox::cli {
 // What the simulated rekordbox does during a `monitor` run, and how long the run lasts by
 // default (simulated seconds).
 struct MonitorTimeline {
-    std::vector<decks::SimulationEvent> events;
+    std::vector<simulation::SimulationEvent> events;
     double length = 0;
 };
 

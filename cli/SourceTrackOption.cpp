@@ -1,6 +1,6 @@
 #include "SourceTrackOption.hpp"
 
-#include "decks/LibraryTrackResolver.hpp"
+#include "decks/LibraryTrackIndex.hpp"
 #include "text/Text.hpp"
 
 namespace cuevox::cli {
@@ -34,7 +34,7 @@ std::optional<metadata::Track> findSourceTrack(std::span<const metadata::Track> 
         return std::nullopt;
     }
     if (const metadata::Track* track =
-            decks::LibraryTrackResolver::resolve(*option.title, *option.artist, tracks)) {
+            decks::LibraryTrackIndex(tracks).find(*option.title, *option.artist)) {
         return *track;
     }
     message = "no track titled \"" + text::escapeForMessage(*option.title) + "\" by \"" +

@@ -89,11 +89,11 @@ void checkScript(const cli::Json& document) {
         checkMessage(timeline.error());
         return;
     }
-    for (const decks::SimulationEvent& event : timeline->events) {
+    for (const simulation::SimulationEvent& event : timeline->events) {
         check(std::isfinite(event.at) && event.at >= 0 && event.at <= timeline->length,
               "events happen within the run");
         check(event.deck >= 0 && event.deck <= 4, "decks are 1 to 4, or none");
-        check((event.action == decks::SimulationAction::load) == event.track.has_value(),
+        check((event.action == simulation::SimulationAction::load) == event.track.has_value(),
               "only a load brings a track");
     }
 }

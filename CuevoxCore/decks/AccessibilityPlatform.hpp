@@ -31,8 +31,8 @@ private:
 };
 
 // What the deck monitor needs from the operating system: the accessibility trust check, the
-// running applications, and attribute reads on accessibility elements. Backends: the real
-// one of the platform, an in-memory fake for tests, and a simulated rekordbox.
+// running applications, and attribute reads on accessibility elements. Backends: the system's
+// own or none (platform/), a simulated rekordbox, and the tests' in-memory fake.
 class AccessibilityPlatform {
 public:
     // An opaque handle owned by the backend (on macOS a retained AXUIElementRef); copying it

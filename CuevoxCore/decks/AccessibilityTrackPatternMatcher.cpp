@@ -1,6 +1,5 @@
 #include "decks/AccessibilityTrackPatternMatcher.hpp"
 
-#include "metadata/CamelotKey.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
 #include "text/FromChars.hpp"
 #include "text/Regex.hpp"
@@ -15,11 +14,6 @@ constexpr std::string_view kOwner = "CuevoxCore/AccessibilityTrackPatternMatcher
 
 const text::Regex& bpmPattern() {
     static const text::Regex pattern(R"(^\d{2,3}\.\d{1,2}$)", kOwner);
-    return pattern;
-}
-
-const text::Regex& camelotKeyPattern() {
-    static const text::Regex pattern("^(1[0-2]|[1-9])[AB]$", kOwner);
     return pattern;
 }
 
@@ -50,11 +44,7 @@ std::optional<double> parseTempo(const std::string& text) {
 
 // A track without a key shows an empty (or blank) key text; any other text must read as a key.
 bool isAcceptedKey(const std::string& text) {
-    if (camelotKeyPattern().search(text) || text::isBlank(text)) {
-        return true;
-    }
-    return metadata::CamelotKey::fromString(text) ||
-           metadata::MusicalKeyConverter::camelotKeyFromClassicalNotation(text);
+    return text::isBlank(text) || metadata::MusicalKeyConverter::parseAnyKeyNotation(text);
 }
 
 std::optional<DeckTrackCandidate> blockAt(std::span<const std::string> texts, std::size_t i) {

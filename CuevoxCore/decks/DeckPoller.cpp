@@ -2,10 +2,7 @@
 
 #include "decks/AccessibilityPlaybackHeuristic.hpp"
 #include "decks/AccessibilityTrackPatternMatcher.hpp"
-#include "decks/RekordboxProcessTracker.hpp"
-#include "metadata/CamelotKey.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
-#include "text/Text.hpp"
 
 #include <algorithm>
 
@@ -68,16 +65,6 @@ void walk(GuardedReader& reader, const Element& element, std::size_t depth, std:
     }
 }
 
-std::optional<metadata::CamelotKey> provisionalCamelotKey(const std::string& rawKey) {
-    if (text::isBlank(rawKey)) {
-        return std::nullopt;
-    }
-    if (auto key = metadata::CamelotKey::fromString(rawKey)) {
-        return key;
-    }
-    return metadata::MusicalKeyConverter::camelotKeyFromClassicalNotation(rawKey);
-}
-
 // What the deck shows, as a track that is not (yet) a collection track.
 metadata::Track provisionalTrack(const DeckTrackCandidate& candidate) {
     metadata::Track track;
@@ -86,7 +73,7 @@ metadata::Track provisionalTrack(const DeckTrackCandidate& candidate) {
     track.artist = candidate.artist;
     track.bpm = candidate.bpm;
     track.musicalKey = candidate.rawKey;
-    track.camelotKey = provisionalCamelotKey(candidate.rawKey);
+    track.camelotKey = metadata::MusicalKeyConverter::parseAnyKeyNotation(candidate.rawKey);
     return track;
 }
 
@@ -147,7 +134,8 @@ DeckPoller::Outcome DeckPoller::pollOnce(std::stop_token stop) {
     }
     outcome.active = true;
     const AccessibilityPlatform::ProcessID pid = rekordbox->processIdentifier;
-    if (RekordboxProcessTracker::isRestart(m_lastKnownPID, pid)) {
+    // Another id than the last one seen: rekordbox quit and came back.
+    if (m_lastKnownPID && *m_lastKnownPID != pid) {
         m_lastKnownStates.clear();
         outcome.restarted = true;
     }

@@ -10,9 +10,9 @@
 
 namespace cuevox::decks {
 
-// The match keys of one loaded collection, computed once, so that resolving the decks after
-// every change costs a hash look-up instead of a pass over the collection. Finds what
-// LibraryTrackResolver::resolve finds: the first track in collection order among equal keys.
+// Finds the collection track that a deck shows, by artist and title (see LibraryMatchKey): the
+// first in collection order among equal keys. The keys are computed once per collection, so
+// that resolving the decks after every change costs a hash look-up.
 class LibraryTrackIndex {
 public:
     LibraryTrackIndex() = default;

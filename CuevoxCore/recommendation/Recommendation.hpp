@@ -1,8 +1,8 @@
 #pragma once
 
 #include "metadata/Track.hpp"
+#include "recommendation/DimensionValues.hpp"
 #include "recommendation/RecommendationReason.hpp"
-#include "recommendation/RecommendationScoreBreakdown.hpp"
 
 #include <vector>
 

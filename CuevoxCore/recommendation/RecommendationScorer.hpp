@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recommendation/RecommendationWeights.hpp"
+#include "recommendation/DimensionValues.hpp"
 
 namespace cuevox::recommendation {
 

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "recommendation/BPMTolerance.hpp"
+#include "recommendation/DimensionValues.hpp"
 #include "recommendation/EnergyToleranceMode.hpp"
 #include "recommendation/ExactGenreCompatibility.hpp"
 #include "recommendation/GenreCompatibilityProviding.hpp"
 #include "recommendation/GenreMode.hpp"
 #include "recommendation/HarmonicMode.hpp"
-#include "recommendation/RecommendationWeights.hpp"
 
 #include <cstddef>
 #include <string>

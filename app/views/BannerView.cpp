@@ -13,8 +13,8 @@ namespace cuevox::views {
 
 BannerView::BannerView(Content content, i18n::LocalizationManager& localization, QWidget* parent)
     : QWidget(parent), m_content(content), m_localization(localization), m_icon(new QLabel(this)),
-      m_title(new QLabel(this)), m_body(new QLabel(this)), m_firstButton(new QPushButton(this)),
-      m_secondButton(new QPushButton(this)) {
+      m_title(new QLabel(this)), m_body(new QLabel(this)), m_note(new QLabel(this)),
+      m_firstButton(new QPushButton(this)), m_secondButton(new QPushButton(this)) {
     const int iconSize = 13;
     m_icon->setPixmap(iconPixmap(Icon::warning, m_content.color, iconSize, devicePixelRatioF()));
     m_title->setFont(theme::font(theme::TextStyle::subheadline, QFont::Bold));
@@ -29,6 +29,12 @@ BannerView::BannerView(Content content, i18n::LocalizationManager& localization,
     // Three lines at most: a long system message must not push the list out of the window.
     m_body->setMaximumHeight(3 * m_body->fontMetrics().lineSpacing());
     m_body->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+
+    m_note->setFont(m_body->font());
+    m_note->setForegroundRole(QPalette::PlaceholderText);
+    m_note->setWordWrap(true);
+    m_note->setTextFormat(Qt::PlainText);
+    m_note->setVisible(m_content.noteKey != nullptr);
 
     auto* titleRow = new QHBoxLayout;
     titleRow->setSpacing(5);
@@ -46,6 +52,7 @@ BannerView::BannerView(Content content, i18n::LocalizationManager& localization,
     layout->setSpacing(6);
     layout->addLayout(titleRow);
     layout->addWidget(m_body);
+    layout->addWidget(m_note);
     layout->addLayout(buttons);
 
     connect(&m_localization, &i18n::LocalizationManager::languageChanged, this,
@@ -61,6 +68,9 @@ void BannerView::setMessage(const QString& message) {
 void BannerView::retranslate() {
     m_title->setText(m_localization.t(m_content.titleKey));
     m_body->setText(m_message.isEmpty() ? m_localization.t(m_content.bodyKey) : m_message);
+    if (m_content.noteKey) {
+        m_note->setText(m_localization.t(m_content.noteKey));
+    }
     m_firstButton->setText(m_localization.t(m_content.firstButtonKey));
     m_secondButton->setText(m_localization.t(m_content.secondButtonKey));
 }

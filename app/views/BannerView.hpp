@@ -16,7 +16,8 @@ class LocalizationManager;
 namespace cuevox::views {
 
 // A coloured notice across the window: a title with a warning icon, a text of at most three
-// lines, and two buttons. Its texts are looked up anew whenever the language changes.
+// lines, an optional note below it, and two buttons. Its texts are looked up anew whenever the
+// language changes.
 class BannerView : public QWidget {
     Q_OBJECT
 
@@ -28,6 +29,8 @@ public:
         const char* bodyKey;
         const char* firstButtonKey;
         const char* secondButtonKey;
+        // What to do when the first steps did not help; none when null.
+        const char* noteKey = nullptr;
     };
 
     BannerView(Content content, i18n::LocalizationManager& localization, QWidget* parent = nullptr);
@@ -36,6 +39,7 @@ public:
     void setMessage(const QString& message);
 
     QLabel* bodyLabel() const { return m_body; }
+    QLabel* noteLabel() const { return m_note; }
     QPushButton* firstButton() const { return m_firstButton; }
     QPushButton* secondButton() const { return m_secondButton; }
 
@@ -51,6 +55,7 @@ private:
     QLabel* m_icon;
     QLabel* m_title;
     QLabel* m_body;
+    QLabel* m_note;
     QPushButton* m_firstButton;
     QPushButton* m_secondButton;
 };

@@ -33,10 +33,10 @@ ContentView::ContentView(state::RecommendationViewModel& viewModel,
                          i18n::LocalizationManager& localization, artwork::ArtworkLoader& artwork,
                          PermissionActions permissionActions, QWidget* parent)
     : QWidget(parent), m_viewModel(viewModel), m_header(new HeaderView(localization)),
-      m_permissionBanner(
-          new BannerView({theme::kOrange, "accessibility.title", "accessibility.body",
-                          "accessibility.request", "accessibility.open_settings"},
-                         localization)),
+      m_permissionBanner(new BannerView(
+          {theme::kOrange, "accessibility.title", "accessibility.body", "accessibility.request",
+           "accessibility.open_settings", "accessibility.stale_grant"},
+          localization)),
       m_permissionGroup(withDivider(m_permissionBanner, this)),
       m_errorBanner(new BannerView({theme::kRed, "library.error_title", "library.error_title",
                                     "library.try_again", "library.dismiss"},

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QPalette>
+#include <QVBoxLayout>
 
 namespace cuevox::views {
 
@@ -49,6 +50,19 @@ void SettingsView::retranslate() {
     m_hint->setText(m_localization.t("settings.language_hint"));
     m_languageMenu->setCurrentIndex(
         m_languageMenu->findData(static_cast<int>(m_localization.language())));
+}
+
+QWidget* makeSettingsWindow(i18n::LocalizationManager& localization, QWidget& mainWindow) {
+    auto* window = new QWidget(&mainWindow, Qt::Dialog);
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new SettingsView(localization));
+    const auto retitle = [window, &localization] {
+        window->setWindowTitle(localization.t("settings.title"));
+    };
+    QObject::connect(&localization, &i18n::LocalizationManager::languageChanged, window, retitle);
+    retitle();
+    return window;
 }
 
 } // namespace cuevox::views

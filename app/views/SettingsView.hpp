@@ -28,4 +28,9 @@ private:
     QLabel* m_hint;
 };
 
+// The settings pane in a window of its own, titled in the current language. `mainWindow` owns
+// it and keeps it above itself: without a parent it would stay at the normal level, beneath a
+// stay-on-top main window.
+QWidget* makeSettingsWindow(i18n::LocalizationManager& localization, QWidget& mainWindow);
+
 } // namespace cuevox::views

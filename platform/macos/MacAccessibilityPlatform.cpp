@@ -39,21 +39,36 @@ std::optional<std::string> utf8(CFStringRef string) {
     return buffer;
 }
 
-// The attribute's value under the Copy rule; empty on any AXError.
-CFRef<CFTypeRef> copyAttribute(const Element& element, std::string_view attribute) {
+// The attribute's value under the Copy rule, empty on any AXError; `notAnswering` when the
+// application did not answer within the messaging timeout.
+struct CopiedAttribute {
     CFRef<CFTypeRef> value;
+    bool notAnswering = false;
+};
+
+CopiedAttribute copyAttribute(const Element& element, std::string_view attribute) {
+    CopiedAttribute copied;
     const CFRef<CFStringRef> name = makeCFString(attribute);
     if (!element || !name) {
-        return value;
+        return copied;
     }
     const auto ax = static_cast<AXUIElementRef>(const_cast<void*>(element.get()));
-    if (AXUIElementCopyAttributeValue(ax, name.get(), value.out()) != kAXErrorSuccess) {
-        return CFRef<CFTypeRef>();
+    const AXError error = AXUIElementCopyAttributeValue(ax, name.get(), copied.value.out());
+    if (error != kAXErrorSuccess) {
+        return CopiedAttribute{CFRef<CFTypeRef>(), error == kAXErrorCannotComplete};
     }
-    return value;
+    return copied;
 }
 
 } // namespace
+
+MacAccessibilityPlatform::MacAccessibilityPlatform() {
+    // Set on the system-wide element, the timeout holds for every element this process reads.
+    const CFRef<AXUIElementRef> systemWide(AXUIElementCreateSystemWide());
+    if (systemWide) {
+        AXUIElementSetMessagingTimeout(systemWide.get(), kMessagingTimeoutSeconds);
+    }
+}
 
 bool MacAccessibilityPlatform::isProcessTrusted() { return AXIsProcessTrusted(); }
 
@@ -77,20 +92,28 @@ Element MacAccessibilityPlatform::applicationElement(ProcessID processIdentifier
 
 decks::AttributeRead<std::string>
 MacAccessibilityPlatform::stringAttribute(const Element& element, std::string_view attribute) {
-    const CFRef<CFTypeRef> value = copyAttribute(element, attribute);
-    if (!value || CFGetTypeID(value.get()) != CFStringGetTypeID()) {
+    const CopiedAttribute copied = copyAttribute(element, attribute);
+    if (copied.notAnswering) {
+        return decks::AttributeRead<std::string>::notAnswering();
+    }
+    const CFTypeRef value = copied.value.get();
+    if (!value || CFGetTypeID(value) != CFStringGetTypeID()) {
         return std::nullopt;
     }
-    return utf8(static_cast<CFStringRef>(value.get()));
+    return utf8(static_cast<CFStringRef>(value));
 }
 
 decks::AttributeRead<std::vector<Element>>
 MacAccessibilityPlatform::elementsAttribute(const Element& element, std::string_view attribute) {
-    const CFRef<CFTypeRef> value = copyAttribute(element, attribute);
-    if (!value || CFGetTypeID(value.get()) != CFArrayGetTypeID()) {
+    const CopiedAttribute copied = copyAttribute(element, attribute);
+    if (copied.notAnswering) {
+        return decks::AttributeRead<std::vector<Element>>::notAnswering();
+    }
+    const CFTypeRef value = copied.value.get();
+    if (!value || CFGetTypeID(value) != CFArrayGetTypeID()) {
         return std::nullopt;
     }
-    const auto array = static_cast<CFArrayRef>(value.get());
+    const auto array = static_cast<CFArrayRef>(value);
     std::vector<Element> elements;
     const CFIndex count = CFArrayGetCount(array);
     elements.reserve(static_cast<std::size_t>(count));

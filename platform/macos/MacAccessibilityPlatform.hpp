@@ -9,6 +9,13 @@ namespace cuevox::platform::macos {
 // monitor's thread and the main thread may call it at once.
 class MacAccessibilityPlatform final : public decks::AccessibilityPlatform {
 public:
+    // How long one read waits for an application that does not answer, instead of the
+    // system's six seconds: a hung rekordbox must not hold up a poll, or the monitor's stop.
+    static constexpr float kMessagingTimeoutSeconds = 0.5f;
+
+    // Sets that timeout for the whole process.
+    MacAccessibilityPlatform();
+
     bool isProcessTrusted() override;
     bool requestTrust() override;
     std::vector<RunningApplication> runningApplications() override;

@@ -4,7 +4,8 @@ class QWidget;
 
 namespace cuevox::platform::macos {
 
-// Keeps a shown top-level window above rekordbox on every Space; other behaviours unchanged.
-void raiseToFloatingLevelOnAllSpaces(QWidget& window);
+// Lets a shown top-level window appear on every Space, other applications' full-screen Spaces
+// included, so it stays beside a full-screen rekordbox; other behaviours unchanged.
+void joinEverySpace(QWidget& window);
 
 } // namespace cuevox::platform::macos

@@ -29,6 +29,9 @@ TEST(CuevoxCommandLine, UsageErrorsExitTwoAndSayWhy) {
         {"--library /nonexistent/collection.xml", "--library: File does not exist: /nonexistent/collection.xml"},
         {"--library '/no/x\ny.xml'", "cuevox: --library: File does not exist: /no/x\\ny.xml\n"},
         {"--no-such-option", "The following argument was not expected: --no-such-option"},
+        // What macOS adds to a first launch from the Finder is ignored, and only that.
+        {"-psn_0_1234567 --size 0x560", "cuevox: --size takes WIDTHxHEIGHT, such as 860x560"},
+        {"-psn0 --size 860x560", "The following argument was not expected: -psn0"},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.arguments);

@@ -1,10 +1,9 @@
 #include "decks/AccessibilityDeckMonitor.hpp"
 
+#include "FakeAccessibilityPlatform.hpp"
 #include "VirtualClock.hpp"
 #include "decks/AccessibilityPlaybackHeuristic.hpp"
 #include "decks/EventQueue.hpp"
-#include "decks/RekordboxProcessTracker.hpp"
-#include "decks/simulation/FakeAccessibilityPlatform.hpp"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +20,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using Texts = std::vector<std::string>;
-using Fake = FakeAccessibilityPlatform;
+using Fake = tests::FakeAccessibilityPlatform;
 using SteadyClock = std::chrono::steady_clock;
 
 const std::string kBundle = "com.pioneerdj.rekordboxdj";
@@ -72,9 +71,6 @@ TEST(AccessibilityPlaybackHeuristic, ComparesWindowsOfFourIncludingTheirLengths)
                                                                   c.afterStart, c.size),
                   c.playing);
     }
-    EXPECT_FALSE(RekordboxProcessTracker::isRestart(std::nullopt, 7));
-    EXPECT_FALSE(RekordboxProcessTracker::isRestart(7, 7));
-    EXPECT_TRUE(RekordboxProcessTracker::isRestart(7, 8));
 }
 
 TEST(EventQueue, DeliversInOrderAndWakesWaitersOnStopDeadlineAndClose) {

@@ -1,7 +1,7 @@
 #include "decks/DeckPoller.hpp"
 
+#include "FakeAccessibilityPlatform.hpp"
 #include "VirtualClock.hpp"
-#include "decks/simulation/FakeAccessibilityPlatform.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using Texts = std::vector<std::string>;
-using Fake = FakeAccessibilityPlatform;
+using Fake = tests::FakeAccessibilityPlatform;
 
 constexpr Fake::ProcessID kPID = 4242;
 const std::string kBundle = "com.pioneerdj.rekordboxdj";

@@ -1,20 +1,21 @@
 #include "DeckDisplayController.hpp"
 
-#include "decks/simulation/DemoSet.hpp"
+#include "simulation/DemoSet.hpp"
 
 #include <algorithm>
 
 namespace cuevox::tools {
 
-using decks::SimulationAction;
+using simulation::SimulationAction;
 using Verb = DeckDisplayCommand::Verb;
 
 DeckDisplayController::DeckDisplayController(std::vector<metadata::Track> tracks,
-                                             decks::SimulatedRekordbox::TimeSource now)
+                                             simulation::SimulatedRekordbox::TimeSource now)
     : m_tracks(std::move(tracks)), m_rekordbox(std::move(now)) {}
 
 std::optional<std::string> DeckDisplayController::perform(const DeckDisplayCommand& command) {
-    const auto act = [&](SimulationAction action, std::optional<decks::SimulatedTrack> track = {}) {
+    const auto act = [&](SimulationAction action,
+                         std::optional<simulation::SimulatedTrack> track = {}) {
         m_rekordbox.perform({0, action, command.deck, std::move(track)});
         return std::optional<std::string>();
     };
@@ -26,13 +27,13 @@ std::optional<std::string> DeckDisplayController::perform(const DeckDisplayComma
         if (track == m_tracks.end()) {
             return "no track with ID " + command.trackID + " in the collection";
         }
-        return act(SimulationAction::load, decks::SimulatedTrack::from(*track));
+        return act(SimulationAction::load, simulation::SimulatedTrack::from(*track));
     }
     case Verb::loadNext:
         for (std::size_t step = 0; step < m_tracks.size(); ++step) {
             const metadata::Track& track = m_tracks[(m_next + step) % m_tracks.size()];
-            decks::SimulatedTrack shown = decks::SimulatedTrack::from(track);
-            if (decks::isShowable(shown)) {
+            simulation::SimulatedTrack shown = simulation::SimulatedTrack::from(track);
+            if (simulation::isShowable(shown)) {
                 m_next = (m_next + step + 1) % m_tracks.size();
                 return act(SimulationAction::load, std::move(shown));
             }

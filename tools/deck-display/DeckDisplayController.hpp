@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DeckDisplayCommand.hpp"
-#include "decks/simulation/SimulatedRekordbox.hpp"
 #include "metadata/Track.hpp"
+#include "simulation/SimulatedRekordbox.hpp"
 
 #include <optional>
 #include <string>
@@ -15,7 +15,7 @@ namespace cuevox::tools {
 class DeckDisplayController {
 public:
     DeckDisplayController(std::vector<metadata::Track> tracks,
-                          decks::SimulatedRekordbox::TimeSource now);
+                          simulation::SimulatedRekordbox::TimeSource now);
 
     // Nothing when done, else why not (an unknown track, nothing left to load). Quit is the
     // window's to act on and does nothing here.
@@ -29,7 +29,7 @@ private:
     std::vector<metadata::Track> m_tracks;
     // Where "next" goes on from, over the tracks a deck can show.
     std::size_t m_next = 0;
-    decks::SimulatedRekordbox m_rekordbox;
+    simulation::SimulatedRekordbox m_rekordbox;
 };
 
 } // namespace cuevox::tools

@@ -14,7 +14,7 @@
 namespace cuevox::tools {
 namespace {
 
-constexpr int kDeckCount = decks::SimulatedRekordbox::kDeckCount;
+constexpr int kDeckCount = simulation::SimulatedRekordbox::kDeckCount;
 
 // Fast enough that two reads 0.18 s apart see a playing deck's tenths move.
 constexpr int kRefreshMilliseconds = 40;

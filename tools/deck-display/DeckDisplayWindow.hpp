@@ -41,7 +41,7 @@ private:
     void runLine(const std::string& line);
 
     std::unique_ptr<DeckDisplayController> m_controller;
-    std::array<DeckPanel*, decks::SimulatedRekordbox::kDeckCount> m_decks{};
+    std::array<DeckPanel*, simulation::SimulatedRekordbox::kDeckCount> m_decks{};
     int m_selectedDeck = 1;
     QSocketNotifier* m_input = nullptr;
     std::string m_pendingInput;

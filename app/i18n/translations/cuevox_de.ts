@@ -67,6 +67,10 @@
         <source>Open System Settings</source>
         <translation>Systemeinstellungen öffnen</translation>
     </message>
+    <message id="accessibility.stale_grant">
+        <source>Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again.</source>
+        <translation>In den Systemeinstellungen schon eingeschaltet, aber dieser Hinweis bleibt? Cuevox in der Liste auswählen, mit „−“ entfernen und den Zugriff erneut erlauben.</translation>
+    </message>
     <message id="filter.all_tracks">
         <source>All Tracks (%d)</source>
         <translation>Alle Titel (%d)</translation>

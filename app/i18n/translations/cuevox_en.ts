@@ -67,6 +67,10 @@
         <source>Open System Settings</source>
         <translation>Open System Settings</translation>
     </message>
+    <message id="accessibility.stale_grant">
+        <source>Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again.</source>
+        <translation>Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again.</translation>
+    </message>
     <message id="filter.all_tracks">
         <source>All Tracks (%d)</source>
         <translation>All Tracks (%d)</translation>

@@ -67,6 +67,10 @@
         <source>Open System Settings</source>
         <translation>Abrir Ajustes del Sistema</translation>
     </message>
+    <message id="accessibility.stale_grant">
+        <source>Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again.</source>
+        <translation>¿Ya está activado en Ajustes del Sistema y este aviso no desaparece? Selecciona Cuevox en la lista, quítalo con «−» y vuelve a permitir el acceso.</translation>
+    </message>
     <message id="filter.all_tracks">
         <source>All Tracks (%d)</source>
         <translation>Todas las pistas (%d)</translation>

@@ -67,6 +67,10 @@
         <source>Open System Settings</source>
         <translation>Ouvrir les Réglages Système</translation>
     </message>
+    <message id="accessibility.stale_grant">
+        <source>Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again.</source>
+        <translation>Déjà activé dans Réglages Système, mais cet avis reste affiché ? Sélectionnez Cuevox dans la liste, supprimez-le avec « − » puis autorisez de nouveau l'accès.</translation>
+    </message>
     <message id="filter.all_tracks">
         <source>All Tracks (%d)</source>
         <translation>Tous les morceaux (%d)</translation>

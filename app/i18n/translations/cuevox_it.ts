@@ -67,6 +67,10 @@
         <source>Open System Settings</source>
         <translation>Apri Impostazioni di Sistema</translation>
     </message>
+    <message id="accessibility.stale_grant">
+        <source>Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again.</source>
+        <translation>Già attivato in Impostazioni di Sistema, ma questo avviso rimane? Seleziona Cuevox nell'elenco, rimuovilo con «−» e consenti di nuovo l'accesso.</translation>
+    </message>
     <message id="filter.all_tracks">
         <source>All Tracks (%d)</source>
         <translation>Tutti i brani (%d)</translation>

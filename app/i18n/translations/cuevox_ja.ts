@@ -67,6 +67,10 @@
         <source>Open System Settings</source>
         <translation>システム設定を開く</translation>
     </message>
+    <message id="accessibility.stale_grant">
+        <source>Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again.</source>
+        <translation>システム設定でオンになっているのにこの表示が消えない場合は、リストでCuevoxを選択して「−」で削除し、もう一度アクセスを許可してください。</translation>
+    </message>
     <message id="filter.all_tracks">
         <source>All Tracks (%d)</source>
         <translation>すべてのトラック (%d)</translation>

@@ -67,6 +67,10 @@
         <source>Open System Settings</source>
         <translation>Abrir Ajustes do Sistema</translation>
     </message>
+    <message id="accessibility.stale_grant">
+        <source>Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again.</source>
+        <translation>Já está ativado nos Ajustes do Sistema, mas este aviso continua? Selecione o Cuevox na lista, remova-o com “−” e permita o acesso novamente.</translation>
+    </message>
     <message id="filter.all_tracks">
         <source>All Tracks (%d)</source>
         <translation>Todas as faixas (%d)</translation>

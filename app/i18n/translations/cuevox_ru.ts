@@ -67,6 +67,10 @@
         <source>Open System Settings</source>
         <translation>Открыть Системные настройки</translation>
     </message>
+    <message id="accessibility.stale_grant">
+        <source>Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again.</source>
+        <translation>В Системных настройках доступ уже включён, но сообщение не исчезает? Выберите Cuevox в списке, удалите его кнопкой «−» и снова разрешите доступ.</translation>
+    </message>
     <message id="filter.all_tracks">
         <source>All Tracks (%d)</source>
         <translation>Все треки (%d)</translation>

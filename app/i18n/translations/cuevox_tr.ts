@@ -67,6 +67,10 @@
         <source>Open System Settings</source>
         <translation>Sistem Ayarlarını Aç</translation>
     </message>
+    <message id="accessibility.stale_grant">
+        <source>Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again.</source>
+        <translation>Sistem Ayarları'nda zaten açık olduğu hâlde bu uyarı kaybolmuyor mu? Listede Cuevox'u seçin, “−” ile kaldırın ve erişime yeniden izin verin.</translation>
+    </message>
     <message id="filter.all_tracks">
         <source>All Tracks (%d)</source>
         <translation>Tüm Parçalar (%d)</translation>

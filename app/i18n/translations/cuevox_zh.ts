@@ -67,6 +67,10 @@
         <source>Open System Settings</source>
         <translation>打开系统设置</translation>
     </message>
+    <message id="accessibility.stale_grant">
+        <source>Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again.</source>
+        <translation>已在系统设置中开启，但此提示仍未消失？请在列表中选择 Cuevox，点按“−”将其移除，然后重新授权。</translation>
+    </message>
     <message id="filter.all_tracks">
         <source>All Tracks (%d)</source>
         <translation>全部曲目 (%d)</translation>

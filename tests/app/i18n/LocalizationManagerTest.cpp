@@ -40,6 +40,7 @@ const ExpectedText kExpectedTexts[] = {
     {AppLanguage::en, "accessibility.body", "This app reads Rekordbox's on-screen deck info via macOS Accessibility. Without it, no track will ever be detected."},
     {AppLanguage::en, "accessibility.request", "Request Access"},
     {AppLanguage::en, "accessibility.open_settings", "Open System Settings"},
+    {AppLanguage::en, "accessibility.stale_grant", "Already switched on in System Settings, yet this notice stays? Select Cuevox in the list, remove it with “−” and allow access again."},
     {AppLanguage::en, "filter.all_tracks", "All Tracks (%d)"},
     {AppLanguage::en, "filter.search_placeholder", "Search"},
     {AppLanguage::en, "filter.key", "Key"},
@@ -69,6 +70,7 @@ const ExpectedText kExpectedTexts[] = {
     {AppLanguage::tr, "accessibility.body", "Bu uygulama, Rekordbox'un ekran üzerindeki deck bilgisini macOS Erişilebilirlik özelliğiyle okur. İzin verilmeden hiçbir parça algılanamaz."},
     {AppLanguage::tr, "accessibility.request", "İzin İste"},
     {AppLanguage::tr, "accessibility.open_settings", "Sistem Ayarlarını Aç"},
+    {AppLanguage::tr, "accessibility.stale_grant", "Sistem Ayarları'nda zaten açık olduğu hâlde bu uyarı kaybolmuyor mu? Listede Cuevox'u seçin, “−” ile kaldırın ve erişime yeniden izin verin."},
     {AppLanguage::tr, "filter.all_tracks", "Tüm Parçalar (%d)"},
     {AppLanguage::tr, "filter.search_placeholder", "Ara"},
     {AppLanguage::tr, "filter.key", "Ton"},
@@ -98,6 +100,7 @@ const ExpectedText kExpectedTexts[] = {
     {AppLanguage::de, "accessibility.body", "Diese App liest die Deck-Informationen von Rekordbox über die macOS-Bedienungshilfen aus. Ohne diese Berechtigung wird kein Titel erkannt."},
     {AppLanguage::de, "accessibility.request", "Zugriff anfordern"},
     {AppLanguage::de, "accessibility.open_settings", "Systemeinstellungen öffnen"},
+    {AppLanguage::de, "accessibility.stale_grant", "In den Systemeinstellungen schon eingeschaltet, aber dieser Hinweis bleibt? Cuevox in der Liste auswählen, mit „−“ entfernen und den Zugriff erneut erlauben."},
     {AppLanguage::de, "filter.all_tracks", "Alle Titel (%d)"},
     {AppLanguage::de, "filter.search_placeholder", "Suchen"},
     {AppLanguage::de, "filter.key", "Tonart"},
@@ -127,6 +130,7 @@ const ExpectedText kExpectedTexts[] = {
     {AppLanguage::es, "accessibility.body", "Esta app lee la información de los decks de Rekordbox en pantalla mediante Accesibilidad de macOS. Sin este permiso, no se detectará ninguna pista."},
     {AppLanguage::es, "accessibility.request", "Solicitar acceso"},
     {AppLanguage::es, "accessibility.open_settings", "Abrir Ajustes del Sistema"},
+    {AppLanguage::es, "accessibility.stale_grant", "¿Ya está activado en Ajustes del Sistema y este aviso no desaparece? Selecciona Cuevox en la lista, quítalo con «−» y vuelve a permitir el acceso."},
     {AppLanguage::es, "filter.all_tracks", "Todas las pistas (%d)"},
     {AppLanguage::es, "filter.search_placeholder", "Buscar"},
     {AppLanguage::es, "filter.key", "Tono"},
@@ -156,6 +160,7 @@ const ExpectedText kExpectedTexts[] = {
     {AppLanguage::fr, "accessibility.body", "Cette app lit les informations des decks de Rekordbox à l'écran via Accessibilité macOS. Sans cette autorisation, aucun morceau ne sera jamais détecté."},
     {AppLanguage::fr, "accessibility.request", "Demander l'accès"},
     {AppLanguage::fr, "accessibility.open_settings", "Ouvrir les Réglages Système"},
+    {AppLanguage::fr, "accessibility.stale_grant", "Déjà activé dans Réglages Système, mais cet avis reste affiché\u00a0? Sélectionnez Cuevox dans la liste, supprimez-le avec «\u00a0−\u00a0» puis autorisez de nouveau l'accès."},
     {AppLanguage::fr, "filter.all_tracks", "Tous les morceaux (%d)"},
     {AppLanguage::fr, "filter.search_placeholder", "Rechercher"},
     {AppLanguage::fr, "filter.key", "Tonalité"},
@@ -185,6 +190,7 @@ const ExpectedText kExpectedTexts[] = {
     {AppLanguage::it, "accessibility.body", "Questa app legge le informazioni dei deck di Rekordbox a schermo tramite Accessibilità di macOS. Senza questo permesso non verrà mai rilevato alcun brano."},
     {AppLanguage::it, "accessibility.request", "Richiedi accesso"},
     {AppLanguage::it, "accessibility.open_settings", "Apri Impostazioni di Sistema"},
+    {AppLanguage::it, "accessibility.stale_grant", "Già attivato in Impostazioni di Sistema, ma questo avviso rimane? Seleziona Cuevox nell'elenco, rimuovilo con «−» e consenti di nuovo l'accesso."},
     {AppLanguage::it, "filter.all_tracks", "Tutti i brani (%d)"},
     {AppLanguage::it, "filter.search_placeholder", "Cerca"},
     {AppLanguage::it, "filter.key", "Tonalità"},
@@ -214,6 +220,7 @@ const ExpectedText kExpectedTexts[] = {
     {AppLanguage::pt, "accessibility.body", "Este app lê as informações dos decks do Rekordbox na tela usando a Acessibilidade do macOS. Sem essa permissão, nenhuma faixa será detectada."},
     {AppLanguage::pt, "accessibility.request", "Solicitar acesso"},
     {AppLanguage::pt, "accessibility.open_settings", "Abrir Ajustes do Sistema"},
+    {AppLanguage::pt, "accessibility.stale_grant", "Já está ativado nos Ajustes do Sistema, mas este aviso continua? Selecione o Cuevox na lista, remova-o com “−” e permita o acesso novamente."},
     {AppLanguage::pt, "filter.all_tracks", "Todas as faixas (%d)"},
     {AppLanguage::pt, "filter.search_placeholder", "Buscar"},
     {AppLanguage::pt, "filter.key", "Tom"},
@@ -243,6 +250,7 @@ const ExpectedText kExpectedTexts[] = {
     {AppLanguage::ru, "accessibility.body", "Приложение считывает информацию с деков Rekordbox на экране через Universal Access macOS. Без этого разрешения ни один трек не будет распознан."},
     {AppLanguage::ru, "accessibility.request", "Запросить доступ"},
     {AppLanguage::ru, "accessibility.open_settings", "Открыть Системные настройки"},
+    {AppLanguage::ru, "accessibility.stale_grant", "В Системных настройках доступ уже включён, но сообщение не исчезает? Выберите Cuevox в списке, удалите его кнопкой «−» и снова разрешите доступ."},
     {AppLanguage::ru, "filter.all_tracks", "Все треки (%d)"},
     {AppLanguage::ru, "filter.search_placeholder", "Поиск"},
     {AppLanguage::ru, "filter.key", "Тональность"},
@@ -272,6 +280,7 @@ const ExpectedText kExpectedTexts[] = {
     {AppLanguage::ja, "accessibility.body", "このアプリはmacOSのアクセシビリティ機能を使ってRekordboxの画面上のデッキ情報を読み取ります。許可がないとトラックを検出できません。"},
     {AppLanguage::ja, "accessibility.request", "アクセスをリクエスト"},
     {AppLanguage::ja, "accessibility.open_settings", "システム設定を開く"},
+    {AppLanguage::ja, "accessibility.stale_grant", "システム設定でオンになっているのにこの表示が消えない場合は、リストでCuevoxを選択して「−」で削除し、もう一度アクセスを許可してください。"},
     {AppLanguage::ja, "filter.all_tracks", "すべてのトラック (%d)"},
     {AppLanguage::ja, "filter.search_placeholder", "検索"},
     {AppLanguage::ja, "filter.key", "キー"},
@@ -301,6 +310,7 @@ const ExpectedText kExpectedTexts[] = {
     {AppLanguage::zh, "accessibility.body", "本应用通过 macOS 辅助功能读取 Rekordbox 屏幕上的 deck 信息。未授权将无法检测到任何曲目。"},
     {AppLanguage::zh, "accessibility.request", "请求权限"},
     {AppLanguage::zh, "accessibility.open_settings", "打开系统设置"},
+    {AppLanguage::zh, "accessibility.stale_grant", "已在系统设置中开启，但此提示仍未消失？请在列表中选择 Cuevox，点按“−”将其移除，然后重新授权。"},
     {AppLanguage::zh, "filter.all_tracks", "全部曲目 (%d)"},
     {AppLanguage::zh, "filter.search_placeholder", "搜索"},
     {AppLanguage::zh, "filter.key", "调式"},
@@ -366,7 +376,7 @@ TEST(LocalizationManagerTest, EveryLanguageHasEveryTextExactly) {
                     << id(language) << " " << expected.key;
             }
         }
-        EXPECT_EQ(keys, 28) << id(language);
+        EXPECT_EQ(keys, 29) << id(language);
     }
 }
 

@@ -127,6 +127,11 @@ TEST_F(ContentViewTest, PermissionBannerFollowsTheTrustCheckWithoutUserAction) {
     trusted = false;
     pollPermission();
     EXPECT_TRUE(shown(view->permissionBanner()));
+    // With what to do when macOS no longer knows the grant it still shows as on.
+    const QLabel* note = view->permissionBanner()->noteLabel();
+    EXPECT_TRUE(shown(note));
+    EXPECT_TRUE(note->text().contains(QStringLiteral("remove it with “−”")))
+        << note->text().toStdString();
     QTest::mouseClick(view->permissionBanner()->firstButton(), Qt::LeftButton);
     EXPECT_EQ(accessRequests, 1);
     // The second button has no action here; pressing it must not fail.

@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QMainWindow>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QWindow>
 
 namespace cuevox::views {
 namespace {
@@ -63,6 +65,26 @@ TEST(SettingsViewTest, ChoosingALanguageRetranslatesAtOnce) {
     EXPECT_EQ(menu->currentText(), QStringLiteral("中文"));
     EXPECT_TRUE(labelTexts(view).contains(QStringLiteral("语言")));
     saveScreenshot(view, QStringLiteral("settings-zh"));
+}
+
+// The window system keeps a window above its transient parent (Qt's macOS backend gives it the
+// parent's level), so settings open above the stay-on-top main window instead of beneath it.
+TEST(SettingsViewTest, WindowOpensAboveTheStayOnTopMainWindow) {
+    QTemporaryDir directory;
+    QSettings settings(directory.filePath("settings.ini"), QSettings::IniFormat);
+    i18n::LocalizationManager localization(settings, std::nullopt);
+    QMainWindow mainWindow;
+    mainWindow.setWindowFlag(Qt::WindowStaysOnTopHint);
+    mainWindow.show();
+
+    QWidget* window = makeSettingsWindow(localization, mainWindow);
+    window->show();
+    EXPECT_TRUE(window->isWindow());
+    ASSERT_NE(window->windowHandle(), nullptr);
+    EXPECT_EQ(window->windowHandle()->transientParent(), mainWindow.windowHandle());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Settings"));
+    localization.setLanguage(AppLanguage::de);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Einstellungen"));
 }
 
 } // namespace

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "decks/LibraryTrackIndex.hpp"
-#include "decks/simulation/SimulatedRekordbox.hpp"
 #include "metadata/Track.hpp"
 #include "recommendation/RecommendationService.hpp"
+#include "simulation/SimulatedRekordbox.hpp"
 
 #include <optional>
 #include <span>
 #include <vector>
 
-namespace cuevox::decks {
+namespace cuevox::simulation {
 
 // A set for the simulated rekordbox, made from whatever collection is loaded.
 struct DemoSet {
@@ -28,8 +28,8 @@ enum class DemoDecks { two, four };
 // decks, decks 3 and 4 also hold the next picks, and deck 3 plays one for a while. Nothing
 // when the collection lacks two tracks a deck can show (a title and a tempo).
 std::optional<DemoSet> demoSet(std::span<const metadata::Track> tracks,
-                               const LibraryTrackIndex& index,
+                               const decks::LibraryTrackIndex& index,
                                const recommendation::RecommendationService& service,
                                DemoDecks decks = DemoDecks::two);
 
-} // namespace cuevox::decks
+} // namespace cuevox::simulation

@@ -1,5 +1,3 @@
-#include "decks/LibraryTrackResolver.hpp"
-
 #include "decks/LibraryTrackIndex.hpp"
 
 #include <gtest/gtest.h>
@@ -18,24 +16,18 @@ metadata::Track track(std::string id, std::string artist, std::string title) {
     return result;
 }
 
-// Every case runs through the one-off resolver and the prepared index: they must agree.
 void expectMatch(const std::vector<metadata::Track>& tracks, const std::string& title,
                  const std::string& artist, const char* expectedId) {
-    const metadata::Track* resolved = LibraryTrackResolver::resolve(title, artist, tracks);
-    const LibraryTrackIndex index(tracks);
-    const metadata::Track* found = index.find(title, artist);
+    const metadata::Track* found = LibraryTrackIndex(tracks).find(title, artist);
     if (expectedId == nullptr) {
-        EXPECT_EQ(resolved, nullptr) << resolved->id;
         EXPECT_EQ(found, nullptr) << found->id;
         return;
     }
-    ASSERT_NE(resolved, nullptr);
     ASSERT_NE(found, nullptr);
-    EXPECT_EQ(resolved->id, expectedId);
-    EXPECT_EQ(found, resolved) << "both point at the same collection entry";
+    EXPECT_EQ(found->id, expectedId);
 }
 
-TEST(LibraryTrackResolver, MatchesTrimmedLowerCasedCanonicallyEquivalentPairs) {
+TEST(LibraryTrackIndex, MatchesTrimmedLowerCasedCanonicallyEquivalentPairs) {
     const std::vector<metadata::Track> collection{
         track("1", "the band", "Night Song"),
         track("2", "Café Tacvba", "Eres"),                       // é precomposed
@@ -87,7 +79,7 @@ TEST(LibraryTrackResolver, MatchesTrimmedLowerCasedCanonicallyEquivalentPairs) {
     }
 }
 
-TEST(LibraryTrackResolver, EmptyCollectionAndFirstInOrder) {
+TEST(LibraryTrackIndex, EmptyCollectionAndFirstInOrder) {
     expectMatch({}, "", "", nullptr);
     expectMatch({}, "T", "A", nullptr);
     // Earliest wins even when a later entry matches exactly and the earlier one only after

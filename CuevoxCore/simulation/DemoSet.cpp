@@ -1,4 +1,4 @@
-#include "decks/simulation/DemoSet.hpp"
+#include "simulation/DemoSet.hpp"
 
 #include "decks/AccessibilityTrackPatternMatcher.hpp"
 
@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
-namespace cuevox::decks {
+namespace cuevox::simulation {
 
+using decks::LibraryTrackIndex;
 using metadata::Track;
 
 bool isShowable(const SimulatedTrack& track) {
     const std::vector<std::string> texts{track.title, track.artist, track.tempoText, track.keyText};
-    return AccessibilityTrackPatternMatcher::extractCandidates(texts).size() == 1;
+    return decks::AccessibilityTrackPatternMatcher::extractCandidates(texts).size() == 1;
 }
 
 namespace {
@@ -132,4 +133,4 @@ std::optional<DemoSet> demoSet(std::span<const Track> tracks, const LibraryTrack
     return timeline;
 }
 
-} // namespace cuevox::decks
+} // namespace cuevox::simulation

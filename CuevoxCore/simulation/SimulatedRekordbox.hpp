@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cuevox::decks {
+namespace cuevox::simulation {
 
 // What a simulated deck shows for a track.
 struct SimulatedTrack {
@@ -59,7 +59,7 @@ struct SimulationEvent {
 // times advance while they play, a process that can quit and come back under a new id, and
 // a timeline of events applied as time reaches them. Time comes from the caller, so a test
 // can move it by hand and a demo can follow the wall clock.
-class SimulatedRekordbox final : public AccessibilityPlatform {
+class SimulatedRekordbox final : public decks::AccessibilityPlatform {
 public:
     // Seconds since the simulation began; must not go backwards.
     using TimeSource = std::function<double()>;
@@ -74,6 +74,10 @@ public:
     // Events take effect once time reaches them, in time order; equal times keep the order
     // given. An event for a deck outside 1 to 4, or a load without a track, is ignored.
     void schedule(std::vector<SimulationEvent> events);
+    // Plays `events` again and again, from the round under way now on: round n at their times
+    // plus n * `period` (more than 0). A round that time jumps past whole, as after the machine
+    // slept, is skipped. Replaces any timeline repeated before.
+    void scheduleRepeating(std::vector<SimulationEvent> events, double period);
     // Applies the event now, whatever its time says.
     void perform(SimulationEvent event);
 
@@ -90,10 +94,10 @@ public:
     bool requestTrust() override;
     std::vector<RunningApplication> runningApplications() override;
     Element applicationElement(ProcessID processIdentifier) override;
-    AttributeRead<std::string> stringAttribute(const Element& element,
-                                               std::string_view attribute) override;
-    AttributeRead<std::vector<Element>> elementsAttribute(const Element& element,
-                                                          std::string_view attribute) override;
+    decks::AttributeRead<std::string> stringAttribute(const Element& element,
+                                                      std::string_view attribute) override;
+    decks::AttributeRead<std::vector<Element>>
+    elementsAttribute(const Element& element, std::string_view attribute) override;
 
 private:
     struct Deck {
@@ -116,6 +120,8 @@ private:
     struct Node;
 
     void advanceLocked();
+    void insertLocked(std::vector<SimulationEvent> events);
+    void queueRoundLocked(double time);
     void settleLocked(double time);
     void applyLocked(const SimulationEvent& event, double time);
     double positionLocked(const Deck& deck, double time) const;
@@ -127,6 +133,9 @@ private:
     std::mutex m_mutex;
     double m_time = 0;
     std::vector<SimulationEvent> m_pending;
+    std::vector<SimulationEvent> m_repeated;
+    double m_period = 0;
+    double m_nextRound = 0;
     std::array<Deck, kDeckCount> m_decks;
     bool m_running = true;
     bool m_trusted = true;
@@ -135,4 +144,4 @@ private:
     std::uint64_t m_generation = 0;
 };
 
-} // namespace cuevox::decks
+} // namespace cuevox::simulation

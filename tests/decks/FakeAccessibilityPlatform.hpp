@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-namespace cuevox::decks {
+namespace cuevox::decks::tests {
 
 // An accessibility platform held in memory: a tree the caller builds, a scripted trust flag
 // and application list, and counts of every call. Safe to change from one thread while a
@@ -89,4 +89,4 @@ private:
     ReadHook m_readHook;
 };
 
-} // namespace cuevox::decks
+} // namespace cuevox::decks::tests

@@ -1,8 +1,8 @@
-#include "decks/simulation/FakeAccessibilityPlatform.hpp"
+#include "FakeAccessibilityPlatform.hpp"
 
 #include <memory>
 
-namespace cuevox::decks {
+namespace cuevox::decks::tests {
 
 void FakeAccessibilityPlatform::setTrusted(bool trusted) {
     std::lock_guard lock(m_mutex);
@@ -175,4 +175,4 @@ FakeAccessibilityPlatform::elementsAttribute(const Element& element, std::string
     return elements;
 }
 
-} // namespace cuevox::decks
+} // namespace cuevox::decks::tests

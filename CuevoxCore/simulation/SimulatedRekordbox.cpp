@@ -1,15 +1,17 @@
-#include "decks/simulation/SimulatedRekordbox.hpp"
+#include "simulation/SimulatedRekordbox.hpp"
 
 #include "decks/AccessibilityTrackPatternMatcher.hpp"
 #include "text/Text.hpp"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <limits>
 #include <memory>
 
-namespace cuevox::decks {
+namespace cuevox::simulation {
 namespace {
 
 constexpr std::array<std::string_view, 2> kBrowserTexts{"Collection", "Playlists"};
@@ -65,10 +67,40 @@ SimulatedRekordbox::SimulatedRekordbox(TimeSource now) : m_now(std::move(now)) {
 void SimulatedRekordbox::schedule(std::vector<SimulationEvent> events) {
     std::lock_guard lock(m_mutex);
     advanceLocked();
-    m_pending.insert(m_pending.end(), events.begin(), events.end());
+    insertLocked(std::move(events));
+}
+
+void SimulatedRekordbox::scheduleRepeating(std::vector<SimulationEvent> events, double period) {
+    assert(period > 0);
+    std::lock_guard lock(m_mutex);
+    advanceLocked();
+    m_repeated = std::move(events);
+    m_period = period;
+    m_nextRound = 0;
+    queueRoundLocked(m_time);
+}
+
+void SimulatedRekordbox::insertLocked(std::vector<SimulationEvent> events) {
+    m_pending.insert(m_pending.end(), std::make_move_iterator(events.begin()),
+                     std::make_move_iterator(events.end()));
     std::stable_sort(
         m_pending.begin(), m_pending.end(),
         [](const SimulationEvent& a, const SimulationEvent& b) { return a.at < b.at; });
+}
+
+// A round is queued once time reaches its start, so a timeline that repeats for hours holds
+// one round at a time.
+void SimulatedRekordbox::queueRoundLocked(double time) {
+    if (m_repeated.empty() || time < m_nextRound * m_period) {
+        return;
+    }
+    const double round = std::max(m_nextRound, std::floor(time / m_period));
+    std::vector<SimulationEvent> events = m_repeated;
+    for (SimulationEvent& event : events) {
+        event.at += round * m_period;
+    }
+    insertLocked(std::move(events));
+    m_nextRound = round + 1;
 }
 
 void SimulatedRekordbox::perform(SimulationEvent event) {
@@ -79,6 +111,7 @@ void SimulatedRekordbox::perform(SimulationEvent event) {
 
 void SimulatedRekordbox::advanceLocked() {
     const double now = std::max(m_time, m_now());
+    queueRoundLocked(now);
     std::size_t applied = 0;
     while (applied < m_pending.size() && m_pending[applied].at <= now) {
         const double at = std::max(m_time, m_pending[applied].at);
@@ -171,7 +204,7 @@ void SimulatedRekordbox::applyLocked(const SimulationEvent& event, double time) 
 std::vector<std::string> SimulatedRekordbox::deckTextsLocked(int index) const {
     const Deck& deck = m_decks[static_cast<std::size_t>(index)];
     if (!deck.track) {
-        return {std::string(AccessibilityTrackPatternMatcher::kEmptyDeckMarker)};
+        return {std::string(decks::AccessibilityTrackPatternMatcher::kEmptyDeckMarker)};
     }
     const long long elapsed = tenths(positionLocked(deck, m_time));
     const long long remaining = std::max(0LL, tenths(deck.track->duration) - elapsed);
@@ -185,7 +218,7 @@ bool SimulatedRekordbox::isRunning() {
     return m_running;
 }
 
-std::optional<AccessibilityPlatform::ProcessID> SimulatedRekordbox::processIdentifier() {
+std::optional<decks::AccessibilityPlatform::ProcessID> SimulatedRekordbox::processIdentifier() {
     std::lock_guard lock(m_mutex);
     advanceLocked();
     return m_running ? std::optional(m_pid) : std::nullopt;
@@ -232,7 +265,8 @@ bool SimulatedRekordbox::requestTrust() {
     return isProcessTrusted();
 }
 
-std::vector<AccessibilityPlatform::RunningApplication> SimulatedRekordbox::runningApplications() {
+std::vector<decks::AccessibilityPlatform::RunningApplication>
+SimulatedRekordbox::runningApplications() {
     std::lock_guard lock(m_mutex);
     advanceLocked();
     std::vector<RunningApplication> applications{{"com.apple.finder", 301}, {std::nullopt, 302}};
@@ -242,13 +276,13 @@ std::vector<AccessibilityPlatform::RunningApplication> SimulatedRekordbox::runni
     return applications;
 }
 
-AccessibilityPlatform::Element SimulatedRekordbox::makeNode(NodeKind kind, int deck,
-                                                            int index) const {
+decks::AccessibilityPlatform::Element SimulatedRekordbox::makeNode(NodeKind kind, int deck,
+                                                                   int index) const {
     const bool loaded = deck >= 0 && m_decks[static_cast<std::size_t>(deck)].track.has_value();
     return std::make_shared<const Node>(Node{m_generation, kind, deck, index, loaded});
 }
 
-AccessibilityPlatform::Element SimulatedRekordbox::applicationElement(ProcessID pid) {
+decks::AccessibilityPlatform::Element SimulatedRekordbox::applicationElement(ProcessID pid) {
     std::lock_guard lock(m_mutex);
     advanceLocked();
     // Like the real service, any pid gives an element; one not of the running rekordbox
@@ -270,8 +304,8 @@ const SimulatedRekordbox::Node* SimulatedRekordbox::liveNodeLocked(const Element
     return node;
 }
 
-AttributeRead<std::string> SimulatedRekordbox::stringAttribute(const Element& element,
-                                                               std::string_view attribute) {
+decks::AttributeRead<std::string> SimulatedRekordbox::stringAttribute(const Element& element,
+                                                                      std::string_view attribute) {
     std::lock_guard lock(m_mutex);
     advanceLocked();
     const Node* node = liveNodeLocked(element);
@@ -317,7 +351,7 @@ AttributeRead<std::string> SimulatedRekordbox::stringAttribute(const Element& el
     }
 }
 
-AttributeRead<std::vector<AccessibilityPlatform::Element>>
+decks::AttributeRead<std::vector<decks::AccessibilityPlatform::Element>>
 SimulatedRekordbox::elementsAttribute(const Element& element, std::string_view attribute) {
     std::lock_guard lock(m_mutex);
     advanceLocked();
@@ -361,4 +395,4 @@ SimulatedRekordbox::elementsAttribute(const Element& element, std::string_view a
     }
 }
 
-} // namespace cuevox::decks
+} // namespace cuevox::simulation

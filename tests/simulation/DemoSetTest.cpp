@@ -1,4 +1,4 @@
-#include "decks/simulation/DemoSet.hpp"
+#include "simulation/DemoSet.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace cuevox::decks {
+namespace cuevox::simulation {
 namespace {
 
 using metadata::Track;
@@ -32,7 +32,7 @@ std::vector<Track> collection(int size) {
 std::optional<DemoSet> makeSet(const std::vector<Track>& tracks, DemoDecks decks) {
     const recommendation::RecommendationService service(
         recommendation::defaultRecommendationSettings());
-    const LibraryTrackIndex index(tracks);
+    const decks::LibraryTrackIndex index(tracks);
     return demoSet(tracks, index, service, decks);
 }
 
@@ -85,4 +85,4 @@ TEST(DemoSet, SmallCollectionsRepeatTracksOrGiveNoSet) {
 }
 
 } // namespace
-} // namespace cuevox::decks
+} // namespace cuevox::simulation

@@ -1,4 +1,4 @@
-#include "decks/simulation/SimulatedRekordbox.hpp"
+#include "simulation/SimulatedRekordbox.hpp"
 
 #include "VirtualClock.hpp"
 #include "decks/AccessibilityTrackPatternMatcher.hpp"
@@ -9,9 +9,12 @@
 #include <string>
 #include <vector>
 
-namespace cuevox::decks {
+namespace cuevox::simulation {
 namespace {
 
+using decks::DeckPoller;
+using decks::AccessibilityTrackPatternMatcher::DeckSlotState;
+using decks::AccessibilityTrackPatternMatcher::extractDeckSlots;
 using Texts = std::vector<std::string>;
 using A = SimulationAction;
 
@@ -31,8 +34,8 @@ TEST(SimulatedRekordbox, StartsWithFourEmptyDecksThatTheMatcherRecognises) {
     EXPECT_EQ(rig.rekordbox.windowTexts(),
               (Texts{"rekordbox", "Not Loaded.", "Not Loaded.", "Not Loaded.", "Not Loaded.",
                      "Collection", "Playlists"}));
-    EXPECT_EQ(AccessibilityTrackPatternMatcher::extractDeckSlots(rig.rekordbox.windowTexts()),
-              std::vector(4, AccessibilityTrackPatternMatcher::DeckSlotState::empty()));
+    EXPECT_EQ(extractDeckSlots(rig.rekordbox.windowTexts()),
+              std::vector(4, DeckSlotState::empty()));
     EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID);
 }
 
@@ -135,6 +138,30 @@ TEST(SimulatedRekordbox, TimelineAppliesEventsInTimeOrderAndIgnoresImpossibleOne
     EXPECT_EQ(rig.rekordbox.deckTexts(1)[4], "0:00.0");
 }
 
+TEST(SimulatedRekordbox, RepeatedTimelinePlaysRoundAfterRound) {
+    Rig rig;
+    rig.rekordbox.scheduleRepeating(
+        {{0, A::load, 1, track("R")}, {1, A::play, 1, {}}, {2, A::pause, 1, {}}}, 5);
+    const struct {
+        double time;
+        const char* elapsed;
+        bool playing;
+    } steps[] = {
+        {3, "0:01.0", false},     // round 0 played from 1 s to 2 s
+        {3.5, "0:01.0", false},   // and is queued once
+        {5, "0:00.0", false},     // round 1 loads the deck again as it begins
+        {11.5, "0:00.5", true},   // round 2, two periods on
+        {100.5, "0:00.0", false}, // after a long gap, the round under way
+        {101.5, "0:00.5", true},  // goes on in time
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.time);
+        rig.time = step.time;
+        EXPECT_EQ(rig.rekordbox.deckTexts(1).at(4), step.elapsed);
+        EXPECT_EQ(rig.rekordbox.isPlaying(1), step.playing);
+    }
+}
+
 TEST(SimulatedRekordbox, RestartComesBackEmptyUnderANewProcessID) {
     Rig rig;
     rig.rekordbox.perform({0, A::load, 1, track("T")});
@@ -196,7 +223,7 @@ TEST(SimulatedRekordbox, ShowsCollectionTracksAsRekordboxWritesThem) {
 
 TEST(SimulatedRekordbox, DeckPollerTellsItsPlayingDecksFromPausedOnes) {
     Rig rig;
-    tests::VirtualClock clock;
+    decks::tests::VirtualClock clock;
     DeckPoller poller({std::string(SimulatedRekordbox::kBundleIdentifier), 0.25, 0.18, 3.0},
                       rig.rekordbox, clock);
     // The gap between the two samples passes on the simulation's clock too.
@@ -219,7 +246,7 @@ TEST(SimulatedRekordbox, DeckPollerTellsItsPlayingDecksFromPausedOnes) {
         if (outcome.restarted) {
             lines.push_back("restart");
         }
-        for (const DeckState& state : outcome.changedStates) {
+        for (const decks::DeckState& state : outcome.changedStates) {
             lines.push_back(std::string(rawValue(state.deck)) + " " +
                             (state.track ? state.track->title : "-") +
                             (state.isPlaying ? " playing" : ""));
@@ -235,4 +262,4 @@ TEST(SimulatedRekordbox, DeckPollerTellsItsPlayingDecksFromPausedOnes) {
 }
 
 } // namespace
-} // namespace cuevox::decks
+} // namespace cuevox::simulation
