@@ -4,8 +4,8 @@
 // a load costs once the file is read: the search keys, genres, buckets and alphabetical ranks.
 //
 //   cuevox-bench-tracklist FILE...      (files from bench/generate_collection)
-#include "TrackListComputation.hpp"
 #include "import/XMLLibraryReader.hpp"
+#include "tracklist/TrackListComputation.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -35,7 +35,7 @@ std::optional<metadata::Track> typicalSource(const std::vector<metadata::Track>&
 struct Scenario {
     const char* name;
     bool withSource;
-    state::FilterSelections selections;
+    tracklist::FilterSelections selections;
     std::string search;
 };
 
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: cuevox-bench-tracklist [benchmark options] FILE...\n");
         return 2;
     }
-    std::vector<std::shared_ptr<const state::PreparedLibrary>> libraries;
+    std::vector<std::shared_ptr<const tracklist::PreparedLibrary>> libraries;
     for (int i = 1; i < argc; ++i) {
         const std::string path = argv[i];
         auto tracks = import::XMLLibraryReader(path).loadTracks();
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s: %s\n", path.c_str(), tracks.error().message().c_str());
             return 1;
         }
-        auto library = std::make_shared<const state::PreparedLibrary>(std::move(*tracks));
+        auto library = std::make_shared<const tracklist::PreparedLibrary>(std::move(*tracks));
         const std::optional<metadata::Track> source = typicalSource(library->tracks());
         const std::string name = std::filesystem::path(path).stem().string();
         const auto prepare = [library](benchmark::State& state) {
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
                 state.PauseTiming();
                 std::vector<metadata::Track> copy = library->tracks();
                 state.ResumeTiming();
-                auto prepared = std::make_unique<state::PreparedLibrary>(std::move(copy));
+                auto prepared = std::make_unique<tracklist::PreparedLibrary>(std::move(copy));
                 state.PauseTiming();
                 prepared.reset();
                 state.ResumeTiming();
@@ -72,12 +72,12 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark((name + "/prepare").c_str(), prepare)
             ->Unit(benchmark::kMillisecond);
 
-        state::FilterSelections oneGenre;
+        tracklist::FilterSelections oneGenre;
         if (!library->availableGenreNames().empty()) {
             oneGenre.genres = {library->availableGenreNames().front()};
         }
-        state::FilterSelections several = oneGenre;
-        several.bpmRanges = {state::BPMRange{120}, state::BPMRange{130}};
+        tracklist::FilterSelections several = oneGenre;
+        several.bpmRanges = {tracklist::BPMRange{120}, tracklist::BPMRange{130}};
         several.keys = {*metadata::CamelotKey::fromString("8A"),
                         *metadata::CamelotKey::fromString("9A")};
         several.energies = {5, 6, 7};
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
                         scenario.withSource ? source : std::nullopt;
                     std::size_t listed = 0;
                     for (auto _ : state) {
-                        const auto result = state::TrackListComputation::compute(
+                        const auto result = tracklist::TrackListComputation::compute(
                             *library, playing, scenario.selections, scenario.search);
                         listed = result.trackIndices.size();
                         benchmark::DoNotOptimize(result);

@@ -3,10 +3,10 @@
 #include "SourceTrackOption.hpp"
 #include "TextArguments.hpp"
 #include "TrackJson.hpp"
-#include "TrackListComputation.hpp"
 #include "import/XMLLibraryReader.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
 #include "text/Text.hpp"
+#include "tracklist/TrackListComputation.hpp"
 
 #include <cstdio>
 #include <iostream>
@@ -37,8 +37,8 @@ std::string fixed(double value, const char* format) {
     return text;
 }
 
-void printText(const state::PreparedLibrary& library, const std::optional<Track>& source,
-               const state::TrackListComputation::Result& result) {
+void printText(const tracklist::PreparedLibrary& library, const std::optional<Track>& source,
+               const tracklist::TrackListComputation::Result& result) {
     std::cout << (source ? "After " + source->artist + " \u2013 " + source->title + ": "
                          : std::string("No playing track: "))
               << result.trackIndices.size() << " tracks\n\n";
@@ -54,27 +54,27 @@ void printText(const state::PreparedLibrary& library, const std::optional<Track>
                   << track.genre.value_or("-") << '\n';
     }
     std::cout << "\nGenres: ";
-    for (const state::GenreOption& option : result.genreOptions) {
+    for (const tracklist::GenreOption& option : result.genreOptions) {
         std::cout << option.name << " (" << option.count << ")  ";
     }
     std::cout << "\nTempos: ";
-    for (const state::BPMRangeOption& option : result.bpmRangeOptions) {
+    for (const tracklist::BPMRangeOption& option : result.bpmRangeOptions) {
         std::cout << option.range.lowerBound << " - " << option.range.lowerBound + 10 << " ("
                   << option.count << ")  ";
     }
     std::cout << "\nKeys: ";
-    for (const state::KeyOption& option : result.keyOptions) {
+    for (const tracklist::KeyOption& option : result.keyOptions) {
         std::cout << option.key.toString() << " (" << option.count << ")  ";
     }
     std::cout << "\nEnergies: ";
-    for (const state::EnergyOption& option : result.energyOptions) {
+    for (const tracklist::EnergyOption& option : result.energyOptions) {
         std::cout << option.energy << " (" << option.count << ")  ";
     }
     std::cout << '\n';
 }
 
-Json resultJson(const state::PreparedLibrary& library,
-                const state::TrackListComputation::Result& result) {
+Json resultJson(const tracklist::PreparedLibrary& library,
+                const tracklist::TrackListComputation::Result& result) {
     Json tracks = Json::array();
     for (const std::size_t index : result.trackIndices) {
         const Track& track = library.tracks()[index];
@@ -113,7 +113,7 @@ void runList(const ListOptions& options, CommandContext& context) {
         context.exitCode = 1;
         return;
     }
-    const state::PreparedLibrary library(std::move(*loaded));
+    const tracklist::PreparedLibrary library(std::move(*loaded));
 
     std::optional<Track> source;
     if (options.source.given()) {
@@ -126,10 +126,10 @@ void runList(const ListOptions& options, CommandContext& context) {
         }
     }
 
-    state::FilterSelections selections;
+    tracklist::FilterSelections selections;
     selections.genres.insert(options.genres.begin(), options.genres.end());
     for (const int bound : options.bpmRanges) {
-        selections.bpmRanges.insert(state::BPMRange{bound});
+        selections.bpmRanges.insert(tracklist::BPMRange{bound});
     }
     for (const std::string& key : options.keys) {
         selections.keys.insert(*metadata::MusicalKeyConverter::parseAnyKeyNotation(key));
@@ -137,7 +137,7 @@ void runList(const ListOptions& options, CommandContext& context) {
     selections.energies.insert(options.energies.begin(), options.energies.end());
 
     const auto result =
-        state::TrackListComputation::compute(library, source, selections, options.search);
+        tracklist::TrackListComputation::compute(library, source, selections, options.search);
     if (options.json) {
         printJson(resultJson(library, result));
     } else {

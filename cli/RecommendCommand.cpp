@@ -4,8 +4,6 @@
 #include "SourceTrackOption.hpp"
 #include "TextArguments.hpp"
 #include "import/XMLLibraryReader.hpp"
-#include "metadata/EnergyParser.hpp"
-#include "metadata/MusicalKeyConverter.hpp"
 #include "recommendation/ConfigurableGenreCompatibility.hpp"
 #include "recommendation/ExactGenreCompatibility.hpp"
 #include "recommendation/RecommendationService.hpp"
@@ -166,23 +164,13 @@ std::string fixed(double value, const char* format) {
     return text;
 }
 
-// Key and energy as the ranking reads them: the stored value, else what the texts say.
-std::optional<metadata::CamelotKey> keyOf(const Track& track) {
-    return track.camelotKey ? track.camelotKey
-                            : metadata::MusicalKeyConverter::parseAnyKeyNotation(track.musicalKey);
-}
-
-std::optional<int> energyOf(const Track& track) {
-    return track.energy ? track.energy : metadata::EnergyParser::parse(track.comment);
-}
-
 std::string keyText(const Track& track) {
-    const auto key = keyOf(track);
+    const auto key = recommendation::keyOf(track);
     return key ? key->toString() : "-";
 }
 
 std::string energyText(const Track& track) {
-    const auto energy = energyOf(track);
+    const auto energy = recommendation::energyOf(track);
     return energy ? "E" + std::to_string(*energy) : "-";
 }
 

@@ -21,15 +21,6 @@ namespace {
 
 using metadata::Track;
 
-std::optional<metadata::CamelotKey> keyOf(const Track& track) {
-    return track.camelotKey ? track.camelotKey
-                            : metadata::MusicalKeyConverter::parseAnyKeyNotation(track.musicalKey);
-}
-
-std::optional<int> energyOf(const Track& track) {
-    return track.energy ? track.energy : metadata::EnergyParser::parse(track.comment);
-}
-
 double roundToOneDecimal(double score) {
     // std::round takes halves away from zero.
     return std::round(score * 10) / 10;
@@ -143,6 +134,15 @@ private:
 };
 
 } // namespace
+
+std::optional<metadata::CamelotKey> keyOf(const Track& track) {
+    return track.camelotKey ? track.camelotKey
+                            : metadata::MusicalKeyConverter::parseAnyKeyNotation(track.musicalKey);
+}
+
+std::optional<int> energyOf(const Track& track) {
+    return track.energy ? track.energy : metadata::EnergyParser::parse(track.comment);
+}
 
 RecommendationService::RecommendationService(RecommendationSettings settings)
     : m_settings(std::move(settings)), m_genreMatcher{m_settings.genreProvider,

@@ -9,6 +9,7 @@
 #include "recommendation/RecommendationScorer.hpp"
 #include "recommendation/RecommendationSettings.hpp"
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -42,5 +43,9 @@ private:
     EnergyMatcher m_energyMatcher;
     RecommendationScorer m_scorer;
 };
+
+// Key and energy as the ranking reads them: the stored value, else what the texts say.
+std::optional<metadata::CamelotKey> keyOf(const metadata::Track& track);
+std::optional<int> energyOf(const metadata::Track& track);
 
 } // namespace cuevox::recommendation

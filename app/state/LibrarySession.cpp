@@ -114,7 +114,7 @@ LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t
         if (stop.stop_requested()) {
             return tl::unexpected(std::string());
         }
-        return std::make_shared<const PreparedLibrary>(std::move(*tracks));
+        return std::make_shared<const tracklist::PreparedLibrary>(std::move(*tracks));
     } catch (const std::bad_alloc&) {
         return tl::unexpected(
             import::FileReadError{path.string(), std::make_error_code(std::errc::not_enough_memory)}

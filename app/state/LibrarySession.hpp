@@ -1,9 +1,9 @@
 #pragma once
 
 #include "LibraryBookmarks.hpp"
-#include "PreparedLibrary.hpp"
 #include "import/LoadError.hpp"
 #include "import/XMLLibraryReader.hpp"
+#include "tracklist/PreparedLibrary.hpp"
 
 #include <tl/expected.hpp>
 
@@ -72,7 +72,7 @@ public:
 signals:
     void progressChanged();
     // The newest load's outcome: one of the two, once per load that is not superseded.
-    void loaded(std::shared_ptr<const cuevox::state::PreparedLibrary> library);
+    void loaded(std::shared_ptr<const cuevox::tracklist::PreparedLibrary> library);
     void failed(const std::string& message);
     // Every load has ended and its thread is joined (for tests).
     void threadsJoined();
@@ -85,7 +85,7 @@ signals:
 
 private:
     // What a thread hands back: the library, or the message of the failure.
-    using Outcome = tl::expected<std::shared_ptr<const PreparedLibrary>, std::string>;
+    using Outcome = tl::expected<std::shared_ptr<const tracklist::PreparedLibrary>, std::string>;
 
     struct Load {
         std::filesystem::path path;

@@ -1,7 +1,7 @@
 #include "RecommendationViewModel.hpp"
 
-#include "TrackListComputation.hpp"
 #include "decks/SourceDeckResolver.hpp"
+#include "tracklist/TrackListComputation.hpp"
 
 #include <QSettings>
 #include <algorithm>
@@ -186,7 +186,7 @@ void RecommendationViewModel::recomputeActiveDecksAndSource() {
 }
 
 void RecommendationViewModel::recomputeFilteredTracks() {
-    TrackListComputation::Result result = TrackListComputation::compute(
+    tracklist::TrackListComputation::Result result = tracklist::TrackListComputation::compute(
         *m_library, m_sourceTrack, m_selections, m_searchText.toStdString());
     m_genreOptions = std::move(result.genreOptions);
     emit genreOptionsChanged();
@@ -198,7 +198,7 @@ void RecommendationViewModel::recomputeFilteredTracks() {
     emit energyOptionsChanged();
     m_trackScores = std::move(result.trackScores);
     emit trackScoresChanged();
-    m_filteredTracks = TrackListSnapshot(m_library, std::move(result.trackIndices));
+    m_filteredTracks = tracklist::TrackListSnapshot(m_library, std::move(result.trackIndices));
     emit filteredTracksChanged();
     emit filteredTracksRecomputed();
 }
@@ -209,7 +209,7 @@ void RecommendationViewModel::setSelectedGenres(std::set<std::string> genres) {
     recomputeFilteredTracks();
 }
 
-void RecommendationViewModel::setSelectedBPMRanges(std::set<BPMRange> ranges) {
+void RecommendationViewModel::setSelectedBPMRanges(std::set<tracklist::BPMRange> ranges) {
     m_selections.bpmRanges = std::move(ranges);
     emit selectedBPMRangesChanged();
     recomputeFilteredTracks();
@@ -243,7 +243,8 @@ void RecommendationViewModel::resetFilters() {
     setSearchText(QString());
 }
 
-void RecommendationViewModel::takeLibrary(std::shared_ptr<const PreparedLibrary> library) {
+void RecommendationViewModel::takeLibrary(
+    std::shared_ptr<const tracklist::PreparedLibrary> library) {
     m_library = std::move(library);
 
     if (!m_selections.genres.empty()) {

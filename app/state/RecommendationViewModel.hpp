@@ -1,16 +1,16 @@
 #pragma once
 
 #include "DeckDisplayInfo.hpp"
-#include "FilterOptions.hpp"
-#include "FilterSelections.hpp"
 #include "LibraryBookmarks.hpp"
 #include "LibrarySession.hpp"
 #include "PermissionPoller.hpp"
-#include "PreparedLibrary.hpp"
-#include "TrackListSnapshot.hpp"
 #include "decks/DeckState.hpp"
 #include "decks/RekordboxDeckMonitoring.hpp"
 #include "metadata/Track.hpp"
+#include "tracklist/FilterOptions.hpp"
+#include "tracklist/FilterSelections.hpp"
+#include "tracklist/PreparedLibrary.hpp"
+#include "tracklist/TrackListSnapshot.hpp"
 
 #include <QObject>
 #include <QString>
@@ -59,22 +59,25 @@ class RecommendationViewModel : public QObject {
                    NOTIFY libraryLoadErrorMessageChanged)
     Q_PROPERTY(std::optional<LoadProgress> libraryLoadProgress READ libraryLoadProgress NOTIFY
                    libraryLoadProgressChanged)
-    Q_PROPERTY(std::vector<GenreOption> genreOptions READ genreOptions NOTIFY genreOptionsChanged)
-    Q_PROPERTY(std::vector<BPMRangeOption> bpmRangeOptions READ bpmRangeOptions NOTIFY
+    Q_PROPERTY(std::vector<tracklist::GenreOption> genreOptions READ genreOptions NOTIFY
+                   genreOptionsChanged)
+    Q_PROPERTY(std::vector<tracklist::BPMRangeOption> bpmRangeOptions READ bpmRangeOptions NOTIFY
                    bpmRangeOptionsChanged)
-    Q_PROPERTY(std::vector<KeyOption> keyOptions READ keyOptions NOTIFY keyOptionsChanged)
     Q_PROPERTY(
-        std::vector<EnergyOption> energyOptions READ energyOptions NOTIFY energyOptionsChanged)
+        std::vector<tracklist::KeyOption> keyOptions READ keyOptions NOTIFY keyOptionsChanged)
+    Q_PROPERTY(std::vector<tracklist::EnergyOption> energyOptions READ energyOptions NOTIFY
+                   energyOptionsChanged)
     Q_PROPERTY(std::set<std::string> selectedGenres READ selectedGenres WRITE setSelectedGenres
                    NOTIFY selectedGenresChanged)
-    Q_PROPERTY(std::set<BPMRange> selectedBPMRanges READ selectedBPMRanges WRITE
+    Q_PROPERTY(std::set<tracklist::BPMRange> selectedBPMRanges READ selectedBPMRanges WRITE
                    setSelectedBPMRanges NOTIFY selectedBPMRangesChanged)
     Q_PROPERTY(
         KeySet selectedKeys READ selectedKeys WRITE setSelectedKeys NOTIFY selectedKeysChanged)
     Q_PROPERTY(std::set<int> selectedEnergies READ selectedEnergies WRITE setSelectedEnergies NOTIFY
                    selectedEnergiesChanged)
     Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
-    Q_PROPERTY(TrackListSnapshot filteredTracks READ filteredTracks NOTIFY filteredTracksChanged)
+    Q_PROPERTY(tracklist::TrackListSnapshot filteredTracks READ filteredTracks NOTIFY
+                   filteredTracksChanged)
     Q_PROPERTY(TrackScores trackScores READ trackScores NOTIFY trackScoresChanged)
     Q_PROPERTY(bool hasAccessibilityPermission READ hasAccessibilityPermission NOTIFY
                    hasAccessibilityPermissionChanged)
@@ -115,16 +118,21 @@ public:
         return m_libraryLoadErrorMessage;
     }
     const std::optional<LoadProgress>& libraryLoadProgress() const { return m_session->progress(); }
-    const std::vector<GenreOption>& genreOptions() const { return m_genreOptions; }
-    const std::vector<BPMRangeOption>& bpmRangeOptions() const { return m_bpmRangeOptions; }
-    const std::vector<KeyOption>& keyOptions() const { return m_keyOptions; }
-    const std::vector<EnergyOption>& energyOptions() const { return m_energyOptions; }
+    const std::vector<tracklist::GenreOption>& genreOptions() const { return m_genreOptions; }
+    const std::vector<tracklist::BPMRangeOption>& bpmRangeOptions() const {
+        return m_bpmRangeOptions;
+    }
+    const std::vector<tracklist::KeyOption>& keyOptions() const { return m_keyOptions; }
+    const std::vector<tracklist::EnergyOption>& energyOptions() const { return m_energyOptions; }
     const std::set<std::string>& selectedGenres() const { return m_selections.genres; }
-    const std::set<BPMRange>& selectedBPMRanges() const { return m_selections.bpmRanges; }
+    const std::set<tracklist::BPMRange>& selectedBPMRanges() const {
+        return m_selections.bpmRanges;
+    }
     const KeySet& selectedKeys() const { return m_selections.keys; }
     const std::set<int>& selectedEnergies() const { return m_selections.energies; }
+    const tracklist::FilterSelections& selections() const { return m_selections; }
     const QString& searchText() const { return m_searchText; }
-    const TrackListSnapshot& filteredTracks() const { return m_filteredTracks; }
+    const tracklist::TrackListSnapshot& filteredTracks() const { return m_filteredTracks; }
     const TrackScores& trackScores() const { return m_trackScores; }
     bool hasAccessibilityPermission() const { return m_hasAccessibilityPermission; }
 
@@ -132,10 +140,12 @@ public:
     const std::vector<std::string>& availableGenreNames() const {
         return m_library->availableGenreNames();
     }
-    const std::vector<BPMRange>& bpmRangeBuckets() const { return m_library->bpmRangeBuckets(); }
+    const std::vector<tracklist::BPMRange>& bpmRangeBuckets() const {
+        return m_library->bpmRangeBuckets();
+    }
 
     void setSelectedGenres(std::set<std::string> genres);
-    void setSelectedBPMRanges(std::set<BPMRange> ranges);
+    void setSelectedBPMRanges(std::set<tracklist::BPMRange> ranges);
     void setSelectedKeys(KeySet keys);
     void setSelectedEnergies(std::set<int> energies);
     void setSearchText(const QString& text);
@@ -185,7 +195,7 @@ signals:
 private:
     void startMonitoring();
     void startPermissionPolling(std::function<bool()> permissionCheck);
-    void takeLibrary(std::shared_ptr<const PreparedLibrary> library);
+    void takeLibrary(std::shared_ptr<const tracklist::PreparedLibrary> library);
     void takeLoadFailure(const std::string& message);
     void takeDeckState();
     void takeRestart();
@@ -216,16 +226,17 @@ private:
     DeckStates m_deckStates;
     int m_libraryTrackCount = 0;
     std::optional<std::string> m_libraryLoadErrorMessage;
-    std::vector<GenreOption> m_genreOptions;
-    std::vector<BPMRangeOption> m_bpmRangeOptions;
-    std::vector<KeyOption> m_keyOptions;
-    std::vector<EnergyOption> m_energyOptions;
-    FilterSelections m_selections;
+    std::vector<tracklist::GenreOption> m_genreOptions;
+    std::vector<tracklist::BPMRangeOption> m_bpmRangeOptions;
+    std::vector<tracklist::KeyOption> m_keyOptions;
+    std::vector<tracklist::EnergyOption> m_energyOptions;
+    tracklist::FilterSelections m_selections;
     QString m_searchText;
-    TrackListSnapshot m_filteredTracks;
+    tracklist::TrackListSnapshot m_filteredTracks;
     TrackScores m_trackScores;
     bool m_hasAccessibilityPermission = true;
-    std::shared_ptr<const PreparedLibrary> m_library = std::make_shared<const PreparedLibrary>();
+    std::shared_ptr<const tracklist::PreparedLibrary> m_library =
+        std::make_shared<const tracklist::PreparedLibrary>();
 
     QTimer m_searchDebounce;
     bool m_recomputeScheduled = false;

@@ -19,11 +19,11 @@
 
 namespace cuevox::views {
 
-using state::BPMRange;
-using state::BPMRangeOption;
-using state::EnergyOption;
-using state::GenreOption;
 using state::RecommendationViewModel;
+using tracklist::BPMRange;
+using tracklist::BPMRangeOption;
+using tracklist::EnergyOption;
+using tracklist::GenreOption;
 
 namespace {
 
@@ -152,9 +152,7 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
 }
 
 bool FilterBarView::anyFilterActive(const RecommendationViewModel& model) {
-    return !model.selectedGenres().empty() || !model.selectedBPMRanges().empty() ||
-           !model.selectedKeys().empty() || !model.selectedEnergies().empty() ||
-           !model.searchText().isEmpty();
+    return !model.selections().isEmpty() || !model.searchText().isEmpty();
 }
 
 void FilterBarView::retranslate() {

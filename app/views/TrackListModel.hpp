@@ -2,7 +2,7 @@
 
 #include <QAbstractListModel>
 // After Qt's headers: moc cannot parse <compare>, which this one brings, unless Qt included it.
-#include "TrackListSnapshot.hpp"
+#include "tracklist/TrackListSnapshot.hpp"
 
 #include <optional>
 #include <string_view>
@@ -64,7 +64,7 @@ private:
 
     const state::RecommendationViewModel& m_viewModel;
     // Our own copy of the list's shape, so that the row count changes only inside a reset.
-    state::TrackListSnapshot m_tracks;
+    tracklist::TrackListSnapshot m_tracks;
 };
 
 } // namespace cuevox::views

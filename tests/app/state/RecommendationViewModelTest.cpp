@@ -340,7 +340,7 @@ TEST_F(RecommendationViewModelTest, LoadingResetsFiltersAndAFailureKeepsEverythi
     EXPECT_EQ(keysChanged.count(), 1);
     EXPECT_EQ(energiesChanged.count(), 0) << "an empty selection is left alone";
     settle();
-    EXPECT_EQ(vm.genreOptions(), (std::vector<GenreOption>{{"Disco", 1}}));
+    EXPECT_EQ(vm.genreOptions(), (std::vector<tracklist::GenreOption>{{"Disco", 1}}));
 
     const std::filesystem::path missing = directory / "gone.xml";
     load(missing);

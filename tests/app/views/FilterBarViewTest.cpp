@@ -27,8 +27,8 @@ namespace {
 using filtertest::FilterTestModel;
 using i18n::AppLanguage;
 using metadata::CamelotKey;
-using state::BPMRange;
 using state::RecommendationViewModel;
+using tracklist::BPMRange;
 
 CamelotKey key(const char* text) {
     return *CamelotKey::fromString(text);

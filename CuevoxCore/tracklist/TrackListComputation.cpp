@@ -1,12 +1,12 @@
-#include "TrackListComputation.hpp"
+#include "tracklist/TrackListComputation.hpp"
 
 #include "recommendation/BPMMatcher.hpp"
 #include "recommendation/EnergyMatcher.hpp"
-#include "recommendation/ExactGenreCompatibility.hpp"
 #include "recommendation/GenreMatcher.hpp"
 #include "recommendation/HarmonicCompatibilityService.hpp"
 #include "recommendation/HarmonicMatcher.hpp"
 #include "recommendation/RecommendationScorer.hpp"
+#include "recommendation/RecommendationSettings.hpp"
 #include "text/Text.hpp"
 
 #include <algorithm>
@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <map>
 
-namespace cuevox::state::TrackListComputation {
+namespace cuevox::tracklist::TrackListComputation {
 namespace {
 
 using metadata::CamelotKey;
@@ -23,18 +23,13 @@ using namespace recommendation;
 
 enum class FilterField { genre, bpm, key, energy };
 
-// The list's fixed matchers: a tempo within one beat, strict harmonic moves, and the weights
-// genre 0.35, tempo 0.25, key 0.25, energy 0.15.
-const BPMMatcher kAutoBPMMatcher{BPMTolerance{.exact = 0.15, .max = 1.0}};
-const HarmonicMatcher kAutoHarmonicMatcher{HarmonicMode::strict};
-const EnergyMatcher kScoreEnergyMatcher{EnergyToleranceMode::plusMinus1};
-const RecommendationScorer kScorer{
-    RecommendationWeights{.genre = 0.35, .bpm = 0.25, .harmonic = 0.25, .energy = 0.15}};
-
-const GenreMatcher& scoreGenreMatcher() {
-    static const GenreMatcher matcher{ExactGenreCompatibility{}, GenreMode::exactOnly};
-    return matcher;
-}
+// The list's fixed tolerances and weights are the recommendations' defaults.
+const RecommendationSettings kDefaults = defaultRecommendationSettings();
+const BPMMatcher kAutoBPMMatcher{kDefaults.bpmTolerance};
+const HarmonicMatcher kAutoHarmonicMatcher{kDefaults.harmonicMode};
+const EnergyMatcher kScoreEnergyMatcher{kDefaults.energyMode};
+const GenreMatcher kScoreGenreMatcher{kDefaults.genreProvider, kDefaults.genreMode};
+const RecommendationScorer kScorer{kDefaults.weights};
 
 std::size_t keyIndex(CamelotKey key) {
     return static_cast<std::size_t>((key.number() - 1) * 2 +
@@ -54,43 +49,30 @@ public:
     }
 
 private:
-    bool passesGenre(const Track& track) const {
-        return m_selections.genres.empty() ||
-               (track.genre && m_selections.genres.contains(*track.genre));
-    }
+    // A choice in a group replaces its automatic filter around the source; genre has none.
+    bool passesGenre(const Track& track) const { return m_selections.matchesGenre(track); }
 
     bool passesBPM(const Track& track) const {
-        if (!m_selections.bpmRanges.empty()) {
-            return track.bpm &&
-                   std::any_of(m_selections.bpmRanges.begin(), m_selections.bpmRanges.end(),
-                               [&](const BPMRange& range) { return range.contains(*track.bpm); });
-        }
-        if (m_source && m_source->bpm) {
+        if (m_selections.bpmRanges.empty() && m_source && m_source->bpm) {
             return track.bpm && kAutoBPMMatcher.evaluate(*m_source->bpm, *track.bpm).has_value();
         }
-        return true;
+        return m_selections.matchesBPM(track);
     }
 
     bool passesKey(const Track& track) const {
-        if (!m_selections.keys.empty()) {
-            return track.camelotKey && m_selections.keys.contains(*track.camelotKey);
-        }
-        if (m_source && m_source->camelotKey) {
+        if (m_selections.keys.empty() && m_source && m_source->camelotKey) {
             return track.camelotKey &&
                    kAutoHarmonicMatcher.evaluate(*m_source->camelotKey, *track.camelotKey)
                        .has_value();
         }
-        return true;
+        return m_selections.matchesKey(track);
     }
 
     bool passesEnergy(const Track& track) const {
-        if (!m_selections.energies.empty()) {
-            return track.energy && m_selections.energies.contains(*track.energy);
-        }
-        if (m_source && m_source->energy) {
+        if (m_selections.energies.empty() && m_source && m_source->energy) {
             return track.energy && std::abs(*track.energy - *m_source->energy) <= 1;
         }
-        return true;
+        return m_selections.matchesEnergy(track);
     }
 
     const Track* m_source;
@@ -105,7 +87,7 @@ double scoreOf(const std::optional<MatchResult>& match) {
 double score(const Track& source, const Track& track) {
     const double genre = !source.genre || !track.genre
                              ? 50.0
-                             : scoreOf(scoreGenreMatcher().evaluate(*source.genre, *track.genre));
+                             : scoreOf(kScoreGenreMatcher.evaluate(*source.genre, *track.genre));
     const double bpm =
         source.bpm && track.bpm ? scoreOf(kAutoBPMMatcher.evaluate(*source.bpm, *track.bpm)) : 0.0;
     const double harmonic =
@@ -204,4 +186,4 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
     return result;
 }
 
-} // namespace cuevox::state::TrackListComputation
+} // namespace cuevox::tracklist::TrackListComputation

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "BPMRange.hpp"
 #include "decks/LibraryTrackIndex.hpp"
 #include "metadata/Track.hpp"
+#include "tracklist/BPMRange.hpp"
 
 #include <string>
 #include <vector>
 
-namespace cuevox::state {
+namespace cuevox::tracklist {
 
 // A loaded collection with what every list computation needs from it, worked out once per
 // load: the search keys of each track, the genre names and the tempo buckets.
@@ -56,4 +56,4 @@ std::vector<BPMRange> makeBPMRangeBuckets(const std::vector<metadata::Track>& tr
 // The bucket a tempo counts under, or nothing for a tempo no bucket can hold.
 std::optional<BPMRange> bucketOf(double bpm);
 
-} // namespace cuevox::state
+} // namespace cuevox::tracklist

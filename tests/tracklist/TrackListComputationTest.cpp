@@ -1,4 +1,4 @@
-#include "TrackListComputation.hpp"
+#include "tracklist/TrackListComputation.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace cuevox::state {
+namespace cuevox::tracklist {
 namespace {
 
 using metadata::CamelotKey;
@@ -238,6 +238,36 @@ TEST(TrackListComputation, EmptyCollectionStillOffersKeysAndEnergies) {
     }
 }
 
+TEST(FilterSelections, EachGroupTakesOnlyItsChoicesUnlessEmpty) {
+    using Test = bool (FilterSelections::*)(const Track&) const;
+    const FilterSelections chosen{{"House"}, {BPMRange{120}}, {*key("8A")}, {6}};
+    const struct Case {
+        Test test;
+        Track track;
+        bool expected;
+    } cases[] = {
+        {&FilterSelections::matchesGenre, track("1", 1.0, nullptr, 1, "House"), true},
+        {&FilterSelections::matchesGenre, track("2", 1.0, nullptr, 1), false},
+        {&FilterSelections::matchesBPM, track("3", 129.99, nullptr, 1), true},
+        {&FilterSelections::matchesBPM, track("4", std::nullopt, nullptr, 1), false},
+        {&FilterSelections::matchesKey, track("5", 1.0, "8A", 1), true},
+        {&FilterSelections::matchesKey, track("6", 1.0, nullptr, 1), false},
+        {&FilterSelections::matchesEnergy, track("7", 1.0, nullptr, 6), true},
+        {&FilterSelections::matchesEnergy, track("8", 1.0, nullptr, std::nullopt), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.track.id);
+        EXPECT_EQ((chosen.*c.test)(c.track), c.expected);
+        EXPECT_TRUE((FilterSelections{}.*c.test)(c.track)) << "a group without choices takes all";
+    }
+    EXPECT_TRUE(FilterSelections{}.isEmpty());
+    for (const FilterSelections& one :
+         {FilterSelections{{"House"}, {}, {}, {}}, FilterSelections{{}, {{120}}, {}, {}},
+          FilterSelections{{}, {}, {*key("8A")}, {}}, FilterSelections{{}, {}, {}, {6}}}) {
+        EXPECT_FALSE(one.isEmpty());
+    }
+}
+
 TEST(PreparedLibrary, GenreNamesAndTempoBuckets) {
     const PreparedLibrary library({
         track("1", 122.5, nullptr, std::nullopt, "house"),
@@ -273,4 +303,4 @@ TEST(PreparedLibrary, GenreNamesAndTempoBuckets) {
 }
 
 } // namespace
-} // namespace cuevox::state
+} // namespace cuevox::tracklist

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "BPMRange.hpp"
 #include "metadata/CamelotKey.hpp"
+#include "tracklist/BPMRange.hpp"
 
 #include <string>
 
-namespace cuevox::state {
+namespace cuevox::tracklist {
 
 // The choices of the four filter groups, each with the number of tracks it would show.
 struct GenreOption {
@@ -32,4 +32,4 @@ struct EnergyOption {
     bool operator==(const EnergyOption&) const = default;
 };
 
-} // namespace cuevox::state
+} // namespace cuevox::tracklist

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <functional>
 
-namespace cuevox::state {
+namespace cuevox::tracklist {
 
 // A tempo bucket of the filter bar: lowerBound <= tempo < lowerBound + 10.
 struct BPMRange {
@@ -15,11 +15,11 @@ struct BPMRange {
     auto operator<=>(const BPMRange&) const = default;
 };
 
-} // namespace cuevox::state
+} // namespace cuevox::tracklist
 
 template <>
-struct std::hash<cuevox::state::BPMRange> {
-    std::size_t operator()(const cuevox::state::BPMRange& range) const noexcept {
+struct std::hash<cuevox::tracklist::BPMRange> {
+    std::size_t operator()(const cuevox::tracklist::BPMRange& range) const noexcept {
         return std::hash<int>{}(range.lowerBound);
     }
 };

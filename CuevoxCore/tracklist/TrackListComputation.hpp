@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FilterOptions.hpp"
-#include "FilterSelections.hpp"
-#include "PreparedLibrary.hpp"
 #include "metadata/Track.hpp"
+#include "tracklist/FilterOptions.hpp"
+#include "tracklist/FilterSelections.hpp"
+#include "tracklist/PreparedLibrary.hpp"
 
 #include <optional>
 #include <string>
@@ -13,7 +13,7 @@
 
 // What the main window lists for a collection, a playing track, the filter choices and the
 // search text: a pure function, shared by the application state and the command line.
-namespace cuevox::state::TrackListComputation {
+namespace cuevox::tracklist::TrackListComputation {
 
 struct Result {
     // Indices into the library's tracks, in the order shown.
@@ -30,4 +30,4 @@ struct Result {
 Result compute(const PreparedLibrary& library, const std::optional<metadata::Track>& sourceTrack,
                const FilterSelections& selections, std::string_view searchText);
 
-} // namespace cuevox::state::TrackListComputation
+} // namespace cuevox::tracklist::TrackListComputation

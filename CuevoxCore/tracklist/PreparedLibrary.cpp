@@ -1,4 +1,4 @@
-#include "PreparedLibrary.hpp"
+#include "tracklist/PreparedLibrary.hpp"
 
 #include "recommendation/AlphabeticalKey.hpp"
 #include "text/Text.hpp"
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <unordered_set>
 
-namespace cuevox::state {
+namespace cuevox::tracklist {
 namespace {
 
 // No DJ tempo comes near this; a larger value is garbage that must not create millions of
@@ -93,4 +93,4 @@ bool PreparedLibrary::matchesSearch(std::size_t index, std::string_view foldedQu
            m_foldedArtists[index].find(foldedQuery) != std::string::npos;
 }
 
-} // namespace cuevox::state
+} // namespace cuevox::tracklist

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "PreparedLibrary.hpp"
+#include "tracklist/PreparedLibrary.hpp"
 
 #include <memory>
 #include <vector>
 
-namespace cuevox::state {
+namespace cuevox::tracklist {
 
 // The tracks a list shows, as positions in the collection they come from. Holding the
 // collection keeps the tracks alive even after another collection has been loaded.
@@ -31,4 +31,4 @@ private:
     std::vector<std::size_t> m_indices;
 };
 
-} // namespace cuevox::state
+} // namespace cuevox::tracklist
