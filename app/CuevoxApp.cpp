@@ -1,23 +1,23 @@
 #include "CuevoxApp.hpp"
 
-#include "ArtworkLoader.hpp"
-#include "ContentView.hpp"
-#include "LocalizationManager.hpp"
-#include "RecommendationViewModel.hpp"
-#include "SettingsView.hpp"
+#include "artwork/ArtworkLoader.hpp"
 #include "decks/AccessibilityDeckMonitor.hpp"
 #include "decks/DeckMonitorConfiguration.hpp"
+#include "i18n/LocalizationManager.hpp"
 #include "simulation/DemoLoop.hpp"
+#include "state/RecommendationViewModel.hpp"
 #include "text/Text.hpp"
+#include "views/ContentView.hpp"
+#include "views/SettingsView.hpp"
 
 #ifdef CUEVOX_HAS_MAC
-#include "MacAccessibilityPlatform.hpp"
-#include "MacBookmarks.hpp"
-#include "MacWindowIntegration.hpp"
+#include "macos/MacAccessibilityPlatform.hpp"
+#include "macos/MacBookmarks.hpp"
+#include "macos/MacWindowIntegration.hpp"
 #else
-#include "UnavailableAccessibilityPlatform.hpp"
+#include "none/UnavailableAccessibilityPlatform.hpp"
 #ifdef CUEVOX_HAS_ATSPI
-#include "AtspiAccessibilityPlatform.hpp"
+#include "linux/AtspiAccessibilityPlatform.hpp"
 #endif
 #endif
 

@@ -1,7 +1,8 @@
 #include "CuevoxApp.hpp"
-#include "LocalizationManager.hpp"
-#include "Theme.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "simulation/DemoCollection.hpp"
 #include "text/Text.hpp"
+#include "views/Theme.hpp"
 
 #include <CLI/CLI.hpp>
 
@@ -12,14 +13,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#ifdef CUEVOX_HAS_MAC
-#include <QDir>
-#endif
-
-#ifndef CUEVOX_DEMO_COLLECTION
-#define CUEVOX_DEMO_COLLECTION ""
-#endif
 
 namespace {
 
@@ -141,14 +134,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Cuevox"));
     cuevox::views::theme::applyDarkPalette(application);
     if (options.demo && !options.library) {
-#ifdef CUEVOX_HAS_MAC
-        // Inside the bundle: the build machine's path does not exist on a DJ's Mac.
-        options.library = QDir(QApplication::applicationDirPath())
-                              .filePath(QStringLiteral("../Resources/demo-collection.xml"))
-                              .toStdString();
-#else
-        options.library = CUEVOX_DEMO_COLLECTION;
-#endif
+        // A missing demo collection is the usual "file not found" banner.
+        options.library =
+            cuevox::simulation::findDemoCollection(QApplication::applicationDirPath().toStdString())
+                .value_or("demo-collection.xml");
     }
 
     cuevox::app::CuevoxApp app(std::move(options));

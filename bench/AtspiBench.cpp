@@ -1,7 +1,7 @@
 // What reading a real window over AT-SPI costs: the deck display with four loaded decks, two
 // of them playing, read through the backend as the deck monitor reads rekordbox. Run inside
 // tests/e2e/with-accessibility-session (bench/run-atspi does).
-#include "AtspiAccessibilityPlatform.hpp"
+#include "linux/AtspiAccessibilityPlatform.hpp"
 #include "DeckDisplayProcess.hpp"
 #include "decks/DeckPoller.hpp"
 

@@ -3,11 +3,11 @@
 // included), what new marks or scores cost, and painting one screenful of rows.
 //
 //   cuevox-bench-tracklistview FILE      (a file from bench/generate_collection)
-#include "ArtworkLoader.hpp"
-#include "LocalizationManager.hpp"
-#include "RecommendationViewModel.hpp"
-#include "TrackListModel.hpp"
-#include "TrackListView.hpp"
+#include "artwork/ArtworkLoader.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "state/RecommendationViewModel.hpp"
+#include "views/TrackListModel.hpp"
+#include "views/TrackListView.hpp"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
-#include "ArtworkLoader.hpp"
+#include "artwork/ArtworkLoader.hpp"
 
-#include "EmbeddedArtwork.hpp"
+#include "artwork/EmbeddedArtwork.hpp"
 
 #include <QCoreApplication>
 #include <QMetaObject>

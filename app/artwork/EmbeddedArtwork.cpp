@@ -1,4 +1,4 @@
-#include "EmbeddedArtwork.hpp"
+#include "artwork/EmbeddedArtwork.hpp"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "AppLanguage.hpp"
+#include "i18n/AppLanguage.hpp"
 
 #include <cstddef>
 

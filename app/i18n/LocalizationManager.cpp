@@ -1,9 +1,8 @@
-#include "LocalizationManager.hpp"
+#include "i18n/LocalizationManager.hpp"
 
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
-
 #include <array>
 #include <memory>
 

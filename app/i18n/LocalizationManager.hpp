@@ -1,10 +1,9 @@
 #pragma once
 
-#include "AppLanguage.hpp"
+#include "i18n/AppLanguage.hpp"
 
 #include <QObject>
 #include <QString>
-
 #include <optional>
 
 class QSettings;

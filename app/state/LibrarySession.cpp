@@ -1,4 +1,4 @@
-#include "LibrarySession.hpp"
+#include "state/LibrarySession.hpp"
 
 #include <QSettings>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LibraryBookmarks.hpp"
 #include "import/LoadError.hpp"
 #include "import/XMLLibraryReader.hpp"
+#include "state/LibraryBookmarks.hpp"
 #include "tracklist/PreparedLibrary.hpp"
 
 #include <tl/expected.hpp>

@@ -1,4 +1,4 @@
-#include "PermissionPoller.hpp"
+#include "state/PermissionPoller.hpp"
 
 namespace cuevox::state {
 

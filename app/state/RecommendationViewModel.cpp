@@ -1,4 +1,4 @@
-#include "RecommendationViewModel.hpp"
+#include "state/RecommendationViewModel.hpp"
 
 #include "decks/SourceDeckResolver.hpp"
 #include "tracklist/TrackListComputation.hpp"

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "DeckDisplayInfo.hpp"
-#include "LibraryBookmarks.hpp"
-#include "LibrarySession.hpp"
-#include "PermissionPoller.hpp"
 #include "decks/DeckState.hpp"
 #include "decks/RekordboxDeckMonitoring.hpp"
 #include "metadata/Track.hpp"
+#include "state/DeckDisplayInfo.hpp"
+#include "state/LibraryBookmarks.hpp"
+#include "state/LibrarySession.hpp"
+#include "state/PermissionPoller.hpp"
 #include "tracklist/FilterOptions.hpp"
 #include "tracklist/FilterSelections.hpp"
 #include "tracklist/PreparedLibrary.hpp"

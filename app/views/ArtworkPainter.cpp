@@ -1,7 +1,7 @@
-#include "ArtworkPainter.hpp"
+#include "views/ArtworkPainter.hpp"
 
-#include "Icons.hpp"
-#include "Theme.hpp"
+#include "views/Icons.hpp"
+#include "views/Theme.hpp"
 
 #include <QPaintDevice>
 #include <QPainter>

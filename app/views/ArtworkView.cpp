@@ -1,7 +1,7 @@
-#include "ArtworkView.hpp"
+#include "views/ArtworkView.hpp"
 
-#include "ArtworkLoader.hpp"
-#include "ArtworkPainter.hpp"
+#include "artwork/ArtworkLoader.hpp"
+#include "views/ArtworkPainter.hpp"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "BannerView.hpp"
+#include "views/BannerView.hpp"
 
-#include "LocalizationManager.hpp"
-#include "Theme.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "views/Theme.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "CamelotWheelPicker.hpp"
+#include "views/CamelotWheelPicker.hpp"
 
-#include "KeyColors.hpp"
-#include "RecommendationViewModel.hpp"
-#include "WedgeShape.hpp"
+#include "state/RecommendationViewModel.hpp"
+#include "views/KeyColors.hpp"
+#include "views/WedgeShape.hpp"
 
 #include <QFontMetricsF>
 #include <QMouseEvent>

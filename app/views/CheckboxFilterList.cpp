@@ -1,9 +1,9 @@
-#include "CheckboxFilterList.hpp"
+#include "views/CheckboxFilterList.hpp"
 
-#include "CheckboxFilterRow.hpp"
-#include "LocalizationManager.hpp"
-#include "Theme.hpp"
-#include "UnderlinedButton.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "views/CheckboxFilterRow.hpp"
+#include "views/Theme.hpp"
+#include "views/UnderlinedButton.hpp"
 
 #include <QPainter>
 #include <QScrollArea>

@@ -1,7 +1,7 @@
-#include "CheckboxFilterRow.hpp"
+#include "views/CheckboxFilterRow.hpp"
 
-#include "Icons.hpp"
-#include "Theme.hpp"
+#include "views/Icons.hpp"
+#include "views/Theme.hpp"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckboxFilterList.hpp"
+#include "views/CheckboxFilterList.hpp"
 
 #include <QString>
 #include <functional>

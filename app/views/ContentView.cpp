@@ -1,13 +1,13 @@
-#include "ContentView.hpp"
+#include "views/ContentView.hpp"
 
-#include "BannerView.hpp"
-#include "Divider.hpp"
-#include "FilterBarView.hpp"
-#include "HeaderView.hpp"
-#include "NowPlayingSection.hpp"
-#include "RecommendationViewModel.hpp"
-#include "Theme.hpp"
-#include "TrackListView.hpp"
+#include "state/RecommendationViewModel.hpp"
+#include "views/BannerView.hpp"
+#include "views/Divider.hpp"
+#include "views/FilterBarView.hpp"
+#include "views/HeaderView.hpp"
+#include "views/NowPlayingSection.hpp"
+#include "views/Theme.hpp"
+#include "views/TrackListView.hpp"
 
 #include <QPushButton>
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
-#include "Divider.hpp"
+#include "views/Divider.hpp"
 
-#include "Theme.hpp"
+#include "views/Theme.hpp"
 
 namespace cuevox::views {
 

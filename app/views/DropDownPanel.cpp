@@ -1,6 +1,6 @@
-#include "DropDownPanel.hpp"
+#include "views/DropDownPanel.hpp"
 
-#include "Theme.hpp"
+#include "views/Theme.hpp"
 
 #include <QMouseEvent>
 #include <QPainter>

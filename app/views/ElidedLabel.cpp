@@ -1,4 +1,4 @@
-#include "ElidedLabel.hpp"
+#include "views/ElidedLabel.hpp"
 
 #include <QPainter>
 

@@ -1,15 +1,15 @@
-#include "FilterBarView.hpp"
+#include "views/FilterBarView.hpp"
 
-#include "CheckboxFilterList.hpp"
-#include "CheckboxFilterSource.hpp"
-#include "FilterPillButton.hpp"
-#include "Icons.hpp"
-#include "KeyPickerView.hpp"
-#include "LocalizationManager.hpp"
-#include "RecommendationViewModel.hpp"
-#include "SearchField.hpp"
-#include "Theme.hpp"
-#include "UnderlinedButton.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "state/RecommendationViewModel.hpp"
+#include "views/CheckboxFilterList.hpp"
+#include "views/CheckboxFilterSource.hpp"
+#include "views/FilterPillButton.hpp"
+#include "views/Icons.hpp"
+#include "views/KeyPickerView.hpp"
+#include "views/SearchField.hpp"
+#include "views/Theme.hpp"
+#include "views/UnderlinedButton.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "FilterPillButton.hpp"
+#include "views/FilterPillButton.hpp"
 
-#include "DropDownPanel.hpp"
-#include "Theme.hpp"
+#include "views/DropDownPanel.hpp"
+#include "views/Theme.hpp"
 
 #include <QFontMetrics>
 #include <QPainter>

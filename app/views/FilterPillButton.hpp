@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Icons.hpp"
+#include "views/Icons.hpp"
 
 #include <QAbstractButton>
 

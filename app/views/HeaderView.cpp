@@ -1,7 +1,7 @@
-#include "HeaderView.hpp"
+#include "views/HeaderView.hpp"
 
-#include "LocalizationManager.hpp"
-#include "Theme.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "views/Theme.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>

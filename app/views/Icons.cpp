@@ -1,4 +1,4 @@
-#include "Icons.hpp"
+#include "views/Icons.hpp"
 
 #include <QHash>
 #include <QPainter>

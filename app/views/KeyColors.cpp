@@ -1,4 +1,4 @@
-#include "KeyColors.hpp"
+#include "views/KeyColors.hpp"
 
 namespace cuevox::views {
 

@@ -1,10 +1,10 @@
-#include "KeyPickerView.hpp"
+#include "views/KeyPickerView.hpp"
 
-#include "CamelotWheelPicker.hpp"
-#include "LocalizationManager.hpp"
-#include "RecommendationViewModel.hpp"
-#include "Theme.hpp"
-#include "UnderlinedButton.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "state/RecommendationViewModel.hpp"
+#include "views/CamelotWheelPicker.hpp"
+#include "views/Theme.hpp"
+#include "views/UnderlinedButton.hpp"
 
 #include <QLabel>
 #include <QVBoxLayout>

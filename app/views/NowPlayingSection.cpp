@@ -1,8 +1,8 @@
-#include "NowPlayingSection.hpp"
+#include "views/NowPlayingSection.hpp"
 
-#include "Divider.hpp"
-#include "NowPlayingView.hpp"
-#include "RecommendationViewModel.hpp"
+#include "state/RecommendationViewModel.hpp"
+#include "views/Divider.hpp"
+#include "views/NowPlayingView.hpp"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

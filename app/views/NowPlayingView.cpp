@@ -1,11 +1,11 @@
-#include "NowPlayingView.hpp"
+#include "views/NowPlayingView.hpp"
 
-#include "ArtworkView.hpp"
-#include "ElidedLabel.hpp"
-#include "Icons.hpp"
-#include "LocalizationManager.hpp"
-#include "Theme.hpp"
+#include "i18n/LocalizationManager.hpp"
 #include "text/Text.hpp"
+#include "views/ArtworkView.hpp"
+#include "views/ElidedLabel.hpp"
+#include "views/Icons.hpp"
+#include "views/Theme.hpp"
 
 #include <QHBoxLayout>
 #include <QLabel>

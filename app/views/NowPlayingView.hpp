@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DeckDisplayInfo.hpp"
 #include "decks/DeckIdentifier.hpp"
 #include "metadata/Track.hpp"
+#include "state/DeckDisplayInfo.hpp"
 
 #include <QWidget>
 #include <optional>

@@ -1,9 +1,9 @@
-#include "SearchField.hpp"
+#include "views/SearchField.hpp"
 
-#include "Icons.hpp"
-#include "LocalizationManager.hpp"
-#include "RecommendationViewModel.hpp"
-#include "Theme.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "state/RecommendationViewModel.hpp"
+#include "views/Icons.hpp"
+#include "views/Theme.hpp"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "Theme.hpp"
+#include "views/Theme.hpp"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,7 +1,7 @@
-#include "TrackListModel.hpp"
+#include "views/TrackListModel.hpp"
 
-#include "RecommendationViewModel.hpp"
-#include "Theme.hpp"
+#include "state/RecommendationViewModel.hpp"
+#include "views/Theme.hpp"
 
 #include <QMimeData>
 #include <QUrl>

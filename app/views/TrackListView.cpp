@@ -1,11 +1,11 @@
-#include "TrackListView.hpp"
+#include "views/TrackListView.hpp"
 
-#include "ArtworkLoader.hpp"
-#include "LocalizationManager.hpp"
-#include "RecommendationViewModel.hpp"
-#include "Theme.hpp"
-#include "TrackListModel.hpp"
-#include "TrackRowDelegate.hpp"
+#include "artwork/ArtworkLoader.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "state/RecommendationViewModel.hpp"
+#include "views/Theme.hpp"
+#include "views/TrackListModel.hpp"
+#include "views/TrackRowDelegate.hpp"
 
 #include <QLabel>
 #include <QListView>

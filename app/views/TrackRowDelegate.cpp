@@ -1,11 +1,11 @@
-#include "TrackRowDelegate.hpp"
+#include "views/TrackRowDelegate.hpp"
 
-#include "ArtworkLoader.hpp"
-#include "ArtworkPainter.hpp"
-#include "Icons.hpp"
-#include "ScoreBadge.hpp"
-#include "Theme.hpp"
-#include "TrackListModel.hpp"
+#include "artwork/ArtworkLoader.hpp"
+#include "views/ArtworkPainter.hpp"
+#include "views/Icons.hpp"
+#include "views/ScoreBadge.hpp"
+#include "views/Theme.hpp"
+#include "views/TrackListModel.hpp"
 
 #include <QPaintDevice>
 #include <QPainter>

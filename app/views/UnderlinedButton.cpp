@@ -1,6 +1,6 @@
-#include "UnderlinedButton.hpp"
+#include "views/UnderlinedButton.hpp"
 
-#include "Theme.hpp"
+#include "views/Theme.hpp"
 
 #include <QEvent>
 #include <QFontMetrics>

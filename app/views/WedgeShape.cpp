@@ -1,4 +1,4 @@
-#include "WedgeShape.hpp"
+#include "views/WedgeShape.hpp"
 
 #include <algorithm>
 #include <cmath>

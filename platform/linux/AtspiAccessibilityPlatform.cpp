@@ -1,4 +1,4 @@
-#include "AtspiAccessibilityPlatform.hpp"
+#include "linux/AtspiAccessibilityPlatform.hpp"
 
 #include <atspi/atspi.h>
 #include <chrono>

@@ -1,7 +1,7 @@
-#include "MacAccessibilityPlatform.hpp"
+#include "macos/MacAccessibilityPlatform.hpp"
 
-#include "CFRef.hpp"
-#include "MacRunningApplications.hpp"
+#include "macos/CFRef.hpp"
+#include "macos/MacRunningApplications.hpp"
 
 #include <ApplicationServices/ApplicationServices.h>
 

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "ResolvedBookmark.hpp"
+#include "macos/ResolvedBookmark.hpp"
 
 #include <QByteArray>
-
 #include <filesystem>
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "MacBookmarks.hpp"
+#include "macos/MacBookmarks.hpp"
 
 #import <Foundation/Foundation.h>
 

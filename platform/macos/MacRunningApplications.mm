@@ -1,4 +1,4 @@
-#include "MacRunningApplications.hpp"
+#include "macos/MacRunningApplications.hpp"
 
 #import <AppKit/AppKit.h>
 

@@ -1,4 +1,4 @@
-#include "MacWindowIntegration.hpp"
+#include "macos/MacWindowIntegration.hpp"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "UnavailableAccessibilityPlatform.hpp"
+#include "none/UnavailableAccessibilityPlatform.hpp"
 
 namespace cuevox::platform {
 

@@ -1,11 +1,11 @@
 // The whole path from a real window's labels, over a real accessibility bus, to deck states:
 // the deck display simulator, the AT-SPI backend and the deck monitor, run under
 // with-accessibility-session.
-#include "AtspiAccessibilityPlatform.hpp"
 #include "DeckDisplayProcess.hpp"
 #include "decks/AccessibilityDeckMonitor.hpp"
 #include "decks/DeckMonitorConfiguration.hpp"
 #include "decks/DeckPoller.hpp"
+#include "linux/AtspiAccessibilityPlatform.hpp"
 
 #include <gtest/gtest.h>
 

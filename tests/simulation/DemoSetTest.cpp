@@ -1,10 +1,15 @@
 #include "simulation/DemoSet.hpp"
 
+#include "simulation/DemoCollection.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace cuevox::simulation {
@@ -82,6 +87,43 @@ TEST(DemoSet, SmallCollectionsRepeatTracksOrGiveNoSet) {
     tracks[0].bpm.reset();
     tracks[1].bpm.reset();
     EXPECT_FALSE(makeSet(tracks, DemoDecks::four));
+}
+
+// Bundle first, then an installed tree, then beside the executable; a directory of that name
+// is not the file.
+TEST(DemoCollectionTest, FoundInBundleInstallOrBuildTree) {
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* executables;
+        std::vector<std::string> files;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"App/MacOS",
+         {"App/Resources/demo-collection.xml", "App/MacOS/demo-collection.xml"},
+         "App/Resources/demo-collection.xml"},
+        {"bin",
+         {"share/cuevox/demo-collection.xml", "bin/demo-collection.xml"},
+         "share/cuevox/demo-collection.xml"},
+        {"bin", {"bin/demo-collection.xml"}, "bin/demo-collection.xml"},
+        {"bin", {"share/cuevox/demo-collection.xml/"}, nullptr},
+        {"bin", {}, nullptr},
+    };
+    const fs::path root = fs::temp_directory_path() / ("cuevox-demo-" + std::to_string(::getpid()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected ? c.expected : "none");
+        fs::remove_all(root);
+        fs::create_directories(root / c.executables);
+        for (const std::string& file : c.files) {
+            fs::create_directories((root / file).parent_path());
+            if (!file.ends_with('/')) {
+                std::ofstream(root / file) << "<DJ_PLAYLISTS/>";
+            }
+        }
+        EXPECT_EQ(findDemoCollection(root / c.executables),
+                  c.expected ? std::optional(root / c.expected) : std::nullopt);
+    }
+    fs::remove_all(root);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "DeckDisplayCommand.hpp"
+#include "deck-display/DeckDisplayCommand.hpp"
 
 #include "text/Text.hpp"
 

@@ -1,4 +1,4 @@
-#include "DeckDisplayController.hpp"
+#include "deck-display/DeckDisplayController.hpp"
 
 #include "simulation/DemoSet.hpp"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeckDisplayCommand.hpp"
+#include "deck-display/DeckDisplayCommand.hpp"
 #include "metadata/Track.hpp"
 #include "simulation/SimulatedRekordbox.hpp"
 

@@ -1,6 +1,6 @@
-#include "DeckDisplayWindow.hpp"
+#include "deck-display/DeckDisplayWindow.hpp"
 
-#include "DeckPanel.hpp"
+#include "deck-display/DeckPanel.hpp"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeckDisplayController.hpp"
+#include "deck-display/DeckDisplayController.hpp"
 
 #include <QWidget>
 #include <array>

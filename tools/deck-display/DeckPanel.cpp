@@ -1,4 +1,4 @@
-#include "DeckPanel.hpp"
+#include "deck-display/DeckPanel.hpp"
 
 #include <QGridLayout>
 #include <QLabel>

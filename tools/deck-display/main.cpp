@@ -1,6 +1,7 @@
-#include "DeckDisplayController.hpp"
-#include "DeckDisplayWindow.hpp"
+#include "deck-display/DeckDisplayController.hpp"
+#include "deck-display/DeckDisplayWindow.hpp"
 #include "import/XMLLibraryReader.hpp"
+#include "simulation/DemoCollection.hpp"
 #include "text/Text.hpp"
 
 #include <CLI/CLI.hpp>
@@ -14,12 +15,13 @@
 int main(int argc, char** argv) {
     CLI::App cli{"A stand-in for rekordbox's four decks that accessibility clients can read."};
     cli.name("cuevox-deck-display");
-    std::string library = CUEVOX_DEMO_COLLECTION;
+    std::string library;
     bool commands = false;
     std::string screenshot;
-    cli.add_option("--library", library, "the rekordbox collection XML the decks load from")
-        ->check(CLI::ExistingFile)
-        ->capture_default_str();
+    cli.add_option("--library", library,
+                   "the rekordbox collection XML the decks load from (default: the demo "
+                   "collection that ships with Cuevox)")
+        ->check(CLI::ExistingFile);
     cli.add_flag("--commands", commands,
                  "also take commands on standard input: load DECK TRACKID, next DECK, play "
                  "DECK, pause DECK, toggle DECK, eject DECK, quit");
@@ -36,12 +38,6 @@ int main(int argc, char** argv) {
                      cuevox::text::escapeForMessage(error.what()).c_str());
         return 2;
     }
-    auto tracks = cuevox::import::XMLLibraryReader(library).loadTracks();
-    if (!tracks) {
-        std::fprintf(stderr, "cuevox-deck-display: %s\n", tracks.error().message().c_str());
-        return 1;
-    }
-
     // The display exists to be read: expose it over AT-SPI even where no screen reader asked.
     if (qEnvironmentVariableIsEmpty("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
         qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
@@ -49,6 +45,17 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Accessibility clients know the display by this name.
     QApplication::setApplicationName(QStringLiteral("cuevox-deck-display"));
+
+    if (library.empty()) {
+        library =
+            cuevox::simulation::findDemoCollection(QApplication::applicationDirPath().toStdString())
+                .value_or("demo-collection.xml");
+    }
+    auto tracks = cuevox::import::XMLLibraryReader(library).loadTracks();
+    if (!tracks) {
+        std::fprintf(stderr, "cuevox-deck-display: %s\n", tracks.error().message().c_str());
+        return 1;
+    }
 
     const auto start = std::chrono::steady_clock::now();
     auto controller = std::make_unique<cuevox::tools::DeckDisplayController>(

@@ -1,4 +1,4 @@
-#include "ArtworkLoader.hpp"
+#include "artwork/ArtworkLoader.hpp"
 
 #include <gtest/gtest.h>
 

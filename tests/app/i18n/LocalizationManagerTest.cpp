@@ -1,4 +1,4 @@
-#include "LocalizationManager.hpp"
+#include "i18n/LocalizationManager.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-
 #include <memory>
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "LibraryBookmarks.hpp"
+#include "state/LibraryBookmarks.hpp"
 
 #include <gtest/gtest.h>
 

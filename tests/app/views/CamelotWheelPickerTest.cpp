@@ -1,8 +1,8 @@
-#include "CamelotWheelPicker.hpp"
+#include "views/CamelotWheelPicker.hpp"
 
 #include "FilterTestModel.hpp"
-#include "KeyColors.hpp"
-#include "WedgeShape.hpp"
+#include "views/KeyColors.hpp"
+#include "views/WedgeShape.hpp"
 
 #include <gtest/gtest.h>
 

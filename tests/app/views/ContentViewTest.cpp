@@ -1,13 +1,13 @@
-#include "ContentView.hpp"
+#include "views/ContentView.hpp"
 
-#include "ArtworkLoader.hpp"
-#include "BannerView.hpp"
-#include "FilterBarView.hpp"
-#include "HeaderView.hpp"
-#include "NowPlayingSection.hpp"
-#include "NowPlayingView.hpp"
-#include "TrackListView.hpp"
 #include "ViewModelFixture.hpp"
+#include "artwork/ArtworkLoader.hpp"
+#include "views/BannerView.hpp"
+#include "views/FilterBarView.hpp"
+#include "views/HeaderView.hpp"
+#include "views/NowPlayingSection.hpp"
+#include "views/NowPlayingView.hpp"
+#include "views/TrackListView.hpp"
 
 #include <gtest/gtest.h>
 

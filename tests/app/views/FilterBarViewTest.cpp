@@ -1,14 +1,14 @@
-#include "FilterBarView.hpp"
+#include "views/FilterBarView.hpp"
 
-#include "CamelotWheelPicker.hpp"
-#include "CheckboxFilterList.hpp"
-#include "CheckboxFilterRow.hpp"
-#include "DropDownPanel.hpp"
-#include "FilterPillButton.hpp"
 #include "FilterTestModel.hpp"
-#include "KeyPickerView.hpp"
-#include "SearchField.hpp"
-#include "UnderlinedButton.hpp"
+#include "views/CamelotWheelPicker.hpp"
+#include "views/CheckboxFilterList.hpp"
+#include "views/CheckboxFilterRow.hpp"
+#include "views/DropDownPanel.hpp"
+#include "views/FilterPillButton.hpp"
+#include "views/KeyPickerView.hpp"
+#include "views/SearchField.hpp"
+#include "views/UnderlinedButton.hpp"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // A view model and a localization manager over a small written collection, for the filter
 // bar's tests. Nothing touches the real settings or decks.
 
-#include "LocalizationManager.hpp"
-#include "RecommendationViewModel.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "state/RecommendationViewModel.hpp"
 
 #include <QColor>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
-#include "NowPlayingView.hpp"
+#include "views/NowPlayingView.hpp"
 
-#include "ArtworkLoader.hpp"
-#include "ArtworkView.hpp"
-#include "LocalizationManager.hpp"
 #include "TableScreenshots.hpp"
-#include "Theme.hpp"
+#include "artwork/ArtworkLoader.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "views/ArtworkView.hpp"
+#include "views/Theme.hpp"
 
 #include <gtest/gtest.h>
 

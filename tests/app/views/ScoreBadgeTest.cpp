@@ -1,6 +1,6 @@
-#include "ScoreBadge.hpp"
+#include "views/ScoreBadge.hpp"
 
-#include "Theme.hpp"
+#include "views/Theme.hpp"
 
 #include <gtest/gtest.h>
 

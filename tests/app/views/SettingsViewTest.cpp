@@ -1,6 +1,6 @@
-#include "SettingsView.hpp"
+#include "views/SettingsView.hpp"
 
-#include "LocalizationManager.hpp"
+#include "i18n/LocalizationManager.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "TrackListModel.hpp"
+#include "views/TrackListModel.hpp"
 
-#include "Theme.hpp"
 #include "ViewModelFixture.hpp"
+#include "views/Theme.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "TrackListView.hpp"
+#include "views/TrackListView.hpp"
 
-#include "ArtworkLoader.hpp"
 #include "TableScreenshots.hpp"
-#include "Theme.hpp"
-#include "TrackListModel.hpp"
-#include "TrackRowDelegate.hpp"
 #include "ViewModelFixture.hpp"
+#include "artwork/ArtworkLoader.hpp"
+#include "views/Theme.hpp"
+#include "views/TrackListModel.hpp"
+#include "views/TrackRowDelegate.hpp"
 
 #include <gtest/gtest.h>
 

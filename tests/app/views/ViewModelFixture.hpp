@@ -2,8 +2,8 @@
 
 // A real RecommendationViewModel over a small collection file, fed deck states by the test as
 // the monitor's thread would.
-#include "LocalizationManager.hpp"
-#include "RecommendationViewModel.hpp"
+#include "i18n/LocalizationManager.hpp"
+#include "state/RecommendationViewModel.hpp"
 
 #include <gtest/gtest.h>
 

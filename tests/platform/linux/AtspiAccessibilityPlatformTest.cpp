@@ -1,4 +1,4 @@
-#include "AtspiAccessibilityPlatform.hpp"
+#include "linux/AtspiAccessibilityPlatform.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "MacAccessibilityPlatform.hpp"
+#include "macos/MacAccessibilityPlatform.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "DeckDisplayCommand.hpp"
-#include "DeckDisplayController.hpp"
+#include "deck-display/DeckDisplayCommand.hpp"
+#include "deck-display/DeckDisplayController.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "DeckDisplayWindow.hpp"
+#include "deck-display/DeckDisplayWindow.hpp"
 
 #include <gtest/gtest.h>
 
