@@ -1,9 +1,9 @@
 #pragma once
 
+#include "decks/DeckDisplayInfo.hpp"
 #include "decks/DeckState.hpp"
 #include "decks/RekordboxDeckMonitoring.hpp"
 #include "metadata/Track.hpp"
-#include "state/DeckDisplayInfo.hpp"
 #include "state/LibraryBookmarks.hpp"
 #include "state/LibrarySession.hpp"
 #include "state/PermissionPoller.hpp"
@@ -28,6 +28,9 @@
 class QSettings;
 
 namespace cuevox::state {
+
+using decks::DeckDisplayInfo;
+using decks::UnresolvedTrackInfo;
 
 // The view model's waits; tests shorten them.
 struct ViewModelTiming {
