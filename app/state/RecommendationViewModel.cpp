@@ -281,15 +281,6 @@ void RecommendationViewModel::loadLibrary(const std::filesystem::path& path) {
     m_session->load(path);
 }
 
-void RecommendationViewModel::presentLibraryPicker() {
-    if (!m_libraryPicker) {
-        return;
-    }
-    if (const std::optional<std::filesystem::path> path = m_libraryPicker()) {
-        loadLibrary(*path);
-    }
-}
-
 void RecommendationViewModel::clearLibraryLoadError() {
     m_libraryLoadErrorMessage.reset();
     emit libraryLoadErrorMessageChanged();

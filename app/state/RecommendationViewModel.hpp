@@ -90,8 +90,6 @@ public:
     using DeckStates = std::map<decks::DeckIdentifier, decks::DeckState>;
     using KeySet = std::unordered_set<metadata::CamelotKey>;
     using TrackScores = std::unordered_map<std::string, double>;
-    // Asks the user for a collection file; nothing when they cancel. Filled by the window.
-    using LibraryPicker = std::function<std::optional<std::filesystem::path>()>;
 
     using Timing = ViewModelTiming;
 
@@ -159,8 +157,6 @@ public:
     // failure keeps everything as it was and only sets libraryLoadErrorMessage. A newer load
     // cancels an older one.
     void loadLibrary(const std::filesystem::path& path);
-    void presentLibraryPicker();
-    void setLibraryPicker(LibraryPicker picker) { m_libraryPicker = std::move(picker); }
     void clearLibraryLoadError();
     // Runs the platform's permission request off the main thread, then reads the permission
     // again at once.
@@ -218,7 +214,6 @@ private:
     std::unique_ptr<QSettings> m_ownSettings;
     Timing m_timing;
     std::unique_ptr<LibrarySession> m_session;
-    LibraryPicker m_libraryPicker;
 
     std::optional<metadata::Track> m_sourceTrack;
     std::optional<decks::DeckIdentifier> m_sourceDeck;
