@@ -25,7 +25,6 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QSettings>
@@ -136,16 +135,6 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
          }});
     m_window->setCentralWidget(content);
     m_window->setMinimumSize(views::ContentView::kMinimumSize);
-
-    m_viewModel->setLibraryPicker([this]() -> std::optional<std::filesystem::path> {
-        const QString file = QFileDialog::getOpenFileName(
-            m_window.get(), QStringLiteral("Select Rekordbox Collection XML"), QString(),
-            QStringLiteral("XML (*.xml)"));
-        if (file.isEmpty()) {
-            return std::nullopt;
-        }
-        return std::filesystem::path(file.toStdString());
-    });
 
     auto* settingsAction = new QAction(m_window.get());
     settingsAction->setMenuRole(QAction::PreferencesRole);

@@ -3,7 +3,6 @@
 #include "Output.hpp"
 #include "decks/AccessibilityTrackPatternMatcher.hpp"
 
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -18,12 +17,6 @@ struct DecksOptions {
     std::string file;
     bool json = false;
 };
-
-std::string formatTempo(double bpm) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", bpm);
-    return text;
-}
 
 Json slotJson(std::size_t number, const DeckSlotState& slot) {
     const auto& c = slot.candidate;
@@ -50,7 +43,7 @@ void printSlots(const std::vector<DeckSlotState>& slots, std::size_t textCount) 
         std::cout << "Slot " << i + 1 << ": ";
         if (const auto& c = slots[i].candidate) {
             std::cout << "loaded  " << quoted(c->title) << " by " << quoted(c->artist) << "  "
-                      << formatTempo(c->bpm) << " BPM  key " << quoted(c->rawKey)
+                      << fixed(c->bpm, 2) << " BPM  key " << quoted(c->rawKey)
                       << "  (texts after it from " << c->sourceEndIndex << ")\n";
         } else {
             std::cout << "empty\n";

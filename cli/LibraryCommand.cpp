@@ -1,11 +1,10 @@
+#include "Collection.hpp"
 #include "Commands.hpp"
 #include "Output.hpp"
 #include "TrackJson.hpp"
-#include "import/XMLLibraryReader.hpp"
 #include "text/Text.hpp"
 
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -20,12 +19,6 @@ struct LibraryOptions {
     std::string file;
     bool json = false;
 };
-
-std::string formatTempo(double bpm) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", bpm);
-    return text;
-}
 
 struct GenreCount {
     std::string spelling; // as first written in the collection
@@ -95,8 +88,7 @@ void printSummary(const std::string& file, const metadata::RekordboxLibrary& lib
         }
     }
     std::cout << "  tempo range     "
-              << (anyTempo ? formatTempo(lowest) + " - " + formatTempo(highest) + " BPM" : "-")
-              << '\n';
+              << (anyTempo ? fixed(lowest, 2) + " - " + fixed(highest, 2) + " BPM" : "-") << '\n';
 
     const std::vector<GenreCount> genres = topGenres(tracks, 5);
     std::cout << "  top genres      ";
@@ -112,9 +104,8 @@ void printSummary(const std::string& file, const metadata::RekordboxLibrary& lib
 }
 
 void runLibrary(const LibraryOptions& options, CommandContext& context) {
-    const auto library = import::XMLLibraryReader(options.file).loadLibrary();
+    const auto library = loadCollection(options.file);
     if (!library) {
-        printError(library.error().message());
         context.exitCode = 1;
         return;
     }

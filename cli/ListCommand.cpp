@@ -1,14 +1,13 @@
+#include "Collection.hpp"
 #include "Commands.hpp"
 #include "Output.hpp"
 #include "SourceTrackOption.hpp"
 #include "TextArguments.hpp"
 #include "TrackJson.hpp"
-#include "import/XMLLibraryReader.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
 #include "text/Text.hpp"
 #include "tracklist/TrackListComputation.hpp"
 
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -31,12 +30,6 @@ struct ListOptions {
     bool json = false;
 };
 
-std::string fixed(double value, const char* format) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 void printText(const tracklist::PreparedLibrary& library, const std::optional<Track>& source,
                const tracklist::TrackListComputation::Result& result) {
     std::cout << (source ? "After " + source->artist + " \u2013 " + source->title + ": "
@@ -46,9 +39,9 @@ void printText(const tracklist::PreparedLibrary& library, const std::optional<Tr
         const Track& track = library.tracks()[index];
         const auto score = result.trackScores.find(track.id);
         std::cout << (score == result.trackScores.end() ? std::string("    -")
-                                                        : fixed(score->second, "%5.1f"))
+                                                        : fixed(score->second, 1, 5))
                   << "  " << track.artist << " \u2013 " << track.title << "  "
-                  << (track.bpm ? fixed(*track.bpm, "%.2f") : "-") << "  "
+                  << tempoText(track.bpm) << "  "
                   << (track.camelotKey ? track.camelotKey->toString() : "-") << "  "
                   << (track.energy ? "E" + std::to_string(*track.energy) : "-") << "  "
                   << track.genre.value_or("-") << '\n';
@@ -107,13 +100,12 @@ Json resultJson(const tracklist::PreparedLibrary& library,
 }
 
 void runList(const ListOptions& options, CommandContext& context) {
-    auto loaded = import::XMLLibraryReader(options.file).loadTracks();
-    if (!loaded) {
-        printError(loaded.error().message());
+    auto collection = loadCollection(options.file);
+    if (!collection) {
         context.exitCode = 1;
         return;
     }
-    const tracklist::PreparedLibrary library(std::move(*loaded));
+    const tracklist::PreparedLibrary library(std::move(collection->tracks));
 
     std::optional<Track> source;
     if (options.source.given()) {

@@ -1,3 +1,4 @@
+#include "Collection.hpp"
 #include "Commands.hpp"
 #include "FiniteNumber.hpp"
 #include "JsonInput.hpp"
@@ -8,7 +9,6 @@
 #include "decks/AccessibilityDeckMonitor.hpp"
 #include "decks/EventQueue.hpp"
 #include "decks/LibraryTrackIndex.hpp"
-#include "import/XMLLibraryReader.hpp"
 #include "recommendation/RecommendationService.hpp"
 #include "simulation/SimulatedRekordbox.hpp"
 #include "text/Text.hpp"
@@ -16,11 +16,11 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace cuevox::cli {
@@ -45,12 +45,6 @@ extern "C" void onInterrupt(int) {
     g_interrupted.store(true);
 }
 
-std::string fixed(double value, const char* format) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 // Ctrl-C ends the run as --seconds does, from the start of the command on.
 class InterruptGuard {
 public:
@@ -63,47 +57,101 @@ private:
     void (*m_previous)(int);
 };
 
-std::string artistAndTitle(const Json& event) {
-    return event.at("artist").get<std::string>() + " \u2013 " +
-           event.at("title").get<std::string>();
+int deckNumber(decks::DeckIdentifier deck) {
+    return static_cast<int>(deck) + 1;
 }
 
-void printEvent(const Json& event) {
-    std::cout << fixed(event.at("at").get<double>(), "%7.2f") << "s  ";
-    const std::string type = event.at("type");
-    if (type == "restart") {
-        std::cout << "rekordbox restarted under a new process id: every deck is forgotten\n";
-    } else if (type == "deck") {
-        const std::string state = event.at("state");
-        std::cout << "DECK " << event.at("deck").get<int>() << "  " << state;
-        if (state != "empty") {
-            std::cout << std::string(8 - state.size(), ' ') << artistAndTitle(event) << "  "
-                      << (event.at("trackID").is_null()
-                              ? std::string("(not in collection)")
-                              : "(id " + event.at("trackID").get<std::string>() + ")");
-        }
-        std::cout << '\n';
-    } else if (event.at("deck").is_null()) {
+std::string artistAndTitle(const Track& track) {
+    return track.artist + " \u2013 " + track.title;
+}
+
+Json idOrNull(const std::optional<std::string>& id) {
+    return id ? Json(*id) : Json(nullptr);
+}
+
+const char* stateName(const decks::DeckState& state) {
+    return !state.track ? "empty" : state.isPlaying ? "playing" : "paused";
+}
+
+Json toJson(const ReportEvent& event) {
+    if (const auto* deck = std::get_if<DeckEvent>(&event)) {
+        const std::optional<Track>& shown = deck->state.track;
+        return Json{{"at", deck->at},
+                    {"type", "deck"},
+                    {"deck", deckNumber(deck->state.deck)},
+                    {"state", stateName(deck->state)},
+                    {"title", shown ? Json(shown->title) : Json(nullptr)},
+                    {"artist", shown ? Json(shown->artist) : Json(nullptr)},
+                    {"bpm", shown ? jsonOrNull(shown->bpm) : Json(nullptr)},
+                    {"key", shown ? jsonOrNull(shown->musicalKey) : Json(nullptr)},
+                    {"trackID", idOrNull(deck->trackID)}};
+    }
+    if (const auto* restart = std::get_if<RestartEvent>(&event)) {
+        return Json{{"at", restart->at}, {"type", "restart"}};
+    }
+    const auto& source = std::get<SourceEvent>(event);
+    const std::optional<decks::DeckState>& deck = source.source;
+    Json recommendations = Json::array();
+    for (const auto& next : source.recommendations) {
+        recommendations.push_back(
+            {{"id", next.track.id},
+             {"title", next.track.title},
+             {"artist", next.track.artist},
+             {"score", next.score},
+             {"bpm", jsonOrNull(next.track.bpm)},
+             {"key",
+              next.track.camelotKey ? Json(next.track.camelotKey->toString()) : Json(nullptr)}});
+    }
+    return Json{{"at", source.at},
+                {"type", "source"},
+                {"deck", deck ? Json(deckNumber(deck->deck)) : Json(nullptr)},
+                {"trackID", idOrNull(source.trackID)},
+                {"title", deck ? Json(deck->track->title) : Json(nullptr)},
+                {"artist", deck ? Json(deck->track->artist) : Json(nullptr)},
+                {"recommendations", std::move(recommendations)}};
+}
+
+void printDeck(const DeckEvent& event) {
+    const std::string state = stateName(event.state);
+    std::cout << "DECK " << deckNumber(event.state.deck) << "  " << state;
+    if (event.state.track) {
+        std::cout << std::string(8 - state.size(), ' ') << artistAndTitle(*event.state.track)
+                  << "  "
+                  << (event.trackID ? "(id " + *event.trackID + ")" : "(not in collection)");
+    }
+    std::cout << '\n';
+}
+
+void printSource(const SourceEvent& event) {
+    if (!event.source) {
         std::cout << "source: none, nothing to recommend\n";
+        return;
+    }
+    std::cout << "source: DECK " << deckNumber(event.source->deck) << ", "
+              << artistAndTitle(*event.source->track);
+    if (!event.trackID) {
+        std::cout << " is not in the collection: nothing to recommend\n";
+    } else if (event.recommendations.empty()) {
+        std::cout << ": no track fits after it\n";
     } else {
-        std::cout << "source: DECK " << event.at("deck").get<int>() << ", "
-                  << artistAndTitle(event);
-        const Json& recommendations = event.at("recommendations");
-        if (event.at("trackID").is_null()) {
-            std::cout << " is not in the collection: nothing to recommend\n";
-        } else if (recommendations.empty()) {
-            std::cout << ": no track fits after it\n";
-        } else {
-            std::cout << ", next:\n";
-        }
-        int rank = 0;
-        for (const Json& next : recommendations) {
-            std::cout << "           " << ++rank << ". " << fixed(next.at("score"), "%5.1f") << "  "
-                      << artistAndTitle(next) << "  "
-                      << (next.at("bpm").is_null() ? "-" : fixed(next.at("bpm"), "%.2f")) << "  "
-                      << (next.at("key").is_null() ? "-" : next.at("key").get<std::string>())
-                      << '\n';
-        }
+        std::cout << ", next:\n";
+    }
+    int rank = 0;
+    for (const auto& next : event.recommendations) {
+        std::cout << "           " << ++rank << ". " << fixed(next.score, 1, 5) << "  "
+                  << artistAndTitle(next.track) << "  " << tempoText(next.track.bpm) << "  "
+                  << (next.track.camelotKey ? next.track.camelotKey->toString() : "-") << '\n';
+    }
+}
+
+void printText(const ReportEvent& event) {
+    std::visit([](const auto& e) { std::cout << fixed(e.at, 2, 7) << "s  "; }, event);
+    if (const auto* deck = std::get_if<DeckEvent>(&event)) {
+        printDeck(*deck);
+    } else if (std::holds_alternative<RestartEvent>(event)) {
+        std::cout << "rekordbox restarted under a new process id: every deck is forgotten\n";
+    } else {
+        printSource(std::get<SourceEvent>(event));
     }
     std::cout.flush();
 }
@@ -111,12 +159,11 @@ void printEvent(const Json& event) {
 void runMonitor(const MonitorOptions& options, CommandContext& context) {
     context.exitCode = 1;
     const InterruptGuard interrupts;
-    auto loaded = import::XMLLibraryReader(options.file).loadTracks();
-    if (!loaded) {
-        printError(loaded.error().message());
+    auto collection = loadCollection(options.file);
+    if (!collection) {
         return;
     }
-    const std::vector<Track> tracks = std::move(*loaded);
+    const std::vector<Track> tracks = std::move(collection->tracks);
 
     std::optional<MonitorTimeline> timeline;
     if (options.script) {
@@ -152,11 +199,11 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
     MonitorReport report(tracks, *clock);
     Json events = Json::array();
     const auto emit = [&](const MonitorEvent& published) {
-        for (Json& event : report.handle(published)) {
+        for (const ReportEvent& event : report.handle(published)) {
             if (options.json) {
-                events.push_back(std::move(event));
+                events.push_back(toJson(event));
             } else {
-                printEvent(event);
+                printText(event);
             }
         }
     };

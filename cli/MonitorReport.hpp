@@ -1,14 +1,13 @@
 #pragma once
 
-#include "Output.hpp"
 #include "ScaledMonitorClock.hpp"
-#include "decks/DeckIdentifier.hpp"
+#include "decks/DeckSession.hpp"
 #include "decks/DeckState.hpp"
 #include "decks/LibraryTrackIndex.hpp"
 #include "metadata/Track.hpp"
+#include "recommendation/Recommendation.hpp"
 #include "recommendation/RecommendationService.hpp"
 
-#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -26,12 +25,32 @@ struct TimedRestart {
 // What the monitor publishes, in one stream.
 using MonitorEvent = std::variant<decks::DeckState, TimedRestart>;
 
+// The run's events. Times are simulated seconds, rounded to the millisecond, so that text and
+// JSON show the same moment.
+struct DeckEvent {
+    double at = 0;
+    // As the deck shows it.
+    decks::DeckState state;
+    // The collection track it shows.
+    std::optional<std::string> trackID;
+};
+struct RestartEvent {
+    double at = 0;
+};
+struct SourceEvent {
+    double at = 0;
+    // As the source deck shows it; absent when no deck is the source.
+    std::optional<decks::DeckState> source;
+    std::optional<std::string> trackID;
+    std::vector<recommendation::Recommendation> recommendations;
+};
+using ReportEvent = std::variant<DeckEvent, RestartEvent, SourceEvent>;
+
 // The application's ranking settings, keeping the best 5.
 recommendation::RecommendationSettings monitorRecommendationSettings();
 
-// Turns what the monitor publishes into the run's events (JSON objects of type "deck",
-// "restart" or "source"), keeping the decks as the application does: the latest state per
-// deck, forgotten when rekordbox restarts. Borrows the tracks and the clock.
+// Turns what the monitor publishes into the run's events, keeping the decks as the application
+// does. Borrows the tracks and the clock.
 class MonitorReport {
 public:
     MonitorReport(std::span<const metadata::Track> tracks, const ScaledMonitorClock& clock);
@@ -39,20 +58,18 @@ public:
     // Simulated seconds at which the element was observed.
     double timeOf(const MonitorEvent& published) const;
 
-    // The events that one published element causes, in order: its own, then a "source" one
+    // The events that one published element causes, in order: its own, then a source event
     // when the source deck or its track changed, with the recommendations for that track.
-    std::vector<Json> handle(const MonitorEvent& published);
+    std::vector<ReportEvent> handle(const MonitorEvent& published);
 
 private:
-    const metadata::Track* resolve(const metadata::Track& shown) const;
-    Json deckEvent(double at, const decks::DeckState& state) const;
-    std::optional<Json> sourceEvent(double at);
+    std::optional<std::string> trackIDOn(decks::DeckIdentifier deck) const;
 
     std::span<const metadata::Track> m_tracks;
     decks::LibraryTrackIndex m_index;
+    decks::DeckSession m_decks{m_index};
     recommendation::RecommendationService m_service;
     const ScaledMonitorClock& m_clock;
-    std::map<decks::DeckIdentifier, decks::DeckState> m_decks;
     std::optional<std::pair<decks::DeckIdentifier, std::string>> m_lastSource;
 };
 

@@ -23,6 +23,13 @@ Json jsonOrNull(const std::optional<T>& value) {
     return value ? Json(*value) : Json(nullptr);
 }
 
+// `value` with `decimals` digits after the point, right-aligned in at least `width` columns:
+// printf's "%*.*f".
+std::string fixed(double value, int decimals, int width = 0);
+
+// A tempo as rekordbox shows it ("128.00"), or "-".
+std::string tempoText(const std::optional<double>& bpm);
+
 // "-" stands for an absent value in text output.
 template <typename T>
 std::string textOrDash(const std::optional<T>& value) {

@@ -1,9 +1,9 @@
+#include "Collection.hpp"
 #include "Commands.hpp"
 #include "GenreTableFile.hpp"
 #include "Output.hpp"
 #include "SourceTrackOption.hpp"
 #include "TextArguments.hpp"
-#include "import/XMLLibraryReader.hpp"
 #include "recommendation/ConfigurableGenreCompatibility.hpp"
 #include "recommendation/ExactGenreCompatibility.hpp"
 #include "recommendation/RecommendationService.hpp"
@@ -51,8 +51,7 @@ struct RecommendOptions {
 
 // "A,B,..." with exactly `count` finite numbers of 0 or more; otherwise the message says which
 // part is wrong and why.
-std::vector<double> parseNumbers(const std::string& text, std::size_t count,
-                                 std::string& message) {
+std::vector<double> parseNumbers(const std::string& text, std::size_t count, std::string& message) {
     std::vector<std::string> parts{""};
     for (const char c : text) {
         if (c == ',') {
@@ -158,12 +157,6 @@ void addChoiceOption(CLI::App& command, const std::string& name, Enum& target,
         ->type_name("MODE");
 }
 
-std::string fixed(double value, const char* format) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 std::string keyText(const Track& track) {
     const auto key = recommendation::keyOf(track);
     return key ? key->toString() : "-";
@@ -174,17 +167,13 @@ std::string energyText(const Track& track) {
     return energy ? "E" + std::to_string(*energy) : "-";
 }
 
-std::string tempoText(const Track& track) {
-    return track.bpm ? fixed(*track.bpm, "%.2f") : "-";
-}
-
 std::string name(const Track& track) {
     return track.artist + " \u2013 " + track.title;
 }
 
 void printText(const Track& source, const std::vector<Recommendation>& recommendations) {
-    std::cout << "After " << name(source) << "  " << tempoText(source) << "  " << keyText(source)
-              << "  " << energyText(source) << '\n';
+    std::cout << "After " << name(source) << "  " << tempoText(source.bpm) << "  "
+              << keyText(source) << "  " << energyText(source) << '\n';
     if (recommendations.empty()) {
         std::cout << (source.bpm ? "No track of the collection fits after it with these settings.\n"
                                  : "It has no tempo, so nothing can be ranked against it.\n");
@@ -197,8 +186,12 @@ void printText(const Track& source, const std::vector<Recommendation>& recommend
     for (std::size_t rank = 0; rank < recommendations.size(); ++rank) {
         const Recommendation& recommendation = recommendations[rank];
         const Track& track = recommendation.track;
-        Row row{std::to_string(rank + 1), fixed(recommendation.score, "%.1f"), name(track),
-                tempoText(track), keyText(track), energyText(track)};
+        Row row{std::to_string(rank + 1),
+                fixed(recommendation.score, 1),
+                name(track),
+                tempoText(track.bpm),
+                keyText(track),
+                energyText(track)};
         for (const auto& reason : recommendation.reasons) {
             row.push_back(reason.label());
         }
@@ -263,15 +256,15 @@ void runRecommend(const RecommendOptions& options, CommandContext& context) {
         provider = recommendation::ConfigurableGenreCompatibility{std::move(*table)};
     }
 
-    const auto tracks = import::XMLLibraryReader(options.file).loadTracks();
-    if (!tracks) {
-        printError(tracks.error().message());
+    const auto collection = loadCollection(options.file);
+    if (!collection) {
         context.exitCode = 1;
         return;
     }
+    const std::vector<Track>& tracks = collection->tracks;
     std::string message;
     const std::optional<Track> source =
-        findSourceTrack(*tracks, options.source, options.file, message);
+        findSourceTrack(tracks, options.source, options.file, message);
     if (!source) {
         printError(message);
         context.exitCode = 1;
@@ -288,7 +281,7 @@ void runRecommend(const RecommendOptions& options, CommandContext& context) {
         .resultCount = options.count,
         .excludedTrackIDs = {options.excluded.begin(), options.excluded.end()},
     });
-    const std::vector<Recommendation> recommendations = service.recommendations(*source, *tracks);
+    const std::vector<Recommendation> recommendations = service.recommendations(*source, tracks);
     if (options.json) {
         printJson(recommendationsJson(recommendations));
     } else {
@@ -342,9 +335,10 @@ void addRecommendCommand(CLI::App& app, CommandContext& context) {
     addChoiceOption(*command, "--genre-mode", options->genreMode, kGenreModes,
                     "exactOnly (the same genre, ignoring case) or compatibleGenres (also genres "
                     "the genre table rates above 0) (default exactOnly)");
-    command->add_option("--genre-table", options->genreTable,
-                        "JSON file of genre compatibilities in lower case, e.g. "
-                        "{\"house\": {\"tech house\": 0.8}} (from house, tech house fits 80%)")
+    command
+        ->add_option("--genre-table", options->genreTable,
+                     "JSON file of genre compatibilities in lower case, e.g. "
+                     "{\"house\": {\"tech house\": 0.8}} (from house, tech house fits 80%)")
         ->type_name("FILE");
     takeOneTextEach(command->add_option("--exclude", options->excluded,
                                         "Never recommend this TrackID (repeatable)"))

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "decks/DeckDisplayInfo.hpp"
+#include "decks/DeckSession.hpp"
 #include "decks/DeckState.hpp"
 #include "decks/RekordboxDeckMonitoring.hpp"
 #include "metadata/Track.hpp"
-#include "state/DeckDisplayInfo.hpp"
+#include "state/FilterState.hpp"
 #include "state/LibraryBookmarks.hpp"
 #include "state/LibrarySession.hpp"
 #include "state/PermissionPoller.hpp"
@@ -14,7 +16,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -29,6 +30,9 @@ class QSettings;
 
 namespace cuevox::state {
 
+using decks::DeckDisplayInfo;
+using decks::UnresolvedTrackInfo;
+
 // The view model's waits; tests shorten them.
 struct ViewModelTiming {
     int searchDebounceMilliseconds = 200;
@@ -38,7 +42,9 @@ struct ViewModelTiming {
 
 // The one state object behind the main window: the collection, what the decks show, the
 // filter choices and the ranked list. Lives on the main thread; views read its properties and
-// redraw on their change signals, which fire once per assignment, in the order of assignment.
+// redraw on their change signals, which fire once per change of value, in the order of
+// assignment. A thin face over the parts that do the work: the collection session, the deck
+// session, the filter state and the list computation.
 class RecommendationViewModel : public QObject {
     Q_OBJECT
     Q_PROPERTY(
@@ -83,12 +89,10 @@ class RecommendationViewModel : public QObject {
                    hasAccessibilityPermissionChanged)
 
 public:
-    using LoadedTrackDecks = std::map<std::string, decks::DeckIdentifier>;
-    using DeckStates = std::map<decks::DeckIdentifier, decks::DeckState>;
-    using KeySet = std::unordered_set<metadata::CamelotKey>;
+    using LoadedTrackDecks = decks::DeckSession::LoadedTrackDecks;
+    using DeckStates = decks::DeckSession::DeckStates;
+    using KeySet = FilterState::KeySet;
     using TrackScores = std::unordered_map<std::string, double>;
-    // Asks the user for a collection file; nothing when they cancel. Filled by the window.
-    using LibraryPicker = std::function<std::optional<std::filesystem::path>()>;
 
     using Timing = ViewModelTiming;
 
@@ -112,7 +116,7 @@ public:
     const std::vector<DeckDisplayInfo>& activeDeckDisplays() const { return m_activeDeckDisplays; }
     const std::set<std::string>& playedTrackIDs() const { return m_playedTrackIDs; }
     const LoadedTrackDecks& loadedTrackDecks() const { return m_loadedTrackDecks; }
-    const DeckStates& deckStates() const { return m_deckStates; }
+    const DeckStates& deckStates() const { return m_decks.deckStates(); }
     int libraryTrackCount() const { return m_libraryTrackCount; }
     const std::optional<std::string>& libraryLoadErrorMessage() const {
         return m_libraryLoadErrorMessage;
@@ -124,14 +128,14 @@ public:
     }
     const std::vector<tracklist::KeyOption>& keyOptions() const { return m_keyOptions; }
     const std::vector<tracklist::EnergyOption>& energyOptions() const { return m_energyOptions; }
-    const std::set<std::string>& selectedGenres() const { return m_selections.genres; }
+    const std::set<std::string>& selectedGenres() const { return selections().genres; }
     const std::set<tracklist::BPMRange>& selectedBPMRanges() const {
-        return m_selections.bpmRanges;
+        return selections().bpmRanges;
     }
-    const KeySet& selectedKeys() const { return m_selections.keys; }
-    const std::set<int>& selectedEnergies() const { return m_selections.energies; }
-    const tracklist::FilterSelections& selections() const { return m_selections; }
-    const QString& searchText() const { return m_searchText; }
+    const KeySet& selectedKeys() const { return selections().keys; }
+    const std::set<int>& selectedEnergies() const { return selections().energies; }
+    const tracklist::FilterSelections& selections() const { return m_filters.selections(); }
+    const QString& searchText() const { return m_filters.searchText(); }
     const tracklist::TrackListSnapshot& filteredTracks() const { return m_filteredTracks; }
     const TrackScores& trackScores() const { return m_trackScores; }
     bool hasAccessibilityPermission() const { return m_hasAccessibilityPermission; }
@@ -144,24 +148,26 @@ public:
         return m_library->bpmRangeBuckets();
     }
 
-    void setSelectedGenres(std::set<std::string> genres);
-    void setSelectedBPMRanges(std::set<tracklist::BPMRange> ranges);
-    void setSelectedKeys(KeySet keys);
-    void setSelectedEnergies(std::set<int> energies);
-    void setSearchText(const QString& text);
-    void resetFilters();
+    void setSelectedGenres(std::set<std::string> genres) { m_filters.setGenres(std::move(genres)); }
+    void setSelectedBPMRanges(std::set<tracklist::BPMRange> ranges) {
+        m_filters.setBPMRanges(std::move(ranges));
+    }
+    void setSelectedKeys(KeySet keys) { m_filters.setKeys(std::move(keys)); }
+    void setSelectedEnergies(std::set<int> energies) { m_filters.setEnergies(std::move(energies)); }
+    void setSearchText(const QString& text) { m_filters.setSearchText(text); }
+    void resetFilters() { m_filters.reset(); }
 
     // Starts loading a collection file in the background and returns; everything stays usable
     // meanwhile. Once it has loaded it replaces the collection whole and is remembered; a
     // failure keeps everything as it was and only sets libraryLoadErrorMessage. A newer load
     // cancels an older one.
-    void loadLibrary(const std::filesystem::path& path);
-    void presentLibraryPicker();
-    void setLibraryPicker(LibraryPicker picker) { m_libraryPicker = std::move(picker); }
+    void loadLibrary(const std::filesystem::path& path) { m_session->load(path); }
     void clearLibraryLoadError();
     // Runs the platform's permission request off the main thread, then reads the permission
     // again at once.
-    void requestAccessibilityPermission(std::function<void()> request);
+    void requestAccessibilityPermission(std::function<void()> request) {
+        m_permissionPoller->request(std::move(request));
+    }
 
 signals:
     void sourceTrackChanged();
@@ -193,16 +199,13 @@ signals:
     void libraryLoadFinished();
 
 private:
-    void startMonitoring();
-    void startPermissionPolling(std::function<bool()> permissionCheck);
     void takeLibrary(std::shared_ptr<const tracklist::PreparedLibrary> library);
     void takeLoadFailure(const std::string& message);
-    void takeDeckState();
+    void takeDeckState(decks::DeckState state);
     void takeRestart();
     void scheduleRecompute();
     void recomputeActiveDecksAndSource();
     void recomputeFilteredTracks();
-    void takePermission();
 
     // Before the monitor, so that the monitor is stopped first: the permission thread may wait
     // for the backend while the monitor's thread is in a read of a frozen rekordbox, and the
@@ -215,30 +218,30 @@ private:
     std::unique_ptr<QSettings> m_ownSettings;
     Timing m_timing;
     std::unique_ptr<LibrarySession> m_session;
-    LibraryPicker m_libraryPicker;
+    std::shared_ptr<const tracklist::PreparedLibrary> m_library =
+        std::make_shared<const tracklist::PreparedLibrary>();
+    // Borrows the deck index of m_library.
+    decks::DeckSession m_decks{m_library->deckIndex()};
+    FilterState m_filters;
 
+    // What the views were last told; each differs from the parts' values only until the next
+    // publication.
     std::optional<metadata::Track> m_sourceTrack;
     std::optional<decks::DeckIdentifier> m_sourceDeck;
     std::optional<UnresolvedTrackInfo> m_unresolvedTrackInfo;
     std::vector<DeckDisplayInfo> m_activeDeckDisplays;
     std::set<std::string> m_playedTrackIDs;
     LoadedTrackDecks m_loadedTrackDecks;
-    DeckStates m_deckStates;
     int m_libraryTrackCount = 0;
     std::optional<std::string> m_libraryLoadErrorMessage;
     std::vector<tracklist::GenreOption> m_genreOptions;
     std::vector<tracklist::BPMRangeOption> m_bpmRangeOptions;
     std::vector<tracklist::KeyOption> m_keyOptions;
     std::vector<tracklist::EnergyOption> m_energyOptions;
-    tracklist::FilterSelections m_selections;
-    QString m_searchText;
     tracklist::TrackListSnapshot m_filteredTracks;
     TrackScores m_trackScores;
     bool m_hasAccessibilityPermission = true;
-    std::shared_ptr<const tracklist::PreparedLibrary> m_library =
-        std::make_shared<const tracklist::PreparedLibrary>();
 
-    QTimer m_searchDebounce;
     bool m_recomputeScheduled = false;
 };
 

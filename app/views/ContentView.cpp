@@ -9,8 +9,10 @@
 #include "views/Theme.hpp"
 #include "views/TrackListView.hpp"
 
+#include <QFileDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <filesystem>
 
 namespace cuevox::views {
 namespace {
@@ -59,10 +61,8 @@ ContentView::ContentView(state::RecommendationViewModel& viewModel,
     layout->addWidget(m_trackList, 1);
 
     using Model = state::RecommendationViewModel;
-    connect(m_header->loadButton(), &QPushButton::clicked, &m_viewModel,
-            &Model::presentLibraryPicker);
-    connect(m_errorBanner->firstButton(), &QPushButton::clicked, &m_viewModel,
-            &Model::presentLibraryPicker);
+    connect(m_header->loadButton(), &QPushButton::clicked, this, &ContentView::pickLibrary);
+    connect(m_errorBanner->firstButton(), &QPushButton::clicked, this, &ContentView::pickLibrary);
     connect(m_errorBanner->secondButton(), &QPushButton::clicked, &m_viewModel,
             &Model::clearLibraryLoadError);
     if (permissionActions.requestAccess) {
@@ -84,6 +84,15 @@ ContentView::ContentView(state::RecommendationViewModel& viewModel,
     showLoadProgress();
     showPermission();
     showLoadError();
+}
+
+void ContentView::pickLibrary() {
+    const QString file =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Select Rekordbox Collection XML"),
+                                     QString(), QStringLiteral("XML (*.xml)"));
+    if (!file.isEmpty()) {
+        m_viewModel.loadLibrary(std::filesystem::path(file.toStdString()));
+    }
 }
 
 void ContentView::showTrackCount() {

@@ -51,6 +51,8 @@ public:
     TrackListView* trackList() const { return m_trackList; }
 
 private:
+    // Asks for a collection file and loads it; nothing when the user cancels.
+    void pickLibrary();
     void showTrackCount();
     void showLoadProgress();
     void showPermission();

@@ -10,8 +10,8 @@
 namespace cuevox::views {
 namespace {
 
+using decks::DeckDisplayInfo;
 using decks::DeckIdentifier;
-using state::DeckDisplayInfo;
 
 constexpr int kArtworkSize = 64;
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "decks/DeckDisplayInfo.hpp"
 #include "decks/DeckIdentifier.hpp"
 #include "metadata/Track.hpp"
-#include "state/DeckDisplayInfo.hpp"
 
 #include <QWidget>
 #include <optional>
@@ -30,12 +30,12 @@ public:
     struct Inputs {
         std::optional<decks::DeckIdentifier> deck;
         std::optional<metadata::Track> track;
-        std::optional<state::UnresolvedTrackInfo> unresolvedTrackInfo;
+        std::optional<decks::UnresolvedTrackInfo> unresolvedTrackInfo;
         bool isPlaying = false;
 
         bool operator==(const Inputs&) const = default;
 
-        static Inputs from(const state::DeckDisplayInfo& display) {
+        static Inputs from(const decks::DeckDisplayInfo& display) {
             return {display.deck, display.track, display.unresolvedTrackInfo, display.isPlaying};
         }
     };

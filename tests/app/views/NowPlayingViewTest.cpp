@@ -110,7 +110,7 @@ TEST_F(NowPlayingViewTest, ShowsTheDeckTrackUnresolvedInfoOrTheNoTrackText) {
          {std::nullopt, bare, std::nullopt, false},
          nothingBut({{"title", "Bare"}, {"artist", ""}, {"artwork", ""}})},
         {"unresolved paused",
-         {DeckIdentifier::deck4, std::nullopt, state::UnresolvedTrackInfo{"Unknown", "Somebody"},
+         {DeckIdentifier::deck4, std::nullopt, decks::UnresolvedTrackInfo{"Unknown", "Somebody"},
           false},
          nothingBut({{"deck", "DECK 4"},
                      {"status", " PAUSED"},
@@ -130,7 +130,7 @@ TEST_F(NowPlayingViewTest, ShowsTheDeckTrackUnresolvedInfoOrTheNoTrackText) {
 }
 
 TEST_F(NowPlayingViewTest, StatusColourFollowsPlayingAndTextsFollowTheLanguage) {
-    const state::UnresolvedTrackInfo unresolved{"Unknown", "Somebody"};
+    const decks::UnresolvedTrackInfo unresolved{"Unknown", "Somebody"};
     view.setInputs({DeckIdentifier::deck1, fullTrack(), std::nullopt, true});
     EXPECT_EQ(statusColor(), theme::kGreen);
     view.setInputs({DeckIdentifier::deck1, fullTrack(), std::nullopt, false});

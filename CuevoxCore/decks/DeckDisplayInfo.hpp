@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace cuevox::state {
+namespace cuevox::decks {
 
 // The title and artist a deck shows for a track the collection does not hold.
 struct UnresolvedTrackInfo {
@@ -17,7 +17,7 @@ struct UnresolvedTrackInfo {
 
 // One row of the now-playing section.
 struct DeckDisplayInfo {
-    decks::DeckIdentifier deck;
+    DeckIdentifier deck;
     // The collection track the deck shows; absent when none matched.
     std::optional<metadata::Track> track;
     // Present exactly when `track` is absent.
@@ -27,4 +27,4 @@ struct DeckDisplayInfo {
     bool operator==(const DeckDisplayInfo&) const = default;
 };
 
-} // namespace cuevox::state
+} // namespace cuevox::decks

@@ -1,0 +1,17 @@
+#include "Collection.hpp"
+
+#include "Output.hpp"
+#include "import/XMLLibraryReader.hpp"
+
+namespace cuevox::cli {
+
+std::optional<metadata::RekordboxLibrary> loadCollection(const std::string& file) {
+    auto library = import::XMLLibraryReader(file).loadLibrary();
+    if (!library) {
+        printError(library.error().message());
+        return std::nullopt;
+    }
+    return std::move(*library);
+}
+
+} // namespace cuevox::cli

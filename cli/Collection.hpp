@@ -1,0 +1,13 @@
+#pragma once
+
+#include "metadata/RekordboxLibrary.hpp"
+
+#include <optional>
+#include <string>
+
+namespace cuevox::cli {
+
+// The collection in `file`; nothing once the reader's error has been printed as the error line.
+std::optional<metadata::RekordboxLibrary> loadCollection(const std::string& file);
+
+} // namespace cuevox::cli
