@@ -1,3 +1,4 @@
+#include "ChoiceOption.hpp"
 #include "Commands.hpp"
 #include "GenreTableFile.hpp"
 #include "Output.hpp"
@@ -109,12 +110,6 @@ void addNumbersOption(CLI::App& command, const std::string& name, const std::str
         ->type_name(typeName);
 }
 
-template <typename Enum>
-struct Choice {
-    std::string_view name;
-    Enum value;
-};
-
 constexpr std::array<Choice<HarmonicMode>, 3> kHarmonicModes{{
     {"strict", HarmonicMode::strict},
     {"balanced", HarmonicMode::balanced},
@@ -129,34 +124,6 @@ constexpr std::array<Choice<GenreMode>, 2> kGenreModes{{
     {"exactOnly", GenreMode::exactOnly},
     {"compatibleGenres", GenreMode::compatibleGenres},
 }};
-
-// One of a fixed set of names, spelt exactly; anything else is refused with the full list.
-template <typename Enum, std::size_t N>
-void addChoiceOption(CLI::App& command, const std::string& name, Enum& target,
-                     const std::array<Choice<Enum>, N>& choices, const std::string& description) {
-    command
-        .add_option_function<std::string>(
-            name,
-            [&target, &choices](const std::string& text) {
-                for (const Choice<Enum>& choice : choices) {
-                    if (choice.name == text) {
-                        target = choice.value;
-                    }
-                }
-            },
-            description)
-        ->check([&choices](const std::string& text) {
-            std::string names;
-            for (std::size_t i = 0; i < N; ++i) {
-                if (choices[i].name == text) {
-                    return std::string();
-                }
-                names += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(choices[i].name);
-            }
-            return "must be " + names + ", not \"" + text + "\"";
-        })
-        ->type_name("MODE");
-}
 
 std::string fixed(double value, const char* format) {
     char text[64];
