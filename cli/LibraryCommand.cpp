@@ -1,4 +1,5 @@
 #include "Commands.hpp"
+#include "OpenKeyOption.hpp"
 #include "Output.hpp"
 #include "TrackJson.hpp"
 #include "import/XMLLibraryReader.hpp"
@@ -18,6 +19,7 @@ namespace {
 
 struct LibraryOptions {
     std::string file;
+    bool openKey = false;
     bool json = false;
 };
 
@@ -112,7 +114,8 @@ void printSummary(const std::string& file, const metadata::RekordboxLibrary& lib
 }
 
 void runLibrary(const LibraryOptions& options, CommandContext& context) {
-    const auto library = import::XMLLibraryReader(options.file).loadLibrary();
+    const auto library =
+        import::XMLLibraryReader(options.file, libraryReadOptions(options.openKey)).loadLibrary();
     if (!library) {
         printError(library.error().message());
         context.exitCode = 1;
@@ -142,6 +145,7 @@ void addLibraryCommand(CLI::App& app, CommandContext& context) {
         "library", "Read a collection exported from rekordbox (File > Export Collection in xml "
                    "format) and summarise it, or print every track and playlist with --json");
     command->add_option("FILE", options->file, "The exported collection XML file")->required();
+    addOpenKeyFlag(*command, options->openKey);
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] { runLibrary(*options, context); });
 }

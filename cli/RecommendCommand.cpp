@@ -1,6 +1,7 @@
 #include "ChoiceOption.hpp"
 #include "Commands.hpp"
 #include "GenreTableFile.hpp"
+#include "OpenKeyOption.hpp"
 #include "Output.hpp"
 #include "SourceTrackOption.hpp"
 #include "TextArguments.hpp"
@@ -47,6 +48,7 @@ struct RecommendOptions {
     GenreMode genreMode = kDefaults.genreMode;
     std::optional<std::string> genreTable;
     std::vector<std::string> excluded;
+    bool openKey = false;
     bool json = false;
 };
 
@@ -230,7 +232,8 @@ void runRecommend(const RecommendOptions& options, CommandContext& context) {
         provider = recommendation::ConfigurableGenreCompatibility{std::move(*table)};
     }
 
-    const auto tracks = import::XMLLibraryReader(options.file).loadTracks();
+    const auto tracks =
+        import::XMLLibraryReader(options.file, libraryReadOptions(options.openKey)).loadTracks();
     if (!tracks) {
         printError(tracks.error().message());
         context.exitCode = 1;
@@ -316,6 +319,7 @@ void addRecommendCommand(CLI::App& app, CommandContext& context) {
     takeOneTextEach(command->add_option("--exclude", options->excluded,
                                         "Never recommend this TrackID (repeatable)"))
         ->type_name("ID");
+    addOpenKeyFlag(*command, options->openKey);
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] { runRecommend(*options, context); });
 }
