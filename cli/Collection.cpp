@@ -5,8 +5,9 @@
 
 namespace cuevox::cli {
 
-std::optional<metadata::RekordboxLibrary> loadCollection(const std::string& file) {
-    auto library = import::XMLLibraryReader(file).loadLibrary();
+std::optional<metadata::RekordboxLibrary> loadCollection(const std::string& file,
+                                                        import::LibraryReadOptions options) {
+    auto library = import::XMLLibraryReader(file, options).loadLibrary();
     if (!library) {
         printError(library.error().message());
         return std::nullopt;

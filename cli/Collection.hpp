@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/LibraryReadOptions.hpp"
 #include "metadata/RekordboxLibrary.hpp"
 
 #include <optional>
@@ -8,6 +9,7 @@
 namespace cuevox::cli {
 
 // The collection in `file`; nothing once the reader's error has been printed as the error line.
-std::optional<metadata::RekordboxLibrary> loadCollection(const std::string& file);
+std::optional<metadata::RekordboxLibrary> loadCollection(const std::string& file,
+                                                        import::LibraryReadOptions options = {});
 
 } // namespace cuevox::cli

@@ -1,4 +1,5 @@
 #include "Commands.hpp"
+#include "OpenKeyOption.hpp"
 #include "Output.hpp"
 #include "TextArguments.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
@@ -14,6 +15,7 @@ namespace {
 
 struct KeyOptions {
     std::vector<std::string> texts;
+    bool openKey = false;
     bool json = false;
 };
 
@@ -22,7 +24,7 @@ void runKey(const KeyOptions& options) {
     Json document = Json::array();
     for (const std::string& text : options.texts) {
         const std::optional<CamelotKey> key =
-            metadata::MusicalKeyConverter::parseAnyKeyNotation(text);
+            metadata::MusicalKeyConverter::parseAnyKeyNotation(text, {.openKey = options.openKey});
         const std::optional<std::string> camelot =
             key ? std::optional<std::string>(key->toString()) : std::nullopt;
         if (options.json) {
@@ -45,6 +47,7 @@ void addKeyCommand(CLI::App& app, CommandContext& context) {
                "Camelot keys");
     takeEveryTextAsGiven(command->add_option("TEXT", options->texts, "Key texts to read"))
         ->required();
+    addOpenKeyFlag(*command, options->openKey);
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] {
         runKey(*options);

@@ -1,5 +1,6 @@
 #include "Collection.hpp"
 #include "Commands.hpp"
+#include "OpenKeyOption.hpp"
 #include "Output.hpp"
 #include "TrackJson.hpp"
 #include "text/Text.hpp"
@@ -17,6 +18,7 @@ namespace {
 
 struct LibraryOptions {
     std::string file;
+    bool openKey = false;
     bool json = false;
 };
 
@@ -104,7 +106,7 @@ void printSummary(const std::string& file, const metadata::RekordboxLibrary& lib
 }
 
 void runLibrary(const LibraryOptions& options, CommandContext& context) {
-    const auto library = loadCollection(options.file);
+    const auto library = loadCollection(options.file, libraryReadOptions(options.openKey));
     if (!library) {
         context.exitCode = 1;
         return;
@@ -133,6 +135,7 @@ void addLibraryCommand(CLI::App& app, CommandContext& context) {
         "library", "Read a collection exported from rekordbox (File > Export Collection in xml "
                    "format) and summarise it, or print every track and playlist with --json");
     command->add_option("FILE", options->file, "The exported collection XML file")->required();
+    addOpenKeyFlag(*command, options->openKey);
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] { runLibrary(*options, context); });
 }

@@ -1,5 +1,8 @@
+#include "ChoiceOption.hpp"
 #include "Collection.hpp"
 #include "Commands.hpp"
+#include "FiniteNumber.hpp"
+#include "OpenKeyOption.hpp"
 #include "Output.hpp"
 #include "SourceTrackOption.hpp"
 #include "TextArguments.hpp"
@@ -8,16 +11,32 @@
 #include "text/Text.hpp"
 #include "tracklist/TrackListComputation.hpp"
 
+#include <array>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cuevox::cli {
 namespace {
 
 using metadata::Track;
+using tracklist::EnergyDirection;
+
+constexpr std::array<Choice<EnergyDirection>, 3> kEnergyDirections{{
+    {"hold", EnergyDirection::hold},
+    {"up", EnergyDirection::up},
+    {"down", EnergyDirection::down},
+}};
+
+std::optional<tracklist::PitchRange> pitchRangeOf(const std::string& text) {
+    const std::optional<long long> percent = text::parseInteger(text);
+    return percent && std::in_range<int>(*percent)
+               ? tracklist::PitchRange::fromPercent(static_cast<int>(*percent))
+               : std::nullopt;
+}
 
 struct ListOptions {
     std::string file;
@@ -27,11 +46,20 @@ struct ListOptions {
     std::vector<std::string> keys;
     std::vector<int> energies;
     std::string search;
+    tracklist::ListModes modes;
+    tracklist::LiveInputs live;
+    bool openKey = false;
     bool json = false;
 };
 
+// "-" where a row has no pitch.
+std::string pitchText(const tracklist::TrackListComputation::Result& result, const Track& track) {
+    const auto pitch = result.trackPitches.find(track.id);
+    return pitch == result.trackPitches.end() ? "-" : pitch->second.toString();
+}
+
 void printText(const tracklist::PreparedLibrary& library, const std::optional<Track>& source,
-               const tracklist::TrackListComputation::Result& result) {
+               const tracklist::TrackListComputation::Result& result, bool pitchColumn) {
     std::cout << (source ? "After " + source->artist + " \u2013 " + source->title + ": "
                          : std::string("No playing track: "))
               << result.trackIndices.size() << " tracks\n\n";
@@ -42,6 +70,7 @@ void printText(const tracklist::PreparedLibrary& library, const std::optional<Tr
                                                         : fixed(score->second, 1, 5))
                   << "  " << track.artist << " \u2013 " << track.title << "  "
                   << tempoText(track.bpm) << "  "
+                  << (pitchColumn ? pitchText(result, track) + "  " : "")
                   << (track.camelotKey ? track.camelotKey->toString() : "-") << "  "
                   << (track.energy ? "E" + std::to_string(*track.energy) : "-") << "  "
                   << track.genre.value_or("-") << '\n';
@@ -67,14 +96,20 @@ void printText(const tracklist::PreparedLibrary& library, const std::optional<Tr
 }
 
 Json resultJson(const tracklist::PreparedLibrary& library,
-                const tracklist::TrackListComputation::Result& result) {
+                const tracklist::TrackListComputation::Result& result, bool pitchKey) {
     Json tracks = Json::array();
     for (const std::size_t index : result.trackIndices) {
         const Track& track = library.tracks()[index];
         const auto score = result.trackScores.find(track.id);
-        tracks.push_back(
-            {{"id", track.id},
-             {"score", score == result.trackScores.end() ? Json(nullptr) : Json(score->second)}});
+        Json row{
+            {"id", track.id},
+            {"score", score == result.trackScores.end() ? Json(nullptr) : Json(score->second)}};
+        if (pitchKey) {
+            const auto pitch = result.trackPitches.find(track.id);
+            row["pitch"] =
+                pitch == result.trackPitches.end() ? Json(nullptr) : Json(pitch->second.percent);
+        }
+        tracks.push_back(std::move(row));
     }
     Json genres = Json::array();
     for (const auto& option : result.genreOptions) {
@@ -100,12 +135,12 @@ Json resultJson(const tracklist::PreparedLibrary& library,
 }
 
 void runList(const ListOptions& options, CommandContext& context) {
-    auto collection = loadCollection(options.file);
+    auto collection = loadCollection(options.file, libraryReadOptions(options.openKey));
     if (!collection) {
         context.exitCode = 1;
         return;
     }
-    const tracklist::PreparedLibrary library(std::move(collection->tracks));
+    const tracklist::PreparedLibrary library(std::move(collection->tracks), collection->playlists);
 
     std::optional<Track> source;
     if (options.source.given()) {
@@ -118,6 +153,14 @@ void runList(const ListOptions& options, CommandContext& context) {
         }
     }
 
+    if (const std::optional<std::string>& id = options.modes.playlistID;
+        id && !library.playlistTracks(*id)) {
+        printError("no playlist \"" + text::escapeForMessage(*id) + "\" in " +
+                   text::escapeForMessage(options.file));
+        context.exitCode = 1;
+        return;
+    }
+
     tracklist::FilterSelections selections;
     selections.genres.insert(options.genres.begin(), options.genres.end());
     for (const int bound : options.bpmRanges) {
@@ -128,12 +171,13 @@ void runList(const ListOptions& options, CommandContext& context) {
     }
     selections.energies.insert(options.energies.begin(), options.energies.end());
 
-    const auto result =
-        tracklist::TrackListComputation::compute(library, source, selections, options.search);
+    const auto result = tracklist::TrackListComputation::compute(
+        library, source, selections, options.search, options.modes, options.live);
+    const bool tempoMode = options.modes.tempoMode();
     if (options.json) {
-        printJson(resultJson(library, result));
+        printJson(resultJson(library, result, tempoMode));
     } else {
-        printText(library, source, result);
+        printText(library, source, result, tempoMode);
     }
     context.exitCode = 0;
 }
@@ -170,6 +214,41 @@ void addListCommand(CLI::App& app, CommandContext& context) {
     command->add_option("--search", options->search,
                         "Only titles or artists containing TEXT (case-insensitive by Unicode "
                         "case folding, the same in every locale; accents count)");
+    command
+        ->add_option_function<std::string>(
+            "--pitch-range",
+            [options](const std::string& text) { options->modes.pitchRange = *pitchRangeOf(text); },
+            "Match tempos the pitch fader reaches within P percent of the playing tempo: 0 "
+            "(off, within 1 BPM), 2, 4, 6, 8 or 16; rows then show the pitch to set")
+        ->check([](const std::string& text) {
+            return pitchRangeOf(text) ? std::string()
+                                      : "must be 0, 2, 4, 6, 8 or 16, not \"" + text + "\"";
+        })
+        ->type_name("P");
+    command->add_flag("--half-double", options->modes.halfDouble,
+                      "Match tracks at twice or half the playing tempo too");
+    command
+        ->add_option("--deck-bpm", options->live.sourceDeckBPM,
+                     "The tempo the playing deck shows, pitch applied; the list aims at it with "
+                     "--pitch-range or --half-double")
+        ->type_name("BPM")
+        ->check(finiteNumber("above 0", [](double bpm) { return bpm > 0; }));
+    addChoiceOption(*command, "--energy-direction", options->modes.energyDirection,
+                    kEnergyDirections,
+                    "Aim at the playing energy (hold), one level above (up) or below (down) "
+                    "(default hold)",
+                    "DIRECTION");
+    command->add_option("--playlist", options->modes.playlistID,
+                        "Show only tracks of the playlist with this path, e.g. Crates/Peak")
+        ->type_name("ID");
+    takeOneTextEach(command->add_option("--played", options->live.playedTrackIDs,
+                                        "A TrackID played in this set, oldest first (repeatable)"))
+        ->type_name("ID");
+    command->add_flag("--hide-played", options->modes.hidePlayed,
+                      "Leave out the tracks given with --played");
+    command->add_flag("--vary-artists", options->modes.varyArtists,
+                      "Leave out the playing artist and those of the last three --played tracks");
+    addOpenKeyFlag(*command, options->openKey);
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] { runList(*options, context); });
 }

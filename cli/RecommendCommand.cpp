@@ -1,6 +1,8 @@
+#include "ChoiceOption.hpp"
 #include "Collection.hpp"
 #include "Commands.hpp"
 #include "GenreTableFile.hpp"
+#include "OpenKeyOption.hpp"
 #include "Output.hpp"
 #include "SourceTrackOption.hpp"
 #include "TextArguments.hpp"
@@ -14,7 +16,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -46,6 +47,7 @@ struct RecommendOptions {
     GenreMode genreMode = kDefaults.genreMode;
     std::optional<std::string> genreTable;
     std::vector<std::string> excluded;
+    bool openKey = false;
     bool json = false;
 };
 
@@ -108,12 +110,6 @@ void addNumbersOption(CLI::App& command, const std::string& name, const std::str
         ->type_name(typeName);
 }
 
-template <typename Enum>
-struct Choice {
-    std::string_view name;
-    Enum value;
-};
-
 constexpr std::array<Choice<HarmonicMode>, 3> kHarmonicModes{{
     {"strict", HarmonicMode::strict},
     {"balanced", HarmonicMode::balanced},
@@ -128,34 +124,6 @@ constexpr std::array<Choice<GenreMode>, 2> kGenreModes{{
     {"exactOnly", GenreMode::exactOnly},
     {"compatibleGenres", GenreMode::compatibleGenres},
 }};
-
-// One of a fixed set of names, spelt exactly; anything else is refused with the full list.
-template <typename Enum, std::size_t N>
-void addChoiceOption(CLI::App& command, const std::string& name, Enum& target,
-                     const std::array<Choice<Enum>, N>& choices, const std::string& description) {
-    command
-        .add_option_function<std::string>(
-            name,
-            [&target, &choices](const std::string& text) {
-                for (const Choice<Enum>& choice : choices) {
-                    if (choice.name == text) {
-                        target = choice.value;
-                    }
-                }
-            },
-            description)
-        ->check([&choices](const std::string& text) {
-            std::string names;
-            for (std::size_t i = 0; i < N; ++i) {
-                if (choices[i].name == text) {
-                    return std::string();
-                }
-                names += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(choices[i].name);
-            }
-            return "must be " + names + ", not \"" + text + "\"";
-        })
-        ->type_name("MODE");
-}
 
 std::string keyText(const Track& track) {
     const auto key = recommendation::keyOf(track);
@@ -256,7 +224,7 @@ void runRecommend(const RecommendOptions& options, CommandContext& context) {
         provider = recommendation::ConfigurableGenreCompatibility{std::move(*table)};
     }
 
-    const auto collection = loadCollection(options.file);
+    const auto collection = loadCollection(options.file, libraryReadOptions(options.openKey));
     if (!collection) {
         context.exitCode = 1;
         return;
@@ -343,6 +311,7 @@ void addRecommendCommand(CLI::App& app, CommandContext& context) {
     takeOneTextEach(command->add_option("--exclude", options->excluded,
                                         "Never recommend this TrackID (repeatable)"))
         ->type_name("ID");
+    addOpenKeyFlag(*command, options->openKey);
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] { runRecommend(*options, context); });
 }

@@ -16,10 +16,12 @@ constexpr std::size_t kPlaylistPathBytesAlwaysAllowed = std::size_t{4} << 20;
 
 } // namespace
 
-CollectionParserDelegate::CollectionParserDelegate(std::size_t documentSize)
-    : m_sizeHint(documentSize), m_playlistPathBudget(std::min(documentSize, SIZE_MAX / 8) *
-                                                         kPlaylistPathBytesPerDocumentByte +
-                                                     kPlaylistPathBytesAlwaysAllowed) {}
+CollectionParserDelegate::CollectionParserDelegate(std::size_t documentSize,
+                                                   metadata::KeyNotationOptions keyNotation)
+    : m_sizeHint(documentSize), m_keyNotation(keyNotation),
+      m_playlistPathBudget(std::min(documentSize, SIZE_MAX / 8) *
+                               kPlaylistPathBytesPerDocumentByte +
+                           kPlaylistPathBytesAlwaysAllowed) {}
 
 void CollectionParserDelegate::startElement(std::string_view name, TrackAttributes attributes) {
     if (name == "TRACK") {
@@ -46,7 +48,8 @@ void CollectionParserDelegate::startTrack(TrackAttributes attributes) {
     }
     // Whether an element is a collection track or a playlist entry rests on TrackID alone.
     if (attributeValue(attributes, "TrackID")) {
-        if (std::optional<metadata::Track> track = RekordboxMetadataMapper::track(attributes)) {
+        if (std::optional<metadata::Track> track =
+                RekordboxMetadataMapper::track(attributes, m_keyNotation)) {
             m_tracks.push_back(std::move(*track));
         }
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import/TrackAttributes.hpp"
+#include "metadata/KeyNotationOptions.hpp"
 #include "metadata/Playlist.hpp"
 #include "metadata/Track.hpp"
 
@@ -16,8 +17,9 @@ namespace cuevox::import {
 class CollectionParserDelegate {
 public:
     // `documentSize` bounds how many tracks the document can hold and how long its playlists'
-    // paths may be in all.
-    explicit CollectionParserDelegate(std::size_t documentSize);
+    // paths may be in all; `keyNotation` how the tracks' key texts may be written.
+    explicit CollectionParserDelegate(std::size_t documentSize,
+                                      metadata::KeyNotationOptions keyNotation = {});
 
     void startElement(std::string_view name, TrackAttributes attributes);
     void endElement(std::string_view name);
@@ -42,6 +44,7 @@ private:
     void reserveTracks(std::optional<std::string_view> entries);
 
     std::size_t m_sizeHint;
+    metadata::KeyNotationOptions m_keyNotation;
     // Each playlist holds its whole path, so the paths of nested playlists, or of many
     // playlists under one long folder name, could outgrow the document many times over.
     std::size_t m_playlistPathBudget;

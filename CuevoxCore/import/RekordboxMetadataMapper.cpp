@@ -198,7 +198,7 @@ std::optional<std::string> parseLocation(std::optional<std::string_view> text) {
     return std::string(*text);
 }
 
-std::optional<Track> track(TrackAttributes attributes) {
+std::optional<Track> track(TrackAttributes attributes, metadata::KeyNotationOptions keyNotation) {
     if (attributes.empty()) {
         return std::nullopt;
     }
@@ -213,7 +213,8 @@ std::optional<Track> track(TrackAttributes attributes) {
     const metadata::CommentTagParser::Result tag = metadata::CommentTagParser::parse(comment);
 
     std::optional<metadata::CamelotKey> camelotKey =
-        tag.key ? tag.key : metadata::MusicalKeyConverter::parseAnyKeyNotation(tonality);
+        tag.key ? tag.key
+                : metadata::MusicalKeyConverter::parseAnyKeyNotation(tonality, keyNotation);
     std::optional<int> energy = tag.energy ? tag.energy : metadata::EnergyParser::parse(comment);
 
     return Track{

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import/TrackAttributes.hpp"
+#include "metadata/KeyNotationOptions.hpp"
 #include "metadata/Track.hpp"
 
 #include <chrono>
@@ -12,8 +13,9 @@
 namespace cuevox::import::RekordboxMetadataMapper {
 
 // Nothing when "TrackID" or "Name" is missing or empty; every other attribute that cannot be
-// read only leaves its field absent.
-std::optional<metadata::Track> track(TrackAttributes attributes);
+// read only leaves its field absent. `keyNotation` says how Tonality may be written.
+std::optional<metadata::Track> track(TrackAttributes attributes,
+                                     metadata::KeyNotationOptions keyNotation = {});
 
 // "yyyy-MM-dd" as a real Gregorian day (no 2021-02-30), midnight UTC.
 std::optional<std::chrono::sys_days> parseDate(std::optional<std::string_view> text);

@@ -85,9 +85,10 @@ struct ParserDeleter {
 // their defaults.
 class ParseSession {
 public:
-    explicit ParseSession(std::size_t documentSize)
+    ParseSession(std::size_t documentSize, const LibraryReadOptions& options)
         : m_parser(XML_ParserCreate(nullptr)),
-          m_context{m_parser.get(), CollectionParserDelegate(documentSize), {}, nullptr, {}} {
+          m_context{m_parser.get(), CollectionParserDelegate(documentSize, options.keyNotation),
+                    {}, nullptr, {}} {
         if (!m_parser) {
             throw std::bad_alloc();
         }
@@ -174,8 +175,8 @@ LoadError notARegularFile(const std::filesystem::path& path) {
 } // namespace
 
 tl::expected<metadata::RekordboxLibrary, RekordboxXMLError>
-XMLLibraryReader::parseLibrary(std::string_view bytes) {
-    ParseSession session(bytes.size());
+XMLLibraryReader::parseLibrary(std::string_view bytes, LibraryReadOptions options) {
+    ParseSession session(bytes.size(), options);
     // Expat copies what it is given into a buffer of its own, so a large document goes in
     // pieces rather than being doubled in memory.
     std::size_t offset = 0;
@@ -191,9 +192,10 @@ XMLLibraryReader::parseLibrary(std::string_view bytes) {
 }
 
 tl::expected<std::vector<metadata::Track>, RekordboxXMLError>
-XMLLibraryReader::parseTracks(std::string_view bytes) {
-    return parseLibrary(bytes).transform(
-        [](metadata::RekordboxLibrary&& library) { return std::move(library.tracks); });
+XMLLibraryReader::parseTracks(std::string_view bytes, LibraryReadOptions options) {
+    return parseLibrary(bytes, options).transform([](metadata::RekordboxLibrary&& library) {
+        return std::move(library.tracks);
+    });
 }
 
 tl::expected<metadata::RekordboxLibrary, LoadError>
@@ -230,7 +232,7 @@ XMLLibraryReader::loadLibrary(std::stop_token stop, const ReadProgress& progress
     ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 
     // Straight from the file into Expat's buffer: the document is never held whole.
-    ParseSession session(documentSize);
+    ParseSession session(documentSize, m_options);
     std::uint64_t bytesRead = 0;
     for (;;) {
         if (stop.stop_requested()) {

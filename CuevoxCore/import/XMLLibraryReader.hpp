@@ -1,5 +1,6 @@
 #pragma once
 
+#include "import/LibraryReadOptions.hpp"
 #include "import/LoadError.hpp"
 #include "import/RekordboxLibraryReading.hpp"
 #include "import/RekordboxXMLError.hpp"
@@ -25,7 +26,8 @@ public:
     // unknown).
     using ReadProgress = std::function<void(std::uint64_t bytesRead, std::uint64_t totalBytes)>;
 
-    explicit XMLLibraryReader(std::filesystem::path filePath) : m_filePath(std::move(filePath)) {}
+    explicit XMLLibraryReader(std::filesystem::path filePath, LibraryReadOptions options = {})
+        : m_filePath(std::move(filePath)), m_options(options) {}
 
     const std::filesystem::path& filePath() const { return m_filePath; }
 
@@ -36,12 +38,13 @@ public:
     tl::expected<std::vector<metadata::Track>, LoadError> loadTracks() const override;
 
     static tl::expected<metadata::RekordboxLibrary, RekordboxXMLError>
-    parseLibrary(std::string_view bytes);
+    parseLibrary(std::string_view bytes, LibraryReadOptions options = {});
     static tl::expected<std::vector<metadata::Track>, RekordboxXMLError>
-    parseTracks(std::string_view bytes);
+    parseTracks(std::string_view bytes, LibraryReadOptions options = {});
 
 private:
     std::filesystem::path m_filePath;
+    LibraryReadOptions m_options;
 };
 
 } // namespace cuevox::import

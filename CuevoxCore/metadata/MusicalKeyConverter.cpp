@@ -1,5 +1,6 @@
 #include "metadata/MusicalKeyConverter.hpp"
 
+#include "text/Regex.hpp"
 #include "text/Text.hpp"
 
 #include <array>
@@ -121,12 +122,32 @@ std::optional<CamelotKey> camelotKeyFromClassicalNotation(std::string_view input
                : CamelotKey::make(kMajorPitchClassToCamelotNumber[pitchClass], CamelotLetter::b);
 }
 
-std::optional<CamelotKey> parseAnyKeyNotation(std::optional<std::string_view> text) {
+std::optional<CamelotKey> camelotKeyFromOpenKeyNotation(std::string_view text) {
+    static const text::Regex pattern(R"(^0?(1[0-2]|[1-9])([mdMD])$)",
+                                     "CuevoxCore/MusicalKeyConverter");
+    const std::optional<text::Regex::Match> match = pattern.search(text::trimmedView(text));
+    if (!match) {
+        return std::nullopt;
+    }
+    const auto number = static_cast<int>(*text::parseInteger(*match->group(1)));
+    const char mode = (*match->group(2))[0];
+    // Open Key numbers its wheel from C major (1d), which Camelot numbers 8.
+    return CamelotKey::make((number + 6) % 12 + 1,
+                            mode == 'm' || mode == 'M' ? CamelotLetter::a : CamelotLetter::b);
+}
+
+std::optional<CamelotKey> parseAnyKeyNotation(std::optional<std::string_view> text,
+                                              KeyNotationOptions options) {
     if (!text || text::isBlank(*text)) {
         return std::nullopt;
     }
     if (std::optional<CamelotKey> key = CamelotKey::fromString(*text)) {
         return key;
+    }
+    if (options.openKey) {
+        if (std::optional<CamelotKey> key = camelotKeyFromOpenKeyNotation(*text)) {
+            return key;
+        }
     }
     return camelotKeyFromClassicalNotation(*text);
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace cuevox::tracklist {
@@ -29,6 +30,31 @@ std::vector<std::string> distinctGenres(const std::vector<metadata::Track>& trac
         names.push_back(std::move(name));
     }
     return names;
+}
+
+// Ids may repeat on both sides: every track with a listed id belongs to the playlist, and
+// playlists that share an id share their tracks.
+std::map<std::string, std::vector<std::size_t>, std::less<>>
+tracksByPlaylist(const std::vector<metadata::Track>& tracks,
+                 const std::vector<metadata::Playlist>& playlists) {
+    std::unordered_map<std::string_view, std::vector<std::size_t>> positionsByID;
+    for (std::size_t index = 0; index < tracks.size(); ++index) {
+        positionsByID[tracks[index].id].push_back(index);
+    }
+    std::map<std::string, std::vector<std::size_t>, std::less<>> byPlaylist;
+    for (const metadata::Playlist& playlist : playlists) {
+        std::vector<std::size_t>& members = byPlaylist[playlist.id];
+        for (const std::string& trackID : playlist.trackIDs) {
+            if (const auto found = positionsByID.find(trackID); found != positionsByID.end()) {
+                members.insert(members.end(), found->second.begin(), found->second.end());
+            }
+        }
+    }
+    for (auto& [id, members] : byPlaylist) {
+        std::sort(members.begin(), members.end());
+        members.erase(std::unique(members.begin(), members.end()), members.end());
+    }
+    return byPlaylist;
 }
 
 } // namespace
@@ -58,13 +84,20 @@ std::vector<BPMRange> makeBPMRangeBuckets(const std::vector<metadata::Track>& tr
 }
 
 PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks)
-    : m_tracks(std::move(tracks)), m_genreNames(distinctGenres(m_tracks)),
-      m_buckets(makeBPMRangeBuckets(m_tracks)), m_deckIndex(m_tracks) {
+    : PreparedLibrary(std::move(tracks), {}) {}
+
+PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks,
+                                 const std::vector<metadata::Playlist>& playlists)
+    : m_tracks(std::move(tracks)), m_playlistTracks(tracksByPlaylist(m_tracks, playlists)),
+      m_genreNames(distinctGenres(m_tracks)), m_buckets(makeBPMRangeBuckets(m_tracks)),
+      m_deckIndex(m_tracks) {
     m_foldedTitles.reserve(m_tracks.size());
     m_foldedArtists.reserve(m_tracks.size());
+    m_artistKeys.reserve(m_tracks.size());
     for (const metadata::Track& track : m_tracks) {
         m_foldedTitles.push_back(foldForSearch(track.title));
         m_foldedArtists.push_back(foldForSearch(track.artist));
+        m_artistKeys.push_back(artistKeyOf(track.artist));
     }
     // Normalised once here rather than twice per comparison of the sort.
     std::vector<recommendation::AlphabeticalKey> keys;
@@ -86,6 +119,19 @@ PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks)
 
 std::string PreparedLibrary::foldForSearch(std::string_view text) {
     return text::foldCase(text);
+}
+
+std::string PreparedLibrary::artistKeyOf(std::string_view artist) {
+    return text::normalizeNFC(text::toLower(text::trim(artist)));
+}
+
+std::optional<std::span<const std::size_t>>
+PreparedLibrary::playlistTracks(std::string_view id) const {
+    const auto found = m_playlistTracks.find(id);
+    if (found == m_playlistTracks.end()) {
+        return std::nullopt;
+    }
+    return std::span<const std::size_t>(found->second);
 }
 
 bool PreparedLibrary::matchesSearch(std::size_t index, std::string_view foldedQuery) const {

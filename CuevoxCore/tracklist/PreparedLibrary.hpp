@@ -1,20 +1,29 @@
 #pragma once
 
 #include "decks/LibraryTrackIndex.hpp"
+#include "metadata/Playlist.hpp"
 #include "metadata/Track.hpp"
 #include "tracklist/BPMRange.hpp"
 
+#include <functional>
+#include <map>
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cuevox::tracklist {
 
 // A loaded collection with what every list computation needs from it, worked out once per
-// load: the search keys of each track, the genre names and the tempo buckets.
+// load: the search and artist keys of each track, the genre names, the tempo buckets and the
+// tracks of each playlist.
 class PreparedLibrary {
 public:
     PreparedLibrary() = default;
     explicit PreparedLibrary(std::vector<metadata::Track> tracks);
+    PreparedLibrary(std::vector<metadata::Track> tracks,
+                    const std::vector<metadata::Playlist>& playlists);
 
     // The deck index borrows the tracks, so a copy would point into the original.
     PreparedLibrary(const PreparedLibrary&) = delete;
@@ -40,10 +49,22 @@ public:
     // Case-folded NFC text: containment of folded texts is case-insensitive containment.
     static std::string foldForSearch(std::string_view text);
 
+    // artistKeyOf the track's artist, worked out once.
+    const std::string& artistKey(std::size_t index) const { return m_artistKeys[index]; }
+
+    // The artist trimmed, lower-cased and in NFC: two tracks by one artist share it.
+    static std::string artistKeyOf(std::string_view artist);
+
+    // The positions of the tracks that the playlists with this id list, ascending and each
+    // once (every track with a listed TrackID); nothing when no playlist has the id.
+    std::optional<std::span<const std::size_t>> playlistTracks(std::string_view id) const;
+
 private:
     std::vector<metadata::Track> m_tracks;
     std::vector<std::string> m_foldedTitles;
     std::vector<std::string> m_foldedArtists;
+    std::vector<std::string> m_artistKeys;
+    std::map<std::string, std::vector<std::size_t>, std::less<>> m_playlistTracks;
     std::vector<std::string> m_genreNames;
     std::vector<BPMRange> m_buckets;
     std::vector<std::size_t> m_alphabeticalRanks;

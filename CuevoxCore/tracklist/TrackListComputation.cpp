@@ -11,8 +11,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <map>
+#include <span>
+#include <unordered_set>
 
 namespace cuevox::tracklist::TrackListComputation {
 namespace {
@@ -36,10 +39,81 @@ std::size_t keyIndex(CamelotKey key) {
                                     (key.letter() == metadata::CamelotLetter::a ? 0 : 1));
 }
 
+// What the list narrows and scores around: the source track, and the tempo and energy the
+// live-set modes aim at from it.
+struct Reference {
+    const Track* source = nullptr;
+    // R: the source deck's tempo in the tempo mode when it shows one, else the source's.
+    std::optional<double> tempo;
+    BPMMatcher tempoMatcher = kAutoBPMMatcher;
+    bool halfDouble = false;
+    // T: the energy the direction aims at.
+    std::optional<int> energy;
+};
+
+std::optional<int> energyTarget(std::optional<int> energy, EnergyDirection direction) {
+    if (!energy) {
+        return std::nullopt;
+    }
+    switch (direction) {
+    case EnergyDirection::up:
+        return std::min(*energy + 1, 10);
+    case EnergyDirection::down:
+        return std::max(*energy - 1, 1);
+    case EnergyDirection::hold:
+        break;
+    }
+    return energy;
+}
+
+Reference makeReference(const std::optional<Track>& source, const ListModes& modes,
+                        const LiveInputs& live) {
+    Reference reference;
+    if (!source) {
+        return reference;
+    }
+    reference.source = &*source;
+    reference.energy = energyTarget(source->energy, modes.energyDirection);
+    if (!source->bpm) {
+        return reference;
+    }
+    const std::optional<double>& deck = live.sourceDeckBPM;
+    const bool deckTempo = modes.tempoMode() && deck && std::isfinite(*deck) && *deck > 0;
+    reference.tempo = deckTempo ? *deck : *source->bpm;
+    if (!modes.pitchRange.isOff()) {
+        reference.tempoMatcher.tolerance.max = *reference.tempo * modes.pitchRange.percent() / 100;
+    }
+    reference.halfDouble = modes.halfDouble;
+    return reference;
+}
+
+struct TempoFit {
+    double score;
+    double bpm;
+    PitchAdjustment::Multiple multiple;
+};
+
+// The accepted try with the highest score, the earlier on a tie.
+std::optional<TempoFit> bestTempoFit(const Reference& reference, double bpm) {
+    using Multiple = PitchAdjustment::Multiple;
+    const std::array<std::pair<double, Multiple>, 3> tries{
+        {{bpm, Multiple::single}, {bpm * 2, Multiple::doubled}, {bpm / 2, Multiple::halved}}};
+    std::optional<TempoFit> best;
+    for (std::size_t i = 0; i < (reference.halfDouble ? tries.size() : 1); ++i) {
+        const auto [tried, multiple] = tries[i];
+        const std::optional<MatchResult> match =
+            reference.tempoMatcher.evaluate(*reference.tempo, tried);
+        if (match && (!best || match->score > best->score)) {
+            best = TempoFit{match->score, tried, multiple};
+        }
+    }
+    return best;
+}
+
 class FilterTest {
 public:
-    FilterTest(const std::optional<Track>& source, const FilterSelections& selections)
-        : m_source(source ? &*source : nullptr), m_selections(selections) {}
+    FilterTest(const Reference& reference, const FilterSelections& selections)
+        : m_reference(reference), m_selections(selections) {}
 
     bool passes(const Track& track, std::optional<FilterField> skipping = std::nullopt) const {
         return (skipping == FilterField::genre || passesGenre(track)) &&
@@ -53,29 +127,31 @@ private:
     bool passesGenre(const Track& track) const { return m_selections.matchesGenre(track); }
 
     bool passesBPM(const Track& track) const {
-        if (m_selections.bpmRanges.empty() && m_source && m_source->bpm) {
-            return track.bpm && kAutoBPMMatcher.evaluate(*m_source->bpm, *track.bpm).has_value();
+        if (m_selections.bpmRanges.empty() && m_reference.tempo) {
+            return track.bpm && bestTempoFit(m_reference, *track.bpm).has_value();
         }
         return m_selections.matchesBPM(track);
     }
 
     bool passesKey(const Track& track) const {
-        if (m_selections.keys.empty() && m_source && m_source->camelotKey) {
+        const Track* source = m_reference.source;
+        if (m_selections.keys.empty() && source && source->camelotKey) {
             return track.camelotKey &&
-                   kAutoHarmonicMatcher.evaluate(*m_source->camelotKey, *track.camelotKey)
+                   kAutoHarmonicMatcher.evaluate(*source->camelotKey, *track.camelotKey)
                        .has_value();
         }
         return m_selections.matchesKey(track);
     }
 
     bool passesEnergy(const Track& track) const {
-        if (m_selections.energies.empty() && m_source && m_source->energy) {
-            return track.energy && std::abs(*track.energy - *m_source->energy) <= 1;
+        if (m_selections.energies.empty() && m_reference.energy) {
+            return track.energy &&
+                   std::abs(static_cast<long long>(*track.energy) - *m_reference.energy) <= 1;
         }
         return m_selections.matchesEnergy(track);
     }
 
-    const Track* m_source;
+    const Reference& m_reference;
     const FilterSelections& m_selections;
 };
 
@@ -84,26 +160,86 @@ double scoreOf(const std::optional<MatchResult>& match) {
     return match ? match->score : 0.0;
 }
 
-double score(const Track& source, const Track& track) {
+double score(const Reference& reference, const Track& track,
+             const std::optional<TempoFit>& tempoFit) {
+    const Track& source = *reference.source;
     const double genre = !source.genre || !track.genre
                              ? 50.0
                              : scoreOf(kScoreGenreMatcher.evaluate(*source.genre, *track.genre));
-    const double bpm =
-        source.bpm && track.bpm ? scoreOf(kAutoBPMMatcher.evaluate(*source.bpm, *track.bpm)) : 0.0;
+    const double bpm = tempoFit ? tempoFit->score : 0.0;
     const double harmonic =
         source.camelotKey && track.camelotKey
             ? HarmonicCompatibilityService::evaluate(*source.camelotKey, *track.camelotKey).score
             : 50.0;
-    const double energy = kScoreEnergyMatcher.evaluate(source.energy, track.energy).score;
+    const double energy = kScoreEnergyMatcher.evaluate(reference.energy, track.energy).score;
     return kScorer.score(genre, bpm, harmonic, energy);
 }
+
+// What the set leaves out: tracks already played, and tracks by the playing artist or the
+// artists of the last three tracks played.
+class SetMemory {
+public:
+    SetMemory(const PreparedLibrary& library, const Reference& reference, const ListModes& modes,
+              const LiveInputs& live)
+        : m_library(library) {
+        const std::vector<std::string>& played = live.playedTrackIDs;
+        if (modes.hidePlayed) {
+            m_played.insert(played.begin(), played.end());
+        }
+        if (!modes.varyArtists) {
+            return;
+        }
+        if (reference.source) {
+            addArtist(PreparedLibrary::artistKeyOf(reference.source->artist));
+        }
+        const std::vector<Track>& tracks = library.tracks();
+        for (std::size_t i = played.size() - std::min<std::size_t>(played.size(), 3);
+             i < played.size(); ++i) {
+            // A played track the collection lacks has no artist to leave out.
+            const auto found = std::find_if(tracks.begin(), tracks.end(),
+                                            [&](const Track& t) { return t.id == played[i]; });
+            if (found != tracks.end()) {
+                addArtist(library.artistKey(static_cast<std::size_t>(found - tracks.begin())));
+            }
+        }
+    }
+
+    bool leavesOut(std::size_t index) const {
+        if (m_played.empty() && m_artists.empty()) {
+            return false;
+        }
+        const std::string& artist = m_library.artistKey(index);
+        return m_played.contains(m_library.tracks()[index].id) ||
+               std::find(m_artists.begin(), m_artists.end(), artist) != m_artists.end();
+    }
+
+private:
+    // An empty artist names nobody.
+    void addArtist(std::string key) {
+        if (!key.empty()) {
+            m_artists.push_back(std::move(key));
+        }
+    }
+
+    const PreparedLibrary& m_library;
+    std::unordered_set<std::string_view> m_played;
+    std::vector<std::string> m_artists;
+};
 
 } // namespace
 
 Result compute(const PreparedLibrary& library, const std::optional<Track>& sourceTrack,
                const FilterSelections& selections, std::string_view searchText) {
+    return compute(library, sourceTrack, selections, searchText, {}, {});
+}
+
+Result compute(const PreparedLibrary& library, const std::optional<Track>& sourceTrack,
+               const FilterSelections& selections, std::string_view searchText,
+               const ListModes& modes, const LiveInputs& live) {
     const std::vector<Track>& tracks = library.tracks();
-    const FilterTest filter(sourceTrack, selections);
+    const Reference reference = makeReference(sourceTrack, modes, live);
+    const FilterTest filter(reference, selections);
+    const SetMemory setMemory(library, reference, modes, live);
     const std::string query = PreparedLibrary::foldForSearch(text::trim(searchText));
 
     Result result;
@@ -113,10 +249,11 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
     std::array<int, 24> keyCounts{};
     std::array<int, 11> energyCounts{};
 
-    for (std::size_t index = 0; index < tracks.size(); ++index) {
+    const auto visit = [&](std::size_t index) {
         const Track& track = tracks[index];
-        if (!query.empty() && !library.matchesSearch(index, query)) {
-            continue;
+        if ((!query.empty() && !library.matchesSearch(index, query)) ||
+            setMemory.leavesOut(index)) {
+            return;
         }
         if (filter.passes(track)) {
             result.trackIndices.push_back(index);
@@ -136,6 +273,17 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
             filter.passes(track, FilterField::energy)) {
             ++energyCounts[static_cast<std::size_t>(*track.energy)];
         }
+    };
+    if (modes.playlistID) {
+        // Ascending positions, so the scope is visited in collection order too.
+        for (const std::size_t index :
+             library.playlistTracks(*modes.playlistID).value_or(std::span<const std::size_t>())) {
+            visit(index);
+        }
+    } else {
+        for (std::size_t index = 0; index < tracks.size(); ++index) {
+            visit(index);
+        }
     }
 
     for (const std::string& name : library.availableGenreNames()) {
@@ -154,18 +302,30 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
     }
 
     std::vector<std::size_t>& order = result.trackIndices;
-    if (!sourceTrack || !sourceTrack->bpm) {
+    if (!reference.tempo) {
         std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
             return library.alphabeticalRank(a) < library.alphabeticalRank(b);
         });
         return result;
     }
 
-    // Scores go by id, so a later track with the same id overwrites an earlier one's score,
-    // and both sort by it.
+    // Scores and pitches go by id, so a later track with the same id overwrites an earlier
+    // one's, and both sort by it.
     result.trackScores.reserve(order.size());
     for (const std::size_t index : order) {
-        result.trackScores.insert_or_assign(tracks[index].id, score(*sourceTrack, tracks[index]));
+        const Track& track = tracks[index];
+        const std::optional<TempoFit> fit =
+            track.bpm ? bestTempoFit(reference, *track.bpm) : std::nullopt;
+        result.trackScores.insert_or_assign(track.id, score(reference, track, fit));
+        if (!modes.tempoMode()) {
+            continue;
+        }
+        if (fit) {
+            result.trackPitches.insert_or_assign(
+                track.id, PitchAdjustment{fit->multiple, (*reference.tempo / fit->bpm - 1) * 100});
+        } else {
+            result.trackPitches.erase(track.id);
+        }
     }
     std::vector<double> scores(tracks.size(), 0.0);
     for (const std::size_t index : order) {

@@ -3,6 +3,9 @@
 #include "metadata/Track.hpp"
 #include "tracklist/FilterOptions.hpp"
 #include "tracklist/FilterSelections.hpp"
+#include "tracklist/ListModes.hpp"
+#include "tracklist/LiveInputs.hpp"
+#include "tracklist/PitchAdjustment.hpp"
 #include "tracklist/PreparedLibrary.hpp"
 
 #include <optional>
@@ -20,6 +23,9 @@ struct Result {
     std::vector<std::size_t> trackIndices;
     // Score 0 to 100 per listed track id; empty when there is nothing to score against.
     std::unordered_map<std::string, double> trackScores;
+    // In the tempo mode, per scored track id whose tempo matches: how to pitch it to the
+    // reference tempo.
+    std::unordered_map<std::string, PitchAdjustment> trackPitches;
     std::vector<GenreOption> genreOptions;
     std::vector<BPMRangeOption> bpmRangeOptions;
     std::vector<KeyOption> keyOptions;
@@ -29,5 +35,12 @@ struct Result {
 // Without a source track, or one without a tempo, the list is alphabetical and unscored.
 Result compute(const PreparedLibrary& library, const std::optional<metadata::Track>& sourceTrack,
                const FilterSelections& selections, std::string_view searchText);
+
+// The same with the live-set modes. The source track's tempo and energy stay what the list
+// aims around; the modes move the aim and leave tracks out as the search does: neither listed
+// nor counted.
+Result compute(const PreparedLibrary& library, const std::optional<metadata::Track>& sourceTrack,
+               const FilterSelections& selections, std::string_view searchText,
+               const ListModes& modes, const LiveInputs& live);
 
 } // namespace cuevox::tracklist::TrackListComputation

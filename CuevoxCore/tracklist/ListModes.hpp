@@ -1,0 +1,32 @@
+#pragma once
+
+#include "tracklist/EnergyDirection.hpp"
+#include "tracklist/PitchRange.hpp"
+
+#include <optional>
+#include <string>
+
+namespace cuevox::tracklist {
+
+// What a DJ in a live set may turn on beyond the filter bar. Everything off, as built by
+// default, gives the basic list.
+struct ListModes {
+    // Tempos the pitch fader can reach count as matching; 0 keeps the fixed 1 BPM.
+    PitchRange pitchRange;
+    // A track at twice or half the tempo counts as matching too.
+    bool halfDouble = false;
+    EnergyDirection energyDirection = EnergyDirection::hold;
+    // Only the tracks that a playlist with this id lists; an id no playlist has lists nothing.
+    std::optional<std::string> playlistID;
+    // Leaves out the tracks already played.
+    bool hidePlayed = false;
+    // Leaves out the playing artist and the artists of the last three tracks played.
+    bool varyArtists = false;
+
+    // The list then aims at the tempo the source deck shows and says how to pitch each track.
+    bool tempoMode() const { return !pitchRange.isOff() || halfDouble; }
+
+    bool operator==(const ListModes&) const = default;
+};
+
+} // namespace cuevox::tracklist

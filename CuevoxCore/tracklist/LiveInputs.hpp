@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cuevox::tracklist {
+
+// What the decks tell the list during a set, beside the playing track itself.
+struct LiveInputs {
+    // The tempo the source deck shows, pitch fader applied; used only in the tempo mode, and
+    // only when it is a finite number above 0.
+    std::optional<double> sourceDeckBPM;
+    // Each track id once, in the order first played, oldest first.
+    std::vector<std::string> playedTrackIDs;
+
+    bool operator==(const LiveInputs&) const = default;
+};
+
+} // namespace cuevox::tracklist

@@ -1,0 +1,131 @@
+#include "CliRunner.hpp"
+#include "support/TemporaryFiles.hpp"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace cuevox::tests {
+namespace {
+
+using nlohmann::json;
+
+// Source 1 at 128 BPM in 8A with energy 6; track 4's key is Open Key.
+const char* const kCollection = R"(<DJ_PLAYLISTS><COLLECTION>
+  <TRACK TrackID="1" Name="Source" Artist="A" AverageBpm="128.00" Tonality="8A" Comments="E6"
+         Genre="House"/>
+  <TRACK TrackID="2" Name="Slower" Artist="B" AverageBpm="126.00" Tonality="8A" Comments="E6"/>
+  <TRACK TrackID="3" Name="Half" Artist="C" AverageBpm="64.00" Tonality="8A" Comments="E6"/>
+  <TRACK TrackID="4" Name="Open" Artist="D" AverageBpm="128.00" Tonality="1d" Comments="E6"
+         Genre="House" Location="file:///4.mp3"/>
+  <TRACK TrackID="5" Name="Higher" Artist="E" AverageBpm="128.00" Tonality="8A" Comments="E8"/>
+</COLLECTION><PLAYLISTS><NODE Type="0" Name="ROOT"><NODE Type="0" Name="Crates">
+  <NODE Type="1" Name="Peak"><TRACK Key="2"/></NODE>
+</NODE></NODE></PLAYLISTS></DJ_PLAYLISTS>)";
+
+class ListModesCli : public ::testing::Test {
+protected:
+    CliResult run(std::vector<std::string> arguments) const {
+        arguments.insert(arguments.begin() + 1, path);
+        return runCli(arguments);
+    }
+    TemporaryDirectory directory;
+    std::string path = directory.write("collection.xml", kCollection).string();
+};
+
+TEST_F(ListModesCli, EveryOptionReachesTheList) {
+    struct Case {
+        std::vector<std::string> arguments;
+        std::vector<std::string> ids;
+    } cases[] = {
+        {{"--id", "1"}, {"1"}},
+        {{"--id", "1", "--pitch-range", "2"}, {"1", "2"}},
+        {{"--id", "1", "--half-double"}, {"1", "3"}},
+        {{"--id", "1", "--pitch-range", "2", "--deck-bpm", "124"}, {"2"}},
+        {{"--id", "1", "--energy-direction", "up"}, {"1", "5"}},
+        {{"--playlist", "Crates/Peak"}, {"2"}},
+        {{"--id", "1", "--played", "1", "--hide-played"}, {}},
+        {{"--hide-played", "--played", "1", "--played", "[2]"}, {"2", "3", "4", "5"}},
+        {{"--id", "1", "--half-double", "--vary-artists"}, {"3"}},
+        {{"--id", "1", "--open-key"}, {"1", "4"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        std::vector<std::string> arguments{"list", "--json"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const CliResult result = run(arguments);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        std::vector<std::string> ids;
+        const json document = json::parse(result.out);
+        for (const json& track : document.at("tracks")) {
+            ids.push_back(track.at("id"));
+        }
+        std::sort(ids.begin(), ids.end());
+        EXPECT_EQ(ids, c.ids);
+    }
+}
+
+TEST_F(ListModesCli, BadValuesAreUsageErrorsAndAnUnknownPlaylistIsBadInput) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int exitCode;
+    } cases[] = {
+        {{"--pitch-range", "3"}, 2},
+        {{"--pitch-range", "x"}, 2},
+        {{"--deck-bpm", "0"}, 2},
+        {{"--deck-bpm", "nan"}, 2},
+        {{"--deck-bpm", "inf"}, 2},
+        {{"--energy-direction", "Up"}, 2},
+        {{"--playlist", "Crates\tPeak"}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        std::vector<std::string> arguments{"list"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const CliResult result = run(arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err.rfind("cuevox-cli: ", 0), 0U) << result.err;
+    }
+    EXPECT_EQ(run({"list", "--playlist", "Crates\tPeak"}).err,
+              "cuevox-cli: no playlist \"Crates\\tPeak\" in " + path + "\n");
+}
+
+TEST_F(ListModesCli, PitchShowsOnlyInTheTempoMode) {
+    const json plain = json::parse(run({"list", "--id", "1", "--json"}).out).at("tracks");
+    EXPECT_FALSE(plain[0].contains("pitch"));
+    const json unscored = json::parse(run({"list", "--half-double", "--json"}).out).at("tracks");
+    ASSERT_EQ(unscored.size(), 5U);
+    for (const json& row : unscored) {
+        EXPECT_TRUE(row.at("pitch").is_null());
+    }
+    const json pitched =
+        json::parse(run({"list", "--id", "1", "--pitch-range", "2", "--json"}).out).at("tracks");
+    EXPECT_EQ(pitched[1].at("id"), "2");
+    EXPECT_NEAR(pitched[1].at("pitch").get<double>(), (128.0 / 126 - 1) * 100, 1e-9);
+
+    const std::string text = run({"list", "--id", "1", "--pitch-range", "2"}).out;
+    EXPECT_NE(text.find("B \u2013 Slower  126.00  +1.6 %  8A  E6"), std::string::npos) << text;
+}
+
+TEST_F(ListModesCli, OpenKeyReachesEveryReader) {
+    EXPECT_EQ(runCli({"key", "1m", "6d", "--open-key"}).out, "1m\t8A\n6d\t1B\n");
+    EXPECT_EQ(runCli({"key", "1m"}).out, "1m\t-\n");
+    const auto keyOf = [&](std::vector<std::string> arguments) {
+        return json::parse(run(arguments).out).at("tracks")[3].at("camelotKey");
+    };
+    EXPECT_EQ(keyOf({"library", "--json", "--open-key"}), "8B");
+    EXPECT_TRUE(keyOf({"library", "--json"}).is_null());
+    // Track 4 alone has a file, so it is the one recommendation.
+    const auto harmonicOf4 = [&](std::vector<std::string> arguments) {
+        return json::parse(run(arguments).out).at(0).at("breakdown").at("harmonic");
+    };
+    EXPECT_EQ(harmonicOf4({"recommend", "--id", "1", "--json", "--open-key"}), 90);
+    EXPECT_EQ(harmonicOf4({"recommend", "--id", "1", "--json"}), 50);
+}
+
+} // namespace
+} // namespace cuevox::tests
