@@ -82,19 +82,6 @@ TEST(EventQueue, NotifiesOncePerElementIncludingThoseAlreadyWaiting) {
     EXPECT_EQ(seen.size(), 3U);
 }
 
-TEST(EventQueue, HandsEveryElementAcrossThreadsInOrder) {
-    EventQueue<int> queue;
-    constexpr int kCount = 20000;
-    std::jthread producer([&] {
-        for (int i = 0; i < kCount; ++i) {
-            queue.push(i);
-        }
-    });
-    for (int i = 0; i < kCount; ++i) {
-        ASSERT_EQ(queue.waitPop({}, SteadyClock::now() + 10s), i);
-    }
-}
-
 std::shared_ptr<Fake> screen(Fake::ProcessID pid, const Texts& texts, bool trusted = true) {
     auto platform = std::make_shared<Fake>();
     platform->setRunningApplications({{kBundle, pid}});

@@ -43,11 +43,6 @@ void FakeAccessibilityPlatform::setAttribute(NodeID node, const std::string& nam
     m_nodes.at(node).attributes.insert_or_assign(name, std::move(value));
 }
 
-void FakeAccessibilityPlatform::removeAttribute(NodeID node, const std::string& name) {
-    std::lock_guard lock(m_mutex);
-    m_nodes.at(node).attributes.erase(name);
-}
-
 void FakeAccessibilityPlatform::setApplication(ProcessID pid, NodeID root) {
     std::lock_guard lock(m_mutex);
     m_applicationRoots.insert_or_assign(pid, root);

@@ -205,41 +205,22 @@ TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
     std::filesystem::remove(fifo);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
 
-    const auto library = XMLLibraryReader(good).loadLibrary();
-    ASSERT_TRUE(library) << library.error().message();
-    EXPECT_EQ(library->tracks.size(), 1U);
-    EXPECT_EQ(library->playlists.size(), 1U);
+    EXPECT_EQ(XMLLibraryReader(good).loadLibrary()->playlists.size(), 1U);
     EXPECT_EQ(XMLLibraryReader(good).loadTracks()->size(), 1U);
 
-    struct Case {
-        std::string path;
-        LoadError expected;
-        std::string message;
-    } cases[] = {
-        {"/no/such/dir/export.xml",
-         {RekordboxXMLError::fileNotFound("/no/such/dir/export.xml")},
-         R"(fileNotFound("/no/such/dir/export.xml"))"},
-        {good + "/below-a-file",
-         {RekordboxXMLError::fileNotFound(good + "/below-a-file")},
-         "fileNotFound(\"" + good + "/below-a-file\")"},
-        {broken,
-         {RekordboxXMLError::malformedXML("no element found at line 1, column 4")},
-         R"(malformedXML("no element found at line 1, column 4"))"},
-        // Neither opened nor read: a FIFO without a writer would block, a device never ends.
-        {directory, {FileReadError{directory, FileReadErrc::notARegularFile}},
-         directory + ": not a regular file"},
-        {fifo, {FileReadError{fifo, FileReadErrc::notARegularFile}}, fifo + ": not a regular file"},
-        // Readable to stat but not to read, even as root.
-        {"/proc/self/mem",
-         {FileReadError{"/proc/self/mem", std::make_error_code(std::errc::io_error)}},
-         "/proc/self/mem: Input/output error"},
+    // Neither a FIFO (which would block without a writer) nor a directory is opened.
+    const std::pair<std::string, std::string> cases[] = {
+        {"/no/such/dir/export.xml", R"(fileNotFound("/no/such/dir/export.xml"))"},
+        {good + "/below-a-file", "fileNotFound(\"" + good + "/below-a-file\")"},
+        {broken, R"(malformedXML("no element found at line 1, column 4"))"},
+        {directory, directory + ": not a regular file"},
+        {fifo, fifo + ": not a regular file"},
+        {"/proc/self/mem", "/proc/self/mem: Input/output error"}, // stat, but no read, as root
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        const auto result = XMLLibraryReader(c.path).loadLibrary();
-        ASSERT_FALSE(result);
-        EXPECT_EQ(result.error(), c.expected);
-        EXPECT_EQ(result.error().message(), c.message);
+    for (const auto& [path, message] : cases) {
+        const auto result = XMLLibraryReader(path).loadLibrary();
+        ASSERT_FALSE(result) << path;
+        EXPECT_EQ(result.error().message(), message);
     }
     for (const std::string& path : {good, broken, fifo}) {
         std::filesystem::remove(path);

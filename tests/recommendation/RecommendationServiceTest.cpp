@@ -239,33 +239,20 @@ TEST(RecommendationService, OrdersByScoreYearArtistTitleThenCandidateOrder) {
         // Equal after NFC, so candidate order decides, although the bytes differ.
         with("emile-composed", 2000, "\u00C9mile"),
         with("emile-decomposed", 2000, "E\u0301mile"),
-        with("fred", 2000, "Fred"),
-        with("zoe", 2000, "zoe"),
         with("vayu-decomposed", 2000, "Va\u0302yu"), // "Vâyu" after NFC, so after "Vendex"
         with("vendex", 2000, "Vendex"),
     };
     candidates[0].energy = 7;
     const std::vector<std::string> expected = {
-        "alpha", "beta", "zed", "adam-lower", "y2019", "fred", "vendex", "vayu-decomposed",
-        "zoe", "emile-composed", "emile-decomposed", "none", "low"};
+        "alpha", "beta",           "zed",            "adam-lower", "y2019", "vendex",
+        "vayu-decomposed", "emile-composed", "emile-decomposed", "none", "low"};
     for (const std::size_t count : {20, 3}) {
         SCOPED_TRACE(count);
         RecommendationSettings settings = defaultSettings();
         settings.resultCount = count;
         EXPECT_EQ(ids(RecommendationService(settings).recommendations(sourceTrack(), candidates)),
-                  std::vector(expected.begin(), expected.begin() + std::min<std::size_t>(count, 13)));
+                  std::vector(expected.begin(), expected.begin() + std::min<std::size_t>(count, 11)));
     }
-}
-
-TEST(RecommendationService, KeepsTheCandidateWhole) {
-    Track track = candidate("c");
-    track.comment = "a comment";
-    track.label = "Label";
-    track.rating = 4;
-    const auto result =
-        RecommendationService(defaultSettings()).recommendations(sourceTrack(), std::vector{track});
-    ASSERT_EQ(result.size(), 1U);
-    EXPECT_EQ(result[0].track, track);
 }
 
 TEST(RecommendationService, NaNScoresStillSortByTheOtherKeys) {
