@@ -105,23 +105,17 @@ public:
     // published the state that made it hold, or nothing at the timeout.
     std::optional<int> waitFor(const std::function<bool(const Decks&)>& condition) {
         const auto deadline = std::chrono::steady_clock::now() + kStateTimeout;
-        while (true) {
-            const std::optional<DeckState> state =
-                m_monitor.deckStateUpdates()->waitPop(std::stop_token(), deadline);
-            if (!state) {
-                return std::nullopt;
-            }
-            int poll = 0;
-            {
-                std::lock_guard lock(m_mutex);
-                poll = m_pollOfState.front();
-                m_pollOfState.pop_front();
-            }
+        while (const auto state = m_monitor.deckStateUpdates()->waitPop({}, deadline)) {
+            std::unique_lock lock(m_mutex);
+            const int poll = m_pollOfState.front();
+            m_pollOfState.pop_front();
+            lock.unlock();
             m_latest.insert_or_assign(state->deck, *state);
             if (condition(m_latest)) {
                 return poll;
             }
         }
+        return std::nullopt;
     }
 
     bool restartSignalled(std::chrono::milliseconds timeout) {
