@@ -46,6 +46,8 @@ std::shared_ptr<AtspiAccessibilityPlatform> makePlatform() {
         {AtspiAccessibilityPlatform::kDeckDisplayName, std::string(kRekordbox)}});
 }
 
+using Decks = std::map<DeckIdentifier, DeckState>;
+
 bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (!condition()) {
@@ -132,8 +134,6 @@ private:
     // Last: stopped before the rest goes.
     decks::AccessibilityDeckMonitor m_monitor;
 };
-
-using Decks = std::map<DeckIdentifier, DeckState>;
 
 bool shows(const Decks& decks, DeckIdentifier deck, const char* title, bool playing) {
     const auto found = decks.find(deck);
@@ -232,7 +232,7 @@ TEST(AtspiEndToEnd, DeckStatesCarryTheTracksAndAPauseIsSeenWithinTwoPolls) {
         return shows(decks, DeckIdentifier::deck2, kSecondTitle, true);
     })) << "deck 2 never started";
     ASSERT_EQ(display->request("eject 1", kAnswerTimeout), "ok");
-    EXPECT_TRUE(rig.waitFor([](const auto& decks) { return isEmpty(decks, DeckIdentifier::deck1, true); }))
+    EXPECT_TRUE(rig.waitFor([](const Decks& d) { return isEmpty(d, DeckIdentifier::deck1, true); }))
         << "the eject was never seen";
 }
 
