@@ -187,6 +187,8 @@ TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
         ASSERT_FALSE(result) << path;
         EXPECT_EQ(result.error().message(), message);
     }
+    EXPECT_EQ(XMLLibraryReader(fifo).loadLibrary().error(),
+              (LoadError{FileReadError{fifo, FileReadErrc::notARegularFile}}));
     for (const std::string& path : {good, broken, fifo}) {
         std::filesystem::remove(path);
     }

@@ -255,6 +255,18 @@ TEST(RecommendationService, OrdersByScoreYearArtistTitleThenCandidateOrder) {
     }
 }
 
+TEST(RecommendationService, KeepsTheCandidateWhole) {
+    Track track = candidate("c");
+    track.comment = "a comment";
+    track.rating = 4;
+    using R = RecommendationReason;
+    EXPECT_EQ(
+        RecommendationService(defaultSettings()).recommendations(sourceTrack(), std::vector{track}),
+        (std::vector<Recommendation>{{track, 100, {100, 100, 100, 100},
+                                      {R::sameGenre(), R::sameBPM(), R::harmonicSame(),
+                                       R::sameEnergy()}}}));
+}
+
 TEST(RecommendationService, NaNScoresStillSortByTheOtherKeys) {
     // An infinite weight makes every score NaN; the sort must still be a valid ordering.
     RecommendationSettings settings = defaultSettings();

@@ -72,6 +72,7 @@ TEST(DemoSet, UsesTheDecksAskedForInTimeOrder) {
 
 TEST(DemoSet, SmallCollectionsRepeatTracksOrGiveNoSet) {
     for (DemoDecks decks : {DemoDecks::two, DemoDecks::four}) {
+        EXPECT_FALSE(makeSet({}, decks));
         EXPECT_FALSE(makeSet(collection(1), decks));
         EXPECT_TRUE(makeSet(collection(2), decks)) << "later picks repeat earlier ones";
     }
