@@ -175,8 +175,11 @@ TEST(SimulatedRekordbox, RestartComesBackEmptyUnderANewProcessID) {
     rig.time = 2;
     EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID + 1);
     EXPECT_EQ(rig.rekordbox.deckTexts(1), Texts{"Not Loaded."});
-    EXPECT_EQ(rig.rekordbox.elementsAttribute(windows->front(), "AXChildren"), std::nullopt)
-        << "elements of the old process read as nothing";
+    // Elements of the old process read as nothing.
+    EXPECT_EQ(rig.rekordbox.elementsAttribute(windows->front(), "AXChildren"), std::nullopt);
+    EXPECT_EQ(rig.rekordbox.elementsAttribute(
+                  rig.rekordbox.applicationElement(SimulatedRekordbox::kFirstPID), "AXWindows"),
+              std::nullopt);
     rig.time = 3;
     EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID + 2);
 }

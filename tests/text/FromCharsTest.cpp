@@ -40,6 +40,7 @@ TEST(FromCharsTest, ReadsTheLongestNumberPrefixLikeTheStandard) {
         {"5.", general, 2, 5},
         {"1E-2", general, 4, 0.01},
         {"1e+3", fixed, 1, 1},
+        {"1e", general, 1, 1},
         {"1e+", general, 1, 1},
         {"0x1p3", general, 1, 0},
         {"0.1", general, 3, 0.1},

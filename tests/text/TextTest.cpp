@@ -127,7 +127,7 @@ TEST(Text, EscapeForMessageLeavesOneLineOfWellFormedUTF8) {
         {"a\r\n\tb\\", R"(a\r\n\tb\\)"},
         {std::string("a\0b", 3), R"(a\0b)"},
         {"\x1B[31m\x7F\u0085\u2028\u2029", R"(\u{1B}[31m\u{7F}\u{85}\u{2028}\u{2029})"},
-        {"\xFF\xE2\x82z", R"(\xFF\xE2\x82z)"},
+        {"\xFF\xE2\x82z\xED\xA0\x80", R"(\xFF\xE2\x82z\xED\xA0\x80)"},
         {"cut \xF0\x9F\x8E", R"(cut \xF0\x9F\x8E)"},
     };
     for (const Case& c : cases) {
