@@ -28,10 +28,6 @@ public:
         std::size_t applicationElements = 0;
         std::size_t attributeReads = 0;
 
-        std::size_t total() const {
-            return trustChecks + trustRequests + applicationLists + applicationElements +
-                   attributeReads;
-        }
         bool operator==(const CallCounts&) const = default;
     };
 
@@ -42,7 +38,6 @@ public:
     NodeID addStaticText(std::string value);
     NodeID addElement(std::string role, std::vector<NodeID> children);
     void setAttribute(NodeID node, const std::string& name, AttributeValue value);
-    void removeAttribute(NodeID node, const std::string& name);
 
     // The element that applicationElement gives for `pid`.
     void setApplication(ProcessID pid, NodeID root);

@@ -26,14 +26,8 @@ void closeIfOpen(int& descriptor) {
 ChildProcess::ChildProcess(const std::vector<std::string>& arguments) {
     int toChild[2];
     int fromChild[2];
-    if (::pipe2(toChild, O_CLOEXEC) != 0) {
+    if (::pipe2(toChild, O_CLOEXEC) != 0 || ::pipe2(fromChild, O_CLOEXEC) != 0) {
         throw std::system_error(errno, std::generic_category(), "pipe");
-    }
-    if (::pipe2(fromChild, O_CLOEXEC) != 0) {
-        const int error = errno;
-        ::close(toChild[0]);
-        ::close(toChild[1]);
-        throw std::system_error(error, std::generic_category(), "pipe");
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -44,8 +38,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
-    const int status =
-        ::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int status = ::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(toChild[0]);
     ::close(fromChild[1]);
@@ -53,11 +46,9 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments) {
     m_output = fromChild[0];
     if (status != 0) {
         m_pid = -1;
-        closeIfOpen(m_input);
-        closeIfOpen(m_output);
         throw std::system_error(status, std::generic_category(), "spawn " + arguments.at(0));
     }
-    // A child that dies must not kill the test with SIGPIPE on the next send.
+    // A child that dies must not kill the test with SIGPIPE on the next request.
     std::signal(SIGPIPE, SIG_IGN);
 }
 
@@ -70,21 +61,6 @@ ChildProcess::~ChildProcess() {
     closeIfOpen(m_output);
 }
 
-void ChildProcess::send(const std::string& line) {
-    const std::string text = line + "\n";
-    std::size_t written = 0;
-    while (m_input >= 0 && written < text.size()) {
-        const ssize_t count = ::write(m_input, text.data() + written, text.size() - written);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return;
-        }
-        written += static_cast<std::size_t>(count);
-    }
-}
-
 std::optional<std::string> ChildProcess::readLine(std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (true) {
@@ -95,15 +71,9 @@ std::optional<std::string> ChildProcess::readLine(std::chrono::milliseconds time
         }
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
-        if (m_output < 0 || left.count() <= 0) {
-            return std::nullopt;
-        }
         pollfd descriptor{m_output, POLLIN, 0};
-        const int ready = ::poll(&descriptor, 1, static_cast<int>(left.count()));
-        if (ready < 0 && errno == EINTR) {
-            continue;
-        }
-        if (ready <= 0) {
+        if (m_output < 0 || left.count() <= 0 ||
+            ::poll(&descriptor, 1, static_cast<int>(left.count())) <= 0) {
             return std::nullopt;
         }
         char buffer[1024];
@@ -118,7 +88,11 @@ std::optional<std::string> ChildProcess::readLine(std::chrono::milliseconds time
 
 std::optional<std::string> ChildProcess::request(const std::string& line,
                                                  std::chrono::milliseconds timeout) {
-    send(line);
+    const std::string text = line + "\n";
+    // Commands are short: a pipe takes them whole.
+    if (m_input < 0 || ::write(m_input, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
+        return std::nullopt;
+    }
     return readLine(timeout);
 }
 

@@ -15,19 +15,14 @@ public:
     // Starts `arguments[0]` (a path); throws std::system_error when it cannot.
     explicit ChildProcess(const std::vector<std::string>& arguments);
     ~ChildProcess();
-
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     pid_t pid() const { return m_pid; }
-
-    void send(const std::string& line);
     // The next line it writes, without its newline; nothing at the deadline or its end.
     std::optional<std::string> readLine(std::chrono::milliseconds timeout);
     // Sends `line` and returns the answer.
-    std::optional<std::string> request(const std::string& line,
-                                       std::chrono::milliseconds timeout);
-
+    std::optional<std::string> request(const std::string& line, std::chrono::milliseconds timeout);
     // Asks it to end (SIGTERM) and reaps it.
     void terminate();
 

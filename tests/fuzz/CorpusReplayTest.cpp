@@ -29,15 +29,9 @@ std::size_t replay(const char* directory, void (*target)(const std::uint8_t*, st
     return count;
 }
 
-TEST(FuzzCorpus, LibraryInputsKeepTheReadersInvariants) {
+TEST(FuzzCorpus, InputsKeepTheInvariantsOfTheReaderTheParsersAndTheCommandLine) {
     EXPECT_GT(replay("library", fuzzLibrary), 0U);
-}
-
-TEST(FuzzCorpus, TextInputsKeepTheParsersInvariants) {
     EXPECT_GT(replay("texts", fuzzTexts), 0U);
-}
-
-TEST(FuzzCorpus, JsonInputsKeepTheCommandLinesInvariants) {
     EXPECT_GT(replay("json", fuzzJson), 0U);
 }
 

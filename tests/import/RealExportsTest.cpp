@@ -24,19 +24,21 @@ const std::filesystem::path kExports = [] {
     return std::filesystem::path(CUEVOX_SOURCE_DIR) / ".." / "shared" / "real-exports";
 }();
 
-const Track* findTrack(const metadata::RekordboxLibrary& library, const std::string& id) {
+const Track& findTrack(const metadata::RekordboxLibrary& library, const std::string& id) {
+    static const Track kNone;
     for (const Track& track : library.tracks) {
         if (track.id == id) {
-            return &track;
+            return track;
         }
     }
-    return nullptr;
+    ADD_FAILURE() << "no track " << id;
+    return kNone;
 }
 
-metadata::RekordboxLibrary load(const char* name) {
+std::optional<metadata::RekordboxLibrary> load(const char* name) {
     const std::filesystem::path path = kExports / name;
     if (!std::filesystem::exists(path)) {
-        return {};
+        return std::nullopt;
     }
     auto library = XMLLibraryReader(path).loadLibrary();
     EXPECT_TRUE(library) << library.error().message();
@@ -44,89 +46,57 @@ metadata::RekordboxLibrary load(const char* name) {
 }
 
 TEST(RealExports, CamelotExportWithCrlfAndWrappedAttributes) {
-    if (!std::filesystem::exists(kExports / "andreapavoni__rb_xml__rekordbox_3.xml")) {
+    const auto library = load("andreapavoni__rb_xml__rekordbox_3.xml");
+    if (!library) {
         GTEST_SKIP() << "real exports not found beside the project";
     }
-    const auto library = load("andreapavoni__rb_xml__rekordbox_3.xml");
-    ASSERT_EQ(library.tracks.size(), 248U);
-    ASSERT_EQ(library.playlists.size(), 5U);
-    EXPECT_EQ(library.playlists[0].name, "TOP");
-    EXPECT_TRUE(library.playlists[0].trackIDs.empty());
-    EXPECT_EQ(library.playlists[4].id, "BDTP 05");
-    ASSERT_EQ(library.playlists[4].trackIDs.size(), 16U);
-    EXPECT_EQ(library.playlists[4].trackIDs.front(), "30003753");
-    EXPECT_EQ(library.playlists[4].trackIDs.back(), "115620231");
-
-    const Track first{
-        .id = "121898539",
-        .title = "The Rollercoaster",
-        .artist = "Yuksek",
-        .genre = std::nullopt,
-        .bpm = 121.0,
-        .musicalKey = "6A",
-        .camelotKey = CamelotKey::make(6, CamelotLetter::a),
-        .comment = std::nullopt,
-        .energy = std::nullopt,
-        .rating = 4,
-        .duration = 310.0,
-        .filepath = "/Users/andrea/Beats/NEW_SET/Yuksek - The Rollercoaster (Extended Mix).mp3",
-        .dateAdded = sys_days(year(2023) / May / 29),
-        .year = 2019,
-        .label = std::nullopt,
-    };
-    EXPECT_EQ(library.tracks.front(), first);
-
-    const Track* apostrophe = findTrack(library, "64987766");
-    ASSERT_NE(apostrophe, nullptr);
-    EXPECT_EQ(apostrophe->artist, "Workin' Happily");
-    EXPECT_EQ(apostrophe->bpm, 124.88);
-    EXPECT_EQ(apostrophe->rating, 3);
-    EXPECT_EQ(apostrophe->filepath, "/Users/andrea/Beats/NEW_SET/Workin-' Happily - Feel It.mp3");
-
-    const Track* accented = findTrack(library, "77157835");
-    ASSERT_NE(accented, nullptr);
-    EXPECT_EQ(accented->title, "Hinter dem H\u00FCgel");
-    EXPECT_EQ(accented->filepath,
-              "/Users/andrea/Beats/NEW_SET/School Of Zuversicht - Hinter dem H\u00FCgel.mp3");
-    EXPECT_EQ(accented->label, "Musikexpress");
-    EXPECT_EQ(accented->rating, 2);
-
-    const Track* typographic = findTrack(library, "239183287");
-    ASSERT_NE(typographic, nullptr);
-    EXPECT_EQ(typographic->title, "It\u2019s Yours (NiCe7 remix)");
-    EXPECT_EQ(typographic->artist, "Jon Cutler feat. E\u2010Man");
-    EXPECT_EQ(typographic->camelotKey, CamelotKey::make(11, CamelotLetter::a));
+    ASSERT_EQ(library->tracks.size(), 248U);
+    ASSERT_EQ(library->playlists.size(), 5U);
+    EXPECT_EQ(library->playlists[0].name, "TOP");
+    EXPECT_TRUE(library->playlists[0].trackIDs.empty());
+    EXPECT_EQ(library->playlists[4].id, "BDTP 05");
+    ASSERT_EQ(library->playlists[4].trackIDs.size(), 16U);
+    EXPECT_EQ(library->playlists[4].trackIDs.back(), "115620231");
+    EXPECT_EQ(library->tracks.front(),
+              (Track{
+                  .id = "121898539",
+                  .title = "The Rollercoaster",
+                  .artist = "Yuksek",
+                  .genre = std::nullopt,
+                  .bpm = 121.0,
+                  .musicalKey = "6A",
+                  .camelotKey = CamelotKey::make(6, CamelotLetter::a),
+                  .comment = std::nullopt,
+                  .energy = std::nullopt,
+                  .rating = 4,
+                  .duration = 310.0,
+                  .filepath =
+                      "/Users/andrea/Beats/NEW_SET/Yuksek - The Rollercoaster (Extended Mix).mp3",
+                  .dateAdded = sys_days(year(2023) / May / 29),
+                  .year = 2019,
+                  .label = std::nullopt,
+              }));
+    EXPECT_EQ(findTrack(*library, "77157835").title, "Hinter dem H\u00FCgel");
+    EXPECT_EQ(findTrack(*library, "239183287").artist, "Jon Cutler feat. E\u2010Man");
 }
 
 TEST(RealExports, GermanExportWithSamplesAndAnEmptyPlaylist) {
-    if (!std::filesystem::exists(kExports / "dylanljones__pyrekordbox__database.xml")) {
+    const auto library = load("dylanljones__pyrekordbox__database.xml");
+    if (!library) {
         GTEST_SKIP() << "real exports not found beside the project";
     }
-    const auto library = load("dylanljones__pyrekordbox__database.xml");
-    ASSERT_EQ(library.tracks.size(), 6U);
-    ASSERT_EQ(library.playlists.size(), 1U);
-    EXPECT_EQ(library.playlists[0].name, "Trial playlist - Cloud Library Sync");
-    EXPECT_TRUE(library.playlists[0].trackIDs.empty());
-
-    const Track* demo = findTrack(library, "253529738");
-    ASSERT_NE(demo, nullptr);
-    EXPECT_EQ(demo->title, "Demo Track 1");
-    EXPECT_EQ(demo->musicalKey, "Fm");
-    EXPECT_EQ(demo->camelotKey, CamelotKey::make(4, CamelotLetter::a));
-    EXPECT_EQ(demo->filepath, "/C:/Music/PioneerDJ/Demo Tracks/Demo Track 1.mp3");
-    EXPECT_TRUE(demo->isValidCandidate());
-
+    ASSERT_EQ(library->tracks.size(), 6U);
+    ASSERT_EQ(library->playlists.size(), 1U);
+    EXPECT_EQ(library->playlists[0].name, "Trial playlist - Cloud Library Sync");
+    const Track& demo = findTrack(*library, "253529738");
+    EXPECT_EQ(demo.camelotKey, CamelotKey::make(4, CamelotLetter::a));
+    EXPECT_EQ(demo.filepath, "/C:/Music/PioneerDJ/Demo Tracks/Demo Track 1.mp3");
     // A one-shot sample: tempo 0.00, year 0 and no key are unknowns, not values.
-    const Track* horn = findTrack(library, "49557014");
-    ASSERT_NE(horn, nullptr);
-    EXPECT_EQ(horn->bpm, std::nullopt);
-    EXPECT_EQ(horn->year, std::nullopt);
-    EXPECT_EQ(horn->musicalKey, "");
-    EXPECT_EQ(horn->camelotKey, std::nullopt);
-    EXPECT_EQ(horn->rating, 0);
-    EXPECT_EQ(horn->duration, 7.0);
-    EXPECT_EQ(horn->dateAdded, sys_days(year(2022) / April / 9));
-    EXPECT_FALSE(horn->isValidCandidate());
+    const Track& horn = findTrack(*library, "49557014");
+    EXPECT_EQ(horn.bpm, std::nullopt);
+    EXPECT_EQ(horn.year, std::nullopt);
+    EXPECT_EQ(horn.camelotKey, std::nullopt);
+    EXPECT_EQ(horn.dateAdded, sys_days(year(2022) / April / 9));
 }
 
 } // namespace

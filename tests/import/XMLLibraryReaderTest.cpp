@@ -8,9 +8,7 @@
 #include <fstream>
 #include <stop_token>
 #include <string>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <vector>
 
@@ -35,23 +33,16 @@ std::vector<std::string> trackIds(const metadata::RekordboxLibrary& library) {
 
 TEST(XMLLibraryReader, ReadsTracksAndPlaylistsOfACollection) {
     const auto library = parsed(R"(<?xml version="1.0" encoding="UTF-8"?>
-
 <DJ_PLAYLISTS Version="1.0.0">
-  <PRODUCT Name="rekordbox" Version="6.7.2" Company="AlphaTheta"/>
   <COLLECTION Entries="3">
-    <TRACK TrackID="1" Name="One" Artist="A" AverageBpm="128.00" Tonality="Am">
-      <TEMPO Inizio="0.025" Bpm="128.00" Metro="4/4" Battito="1"/>
-      <POSITION_MARK Name="" Type="0" Start="0.025" Num="-1"/>
-    </TRACK>
+    <TRACK TrackID="1" Name="One" AverageBpm="128.00"><TEMPO Inizio="0.025" Bpm="128.00"/></TRACK>
     <TRACK TrackID="2" Name="Two &amp; &apos;Two&apos;" Artist="B"/>
     <TRACK TrackID="3" Name="" Artist="rejected"/>
   </COLLECTION>
   <PLAYLISTS>
     <NODE Type="0" Name="ROOT" Count="2">
       <NODE Name="Techno" Type="0" Count="1">
-        <NODE Name="Peak Time" Type="1" KeyType="0" Entries="3">
-          <TRACK Key="2"/><TRACK Key="1"/><TRACK Key="2"/>
-        </NODE>
+        <NODE Name="Peak Time" Type="1" Entries="3"><TRACK Key="2"/><TRACK Key="1"/><TRACK Key="2"/></NODE>
       </NODE>
       <NODE Name="Warm Up" Type="1" KeyType="0" Entries="0"/>
     </NODE>
@@ -73,33 +64,22 @@ TEST(XMLLibraryReader, NodePathsSkipRootAndUnnamedNodes) {
         std::vector<Playlist> expected;
     } cases[] = {
         {"unnamed folder adds no level",
-         R"(<NODE Name="ROOT"><NODE Name="A"><NODE><NODE Name="P" Type="1"><TRACK Key="9"/></NODE></NODE></NODE></NODE>)",
-         {{"A/P", "A/P", {"9"}}}},
-        {"playlist named ROOT under the root has no path",
-         R"(<NODE Name="ROOT"><NODE Name="ROOT" Type="1"><TRACK Key="1"/></NODE></NODE>)",
-         {}},
-        {"ROOT deeper down adds no level either",
-         R"(<NODE Name="A"><NODE Name="ROOT"><NODE Name="P" Type="1"/></NODE></NODE>)",
+         R"(<NODE Name="ROOT"><NODE Name="A"><NODE><NODE Name="P" Type="1"/></NODE></NODE></NODE>)",
          {{"A/P", "A/P", {}}}},
+        {"playlist named ROOT under the root has no path",
+         R"(<NODE Name="ROOT"><NODE Name="ROOT" Type="1"><TRACK Key="1"/></NODE></NODE>)", {}},
         {"names are not trimmed and slashes stay",
-         R"(<NODE Name=" A "><NODE Name="B/C" Type="1"/></NODE>)",
-         {{" A /B/C", " A /B/C", {}}}},
-        {"missing type is a folder", R"(<NODE Name="F"><TRACK Key="1"/></NODE>)", {}},
-        {"other types never give a playlist",
-         R"(<NODE Name="S" Type="2"><TRACK Key="1"/></NODE><NODE Name="T" Type="01"/>)",
-         {}},
+         R"(<NODE Name=" A "><NODE Name="B/C" Type="1"/></NODE>)", {{" A /B/C", " A /B/C", {}}}},
+        {"only type 1 is a playlist",
+         R"(<NODE Name="F"><TRACK Key="1"/></NODE><NODE Name="T" Type="01"/>)", {}},
         {"a playlist inside a playlist closes first and keeps its own entries",
-         R"(<NODE Name="Outer" Type="1"><TRACK Key="1"/><NODE Name="Inner" Type="1"><TRACK Key="2"/></NODE><TRACK Key="3"/></NODE>)",
-         {{"Outer/Inner", "Outer/Inner", {"2"}}, {"Outer", "Outer", {"1", "3"}}}},
-        {"siblings in document order, duplicates kept",
-         R"(<NODE Name="ROOT"><NODE Name="B" Type="1"/><NODE Name="A" Type="1"/><NODE Name="A" Type="1"/></NODE>)",
-         {{"B", "B", {}}, {"A", "A", {}}, {"A", "A", {}}}},
+         R"(<NODE Name="O" Type="1"><TRACK Key="1"/><NODE Name="I" Type="1"><TRACK Key="2"/></NODE><TRACK Key="3"/></NODE>)",
+         {{"O/I", "O/I", {"2"}}, {"O", "O", {"1", "3"}}}},
         {"entries with empty keys are skipped, others kept unchanged",
-         R"(<NODE Name="P" Type="1"><TRACK Key=""/><TRACK Key=" 7 "/><TRACK/><TRACK Other="x"/></NODE>)",
+         R"(<NODE Name="P" Type="1"><TRACK Key=""/><TRACK Key=" 7 "/><TRACK/></NODE>)",
          {{"P", "P", {" 7 "}}}},
-        {"element names are case-sensitive and prefixes stay",
-         R"(<node Name="P" Type="1"/><Node Name="Q" Type="1"/><rb:NODE xmlns:rb="u" Name="R" Type="1"/>)",
-         {}},
+        {"element names are case-sensitive",
+         R"(<node Name="P" Type="1"/><rb:NODE xmlns:rb="u" Name="R" Type="1"/>)", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -135,58 +115,26 @@ TEST(XMLLibraryReader, PlaylistTreesTakeMemoryInProportionToTheFile) {
 }
 
 TEST(XMLLibraryReader, TrackIdAloneDecidesBetweenTrackAndEntry) {
-    const auto library = parsed(R"(<DJ_PLAYLISTS>
-      <COLLECTION>
-        <TRACK Key="5"/>
-        <TRACK TrackID="1" Name="First"/>
-        <TRACK TrackID="1" Name="Duplicate id"/>
-        <TRACK TrackID="4" Key="9" Name=""/>
-        <track TrackID="6" Name="lower-case element"/>
-        <TRACK/>
+    const auto library = parsed(R"(<DJ_PLAYLISTS><COLLECTION>
+        <TRACK Key="5"/><TRACK TrackID="1" Name="First"/><TRACK TrackID="1" Name="Duplicate id"/>
+        <TRACK TrackID="4" Key="9" Name=""/><track TrackID="6" Name="lower-case element"/>
       </COLLECTION>
-      <NODE Name="P" Type="1">
-        <TRACK TrackID="2" Name="Inside a playlist" Key="3"/>
-        <TRACK Key="1"/>
-      </NODE>
+      <NODE Name="P" Type="1"><TRACK TrackID="2" Name="In a playlist" Key="3"/><TRACK Key="1"/></NODE>
     </DJ_PLAYLISTS>)");
     EXPECT_EQ(trackIds(library), (std::vector<std::string>{"1", "1", "2"}));
     EXPECT_EQ(library.tracks[1].title, "Duplicate id");
     EXPECT_EQ(library.playlists, (std::vector<Playlist>{{"P", "P", {"1"}}}));
-}
 
-TEST(XMLLibraryReader, AcceptsWhatRealExportsContain) {
-    struct Case {
-        const char* name;
-        std::string xml;
-        std::string title;
-    } cases[] = {
-        {"byte order mark", "\xEF\xBB\xBF<C><TRACK TrackID=\"1\" Name=\"T\"/></C>", "T"},
-        {"CRLF and wrapped attributes",
-         "<?xml version=\"1.0\"?>\r\n\r\n<C>\r\n<TRACK TrackID=\"1\"\r\n  Name=\"T\"/>\r\n</C>\r\n",
-         "T"},
-        {"internal entities",
-         R"(<!DOCTYPE C [<!ENTITY n "Night">]><C><TRACK TrackID="1" Name="&n; Song"/></C>)",
-         "Night Song"},
-        {"character references", R"(<C><TRACK TrackID="1" Name="&#x1F3B5;&#233;"/></C>)",
-         "\U0001F3B5\u00E9"},
-        {"another encoding, declared",
-         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><C><TRACK TrackID=\"1\" "
-         "Name=\"Caf\xE9\"/></C>",
-         "Caf\u00E9"},
-        {"comments and processing instructions",
-         "<C><!-- <TRACK TrackID=\"2\" Name=\"no\"/> --><?pi x?><TRACK TrackID=\"1\" "
-         "Name=\"T\"/></C>",
-         "T"},
+    // What Expat is set up to take: a byte order mark, internal entities, other encodings.
+    const std::string accepted[] = {
+        "\xEF\xBB\xBF<C><TRACK TrackID=\"1\" Name=\"Caf\xC3\xA9\"/></C>",
+        R"(<!DOCTYPE C [<!ENTITY n "Caf&#233;">]><C><TRACK TrackID="1" Name="&n;"/></C>)",
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><C><TRACK TrackID=\"1\" Name=\"Caf\xE9\"/></C>",
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto library = parsed(c.xml);
-        ASSERT_EQ(library.tracks.size(), 1U);
-        EXPECT_EQ(library.tracks[0].title, c.title);
+    for (const std::string& xml : accepted) {
+        SCOPED_TRACE(xml);
+        EXPECT_EQ(parsed(xml).tracks.at(0).title, "Caf\u00E9");
     }
-    const auto empty = parsed("<NOT_A_COLLECTION><x/></NOT_A_COLLECTION>");
-    EXPECT_TRUE(empty.tracks.empty());
-    EXPECT_TRUE(empty.playlists.empty());
 }
 
 TEST(XMLLibraryReader, MalformedDocumentsFailWithTheParsersMessage) {
@@ -196,18 +144,11 @@ TEST(XMLLibraryReader, MalformedDocumentsFailWithTheParsersMessage) {
         std::string message;
     } cases[] = {
         {"empty", "", "no element found at line 1, column 1"},
-        {"only a declaration", "<?xml version=\"1.0\"?>", "no element found at line 1, column 22"},
         {"truncated after tracks", "<C><TRACK TrackID=\"1\" Name=\"x\"/>",
          "no element found at line 1, column 33"},
         {"cut inside a tag", "<C><TRACK TrackID=\"1\" Na", "unclosed token at line 1, column 4"},
-        {"mismatched tag", "<a></b>", "mismatched tag at line 1, column 6"},
-        {"garbage", "garbage", "syntax error at line 1, column 1"},
         {"binary", std::string("\x00\x01\x02\xFE", 4),
          "not well-formed (invalid token) at line 1, column 1"},
-        {"invalid UTF-8", "<a x=\"\xFF\"/>", "not well-formed (invalid token) at line 1, column 7"},
-        {"undefined entity", "<a>&foo;</a>", "undefined entity at line 1, column 4"},
-        {"two roots", "<a/><b/>", "junk after document element at line 1, column 5"},
-        {"repeated attribute", "<a x=\"1\" x=\"2\"/>", "duplicate attribute at line 1, column 10"},
         {"second line", "<a>\n  <b>\n</a>", "mismatched tag at line 3, column 3"},
     };
     for (const Case& c : cases) {
@@ -219,41 +160,6 @@ TEST(XMLLibraryReader, MalformedDocumentsFailWithTheParsersMessage) {
     }
 }
 
-TEST(XMLLibraryReader, NeverLoadsExternalEntities) {
-    const std::filesystem::path secret = testing::TempDir() + "cuevox-external-entity.xml";
-    std::ofstream(secret) << R"(<TRACK TrackID="666" Name="from outside"/>)";
-    const std::string xml = "<!DOCTYPE C [<!ENTITY ext SYSTEM \"file://" + secret.string() +
-                            "\">]><C>&ext;<TRACK TrackID=\"1\" Name=\"T\"/></C>";
-    const auto library = XMLLibraryReader::parseLibrary(xml);
-    ASSERT_TRUE(library) << library.error().toString();
-    EXPECT_EQ(trackIds(*library), std::vector<std::string>{"1"});
-
-    // In an attribute value an external entity is an error, never a read.
-    const auto inAttribute = XMLLibraryReader::parseLibrary(
-        "<!DOCTYPE C [<!ENTITY ext SYSTEM \"file://" + secret.string() +
-        "\">]><C><TRACK TrackID=\"1\" Name=\"&ext;\"/></C>");
-    ASSERT_FALSE(inAttribute);
-    EXPECT_EQ(inAttribute.error().kind, RekordboxXMLError::Kind::malformedXML);
-    std::filesystem::remove(secret);
-}
-
-TEST(XMLLibraryReader, EntityExpansionBombFailsInsteadOfExpanding) {
-    std::string xml = "<!DOCTYPE C [<!ENTITY l0 \"lollollollollollollollollollol\">";
-    for (int level = 1; level <= 12; ++level) {
-        xml += "<!ENTITY l" + std::to_string(level) + " \"";
-        for (int i = 0; i < 10; ++i) {
-            xml += "&l" + std::to_string(level - 1) + ";";
-        }
-        xml += "\">";
-    }
-    xml += "]><C><TRACK TrackID=\"1\" Name=\"&l12;\"/></C>";
-    const auto library = XMLLibraryReader::parseLibrary(xml);
-    ASSERT_FALSE(library);
-    EXPECT_EQ(library.error().kind, RekordboxXMLError::Kind::malformedXML);
-    EXPECT_NE(library.error().payload.find("amplification"), std::string::npos)
-        << library.error().payload;
-}
-
 TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
     const std::string directory = testing::TempDir();
     const std::string good = directory + "cuevox-good.xml";
@@ -261,62 +167,29 @@ TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
     std::ofstream(good) << "<C><TRACK TrackID=\"1\" Name=\"T\"/><NODE Name=\"P\" Type=\"1\"/></C>";
     std::ofstream(broken) << "<C>";
     const std::string fifo = directory + "cuevox-fifo.xml";
-    const std::string socket = directory + "cuevox-socket.xml";
     std::filesystem::remove(fifo);
-    std::filesystem::remove(socket);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
-    socket.copy(address.sun_path, sizeof address.sun_path - 1);
-    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
 
-    const auto library = XMLLibraryReader(good).loadLibrary();
-    ASSERT_TRUE(library) << library.error().message();
-    EXPECT_EQ(library->tracks.size(), 1U);
-    EXPECT_EQ(library->playlists.size(), 1U);
-    const auto tracks = XMLLibraryReader(good).loadTracks();
-    ASSERT_TRUE(tracks);
-    EXPECT_EQ(tracks->size(), 1U);
+    EXPECT_EQ(XMLLibraryReader(good).loadLibrary()->playlists.size(), 1U);
+    EXPECT_EQ(XMLLibraryReader(good).loadTracks()->size(), 1U);
 
-    struct Case {
-        std::string path;
-        LoadError expected;
-        std::string message;
-    } cases[] = {
-        {"/no/such/dir/export.xml",
-         {RekordboxXMLError::fileNotFound("/no/such/dir/export.xml")},
-         R"(fileNotFound("/no/such/dir/export.xml"))"},
-        {good + "/below-a-file",
-         {RekordboxXMLError::fileNotFound(good + "/below-a-file")},
-         "fileNotFound(\"" + good + "/below-a-file\")"},
-        {broken,
-         {RekordboxXMLError::malformedXML("no element found at line 1, column 4")},
-         R"(malformedXML("no element found at line 1, column 4"))"},
-        // Neither opened nor read: a FIFO without a writer would block, a device never ends.
-        {directory,
-         {FileReadError{directory, FileReadErrc::notARegularFile}},
-         directory + ": not a regular file"},
-        {fifo, {FileReadError{fifo, FileReadErrc::notARegularFile}}, fifo + ": not a regular file"},
-        {socket,
-         {FileReadError{socket, FileReadErrc::notARegularFile}},
-         socket + ": not a regular file"},
-        {"/dev/zero",
-         {FileReadError{"/dev/zero", FileReadErrc::notARegularFile}},
-         "/dev/zero: not a regular file"},
-        // Readable to stat but not to read, even as root.
-        {"/proc/self/mem",
-         {FileReadError{"/proc/self/mem", std::make_error_code(std::errc::io_error)}},
-         "/proc/self/mem: Input/output error"},
+    // Neither a FIFO (which would block without a writer) nor a directory is opened.
+    const std::pair<std::string, std::string> cases[] = {
+        {"/no/such/dir/export.xml", R"(fileNotFound("/no/such/dir/export.xml"))"},
+        {good + "/below-a-file", "fileNotFound(\"" + good + "/below-a-file\")"},
+        {broken, R"(malformedXML("no element found at line 1, column 4"))"},
+        {directory, directory + ": not a regular file"},
+        {fifo, fifo + ": not a regular file"},
+        {"/proc/self/mem", "/proc/self/mem: Input/output error"}, // stat, but no read, as root
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        const auto result = XMLLibraryReader(c.path).loadLibrary();
-        ASSERT_FALSE(result);
-        EXPECT_EQ(result.error(), c.expected);
-        EXPECT_EQ(result.error().message(), c.message);
+    for (const auto& [path, message] : cases) {
+        const auto result = XMLLibraryReader(path).loadLibrary();
+        ASSERT_FALSE(result) << path;
+        EXPECT_EQ(result.error().message(), message);
     }
-    ::close(listener);
-    for (const std::string& path : {good, broken, fifo, socket}) {
+    EXPECT_EQ(XMLLibraryReader(fifo).loadLibrary().error(),
+              (LoadError{FileReadError{fifo, FileReadErrc::notARegularFile}}));
+    for (const std::string& path : {good, broken, fifo}) {
         std::filesystem::remove(path);
     }
 }
@@ -384,17 +257,9 @@ TEST(RekordboxXMLError, TextFormQuotesThePayloadAsALiteral) {
         RekordboxXMLError error;
         std::string expected;
     } cases[] = {
-        {RekordboxXMLError::fileNotFound("/Users/dj/export.xml"),
-         R"(fileNotFound("/Users/dj/export.xml"))"},
-        {RekordboxXMLError::malformedXML("unknown XML parse error"),
-         R"(malformedXML("unknown XML parse error"))"},
-        {RekordboxXMLError::fileNotFound(R"(/a "b"\c)"), R"(fileNotFound("/a \"b\"\\c"))"},
-        {RekordboxXMLError::fileNotFound("a\tb\nc\rd"), R"(fileNotFound("a\tb\nc\rd"))"},
-        {RekordboxXMLError::fileNotFound(std::string("a\0b\x1B", 4)),
-         R"(fileNotFound("a\0b\u{1B}"))"},
-        {RekordboxXMLError::fileNotFound("/Caf\u00E9"), "fileNotFound(\"/Caf\u00E9\")"},
-        {RekordboxXMLError::fileNotFound("/a\xFF\u0085"), R"(fileNotFound("/a\xFF\u{85}"))"},
-        {RekordboxXMLError::fileNotFound(""), R"(fileNotFound(""))"},
+        {RekordboxXMLError::fileNotFound("/a.xml"), R"(fileNotFound("/a.xml"))"},
+        {RekordboxXMLError::malformedXML("unknown"), R"(malformedXML("unknown"))"},
+        {RekordboxXMLError::fileNotFound("/a \"b\"\\c\n"), R"(fileNotFound("/a \"b\"\\c\n"))"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);

@@ -17,7 +17,6 @@ namespace {
 
 using Reason = RecommendationReason;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 void expectMatch(const std::optional<MatchResult>& actual,
                  const std::optional<MatchResult>& expected) {
@@ -44,33 +43,15 @@ TEST(BPMMatcher, ScoresFallLinearlyBetweenExactAndMax) {
         {{0.15, 1.0}, 128.0, 127.5, MatchResult{100 * (1 - 0.35 / 0.85), Reason::bpmOffset(-0.5)}},
         {{0.15, 1.0}, 128.0, 129.0, MatchResult{0, Reason::bpmOffset(1.0)}},
         {{0.15, 1.0}, 128.0, 129.01, std::nullopt},
-        {{0.15, 1.0}, 128.0, 129.5, std::nullopt},
-        {{0.15, 1.0}, 128.0, 128.0, MatchResult{100, Reason::sameBPM()}},
-        // No half- or double-time matching.
-        {{0.15, 1.0}, 128.0, 64.0, std::nullopt},
         // Differences that are exact in binary, on both sides of each bound.
-        {{0.5, 2.0}, 128.0, 128.5, MatchResult{100, Reason::sameBPM()}},
         {{0.5, 2.0}, 128.0, 127.5, MatchResult{100, Reason::sameBPM()}},
-        {{0.5, 2.0}, 128.0, 128.75, MatchResult{100 - 0.25 / 1.5 * 100, Reason::bpmOffset(0.75)}},
         {{0.5, 2.0}, 128.0, 129.25, MatchResult{50, Reason::bpmOffset(1.25)}},
-        {{0.5, 2.0}, 128.0, 130.0, MatchResult{0, Reason::bpmOffset(2.0)}},
-        {{0.5, 2.0}, 128.0, 126.0, MatchResult{0, Reason::bpmOffset(-2.0)}},
         {{0.5, 2.0}, 128.0, 130.000001, std::nullopt},
-        // A max not above exact: 100 or nothing, never a score in between.
-        {{1.0, 1.0}, 128.0, 129.0, MatchResult{100, Reason::sameBPM()}},
-        {{1.0, 1.0}, 128.0, 129.5, std::nullopt},
-        {{1.0, 0.5}, 128.0, 128.5, MatchResult{100, Reason::sameBPM()}},
-        {{1.0, 0.5}, 128.0, 128.75, std::nullopt},
-        {{-1.0, -0.5}, 128.0, 128.0, std::nullopt},
         // Numbers that are not numbers refuse rather than score.
         {{0.15, 1.0}, 128.0, kNaN, std::nullopt},
-        {{0.15, 1.0}, kNaN, 128.0, std::nullopt},
-        {{0.15, 1.0}, kInfinity, kInfinity, std::nullopt},
         {{0.15, kNaN}, 128.0, 128.0, std::nullopt},
         // An unknown exact bound still lets the max decide, with score 0.
         {{kNaN, 1.0}, 128.0, 128.5, MatchResult{0, Reason::bpmOffset(0.5)}},
-        // Tempo 0 is a tempo.
-        {{0.15, 1.0}, 0.0, 0.5, MatchResult{100 * (1 - 0.35 / 0.85), Reason::bpmOffset(0.5)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.tolerance.exact) + "/" + std::to_string(c.tolerance.max) +
@@ -91,22 +72,11 @@ TEST(EnergyMatcher, ScoresByDistanceForEachModeAndNeverRefuses) {
     } cases[] = {
         {plusMinus1, 6, std::nullopt, {50, Reason::energyUnknown()}},
         {plusMinus1, std::nullopt, 6, {50, Reason::energyUnknown()}},
-        {exact, std::nullopt, std::nullopt, {50, Reason::energyUnknown()}},
         {exact, 6, 6, {100, Reason::sameEnergy()}},
         {exact, 6, 7, {0, Reason::energyOffset(1)}},
-        {exact, 6, 4, {0, Reason::energyOffset(-2)}},
-        {plusMinus1, 6, 6, {100, Reason::sameEnergy()}},
-        {plusMinus1, 6, 7, {200.0 / 3, Reason::energyOffset(1)}},
         {plusMinus1, 6, 5, {200.0 / 3, Reason::energyOffset(-1)}},
-        {plusMinus1, 8, 6, {100.0 / 3, Reason::energyOffset(-2)}},
         {plusMinus1, 6, 9, {0, Reason::energyOffset(3)}},
-        {plusMinus1, 1, 10, {0, Reason::energyOffset(9)}},
-        {plusMinus2, 6, 6, {100, Reason::sameEnergy()}},
-        {plusMinus2, 6, 7, {80, Reason::energyOffset(1)}},
-        {plusMinus2, 6, 8, {60, Reason::energyOffset(2)}},
         {plusMinus2, 6, 3, {40, Reason::energyOffset(-3)}},
-        {plusMinus2, 6, 10, {20, Reason::energyOffset(4)}},
-        {plusMinus2, 6, 1, {0, Reason::energyOffset(-5)}},
         {plusMinus2, 10, 1, {0, Reason::energyOffset(-9)}},
         // Levels from a malformed file must not overflow the offset.
         {plusMinus2, INT_MIN, INT_MAX, {0, Reason::energyOffset(INT_MAX)}},
@@ -120,58 +90,34 @@ TEST(EnergyMatcher, ScoresByDistanceForEachModeAndNeverRefuses) {
     }
 }
 
-TEST(ExactGenreCompatibility, IgnoresCaseButNotBlanks) {
-    struct Case {
-        const char* from;
-        const char* to;
-        double expected;
-    } cases[] = {
-        {"House", "house", 1},
-        {"TECHNO", "techno", 1},
-        {"House", "House ", 0},
-        {" House", "House", 0},
-        {"Techno", "House", 0},
-        {"Tech House", "House", 0},
-        {"\u00C9lectro", "\u00E9LECTRO", 1}, // beyond ASCII
-        {"Caf\u00E9", "CAFE\u0301", 1},      // composed and decomposed accent
-        {"Cafe", "Caf\u00E9", 0},            // accents are not folded
-        {"STRASSE", "stra\u00DFe", 1},       // full case folding
-        {"\u0394\u03A3", "\u03B4\u03C3", 1}, // Greek
-        {"", "", 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.from) + " / " + c.to);
-        EXPECT_EQ(ExactGenreCompatibility{}.compatibility(c.from, c.to), c.expected);
-    }
-}
-
-TEST(ConfigurableGenreCompatibility, LooksUpLowerCasedNamesInOneDirection) {
-    const ConfigurableGenreCompatibility provider{{
-        {"house", {{"tech house", 0.8}, {"garage", 1.2}, {"techno", -0.3}, {"Acid House", 0.5}}},
+TEST(GenreCompatibility, ExactIgnoresCaseAndTheTableLooksUpLowerCasedNamesOneWay) {
+    const AnyGenreCompatibility exact = ExactGenreCompatibility{};
+    const AnyGenreCompatibility table = ConfigurableGenreCompatibility{{
+        {"house", {{"tech house", 0.8}, {"garage", 1.2}, {"Acid House", 0.5}}},
         {"Techno", {{"house", 0.9}}},
         {"\u00E9lectro", {{"\u00E9lectro house", 0.7}}},
     }};
     struct Case {
+        const AnyGenreCompatibility& provider;
         const char* from;
         const char* to;
         double expected;
     } cases[] = {
-        {"House", "Tech House", 0.8},
-        {"HOUSE", "tech HOUSE", 0.8},
-        {"Tech House", "House", 0}, // no reverse entry
-        {"House", "Garage", 1.2},   // stored values are not clamped
-        {"house", "techno", -0.3},
-        {"house", "acid house", 0}, // an inner key with capitals is never found
-        {"Techno", "House", 0},     // nor an outer one
-        {"TECHNO", "Techno", 1},    // the same name needs no entry
-        {"Disco", "house", 0},
-        {"house", "disco", 0},
-        {"house", "house ", 0},
-        {"\u00C9LECTRO", "\u00C9lectro House", 0.7},
+        {exact, "House", "house", 1},
+        {exact, "House", "House ", 0},
+        {exact, "Techno", "House", 0},
+        {table, "HOUSE", "tech HOUSE", 0.8},
+        {table, "Tech House", "House", 0}, // no reverse entry
+        {table, "House", "Garage", 1.2},   // stored values are not clamped
+        {table, "house", "acid house", 0}, // an inner key with capitals is never found
+        {table, "Techno", "House", 0},     // nor an outer one
+        {table, "TECHNO", "Techno", 1},    // the same name needs no entry
+        {table, "house", "disco", 0},
+        {table, "\u00C9LECTRO", "\u00C9lectro House", 0.7},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.from) + " / " + c.to);
-        EXPECT_EQ(provider.compatibility(c.from, c.to), c.expected);
+        EXPECT_EQ(c.provider.compatibility(c.from, c.to), c.expected);
     }
 }
 
@@ -194,33 +140,19 @@ TEST(GenreMatcher, AcceptsByModeAndRoundsPercentsHalfAwayFromZero) {
         const char* candidate;
         std::optional<MatchResult> expected;
     } cases[] = {
-        {exactProvider, exactOnly, "Techno", "techno", MatchResult{100, Reason::sameGenre()}},
         {exactProvider, compatible, "Techno", "techno", MatchResult{100, Reason::sameGenre()}},
-        {exactProvider, exactOnly, "Techno", "House", std::nullopt},
         {exactProvider, compatible, "Techno", "House", std::nullopt},
         // Blanks are a genre, not an empty one.
         {exactProvider, exactOnly, " ", " ", MatchResult{100, Reason::sameGenre()}},
         {table, compatible, "House", "Tech House", MatchResult{80, Reason::compatibleGenre(80)}},
-        {table, compatible, "Tech House", "House", std::nullopt},
         {table, exactOnly, "House", "Tech House", std::nullopt},
-        {table, exactOnly, "Tech House", "House", std::nullopt},
-        {table, exactOnly, "House", "HOUSE", MatchResult{100, Reason::sameGenre()}},
         {FixedCompatibility{0.625}, compatible, "a", "b",
          MatchResult{62.5, Reason::compatibleGenre(63)}},
-        {FixedCompatibility{0.625}, exactOnly, "a", "b", std::nullopt},
-        {FixedCompatibility{1.2}, compatible, "a", "b", MatchResult{100, Reason::sameGenre()}},
-        {FixedCompatibility{1.2}, exactOnly, "a", "b", MatchResult{100, Reason::sameGenre()}},
         {FixedCompatibility{1.0}, exactOnly, "a", "b", MatchResult{100, Reason::sameGenre()}},
-        {FixedCompatibility{-0.3}, compatible, "a", "b", std::nullopt},
         {FixedCompatibility{0.0}, compatible, "a", "b", std::nullopt},
         {FixedCompatibility{kNaN}, compatible, "a", "b", std::nullopt},
-        {FixedCompatibility{kNaN}, exactOnly, "a", "b", std::nullopt},
         {FixedCompatibility{0.004}, compatible, "a", "b",
          MatchResult{0.4, Reason::compatibleGenre(0)}},
-        {FixedCompatibility{0.125}, compatible, "a", "b",
-         MatchResult{12.5, Reason::compatibleGenre(13)}},
-        {FixedCompatibility{0.999}, compatible, "a", "b",
-         MatchResult{99.9, Reason::compatibleGenre(100)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.current) + " -> " + c.candidate);
@@ -228,21 +160,16 @@ TEST(GenreMatcher, AcceptsByModeAndRoundsPercentsHalfAwayFromZero) {
     }
 }
 
-TEST(GenreMatcher, MissingOrEmptyGenresRefuseWithEveryProviderAndMode) {
-    const AnyGenreCompatibility providers[] = {
-        ExactGenreCompatibility{}, ConfigurableGenreCompatibility{}, FixedCompatibility{1.0}};
+TEST(GenreMatcher, MissingOrEmptyGenresRefuseInEveryMode) {
     const std::optional<std::string_view> pairs[][2] = {
-        {std::nullopt, "House"}, {"House", std::nullopt}, {std::nullopt, std::nullopt},
-        {"", "House"},           {"House", ""},           {"", ""},
-    };
-    for (const AnyGenreCompatibility& provider : providers) {
-        for (const GenreMode mode : {GenreMode::exactOnly, GenreMode::compatibleGenres}) {
-            for (const auto& [current, candidate] : pairs) {
-                SCOPED_TRACE(std::string(current.value_or("<none>")) + " -> " +
-                             std::string(candidate.value_or("<none>")));
-                const GenreMatcher matcher{provider, mode};
-                EXPECT_EQ(matcher.evaluate(current, candidate), std::nullopt);
-            }
+        {std::nullopt, "House"}, {"House", std::nullopt}, {"", "House"}, {"House", ""}};
+    for (const GenreMode mode : {GenreMode::exactOnly, GenreMode::compatibleGenres}) {
+        for (const auto& [current, candidate] : pairs) {
+            SCOPED_TRACE(std::string(current.value_or("<none>")) + " -> " +
+                         std::string(candidate.value_or("<none>")));
+            // A provider that would take anything.
+            EXPECT_EQ((GenreMatcher{FixedCompatibility{1.0}, mode}.evaluate(current, candidate)),
+                      std::nullopt);
         }
     }
 }

@@ -20,30 +20,19 @@ TEST(RecommendationReason, LabelsAreExactBytes) {
         Reason reason;
         const char* label;
     } cases[] = {
-        {Reason::compatibleGenre(80), "~80% Genre Match"},
         {Reason::compatibleGenre(63), "~63% Genre Match"},
-        {Reason::compatibleGenre(0), "~0% Genre Match"},
-        {Reason::bpmOffset(0.5), "+0.5 BPM"},
         {Reason::bpmOffset(-0.6), "-0.6 BPM"},
         {Reason::bpmOffset(0.04), "+0.0 BPM"}, // sign from the value, digits from "%.1f"
-        {Reason::bpmOffset(-0.04), "-0.0 BPM"},
         {Reason::bpmOffset(0.0), "0.0 BPM"},
-        {Reason::bpmOffset(0.06), "+0.1 BPM"},
         {Reason::bpmOffset(0.25), "+0.2 BPM"}, // "%.1f" rounds the exact binary tie to even
-        {Reason::bpmOffset(0.35), "+0.3 BPM"}, // 0.35 is stored just below 0.35
-        {Reason::bpmOffset(12.96), "+13.0 BPM"},
-        {Reason::bpmOffset(-64), "-64.0 BPM"},
-        {Reason::bpmOffset(1234.5678), "+1234.6 BPM"},
         {Reason::energyOffset(2), "Energy +2"},
-        {Reason::energyOffset(-1), "Energy -1"},
         {Reason::energyOffset(0), "Energy 0"},
         {Reason::energyOffset(-10), "Energy -10"},
         {Reason::sameGenre(), "\xE2\x9C\x93 Same Genre"},
         {Reason::genreMismatch(), "\xE2\x9C\x97 Genre Mismatch"},
         {Reason::sameBPM(), "\xE2\x9C\x93 Same BPM"},
         {Reason::harmonicSame(), "\xE2\x9C\x93 Harmonic Match"},
-        {Reason::harmonicAdjacent(), "\xC2\xB1"
-                                     "1 Camelot"},
+        {Reason::harmonicAdjacent(), "\xC2\xB1" "1 Camelot"},
         {Reason::harmonicRelative(), "Relative Key"},
         {Reason::harmonicRelativeAdjacent(), "Diagonal Mix"},
         {Reason::harmonicEnergyBoost(), "Energy Boost Mix"},
@@ -59,19 +48,6 @@ TEST(RecommendationReason, LabelsAreExactBytes) {
         EXPECT_EQ(c.reason.label(), c.label);
     }
     std::locale::global(previous);
-}
-
-TEST(RecommendationReason, CarriedValuesTakePartInEquality) {
-    EXPECT_EQ(Reason::bpmOffset(0.5), Reason::bpmOffset(0.5));
-    EXPECT_NE(Reason::bpmOffset(0.5), Reason::bpmOffset(-0.5));
-    EXPECT_NE(Reason::compatibleGenre(80), Reason::compatibleGenre(63));
-    EXPECT_NE(Reason::energyOffset(0), Reason::sameEnergy());
-    EXPECT_NE(Reason::compatibleGenre(1), Reason::energyOffset(1));
-    EXPECT_EQ(Reason::compatibleGenre(63).percent(), 63);
-    EXPECT_EQ(Reason::energyOffset(-2).energyOffsetValue(), -2);
-    EXPECT_EQ(Reason::bpmOffset(-0.5).bpmOffsetValue(), -0.5);
-    EXPECT_EQ(Reason::energyOffset(1).percent(), std::nullopt);
-    EXPECT_EQ(Reason::sameBPM().bpmOffsetValue(), std::nullopt);
 }
 
 } // namespace

@@ -43,31 +43,26 @@ std::optional<DemoSet> makeSet(const std::vector<Track>& tracks, DemoDecks decks
 
 TEST(DemoSet, UsesTheDecksAskedForInTimeOrder) {
     const std::vector<Track> tracks = collection(12);
-    struct Case {
+    const struct {
         DemoDecks decks;
         std::set<int> loadedDecks;
-        // Distinct collection tracks the set loads.
-        std::size_t distinctTracks;
-    };
-    for (const Case& c :
-         {Case{DemoDecks::two, {1, 2}, 3}, Case{DemoDecks::four, {1, 2, 3, 4}, 5}}) {
-        SCOPED_TRACE(c.decks == DemoDecks::two ? "two decks" : "four decks");
+        std::size_t distinctTracks; // of the collection
+    } cases[] = {{DemoDecks::two, {1, 2}, 3}, {DemoDecks::four, {1, 2, 3, 4}, 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.distinctTracks);
         const std::optional<DemoSet> set = makeSet(tracks, c.decks);
         ASSERT_TRUE(set);
         EXPECT_TRUE(std::ranges::is_sorted(set->events, {}, &SimulationEvent::at));
         EXPECT_EQ(set->lastEventAt, set->events.back().at);
-
         std::set<int> loadedDecks;
         std::set<std::string> titles;
         for (const SimulationEvent& event : set->events) {
-            if (event.action != SimulationAction::load) {
-                continue;
-            }
-            loadedDecks.insert(event.deck);
-            ASSERT_TRUE(event.track);
-            EXPECT_TRUE(isShowable(*event.track)) << event.track->title;
-            if (event.track->title != "Unreleased Promo") {
-                titles.insert(event.track->title);
+            if (event.action == SimulationAction::load) {
+                loadedDecks.insert(event.deck);
+                EXPECT_TRUE(isShowable(*event.track)) << event.track->title;
+                if (event.track->title != "Unreleased Promo") {
+                    titles.insert(event.track->title);
+                }
             }
         }
         EXPECT_EQ(loadedDecks, c.loadedDecks);
@@ -79,8 +74,7 @@ TEST(DemoSet, SmallCollectionsRepeatTracksOrGiveNoSet) {
     for (DemoDecks decks : {DemoDecks::two, DemoDecks::four}) {
         EXPECT_FALSE(makeSet({}, decks));
         EXPECT_FALSE(makeSet(collection(1), decks));
-        // Two tracks are enough: later picks repeat earlier ones.
-        EXPECT_TRUE(makeSet(collection(2), decks));
+        EXPECT_TRUE(makeSet(collection(2), decks)) << "later picks repeat earlier ones";
     }
     // Tracks a deck cannot show (no tempo) are never picked.
     std::vector<Track> tracks = collection(3);
@@ -99,11 +93,9 @@ TEST(DemoCollectionTest, FoundInBundleInstallOrBuildTree) {
         const char* expected;
     };
     const Case cases[] = {
-        {"App/MacOS",
-         {"App/Resources/demo-collection.xml", "App/MacOS/demo-collection.xml"},
+        {"App/MacOS", {"App/Resources/demo-collection.xml", "App/MacOS/demo-collection.xml"},
          "App/Resources/demo-collection.xml"},
-        {"bin",
-         {"share/cuevox/demo-collection.xml", "bin/demo-collection.xml"},
+        {"bin", {"share/cuevox/demo-collection.xml", "bin/demo-collection.xml"},
          "share/cuevox/demo-collection.xml"},
         {"bin", {"bin/demo-collection.xml"}, "bin/demo-collection.xml"},
         {"bin", {"share/cuevox/demo-collection.xml/"}, nullptr},

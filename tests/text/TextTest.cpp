@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -13,24 +14,19 @@ TEST(Text, TrimRemovesWhiteSpaceAndLineBreaksAtBothEndsOnly) {
         std::string input;
         std::string expected;
     } cases[] = {
-        {"", ""},
-        {"   ", ""},
-        {"\t\r\n", ""},
-        {"  Night Song\n", "Night Song"},
-        {"A  B", "A  B"},
-        {"\u00A0No-break\u00A0", "No-break"},
-        {"\u2028Line\u2029", "Line"},
-        {"\u3000Ideographic\u3000", "Ideographic"},
-        {"\u0085Next line", "Next line"},
-        {"Caf\u00E9 ", "Caf\u00E9"},
-        // A zero-width space is not white space, so it stays.
-        {"\u200BX", "\u200BX"},
+        {"\t\r\n ", ""},
+        {"\u3000 A  B\n\u00A0", "A  B"},
+        {"\u2028Line\u0085", "Line"},
+        {"\u200BX", "\u200BX"}, // a zero-width space is not white space
+        {"\xC3 ", "\xC3"},      // nor is a cut sequence
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
         EXPECT_EQ(trim(c.input), c.expected);
         EXPECT_EQ(isBlank(c.input), c.expected.empty());
     }
+    const std::string text = "\u3000 Night Song\n";
+    EXPECT_EQ(trimmedView(text).data(), text.data() + 4) << "a view into the text";
 }
 
 TEST(Text, CaseMappingIsFullAndLocaleIndependent) {
@@ -39,15 +35,11 @@ TEST(Text, CaseMappingIsFullAndLocaleIndependent) {
         std::string lower;
         std::string upper;
     } cases[] = {
-        {"The Band", "the band", "THE BAND"},
         {"Stra\u00DFe", "stra\u00DFe", "STRASSE"},
         // Root-locale mapping: the Turkish dotted capital I keeps its dot as a combining mark.
         {"\u0130stanbul", "i\u0307stanbul", "\u0130STANBUL"},
-        {"\u00C9T\u00C9", "\u00E9t\u00E9", "\u00C9T\u00C9"},
         {"\u039F\u0394\u039F\u03A3", "\u03BF\u03B4\u03BF\u03C2", "\u039F\u0394\u039F\u03A3"},
-        {"\uFB00", "\uFB00", "FF"},
-        {"8a", "8a", "8A"},
-        {"", "", ""},
+        {"x\xFFY", "x\uFFFDy", "X\uFFFDY"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
@@ -56,19 +48,23 @@ TEST(Text, CaseMappingIsFullAndLocaleIndependent) {
     }
 }
 
-TEST(Text, NormalizationComposesCanonicalEquivalents) {
-    EXPECT_EQ(normalizeNFC("Cafe\u0301"), "Caf\u00E9");
-    EXPECT_EQ(normalizeNFC("Caf\u00E9"), "Caf\u00E9");
-    EXPECT_EQ(normalizeNFC("\u212B"), "\u00C5"); // the angstrom sign is a singleton
-    EXPECT_EQ(normalizeNFC(""), "");
+TEST(Text, AppendLowerAgreesWithToLowerAndKeepsWhatWasThere) {
+    for (const char* input : {"", "MIXED Case", "\u212Aelvin", "\u03A3\u0391\u03A3", "x\xFFY",
+                              "\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130"
+                              "\u0130\u0130\u0130\u0130\u0130\u0130\u0130"}) { // grows by half
+        SCOPED_TRACE(input);
+        std::string out = "kept:";
+        appendLower(out, input);
+        EXPECT_EQ(out, "kept:" + toLower(input));
+    }
 }
 
-TEST(Text, CodePointOrderIsNotUtf16Order) {
+TEST(Text, NormalizationAndCodePointOrder) {
+    EXPECT_EQ(normalizeNFC("Cafe\u0301"), "Caf\u00E9");
+    EXPECT_EQ(normalizeNFC("\u212B"), "\u00C5"); // the angstrom sign is a singleton
     // U+FF21 sorts before U+1F600 by code point, although UTF-16 surrogates would reverse it.
     EXPECT_EQ(compareCodePoints("\uFF21", "\U0001F600"), std::strong_ordering::less);
-    EXPECT_EQ(compareCodePoints("B", "a"), std::strong_ordering::less);
     EXPECT_EQ(compareCodePoints("ab", "a"), std::strong_ordering::greater);
-    EXPECT_EQ(compareCodePoints("x", "x"), std::strong_ordering::equal);
 }
 
 TEST(Text, CaseInsensitiveComparisonAndContainment) {
@@ -78,13 +74,11 @@ TEST(Text, CaseInsensitiveComparisonAndContainment) {
         bool equal;
         bool contains;
     } cases[] = {
-        {"Deep House", "deep house", true, true},
         {"STRASSE", "stra\u00DFe", true, true},
         {"Caf\u00E9", "CAFE\u0301", true, true},
         {"Tech House", "house", false, true},
         {"House", "Tech House", false, false},
         {"Techno", "", false, true},
-        {"", "", true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lhs + " / " + c.rhs);
@@ -97,29 +91,20 @@ TEST(Text, CaseInsensitiveComparisonAndContainment) {
 TEST(Text, ParseIntegerAcceptsOnlyTheStandardForm) {
     struct Case {
         std::string input;
-        std::optional<long long> expected;
-    } cases[] = {
-        {"8", 8},
+        long long expected;
+    } accepted[] = {
         {"08", 8},
         {"+8", 8},
         {"-1", -1},
-        {"-0", 0},
-        {"9223372036854775807", 9223372036854775807LL},
+        {"9223372036854775807", std::numeric_limits<long long>::max()},
         {"-9223372036854775808", std::numeric_limits<long long>::min()},
-        {"9223372036854775808", std::nullopt},
-        {"", std::nullopt},
-        {"+", std::nullopt},
-        {"+-8", std::nullopt},
-        {"--8", std::nullopt},
-        {" 8", std::nullopt},
-        {"8 ", std::nullopt},
-        {"1 2", std::nullopt},
-        {"0x10", std::nullopt},
-        {"\u0668", std::nullopt}, // Arabic-Indic digit eight
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.input);
-        EXPECT_EQ(parseInteger(c.input), c.expected);
+    for (const Case& c : accepted) {
+        EXPECT_EQ(parseInteger(c.input), c.expected) << c.input;
+    }
+    for (const char* input : {"9223372036854775808", "-9223372036854775809", "", "+", "+-8", " 8",
+                              "8 ", "0x10", "\u0668"}) {
+        EXPECT_EQ(parseInteger(input), std::nullopt) << input;
     }
 }
 
@@ -127,10 +112,10 @@ TEST(Text, CodePointsRoundTripAndIllFormedBytesBecomeReplacementCharacters) {
     const std::string text = "A\u00E9\u266F\U0001F3B5";
     EXPECT_EQ(toCodePoints(text), (std::u32string{U'A', U'\u00E9', U'\u266F', U'\U0001F3B5'}));
     EXPECT_EQ(fromCodePoints(toCodePoints(text)), text);
-    EXPECT_EQ(toCodePoints("a\xFF"
-                           "b"),
-              (std::u32string{U'a', U'\uFFFD', U'b'}));
-    EXPECT_EQ(trim("\xC3"), "\xC3"); // a cut sequence is not white space and is kept
+    EXPECT_EQ(toCodePoints("a\xFF" "b"), (std::u32string{U'a', U'\uFFFD', U'b'}));
+    EXPECT_TRUE(isValidUTF8(text));
+    EXPECT_FALSE(isValidUTF8(std::string("a\0b", 3)));
+    EXPECT_FALSE(isValidUTF8("\xED\xA0\x80"));
 }
 
 TEST(Text, EscapeForMessageLeavesOneLineOfWellFormedUTF8) {
@@ -139,13 +124,10 @@ TEST(Text, EscapeForMessageLeavesOneLineOfWellFormedUTF8) {
         std::string expected;
     } cases[] = {
         {"Caf\u00E9 \U0001F468\u200D\U0001F469", "Caf\u00E9 \U0001F468\u200D\U0001F469"},
-        {"x\ny.xml", R"(x\ny.xml)"},
-        {"a\r\tb\\n", R"(a\r\tb\\n)"},
+        {"a\r\n\tb\\", R"(a\r\n\tb\\)"},
         {std::string("a\0b", 3), R"(a\0b)"},
-        {"\x1B[31m\x7F", R"(\u{1B}[31m\u{7F})"},
-        {"\u0085\u009B\u2028\u2029", R"(\u{85}\u{9B}\u{2028}\u{2029})"},
-        {"\xFF\xC0\xAF", R"(\xFF\xC0\xAF)"},
-        {"\xE2\x82z\xED\xA0\x80", R"(\xE2\x82z\xED\xA0\x80)"},
+        {"\x1B[31m\x7F\u0085\u2028\u2029", R"(\u{1B}[31m\u{7F}\u{85}\u{2028}\u{2029})"},
+        {"\xFF\xE2\x82z\xED\xA0\x80", R"(\xFF\xE2\x82z\xED\xA0\x80)"},
         {"cut \xF0\x9F\x8E", R"(cut \xF0\x9F\x8E)"},
     };
     for (const Case& c : cases) {
@@ -154,83 +136,30 @@ TEST(Text, EscapeForMessageLeavesOneLineOfWellFormedUTF8) {
     }
 }
 
-TEST(Text, CharactersAreWhatTheUserSeesNotBytesOrCodePoints) {
+TEST(Text, CharactersAndColumnsAreWhatTheUserSees) {
     struct Case {
         const char* text;
         std::size_t count;
         std::size_t prefixLength;
         const char* prefix;
-    };
-    const Case cases[] = {
-        {"", 0, 3, ""},
-        {"House", 5, 3, "Hou"},
-        {"House", 5, 9, "House"},
-        {"House", 5, 0, ""},
-        {"Caf\u00E9s", 5, 4, "Caf\u00E9"},
-        {"Cafe\u0301s", 5, 4, "Cafe\u0301"}, // combining accent stays with its letter
-        {"\U0001F1EF\U0001F1F5!", 2, 1, "\U0001F1EF\U0001F1F5"}, // a flag is two code points
-        {"\U0001F468\u200D\U0001F469\u200D\U0001F467x", 2, 1,
-         "\U0001F468\u200D\U0001F469\u200D\U0001F467"},
-        {"\u30C6\u30AF\u30CE", 3, 2, "\u30C6\u30AF"},
-        {"\r\nab", 3, 1, "\r\n"},
-        {"a\xFF"
-         "b",
-         3, 2, "a\xFF"},
+        std::size_t width;
+    } cases[] = {
+        {"House", 5, 9, "House", 5},
+        {"Cafe\u0301s", 5, 4, "Cafe\u0301", 5}, // a combining accent stays with its letter
+        {"\U0001F1EF\U0001F1F5!", 2, 1, "\U0001F1EF\U0001F1F5", 3}, // a flag is two code points
+        {"\u6771\u4EAC", 2, 1, "\u6771", 4},                         // wide ideographs
+        {"\r\nab", 3, 1, "\r\n", 2},
+        {"a\u200Bb", 3, 0, "", 2},                                   // a zero-width space
+        {"\u2713\uFF21\U0001F3B5", 3, 2, "\u2713\uFF21", 5},
+        {"a\xFF" "b", 3, 2, "a\xFF", 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(characterCount(c.text), c.count);
         EXPECT_EQ(characterPrefix(c.text, c.prefixLength), c.prefix);
-    }
-}
-
-TEST(Text, AppendLowerAgreesWithToLowerAndKeepsWhatWasThere) {
-    const char* const inputs[] = {
-        "", "MIXED Case", "STRA\u00DFE", "\u1E9E", "\u0130stanbul", "\u212Aelvin",
-        "\u03A3\u0391\u03A3", "\u039F\u0394\u039F\u03A3 \u03A3", "\u00C4RZTE", "A\u0308",
-        "\u023A\u023E", "\uFF21\uFF22", "\U00010400", "x\xFFY", "Z\xC3",
-        "\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130\u0130", // grows by half
-    };
-    for (const char* input : inputs) {
-        const std::string text = input;
-        SCOPED_TRACE(text);
-        std::string out = "kept:";
-        appendLower(out, text);
-        EXPECT_EQ(out, "kept:" + toLower(text));
-    }
-}
-
-TEST(Text, TrimmedViewPointsIntoTheText) {
-    const std::string text = "\u3000 Night Song\n\u00A0";
-    const std::string_view view = trimmedView(text);
-    EXPECT_EQ(view, "Night Song");
-    EXPECT_EQ(view.data(), text.data() + 4);
-    EXPECT_EQ(trimmedView(" \t "), "");
-}
-
-TEST(Text, DisplayWidthCountsTerminalColumns) {
-    struct Case {
-        const char* text;
-        std::size_t width;
-    } cases[] = {
-        {"", 0},
-        {"Night Song", 10},
-        {"\u2713 Same BPM", 10},      // check mark is narrow
-        {"\u00B11 Camelot", 10},      // plus-minus sign is narrow
-        {"Caf\u00E9", 4},             // precomposed
-        {"Cafe\u0301", 4},            // combining acute takes no column
-        {"\u6771\u4EAC", 4},          // CJK ideographs are wide
-        {"\uFF21", 2},                // fullwidth A
-        {"\U0001F3B5", 2},            // emoji presentation
-        {"a\u200Bb", 2},              // zero-width space
-        {"a\xFF" "b", 3},             // ill-formed byte shows as one replacement character
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
         EXPECT_EQ(displayWidth(c.text), c.width);
     }
 }
 
 } // namespace
 } // namespace cuevox::text
-
