@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace cuevox::tests {
@@ -28,12 +25,19 @@ inline CliResult runCli(const std::vector<std::string>& arguments) {
 // The same, with `input` on stdin.
 inline CliResult runCliWithInput(const std::vector<std::string>& arguments,
                                  const std::string& input) {
-    const std::string inPath =
-        ::testing::TempDir() + "cuevox-cli-stdin-" + std::to_string(::getpid());
-    std::ofstream(inPath, std::ios::binary) << input;
-    CliResult result = runShell(cliCommand(arguments) + " <" + shellQuote(inPath));
-    std::remove(inPath.c_str());
-    return result;
+    return runShell("printf %s " + shellQuote(input) + " | " + cliCommand(arguments));
+}
+
+// What a usage error prints after its reason.
+inline std::string usage(const std::string& reason) {
+    return "cuevox-cli: " + reason + " (see cuevox-cli --help)\n";
+}
+
+// A failed run prints nothing but the one line `err` and ends with `exitCode`.
+inline void expectFailure(const CliResult& result, int exitCode, const std::string& err) {
+    EXPECT_EQ(result.exitCode, exitCode);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, err);
 }
 
 } // namespace cuevox::tests

@@ -27,26 +27,22 @@ inline std::string shellQuote(const std::string& argument) {
 
 // Runs a shell command line, capturing stdout, stderr and the exit code.
 inline CliResult runShell(std::string command) {
-    const std::string errPath =
-        ::testing::TempDir() + "cuevox-cli-stderr-" + std::to_string(::getpid());
+    const std::string errPath = ::testing::TempDir() + "cuevox-stderr-" + std::to_string(::getpid());
     command += " 2>" + shellQuote(errPath);
-
     CliResult result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) {
         return result;
     }
     char buffer[4096];
-    std::size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+    for (std::size_t read = 0; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
         result.out.append(buffer, read);
     }
     const int status = ::pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errPath);
-    std::stringstream errText;
-    errText << err.rdbuf();
-    result.err = errText.str();
+    std::stringstream err;
+    err << std::ifstream(errPath).rdbuf();
+    result.err = err.str();
     std::remove(errPath.c_str());
     return result;
 }
