@@ -34,9 +34,7 @@ TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
         const char* error;
     } refused[] = {
         {"", "empty command"},
-        {"   ", "empty command"},
         {"PLAY 1", "unknown command \"PLAY\""},
-        {"stop 1", "unknown command \"stop\""},
         {"\x1B[2J 1", "unknown command \"\\u{1B}[2J\""},
         {"play", "play takes a deck (1 to 4)"},
         {"play 1 2", "play takes a deck (1 to 4)"},
@@ -44,7 +42,6 @@ TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
         {"quit now", "quit takes no arguments"},
         {"play 0", "no deck \"0\": decks are 1 to 4"},
         {"play 5", "no deck \"5\": decks are 1 to 4"},
-        {"play -1", "no deck \"-1\": decks are 1 to 4"},
         {"play 1x", "no deck \"1x\": decks are 1 to 4"},
         {"play 1\xFF", "no deck \"1\\xFF\": decks are 1 to 4"},
         {"play +1", "no deck \"+1\": decks are 1 to 4"},
