@@ -1,4 +1,4 @@
-#include "ShellRunner.hpp"
+#include "CliRunner.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ CliResult runApp(const std::string& arguments) {
 
 // A mistyped option is a usage error (2) with one line that says which, never Qt's plugin
 // abort or CLI11's own exit codes.
-TEST(CuevoxCommandLine, UsageErrorsExitTwoAndSayWhy) {
+TEST(CuevoxCommandLine, UsageErrorsExitTwoAndSayWhyHelpNamesEveryOption) {
     const struct {
         const char* arguments;
         const char* error;
@@ -40,15 +40,11 @@ TEST(CuevoxCommandLine, UsageErrorsExitTwoAndSayWhy) {
         EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
         EXPECT_TRUE(result.out.empty()) << result.out;
     }
-}
-
-TEST(CuevoxCommandLine, HelpNamesEveryOptionAndSucceeds) {
     const CliResult result = runApp("--help");
     EXPECT_EQ(result.exitCode, 0);
     for (const char* option : {"--demo", "--platform", "--atspi-application", "--library",
                                "--screenshot", "--language", "--size"}) {
-        SCOPED_TRACE(option);
-        EXPECT_NE(result.out.find(option), std::string::npos);
+        EXPECT_NE(result.out.find(option), std::string::npos) << option;
     }
 }
 

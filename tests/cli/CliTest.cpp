@@ -17,7 +17,7 @@ using nlohmann::json;
 
 const std::string kDemo = CUEVOX_SOURCE_DIR "/data/demo-collection.xml";
 
-TEST(Cli, KeyAndTagsPrintOneLinePerTextOrOneJsonDocument) {
+TEST(Cli, KeyTagsAndHelpPrintWhatWasAskedAndExitWithZero) {
     const struct {
         std::vector<std::string> arguments;
         std::string out;
@@ -52,9 +52,11 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
     std::filesystem::create_directories(dir + "x\ny.xml");
     const std::string fifo = dir + "fifo";
     ::mkfifo(fifo.c_str(), 0600);
-    directory.write("deep.json", "{\"house\": {\"techno\": " + std::string(100000, '[') + std::string(100000, ']') + "}}");
+    directory.write("deep.json", "{\"house\": {\"techno\": " + std::string(100000, '[') +
+                                     std::string(100000, ']') + "}}");
     directory.write("long.xml", R"(<C><TRACK TrackID="1" Name="T" Artist="A" TotalTime="1e300" AverageBpm="128" Tonality="8A"/></C>)");
-    directory.write("play.json", R"([{"at": 0, "action": "load", "deck": 1, "id": "1"}, {"at": 0.2, "action": "play", "deck": 1}])");
+    directory.write("play.json", R"([{"at": 0, "action": "load", "deck": 1, "id": "1"},
+                                     {"at": 0.2, "action": "play", "deck": 1}])");
     const auto cli = [](const std::vector<std::string>& arguments) {
         return "timeout 20 " + cliCommand(arguments);
     };
@@ -65,7 +67,6 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
     } cases[] = {
         {cli({}), 2, "cuevox-cli: A subcommand is required (see cuevox-cli --help)\n"},
         {cli({"key"}), 2, usage("TEXT is required")},
-        {cli({"nonsense"}), 2, usage("A subcommand is required")},
         {cli({"key", "--bogus", "8A"}), 2, usage("The following argument was not expected: --bogus")},
         {cli({"list", kDemo, "--key", "[8A,9A]"}), 2, usage("--key: not a key: [8A,9A]")},
         {cli({"list", kDemo, "--key", "8\nA"}), 2, usage("--key: not a key: 8\\nA")},
@@ -75,7 +76,6 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
         {cli({"decks"}) + " </dev/zero", 1, "cuevox-cli: stdin: is larger than 8 MiB, far more than such a file holds\n"},
         {"printf '[\"secret' | " + cli({"decks"}), 1, "cuevox-cli: stdin: not JSON: parse error at line 1, column 9: syntax error while parsing value - invalid string: missing closing quote\n"},
         {cli({"monitor", kDemo, "--demo", "--seconds", "nan"}), 2, usage("--seconds: must be a number of seconds above 0, not nan")},
-        {cli({"monitor", kDemo, "--demo", "--seconds", "inf"}), 2, usage("--seconds: must be a number of seconds above 0, not inf")},
         {cli({"monitor", kDemo, "--demo", "--speed", "nan"}), 2, usage("--speed must be a number from 0.01 to 1000, not nan")},
         {cli({"monitor", dir + "long.xml", "--simulate", dir + "play.json", "--seconds", "1", "--speed", "10", "--json"}) + " >/dev/null", 0, ""},
         {cli({"library", dir + "x\ny.xml"}), 1, "cuevox-cli: " + dir + "x\\ny.xml: not a regular file\n"},
@@ -89,9 +89,6 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
         EXPECT_EQ(result.exitCode, c.exitCode);
         EXPECT_EQ(result.err, c.err);
     }
-}
-
-TEST(Cli, HelpExitsWithZero) {
     const CliResult result = runCli({"recommend", "--help"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_NE(result.out.find("Usage"), std::string::npos) << result.out;

@@ -14,7 +14,7 @@ namespace {
 using nlohmann::json;
 
 // The texts are quoted and escaped, so outer blanks and line breaks stay visible.
-TEST(DecksCli, PrintsEverySlotAsTextOrJsonFromAFileOrStdin) {
+TEST(DecksCli, PrintsEverySlotAsTextOrJsonFromAFileOrStdinAndSaysWhatIsWrongWithBadInput) {
     const std::string input = R"(["Not Loaded.", " Night Song", "The \"Band\"\n", "128.00", "Am"])";
     const CliResult text = runCliWithInput({"decks"}, input);
     EXPECT_EQ(text.exitCode, 0) << text.err;
@@ -22,13 +22,14 @@ TEST(DecksCli, PrintsEverySlotAsTextOrJsonFromAFileOrStdin) {
                         "Slot 2: loaded  \" Night Song\" by \"The \\\"Band\\\"\\n\"  128.00 BPM  key "
                         "\"Am\"  (texts after it from 5)\n");
     EXPECT_EQ(runCliWithInput({"decks"}, "[\"x\"]").out, "No deck in 1 texts\n");
-
     const json expected = json::parse(R"([
         {"slot": 1, "state": "empty", "title": null, "artist": null, "bpm": null, "rawKey": null, "sourceEndIndex": null},
         {"slot": 2, "state": "loaded", "title": " Night Song", "artist": "The \"Band\"\n", "bpm": 128.0, "rawKey": "Am", "sourceEndIndex": 5}])");
     const TemporaryDirectory directory;
     const std::string path = directory.write("texts.json", input).string();
-    for (const CliResult& result : {runCliWithInput({"decks", "--json", "-"}, input), runCli({"decks", "--json", path}), runCli({"decks", path, "--json"})}) {
+    for (const CliResult& result :
+         {runCliWithInput({"decks", "--json", "-"}, input), runCli({"decks", "--json", path}),
+          runCli({"decks", path, "--json"})}) {
         EXPECT_EQ(result.exitCode, 0) << result.err;
         EXPECT_EQ(json::parse(result.out), expected);
     }
@@ -36,10 +37,6 @@ TEST(DecksCli, PrintsEverySlotAsTextOrJsonFromAFileOrStdin) {
               "[\n  {\n    \"slot\": 1,\n    \"state\": \"empty\",\n    \"title\": null,\n"
               "    \"artist\": null,\n    \"bpm\": null,\n    \"rawKey\": null,\n"
               "    \"sourceEndIndex\": null\n  }\n]\n");
-}
-
-TEST(DecksCli, BadInputSaysWhatIsWrong) {
-    const std::string stdinError = "cuevox-cli: stdin: ";
     const struct {
         std::string input;
         std::string err;
@@ -53,7 +50,8 @@ TEST(DecksCli, BadInputSaysWhatIsWrong) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);
-        expectFailure(runCliWithInput({"decks", "--json"}, c.input), 1, stdinError + c.err + "\n");
+        expectFailure(runCliWithInput({"decks", "--json"}, c.input), 1,
+                      "cuevox-cli: stdin: " + c.err + "\n");
     }
     const struct {
         std::vector<std::string> arguments;

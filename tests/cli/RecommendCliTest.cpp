@@ -42,23 +42,12 @@ protected:
     const std::string table = (directory.path() / "genres.json").string();
 };
 
-TEST_F(RecommendCli, JsonIsTheRankedListWithScoresBreakdownsAndLabels) {
-    const CliResult result = recommend({"--id", "1", "--json"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.err, "");
-    const json document = json::parse(result.out);
-    ASSERT_EQ(document.size(), 4U);
-    EXPECT_EQ(document[0], json::parse(R"({
+// The JSON shape once, then one row per option that reaches the ranking.
+TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
+    EXPECT_EQ(json::parse(recommend({"--id", "1", "--json"}).out)[0], json::parse(R"({
         "id": "3", "title": "Same", "artist": "C", "score": 100.0,
         "breakdown": {"genre": 100.0, "bpm": 100.0, "harmonic": 100.0, "energy": 100.0},
         "reasons": ["✓ Same Genre", "✓ Same BPM", "✓ Harmonic Match", "✓ Same Energy"]})"));
-    EXPECT_EQ(document[2].at("breakdown").at("harmonic"), 50.0);
-    EXPECT_EQ(document[2].at("reasons"),
-              json::parse(R"(["✓ Same Genre", "+0.2 BPM", "Key Unknown", "✓ Same Energy"])"));
-}
-
-// One row per option that reaches the ranking.
-TEST_F(RecommendCli, OptionsChangeTheRanking) {
     directory.write("genres.json", R"({"house": {"tech house": 0.625}})");
     const struct {
         std::vector<std::string> arguments;
@@ -91,15 +80,12 @@ TEST_F(RecommendCli, OptionsChangeTheRanking) {
         EXPECT_EQ(ids, c.ids);
         EXPECT_EQ(scores, c.scores);
     }
-}
-
-// The decomposed é takes one column, like the precomposed one.
-TEST_F(RecommendCli, TextIsAnAlignedTableUnderTheSourceTrack) {
+    // The decomposed é takes one column, like the precomposed one.
     const std::string header = "After The Band \u2013 Night Song  128.00  8A  E6\n";
     const struct {
         std::vector<std::string> arguments;
         std::string out;
-    } cases[] = {
+    } texts[] = {
         {{"--id", "1", "--count", "2"},
          header + "#  Score  Track          BPM  Key  E   Genre         Tempo       Harmonic          Energy\n"
                   "1  100.0  C \u2013 Same    128.10  8A   E6  \u2713 Same Genre  \u2713 Same BPM  \u2713 Harmonic Match  \u2713 Same Energy\n"
@@ -107,15 +93,15 @@ TEST_F(RecommendCli, TextIsAnAlignedTableUnderTheSourceTrack) {
         {{"--title", " night song ", "--artist", "THE BAND", "--count", "0"},
          header + "No track of the collection fits after it with these settings.\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : texts) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
-        const CliResult result = recommend(c.arguments);
-        EXPECT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_EQ(result.out, c.out);
+        const CliResult text = recommend(c.arguments);
+        EXPECT_EQ(text.exitCode, 0) << text.err;
+        EXPECT_EQ(text.out, c.out);
     }
 }
 
-TEST_F(RecommendCli, EveryBadValueIsNamedOnOneLine) {
+TEST_F(RecommendCli, EveryBadValueAndGenreTableIsNamedOnOneLine) {
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
@@ -134,9 +120,7 @@ TEST_F(RecommendCli, EveryBadValueIsNamedOnOneLine) {
         {{"--energy", "plusMinus3"}, 2, usage("--energy: must be exact, plusMinus1 or plusMinus2, not \"plusMinus3\"")},
         {{"--genre-mode", "compatible"}, 2, usage("--genre-mode: must be exactOnly or compatibleGenres, not \"compatible\"")},
         {{"--genre-table", "/no/such.json"}, 1, "cuevox-cli: cannot read the genre table /no/such.json: no such file\n"},
-        {{"--id", "99"}, 1, "cuevox-cli: no track with id \"99\" in " + path + "\n"},
         {{"--json"}, 2, usage("the playing track (--id, or --title with --artist) is required")},
-        {{"--id", "1", "--count"}, 2, usage("--count: 1 required N missing")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -148,13 +132,10 @@ TEST_F(RecommendCli, EveryBadValueIsNamedOnOneLine) {
     }
     expectFailure(runCli({"recommend", "/no/such.xml", "--id", "1"}), 1,
                   "cuevox-cli: fileNotFound(\"/no/such.xml\")\n");
-}
-
-TEST_F(RecommendCli, GenreTableMustBeAnObjectOfObjectsOfLowerCaseNumbers) {
     const struct {
         std::string contents;
         std::string err;
-    } cases[] = {
+    } tables[] = {
         {"[]", "must be a JSON object of objects of numbers, not an array"},
         {"{\"house\": 0.8}", "the entry for \"house\" must be an object of numbers, not a number"},
         {"{\"house\": {\"techno\": \"0.8\"}}", "the value for \"house\" to \"techno\" must be a finite number, not a string"},
@@ -162,7 +143,7 @@ TEST_F(RecommendCli, GenreTableMustBeAnObjectOfObjectsOfLowerCaseNumbers) {
         {"{\"House\": {\"techno\": 0.5}}", "\"House\" has capitals; genre names must be written in lower case"},
         {"{\"house\": {\"Techno\": 0.5}}", "\"Techno\" has capitals; genre names must be written in lower case"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : tables) {
         SCOPED_TRACE(c.contents);
         directory.write("genres.json", c.contents);
         expectFailure(recommend({"--id", "1", "--genre-table", table}), 1,

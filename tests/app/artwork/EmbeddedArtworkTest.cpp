@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <chrono>
-#include <functional>
+#include <fstream>
 #include <future>
 #include <optional>
 #include <sys/stat.h>
@@ -69,16 +69,14 @@ class EmbeddedArtworkTest : public ::testing::Test {
 protected:
     QString write(const QString& name, const QByteArray& bytes) {
         const QString path = directory.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary)
+            << bytes.toStdString();
         return path;
     }
 
     QString mp3WithPictures(const QString& name, const std::vector<QByteArray>& pictures) {
         const QString path = write(name, mpegFrames());
         TagLib::MPEG::File file(QFile::encodeName(path).constData());
-        EXPECT_TRUE(file.isValid());
         TagLib::ID3v2::Tag* tag = file.ID3v2Tag(true);
         tag->setTitle("Tagged");
         for (const QByteArray& picture : pictures) {
@@ -96,7 +94,6 @@ protected:
     QString flacWithPicture(const QString& name, const QByteArray& picture) {
         const QString path = write(name, flacHeader());
         TagLib::FLAC::File file(QFile::encodeName(path).constData());
-        EXPECT_TRUE(file.isValid());
         auto* block = new TagLib::FLAC::Picture;
         block->setType(TagLib::FLAC::Picture::FrontCover);
         block->setMimeType("image/jpeg");
@@ -135,12 +132,11 @@ TEST_F(EmbeddedArtworkTest, FirstEmbeddedPictureOfEachFormatOrNothing) {
         {"endless device named like audio", zero, {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(extractWithin(c.path, std::chrono::seconds(10)), c.expected);
+        EXPECT_EQ(extractWithin(c.path, std::chrono::seconds(10)), c.expected) << c.name;
     }
 }
 
-TEST_F(EmbeddedArtworkTest, ThumbnailsKeepProportionsAndOrientationAndNeverGrow) {
+TEST_F(EmbeddedArtworkTest, ThumbnailsKeepProportionsAndOrientationNeverGrowAndNeedAPicture) {
     const struct {
         const char* name;
         QByteArray bytes;
@@ -163,9 +159,6 @@ TEST_F(EmbeddedArtworkTest, ThumbnailsKeepProportionsAndOrientationAndNeverGrow)
         EXPECT_NEAR(thumbnail.pixelColor(2, 2).red(), qRed(c.topLeft), 40);
         EXPECT_NEAR(thumbnail.pixelColor(2, 2).blue(), qBlue(c.topLeft), 40);
     }
-}
-
-TEST_F(EmbeddedArtworkTest, NoThumbnailFromBytesThatAreNoPicture) {
     const QByteArray png = encoded(halves(40, 40), "png");
     for (const QByteArray& bytes : {QByteArray("garbage"), png.left(30)}) {
         EXPECT_TRUE(downsampledImage(bytes, 160).isNull()) << bytes.size();

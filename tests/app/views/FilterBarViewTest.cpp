@@ -23,12 +23,8 @@ namespace cuevox::views {
 namespace {
 
 using i18n::AppLanguage;
-using metadata::CamelotKey;
+using testing::key;
 using tracklist::BPMRange;
-
-CamelotKey key(const char* text) {
-    return *CamelotKey::fromString(text);
-}
 
 QStringList rowTexts(const CheckboxFilterList& list) {
     QStringList texts;
@@ -39,13 +35,9 @@ QStringList rowTexts(const CheckboxFilterList& list) {
 }
 
 void clickRow(const CheckboxFilterList& list, const QString& text, QPoint at = {}) {
-    for (CheckboxFilterRow* row : list.rows()) {
-        if (row->text() == text) {
-            QTest::mouseClick(row, Qt::LeftButton, {}, at);
-            return;
-        }
-    }
-    ADD_FAILURE() << "no row " << text.toStdString();
+    const qsizetype row = rowTexts(list).indexOf(text);
+    ASSERT_GE(row, 0) << "no row " << text.toStdString();
+    QTest::mouseClick(list.rows()[row], Qt::LeftButton, {}, at);
 }
 
 // The five filters at once, as a row of a table sets them.
@@ -74,21 +66,22 @@ protected:
         vm.model.setSelectedGenres(filters.genres);
         vm.model.setSearchText(filters.search);
     }
-    // Whether keys, tempos, energies and genres are each selected.
+    // Whether keys, tempos, energies and genres are each selected, and their pills accented.
     std::array<bool, 4> selected() const {
-        return {!vm.model.selectedKeys().empty(), !vm.model.selectedBPMRanges().empty(),
-                !vm.model.selectedEnergies().empty(), !vm.model.selectedGenres().empty()};
+        const auto& m = vm.model;
+        return {!m.selectedKeys().empty(), !m.selectedBPMRanges().empty(),
+                !m.selectedEnergies().empty(), !m.selectedGenres().empty()};
     }
     std::array<bool, 4> accented() const {
-        return {bar.keyPill().isActive(), bar.tempoPill().isActive(),
-                bar.energyPill().isActive(), bar.genrePill().isActive()};
+        return {bar.keyPill().isActive(), bar.tempoPill().isActive(), bar.energyPill().isActive(),
+                bar.genrePill().isActive()};
     }
 
     testing::TestViewModel vm;
     FilterBarView bar{vm.model, vm.localization};
 };
 
-TEST_F(FilterBarViewTest, PillsAccentTheirActiveFilterAndResetClearsThemAll) {
+TEST_F(FilterBarViewTest, PillsAccentActiveFiltersResetsClearThemAndTheSearchKeepsItsCursor) {
     const struct {
         const char* name;
         Filters filters;
@@ -114,27 +107,23 @@ TEST_F(FilterBarViewTest, PillsAccentTheirActiveFilterAndResetClearsThemAll) {
         EXPECT_EQ(accented(), (std::array<bool, 4>{}));
         EXPECT_FALSE(reset.isEnabled());
     }
-}
-
-TEST_F(FilterBarViewTest, EachPanelsResetClearsOnlyItsOwnFilter) {
     const struct {
         UnderlinedButton* reset;
         std::array<bool, 4> left;
-    } cases[] = {
+    } panels[] = {
         {&bar.keyPicker().resetButton(), {false, true, true, true}},
         {&bar.tempoList().resetButton(), {true, false, true, true}},
         {&bar.energyList().resetButton(), {true, true, false, true}},
         {&bar.genreList().resetButton(), {true, true, true, false}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : panels) {
         select({{key("8A")}, {BPMRange{120}}, {6, 7}, {"House"}, QStringLiteral("a")});
         QTest::mouseClick(c.reset, Qt::LeftButton);
         EXPECT_EQ(selected(), c.left);
         EXPECT_EQ(vm.model.searchText(), QStringLiteral("a"));
     }
-}
-
-TEST_F(FilterBarViewTest, SearchFieldWritesEveryKeystrokeAndKeepsItsCursor) {
+    // The search field writes every keystroke, keeps its cursor and empties on Reset.
+    vm.model.resetFilters();
     QLineEdit& field = bar.searchField().lineEdit();
     QTest::keyClicks(&field, QStringLiteral("nigt"));
     EXPECT_TRUE(bar.resetButton().isEnabled());
@@ -143,35 +132,26 @@ TEST_F(FilterBarViewTest, SearchFieldWritesEveryKeystrokeAndKeepsItsCursor) {
     EXPECT_EQ(vm.model.searchText(), QStringLiteral("night"));
     EXPECT_EQ(field.text(), QStringLiteral("night"));
     EXPECT_EQ(field.cursorPosition(), 4) << "the model's echo must not move the cursor";
-
     vm.model.setSearchText(QStringLiteral("far"));
     EXPECT_EQ(field.text(), QStringLiteral("far"));
     QTest::mouseClick(&bar.resetButton(), Qt::LeftButton);
     EXPECT_EQ(field.text(), QString());
-
-    const int width = bar.searchField().width();
-    EXPECT_GE(width, SearchField::kMinimumWidth);
-    EXPECT_LE(width, SearchField::kMaximumWidth);
 }
 
 TEST_F(FilterBarViewTest, APillOpensItsPanelAndASecondPressKeepsItOpen) {
     FilterPillButton& pill = bar.genrePill();
     QSignalSpy presented(&pill, &FilterPillButton::presentedChanged);
     EXPECT_FALSE(pill.isPresented());
-
     QTest::mouseClick(&pill, Qt::LeftButton);
     ASSERT_TRUE(pill.isPresented());
-    EXPECT_EQ(pill.panel().content(), &bar.genreList());
     const QRect pillOnScreen(pill.mapToGlobal(QPoint(0, 0)), pill.size());
     EXPECT_GE(pill.panel().geometry().top(), pillOnScreen.bottom()) << "below its pill";
-
     // The press on the pill straight away, and as the window system delivers it: to the popup.
     QTest::mouseClick(&pill, Qt::LeftButton);
     QWindow* window = bar.windowHandle();
     QTest::mouseClick(window, Qt::LeftButton, {}, pill.mapTo(&bar, pill.rect().center()));
     EXPECT_TRUE(pill.isPresented());
     EXPECT_EQ(presented.count(), 1) << "never closed in between";
-
     // Escape closes it, and so does a click elsewhere.
     QTest::keyClick(&pill.panel(), Qt::Key_Escape);
     EXPECT_FALSE(pill.isPresented());
@@ -182,18 +162,16 @@ TEST_F(FilterBarViewTest, APillOpensItsPanelAndASecondPressKeepsItOpen) {
     EXPECT_EQ(presented.count(), 4);
 }
 
-TEST_F(FilterBarViewTest, ListsShowTheirOptionsAndToggleTheirOwnSelection) {
+TEST_F(FilterBarViewTest, ListsShowTheirOptionsToggleTheirOwnSelectionAndFollowANewCollection) {
     EXPECT_EQ(rowTexts(bar.genreList()), (QStringList{"House (1)", "Techno (2)"}));
     EXPECT_EQ(rowTexts(bar.tempoList()).first(), QStringLiteral("120 - 130 (2)"));
-    const QStringList energies = rowTexts(bar.energyList());
-    ASSERT_EQ(energies.size(), 10);
-    EXPECT_EQ(energies[5], QStringLiteral("Energy 6 (1)"));
-
+    EXPECT_EQ(rowTexts(bar.energyList()).size(), 10);
+    EXPECT_EQ(rowTexts(bar.energyList()).value(5), QStringLiteral("Energy 6 (1)"));
     // A click anywhere on a row toggles it; the counts of the other groups follow.
     clickRow(bar.genreList(), QStringLiteral("Techno (2)"), QPoint(2, 2));
     EXPECT_EQ(vm.model.selectedGenres(), (std::set<std::string>{"Techno"}));
-    EXPECT_TRUE(bar.genreList().rows()[1]->isSelected());
     EXPECT_FALSE(bar.genreList().rows()[0]->isSelected());
+    EXPECT_TRUE(bar.genreList().rows()[1]->isSelected());
     EXPECT_EQ(rowTexts(bar.tempoList()).first(), QStringLiteral("120 - 130 (1)"));
     clickRow(bar.genreList(), QStringLiteral("House (1)"));
     EXPECT_EQ(vm.model.selectedGenres(), (std::set<std::string>{"House", "Techno"}));
@@ -201,14 +179,11 @@ TEST_F(FilterBarViewTest, ListsShowTheirOptionsAndToggleTheirOwnSelection) {
     const CheckboxFilterRow* techno = bar.genreList().rows()[1];
     clickRow(bar.genreList(), techno->text(), QPoint(techno->width() - 3, techno->height() / 2));
     EXPECT_EQ(vm.model.selectedGenres(), (std::set<std::string>{"House"}));
-
     clickRow(bar.energyList(), QStringLiteral("Energy 6 (1)"));
     EXPECT_EQ(vm.model.selectedEnergies(), (std::set<int>{6}));
     clickRow(bar.tempoList(), QStringLiteral("120 - 130 (1)"));
     EXPECT_EQ(vm.model.selectedBPMRanges(), (std::set<BPMRange>{BPMRange{120}}));
-}
-
-TEST_F(FilterBarViewTest, OpenListsFollowANewCollectionAndScrollAt260Points) {
+    // An open list follows a new collection and scrolls beyond 260 points.
     QTest::mouseClick(&bar.genrePill(), Qt::LeftButton);
     ASSERT_TRUE(bar.genrePill().isPresented());
     const int heightBefore = bar.genrePill().panel().height();
@@ -233,13 +208,10 @@ TEST_F(FilterBarViewTest, OpenListsFollowANewCollectionAndScrollAt260Points) {
     const CheckboxFilterRow* longest = bar.genreList().rows().back();
     EXPECT_EQ(longest->text(), QStringLiteral("Progressive Melodic Deep Organic House (1)"));
     EXPECT_GE(longest->width(), longest->sizeHint().width());
-
     // A short list is only as high as its rows, still at least 220 wide.
     vm.load(testing::kThreeTracks);
     EXPECT_LT(area.height(), 100);
     EXPECT_GE(bar.genreList().width(), CheckboxFilterList::kMinimumWidth);
-    vm.search(QStringLiteral("no such track"));
-    EXPECT_EQ(bar.countLabel().text(), QStringLiteral("All Tracks (0)"));
 }
 
 TEST_F(FilterBarViewTest, TextsFollowTheLanguageAtOnce) {
@@ -248,8 +220,6 @@ TEST_F(FilterBarViewTest, TextsFollowTheLanguageAtOnce) {
     QCoreApplication::processEvents(); // the layout settles on the next turn
     EXPECT_EQ(bar.countLabel().text(), QStringLiteral("Все треки (1)"));
     EXPECT_EQ(bar.keyPill().text(), QStringLiteral("Тональность"));
-    EXPECT_EQ(bar.tempoPill().text(), QStringLiteral("Темп"));
-    EXPECT_EQ(bar.energyPill().text(), QStringLiteral("Энергия"));
     EXPECT_EQ(bar.genrePill().text(), QStringLiteral("Жанры"));
     EXPECT_EQ(bar.resetButton().text(), QStringLiteral("Сбросить"));
     EXPECT_EQ(bar.genreList().resetButton().text(), QStringLiteral("Сбросить"));

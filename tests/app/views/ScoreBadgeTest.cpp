@@ -10,7 +10,7 @@
 namespace cuevox::views {
 namespace {
 
-TEST(ScoreBadgeTest, RoundsHalvesAwayFromZeroAndColoursByTheUnroundedScore) {
+TEST(ScoreBadgeTest, RoundsHalvesAwayFromZeroColoursByTheUnroundedScoreAndNeedsAFiniteOne) {
     const QColor green = theme::kGreen, yellow = theme::kYellow, dimmed = theme::kSecondaryText;
     const struct {
         double score;
@@ -28,11 +28,10 @@ TEST(ScoreBadgeTest, RoundsHalvesAwayFromZeroAndColoursByTheUnroundedScore) {
         EXPECT_EQ(badge->text, QString::fromLatin1(c.text));
         EXPECT_EQ(badge->color, c.color);
     }
-}
-
-TEST(ScoreBadgeTest, NoBadgeWithoutAFiniteScore) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
-    for (const std::optional<double> score : {std::optional<double>(), std::optional(std::nan("")), std::optional(kInfinity), std::optional(-kInfinity)}) {
+    for (const std::optional<double> score :
+         {std::optional<double>(), std::optional(std::nan("")), std::optional(kInfinity),
+          std::optional(-kInfinity)}) {
         EXPECT_FALSE(ScoreBadge::forScore(score)) << (score ? *score : -1);
     }
 }

@@ -22,11 +22,10 @@ QStringList labelTexts(const QWidget& view) {
     return texts;
 }
 
-TEST(SettingsViewTest, ChoosingALanguageRetranslatesAtOnce) {
+TEST(SettingsViewTest, ChoosingALanguageRetranslatesAtOnceAndTheWindowOpensAboveTheMainWindow) {
     testing::TestViewModel vm;
     i18n::LocalizationManager& localization = vm.localization;
     SettingsView view(localization);
-
     auto* menu = view.findChild<QComboBox*>();
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->count(), 10);
@@ -34,37 +33,28 @@ TEST(SettingsViewTest, ChoosingALanguageRetranslatesAtOnce) {
     EXPECT_EQ(menu->itemText(9), QStringLiteral("中文"));
     EXPECT_EQ(menu->currentText(), QStringLiteral("English"));
     EXPECT_TRUE(labelTexts(view).contains(QStringLiteral("Language")));
-    EXPECT_GE(view.minimumWidth(), 360);
-
     // What a click on the menu does: an activation of the chosen row.
     emit menu->activated(2);
     EXPECT_EQ(localization.language(), AppLanguage::de);
     EXPECT_EQ(vm.settings.value("appLanguage").toString(), QStringLiteral("de"));
     EXPECT_TRUE(labelTexts(view).contains(QStringLiteral("Sprache")));
-    EXPECT_TRUE(labelTexts(view).contains(QStringLiteral("Änderungen gelten sofort in der gesamten App.")));
+    EXPECT_TRUE(
+        labelTexts(view).contains(QStringLiteral("Änderungen gelten sofort in der gesamten App.")));
     EXPECT_EQ(menu->itemText(2), QStringLiteral("Deutsch")) << "native names never change";
-
     // A change made elsewhere shows in the menu too.
     localization.setLanguage(AppLanguage::zh);
     EXPECT_EQ(menu->currentText(), QStringLiteral("中文"));
     EXPECT_TRUE(labelTexts(view).contains(QStringLiteral("语言")));
-}
-
-// The window system keeps a window above its transient parent (Qt's macOS backend gives it the
-// parent's level), so settings open above the stay-on-top main window instead of beneath it.
-TEST(SettingsViewTest, WindowOpensAboveTheStayOnTopMainWindow) {
-    testing::TestViewModel vm;
-    i18n::LocalizationManager& localization = vm.localization;
+    // The window system keeps a window above its transient parent (Qt's macOS backend gives it the
+    // parent's level), so settings open above the stay-on-top main window instead of beneath it.
     QMainWindow mainWindow;
     mainWindow.setWindowFlag(Qt::WindowStaysOnTopHint);
     mainWindow.show();
-
     QWidget* window = makeSettingsWindow(localization, mainWindow);
     window->show();
-    EXPECT_TRUE(window->isWindow());
     ASSERT_NE(window->windowHandle(), nullptr);
     EXPECT_EQ(window->windowHandle()->transientParent(), mainWindow.windowHandle());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Settings"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("设置"));
     localization.setLanguage(AppLanguage::de);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Einstellungen"));
 }

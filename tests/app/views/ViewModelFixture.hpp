@@ -24,7 +24,8 @@ namespace cuevox::views::testing {
 struct TestViewModel {
     explicit TestViewModel(std::function<bool()> permissionCheck = [] { return true; },
                            state::ViewModelTiming timing = {1, 1000, 1000})
-        : model(monitor(), std::move(permissionCheck), &settings, timing) {}
+        : model(std::unique_ptr<tests::FakeDeckMonitor>(fake), std::move(permissionCheck),
+                &settings, timing) {}
 
     void load(const std::string& xml) {
         const QString path = directory.filePath(QStringLiteral("collection-%1.xml").arg(++files));
@@ -40,15 +41,6 @@ struct TestViewModel {
         fake->states->push(tests::shownOnDeck(deck, std::move(titleArtist), playing));
         settle();
     }
-
-    // Until the debounced search has been applied.
-    void search(const QString& text) {
-        QSignalSpy recomputed(&model, &state::RecommendationViewModel::filteredTracksRecomputed);
-        model.setSearchText(text);
-        EXPECT_TRUE(recomputed.wait(5000));
-        settle();
-    }
-
     // A recompute and the layouts after it each take a turn of the event loop.
     static void settle() {
         for (int turn = 0; turn < 5; ++turn) {
@@ -56,19 +48,17 @@ struct TestViewModel {
         }
     }
 
-    std::unique_ptr<tests::FakeDeckMonitor> monitor() {
-        auto made = std::make_unique<tests::FakeDeckMonitor>();
-        fake = made.get();
-        return made;
-    }
-
     QTemporaryDir directory;
     QSettings settings{directory.filePath("settings.ini"), QSettings::IniFormat};
     i18n::LocalizationManager localization{settings, std::nullopt};
-    tests::FakeDeckMonitor* fake = nullptr;
+    tests::FakeDeckMonitor* fake = new tests::FakeDeckMonitor; // owned by the model
     state::RecommendationViewModel model;
     int files = 0;
 };
+
+inline metadata::CamelotKey key(const char* text) {
+    return *metadata::CamelotKey::fromString(text);
+}
 
 inline constexpr const char* kThreeTracks = R"(<DJ_PLAYLISTS><COLLECTION>
   <TRACK TrackID="1" Name="Night Song" Artist="The Band" Genre="House" AverageBpm="128.00" Tonality="8A" Comments="E6" Location="/a.mp3"/>
