@@ -120,6 +120,7 @@ TEST_F(RecommendCli, EveryBadValueAndGenreTableIsNamedOnOneLine) {
         {{"--energy", "plusMinus3"}, 2, usage("--energy: must be exact, plusMinus1 or plusMinus2, not \"plusMinus3\"")},
         {{"--genre-mode", "compatible"}, 2, usage("--genre-mode: must be exactOnly or compatibleGenres, not \"compatible\"")},
         {{"--genre-table", "/no/such.json"}, 1, "cuevox-cli: cannot read the genre table /no/such.json: no such file\n"},
+        {{"--id", "99"}, 1, "cuevox-cli: no track with id \"99\" in " + path + "\n"},
         {{"--json"}, 2, usage("the playing track (--id, or --title with --artist) is required")},
     };
     for (const auto& c : cases) {
