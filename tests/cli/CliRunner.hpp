@@ -1,17 +1,55 @@
 #pragma once
 
-#include "ShellRunner.hpp"
-
+// Runs programs as a user would from a shell, and cuevox-cli where a test names it.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
 namespace cuevox::tests {
 
+struct CliResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string shellQuote(const std::string& argument) {
+    std::string quoted = "'";
+    for (const char c : argument) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+// Runs a shell command line, capturing stdout, stderr and the exit code.
+inline CliResult runShell(std::string command) {
+    const std::string errPath = ::testing::TempDir() + "cuevox-err-" + std::to_string(::getpid());
+    command += " 2>" + shellQuote(errPath);
+    CliResult result;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return result;
+    }
+    char buffer[4096];
+    for (std::size_t read = 0; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        result.out.append(buffer, read);
+    }
+    const int status = ::pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::stringstream err;
+    err << std::ifstream(errPath).rdbuf();
+    result.err = err.str();
+    std::remove(errPath.c_str());
+    return result;
+}
+
+#ifdef CUEVOX_CLI_PATH
 inline std::string cliCommand(const std::vector<std::string>& arguments) {
     std::string command = shellQuote(CUEVOX_CLI_PATH);
     for (const std::string& argument : arguments) {
@@ -28,12 +66,20 @@ inline CliResult runCli(const std::vector<std::string>& arguments) {
 // The same, with `input` on stdin.
 inline CliResult runCliWithInput(const std::vector<std::string>& arguments,
                                  const std::string& input) {
-    const std::string inPath =
-        ::testing::TempDir() + "cuevox-cli-stdin-" + std::to_string(::getpid());
-    std::ofstream(inPath, std::ios::binary) << input;
-    CliResult result = runShell(cliCommand(arguments) + " <" + shellQuote(inPath));
-    std::remove(inPath.c_str());
-    return result;
+    return runShell("printf %s " + shellQuote(input) + " | " + cliCommand(arguments));
+}
+#endif
+
+// What a usage error prints after its reason.
+inline std::string usage(const std::string& reason) {
+    return "cuevox-cli: " + reason + " (see cuevox-cli --help)\n";
+}
+
+// A failed run prints nothing but the one line `err` and ends with `exitCode`.
+inline void expectFailure(const CliResult& result, int exitCode, const std::string& err) {
+    EXPECT_EQ(result.exitCode, exitCode);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, err);
 }
 
 } // namespace cuevox::tests

@@ -1,10 +1,10 @@
 #include "CliRunner.hpp"
 
+#include "support/TemporaryFiles.hpp"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace cuevox::tests {
@@ -12,18 +12,10 @@ namespace {
 
 using nlohmann::json;
 
-std::string writeFile(const std::string& name, const std::string& contents) {
-    const std::string path = ::testing::TempDir() + name;
-    std::ofstream(path, std::ios::binary) << contents;
-    return path;
-}
-
 const char* const kCollection = R"(<?xml version="1.0" encoding="UTF-8"?>
 <DJ_PLAYLISTS Version="1.0.0">
   <COLLECTION Entries="3">
-    <TRACK TrackID="1" Name="Night Song" Artist="The Band" Genre="Deep House" AverageBpm="122.10"
-           Tonality="Am" Comments="8A - 7 Energy" Rating="204" TotalTime="412" Year="2019"
-           DateAdded="2024-03-09" Location="file://localhost/Music/Night%20Song.mp3" Label="L"/>
+    <TRACK TrackID="1" Name="Night Song" Artist="The Band" Genre="Deep House" AverageBpm="122.10" Tonality="Am" Comments="8A - 7 Energy" Rating="204" TotalTime="412" Year="2019" DateAdded="2024-03-09" Location="file://localhost/Music/Night%20Song.mp3" Label="L"/>
     <TRACK TrackID="2" Name="Bare" Artist="" AverageBpm="0.00" Genre=" deep house "/>
     <TRACK TrackID="3" Name="Fast" Artist="X" AverageBpm="174.00" Genre="Drum &amp; Bass"/>
   </COLLECTION>
@@ -37,8 +29,13 @@ const char* const kCollection = R"(<?xml version="1.0" encoding="UTF-8"?>
 </DJ_PLAYLISTS>
 )";
 
-TEST(LibraryCli, JsonHoldsEveryTrackFieldAndPlaylistInFileOrder) {
-    const std::string path = writeFile("cuevox-cli-library.xml", kCollection);
+class LibraryCli : public ::testing::Test {
+protected:
+    TemporaryDirectory directory;
+    const std::string path = directory.write("collection.xml", kCollection).string();
+};
+
+TEST_F(LibraryCli, JsonHoldsEveryTrackAndPlaylistAndTheSummaryWhatADjNeedsToKnow) {
     const CliResult result = runCli({"library", "--json", path});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const json document = json::parse(result.out);
@@ -57,55 +54,25 @@ TEST(LibraryCli, JsonHoldsEveryTrackFieldAndPlaylistInFileOrder) {
         {"id": "Sets/Friday", "name": "Sets/Friday", "trackIDs": ["1", "99", "1"]}])"));
     // The tempo is written in its shortest exact form, not rounded for display.
     EXPECT_NE(result.out.find("\"bpm\": 122.1,"), std::string::npos);
-    std::filesystem::remove(path);
-}
-
-TEST(LibraryCli, SummaryCountsWhatADjNeedsToKnow) {
-    const std::string path = writeFile("cuevox-cli-summary.xml", kCollection);
-    const CliResult result = runCli({"library", path});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const CliResult summary = runCli({"library", path});
+    ASSERT_EQ(summary.exitCode, 0) << summary.err;
     for (const char* line : {
-             "  tracks          3\n",
-             "  with tempo      2\n",
-             "  with key        1\n",
-             "  with energy     1\n",
-             "  with genre      3\n",
-             "  with file path  1\n",
+             "  tracks          3\n", "  with tempo      2\n", "  with key        1\n",
+             "  with energy     1\n", "  with genre      3\n", "  with file path  1\n",
              "  tempo range     122.10 - 174.00 BPM\n",
              "  top genres      Deep House (2), Drum & Bass (1)\n",
-             "  playlists       1 (3 entries, 1 pointing at no track)\n",
-         }) {
-        SCOPED_TRACE(line);
-        EXPECT_NE(result.out.find(line), std::string::npos) << result.out;
+             "  playlists       1 (3 entries, 1 pointing at no track)\n"}) {
+        EXPECT_NE(summary.out.find(line), std::string::npos) << line << summary.out;
     }
-    std::filesystem::remove(path);
 }
 
-TEST(LibraryCli, EveryFailedReadExitsWithOneAndOneLine) {
-    const std::string truncated = writeFile("cuevox-cli-truncated.xml", "<C><TRACK TrackID=\"1\"");
-    const std::string empty = writeFile("cuevox-cli-empty.xml", "");
-    struct Case {
-        std::string path;
-        std::string err;
-    } cases[] = {
-        {"/no/such.xml", "cuevox-cli: fileNotFound(\"/no/such.xml\")\n"},
-        {truncated, "cuevox-cli: malformedXML(\"unclosed token at line 1, column 4\")\n"},
-        {empty, "cuevox-cli: malformedXML(\"no element found at line 1, column 1\")\n"},
-        {::testing::TempDir(), "cuevox-cli: " + ::testing::TempDir() + ": not a regular file\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        for (const bool json : {false, true}) {
-            const CliResult result =
-                json ? runCli({"library", "--json", c.path}) : runCli({"library", c.path});
-            EXPECT_EQ(result.exitCode, 1);
-            EXPECT_EQ(result.out, "");
-            EXPECT_EQ(result.err, c.err);
-        }
-    }
-    EXPECT_EQ(runCli({"library"}).exitCode, 2);
-    std::filesystem::remove(truncated);
-    std::filesystem::remove(empty);
+TEST_F(LibraryCli, EveryFailedReadExitsWithOneAndOneLine) {
+    const std::string truncated = directory.write("truncated.xml", "<C><TRACK TrackID=\"1\"");
+    const std::string dir = directory.path().string();
+    expectFailure(runCli({"library", "--json", truncated}), 1,
+                  "cuevox-cli: malformedXML(\"unclosed token at line 1, column 4\")\n");
+    expectFailure(runCli({"library", dir}), 1, "cuevox-cli: " + dir + ": not a regular file\n");
+    expectFailure(runCli({"library"}), 2, usage("FILE is required"));
 }
 
 } // namespace

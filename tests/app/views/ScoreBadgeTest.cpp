@@ -10,36 +10,28 @@
 namespace cuevox::views {
 namespace {
 
-TEST(ScoreBadgeTest, RoundsHalvesAwayFromZeroAndColoursByTheUnroundedScore) {
-    const QColor green = theme::kGreen;
-    const QColor yellow = theme::kYellow;
-    const QColor dimmed = theme::kSecondaryText;
-    struct Case {
+TEST(ScoreBadgeTest, RoundsHalvesAwayFromZeroColoursByTheUnroundedScoreAndNeedsAFiniteOne) {
+    const QColor green = theme::kGreen, yellow = theme::kYellow, dimmed = theme::kSecondaryText;
+    const struct {
         double score;
         const char* text;
         QColor color;
+    } cases[] = {
+        {100, "100%", green},   {85, "85%", green},     {84.99, "85%", yellow}, {84.5, "85%", yellow},
+        {84.49, "84%", yellow}, {60, "60%", yellow},    {59.99, "60%", dimmed}, {0.49, "0%", dimmed},
+        {-0.5, "-1%", dimmed},
     };
-    const Case cases[] = {
-        {100, "100%", green},  {85, "85%", green},     {84.99, "85%", yellow},
-        {84.6, "85%", yellow}, {84.5, "85%", yellow},  {84.49, "84%", yellow},
-        {60, "60%", yellow},   {59.99, "60%", dimmed}, {59.5, "60%", dimmed},
-        {0.5, "1%", dimmed},   {0.49, "0%", dimmed},   {0, "0%", dimmed},
-        {-0.4, "0%", dimmed},  {-0.5, "-1%", dimmed},  {99.5, "100%", green},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.score);
         const auto badge = ScoreBadge::forScore(c.score);
         ASSERT_TRUE(badge);
         EXPECT_EQ(badge->text, QString::fromLatin1(c.text));
         EXPECT_EQ(badge->color, c.color);
     }
-}
-
-TEST(ScoreBadgeTest, NoBadgeWithoutAFiniteScore) {
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
     for (const std::optional<double> score :
-         {std::optional<double>(), std::optional(std::numeric_limits<double>::quiet_NaN()),
-          std::optional(std::numeric_limits<double>::infinity()),
-          std::optional(-std::numeric_limits<double>::infinity())}) {
+         {std::optional<double>(), std::optional(std::nan("")), std::optional(kInfinity),
+          std::optional(-kInfinity)}) {
         EXPECT_FALSE(ScoreBadge::forScore(score)) << (score ? *score : -1);
     }
 }

@@ -1,18 +1,19 @@
 #pragma once
 
-// A real RecommendationViewModel over a small collection file, fed deck states by the test as
-// the monitor's thread would.
+// A real RecommendationViewModel over a collection the test writes, fed deck states by the test
+// as the monitor's thread would. Nothing touches the real settings or decks.
 #include "i18n/LocalizationManager.hpp"
 #include "state/RecommendationViewModel.hpp"
+#include "support/FakeDeckMonitor.hpp"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,74 +21,49 @@
 
 namespace cuevox::views::testing {
 
-class FakeMonitor final : public decks::RekordboxDeckMonitoring {
-public:
-    std::shared_ptr<decks::EventQueue<decks::DeckState>> deckStateUpdates() const override {
-        return states;
-    }
-    std::shared_ptr<decks::EventQueue<decks::RekordboxRestart>>
-    rekordboxDidRestart() const override {
-        return restarts;
-    }
-    std::shared_ptr<decks::EventQueue<decks::DeckState>> states =
-        std::make_shared<decks::EventQueue<decks::DeckState>>();
-    std::shared_ptr<decks::EventQueue<decks::RekordboxRestart>> restarts =
-        std::make_shared<decks::EventQueue<decks::RekordboxRestart>>();
-};
+struct TestViewModel {
+    explicit TestViewModel(std::function<bool()> permissionCheck = [] { return true; },
+                           state::ViewModelTiming timing = {1, 1000, 1000})
+        : model(std::unique_ptr<tests::FakeDeckMonitor>(fake), std::move(permissionCheck),
+                &settings, timing) {}
 
-class ViewModelFixture : public ::testing::Test {
-protected:
-    void SetUp() override {
-        settings =
-            std::make_unique<QSettings>(directory.filePath("settings.ini"), QSettings::IniFormat);
-        localization = std::make_unique<i18n::LocalizationManager>(*settings, std::nullopt);
-        auto fake = std::make_unique<FakeMonitor>();
-        monitor = fake.get();
-        viewModel = std::make_unique<state::RecommendationViewModel>(
-            std::move(fake), [] { return true; }, settings.get(),
-            state::ViewModelTiming{1, 1000, 1000});
-    }
-    void TearDown() override {
-        viewModel.reset();
-        localization.reset();
-        settings.reset();
-    }
-
-    void loadCollection(const std::string& xml) {
-        const std::string path = directory.filePath("collection.xml").toStdString();
-        std::ofstream(path) << xml;
-        QSignalSpy finished(viewModel.get(), &state::RecommendationViewModel::libraryLoadFinished);
-        viewModel->loadLibrary(path);
-        ASSERT_TRUE(finished.wait(10000));
+    void load(const std::string& xml) {
+        const QString path = directory.filePath(QStringLiteral("collection-%1.xml").arg(++files));
+        std::ofstream(path.toStdString()) << xml;
+        QSignalSpy finished(&model, &state::RecommendationViewModel::libraryLoadFinished);
+        model.loadLibrary(path.toStdString());
+        EXPECT_TRUE(finished.wait(10000));
         settle();
     }
 
-    // What rekordbox shows on a deck: a title and artist, or nothing loaded.
-    void showOnDeck(decks::DeckIdentifier deck,
-                    std::optional<std::pair<std::string, std::string>> titleArtist, bool playing) {
-        decks::DeckState state{deck, std::nullopt, playing, false, std::nullopt, {}};
-        if (titleArtist) {
-            metadata::Track track{};
-            track.id = titleArtist->second + "::" + titleArtist->first;
-            track.title = titleArtist->first;
-            track.artist = titleArtist->second;
-            state.track = track;
-        }
-        monitor->states->push(state);
+    void show(decks::DeckIdentifier deck,
+              std::optional<std::pair<std::string, std::string>> titleArtist, bool playing) {
+        fake->states->push(tests::shownOnDeck(deck, std::move(titleArtist), playing));
         settle();
     }
-
+    // A recompute and the layouts after it each take a turn of the event loop.
     static void settle() {
-        for (int i = 0; i < 5; ++i) {
+        for (int turn = 0; turn < 5; ++turn) {
             QCoreApplication::processEvents();
         }
     }
 
     QTemporaryDir directory;
-    std::unique_ptr<QSettings> settings;
-    std::unique_ptr<i18n::LocalizationManager> localization;
-    FakeMonitor* monitor = nullptr;
-    std::unique_ptr<state::RecommendationViewModel> viewModel;
+    QSettings settings{directory.filePath("settings.ini"), QSettings::IniFormat};
+    i18n::LocalizationManager localization{settings, std::nullopt};
+    tests::FakeDeckMonitor* fake = new tests::FakeDeckMonitor; // owned by the model
+    state::RecommendationViewModel model;
+    int files = 0;
 };
+
+inline metadata::CamelotKey key(const char* text) {
+    return *metadata::CamelotKey::fromString(text);
+}
+
+inline constexpr const char* kThreeTracks = R"(<DJ_PLAYLISTS><COLLECTION>
+  <TRACK TrackID="1" Name="Night Song" Artist="The Band" Genre="House" AverageBpm="128.00" Tonality="8A" Comments="E6" Location="/a.mp3"/>
+  <TRACK TrackID="2" Name="Near" Artist="Other" Genre="Techno" AverageBpm="129.50" Tonality="9A" Comments="E7" Location="/b.mp3"/>
+  <TRACK TrackID="3" Name="Far" Artist="Third" Genre="Techno" AverageBpm="140.00" Tonality="3A" Comments="E2" Location="/c.mp3"/>
+</COLLECTION></DJ_PLAYLISTS>)";
 
 } // namespace cuevox::views::testing

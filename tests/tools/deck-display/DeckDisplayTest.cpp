@@ -24,19 +24,14 @@ TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
         {"quit", {Verb::quit, 0, ""}},
     };
     for (const auto& row : accepted) {
-        SCOPED_TRACE(row.line);
-        const auto command = parseDeckDisplayCommand(row.line);
-        ASSERT_TRUE(command) << command.error();
-        EXPECT_EQ(*command, row.command);
+        EXPECT_EQ(parseDeckDisplayCommand(row.line), row.command) << row.line;
     }
     const struct {
         const char* line;
         const char* error;
     } refused[] = {
         {"", "empty command"},
-        {"   ", "empty command"},
         {"PLAY 1", "unknown command \"PLAY\""},
-        {"stop 1", "unknown command \"stop\""},
         {"\x1B[2J 1", "unknown command \"\\u{1B}[2J\""},
         {"play", "play takes a deck (1 to 4)"},
         {"play 1 2", "play takes a deck (1 to 4)"},
@@ -44,17 +39,14 @@ TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
         {"quit now", "quit takes no arguments"},
         {"play 0", "no deck \"0\": decks are 1 to 4"},
         {"play 5", "no deck \"5\": decks are 1 to 4"},
-        {"play -1", "no deck \"-1\": decks are 1 to 4"},
         {"play 1x", "no deck \"1x\": decks are 1 to 4"},
         {"play 1\xFF", "no deck \"1\\xFF\": decks are 1 to 4"},
         {"play +1", "no deck \"+1\": decks are 1 to 4"},
         {"play 99999999999999999999", "no deck \"99999999999999999999\": decks are 1 to 4"},
     };
     for (const auto& row : refused) {
-        SCOPED_TRACE(row.line);
-        const auto command = parseDeckDisplayCommand(row.line);
-        ASSERT_FALSE(command);
-        EXPECT_EQ(command.error(), row.error);
+        EXPECT_EQ(parseDeckDisplayCommand(row.line), tl::unexpected(std::string(row.error)))
+            << row.line;
     }
 }
 
@@ -70,22 +62,19 @@ metadata::Track track(std::string id, std::string title, std::optional<double> b
     return track;
 }
 
-TEST(DeckDisplayController, LoadsPlaysAndCyclesThroughTheShowableTracks) {
+TEST(DeckDisplayController, LoadsPlaysAndCyclesThroughTheShowableTracksOrSaysThereAreNone) {
     double time = 0;
     DeckDisplayController controller(
         {track("1", "One", 120, "8A"), track("2", "No Tempo", std::nullopt, "1A"),
          track("3", "Three", 124.5, "Am"), track("4", "No Key", 128, std::nullopt)},
         [&] { return time; });
-
     EXPECT_EQ(controller.perform({Verb::load, 2, "3"}), std::nullopt);
     EXPECT_EQ(controller.deckTexts(2),
               (Texts{"Three", "Artist", "124.50", "Am", "0:00.0", "-1:40.0"}));
     EXPECT_EQ(controller.perform({Verb::load, 2, "9"}), "no track with ID 9 in the collection");
     EXPECT_EQ(controller.deckTexts(2)[0], "Three") << "a failed load keeps what was there";
-
     // "next" skips what a deck could not show (no tempo) and wraps around.
-    const char* nextTitles[] = {"One", "Three", "No Key", "One"};
-    for (const char* title : nextTitles) {
+    for (const char* title : {"One", "Three", "No Key", "One"}) {
         SCOPED_TRACE(title);
         EXPECT_EQ(controller.perform({Verb::loadNext, 1, ""}), std::nullopt);
         EXPECT_EQ(controller.deckTexts(1)[0], title);
@@ -100,22 +89,17 @@ TEST(DeckDisplayController, LoadsPlaysAndCyclesThroughTheShowableTracks) {
     time = 9;
     EXPECT_EQ(controller.deckTexts(1)[4], "0:02.5");
     EXPECT_FALSE(controller.isPlaying(2)) << "decks play only when told";
-
     EXPECT_EQ(controller.perform({Verb::eject, 1, ""}), std::nullopt);
     EXPECT_EQ(controller.deckTexts(1), Texts{"Not Loaded."});
     EXPECT_EQ(controller.perform({Verb::quit, 0, ""}), std::nullopt);
     EXPECT_EQ(controller.deckTexts(2)[0], "Three") << "quit is the window's, not the decks'";
-}
-
-TEST(DeckDisplayController, SaysSoWhenNothingCanBeLoaded) {
-    const double time = 0;
     for (std::vector<metadata::Track> tracks :
          {std::vector<metadata::Track>{}, {track("2", "No Tempo", std::nullopt, "1A")}}) {
         SCOPED_TRACE(tracks.size());
-        DeckDisplayController controller(std::move(tracks), [&] { return time; });
-        EXPECT_EQ(controller.perform({Verb::loadNext, 1, ""}),
+        DeckDisplayController empty(std::move(tracks), [&] { return time; });
+        EXPECT_EQ(empty.perform({Verb::loadNext, 1, ""}),
                   "no track in the collection has a title and a tempo to show");
-        EXPECT_EQ(controller.deckTexts(1), Texts{"Not Loaded."});
+        EXPECT_EQ(empty.deckTexts(1), Texts{"Not Loaded."});
     }
 }
 
