@@ -2,9 +2,13 @@
 // track, with no, one and several filter choices, and while searching. Each run is what one
 // keystroke (after the debounce) or one deck change costs the main thread. "prepare" is what
 // a load costs once the file is read: the search keys, genres, buckets and alphabetical ranks.
+// The live-set cases turn on every list mode: the whole collection, and one crate (its largest
+// playlist).
 //
 //   cuevox-bench-tracklist FILE...      (files from bench/generate_collection)
 #include "import/XMLLibraryReader.hpp"
+#include "tracklist/ListModes.hpp"
+#include "tracklist/LiveInputs.hpp"
 #include "tracklist/TrackListComputation.hpp"
 
 #include <benchmark/benchmark.h>
@@ -37,7 +41,41 @@ struct Scenario {
     bool withSource;
     tracklist::FilterSelections selections;
     std::string search;
+    tracklist::ListModes modes = {};
+    tracklist::LiveInputs live = {};
 };
+
+// Every mode on, as a DJ deep in a set would have them; the deck pitched up 2 %.
+tracklist::ListModes everyMode(std::optional<std::string> playlistID) {
+    return {.pitchRange = *tracklist::PitchRange::fromPercent(8),
+            .halfDouble = true,
+            .energyDirection = tracklist::EnergyDirection::up,
+            .playlistID = std::move(playlistID),
+            .hidePlayed = true,
+            .varyArtists = true};
+}
+
+tracklist::LiveInputs liveInputs(const std::vector<metadata::Track>& tracks,
+                                 const std::optional<metadata::Track>& source) {
+    tracklist::LiveInputs live;
+    if (source && source->bpm) {
+        live.sourceDeckBPM = *source->bpm * 1.02;
+    }
+    for (std::size_t i = 0; i < tracks.size() && i < 20; ++i) {
+        live.playedTrackIDs.push_back(tracks[i * (tracks.size() / 20)].id);
+    }
+    return live;
+}
+
+std::optional<std::string> largestPlaylist(const std::vector<metadata::Playlist>& playlists) {
+    const metadata::Playlist* largest = nullptr;
+    for (const metadata::Playlist& playlist : playlists) {
+        if (!largest || playlist.trackIDs.size() > largest->trackIDs.size()) {
+            largest = &playlist;
+        }
+    }
+    return largest ? std::optional<std::string>(largest->id) : std::nullopt;
+}
 
 } // namespace
 
@@ -50,12 +88,13 @@ int main(int argc, char** argv) {
     std::vector<std::shared_ptr<const tracklist::PreparedLibrary>> libraries;
     for (int i = 1; i < argc; ++i) {
         const std::string path = argv[i];
-        auto tracks = import::XMLLibraryReader(path).loadTracks();
-        if (!tracks) {
-            std::fprintf(stderr, "%s: %s\n", path.c_str(), tracks.error().message().c_str());
+        auto read = import::XMLLibraryReader(path).loadLibrary();
+        if (!read) {
+            std::fprintf(stderr, "%s: %s\n", path.c_str(), read.error().message().c_str());
             return 1;
         }
-        auto library = std::make_shared<const tracklist::PreparedLibrary>(std::move(*tracks));
+        auto library = std::make_shared<const tracklist::PreparedLibrary>(std::move(read->tracks),
+                                                                          read->playlists);
         const std::optional<metadata::Track> source = typicalSource(library->tracks());
         const std::string name = std::filesystem::path(path).stem().string();
         const auto prepare = [library](benchmark::State& state) {
@@ -88,6 +127,10 @@ int main(int argc, char** argv) {
             {"source, one genre", true, oneGenre, ""},
             {"source, several choices", true, several, ""},
             {"no source, search", false, {}, "an"},
+            {"source, every live mode", true, {}, "", everyMode(std::nullopt),
+             liveInputs(library->tracks(), source)},
+            {"source, every live mode, one crate", true, {}, "",
+             everyMode(largestPlaylist(read->playlists)), liveInputs(library->tracks(), source)},
         };
         for (const Scenario& scenario : scenarios) {
             benchmark::RegisterBenchmark(
@@ -98,7 +141,8 @@ int main(int argc, char** argv) {
                     std::size_t listed = 0;
                     for (auto _ : state) {
                         const auto result = tracklist::TrackListComputation::compute(
-                            *library, playing, scenario.selections, scenario.search);
+                            *library, playing, scenario.selections, scenario.search,
+                            scenario.modes, scenario.live);
                         listed = result.trackIndices.size();
                         benchmark::DoNotOptimize(result);
                     }
