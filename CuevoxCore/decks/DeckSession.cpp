@@ -61,11 +61,9 @@ void DeckSession::resolve() {
     });
     if (row == m_rows.end()) {
         m_sourceState.reset();
-        m_sourceDeck.reset();
         m_sourceTrack.reset();
         m_unresolved.reset();
     } else {
-        m_sourceDeck = row->deck;
         m_sourceTrack = row->track;
         m_unresolved = row->unresolvedTrackInfo;
     }

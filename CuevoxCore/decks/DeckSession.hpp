@@ -38,7 +38,9 @@ public:
 
     // One row per deck that holds a track, in deck order.
     const std::vector<DeckDisplayInfo>& activeDecks() const { return m_rows; }
-    const std::optional<DeckIdentifier>& sourceDeck() const { return m_sourceDeck; }
+    std::optional<DeckIdentifier> sourceDeck() const {
+        return m_sourceState ? std::optional(m_sourceState->deck) : std::nullopt;
+    }
     // The source deck's state as observed, with the deck's own texts and tempo.
     const std::optional<DeckState>& sourceDeckState() const { return m_sourceState; }
     // Absent when no deck is the source or its track is not in the collection.
@@ -56,7 +58,6 @@ private:
     const LibraryTrackIndex* m_index;
     DeckStates m_states;
     std::vector<DeckDisplayInfo> m_rows;
-    std::optional<DeckIdentifier> m_sourceDeck;
     std::optional<DeckState> m_sourceState;
     std::optional<metadata::Track> m_sourceTrack;
     std::optional<UnresolvedTrackInfo> m_unresolved;

@@ -1,18 +1,8 @@
 #include "state/FilterState.hpp"
 
+#include "state/Publish.hpp"
+
 namespace cuevox::state {
-namespace {
-
-template <typename T>
-bool assign(T& field, T value) {
-    if (field == value) {
-        return false;
-    }
-    field = std::move(value);
-    return true;
-}
-
-} // namespace
 
 FilterState::FilterState(std::chrono::milliseconds searchDebounce, QObject* parent)
     : QObject(parent) {
@@ -22,37 +12,27 @@ FilterState::FilterState(std::chrono::milliseconds searchDebounce, QObject* pare
 }
 
 void FilterState::setGenres(std::set<std::string> genres) {
-    if (assign(m_selections.genres, std::move(genres))) {
-        emit genresChanged();
-    }
+    publish(*this, m_selections.genres, std::move(genres), &FilterState::genresChanged);
     emit listNeeded();
 }
 
 void FilterState::setBPMRanges(std::set<tracklist::BPMRange> ranges) {
-    if (assign(m_selections.bpmRanges, std::move(ranges))) {
-        emit bpmRangesChanged();
-    }
+    publish(*this, m_selections.bpmRanges, std::move(ranges), &FilterState::bpmRangesChanged);
     emit listNeeded();
 }
 
 void FilterState::setKeys(KeySet keys) {
-    if (assign(m_selections.keys, std::move(keys))) {
-        emit keysChanged();
-    }
+    publish(*this, m_selections.keys, std::move(keys), &FilterState::keysChanged);
     emit listNeeded();
 }
 
 void FilterState::setEnergies(std::set<int> energies) {
-    if (assign(m_selections.energies, std::move(energies))) {
-        emit energiesChanged();
-    }
+    publish(*this, m_selections.energies, std::move(energies), &FilterState::energiesChanged);
     emit listNeeded();
 }
 
 void FilterState::setSearchText(const QString& text) {
-    if (assign(m_searchText, text)) {
-        emit searchTextChanged();
-    }
+    publish(*this, m_searchText, text, &FilterState::searchTextChanged);
     // Restarting the single-shot timer drops the pending request: one list after the last
     // keystroke.
     m_searchDebounce.start();
@@ -68,21 +48,11 @@ void FilterState::reset() {
 
 void FilterState::clear() {
     m_searchDebounce.stop();
-    if (assign(m_selections.genres, {})) {
-        emit genresChanged();
-    }
-    if (assign(m_selections.bpmRanges, {})) {
-        emit bpmRangesChanged();
-    }
-    if (assign(m_selections.keys, {})) {
-        emit keysChanged();
-    }
-    if (assign(m_selections.energies, {})) {
-        emit energiesChanged();
-    }
-    if (assign(m_searchText, QString())) {
-        emit searchTextChanged();
-    }
+    publish(*this, m_selections.genres, {}, &FilterState::genresChanged);
+    publish(*this, m_selections.bpmRanges, {}, &FilterState::bpmRangesChanged);
+    publish(*this, m_selections.keys, {}, &FilterState::keysChanged);
+    publish(*this, m_selections.energies, {}, &FilterState::energiesChanged);
+    publish(*this, m_searchText, QString(), &FilterState::searchTextChanged);
 }
 
 } // namespace cuevox::state

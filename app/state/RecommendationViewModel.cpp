@@ -1,5 +1,6 @@
 #include "state/RecommendationViewModel.hpp"
 
+#include "state/Publish.hpp"
 #include "tracklist/TrackListComputation.hpp"
 
 #include <QSettings>
@@ -8,16 +9,6 @@ namespace cuevox::state {
 namespace {
 
 using Model = RecommendationViewModel;
-
-// Views redraw on a change signal, so a value equal to the one they show is not announced.
-template <typename T>
-void publish(Model& model, T& field, T value, void (Model::*changed)()) {
-    if (field == value) {
-        return;
-    }
-    field = std::move(value);
-    emit(model.*changed)();
-}
 
 // Hands each element that another thread queues to `take` on the model's thread, as one queued
 // call per element in the order pushed: a restart queued before a poll's states is also taken
