@@ -65,10 +65,6 @@ std::string artistAndTitle(const Track& track) {
     return track.artist + " \u2013 " + track.title;
 }
 
-Json idOrNull(const std::optional<std::string>& id) {
-    return id ? Json(*id) : Json(nullptr);
-}
-
 const char* stateName(const decks::DeckState& state) {
     return !state.track ? "empty" : state.isPlaying ? "playing" : "paused";
 }
@@ -84,7 +80,7 @@ Json toJson(const ReportEvent& event) {
                     {"artist", shown ? Json(shown->artist) : Json(nullptr)},
                     {"bpm", shown ? jsonOrNull(shown->bpm) : Json(nullptr)},
                     {"key", shown ? jsonOrNull(shown->musicalKey) : Json(nullptr)},
-                    {"trackID", idOrNull(deck->trackID)}};
+                    {"trackID", jsonOrNull(deck->trackID)}};
     }
     if (const auto* restart = std::get_if<RestartEvent>(&event)) {
         return Json{{"at", restart->at}, {"type", "restart"}};
@@ -105,7 +101,7 @@ Json toJson(const ReportEvent& event) {
     return Json{{"at", source.at},
                 {"type", "source"},
                 {"deck", deck ? Json(deckNumber(deck->deck)) : Json(nullptr)},
-                {"trackID", idOrNull(source.trackID)},
+                {"trackID", jsonOrNull(source.trackID)},
                 {"title", deck ? Json(deck->track->title) : Json(nullptr)},
                 {"artist", deck ? Json(deck->track->artist) : Json(nullptr)},
                 {"recommendations", std::move(recommendations)}};
