@@ -58,11 +58,7 @@ TEST(XMLLibraryReader, ReadsTracksAndPlaylistsOfACollection) {
 }
 
 TEST(XMLLibraryReader, NodePathsSkipRootAndUnnamedNodes) {
-    struct Case {
-        const char* name;
-        std::string xml;
-        std::vector<Playlist> expected;
-    } cases[] = {
+    struct Case { const char* name; std::string xml; std::vector<Playlist> expected; } cases[] = {
         {"unnamed folder adds no level",
          R"(<NODE Name="ROOT"><NODE Name="A"><NODE><NODE Name="P" Type="1"/></NODE></NODE></NODE>)",
          {{"A/P", "A/P", {}}}},
@@ -137,12 +133,17 @@ TEST(XMLLibraryReader, TrackIdAloneDecidesBetweenTrackAndEntry) {
     }
 }
 
+TEST(XMLLibraryReader, TheKeyNotationReachesEveryTrackAndTheTextStaysAsWritten) {
+    const std::string xml = R"(<C><TRACK TrackID="1" Name="a" Tonality="1m"/><TRACK TrackID="2" Name="b" Tonality="6d"/></C>)";
+    const auto openKey = XMLLibraryReader::parseLibrary(xml, {.keyNotation = {.openKey = true}});
+    ASSERT_TRUE(openKey);
+    EXPECT_EQ(openKey->tracks[1].camelotKey->toString(), "1B");
+    EXPECT_EQ(openKey->tracks[0].musicalKey, "1m");
+    EXPECT_EQ(parsed(xml).tracks[0].camelotKey, std::nullopt);
+}
+
 TEST(XMLLibraryReader, MalformedDocumentsFailWithTheParsersMessage) {
-    struct Case {
-        const char* name;
-        std::string xml;
-        std::string message;
-    } cases[] = {
+    struct Case { const char* name; std::string xml, message; } cases[] = {
         {"empty", "", "no element found at line 1, column 1"},
         {"truncated after tracks", "<C><TRACK TrackID=\"1\" Name=\"x\"/>",
          "no element found at line 1, column 33"},
@@ -219,11 +220,7 @@ TEST(XMLLibraryReader, ToldEachBlockReadAndStopsBetweenBlocksWhenAsked) {
     }
     std::ofstream(path) << "<C>" << elements << "<TRACK TrackID=\"1\"/></C>";
     const std::uint64_t size = std::filesystem::file_size(path);
-    struct Case {
-        int stopAfterCalls;
-        std::vector<std::uint64_t> reported;
-        bool loads;
-    } cases[] = {
+    struct Case { int stopAfterCalls; std::vector<std::uint64_t> reported; bool loads; } cases[] = {
         {-1, {1 << 20, 2 << 20, size, size}, true},
         {1, {1 << 20}, false},
         {0, {}, false},
@@ -253,10 +250,7 @@ TEST(XMLLibraryReader, ToldEachBlockReadAndStopsBetweenBlocksWhenAsked) {
 }
 
 TEST(RekordboxXMLError, TextFormQuotesThePayloadAsALiteral) {
-    struct Case {
-        RekordboxXMLError error;
-        std::string expected;
-    } cases[] = {
+    struct Case { RekordboxXMLError error; std::string expected; } cases[] = {
         {RekordboxXMLError::fileNotFound("/a.xml"), R"(fileNotFound("/a.xml"))"},
         {RekordboxXMLError::malformedXML("unknown"), R"(malformedXML("unknown"))"},
         {RekordboxXMLError::fileNotFound("/a \"b\"\\c\n"), R"(fileNotFound("/a \"b\"\\c\n"))"},

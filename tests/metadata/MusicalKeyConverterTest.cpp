@@ -10,6 +10,7 @@ namespace cuevox::metadata {
 namespace {
 
 using MusicalKeyConverter::camelotKeyFromClassicalNotation;
+using MusicalKeyConverter::camelotKeyFromOpenKeyNotation;
 using MusicalKeyConverter::parseAnyKeyNotation;
 
 std::string textOf(const std::optional<CamelotKey>& key) {
@@ -17,11 +18,7 @@ std::string textOf(const std::optional<CamelotKey>& key) {
 }
 
 TEST(MusicalKeyConverter, EveryPitchClassByEveryEnharmonicName) {
-    struct Case {
-        std::vector<std::string> names;
-        std::string major;
-        std::string minor;
-    } cases[] = {
+    struct Case { std::vector<std::string> names; std::string major, minor; } cases[] = {
         {{"C", "B#", "Dbb"}, "8B", "5A"},
         {{"C#", "Db"}, "3B", "12A"},
         {{"D", "C##", "Ebb"}, "10B", "7A"},
@@ -44,51 +41,65 @@ TEST(MusicalKeyConverter, EveryPitchClassByEveryEnharmonicName) {
     }
 }
 
-TEST(MusicalKeyConverter, ClassicalNamesWithSuffixesCaseAndSigns) {
-    struct Case {
-        std::string text;
-        std::string expected;
-    } cases[] = {
-        {"F\u266Fm", "11A"},
-        {"B\u266D", "6B"},
-        {"Db major", "3B"},
-        {"Gmaj", "9B"},
-        {"E minor", "9A"},
-        {"AMIN", "8A"},
-        {"AM", "8A"},
-        {"c MAJOR", "8B"},
-        {"bbm", "3A"},
-        {"C#b", "8B"},
-        {"C####", "12B"},
-        {"C" + std::string(13, 'b'), "1B"},
-        {"  G  m ", "6A"},
+TEST(MusicalKeyConverter, ClassicalAndOpenKeyTextsWithSuffixesCaseAndSigns) {
+    using Reader = std::optional<CamelotKey> (*)(std::string_view);
+    const Reader classical = camelotKeyFromClassicalNotation, open = camelotKeyFromOpenKeyNotation;
+    struct Case { Reader read; std::string text, expected; } cases[] = {
+        {classical, "F\u266Fm", "11A"},
+        {classical, "B\u266D", "6B"},
+        {classical, "Db major", "3B"},
+        {classical, "Gmaj", "9B"},
+        {classical, "E minor", "9A"},
+        {classical, "AMIN", "8A"},
+        {classical, "AM", "8A"},
+        {classical, "c MAJOR", "8B"},
+        {classical, "bbm", "3A"},
+        {classical, "C#b", "8B"},
+        {classical, "C####", "12B"},
+        {classical, "  G  m ", "6A"},
+        {classical, "C" + std::string(13, 'b'), "1B"},
+        {open, "1m", "8A"},
+        {open, "1d", "8B"},
+        {open, "6d", "1B"},
+        {open, "12m", "7A"},
+        {open, "5M", "12A"},
+        {open, "11D", "6B"},
+        {open, " 01m\n", "8A"},
+        {open, "010d", "5B"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(textOf(camelotKeyFromClassicalNotation(c.text)), c.expected);
+        EXPECT_EQ(textOf(c.read(c.text)), c.expected);
     }
-    for (const std::string text : {"", "  ", "H", "Amaj7", "m", "A-", "minor", "A\u266E",
-                                   "\u00C4m", "A m m", "8A", "A\u0301"}) {
+    for (const std::string text : {"", "  ", "H", "Amaj7", "m", "A-", "minor", "A\u266E", "\u00C4m",
+                                   "A m m", "8A", "A\u0301"}) {
         EXPECT_EQ(camelotKeyFromClassicalNotation(text), std::nullopt) << text;
+    }
+    for (const char* text : {"13m", "0m", "001m", "1x", "m", "1 m", "+1m", "1m1", ""}) {
+        EXPECT_EQ(camelotKeyFromOpenKeyNotation(text), std::nullopt) << text;
     }
 }
 
-TEST(MusicalKeyConverter, AnyNotationTriesCamelotFirstThenClassical) {
-    struct Case {
-        std::optional<std::string> text;
-        std::string expected;
-    } cases[] = {
-        {" 8a ", "8A"},
-        {"1B", "1B"}, // a Camelot text, not the note B with a digit in front
-        {"Bb", "6B"},
-        {"bm", "10A"},
-        {"13A", "-"},
-        {"", "-"},
-        {std::nullopt, "-"},
+TEST(MusicalKeyConverter, AnyNotationTriesCamelotThenClassicalThenOpenKeyOnlyWhenAsked) {
+    struct Case { std::optional<std::string> text; std::string byDefault, withOpenKey; } cases[] = {
+        {" 8a ", "8A", "8A"},
+        {"1B", "1B", "1B"}, // a Camelot text, not the note B after a digit
+        {"Bb", "6B", "6B"},
+        {"bm", "10A", "10A"},
+        {"13A", "-", "-"},
+        {"", "-", "-"},
+        {std::nullopt, "-", "-"},
+        // The fixed points: 1m = 8A = Am, 1d = 8B = C.
+        {"1m", "-", "8A"},
+        {"Am", "8A", "8A"},
+        {"1d", "-", "8B"},
+        {"C", "8B", "8B"},
+        {"13d", "-", "-"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.value_or("<none>"));
-        EXPECT_EQ(textOf(parseAnyKeyNotation(c.text)), c.expected);
+        EXPECT_EQ(textOf(parseAnyKeyNotation(c.text)), c.byDefault);
+        EXPECT_EQ(textOf(parseAnyKeyNotation(c.text, {.openKey = true})), c.withOpenKey);
     }
 }
 
