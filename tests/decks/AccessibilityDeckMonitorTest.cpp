@@ -74,6 +74,7 @@ TEST(EventQueue, NotifiesOncePerElementIncludingThoseAlreadyWaiting) {
     queue.push(2);
     std::vector<int> seen;
     queue.setNotifier([&] { seen.push_back(*queue.tryPop()); });
+    EXPECT_EQ(seen, (std::vector<int>{1, 2})) << "those already waiting";
     queue.push(3);
     queue.setNotifier({});
     queue.push(4);
