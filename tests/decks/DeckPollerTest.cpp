@@ -72,9 +72,7 @@ TEST(DeckPoller, WithoutAccessNothingButTheTrustCheckIsAsked) {
     const auto outcome = rig.poll(deck("T"));
     EXPECT_FALSE(outcome.active);
     EXPECT_TRUE(outcome.changedStates.empty());
-    Fake::CallCounts onlyTrust;
-    onlyTrust.trustChecks = 1;
-    EXPECT_EQ(rig.platform.callCounts(), onlyTrust);
+    EXPECT_EQ(rig.platform.callCounts(), Fake::CallCounts{.trustChecks = 1});
 }
 
 TEST(DeckPoller, FindsRekordboxOnlyByItsExactBundleIdentifier) {
@@ -99,18 +97,15 @@ TEST(DeckPoller, FindsRekordboxOnlyByItsExactBundleIdentifier) {
 TEST(DeckPoller, WithoutAWindowOrADeckThePollIsActiveAndEndsAtOnce) {
     for (const bool windowList : {false, true}) {
         SCOPED_TRACE(windowList);
-        Fake platform;
-        tests::VirtualClock clock;
-        DeckPoller poller({kBundle, 0.25, 0.18, 3.0}, platform, clock);
-        platform.setRunningApplications({{kBundle, kPID}});
+        Rig rig;
         const Fake::AttributeValue none = std::vector<Fake::NodeID>{};
-        platform.setApplication(kPID, windowList ? platform.addNode({{"AXWindows", none}})
-                                                 : platform.addNode({}));
-        const auto outcome = poller.pollOnce();
+        rig.platform.setApplication(kPID, windowList ? rig.platform.addNode({{"AXWindows", none}})
+                                                     : rig.platform.addNode({}));
+        const auto outcome = rig.poller.pollOnce();
         EXPECT_TRUE(outcome.active);
         EXPECT_FALSE(outcome.restarted) << "the first sighting is not a restart";
         EXPECT_TRUE(outcome.changedStates.empty());
-        EXPECT_TRUE(clock.sleeps().empty());
+        EXPECT_TRUE(rig.clock.sleeps().empty());
     }
     Rig rig;
     EXPECT_TRUE(rig.poll({"rekordbox", "BROWSE", "128", "8A"}).active);

@@ -5,8 +5,10 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -16,69 +18,137 @@ namespace cuevox::decks::tests {
 // and application list, and counts of every call. Safe to change from one thread while a
 // monitor reads it from another.
 class FakeAccessibilityPlatform final : public AccessibilityPlatform {
+    auto locked(auto change) const {
+        std::lock_guard lock(m_mutex);
+        return change();
+    }
+
 public:
     using NodeID = std::size_t;
     // A double stands for any value of a type the monitor does not expect.
     using AttributeValue = std::variant<std::string, std::vector<NodeID>, double>;
-
+    using Attributes = std::map<std::string, AttributeValue, std::less<>>;
     struct CallCounts {
-        std::size_t trustChecks = 0;
-        std::size_t trustRequests = 0;
-        std::size_t applicationLists = 0;
-        std::size_t applicationElements = 0;
-        std::size_t attributeReads = 0;
-
+        std::size_t trustChecks = 0, trustRequests = 0, applicationLists = 0,
+                    applicationElements = 0, attributeReads = 0;
         bool operator==(const CallCounts&) const = default;
     };
-
-    void setTrusted(bool trusted);
-    void setRunningApplications(std::vector<RunningApplication> applications);
-
-    NodeID addNode(std::map<std::string, AttributeValue, std::less<>> attributes);
-    NodeID addStaticText(std::string value);
-    NodeID addElement(std::string role, std::vector<NodeID> children);
-    void setAttribute(NodeID node, const std::string& name, AttributeValue value);
-
-    // The element that applicationElement gives for `pid`.
-    void setApplication(ProcessID pid, NodeID root);
-
-    // rekordbox's shape in one call: an application for `pid` whose one window holds the
-    // texts as static texts. Returns the window.
-    NodeID addWindow(ProcessID pid, const std::vector<std::string>& texts);
-    // Replaces the window's static texts, keeping the window element itself.
-    void setWindowTexts(NodeID window, const std::vector<std::string>& texts);
-
     // Runs before every attribute read, on the reading thread and outside the fake's lock: where
     // a test moves its clock on, asks for a stop, or makes a read stall. When it returns false,
     // the read reports the application not answering.
     using ReadHook = std::function<bool(std::string_view attribute)>;
-    void setReadHook(ReadHook hook);
 
-    CallCounts callCounts() const;
+    void setTrusted(bool trusted) {
+        locked([&] { m_trusted = trusted; });
+    }
+    void setRunningApplications(std::vector<RunningApplication> applications) {
+        locked([&] { m_applications = std::move(applications); });
+    }
+    void setReadHook(ReadHook hook) {
+        locked([&] { m_readHook = std::move(hook); });
+    }
+    CallCounts callCounts() const {
+        return locked([&] { return m_counts; });
+    }
 
-    bool isProcessTrusted() override;
-    bool requestTrust() override;
-    std::vector<RunningApplication> runningApplications() override;
-    Element applicationElement(ProcessID processIdentifier) override;
+    NodeID addNode(Attributes attributes) {
+        return locked([&] {
+            m_nodes.push_back(
+                {std::make_shared<const NodeID>(m_nodes.size()), std::move(attributes)});
+            return m_nodes.size() - 1;
+        });
+    }
+    NodeID addStaticText(std::string value) {
+        return addNode({{"AXRole", std::string("AXStaticText")}, {"AXValue", std::move(value)}});
+    }
+    NodeID addElement(std::string role, std::vector<NodeID> children) {
+        return addNode({{"AXRole", std::move(role)}, {"AXChildren", std::move(children)}});
+    }
+    void setAttribute(NodeID node, const std::string& name, AttributeValue value) {
+        locked([&] { m_nodes.at(node).attributes.insert_or_assign(name, std::move(value)); });
+    }
+    // The element that applicationElement gives for `pid`.
+    void setApplication(ProcessID pid, NodeID root) {
+        locked([&] { m_applicationRoots.insert_or_assign(pid, root); });
+    }
+    // rekordbox's shape in one call: an application for `pid` whose one window holds the
+    // texts as static texts. Returns the window.
+    NodeID addWindow(ProcessID pid, const std::vector<std::string>& texts) {
+        const NodeID window = addElement("AXWindow", {});
+        setWindowTexts(window, texts);
+        setApplication(pid, addNode({{"AXRole", std::string("AXApplication")},
+                                     {"AXWindows", std::vector{window}}}));
+        return window;
+    }
+    // Replaces the window's static texts, keeping the window element itself.
+    void setWindowTexts(NodeID window, const std::vector<std::string>& texts) {
+        std::vector<NodeID> children;
+        for (const std::string& text : texts) {
+            children.push_back(addStaticText(text));
+        }
+        setAttribute(window, "AXChildren", std::move(children));
+    }
+
+    bool isProcessTrusted() override {
+        return locked([&] { return ++m_counts.trustChecks, m_trusted; });
+    }
+    bool requestTrust() override {
+        return locked([&] { return ++m_counts.trustRequests, m_trusted; });
+    }
+    std::vector<RunningApplication> runningApplications() override {
+        return locked([&] { return ++m_counts.applicationLists, m_applications; });
+    }
+    // Like the real service: an element for any pid, whose reads then fail.
+    Element applicationElement(ProcessID pid) override {
+        return locked([&] {
+            ++m_counts.applicationElements;
+            const auto root = m_applicationRoots.find(pid);
+            return m_nodes.at(root != m_applicationRoots.end() ? root->second : 0).handle;
+        });
+    }
     AttributeRead<std::string> stringAttribute(const Element& element,
-                                               std::string_view attribute) override;
+                                               std::string_view attribute) override {
+        return read<std::string>(element, attribute, [](const std::string& text) { return text; });
+    }
     AttributeRead<std::vector<Element>> elementsAttribute(const Element& element,
-                                                          std::string_view attribute) override;
+                                                          std::string_view attribute) override {
+        return read<std::vector<NodeID>>(element, attribute, [&](const std::vector<NodeID>& ids) {
+            std::vector<Element> elements;
+            for (const NodeID id : ids) {
+                elements.push_back(m_nodes.at(id).handle);
+            }
+            return elements;
+        });
+    }
 
 private:
     struct Node {
         Element handle;
-        std::map<std::string, AttributeValue, std::less<>> attributes;
+        Attributes attributes;
     };
 
-    bool answers(std::string_view attribute);
-    NodeID addNodeLocked(std::map<std::string, AttributeValue, std::less<>> attributes);
-    const AttributeValue* attributeLocked(const Element& element, std::string_view name) const;
+    // Calls the hook, counts the read, and converts the attribute if it holds a T.
+    template <typename T, typename Convert>
+    auto read(const Element& element, std::string_view name, Convert convert)
+        -> AttributeRead<std::invoke_result_t<Convert, const T&>> {
+        using Read = AttributeRead<std::invoke_result_t<Convert, const T&>>;
+        const ReadHook hook = locked([&] { return m_readHook; });
+        const bool answered = !hook || hook(name);
+        return locked([&]() -> Read {
+            ++m_counts.attributeReads;
+            const Attributes& attributes =
+                m_nodes.at(*static_cast<const NodeID*>(element.get())).attributes;
+            const auto found = attributes.find(name);
+            const T* value = found != attributes.end() ? std::get_if<T>(&found->second) : nullptr;
+            return !answered ? Read::notAnswering() : value ? Read(convert(*value)) : Read();
+        });
+    }
 
     mutable std::mutex m_mutex;
     bool m_trusted = true;
     std::vector<RunningApplication> m_applications;
-    std::vector<Node> m_nodes;
+    // Node 0 has no attributes: the root of every application without one.
+    std::vector<Node> m_nodes{{std::make_shared<const NodeID>(0), {}}};
     std::map<ProcessID, NodeID> m_applicationRoots;
     CallCounts m_counts;
     ReadHook m_readHook;

@@ -30,9 +30,6 @@ struct Rig {
 
 TEST(SimulatedRekordbox, StartsWithFourEmptyDecksThatTheMatcherRecognises) {
     Rig rig;
-    EXPECT_EQ(rig.rekordbox.windowTexts(),
-              (Texts{"rekordbox", "Not Loaded.", "Not Loaded.", "Not Loaded.", "Not Loaded.",
-                     "Collection", "Playlists"}));
     EXPECT_EQ(extractDeckSlots(rig.rekordbox.windowTexts()),
               std::vector(4, DeckSlotState::empty()));
     EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID);
@@ -231,11 +228,9 @@ TEST(SimulatedRekordbox, DeckPollerTellsItsPlayingDecksFromPausedOnes) {
         return lines;
     };
     EXPECT_EQ(poll(1), (Texts{"deck1 One", "deck3 Three playing"}));
-    EXPECT_EQ(poll(2), Texts{});
     EXPECT_EQ(poll(11), (Texts{"deck1 One playing", "deck3 Three"}));
     EXPECT_EQ(poll(21), Texts{"deck1 -"});
     EXPECT_EQ(poll(31), Texts{"restart"});
-    EXPECT_EQ(poll(32), Texts{});
 }
 
 } // namespace
