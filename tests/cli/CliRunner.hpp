@@ -2,6 +2,9 @@
 
 // Runs programs as a user would from a shell, and cuevox-cli where a test names it.
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
 
 #include <cstdio>
 #include <fstream>
@@ -80,6 +83,16 @@ inline void expectFailure(const CliResult& result, int exitCode, const std::stri
     EXPECT_EQ(result.exitCode, exitCode);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, err);
+}
+
+// The "id" of every entry of `list`, sorted.
+inline std::vector<std::string> sortedIds(const nlohmann::json& list) {
+    std::vector<std::string> ids;
+    for (const nlohmann::json& entry : list) {
+        ids.push_back(entry.at("id"));
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
 }
 
 } // namespace cuevox::tests

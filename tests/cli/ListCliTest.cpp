@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -75,13 +74,7 @@ TEST_F(ListCli, JsonAndTextShowTheRankedTracksEveryOptionNarrowsThemAndBadInputF
         arguments.push_back("--json");
         const CliResult narrowed = list(arguments);
         ASSERT_EQ(narrowed.exitCode, 0) << narrowed.err;
-        std::vector<std::string> ids;
-        const json narrowedDocument = json::parse(narrowed.out);
-        for (const json& track : narrowedDocument.at("tracks")) {
-            ids.push_back(track.at("id"));
-        }
-        std::sort(ids.begin(), ids.end());
-        EXPECT_EQ(ids, c.ids);
+        EXPECT_EQ(sortedIds(json::parse(narrowed.out).at("tracks")), c.ids);
     }
     const struct {
         std::vector<std::string> arguments;

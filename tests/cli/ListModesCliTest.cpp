@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -58,40 +57,32 @@ TEST_F(ListModesCli, EveryOptionReachesTheList) {
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
         const CliResult result = run(arguments);
         ASSERT_EQ(result.exitCode, 0) << result.err;
-        std::vector<std::string> ids;
-        const json document = json::parse(result.out);
-        for (const json& track : document.at("tracks")) {
-            ids.push_back(track.at("id"));
-        }
-        std::sort(ids.begin(), ids.end());
-        EXPECT_EQ(ids, c.ids);
+        EXPECT_EQ(sortedIds(json::parse(result.out).at("tracks")), c.ids);
     }
 }
 
 TEST_F(ListModesCli, BadValuesAreUsageErrorsAndAnUnknownPlaylistIsBadInput) {
-    struct Case {
+    const struct {
         std::vector<std::string> arguments;
         int exitCode;
+        std::string err;
     } cases[] = {
-        {{"--pitch-range", "3"}, 2},
-        {{"--pitch-range", "x"}, 2},
-        {{"--deck-bpm", "0"}, 2},
-        {{"--deck-bpm", "nan"}, 2},
-        {{"--deck-bpm", "inf"}, 2},
-        {{"--energy-direction", "Up"}, 2},
-        {{"--playlist", "Crates\tPeak"}, 1},
+        // clang-format off
+        {{"--pitch-range", "3"}, 2, usage("--pitch-range: must be 0, 2, 4, 6, 8 or 16, not \"3\"")},
+        {{"--pitch-range", "x"}, 2, usage("--pitch-range: must be 0, 2, 4, 6, 8 or 16, not \"x\"")},
+        {{"--deck-bpm", "0"}, 2, usage("--deck-bpm: must be a number above 0, not 0")},
+        {{"--deck-bpm", "nan"}, 2, usage("--deck-bpm: must be a number above 0, not nan")},
+        {{"--deck-bpm", "inf"}, 2, usage("--deck-bpm: must be a number above 0, not inf")},
+        {{"--energy-direction", "Up"}, 2, usage("--energy-direction: must be hold, up or down, not \"Up\"")},
+        {{"--playlist", "Crates\tPeak"}, 1, "cuevox-cli: no playlist \"Crates\\tPeak\" in " + path + "\n"},
+        // clang-format on
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
         std::vector<std::string> arguments{"list"};
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
-        const CliResult result = run(arguments);
-        EXPECT_EQ(result.exitCode, c.exitCode);
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err.rfind("cuevox-cli: ", 0), 0U) << result.err;
+        expectFailure(run(arguments), c.exitCode, c.err);
     }
-    EXPECT_EQ(run({"list", "--playlist", "Crates\tPeak"}).err,
-              "cuevox-cli: no playlist \"Crates\\tPeak\" in " + path + "\n");
 }
 
 TEST_F(ListModesCli, PitchShowsOnlyInTheTempoMode) {

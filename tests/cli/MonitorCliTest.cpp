@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -18,120 +16,60 @@ using nlohmann::json;
 
 const std::string kDemoCollection = std::string(CUEVOX_SOURCE_DIR) + "/data/demo-collection.xml";
 
-std::vector<json> eventsOfType(const json& events, const std::string& type) {
-    std::vector<json> found;
+// One line per event: its type, deck, state, track, and for a source its title and first next.
+std::vector<std::string> summary(const json& events) {
+    std::vector<std::string> lines;
+    double last = 0;
     for (const json& event : events) {
-        if (event.at("type") == type) {
-            found.push_back(event);
+        EXPECT_GE(event.at("at").get<double>(), last) << event.dump();
+        last = event.at("at");
+        std::string line = event.at("type");
+        for (const char* field : {"deck", "state", "trackID"}) {
+            if (event.contains(field)) {
+                line += " " + (event.at(field).is_string() ? event.at(field).get<std::string>()
+                                                           : event.at(field).dump());
+            }
         }
+        if (line.starts_with("source ") && !event.at("deck").is_null()) {
+            const json& next = event.at("recommendations");
+            line += " " + event.at("title").get<std::string>() + " > " +
+                    (next.empty() ? "-" : next[0].at("id").get<std::string>());
+        }
+        lines.push_back(line);
     }
-    return found;
-}
-
-std::string idOrNull(const json& value) {
-    return value.is_null() ? "null" : value.get<std::string>();
+    return lines;
 }
 
 TEST(MonitorCli, DemoFollowsTheSourceDeckThroughTheSet) {
+    // Deck 1 opens, deck 2 takes over once deck 1 pauses, deck 1 comes back with a third
+    // track, rekordbox restarts (nothing is left), and deck 1 plays the third track again.
     const CliResult result =
         runCli({"monitor", kDemoCollection, "--demo", "--speed", "50", "--json"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "");
+    const std::vector<std::string> expected{
+        "deck 1 paused 60101699",
+        "source 1 60101699 \"Stekskolzond Heat\" (Live) > 72279392",
+        "deck 1 playing 60101699",
+        "deck 2 paused 72279392",
+        "deck 2 playing 72279392",
+        "deck 1 paused 60101699",
+        "source 2 72279392 Horizon (Instrumental) > 23595196",
+        "deck 1 empty null",
+        "deck 1 paused 23595196",
+        "deck 1 playing 23595196",
+        "source 1 23595196 Horizon (VIP) > 72279392",
+        "deck 2 paused 72279392",
+        "deck 2 paused null",
+        "restart",
+        "source null null",
+        "deck 1 paused 23595196",
+        "source 1 23595196 Horizon (VIP) > 72279392",
+        "deck 1 playing 23595196",
+    };
     const json events = json::parse(result.out); // throws on a second document
-    ASSERT_TRUE(events.is_array());
-
-    // Replays the events as the application keeps decks, to check each source event against
-    // the decks it follows.
-    std::map<int, json> decks;
-    std::vector<std::string> deckSequence;
-    std::vector<std::string> sources;
-    std::set<std::string> recommendedFirst;
-    double last = 0;
-    for (const json& event : events) {
-        SCOPED_TRACE(event.dump());
-        const double at = event.at("at");
-        EXPECT_GE(at, last);
-        last = at;
-        const std::string type = event.at("type");
-        if (type == "restart") {
-            decks.clear();
-            deckSequence.push_back("restart");
-            continue;
-        }
-        if (type == "deck") {
-            decks[event.at("deck")] = event;
-            deckSequence.push_back(std::to_string(event.at("deck").get<int>()) + " " +
-                                   event.at("state").get<std::string>() + " " +
-                                   idOrNull(event.at("trackID")));
-            continue;
-        }
-        ASSERT_EQ(type, "source");
-        if (event.at("deck").is_null()) {
-            sources.push_back("none");
-            EXPECT_TRUE(decks.empty() || std::all_of(decks.begin(), decks.end(), [](auto& d) {
-                            return d.second.at("state") == "empty";
-                        }));
-            continue;
-        }
-        const json& deck = decks.at(event.at("deck"));
-        EXPECT_EQ(event.at("trackID"), deck.at("trackID"));
-        EXPECT_EQ(event.at("title"), deck.at("title"));
-        sources.push_back(std::to_string(event.at("deck").get<int>()) + " " +
-                          idOrNull(event.at("trackID")));
-        const json& recommendations = event.at("recommendations");
-        EXPECT_LE(recommendations.size(), 5U);
-        double previous = 101;
-        for (const json& next : recommendations) {
-            EXPECT_NE(next.at("id"), event.at("trackID")) << "the playing track itself";
-            EXPECT_LE(next.at("score").get<double>(), previous);
-            previous = next.at("score");
-        }
-        if (!recommendations.empty()) {
-            recommendedFirst.insert(recommendations[0].at("id").get<std::string>());
-        }
-    }
-
-    // Deck 1 opens, deck 2 takes over once deck 1 pauses, deck 1 comes back with a third
-    // track, rekordbox restarts (nothing is left), and deck 1 plays the third track again.
-    const std::vector<json> deckEvents = eventsOfType(events, "deck");
-    ASSERT_GE(deckEvents.size(), 5U) << result.out;
-    const std::string first = deckEvents[0].at("trackID");
-    std::string second;
-    std::string third;
-    for (const json& event : deckEvents) {
-        if (event.at("deck") == 2 && second.empty()) {
-            second = event.at("trackID");
-        }
-        if (event.at("deck") == 1 && event.at("state") != "empty" && event.at("trackID") != first &&
-            third.empty()) {
-            third = event.at("trackID");
-        }
-    }
-    ASSERT_FALSE(second.empty());
-    ASSERT_FALSE(third.empty());
-    EXPECT_NE(first, second);
-    EXPECT_NE(second, third);
-    EXPECT_EQ(sources, (std::vector<std::string>{"1 " + first, "2 " + second, "1 " + third, "none",
-                                                 "1 " + third}))
-        << ::testing::PrintToString(deckSequence);
-    // Each next track of the set is what the recommendations put first.
-    EXPECT_TRUE(recommendedFirst.contains(second));
-
-    const std::vector<std::string> expectedOrder{"1 paused " + first,
-                                                 "1 playing " + first,
-                                                 "2 paused " + second,
-                                                 "2 playing " + second,
-                                                 "1 paused " + first,
-                                                 "1 empty null",
-                                                 "1 paused " + third,
-                                                 "1 playing " + third,
-                                                 "2 paused " + second,
-                                                 "2 paused null",
-                                                 "restart",
-                                                 "1 paused " + third,
-                                                 "1 playing " + third};
-    EXPECT_EQ(deckSequence, expectedOrder);
-    EXPECT_EQ(deckEvents[9].at("title"), "Unreleased Promo");
+    EXPECT_EQ(summary(events), expected);
+    EXPECT_EQ(events.at(12).at("title"), "Unreleased Promo");
 }
 
 TEST(MonitorCli, TextOutputShowsDecksRestartAndRecommendations) {
@@ -177,26 +115,23 @@ TEST_F(MonitorScript, PlaysTheTimelineOfAScript) {
     ])",
                                  {"--seconds", "26"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    std::vector<std::string> sequence;
-    for (const json& event : json::parse(result.out)) {
-        std::string line = event.at("type");
-        if (event.at("type") == "deck") {
-            line += " " + std::to_string(event.at("deck").get<int>()) + " " +
-                    event.at("state").get<std::string>() + " " + idOrNull(event.at("trackID"));
-            const double at = event.at("at");
-            EXPECT_TRUE(at < 6.5 || at >= 12) << "published without access at " << at;
-        } else if (event.at("type") == "source") {
-            line += " " + idOrNull(event.at("trackID"));
-        }
-        sequence.push_back(line);
+    const json events = json::parse(result.out);
+    for (const json& event : events) {
+        const double at = event.at("at");
+        EXPECT_TRUE(event.at("type") != "deck" || at < 6.5 || at >= 12) << "without access " << at;
     }
     // Access comes back at 12: deck 3 is seen paused, deck 4 as a track not in the collection.
     // The quit publishes nothing; the launch is a new process, whose empty decks publish
     // nothing either, but the decks of the old one are gone.
-    EXPECT_EQ(sequence,
-              (std::vector<std::string>{"deck 3 paused 194966882", "source 194966882",
-                                        "deck 3 playing 194966882", "deck 3 paused 194966882",
-                                        "deck 4 paused null", "restart", "source null"}));
+    EXPECT_EQ(summary(events), (std::vector<std::string>{
+                                   "deck 3 paused 194966882",
+                                   "source 3 194966882 Pondskashial (Dub) > -",
+                                   "deck 3 playing 194966882",
+                                   "deck 3 paused 194966882",
+                                   "deck 4 paused null",
+                                   "restart",
+                                   "source null null",
+                               }));
 }
 
 TEST_F(MonitorScript, SecondsBoundTheRun) {
@@ -214,71 +149,51 @@ TEST_F(MonitorScript, SecondsBoundTheRun) {
 
 TEST_F(MonitorScript, BadScriptsSayWhatIsWrong) {
     const std::string prefix = "cuevox-cli: " + path + ": ";
+    const std::string e0 = "event 0 (counting from 0): ", e1 = "event 1 (counting from 0): ";
+    const std::string seconds = "\"at\" must be a number of seconds, 0 or more";
+    const std::string actions = "\"action\" must be one of load, play, pause, eject, quit, "
+                                "launch, restart, revokeAccess, grantAccess";
+    const std::string decks = "\"deck\" must be 1, 2, 3 or 4";
+    const std::string loads = "a load needs either \"id\" or \"title\" and \"artist\" (with "
+                              "\"bpm\" and \"key\")";
     const struct {
         std::string script;
         std::string err; // after the prefix; a prefix itself when it ends in ": "
     } cases[] = {
+        // clang-format off
         {"[{\"at\": 0,}]", "not JSON: "},
         {"", "not JSON: "},
         {R"({"at": 0})", "expected an array of events, found an object"},
-        {R"([3])", "event 0 (counting from 0): is a number, not an object"},
-        {R"([{"at": 0, "action": "restart"}, {"action": "restart"}])",
-         "event 1 (counting from 0): \"at\" must be a number of seconds, 0 or more"},
-        {R"([{"at": -1, "action": "restart"}])",
-         "event 0 (counting from 0): \"at\" must be a number of seconds, 0 or more"},
-        {R"([{"at": "1", "action": "restart"}])",
-         "event 0 (counting from 0): \"at\" must be a number of seconds, 0 or more"},
+        {R"([3])", e0 + "is a number, not an object"},
+        {R"([{"at": 0, "action": "restart"}, {"action": "restart"}])", e1 + seconds},
+        {R"([{"at": -1, "action": "restart"}])", e0 + seconds},
+        {R"([{"at": "1", "action": "restart"}])", e0 + seconds},
         {R"([{"at": 1e999, "action": "restart"}])", "holds a number too large for a double"},
-        {R"([{"at": 0, "action": "Play", "deck": 1}])",
-         "event 0 (counting from 0): \"action\" must be one of load, play, pause, eject, quit, "
-         "launch, restart, revokeAccess, grantAccess"},
-        {R"([{"at": 0}])",
-         "event 0 (counting from 0): \"action\" must be one of load, play, pause, eject, quit, "
-         "launch, restart, revokeAccess, grantAccess"},
-        {R"([{"at": 0, "action": "play", "dek": 1}])",
-         "event 0 (counting from 0): unknown field \"dek\""},
-        {R"([{"at": 0, "action": "play"}])",
-         "event 0 (counting from 0): \"deck\" must be 1, 2, 3 or 4"},
-        {R"([{"at": 0, "action": "play", "deck": 5}])",
-         "event 0 (counting from 0): \"deck\" must be 1, 2, 3 or 4"},
-        {R"([{"at": 0, "action": "play", "deck": 0}])",
-         "event 0 (counting from 0): \"deck\" must be 1, 2, 3 or 4"},
-        {R"([{"at": 0, "action": "play", "deck": 1.5}])",
-         "event 0 (counting from 0): \"deck\" must be 1, 2, 3 or 4"},
-        {R"([{"at": 0, "action": "play", "deck": "1"}])",
-         "event 0 (counting from 0): \"deck\" must be 1, 2, 3 or 4"},
-        {R"([{"at": 0, "action": "restart", "deck": 1}])",
-         "event 0 (counting from 0): \"deck\" is not used by restart"},
-        {R"([{"at": 0, "action": "play", "deck": 1, "id": "194966882"}])",
-         "event 0 (counting from 0): \"id\" is used only by load"},
-        {R"([{"at": 0, "action": "load", "deck": 1}])",
-         "event 0 (counting from 0): a load needs either \"id\" or \"title\" and \"artist\" "
-         "(with \"bpm\" and \"key\")"},
-        {R"([{"at": 0, "action": "load", "deck": 1, "id": "194966882", "title": "T"}])",
-         "event 0 (counting from 0): a load needs either \"id\" or \"title\" and \"artist\" "
-         "(with \"bpm\" and \"key\")"},
-        {R"([{"at": 0, "action": "load", "deck": 1, "id": 194966882}])",
-         "event 0 (counting from 0): \"id\" must be a string"},
-        {R"([{"at": 0, "action": "load", "deck": 1, "id": "nope"}])",
-         "event 0 (counting from 0): no track with id \"nope\" in " + kDemoCollection},
-        {R"([{"at": 0, "action": "load", "deck": 1, "title": "T", "bpm": 120}])",
-         "event 0 (counting from 0): \"artist\" must be a string"},
-        {R"([{"at": 0, "action": "load", "deck": 1, "title": "T", "artist": "A", "key": 8}])",
-         "event 0 (counting from 0): \"key\" must be a string"},
-        {R"([{"at": 0, "action": "load", "deck": 1, "title": "T", "artist": "A", "bpm": 1000}])",
-         "event 0 (counting from 0): \"bpm\" must be a number from 0 to below 1000"},
+        {R"([{"at": 0, "action": "Play", "deck": 1}])", e0 + actions},
+        {R"([{"at": 0}])", e0 + actions},
+        {R"([{"at": 0, "action": "play", "dek": 1}])", e0 + "unknown field \"dek\""},
+        {R"([{"at": 0, "action": "play"}])", e0 + decks},
+        {R"([{"at": 0, "action": "play", "deck": 5}])", e0 + decks},
+        {R"([{"at": 0, "action": "play", "deck": 0}])", e0 + decks},
+        {R"([{"at": 0, "action": "play", "deck": 1.5}])", e0 + decks},
+        {R"([{"at": 0, "action": "play", "deck": "1"}])", e0 + decks},
+        {R"([{"at": 0, "action": "restart", "deck": 1}])", e0 + "\"deck\" is not used by restart"},
+        {R"([{"at": 0, "action": "play", "deck": 1, "id": "194966882"}])", e0 + "\"id\" is used only by load"},
+        {R"([{"at": 0, "action": "load", "deck": 1}])", e0 + loads},
+        {R"([{"at": 0, "action": "load", "deck": 1, "id": "194966882", "title": "T"}])", e0 + loads},
+        {R"([{"at": 0, "action": "load", "deck": 1, "id": 194966882}])", e0 + "\"id\" must be a string"},
+        {R"([{"at": 0, "action": "load", "deck": 1, "id": "nope"}])", e0 + "no track with id \"nope\" in " + kDemoCollection},
+        {R"([{"at": 0, "action": "load", "deck": 1, "title": "T", "bpm": 120}])", e0 + "\"artist\" must be a string"},
+        {R"([{"at": 0, "action": "load", "deck": 1, "title": "T", "artist": "A", "key": 8}])", e0 + "\"key\" must be a string"},
+        {R"([{"at": 0, "action": "load", "deck": 1, "title": "T", "artist": "A", "bpm": 1000}])", e0 + "\"bpm\" must be a number from 0 to below 1000"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.script);
         const CliResult result = run(c.script);
-        EXPECT_EQ(result.exitCode, 1);
-        EXPECT_EQ(result.out, "");
-        if (c.err.ends_with(": ")) {
-            EXPECT_EQ(result.err.rfind(prefix + c.err, 0), 0U) << result.err;
-            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-        } else {
-            EXPECT_EQ(result.err, prefix + c.err + "\n");
-        }
+        const bool start = c.err.ends_with(": ") && result.err.starts_with(prefix + c.err) &&
+                           std::count(result.err.begin(), result.err.end(), '\n') == 1;
+        expectFailure(result, 1, start ? result.err : prefix + c.err + "\n");
     }
 }
 
@@ -288,29 +203,22 @@ TEST(MonitorCli, UsageErrorsAndMissingFiles) {
         int exitCode;
         std::string err;
     } cases[] = {
-        {{kDemoCollection}, 2, ""},
-        {{kDemoCollection, "--demo", "--simulate", "x.json"}, 2, ""},
-        {{kDemoCollection, "--demo", "--seconds", "0"}, 2, ""},
-        {{kDemoCollection, "--demo", "--seconds", "-3"}, 2, ""},
-        {{kDemoCollection, "--demo", "--speed", "0"}, 2, ""},
-        {{"--demo"}, 2, ""},
+        // clang-format off
+        {{kDemoCollection}, 2, usage("monitor: this build reads no real rekordbox: use --demo or --simulate SCRIPT")},
+        {{kDemoCollection, "--demo", "--simulate", "x.json"}, 2, usage("--demo excludes --simulate")},
+        {{kDemoCollection, "--demo", "--seconds", "0"}, 2, usage("--seconds: must be a number of seconds above 0, not 0")},
+        {{kDemoCollection, "--demo", "--seconds", "-3"}, 2, usage("--seconds: must be a number of seconds above 0, not -3")},
+        {{kDemoCollection, "--demo", "--speed", "0"}, 2, usage("--speed must be a number from 0.01 to 1000, not 0")},
+        {{"--demo"}, 2, usage("FILE is required")},
         {{"/no/such.xml", "--demo"}, 1, "cuevox-cli: fileNotFound(\"/no/such.xml\")\n"},
-        {{kDemoCollection, "--simulate", "/no/such.json"},
-         1,
-         "cuevox-cli: /no/such.json: no such file\n"},
+        {{kDemoCollection, "--simulate", "/no/such.json"}, 1, "cuevox-cli: /no/such.json: no such file\n"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         std::vector<std::string> arguments{"monitor"};
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
         SCOPED_TRACE(::testing::PrintToString(arguments));
-        const CliResult result = runCli(arguments);
-        EXPECT_EQ(result.exitCode, c.exitCode);
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err.rfind("cuevox-cli: ", 0), 0U) << result.err;
-        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-        if (!c.err.empty()) {
-            EXPECT_EQ(result.err, c.err);
-        }
+        expectFailure(runCli(arguments), c.exitCode, c.err);
     }
 }
 
@@ -322,10 +230,8 @@ TEST(MonitorCli, InterruptStopsCleanlyWithOneDocument) {
     EXPECT_EQ(result.err, "");
     const json events = json::parse(result.out);
     ASSERT_TRUE(events.is_array());
-    if (!events.empty()) {
-        EXPECT_EQ(events[0].at("state"), "paused");
-    }
-    EXPECT_TRUE(eventsOfType(events, "restart").empty());
+    EXPECT_TRUE(events.empty() || events[0].at("state") == "paused");
+    EXPECT_EQ(result.out.find("restart"), std::string::npos);
 }
 
 } // namespace

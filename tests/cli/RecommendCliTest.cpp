@@ -55,7 +55,6 @@ TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
         std::vector<double> scores;
     } cases[] = {
         {{}, {"3", "12", "8", "2"}, {100, 100, 86.0, 79.7}},
-        {{"--count", "2"}, {"3", "12"}, {100, 100}},
         {{"--exclude", "3", "--exclude", "8"}, {"11", "12", "2"}, {100, 100, 79.7}},
         {{"--harmonic", "balanced"}, {"3", "12", "8", "5", "2", "4"}, {100, 100, 86.0, 85.0, 79.7, 68.0}},
         {{"--harmonic", "experimental"}, {"3", "12", "8", "5", "2", "7", "4"}, {100, 100, 86.0, 85.0, 79.7, 75.0, 68.0}},
