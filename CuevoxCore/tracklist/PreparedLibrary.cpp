@@ -91,6 +91,12 @@ PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks,
     : m_tracks(std::move(tracks)), m_playlistTracks(tracksByPlaylist(m_tracks, playlists)),
       m_genreNames(distinctGenres(m_tracks)), m_buckets(makeBPMRangeBuckets(m_tracks)),
       m_deckIndex(m_tracks) {
+    std::unordered_set<std::string_view> listed;
+    for (const metadata::Playlist& playlist : playlists) {
+        if (listed.insert(playlist.id).second) {
+            m_playlistIDs.push_back(playlist.id);
+        }
+    }
     m_foldedTitles.reserve(m_tracks.size());
     m_foldedArtists.reserve(m_tracks.size());
     m_artistKeys.reserve(m_tracks.size());

@@ -58,6 +58,8 @@ public:
     // The positions of the tracks that the playlists with this id list, ascending and each
     // once (every track with a listed TrackID); nothing when no playlist has the id.
     std::optional<std::span<const std::size_t>> playlistTracks(std::string_view id) const;
+    // Every playlist id once, in the order of the file: the crates a DJ can pick.
+    const std::vector<std::string>& playlistIDs() const { return m_playlistIDs; }
 
 private:
     std::vector<metadata::Track> m_tracks;
@@ -65,6 +67,7 @@ private:
     std::vector<std::string> m_foldedArtists;
     std::vector<std::string> m_artistKeys;
     std::map<std::string, std::vector<std::size_t>, std::less<>> m_playlistTracks;
+    std::vector<std::string> m_playlistIDs;
     std::vector<std::string> m_genreNames;
     std::vector<BPMRange> m_buckets;
     std::vector<std::size_t> m_alphabeticalRanks;

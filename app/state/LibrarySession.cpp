@@ -33,12 +33,11 @@ LibrarySession::~LibrarySession() {
     }
 }
 
-tl::expected<std::vector<metadata::Track>, import::LoadError>
+tl::expected<metadata::RekordboxLibrary, import::LoadError>
 LibrarySession::readFile(const std::filesystem::path& path, std::stop_token stop,
-                         const import::XMLLibraryReader::ReadProgress& progress) {
-    return import::XMLLibraryReader(path)
-        .loadLibrary(stop, progress)
-        .transform([](metadata::RekordboxLibrary&& library) { return std::move(library.tracks); });
+                         const import::XMLLibraryReader::ReadProgress& progress,
+                         const import::LibraryReadOptions& options) {
+    return import::XMLLibraryReader(path, options).loadLibrary(stop, progress);
 }
 
 void LibrarySession::load(const std::filesystem::path& path) {
@@ -53,6 +52,18 @@ void LibrarySession::reopenRemembered() {
     if (const std::optional<LibraryBookmarks::Resolved> resolved = m_bookmarks.resolve(stored)) {
         // A value that still resolves is kept as it is: only a stale one is written again.
         start(resolved->path, resolved->stale);
+    }
+}
+
+void LibrarySession::setReadOptions(const import::LibraryReadOptions& options) {
+    if (options == m_options) {
+        return;
+    }
+    m_options = options;
+    if (const auto newest = m_loads.find(m_generation); newest != m_loads.end()) {
+        start(newest->second.path, newest->second.rememberOnSuccess);
+    } else if (m_openPath) {
+        start(*m_openPath, false);
     }
 }
 
@@ -73,9 +84,10 @@ void LibrarySession::start(const std::filesystem::path& path, bool rememberOnSuc
     load.path = absolute;
     load.rememberOnSuccess = rememberOnSuccess;
     try {
-        load.thread =
-            std::jthread([this, generation, absolute, &outcome = load.outcome](
-                             std::stop_token stop) { run(stop, generation, absolute, outcome); });
+        load.thread = std::jthread([this, generation, absolute, options = m_options,
+                                    &outcome = load.outcome](std::stop_token stop) {
+            run(stop, generation, absolute, options, outcome);
+        });
     } catch (const std::system_error& failure) {
         // No thread to be had (the system is out of them): the load fails like any other.
         load.outcome = tl::unexpected(absolute.string() + ": " + failure.what());
@@ -84,8 +96,9 @@ void LibrarySession::start(const std::filesystem::path& path, bool rememberOnSuc
 }
 
 void LibrarySession::run(std::stop_token stop, std::uint64_t generation,
-                         const std::filesystem::path& path, Outcome& outcome) {
-    outcome = read(stop, generation, path);
+                         const std::filesystem::path& path,
+                         const import::LibraryReadOptions& options, Outcome& outcome) {
+    outcome = read(stop, generation, path, options);
     // A load that was superseded or abandoned is dropped here, so that a big collection is not
     // freed on the main thread.
     if (stop.stop_requested()) {
@@ -95,7 +108,8 @@ void LibrarySession::run(std::stop_token stop, std::uint64_t generation,
 }
 
 LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t generation,
-                                             const std::filesystem::path& path) {
+                                             const std::filesystem::path& path,
+                                             const import::LibraryReadOptions& options) {
     // Nothing a load throws may end the program: whatever it is becomes the failure's message.
     try {
         int shownPercent = 0;
@@ -107,14 +121,15 @@ LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t
                 emit blockRead(generation, bytesRead, totalBytes, QPrivateSignal());
             }
         };
-        auto tracks = m_reader(path, stop, report);
-        if (!tracks) {
-            return tl::unexpected(tracks.error().message());
+        auto library = m_reader(path, stop, report, options);
+        if (!library) {
+            return tl::unexpected(library.error().message());
         }
         if (stop.stop_requested()) {
             return tl::unexpected(std::string());
         }
-        return std::make_shared<const tracklist::PreparedLibrary>(std::move(*tracks));
+        return std::make_shared<const tracklist::PreparedLibrary>(std::move(library->tracks),
+                                                                  library->playlists);
     } catch (const std::bad_alloc&) {
         return tl::unexpected(
             import::FileReadError{path.string(), std::make_error_code(std::errc::not_enough_memory)}
@@ -149,6 +164,7 @@ void LibrarySession::finish(std::uint64_t generation) {
         m_progress.reset();
         emit progressChanged();
         if (load.outcome) {
+            m_openPath = load.path;
             if (load.rememberOnSuccess) {
                 remember(load.path);
             }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "import/LibraryReadOptions.hpp"
 #include "import/LoadError.hpp"
 #include "import/XMLLibraryReader.hpp"
+#include "metadata/RekordboxLibrary.hpp"
 #include "state/LibraryBookmarks.hpp"
 #include "tracklist/PreparedLibrary.hpp"
 
@@ -42,9 +44,10 @@ class LibrarySession : public QObject {
     Q_OBJECT
 
 public:
-    using Reader = std::function<tl::expected<std::vector<metadata::Track>, import::LoadError>(
+    using Reader = std::function<tl::expected<metadata::RekordboxLibrary, import::LoadError>(
         const std::filesystem::path& path, std::stop_token stop,
-        const import::XMLLibraryReader::ReadProgress& progress)>;
+        const import::XMLLibraryReader::ReadProgress& progress,
+        const import::LibraryReadOptions& options)>;
 
     static constexpr const char* kLastLibraryKey = "lastLibraryURL";
 
@@ -60,14 +63,18 @@ public:
     // Loads the file remembered in the settings, if what is stored still names one. Only a
     // stale value is written again.
     void reopenRemembered();
+    // Reads later loads with `options`; when they differ, the open collection (or the one
+    // being loaded) is read again with them, and stays open until that succeeds.
+    void setReadOptions(const import::LibraryReadOptions& options);
 
     // The newest load's progress; absent while none runs.
     const std::optional<LoadProgress>& progress() const { return m_progress; }
 
     // The collection file, read by XMLLibraryReader.
-    static tl::expected<std::vector<metadata::Track>, import::LoadError>
+    static tl::expected<metadata::RekordboxLibrary, import::LoadError>
     readFile(const std::filesystem::path& path, std::stop_token stop,
-             const import::XMLLibraryReader::ReadProgress& progress);
+             const import::XMLLibraryReader::ReadProgress& progress,
+             const import::LibraryReadOptions& options);
 
 signals:
     void progressChanged();
@@ -99,8 +106,9 @@ private:
     void start(const std::filesystem::path& path, bool rememberOnSuccess);
     // On the load's own thread.
     void run(std::stop_token stop, std::uint64_t generation, const std::filesystem::path& path,
-             Outcome& outcome);
-    Outcome read(std::stop_token stop, std::uint64_t generation, const std::filesystem::path& path);
+             const import::LibraryReadOptions& options, Outcome& outcome);
+    Outcome read(std::stop_token stop, std::uint64_t generation, const std::filesystem::path& path,
+                 const import::LibraryReadOptions& options);
     void takeProgress(std::uint64_t generation, std::uint64_t bytesRead, std::uint64_t totalBytes);
     void finish(std::uint64_t generation);
     void remember(const std::filesystem::path& path);
@@ -108,6 +116,9 @@ private:
     QSettings& m_settings;
     LibraryBookmarks m_bookmarks;
     Reader m_reader;
+    import::LibraryReadOptions m_options;
+    // The file of the collection last announced as loaded.
+    std::optional<std::filesystem::path> m_openPath;
     std::optional<LoadProgress> m_progress;
     std::uint64_t m_generation = 0;
     // The loads whose thread is not joined yet, by generation; all but the newest have been

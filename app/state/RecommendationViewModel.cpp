@@ -4,6 +4,7 @@
 #include "tracklist/TrackListComputation.hpp"
 
 #include <QSettings>
+#include <QSignalBlocker>
 
 namespace cuevox::state {
 namespace {
@@ -27,7 +28,12 @@ void takeQueued(Model* model, decks::EventQueue<T>& queue, Take take) {
     });
 }
 
+import::LibraryReadOptions readOptions(bool openKey){import::LibraryReadOptions options;
+options.keyNotation.openKey = openKey;
+return options;
 } // namespace
+
+} // namespace cuevox::state
 
 Model::RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> deckMonitor,
                                std::function<bool()> permissionCheck, QSettings* settings,
@@ -40,7 +46,17 @@ Model::RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> d
         m_ownSettings = std::make_unique<QSettings>();
         m_settings = m_ownSettings.get();
     }
+    m_modes = std::make_unique<ListModesState>(*m_settings);
+    connect(m_modes.get(), &ListModesState::modesChanged, this, [this] {
+        emit listModesChanged();
+        recomputeFilteredTracks();
+    });
     m_session = std::make_unique<LibrarySession>(*m_settings, std::move(bookmarks));
+    m_session->setReadOptions(readOptions(m_modes->openKey()));
+    connect(m_modes.get(), &ListModesState::openKeyChanged, this, [this] {
+        emit openKeyChanged();
+        m_session->setReadOptions(readOptions(m_modes->openKey()));
+    });
     connect(m_session.get(), &LibrarySession::progressChanged, this,
             &Model::libraryLoadProgressChanged);
     connect(m_session.get(), &LibrarySession::loaded, this, &Model::takeLibrary);
@@ -120,14 +136,21 @@ void Model::recomputeActiveDecksAndSource() {
 }
 
 void Model::recomputeFilteredTracks() {
+    tracklist::LiveInputs live;
+    if (const std::optional<decks::DeckState>& deck = m_decks.sourceDeckState();
+        deck && deck->track) {
+        live.sourceDeckBPM = deck->track->bpm;
+    }
+    live.playedTrackIDs = m_decks.playedOrder();
     tracklist::TrackListComputation::Result result = tracklist::TrackListComputation::compute(
-        *m_library, m_sourceTrack, selections(), searchText().toStdString());
+        *m_library, m_sourceTrack, selections(), searchText().toStdString(), listModes(), live);
     publish(*this, m_genreOptions, std::move(result.genreOptions), &Model::genreOptionsChanged);
     publish(*this, m_bpmRangeOptions, std::move(result.bpmRangeOptions),
             &Model::bpmRangeOptionsChanged);
     publish(*this, m_keyOptions, std::move(result.keyOptions), &Model::keyOptionsChanged);
     publish(*this, m_energyOptions, std::move(result.energyOptions), &Model::energyOptionsChanged);
     publish(*this, m_trackScores, std::move(result.trackScores), &Model::trackScoresChanged);
+    publish(*this, m_trackPitches, std::move(result.trackPitches), &Model::trackPitchesChanged);
     publish(*this, m_filteredTracks,
             tracklist::TrackListSnapshot(m_library, std::move(result.trackIndices)),
             &Model::filteredTracksChanged);
@@ -137,6 +160,13 @@ void Model::recomputeFilteredTracks() {
 void Model::takeLibrary(std::shared_ptr<const tracklist::PreparedLibrary> library) {
     m_library = std::move(library);
     m_decks.matchAgainst(m_library->deckIndex());
+    emit crateIDsChanged();
+    if (const auto& crate = listModes().playlistID; crate && !m_library->playlistTracks(*crate)) {
+        // Quiet, as the one recomputation below lists the whole collection.
+        const QSignalBlocker quiet(m_modes.get());
+        m_modes->setCrate(std::nullopt);
+        emit listModesChanged();
+    }
     // The one recomputation below lists the new collection for the cleared filters too.
     m_filters.clear();
     publish(*this, m_libraryLoadErrorMessage, {}, &Model::libraryLoadErrorMessageChanged);

@@ -8,9 +8,12 @@
 #include "state/FilterState.hpp"
 #include "state/LibraryBookmarks.hpp"
 #include "state/LibrarySession.hpp"
+#include "state/ListModesState.hpp"
 #include "state/PermissionPoller.hpp"
 #include "tracklist/FilterOptions.hpp"
 #include "tracklist/FilterSelections.hpp"
+#include "tracklist/ListModes.hpp"
+#include "tracklist/PitchAdjustment.hpp"
 #include "tracklist/PreparedLibrary.hpp"
 #include "tracklist/TrackListSnapshot.hpp"
 
@@ -85,6 +88,10 @@ class RecommendationViewModel : public QObject {
     Q_PROPERTY(tracklist::TrackListSnapshot filteredTracks READ filteredTracks NOTIFY
                    filteredTracksChanged)
     Q_PROPERTY(TrackScores trackScores READ trackScores NOTIFY trackScoresChanged)
+    Q_PROPERTY(TrackPitches trackPitches READ trackPitches NOTIFY trackPitchesChanged)
+    Q_PROPERTY(tracklist::ListModes listModes READ listModes NOTIFY listModesChanged)
+    Q_PROPERTY(bool openKey READ openKey WRITE setOpenKey NOTIFY openKeyChanged)
+    Q_PROPERTY(std::vector<std::string> crateIDs READ crateIDs NOTIFY crateIDsChanged)
     Q_PROPERTY(bool hasAccessibilityPermission READ hasAccessibilityPermission NOTIFY
                    hasAccessibilityPermissionChanged)
 
@@ -93,6 +100,7 @@ public:
     using DeckStates = decks::DeckSession::DeckStates;
     using KeySet = FilterState::KeySet;
     using TrackScores = std::unordered_map<std::string, double>;
+    using TrackPitches = std::unordered_map<std::string, tracklist::PitchAdjustment>;
 
     using Timing = ViewModelTiming;
 
@@ -138,6 +146,14 @@ public:
     const QString& searchText() const { return m_filters.searchText(); }
     const tracklist::TrackListSnapshot& filteredTracks() const { return m_filteredTracks; }
     const TrackScores& trackScores() const { return m_trackScores; }
+    // In the tempo mode, how to pitch each scored track whose tempo matches.
+    const TrackPitches& trackPitches() const { return m_trackPitches; }
+    // The live-set modes; a filter Reset leaves them as they are.
+    const tracklist::ListModes& listModes() const { return m_modes->modes(); }
+    // Whether key texts in the Open Key notation are read as keys.
+    bool openKey() const { return m_modes->openKey(); }
+    // The playlist ids of the collection, each once in file order.
+    const std::vector<std::string>& crateIDs() const { return m_library->playlistIDs(); }
     bool hasAccessibilityPermission() const { return m_hasAccessibilityPermission; }
 
     const std::vector<metadata::Track>& library() const { return m_library->tracks(); }
@@ -156,6 +172,21 @@ public:
     void setSelectedEnergies(std::set<int> energies) { m_filters.setEnergies(std::move(energies)); }
     void setSearchText(const QString& text) { m_filters.setSearchText(text); }
     void resetFilters() { m_filters.reset(); }
+
+    // Each mode is remembered at once and lists again.
+    void setPitchRange(tracklist::PitchRange range) { m_modes->setPitchRange(range); }
+    void setHalfDouble(bool on) { m_modes->setHalfDouble(on); }
+    void setEnergyDirection(tracklist::EnergyDirection direction) {
+        m_modes->setEnergyDirection(direction);
+    }
+    // No id lists the whole collection; a collection without the id drops it when it loads.
+    void setCrate(std::optional<std::string> playlistID) {
+        m_modes->setCrate(std::move(playlistID));
+    }
+    void setHidePlayed(bool on) { m_modes->setHidePlayed(on); }
+    void setVaryArtists(bool on) { m_modes->setVaryArtists(on); }
+    // Remembered at once; the open collection is read again, and stays until that succeeds.
+    void setOpenKey(bool on) { m_modes->setOpenKey(on); }
 
     // Starts loading a collection file in the background and returns; everything stays usable
     // meanwhile. Once it has loaded it replaces the collection whole and is remembered; a
@@ -191,6 +222,10 @@ signals:
     void searchTextChanged();
     void filteredTracksChanged();
     void trackScoresChanged();
+    void trackPitchesChanged();
+    void listModesChanged();
+    void openKeyChanged();
+    void crateIDsChanged();
     void hasAccessibilityPermissionChanged();
     // One per recomputation of decks and source, for those who count them (tests, profiling).
     void activeDecksRecomputed();
@@ -217,6 +252,7 @@ private:
     QSettings* m_settings;
     std::unique_ptr<QSettings> m_ownSettings;
     Timing m_timing;
+    std::unique_ptr<ListModesState> m_modes;
     std::unique_ptr<LibrarySession> m_session;
     std::shared_ptr<const tracklist::PreparedLibrary> m_library =
         std::make_shared<const tracklist::PreparedLibrary>();
@@ -240,6 +276,7 @@ private:
     std::vector<tracklist::EnergyOption> m_energyOptions;
     tracklist::TrackListSnapshot m_filteredTracks;
     TrackScores m_trackScores;
+    TrackPitches m_trackPitches;
     bool m_hasAccessibilityPermission = true;
 
     bool m_recomputeScheduled = false;

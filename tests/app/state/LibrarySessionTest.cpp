@@ -14,13 +14,13 @@
 namespace cuevox::state {
 namespace {
 
-using ReadResult = tl::expected<std::vector<metadata::Track>, import::LoadError>;
+using ReadResult = tl::expected<metadata::RekordboxLibrary, import::LoadError>;
 using Progress = import::XMLLibraryReader::ReadProgress;
 
-std::vector<metadata::Track> trackNamedAfter(const std::filesystem::path& path) {
+metadata::RekordboxLibrary trackNamedAfter(const std::filesystem::path& path) {
     metadata::Track track{};
     track.id = path.filename().string();
-    return {track};
+    return {{track}, {}};
 }
 
 // Holds a load until the test opens it, or until the load is asked to stop.
@@ -52,13 +52,14 @@ TEST_F(LibrarySessionTest, ANewerLoadWinsAndTheOlderIsAskedToStop) {
     Gate gate;
     std::atomic<bool> olderAskedToStop = false;
     // The older load ignores the request and ends with a collection all the same.
-    LibrarySession session(settings, {}, [&](const auto& path, std::stop_token stop, const auto&) {
-        if (path == "/older.xml") {
-            gate.wait();
-            olderAskedToStop = stop.stop_requested();
-        }
-        return ReadResult(trackNamedAfter(path));
-    });
+    LibrarySession session(settings, {},
+                           [&](const auto& path, std::stop_token stop, const auto&, const auto&) {
+                               if (path == "/older.xml") {
+                                   gate.wait();
+                                   olderAskedToStop = stop.stop_requested();
+                               }
+                               return ReadResult(trackNamedAfter(path));
+                           });
     std::vector<std::string> loaded;
     QObject::connect(&session, &LibrarySession::loaded,
                      [&](const auto& library) { loaded.push_back(library->tracks()[0].id); });
@@ -100,11 +101,33 @@ TEST_F(LibrarySessionTest, WhateverALoadThrowsFailsTheLoadAndNothingElse) {
     }
 }
 
+TEST_F(LibrarySessionTest, OtherReadOptionsReadTheOpenCollectionAgainWithoutRememberingIt) {
+    std::vector<std::pair<std::string, bool>> reads;
+    LibrarySession session(settings, {},
+                           [&](const auto& path, auto, const auto&, const auto& options) {
+                               reads.emplace_back(path.string(), options.keyNotation.openKey);
+                               return ReadResult(trackNamedAfter(path));
+                           });
+    import::LibraryReadOptions openKey;
+    openKey.keyNotation.openKey = true;
+    session.setReadOptions(openKey); // nothing open yet: nothing to read
+    session.load("/a.xml");
+    ASSERT_TRUE(QSignalSpy(&session, &LibrarySession::loaded).wait(10000));
+    settings.remove(LibrarySession::kLastLibraryKey);
+    session.setReadOptions(openKey); // the same options: no read
+    session.setReadOptions({});
+    ASSERT_TRUE(QSignalSpy(&session, &LibrarySession::loaded).wait(10000));
+    EXPECT_EQ(reads,
+              (std::vector<std::pair<std::string, bool>>{{"/a.xml", true}, {"/a.xml", false}}));
+    EXPECT_FALSE(settings.contains(LibrarySession::kLastLibraryKey));
+}
+
 TEST_F(LibrarySessionTest, ShowsHowFarTheFileIsReadAndClosingStopsTheLoad) {
     Gate never;
     auto session = std::make_unique<LibrarySession>(
         settings, LibraryBookmarks{},
-        [&](const auto&, std::stop_token stop, const Progress& progress) -> ReadResult {
+        [&](const auto&, std::stop_token stop, const Progress& progress,
+            const auto&) -> ReadResult {
             progress(1, 4);
             progress(5, 4); // the file grew while read
             never.wait(stop);
