@@ -34,6 +34,16 @@ constexpr const char* kOtherCollection = R"(<C>
   <TRACK TrackID="9" Name="Unknown Song" Artist="Somebody" Genre="Disco" AverageBpm="118.00"/>
 </C>)";
 
+// A crate of two tracks, and a key in the Open Key notation.
+constexpr const char* kCratedCollection = R"(<DJ_PLAYLISTS><COLLECTION>
+  <TRACK TrackID="1" Name="Night Song" Artist="The Band" AverageBpm="128.00" Tonality="8A"/>
+  <TRACK TrackID="2" Name="Near" Artist="Other" AverageBpm="128.50" Tonality="8A"/>
+  <TRACK TrackID="3" Name="Double" Artist="the band " AverageBpm="64.20" Tonality="8A"/>
+  <TRACK TrackID="4" Name="Open" Artist="Other" AverageBpm="90.00" Tonality="1m"/>
+</COLLECTION><PLAYLISTS><NODE Type="0" Name="ROOT"><NODE Type="0" Name="Crates">
+  <NODE Type="1" Name="Peak" KeyType="0"><TRACK Key="2"/><TRACK Key="3"/></NODE>
+</NODE></NODE></PLAYLISTS></DJ_PLAYLISTS>)";
+
 // The system's bookmarks as the tests need them: each names a file by identity, so a moved
 // file is found where it is now; the test decides which bookmarks the system calls stale.
 struct FakeBookmarkStore {
@@ -225,6 +235,57 @@ TEST_F(RecommendationViewModelTest, ALoadListsOnceClearsTheFiltersAndMatchesTheD
     EXPECT_EQ(vm.libraryLoadErrorMessage(), std::nullopt);
     load(collection);
     EXPECT_EQ(vm.unresolvedTrackInfo(), (UnresolvedTrackInfo{"Unknown Song", "Somebody"}));
+}
+
+TEST_F(RecommendationViewModelTest, LiveModesAimAtTheDeckSurviveAResetAndAreRemembered) {
+    auto& vm = make();
+    load(directory.write("crated.xml", kCratedCollection));
+    EXPECT_EQ(vm.crateIDs(), std::vector<std::string>{"Crates/Peak"});
+    monitor->states->push(
+        shownOnDeck(DeckIdentifier::deck1, {{"Night Song", "The Band"}}, true, 130.0));
+    settle();
+    const auto listed = [&vm] {
+        std::vector<std::string> ids;
+        for (std::size_t i = 0; i < vm.filteredTracks().size(); ++i) {
+            ids.push_back(vm.filteredTracks()[i].id);
+        }
+        return ids;
+    };
+    EXPECT_EQ(listed(), (std::vector<std::string>{"1", "2"}));
+    EXPECT_TRUE(vm.trackPitches().empty());
+
+    QSignalSpy modesChanged(&vm, &Model::listModesChanged);
+    vm.setPitchRange(*tracklist::PitchRange::fromPercent(2));
+    vm.setHalfDouble(true);
+    EXPECT_EQ(listed(), (std::vector<std::string>{"2", "3", "1"})) << "64.20 doubled";
+    EXPECT_EQ(vm.trackPitches().at("2").toString(), "+1.2 %") << "aimed at the deck's 130";
+    EXPECT_EQ(vm.trackPitches().at("3").toString(), "×2 +1.2 %");
+    vm.setVaryArtists(true);
+    EXPECT_EQ(listed(), (std::vector<std::string>{"2"})) << "the playing artist, both spellings";
+    vm.setVaryArtists(false);
+    vm.setCrate("Crates/Peak");
+    vm.setHidePlayed(true);
+    vm.resetFilters();
+    EXPECT_EQ(modesChanged.count(), 6) << "and none for the reset";
+    EXPECT_EQ(listed(), (std::vector<std::string>{"2", "3"}));
+    EXPECT_EQ(vm.library()[3].camelotKey, std::nullopt);
+
+    // Open Key reads the collection again; the next start finds every mode as it was left.
+    vm.setOpenKey(true);
+    waitForLoad();
+    settle();
+    EXPECT_EQ(vm.library()[3].camelotKey, metadata::CamelotKey::fromString("8A"));
+    model.reset();
+    auto& next = make();
+    EXPECT_TRUE(next.openKey());
+    EXPECT_EQ(next.listModes().playlistID, "Crates/Peak");
+    EXPECT_EQ(next.library()[3].camelotKey, metadata::CamelotKey::fromString("8A"));
+
+    // A collection without the crate lists all of itself, and forgets the crate.
+    load(other);
+    EXPECT_EQ(next.listModes().playlistID, std::nullopt);
+    EXPECT_EQ(next.filteredTracks().size(), 1U);
+    EXPECT_TRUE(next.listModes().hidePlayed);
 }
 
 TEST_F(RecommendationViewModelTest, ReopensThroughBookmarksAndRenewsOnlyWhatIsStale) {

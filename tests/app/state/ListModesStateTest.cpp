@@ -1,0 +1,62 @@
+#include "state/ListModesState.hpp"
+
+#include "support/TemporaryFiles.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QSignalSpy>
+
+namespace cuevox::state {
+namespace {
+
+using tracklist::EnergyDirection;
+
+TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsOff) {
+    tests::TemporaryDirectory directory;
+    const QString file = QString::fromStdString((directory.path() / "settings.ini").string());
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        ListModesState state(settings);
+        EXPECT_EQ(state.modes(), tracklist::ListModes{});
+        QSignalSpy changed(&state, &ListModesState::modesChanged);
+        state.setPitchRange(*tracklist::PitchRange::fromPercent(6));
+        state.setHalfDouble(true);
+        state.setEnergyDirection(EnergyDirection::down);
+        state.setCrate("Crates/Peak");
+        state.setHidePlayed(true);
+        state.setVaryArtists(true);
+        state.setVaryArtists(true);
+        state.setOpenKey(true);
+        EXPECT_EQ(changed.count(), 6) << "an unchanged value is not announced";
+    }
+    QSettings settings(file, QSettings::IniFormat);
+    ListModesState next(settings);
+    EXPECT_EQ(next.modes().pitchRange.percent(), 6);
+    EXPECT_TRUE(next.modes().halfDouble);
+    EXPECT_EQ(next.modes().energyDirection, EnergyDirection::down);
+    EXPECT_EQ(next.modes().playlistID, "Crates/Peak");
+    EXPECT_TRUE(next.modes().hidePlayed && next.modes().varyArtists && next.openKey());
+    next.setCrate(std::nullopt);
+    EXPECT_FALSE(settings.contains("listModes/crate")) << "the whole collection stores nothing";
+
+    const struct {
+        const char* key;
+        QVariant stored;
+    } unreadable[] = {
+        {"listModes/pitchRange", 5},     {"listModes/pitchRange", "six"},
+        {"listModes/halfDouble", "yes"}, {"listModes/energyDirection", "sideways"},
+        {"listModes/hidePlayed", 1},     {"openKey", "on"},
+    };
+    for (const auto& [key, stored] : unreadable) {
+        SCOPED_TRACE(key);
+        settings.clear();
+        settings.setValue(key, stored);
+        const ListModesState state(settings);
+        EXPECT_EQ(state.modes(), tracklist::ListModes{});
+        EXPECT_FALSE(state.openKey());
+    }
+}
+
+} // namespace
+} // namespace cuevox::state
