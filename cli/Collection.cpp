@@ -6,7 +6,7 @@
 namespace cuevox::cli {
 
 std::optional<metadata::RekordboxLibrary> loadCollection(const std::string& file,
-                                                        import::LibraryReadOptions options) {
+                                                         import::LibraryReadOptions options) {
     auto library = import::XMLLibraryReader(file, options).loadLibrary();
     if (!library) {
         printError(library.error().message());

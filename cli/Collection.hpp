@@ -10,6 +10,6 @@ namespace cuevox::cli {
 
 // The collection in `file`; nothing once the reader's error has been printed as the error line.
 std::optional<metadata::RekordboxLibrary> loadCollection(const std::string& file,
-                                                        import::LibraryReadOptions options = {});
+                                                         import::LibraryReadOptions options = {});
 
 } // namespace cuevox::cli

@@ -1,7 +1,7 @@
-#include "ChoiceOption.hpp"
 #include "Collection.hpp"
 #include "Commands.hpp"
 #include "FiniteNumber.hpp"
+#include "ListModeOptions.hpp"
 #include "OpenKeyOption.hpp"
 #include "Output.hpp"
 #include "SourceTrackOption.hpp"
@@ -11,33 +11,16 @@
 #include "text/Text.hpp"
 #include "tracklist/TrackListComputation.hpp"
 
-#include <array>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace cuevox::cli {
 namespace {
 
 using metadata::Track;
-using tracklist::EnergyDirection;
-
-constexpr std::array<Choice<EnergyDirection>, 3> kEnergyDirections{{
-    {"hold", EnergyDirection::hold},
-    {"up", EnergyDirection::up},
-    {"down", EnergyDirection::down},
-}};
-
-std::optional<tracklist::PitchRange> pitchRangeOf(const std::string& text) {
-    const std::optional<long long> percent = text::parseInteger(text);
-    return percent && std::in_range<int>(*percent)
-               ? tracklist::PitchRange::fromPercent(static_cast<int>(*percent))
-               : std::nullopt;
-}
-
 struct ListOptions {
     std::string file;
     SourceTrackOption source;
@@ -153,10 +136,7 @@ void runList(const ListOptions& options, CommandContext& context) {
         }
     }
 
-    if (const std::optional<std::string>& id = options.modes.playlistID;
-        id && !library.playlistTracks(*id)) {
-        printError("no playlist \"" + text::escapeForMessage(*id) + "\" in " +
-                   text::escapeForMessage(options.file));
+    if (!hasChosenPlaylist(library, options.modes, options.file)) {
         context.exitCode = 1;
         return;
     }
@@ -214,40 +194,16 @@ void addListCommand(CLI::App& app, CommandContext& context) {
     command->add_option("--search", options->search,
                         "Only titles or artists containing TEXT (case-insensitive by Unicode "
                         "case folding, the same in every locale; accents count)");
-    command
-        ->add_option_function<std::string>(
-            "--pitch-range",
-            [options](const std::string& text) { options->modes.pitchRange = *pitchRangeOf(text); },
-            "Match tempos the pitch fader reaches within P percent of the playing tempo: 0 "
-            "(off, within 1 BPM), 2, 4, 6, 8 or 16; rows then show the pitch to set")
-        ->check([](const std::string& text) {
-            return pitchRangeOf(text) ? std::string()
-                                      : "must be 0, 2, 4, 6, 8 or 16, not \"" + text + "\"";
-        })
-        ->type_name("P");
-    command->add_flag("--half-double", options->modes.halfDouble,
-                      "Match tracks at twice or half the playing tempo too");
+    addListModeOptions(*command, options->modes);
     command
         ->add_option("--deck-bpm", options->live.sourceDeckBPM,
                      "The tempo the playing deck shows, pitch applied; the list aims at it with "
                      "--pitch-range or --half-double")
         ->type_name("BPM")
         ->check(finiteNumber("above 0", [](double bpm) { return bpm > 0; }));
-    addChoiceOption(*command, "--energy-direction", options->modes.energyDirection,
-                    kEnergyDirections,
-                    "Aim at the playing energy (hold), one level above (up) or below (down) "
-                    "(default hold)",
-                    "DIRECTION");
-    command->add_option("--playlist", options->modes.playlistID,
-                        "Show only tracks of the playlist with this path, e.g. Crates/Peak")
-        ->type_name("ID");
     takeOneTextEach(command->add_option("--played", options->live.playedTrackIDs,
                                         "A TrackID played in this set, oldest first (repeatable)"))
         ->type_name("ID");
-    command->add_flag("--hide-played", options->modes.hidePlayed,
-                      "Leave out the tracks given with --played");
-    command->add_flag("--vary-artists", options->modes.varyArtists,
-                      "Leave out the playing artist and those of the last three --played tracks");
     addOpenKeyFlag(*command, options->openKey);
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] { runList(*options, context); });

@@ -2,13 +2,14 @@
 #include "Commands.hpp"
 #include "FiniteNumber.hpp"
 #include "JsonInput.hpp"
+#include "ListModeOptions.hpp"
 #include "MonitorReport.hpp"
 #include "MonitorTimeline.hpp"
+#include "OpenKeyOption.hpp"
 #include "Output.hpp"
 #include "ScaledMonitorClock.hpp"
 #include "decks/AccessibilityDeckMonitor.hpp"
 #include "decks/EventQueue.hpp"
-#include "decks/LibraryTrackIndex.hpp"
 #include "recommendation/RecommendationService.hpp"
 #include "simulation/SimulatedRekordbox.hpp"
 #include "text/Text.hpp"
@@ -34,6 +35,8 @@ struct MonitorOptions {
     bool demo = false;
     std::optional<double> seconds;
     double speed = 1;
+    tracklist::ListModes modes;
+    bool openKey = false;
     bool json = false;
 };
 
@@ -69,7 +72,7 @@ const char* stateName(const decks::DeckState& state) {
     return !state.track ? "empty" : state.isPlaying ? "playing" : "paused";
 }
 
-Json toJson(const ReportEvent& event) {
+Json toJson(const ReportEvent& event, bool tempoMode) {
     if (const auto* deck = std::get_if<DeckEvent>(&event)) {
         const std::optional<Track>& shown = deck->state.track;
         return Json{{"at", deck->at},
@@ -89,14 +92,17 @@ Json toJson(const ReportEvent& event) {
     const std::optional<decks::DeckState>& deck = source.source;
     Json recommendations = Json::array();
     for (const auto& next : source.recommendations) {
-        recommendations.push_back(
-            {{"id", next.track.id},
-             {"title", next.track.title},
-             {"artist", next.track.artist},
-             {"score", next.score},
-             {"bpm", jsonOrNull(next.track.bpm)},
-             {"key",
-              next.track.camelotKey ? Json(next.track.camelotKey->toString()) : Json(nullptr)}});
+        Json row{{"id", next.track.id},
+                 {"title", next.track.title},
+                 {"artist", next.track.artist},
+                 {"score", next.score},
+                 {"bpm", jsonOrNull(next.track.bpm)},
+                 {"key",
+                  next.track.camelotKey ? Json(next.track.camelotKey->toString()) : Json(nullptr)}};
+        if (tempoMode) {
+            row["pitch"] = next.pitch ? Json(next.pitch->percent) : Json(nullptr);
+        }
+        recommendations.push_back(std::move(row));
     }
     return Json{{"at", source.at},
                 {"type", "source"},
@@ -118,7 +124,7 @@ void printDeck(const DeckEvent& event) {
     std::cout << '\n';
 }
 
-void printSource(const SourceEvent& event) {
+void printSource(const SourceEvent& event, bool tempoMode) {
     if (!event.source) {
         std::cout << "source: none, nothing to recommend\n";
         return;
@@ -136,18 +142,19 @@ void printSource(const SourceEvent& event) {
     for (const auto& next : event.recommendations) {
         std::cout << "           " << ++rank << ". " << fixed(next.score, 1, 5) << "  "
                   << artistAndTitle(next.track) << "  " << tempoText(next.track.bpm) << "  "
+                  << (tempoMode ? (next.pitch ? next.pitch->toString() : "-") + "  " : "")
                   << (next.track.camelotKey ? next.track.camelotKey->toString() : "-") << '\n';
     }
 }
 
-void printText(const ReportEvent& event) {
+void printText(const ReportEvent& event, bool tempoMode) {
     std::visit([](const auto& e) { std::cout << fixed(e.at, 2, 7) << "s  "; }, event);
     if (const auto* deck = std::get_if<DeckEvent>(&event)) {
         printDeck(*deck);
     } else if (std::holds_alternative<RestartEvent>(event)) {
         std::cout << "rekordbox restarted under a new process id: every deck is forgotten\n";
     } else {
-        printSource(std::get<SourceEvent>(event));
+        printSource(std::get<SourceEvent>(event), tempoMode);
     }
     std::cout.flush();
 }
@@ -155,11 +162,15 @@ void printText(const ReportEvent& event) {
 void runMonitor(const MonitorOptions& options, CommandContext& context) {
     context.exitCode = 1;
     const InterruptGuard interrupts;
-    auto collection = loadCollection(options.file);
+    auto collection = loadCollection(options.file, libraryReadOptions(options.openKey));
     if (!collection) {
         return;
     }
-    const std::vector<Track> tracks = std::move(collection->tracks);
+    const tracklist::PreparedLibrary library(std::move(collection->tracks), collection->playlists);
+    if (!hasChosenPlaylist(library, options.modes, options.file)) {
+        return;
+    }
+    const std::vector<Track>& tracks = library.tracks();
 
     std::optional<MonitorTimeline> timeline;
     if (options.script) {
@@ -176,9 +187,9 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
         }
         timeline = std::move(*parsed);
     } else {
-        const decks::LibraryTrackIndex index(tracks);
-        timeline = demoTimeline(
-            tracks, index, recommendation::RecommendationService(monitorRecommendationSettings()));
+        timeline =
+            demoTimeline(tracks, library.deckIndex(),
+                         recommendation::RecommendationService(monitorRecommendationSettings()));
         if (!timeline) {
             printError(text::escapeForMessage(options.file) +
                        ": the demo needs two tracks with a title and a tempo");
@@ -192,14 +203,15 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
         [clock] { return clock->elapsedSeconds(); });
     rekordbox->schedule(timeline->events);
 
-    MonitorReport report(tracks, *clock);
+    MonitorReport report(library, options.modes, *clock);
+    const bool tempoMode = options.modes.tempoMode();
     Json events = Json::array();
     const auto emit = [&](const MonitorEvent& published) {
         for (const ReportEvent& event : report.handle(published)) {
             if (options.json) {
-                events.push_back(toJson(event));
+                events.push_back(toJson(event, tempoMode));
             } else {
-                printText(event);
+                printText(event, tempoMode);
             }
         }
     };
@@ -256,7 +268,9 @@ void addMonitorCommand(CLI::App& app, CommandContext& context) {
         "monitor",
         "Run the deck monitor against a simulated rekordbox that shows tracks of the collection, "
         "and print every deck change and restart as it happens, and the top 5 recommendations "
-        "whenever the source deck changes. Ends after --seconds or on Ctrl-C");
+        "whenever the source deck changes (with a list option: the top 5 of the track list, "
+        "aimed at the tempo the source deck shows and the tracks played). Ends after --seconds "
+        "or on Ctrl-C");
     command->add_option("FILE", options->file, "The exported collection XML file")->required();
     CLI::Option* demo =
         command->add_flag("--demo", options->demo,
@@ -266,8 +280,9 @@ void addMonitorCommand(CLI::App& app, CommandContext& context) {
         "--simulate", options->script,
         "Play the timeline of SCRIPT, a JSON array of events {\"at\": seconds, \"action\": "
         "load|play|pause|eject|quit|launch|restart|revokeAccess|grantAccess, \"deck\": 1-4 (for "
-        "load, play, pause, eject), \"id\": TrackID (load) or \"title\", \"artist\", \"bpm\", "
-        "\"key\" (load of a track not in the collection)}");
+        "load, play, pause, eject), \"id\": TrackID (load; with \"bpm\", the tempo the deck shows, "
+        "pitch applied) or "
+        "\"title\", \"artist\", \"bpm\", \"key\" (load of a track not in the collection)}");
     script->type_name("SCRIPT");
     demo->excludes(script);
     script->excludes(demo);
@@ -282,6 +297,8 @@ void addMonitorCommand(CLI::App& app, CommandContext& context) {
             "from 0.01 to 1000", [](double speed) { return speed >= 0.01 && speed <= 1000; },
             "--speed"))
         ->group("");
+    addListModeOptions(*command, options->modes);
+    addOpenKeyFlag(*command, options->openKey);
     command->add_flag("--json", options->json,
                       "Print one JSON document at the end: the array of events in order");
     command->callback([options, &context] {

@@ -1,5 +1,7 @@
 #include "MonitorReport.hpp"
 
+#include "tracklist/TrackListComputation.hpp"
+
 #include <algorithm>
 #include <cmath>
 
@@ -20,9 +22,9 @@ recommendation::RecommendationSettings monitorRecommendationSettings() {
     return recommendation::defaultRecommendationSettings(kRecommendationCount);
 }
 
-MonitorReport::MonitorReport(std::span<const metadata::Track> tracks,
-                             const ScaledMonitorClock& clock)
-    : m_tracks(tracks), m_index(tracks), m_service(monitorRecommendationSettings()),
+MonitorReport::MonitorReport(const tracklist::PreparedLibrary& library,
+                             const tracklist::ListModes& modes, const ScaledMonitorClock& clock)
+    : m_library(library), m_modes(modes), m_service(monitorRecommendationSettings()),
       m_clock(clock) {}
 
 double MonitorReport::timeOf(const MonitorEvent& published) const {
@@ -46,18 +48,48 @@ std::vector<ReportEvent> MonitorReport::handle(const MonitorEvent& published) {
     // The source is the deck and the track on it: a pause or a play that leaves both is no
     // change.
     const std::optional<DeckState>& source = m_decks.sourceDeckState();
-    std::optional<std::pair<decks::DeckIdentifier, std::string>> identity;
+    std::optional<SourceIdentity> identity;
     if (source) {
-        identity.emplace(source->deck, source->track->id);
+        identity.emplace(source->deck, source->track->id,
+                         m_modes.tempoMode() ? source->track->bpm : std::nullopt);
     }
     if (identity != m_lastSource) {
         m_lastSource = identity;
         const std::optional<metadata::Track>& known = m_decks.sourceTrack();
         events.emplace_back(SourceEvent{at, source, known ? std::optional(known->id) : std::nullopt,
-                                        known ? m_service.recommendations(*known, m_tracks)
-                                              : std::vector<recommendation::Recommendation>{}});
+                                        known ? nextTracks(*known) : std::vector<NextTrack>{}});
     }
     return events;
+}
+
+std::vector<NextTrack> MonitorReport::nextTracks(const metadata::Track& source) const {
+    std::vector<NextTrack> next;
+    if (m_modes == tracklist::ListModes{}) {
+        for (recommendation::Recommendation& r :
+             m_service.recommendations(source, m_library.tracks())) {
+            next.push_back({std::move(r.track), r.score, std::nullopt});
+        }
+        return next;
+    }
+    tracklist::LiveInputs live{m_decks.sourceDeckState()->track->bpm, m_decks.playedOrder()};
+    const auto list =
+        tracklist::TrackListComputation::compute(m_library, source, {}, "", m_modes, live);
+    // The list keeps the playing track and ranks unscored rows too; neither comes next.
+    for (const std::size_t index : list.trackIndices) {
+        const metadata::Track& track = m_library.tracks()[index];
+        const auto score = list.trackScores.find(track.id);
+        if (track.id == source.id || score == list.trackScores.end()) {
+            continue;
+        }
+        const auto pitch = list.trackPitches.find(track.id);
+        next.push_back(
+            {track, score->second,
+             pitch == list.trackPitches.end() ? std::nullopt : std::optional(pitch->second)});
+        if (next.size() == kRecommendationCount) {
+            break;
+        }
+    }
+    return next;
 }
 
 std::optional<std::string> MonitorReport::trackIDOn(decks::DeckIdentifier deck) const {

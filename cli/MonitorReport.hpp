@@ -3,14 +3,15 @@
 #include "ScaledMonitorClock.hpp"
 #include "decks/DeckSession.hpp"
 #include "decks/DeckState.hpp"
-#include "decks/LibraryTrackIndex.hpp"
 #include "metadata/Track.hpp"
-#include "recommendation/Recommendation.hpp"
 #include "recommendation/RecommendationService.hpp"
+#include "tracklist/ListModes.hpp"
+#include "tracklist/PitchAdjustment.hpp"
+#include "tracklist/PreparedLibrary.hpp"
 
 #include <optional>
-#include <span>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -37,12 +38,19 @@ struct DeckEvent {
 struct RestartEvent {
     double at = 0;
 };
+// A track that fits after the source, with its score out of 100.
+struct NextTrack {
+    metadata::Track track;
+    double score = 0;
+    // With a tempo mode of the list, how to pitch the track to the source deck's tempo.
+    std::optional<tracklist::PitchAdjustment> pitch;
+};
 struct SourceEvent {
     double at = 0;
     // As the source deck shows it; absent when no deck is the source.
     std::optional<decks::DeckState> source;
     std::optional<std::string> trackID;
-    std::vector<recommendation::Recommendation> recommendations;
+    std::vector<NextTrack> recommendations;
 };
 using ReportEvent = std::variant<DeckEvent, RestartEvent, SourceEvent>;
 
@@ -50,10 +58,13 @@ using ReportEvent = std::variant<DeckEvent, RestartEvent, SourceEvent>;
 recommendation::RecommendationSettings monitorRecommendationSettings();
 
 // Turns what the monitor publishes into the run's events, keeping the decks as the application
-// does. Borrows the tracks and the clock.
+// does. With every list mode off the next tracks are the recommendations; with any on, they
+// are the best of the window's list, aimed at what the source deck shows and the tracks played
+// so far. Borrows the library and the clock.
 class MonitorReport {
 public:
-    MonitorReport(std::span<const metadata::Track> tracks, const ScaledMonitorClock& clock);
+    MonitorReport(const tracklist::PreparedLibrary& library, const tracklist::ListModes& modes,
+                  const ScaledMonitorClock& clock);
 
     // Simulated seconds at which the element was observed.
     double timeOf(const MonitorEvent& published) const;
@@ -63,14 +74,19 @@ public:
     std::vector<ReportEvent> handle(const MonitorEvent& published);
 
 private:
-    std::optional<std::string> trackIDOn(decks::DeckIdentifier deck) const;
+    // The source deck, its track and, in the tempo mode, the tempo it shows: a change of any
+    // is a new source.
+    using SourceIdentity = std::tuple<decks::DeckIdentifier, std::string, std::optional<double>>;
 
-    std::span<const metadata::Track> m_tracks;
-    decks::LibraryTrackIndex m_index;
-    decks::DeckSession m_decks{m_index};
+    std::optional<std::string> trackIDOn(decks::DeckIdentifier deck) const;
+    std::vector<NextTrack> nextTracks(const metadata::Track& source) const;
+
+    const tracklist::PreparedLibrary& m_library;
+    tracklist::ListModes m_modes;
+    decks::DeckSession m_decks{m_library.deckIndex()};
     recommendation::RecommendationService m_service;
     const ScaledMonitorClock& m_clock;
-    std::optional<std::pair<decks::DeckIdentifier, std::string>> m_lastSource;
+    std::optional<SourceIdentity> m_lastSource;
 };
 
 } // namespace cuevox::cli

@@ -19,6 +19,17 @@ using simulation::SimulatedTrack;
 using simulation::SimulationAction;
 using simulation::SimulationEvent;
 
+constexpr const char* kTempoRange = "\"bpm\" must be a number from 0 to below 1000";
+
+// A tempo rekordbox can show, into `bpm`.
+bool readTempo(const Json& value, std::optional<double>& bpm) {
+    if (!value.is_number() || !(value.get<double>() >= 0 && value.get<double>() < 1000)) {
+        return false;
+    }
+    bpm = value.get<double>();
+    return true;
+}
+
 struct ActionName {
     std::string_view name;
     SimulationAction action;
@@ -104,7 +115,7 @@ parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& 
     }
     const auto id = entry.find("id");
     const bool described = entry.contains("title") || entry.contains("artist") ||
-                           entry.contains("bpm") || entry.contains("key");
+                           (entry.contains("bpm") && id == entry.end()) || entry.contains("key");
     if ((id != entry.end()) == described) {
         return fail(
             "a load needs either \"id\" or \"title\" and \"artist\" (with \"bpm\" and \"key\")");
@@ -119,7 +130,14 @@ parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& 
             return fail("no track with id \"" + text::escapeForMessage(wanted) + "\" in " +
                         collectionName);
         }
-        event.track = SimulatedTrack::from(*track);
+        Track shown = *track;
+        // A deck shows the tempo with the pitch fader applied.
+        if (const auto bpm = entry.find("bpm"); bpm != entry.end()) {
+            if (!readTempo(*bpm, shown.bpm)) {
+                return fail(kTempoRange);
+            }
+        }
+        event.track = SimulatedTrack::from(shown);
         return event;
     }
     for (const char* field : {"title", "artist", "key"}) {
@@ -136,10 +154,9 @@ parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& 
         track.musicalKey = key->get<std::string>();
     }
     if (const auto bpm = entry.find("bpm"); bpm != entry.end()) {
-        if (!bpm->is_number() || !(bpm->get<double>() >= 0 && bpm->get<double>() < 1000)) {
-            return fail("\"bpm\" must be a number from 0 to below 1000");
+        if (!readTempo(*bpm, track.bpm)) {
+            return fail(kTempoRange);
         }
-        track.bpm = bpm->get<double>();
     }
     event.track = SimulatedTrack::from(track);
     return event;

@@ -134,6 +134,43 @@ TEST_F(MonitorScript, PlaysTheTimelineOfAScript) {
                                }));
 }
 
+TEST_F(MonitorScript, ListModesAimAtTheTempoTheSourceDeckShows) {
+    // Horizon (Instrumental) is at 121.00 in the collection; deck 1 shows it pitched up 2 %.
+    const std::string script = R"([
+        {"at": 0, "action": "load", "deck": 1, "id": "72279392", "bpm": 123.42},
+        {"at": 2, "action": "play", "deck": 1},
+        {"at": 4, "action": "load", "deck": 1, "id": "72279392"}
+    ])";
+    const CliResult plain = run(script, {"--seconds", "5"});
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
+    EXPECT_EQ(summary(json::parse(plain.out)),
+              (std::vector<std::string>{"deck 1 paused 72279392",
+                                        "source 1 72279392 Horizon (Instrumental) > 23595196",
+                                        "deck 1 playing 72279392", "deck 1 paused 72279392"}))
+        << "the same track at another tempo is the same source";
+    EXPECT_EQ(plain.out.find("\"pitch\""), std::string::npos);
+
+    const CliResult live = run(script, {"--seconds", "5", "--pitch-range", "2", "--hide-played"});
+    ASSERT_EQ(live.exitCode, 0) << live.err;
+    const json events = json::parse(live.out);
+    EXPECT_EQ(summary(events),
+              (std::vector<std::string>{"deck 1 paused 72279392",
+                                        "source 1 72279392 Horizon (Instrumental) > 18291367",
+                                        "deck 1 playing 72279392", "deck 1 paused 72279392",
+                                        "source 1 72279392 Horizon (Instrumental) > 60101699"}))
+        << "a new aim when the deck's tempo moves";
+    for (const auto& [event, deckBPM] : {std::pair(1, 123.42), std::pair(4, 121.0)}) {
+        SCOPED_TRACE(deckBPM);
+        const json& next = events.at(event).at("recommendations");
+        ASSERT_FALSE(next.empty());
+        for (const json& row : next) {
+            EXPECT_NE(row.at("id"), "72279392") << "neither the playing nor a played track";
+            EXPECT_NEAR(row.at("pitch").get<double>(),
+                        (deckBPM / row.at("bpm").get<double>() - 1) * 100, 1e-9);
+        }
+    }
+}
+
 TEST_F(MonitorScript, SecondsBoundTheRun) {
     const CliResult result = run(R"([
         {"at": 0, "action": "load", "deck": 1, "id": "194966882"},
@@ -186,6 +223,8 @@ TEST_F(MonitorScript, BadScriptsSayWhatIsWrong) {
         {R"([{"at": 0, "action": "load", "deck": 1, "title": "T", "bpm": 120}])", e0 + "\"artist\" must be a string"},
         {R"([{"at": 0, "action": "load", "deck": 1, "title": "T", "artist": "A", "key": 8}])", e0 + "\"key\" must be a string"},
         {R"([{"at": 0, "action": "load", "deck": 1, "title": "T", "artist": "A", "bpm": 1000}])", e0 + "\"bpm\" must be a number from 0 to below 1000"},
+        {R"([{"at": 0, "action": "load", "deck": 1, "id": "194966882", "bpm": -1}])", e0 + "\"bpm\" must be a number from 0 to below 1000"},
+        {R"([{"at": 0, "action": "load", "deck": 1, "id": "194966882", "bpm": 90, "key": "8A"}])", e0 + loads},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -212,6 +251,8 @@ TEST(MonitorCli, UsageErrorsAndMissingFiles) {
         {{"--demo"}, 2, usage("FILE is required")},
         {{"/no/such.xml", "--demo"}, 1, "cuevox-cli: fileNotFound(\"/no/such.xml\")\n"},
         {{kDemoCollection, "--simulate", "/no/such.json"}, 1, "cuevox-cli: /no/such.json: no such file\n"},
+        {{kDemoCollection, "--demo", "--playlist", "Nope"}, 1, "cuevox-cli: no playlist \"Nope\" in " + kDemoCollection + "\n"},
+        {{kDemoCollection, "--demo", "--pitch-range", "3"}, 2, usage("--pitch-range: must be 0, 2, 4, 6, 8 or 16, not \"3\"")},
         // clang-format on
     };
     for (const auto& c : cases) {

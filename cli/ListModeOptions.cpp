@@ -1,0 +1,70 @@
+#include "ListModeOptions.hpp"
+
+#include "ChoiceOption.hpp"
+#include "Output.hpp"
+#include "text/Text.hpp"
+
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace cuevox::cli {
+namespace {
+
+using tracklist::EnergyDirection;
+
+constexpr std::array<Choice<EnergyDirection>, 3> kEnergyDirections{{
+    {"hold", EnergyDirection::hold},
+    {"up", EnergyDirection::up},
+    {"down", EnergyDirection::down},
+}};
+
+std::optional<tracklist::PitchRange> pitchRangeOf(const std::string& text) {
+    const std::optional<long long> percent = text::parseInteger(text);
+    return percent && std::in_range<int>(*percent)
+               ? tracklist::PitchRange::fromPercent(static_cast<int>(*percent))
+               : std::nullopt;
+}
+
+} // namespace
+
+void addListModeOptions(CLI::App& command, tracklist::ListModes& modes) {
+    command
+        .add_option_function<std::string>(
+            "--pitch-range",
+            [&modes](const std::string& text) { modes.pitchRange = *pitchRangeOf(text); },
+            "Match tempos the pitch fader reaches within P percent of the playing tempo: 0 "
+            "(off, within 1 BPM), 2, 4, 6, 8 or 16; rows then show the pitch to set")
+        ->check([](const std::string& text) {
+            return pitchRangeOf(text) ? std::string()
+                                      : "must be 0, 2, 4, 6, 8 or 16, not \"" + text + "\"";
+        })
+        ->type_name("P");
+    command.add_flag("--half-double", modes.halfDouble,
+                     "Match tracks at twice or half the playing tempo too");
+    addChoiceOption(command, "--energy-direction", modes.energyDirection, kEnergyDirections,
+                    "Aim at the playing energy (hold), one level above (up) or below (down) "
+                    "(default hold)",
+                    "DIRECTION");
+    command
+        .add_option("--playlist", modes.playlistID,
+                    "Show only tracks of the playlist with this path, e.g. Crates/Peak")
+        ->type_name("ID");
+    command.add_flag("--hide-played", modes.hidePlayed,
+                     "Leave out the tracks already played in this set");
+    command.add_flag("--vary-artists", modes.varyArtists,
+                     "Leave out the playing artist and those of the last three tracks played");
+}
+
+bool hasChosenPlaylist(const tracklist::PreparedLibrary& library, const tracklist::ListModes& modes,
+                       const std::string& file) {
+    if (const std::optional<std::string>& id = modes.playlistID;
+        id && !library.playlistTracks(*id)) {
+        printError("no playlist \"" + text::escapeForMessage(*id) + "\" in " +
+                   text::escapeForMessage(file));
+        return false;
+    }
+    return true;
+}
+
+} // namespace cuevox::cli
