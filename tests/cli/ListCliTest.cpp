@@ -76,11 +76,7 @@ TEST_F(ListCli, JsonAndTextShowTheRankedTracksEveryOptionNarrowsThemAndBadInputF
         ASSERT_EQ(narrowed.exitCode, 0) << narrowed.err;
         EXPECT_EQ(sortedIds(json::parse(narrowed.out).at("tracks")), c.ids);
     }
-    const struct {
-        std::vector<std::string> arguments;
-        int exitCode;
-        std::string err;
-    } errors[] = {
+    const struct { std::vector<std::string> arguments; int exitCode; std::string err; } errors[] = {
         {{"--id", "9"}, 1, "cuevox-cli: no track with id \"9\" in " + path + "\n"},
         {{"--title", "Nope", "--artist", "X"}, 1, "cuevox-cli: no track titled \"Nope\" by \"X\" in " + path + "\n"},
         {{"--title", "Night Song"}, 2, usage("--title requires --artist")},

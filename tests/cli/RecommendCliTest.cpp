@@ -81,10 +81,7 @@ TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
     }
     // The decomposed é takes one column, like the precomposed one.
     const std::string header = "After The Band \u2013 Night Song  128.00  8A  E6\n";
-    const struct {
-        std::vector<std::string> arguments;
-        std::string out;
-    } texts[] = {
+    const struct { std::vector<std::string> arguments; std::string out; } texts[] = {
         {{"--id", "1", "--count", "2"},
          header + "#  Score  Track          BPM  Key  E   Genre         Tempo       Harmonic          Energy\n"
                   "1  100.0  C \u2013 Same    128.10  8A   E6  \u2713 Same Genre  \u2713 Same BPM  \u2713 Harmonic Match  \u2713 Same Energy\n"
@@ -101,11 +98,7 @@ TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
 }
 
 TEST_F(RecommendCli, EveryBadValueAndGenreTableIsNamedOnOneLine) {
-    const struct {
-        std::vector<std::string> arguments;
-        int exitCode;
-        std::string err;
-    } cases[] = {
+    const struct { std::vector<std::string> arguments; int exitCode; std::string err; } cases[] = {
         {{"--count", "-1"}, 2, usage("--count: must be 0 or more, not -1")},
         {{"--count", "2.5"}, 2, usage("--count: must be a whole number, not \"2.5\"")},
         {{"--weights", "1,2,3"}, 2, usage("--weights: needs 4 numbers separated by commas, not 3 in \"1,2,3\"")},
@@ -132,10 +125,7 @@ TEST_F(RecommendCli, EveryBadValueAndGenreTableIsNamedOnOneLine) {
     }
     expectFailure(runCli({"recommend", "/no/such.xml", "--id", "1"}), 1,
                   "cuevox-cli: fileNotFound(\"/no/such.xml\")\n");
-    const struct {
-        std::string contents;
-        std::string err;
-    } tables[] = {
+    const struct { std::string contents, err; } tables[] = {
         {"[]", "must be a JSON object of objects of numbers, not an array"},
         {"{\"house\": 0.8}", "the entry for \"house\" must be an object of numbers, not a number"},
         {"{\"house\": {\"techno\": \"0.8\"}}", "the value for \"house\" to \"techno\" must be a finite number, not a string"},

@@ -124,11 +124,7 @@ TEST(RekordboxMetadataMapper, NumbersNeedTheWholeLocaleIndependentPositiveForm) 
 }
 
 TEST(RekordboxMetadataMapper, RatingsYearsAndDates) {
-    struct Case {
-        std::optional<std::string> text;
-        std::optional<int> rating;
-        std::optional<int> year;
-    } cases[] = {
+    struct Case { std::optional<std::string> text; std::optional<int> rating, year; } cases[] = {
         {"0", 0, std::nullopt},
         {"25", 0, 25},
         {"26", 1, 26},
@@ -158,10 +154,7 @@ TEST(RekordboxMetadataMapper, RatingsYearsAndDates) {
 }
 
 TEST(RekordboxMetadataMapper, LocationsDecodeFileURLsAndKeepEverythingElse) {
-    struct Case {
-        std::optional<std::string> text;
-        std::optional<std::string> expected;
-    } cases[] = {
+    struct Case { std::optional<std::string> text, expected; } cases[] = {
         {"FILE://localhost/a%20b.mp3", "/a b.mp3"},
         {"File:///Volumes/USB/b.wav", "/Volumes/USB/b.wav"},
         {"file:/Music/x.mp3", "/Music/x.mp3"},

@@ -27,11 +27,7 @@ TEST(CamelotKey, MakeHoldsOnlyNumbersOneToTwelve) {
 }
 
 TEST(CamelotKey, FromStringAcceptsCamelotTextsAndRefusesEverythingElse) {
-    struct Case {
-        std::string text;
-        int number;
-        CamelotLetter letter;
-    } cases[] = {
+    struct Case { std::string text; int number; CamelotLetter letter; } cases[] = {
         {"8a", 8, A},
         {" 12B\n", 12, B},
         {"+08A", 8, A},
@@ -53,11 +49,7 @@ TEST(CamelotKey, TextFormHasNoLeadingZero) {
 }
 
 TEST(CamelotKey, NeighborWalksTheWheelKeepingTheLetterAndRelativeSwapsIt) {
-    struct Case {
-        CamelotKey from;
-        int offset;
-        CamelotKey expected;
-    } cases[] = {
+    struct Case { CamelotKey from; int offset; CamelotKey expected; } cases[] = {
         {key(12, A), 1, key(1, A)},
         {key(1, B), -1, key(12, B)},
         {key(5, A), 14, key(7, A)},

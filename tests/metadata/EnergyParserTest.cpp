@@ -9,10 +9,7 @@ namespace cuevox::metadata {
 namespace {
 
 TEST(EnergyParser, ReadsTheWordFormBeforeTheDelimitedShortForm) {
-    struct Case {
-        std::string text;
-        std::optional<int> expected;
-    } cases[] = {
+    struct Case { std::string text; std::optional<int> expected; } cases[] = {
         {"Energy = 7", 7},
         {"EnergyLevel: 10", 10},
         {"E5 Energy 7", 7},            // the word form wins over an earlier short form

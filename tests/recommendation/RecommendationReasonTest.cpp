@@ -16,10 +16,7 @@ struct CommaDecimal : std::numpunct<char> {
 };
 
 TEST(RecommendationReason, LabelsAreExactBytes) {
-    struct Case {
-        Reason reason;
-        const char* label;
-    } cases[] = {
+    struct Case { Reason reason; const char* label; } cases[] = {
         {Reason::compatibleGenre(63), "~63% Genre Match"},
         {Reason::bpmOffset(-0.6), "-0.6 BPM"},
         {Reason::bpmOffset(0.04), "+0.0 BPM"}, // sign from the value, digits from "%.1f"

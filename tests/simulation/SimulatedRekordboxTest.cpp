@@ -79,11 +79,7 @@ TEST(SimulatedRekordbox, DeckTimesAdvanceOnlyWhilePlaying) {
         {11.35, A::pause, 2, {}},
         {20, A::play, 2, {}},
     });
-    const struct {
-        double time;
-        const char* elapsed;
-        const char* remaining;
-    } steps[] = {
+    const struct { double time; const char* elapsed; const char* remaining; } steps[] = {
         {1, "0:00.0", "-3:20.0"},
         {1.18, "0:00.1", "-3:19.9"},
         {15, "0:10.3", "-3:09.7"},
@@ -133,11 +129,7 @@ TEST(SimulatedRekordbox, RepeatedTimelinePlaysRoundAfterRound) {
     Rig rig;
     rig.rekordbox.scheduleRepeating(
         {{0, A::load, 1, track("R")}, {1, A::play, 1, {}}, {2, A::pause, 1, {}}}, 5);
-    const struct {
-        double time;
-        const char* elapsed;
-        bool playing;
-    } steps[] = {
+    const struct { double time; const char* elapsed; bool playing; } steps[] = {
         {3, "0:01.0", false},     // round 0 played from 1 s to 2 s
         {3.5, "0:01.0", false},   // and is queued once
         {5, "0:00.0", false},     // round 1 loads the deck again as it begins

@@ -21,10 +21,7 @@ TEST(LibraryBookmarksTest, PlainPathsRoundTripOnlyWhenAbsolute) {
     const LibraryBookmarks bookmarks;
     const QTemporaryDir directory;
     const QString file = directory.filePath("settings.ini");
-    const struct {
-        const char* path;
-        int type;
-    } absolute[] = {
+    const struct { const char* path; int type; } absolute[] = {
         {"/Users/dj/rekordbox.xml", QMetaType::QString}, // older versions read a string
         {"/Volumes/USB 1/Música/Set #2.xml", QMetaType::QString},
         {"/a", QMetaType::QString},
@@ -38,10 +35,7 @@ TEST(LibraryBookmarksTest, PlainPathsRoundTripOnlyWhenAbsolute) {
         EXPECT_EQ(describe(bookmarks.resolve(stored)), row.path);
     }
 
-    const struct {
-        const char* name;
-        QVariant stored;
-    } refused[] = {
+    const struct { const char* name; QVariant stored; } refused[] = {
         {"relative", QString("rekordbox.xml")},
         {"dot relative", QString("./rekordbox.xml")},
         {"empty", QString("")},
