@@ -1,8 +1,6 @@
 #include "simulation/SimulatedRekordbox.hpp"
 
-#include "VirtualClock.hpp"
 #include "decks/AccessibilityTrackPatternMatcher.hpp"
-#include "decks/DeckPoller.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +11,6 @@
 namespace cuevox::simulation {
 namespace {
 
-using decks::DeckPoller;
 using decks::AccessibilityTrackPatternMatcher::DeckSlotState;
 using decks::AccessibilityTrackPatternMatcher::extractDeckSlots;
 using Texts = std::vector<std::string>;
@@ -187,42 +184,6 @@ TEST(SimulatedRekordbox, ShowsCollectionTracksAsRekordboxWritesThem) {
     track.musicalKey = " ";
     EXPECT_EQ(SimulatedTrack::from(track), (SimulatedTrack{"Bare", "The Band", "99.50", "8A", 412}))
         << "the Camelot key when the key text is blank";
-}
-
-TEST(SimulatedRekordbox, DeckPollerTellsItsPlayingDecksFromPausedOnes) {
-    Rig rig;
-    decks::tests::VirtualClock clock;
-    DeckPoller poller({std::string(SimulatedRekordbox::kBundleIdentifier), 0.25, 0.18, 3.0},
-                      rig.rekordbox, clock);
-    // The gap between the two samples passes on the simulation's clock too.
-    clock.onSleep = [&] { rig.time += 0.18; };
-    rig.rekordbox.schedule({
-        {0, A::load, 1, track("One")},
-        {0, A::load, 3, track("Three")},
-        {0, A::play, 3, {}},
-        {10, A::play, 1, {}},
-        {10, A::pause, 3, {}},
-        {20, A::eject, 1, {}},
-        {30, A::restart, 0, {}},
-    });
-    const auto poll = [&](double time) {
-        rig.time = time;
-        std::vector<std::string> lines;
-        const auto outcome = poller.pollOnce();
-        if (outcome.restarted) {
-            lines.push_back("restart");
-        }
-        for (const decks::DeckState& state : outcome.changedStates) {
-            lines.push_back(std::string(rawValue(state.deck)) + " " +
-                            (state.track ? state.track->title : "-") +
-                            (state.isPlaying ? " playing" : ""));
-        }
-        return lines;
-    };
-    EXPECT_EQ(poll(1), (Texts{"deck1 One", "deck3 Three playing"}));
-    EXPECT_EQ(poll(11), (Texts{"deck1 One playing", "deck3 Three"}));
-    EXPECT_EQ(poll(21), Texts{"deck1 -"});
-    EXPECT_EQ(poll(31), Texts{"restart"});
 }
 
 } // namespace
