@@ -30,13 +30,10 @@ TEST(AtspiAccessibilityPlatform, WithoutABusNothingIsTrustedRunningOrReadable) {
         SCOPED_TRACE(pid);
         EXPECT_FALSE(platform.applicationElement(pid));
     }
-    const struct {
-        const char* attribute;
-    } reads[] = {{"AXRole"}, {"AXValue"}, {"AXWindows"}, {"AXChildren"}, {""}};
-    for (const auto& read : reads) {
-        SCOPED_TRACE(read.attribute);
-        EXPECT_FALSE(platform.stringAttribute(nullptr, read.attribute));
-        EXPECT_FALSE(platform.elementsAttribute(nullptr, read.attribute));
+    for (const char* attribute : {"AXRole", "AXValue", "AXWindows", "AXChildren", ""}) {
+        SCOPED_TRACE(attribute);
+        EXPECT_FALSE(platform.stringAttribute(nullptr, attribute));
+        EXPECT_FALSE(platform.elementsAttribute(nullptr, attribute));
     }
     // A second instance shares the one AT-SPI client and says the same.
     AtspiAccessibilityPlatform other(AtspiAccessibilityPlatform::BundleIdentifiers{});
