@@ -39,8 +39,7 @@ TEST(RekordboxMetadataMapper, RejectsOnlyAMissingOrEmptyIdOrName) {
         {{"trackid", "1"}, {"Name", "X"}}, // names are case-sensitive
     };
     for (const Pairs& pairs : rejected) {
-        SCOPED_TRACE(pairs.size());
-        EXPECT_EQ(mapped(pairs), std::nullopt);
+        EXPECT_EQ(mapped(pairs), std::nullopt) << pairs.size();
     }
     Track blank;
     blank.id = " ";
@@ -171,8 +170,7 @@ TEST(RekordboxMetadataMapper, LocationsDecodeFileURLsAndKeepEverythingElse) {
         {std::nullopt, std::nullopt},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.value_or("<none>"));
-        EXPECT_EQ(Mapper::parseLocation(c.text), c.expected);
+        EXPECT_EQ(Mapper::parseLocation(c.text), c.expected) << c.text.value_or("<none>");
     }
 }
 

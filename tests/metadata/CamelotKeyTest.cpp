@@ -34,8 +34,7 @@ TEST(CamelotKey, FromStringAcceptsCamelotTextsAndRefusesEverythingElse) {
         {"\u00A03A", 3, A},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(CamelotKey::fromString(c.text), key(c.number, c.letter));
+        EXPECT_EQ(CamelotKey::fromString(c.text), key(c.number, c.letter)) << c.text;
     }
     for (const std::string text : {"", "A", "8", "0A", "13B", "-1A", "8 A", "8C", "+-8A", "A8",
                                    "\uFF18A" /* full-width digit */, "99999999999999999999A"}) {

@@ -29,8 +29,7 @@ TEST(EnergyParser, ReadsTheWordFormBeforeTheDelimitedShortForm) {
         {"", std::nullopt},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(EnergyParser::parse(c.text), c.expected);
+        EXPECT_EQ(EnergyParser::parse(c.text), c.expected) << c.text;
     }
     EXPECT_EQ(EnergyParser::parse(std::nullopt), std::nullopt);
 }

@@ -33,8 +33,7 @@ TEST(RecommendationReason, LabelsAreExactBytes) {
     const std::locale previous =
         std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        EXPECT_EQ(c.reason.label(), c.label);
+        EXPECT_EQ(c.reason.label(), c.label) << c.label;
     }
     std::locale::global(previous);
 }

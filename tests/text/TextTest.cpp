@@ -113,8 +113,7 @@ TEST(Text, EscapeForMessageLeavesOneLineOfWellFormedUTF8) {
         {"cut \xF0\x9F\x8E", R"(cut \xF0\x9F\x8E)"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        EXPECT_EQ(escapeForMessage(c.input), c.expected);
+        EXPECT_EQ(escapeForMessage(c.input), c.expected) << c.expected;
     }
 }
 

@@ -27,8 +27,7 @@ TEST(AtspiAccessibilityPlatform, WithoutABusNothingIsTrustedRunningOrReadable) {
     EXPECT_FALSE(platform.requestTrust());
     EXPECT_TRUE(platform.runningApplications().empty());
     for (const decks::AccessibilityPlatform::ProcessID pid : {0, 1, -1, 4100}) {
-        SCOPED_TRACE(pid);
-        EXPECT_FALSE(platform.applicationElement(pid));
+        EXPECT_FALSE(platform.applicationElement(pid)) << pid;
     }
     for (const char* attribute : {"AXRole", "AXValue", "AXWindows", "AXChildren", ""}) {
         SCOPED_TRACE(attribute);

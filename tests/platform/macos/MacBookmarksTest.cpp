@@ -69,8 +69,7 @@ TEST_F(MacBookmarksTest, NothingFromWhatIsNoBookmarkOrNamesNoFile) {
         {"file deleted", bookmark},
     };
     for (const auto& row : cases) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(resolveBookmark(row.bytes), std::nullopt);
+        EXPECT_EQ(resolveBookmark(row.bytes), std::nullopt) << row.name;
     }
 }
 
