@@ -42,7 +42,8 @@ protected:
     const std::string table = (directory.path() / "genres.json").string();
 };
 
-// The JSON shape once, then one row per option that reaches the ranking.
+// The JSON shape once, then one row per option that reaches the ranking; what each mode
+// of an option ranks is the service tests'.
 TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
     EXPECT_EQ(json::parse(recommend({"--id", "1", "--json"}).out)[0], json::parse(R"({
         "id": "3", "title": "Same", "artist": "C", "score": 100.0,
@@ -56,10 +57,8 @@ TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
     } cases[] = {
         {{}, {"3", "12", "8", "2"}, {100, 100, 86.0, 79.7}},
         {{"--exclude", "3", "--exclude", "8"}, {"11", "12", "2"}, {100, 100, 79.7}},
-        {{"--harmonic", "balanced"}, {"3", "12", "8", "5", "2", "4"}, {100, 100, 86.0, 85.0, 79.7, 68.0}},
         {{"--harmonic", "experimental"}, {"3", "12", "8", "5", "2", "7", "4"}, {100, 100, 86.0, 85.0, 79.7, 75.0, 68.0}},
         {{"--energy", "exact"}, {"3", "12", "8", "2"}, {100, 100, 86.0, 69.7}},
-        {{"--energy", "plusMinus2"}, {"3", "12", "8", "2"}, {100, 100, 86.0, 81.7}},
         {{"--weights", "1,0,0,0"}, {"3", "2", "8", "12"}, {100, 100, 100, 100}},
         {{"--bpm-tolerance", "0.15,2.5", "--count", "5"}, {"3", "12", "8", "2", "9"}, {100, 100, 87.0, 86.3, 80.3}},
         {{"--genre-table", table, "--genre-mode", "compatibleGenres"}, {"3", "12", "8", "2", "6"}, {100, 100, 86.0, 79.7, 79.4}},
