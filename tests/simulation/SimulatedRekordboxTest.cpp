@@ -25,16 +25,13 @@ struct Rig {
     SimulatedRekordbox rekordbox{[this] { return time; }};
 };
 
-TEST(SimulatedRekordbox, StartsWithFourEmptyDecksThatTheMatcherRecognises) {
-    Rig rig;
-    EXPECT_EQ(extractDeckSlots(rig.rekordbox.windowTexts()),
-              std::vector(4, DeckSlotState::empty()));
-    EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID);
-}
-
 // The per-deck view that the deck display draws must be exactly what the window walk reads.
 TEST(SimulatedRekordbox, DeckTextsAndPlayingFlagsAgreeWithTheWindow) {
     Rig rig;
+    EXPECT_EQ(extractDeckSlots(rig.rekordbox.windowTexts()),
+              std::vector(4, DeckSlotState::empty()))
+        << "four empty decks that the matcher recognises";
+    EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID);
     rig.rekordbox.schedule({
         {0, A::load, 1, track("One")},
         {0, A::load, 3, track("Three", 10)},
