@@ -13,10 +13,7 @@ CliResult runApp(const std::string& arguments) {
 // A mistyped option is a usage error (2) with one line that says which, never Qt's plugin
 // abort or CLI11's own exit codes.
 TEST(CuevoxCommandLine, UsageErrorsExitTwoAndSayWhyHelpNamesEveryOption) {
-    const struct {
-        const char* arguments;
-        const char* error;
-    } cases[] = {
+    const struct { const char* arguments; const char* error; } cases[] = {
         {"--platform nope", "--platform: nope not in {system,atspi}"},
         {"--platform", "--platform: 1 required TEXT:{system,atspi} missing"},
         {"--demo --platform atspi", "cuevox: --demo plays its own rekordbox; leave out --platform"},

@@ -18,10 +18,7 @@ using nlohmann::json;
 const std::string kDemo = CUEVOX_SOURCE_DIR "/data/demo-collection.xml";
 
 TEST(Cli, KeyTagsAndHelpPrintWhatWasAskedAndExitWithZero) {
-    const struct {
-        std::vector<std::string> arguments;
-        std::string out;
-    } cases[] = {
+    const struct { std::vector<std::string> arguments; std::string out; } cases[] = {
         {{"key", "Am", "H", " 12B "}, "Am\t8A\nH\t-\n 12B \t12B\n"},
         {{"key", "--json", "Db major", "1m", "8A\xFF"}, R"([{"text": "Db major", "camelot": "3B"}, {"text": "1m", "camelot": null}, {"text": "8A\uFFFD", "camelot": null}])"},
         {{"tags", "8A - 7 Energy", "E6"}, "8A - 7 Energy\ttag key 8A\ttag energy 7\tenergy -\nE6\ttag key -\ttag energy -\tenergy 6\n"},
@@ -60,11 +57,7 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
     const auto cli = [](const std::vector<std::string>& arguments) {
         return "timeout 20 " + cliCommand(arguments);
     };
-    const struct {
-        std::string command;
-        int exitCode;
-        std::string err;
-    } cases[] = {
+    const struct { std::string command; int exitCode; std::string err; } cases[] = {
         {cli({}), 2, "cuevox-cli: A subcommand is required (see cuevox-cli --help)\n"},
         {cli({"key"}), 2, usage("TEXT is required")},
         {cli({"key", "--bogus", "8A"}), 2, usage("The following argument was not expected: --bogus")},

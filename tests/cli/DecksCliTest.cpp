@@ -37,10 +37,7 @@ TEST(DecksCli, PrintsEverySlotAsTextOrJsonFromAFileOrStdinAndSaysWhatIsWrongWith
               "[\n  {\n    \"slot\": 1,\n    \"state\": \"empty\",\n    \"title\": null,\n"
               "    \"artist\": null,\n    \"bpm\": null,\n    \"rawKey\": null,\n"
               "    \"sourceEndIndex\": null\n  }\n]\n");
-    const struct {
-        std::string input;
-        std::string err;
-    } cases[] = {
+    const struct { std::string input, err; } cases[] = {
         {"[\"a\",]", "not JSON: parse error at line 1, column 6: syntax error while parsing value - unexpected ']'; expected '[', '{', or a literal"},
         {R"({"texts": ["a"]})", "expected an array of strings, found an object"},
         {R"("a")", "expected an array of strings, found a string"},
@@ -53,11 +50,7 @@ TEST(DecksCli, PrintsEverySlotAsTextOrJsonFromAFileOrStdinAndSaysWhatIsWrongWith
         expectFailure(runCliWithInput({"decks", "--json"}, c.input), 1,
                       "cuevox-cli: stdin: " + c.err + "\n");
     }
-    const struct {
-        std::vector<std::string> arguments;
-        int exitCode;
-        std::string err;
-    } files[] = {
+    const struct { std::vector<std::string> arguments; int exitCode; std::string err; } files[] = {
         {{"decks", "/no/such.json"}, 1, "cuevox-cli: /no/such.json: no such file\n"},
         {{"decks", "/"}, 1, "cuevox-cli: /: is a directory\n"},
         {{"decks", "a.json", "b.json"}, 2, usage("The following argument was not expected: b.json")},

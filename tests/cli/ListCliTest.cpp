@@ -43,7 +43,6 @@ TEST_F(ListCli, JsonAndTextShowTheRankedTracksEveryOptionNarrowsThemAndBadInputF
         {"name": "House", "count": 1}, {"name": "Techno", "count": 0}, {"name": "house", "count": 1}])"));
     EXPECT_EQ(document.at("bpmRangeOptions"), json::parse(R"([
         {"lowerBound": 120, "count": 3}, {"lowerBound": 130, "count": 0}])"));
-    EXPECT_EQ(document.at("keyOptions").size(), 24U);
     EXPECT_EQ(document.at("keyOptions")[14], json::parse(R"({"key": "8A", "count": 1})"));
     EXPECT_EQ(document.at("energyOptions")[5], json::parse(R"({"energy": 6, "count": 1})"));
     EXPECT_EQ(json::parse(list({"--json"}).out).at("tracks")[0],
@@ -76,11 +75,7 @@ TEST_F(ListCli, JsonAndTextShowTheRankedTracksEveryOptionNarrowsThemAndBadInputF
         ASSERT_EQ(narrowed.exitCode, 0) << narrowed.err;
         EXPECT_EQ(sortedIds(json::parse(narrowed.out).at("tracks")), c.ids);
     }
-    const struct {
-        std::vector<std::string> arguments;
-        int exitCode;
-        std::string err;
-    } errors[] = {
+    const struct { std::vector<std::string> arguments; int exitCode; std::string err; } errors[] = {
         {{"--id", "9"}, 1, "cuevox-cli: no track with id \"9\" in " + path + "\n"},
         {{"--title", "Nope", "--artist", "X"}, 1, "cuevox-cli: no track titled \"Nope\" by \"X\" in " + path + "\n"},
         {{"--title", "Night Song"}, 2, usage("--title requires --artist")},

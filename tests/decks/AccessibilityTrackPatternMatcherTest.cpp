@@ -48,10 +48,7 @@ void expectSlots(const Texts& texts, const std::vector<DeckSlotState>& expected)
 }
 
 TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrder) {
-    const struct {
-        Texts texts;
-        std::vector<DeckSlotState> expected;
-    } cases[] = {
+    const struct { Texts texts; std::vector<DeckSlotState> expected; } cases[] = {
         {{}, {}},
         {{"Not Loaded.", "x", "Not Loaded."}, {kEmpty, kEmpty}},
         {{"Not Loaded.", "T", "A", "128.00", "8A", "Not Loaded."},

@@ -76,10 +76,7 @@ TEST(DeckPoller, WithoutAccessNothingButTheTrustCheckIsAsked) {
 }
 
 TEST(DeckPoller, FindsRekordboxOnlyByItsExactBundleIdentifier) {
-    const struct {
-        std::vector<Fake::RunningApplication> applications;
-        bool active;
-    } cases[] = {
+    const struct { std::vector<Fake::RunningApplication> applications; bool active; } cases[] = {
         {{}, false},
         {{{std::nullopt, kPID}, {"com.pioneerdj.RekordboxDJ", kPID}, {kBundle + " ", kPID}}, false},
         {{{std::nullopt, 1}, {kBundle, kPID}}, true},
@@ -116,11 +113,7 @@ TEST(DeckPoller, WithoutAWindowOrADeckThePollIsActiveAndEndsAtOnce) {
 
 TEST(DeckPoller, ChangingTextsAfterTheBlockMeanPlaying) {
     const Texts block{"T", "A", "128.00", "8A"};
-    const struct {
-        Texts first;
-        Texts second;
-        Texts expected;
-    } cases[] = {
+    const struct { Texts first, second, expected; } cases[] = {
         {deck("T"), deck("T", "0:11"), {"deck1 A::T playing"}},
         {deck("T"), deck("T"), {"deck1 A::T paused"}},
         // Four texts after the block are compared, not five.
@@ -186,10 +179,7 @@ TEST(DeckPoller, APollThatCannotFinishItsReadsReadsAsNoWindow) {
     // second), rekordbox stops answering, a stop is asked for, or the read takes the poll's
     // whole time: nothing more is read or published, and the deck keeps its published state.
     enum class Fault { notAnswering, stop, slow };
-    const struct {
-        Fault fault;
-        int at;
-    } cases[] = {
+    const struct { Fault fault; int at; } cases[] = {
         {Fault::notAnswering, 5}, {Fault::notAnswering, 30}, {Fault::stop, 5},
         {Fault::stop, 30},        {Fault::slow, 5},          {Fault::slow, 30},
     };
@@ -297,10 +287,7 @@ TEST(DeckPoller, WalksStaticTextsInPreOrderDownToTheDepthLimit) {
     platform.setApplication(7, platform.addNode({{"AXWindows", std::vector{window}}}));
     const auto windows = platform.elementsAttribute(platform.applicationElement(7), "AXWindows");
     ASSERT_TRUE(windows && windows->size() == 1);
-    const struct {
-        std::size_t maxDepth;
-        Texts expected;
-    } cases[] = {
+    const struct { std::size_t maxDepth; Texts expected; } cases[] = {
         {1, {}},
         {2, {"", "leaf", "d0"}},
         {4, {"g1", "in button", "", "leaf", "d0", "d1", "d2"}},

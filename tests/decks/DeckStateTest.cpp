@@ -1,6 +1,5 @@
 #include "decks/DeckState.hpp"
 
-#include "decks/DeckIdentifier.hpp"
 #include "decks/SourceDeckResolver.hpp"
 
 #include <gtest/gtest.h>
@@ -15,27 +14,6 @@ namespace {
 
 using D = DeckIdentifier;
 using namespace std::chrono_literals;
-
-TEST(DeckIdentifier, RawValuesRoundTripAndNothingElseIsADeck) {
-    const struct {
-        DeckIdentifier deck;
-        const char* raw;
-        const char* display;
-    } decks[] = {{D::deck1, "deck1", "DECK 1"},
-                 {D::deck2, "deck2", "DECK 2"},
-                 {D::deck3, "deck3", "DECK 3"},
-                 {D::deck4, "deck4", "DECK 4"}};
-    for (std::size_t i = 0; i < std::size(decks); ++i) {
-        SCOPED_TRACE(decks[i].raw);
-        EXPECT_EQ(kAllDeckIdentifiers[i], decks[i].deck);
-        EXPECT_EQ(rawValue(decks[i].deck), decks[i].raw);
-        EXPECT_EQ(displayName(decks[i].deck), decks[i].display);
-        EXPECT_EQ(deckIdentifierFromRawValue(decks[i].raw), decks[i].deck);
-    }
-    for (const char* raw : {"deck5", "Deck1", "deck1 ", ""}) {
-        EXPECT_EQ(deckIdentifierFromRawValue(raw), std::nullopt) << raw;
-    }
-}
 
 DeckState state(DeckIdentifier deck, std::optional<std::string> title, bool playing,
                 bool master = false, std::optional<bool> onAir = std::nullopt) {

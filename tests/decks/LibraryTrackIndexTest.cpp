@@ -37,11 +37,7 @@ TEST(LibraryTrackIndex, MatchesTrimmedLowerCasedCanonicallyEquivalentPairs) {
         track("10", "dup", "same"),
         track("11", "A::B", "C"),
     };
-    const struct {
-        std::string title;
-        std::string artist;
-        const char* expected;
-    } cases[] = {
+    const struct { std::string title, artist; const char* expected; } cases[] = {
         {" Night Song\n", "\tThe BAND", "1"},
         {"the band", "Night Song", nullptr}, // title and artist are not swapped
         {"Eres", "Cafe\u0301 Tacvba", "2"},

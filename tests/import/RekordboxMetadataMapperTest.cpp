@@ -39,8 +39,7 @@ TEST(RekordboxMetadataMapper, RejectsOnlyAMissingOrEmptyIdOrName) {
         {{"trackid", "1"}, {"Name", "X"}}, // names are case-sensitive
     };
     for (const Pairs& pairs : rejected) {
-        SCOPED_TRACE(pairs.size());
-        EXPECT_EQ(mapped(pairs), std::nullopt);
+        EXPECT_EQ(mapped(pairs), std::nullopt) << pairs.size();
     }
     Track blank;
     blank.id = " ";
@@ -124,11 +123,7 @@ TEST(RekordboxMetadataMapper, NumbersNeedTheWholeLocaleIndependentPositiveForm) 
 }
 
 TEST(RekordboxMetadataMapper, RatingsYearsAndDates) {
-    struct Case {
-        std::optional<std::string> text;
-        std::optional<int> rating;
-        std::optional<int> year;
-    } cases[] = {
+    struct Case { std::optional<std::string> text; std::optional<int> rating, year; } cases[] = {
         {"0", 0, std::nullopt},
         {"25", 0, 25},
         {"26", 1, 26},
@@ -158,10 +153,7 @@ TEST(RekordboxMetadataMapper, RatingsYearsAndDates) {
 }
 
 TEST(RekordboxMetadataMapper, LocationsDecodeFileURLsAndKeepEverythingElse) {
-    struct Case {
-        std::optional<std::string> text;
-        std::optional<std::string> expected;
-    } cases[] = {
+    struct Case { std::optional<std::string> text, expected; } cases[] = {
         {"FILE://localhost/a%20b.mp3", "/a b.mp3"},
         {"File:///Volumes/USB/b.wav", "/Volumes/USB/b.wav"},
         {"file:/Music/x.mp3", "/Music/x.mp3"},
@@ -178,8 +170,7 @@ TEST(RekordboxMetadataMapper, LocationsDecodeFileURLsAndKeepEverythingElse) {
         {std::nullopt, std::nullopt},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.value_or("<none>"));
-        EXPECT_EQ(Mapper::parseLocation(c.text), c.expected);
+        EXPECT_EQ(Mapper::parseLocation(c.text), c.expected) << c.text.value_or("<none>");
     }
 }
 

@@ -249,16 +249,10 @@ TEST(XMLLibraryReader, ToldEachBlockReadAndStopsBetweenBlocksWhenAsked) {
     std::filesystem::remove(path);
 }
 
+// The plain forms are in the load messages above.
 TEST(RekordboxXMLError, TextFormQuotesThePayloadAsALiteral) {
-    struct Case { RekordboxXMLError error; std::string expected; } cases[] = {
-        {RekordboxXMLError::fileNotFound("/a.xml"), R"(fileNotFound("/a.xml"))"},
-        {RekordboxXMLError::malformedXML("unknown"), R"(malformedXML("unknown"))"},
-        {RekordboxXMLError::fileNotFound("/a \"b\"\\c\n"), R"(fileNotFound("/a \"b\"\\c\n"))"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        EXPECT_EQ(c.error.toString(), c.expected);
-    }
+    EXPECT_EQ(RekordboxXMLError::fileNotFound("/a \"b\"\\c\n").toString(),
+              R"(fileNotFound("/a \"b\"\\c\n"))");
 }
 
 } // namespace

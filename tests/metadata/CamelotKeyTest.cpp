@@ -27,37 +27,25 @@ TEST(CamelotKey, MakeHoldsOnlyNumbersOneToTwelve) {
 }
 
 TEST(CamelotKey, FromStringAcceptsCamelotTextsAndRefusesEverythingElse) {
-    struct Case {
-        std::string text;
-        int number;
-        CamelotLetter letter;
-    } cases[] = {
+    struct Case { std::string text; int number; CamelotLetter letter; } cases[] = {
         {"8a", 8, A},
         {" 12B\n", 12, B},
         {"+08A", 8, A},
         {"\u00A03A", 3, A},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(CamelotKey::fromString(c.text), key(c.number, c.letter));
+        EXPECT_EQ(CamelotKey::fromString(c.text), key(c.number, c.letter)) << c.text;
     }
     for (const std::string text : {"", "A", "8", "0A", "13B", "-1A", "8 A", "8C", "+-8A", "A8",
                                    "\uFF18A" /* full-width digit */, "99999999999999999999A"}) {
         EXPECT_EQ(CamelotKey::fromString(text), std::nullopt) << text;
     }
-}
-
-TEST(CamelotKey, TextFormHasNoLeadingZero) {
+    EXPECT_EQ(CamelotKey::fromString("01a")->toString(), "1A") << "no leading zero";
     EXPECT_EQ(key(12, B).toString(), "12B");
-    EXPECT_EQ(CamelotKey::fromString("01a")->toString(), "1A");
 }
 
 TEST(CamelotKey, NeighborWalksTheWheelKeepingTheLetterAndRelativeSwapsIt) {
-    struct Case {
-        CamelotKey from;
-        int offset;
-        CamelotKey expected;
-    } cases[] = {
+    struct Case { CamelotKey from; int offset; CamelotKey expected; } cases[] = {
         {key(12, A), 1, key(1, A)},
         {key(1, B), -1, key(12, B)},
         {key(5, A), 14, key(7, A)},

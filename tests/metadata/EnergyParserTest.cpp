@@ -9,10 +9,7 @@ namespace cuevox::metadata {
 namespace {
 
 TEST(EnergyParser, ReadsTheWordFormBeforeTheDelimitedShortForm) {
-    struct Case {
-        std::string text;
-        std::optional<int> expected;
-    } cases[] = {
+    struct Case { std::string text; std::optional<int> expected; } cases[] = {
         {"Energy = 7", 7},
         {"EnergyLevel: 10", 10},
         {"E5 Energy 7", 7},            // the word form wins over an earlier short form
@@ -32,8 +29,7 @@ TEST(EnergyParser, ReadsTheWordFormBeforeTheDelimitedShortForm) {
         {"", std::nullopt},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(EnergyParser::parse(c.text), c.expected);
+        EXPECT_EQ(EnergyParser::parse(c.text), c.expected) << c.text;
     }
     EXPECT_EQ(EnergyParser::parse(std::nullopt), std::nullopt);
 }

@@ -68,8 +68,7 @@ TEST(MusicalKeyConverter, ClassicalAndOpenKeyTextsWithSuffixesCaseAndSigns) {
         {open, "010d", "5B"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(textOf(c.read(c.text)), c.expected);
+        EXPECT_EQ(textOf(c.read(c.text)), c.expected) << c.text;
     }
     for (const std::string text : {"", "  ", "H", "Amaj7", "m", "A-", "minor", "A\u266E", "\u00C4m",
                                    "A m m", "8A", "A\u0301"}) {

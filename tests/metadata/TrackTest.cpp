@@ -32,11 +32,7 @@ TEST(Track, ValidCandidateNeedsAFileAndAPositiveTempo) {
 }
 
 TEST(Track, DuplicateKeyTrimsAndLowerCasesArtistAndTitle) {
-    struct Case {
-        std::string artist;
-        std::string title;
-        std::string expected;
-    } cases[] = {
+    struct Case { std::string artist, title, expected; } cases[] = {
         {" The  Band ", "Night Song\n", "the  band::night song"},
         {"\tDJ \u00C9T\u00C9\u00A0", "\u00DCBER", "dj \u00E9t\u00E9::\u00FCber"},
         {"\u0130lhan", "", "i\u0307lhan::"},

@@ -48,8 +48,7 @@ TEST(DuplicateKeySet, AgreesWithTheTracksOwnDuplicateKey) {
     EXPECT_EQ(set.size(), seen.size());
     // Inserting everything again finds every key.
     for (const Track& track : tracks) {
-        SCOPED_TRACE(track.artist + "::" + track.title);
-        EXPECT_FALSE(set.insert(track));
+        EXPECT_FALSE(set.insert(track)) << track.artist + "::" + track.title;
     }
 }
 

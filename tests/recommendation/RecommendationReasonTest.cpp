@@ -15,37 +15,25 @@ struct CommaDecimal : std::numpunct<char> {
     char do_decimal_point() const override { return ','; }
 };
 
+// The labels the service tests show in full are not repeated here.
 TEST(RecommendationReason, LabelsAreExactBytes) {
-    struct Case {
-        Reason reason;
-        const char* label;
-    } cases[] = {
-        {Reason::compatibleGenre(63), "~63% Genre Match"},
+    struct Case { Reason reason; const char* label; } cases[] = {
         {Reason::bpmOffset(-0.6), "-0.6 BPM"},
         {Reason::bpmOffset(0.04), "+0.0 BPM"}, // sign from the value, digits from "%.1f"
         {Reason::bpmOffset(0.0), "0.0 BPM"},
         {Reason::bpmOffset(0.25), "+0.2 BPM"}, // "%.1f" rounds the exact binary tie to even
-        {Reason::energyOffset(2), "Energy +2"},
         {Reason::energyOffset(0), "Energy 0"},
         {Reason::energyOffset(-10), "Energy -10"},
-        {Reason::sameGenre(), "\xE2\x9C\x93 Same Genre"},
         {Reason::genreMismatch(), "\xE2\x9C\x97 Genre Mismatch"},
-        {Reason::sameBPM(), "\xE2\x9C\x93 Same BPM"},
-        {Reason::harmonicSame(), "\xE2\x9C\x93 Harmonic Match"},
-        {Reason::harmonicAdjacent(), "\xC2\xB1" "1 Camelot"},
         {Reason::harmonicRelative(), "Relative Key"},
         {Reason::harmonicRelativeAdjacent(), "Diagonal Mix"},
-        {Reason::harmonicEnergyBoost(), "Energy Boost Mix"},
         {Reason::harmonicIncompatible(), "\xE2\x9C\x97 Key Clash"},
-        {Reason::harmonicUnknown(), "Key Unknown"},
-        {Reason::sameEnergy(), "\xE2\x9C\x93 Same Energy"},
         {Reason::energyUnknown(), "Energy Unknown"},
     };
     const std::locale previous =
         std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        EXPECT_EQ(c.reason.label(), c.label);
+        EXPECT_EQ(c.reason.label(), c.label) << c.label;
     }
     std::locale::global(previous);
 }

@@ -1,8 +1,6 @@
 #include "simulation/SimulatedRekordbox.hpp"
 
-#include "VirtualClock.hpp"
 #include "decks/AccessibilityTrackPatternMatcher.hpp"
-#include "decks/DeckPoller.hpp"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +11,6 @@
 namespace cuevox::simulation {
 namespace {
 
-using decks::DeckPoller;
 using decks::AccessibilityTrackPatternMatcher::DeckSlotState;
 using decks::AccessibilityTrackPatternMatcher::extractDeckSlots;
 using Texts = std::vector<std::string>;
@@ -28,16 +25,13 @@ struct Rig {
     SimulatedRekordbox rekordbox{[this] { return time; }};
 };
 
-TEST(SimulatedRekordbox, StartsWithFourEmptyDecksThatTheMatcherRecognises) {
-    Rig rig;
-    EXPECT_EQ(extractDeckSlots(rig.rekordbox.windowTexts()),
-              std::vector(4, DeckSlotState::empty()));
-    EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID);
-}
-
 // The per-deck view that the deck display draws must be exactly what the window walk reads.
 TEST(SimulatedRekordbox, DeckTextsAndPlayingFlagsAgreeWithTheWindow) {
     Rig rig;
+    EXPECT_EQ(extractDeckSlots(rig.rekordbox.windowTexts()),
+              std::vector(4, DeckSlotState::empty()))
+        << "four empty decks that the matcher recognises";
+    EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID);
     rig.rekordbox.schedule({
         {0, A::load, 1, track("One")},
         {0, A::load, 3, track("Three", 10)},
@@ -79,11 +73,7 @@ TEST(SimulatedRekordbox, DeckTimesAdvanceOnlyWhilePlaying) {
         {11.35, A::pause, 2, {}},
         {20, A::play, 2, {}},
     });
-    const struct {
-        double time;
-        const char* elapsed;
-        const char* remaining;
-    } steps[] = {
+    const struct { double time; const char* elapsed; const char* remaining; } steps[] = {
         {1, "0:00.0", "-3:20.0"},
         {1.18, "0:00.1", "-3:19.9"},
         {15, "0:10.3", "-3:09.7"},
@@ -133,11 +123,7 @@ TEST(SimulatedRekordbox, RepeatedTimelinePlaysRoundAfterRound) {
     Rig rig;
     rig.rekordbox.scheduleRepeating(
         {{0, A::load, 1, track("R")}, {1, A::play, 1, {}}, {2, A::pause, 1, {}}}, 5);
-    const struct {
-        double time;
-        const char* elapsed;
-        bool playing;
-    } steps[] = {
+    const struct { double time; const char* elapsed; bool playing; } steps[] = {
         {3, "0:01.0", false},     // round 0 played from 1 s to 2 s
         {3.5, "0:01.0", false},   // and is queued once
         {5, "0:00.0", false},     // round 1 loads the deck again as it begins
@@ -195,42 +181,6 @@ TEST(SimulatedRekordbox, ShowsCollectionTracksAsRekordboxWritesThem) {
     track.musicalKey = " ";
     EXPECT_EQ(SimulatedTrack::from(track), (SimulatedTrack{"Bare", "The Band", "99.50", "8A", 412}))
         << "the Camelot key when the key text is blank";
-}
-
-TEST(SimulatedRekordbox, DeckPollerTellsItsPlayingDecksFromPausedOnes) {
-    Rig rig;
-    decks::tests::VirtualClock clock;
-    DeckPoller poller({std::string(SimulatedRekordbox::kBundleIdentifier), 0.25, 0.18, 3.0},
-                      rig.rekordbox, clock);
-    // The gap between the two samples passes on the simulation's clock too.
-    clock.onSleep = [&] { rig.time += 0.18; };
-    rig.rekordbox.schedule({
-        {0, A::load, 1, track("One")},
-        {0, A::load, 3, track("Three")},
-        {0, A::play, 3, {}},
-        {10, A::play, 1, {}},
-        {10, A::pause, 3, {}},
-        {20, A::eject, 1, {}},
-        {30, A::restart, 0, {}},
-    });
-    const auto poll = [&](double time) {
-        rig.time = time;
-        std::vector<std::string> lines;
-        const auto outcome = poller.pollOnce();
-        if (outcome.restarted) {
-            lines.push_back("restart");
-        }
-        for (const decks::DeckState& state : outcome.changedStates) {
-            lines.push_back(std::string(rawValue(state.deck)) + " " +
-                            (state.track ? state.track->title : "-") +
-                            (state.isPlaying ? " playing" : ""));
-        }
-        return lines;
-    };
-    EXPECT_EQ(poll(1), (Texts{"deck1 One", "deck3 Three playing"}));
-    EXPECT_EQ(poll(11), (Texts{"deck1 One playing", "deck3 Three"}));
-    EXPECT_EQ(poll(21), Texts{"deck1 -"});
-    EXPECT_EQ(poll(31), Texts{"restart"});
 }
 
 } // namespace

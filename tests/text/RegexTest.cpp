@@ -33,10 +33,7 @@ TEST(Regex, FindsTheLeftmostMatchWithGroupsAsViewsIntoTheText) {
 
 TEST(Regex, GroupsMapBackToTheUtf8BytesWhateverPrecedesThem) {
     const Regex regex(R"((\d+)(x)?)", "test");
-    struct Case {
-        std::string text;
-        std::string group;
-    } cases[] = {
+    struct Case { std::string text, group; } cases[] = {
         {"\U0001F3B5 42", "42"},  // a code point outside the BMP is two UTF-16 units
         {"\u00E9\u20AC 7x", "7"}, // two- and three-byte sequences
         {"\xFF\xC3 9", "9"},      // ill-formed bytes read as U+FFFD

@@ -10,10 +10,7 @@ namespace cuevox::text {
 namespace {
 
 TEST(Text, TrimRemovesWhiteSpaceAndLineBreaksAtBothEndsOnly) {
-    struct Case {
-        std::string input;
-        std::string expected;
-    } cases[] = {
+    struct Case { std::string input, expected; } cases[] = {
         {"\t\r\n ", ""},
         {"\u3000 A  B\n\u00A0", "A  B"},
         {"\u2028Line\u0085", "Line"},
@@ -30,11 +27,7 @@ TEST(Text, TrimRemovesWhiteSpaceAndLineBreaksAtBothEndsOnly) {
 }
 
 TEST(Text, CaseMappingIsFullAndLocaleIndependent) {
-    struct Case {
-        std::string input;
-        std::string lower;
-        std::string upper;
-    } cases[] = {
+    struct Case { std::string input, lower, upper; } cases[] = {
         {"Stra\u00DFe", "stra\u00DFe", "STRASSE"},
         // Root-locale mapping: the Turkish dotted capital I keeps its dot as a combining mark.
         {"\u0130stanbul", "i\u0307stanbul", "\u0130STANBUL"},
@@ -68,12 +61,7 @@ TEST(Text, NormalizationAndCodePointOrder) {
 }
 
 TEST(Text, CaseInsensitiveComparisonAndContainment) {
-    struct Case {
-        std::string lhs;
-        std::string rhs;
-        bool equal;
-        bool contains;
-    } cases[] = {
+    struct Case { std::string lhs, rhs; bool equal, contains; } cases[] = {
         {"STRASSE", "stra\u00DFe", true, true},
         {"Caf\u00E9", "CAFE\u0301", true, true},
         {"Tech House", "house", false, true},
@@ -89,10 +77,7 @@ TEST(Text, CaseInsensitiveComparisonAndContainment) {
 }
 
 TEST(Text, ParseIntegerAcceptsOnlyTheStandardForm) {
-    struct Case {
-        std::string input;
-        long long expected;
-    } accepted[] = {
+    struct Case { std::string input; long long expected; } accepted[] = {
         {"08", 8},
         {"+8", 8},
         {"-1", -1},
@@ -119,10 +104,7 @@ TEST(Text, CodePointsRoundTripAndIllFormedBytesBecomeReplacementCharacters) {
 }
 
 TEST(Text, EscapeForMessageLeavesOneLineOfWellFormedUTF8) {
-    struct Case {
-        std::string input;
-        std::string expected;
-    } cases[] = {
+    struct Case { std::string input, expected; } cases[] = {
         {"Caf\u00E9 \U0001F468\u200D\U0001F469", "Caf\u00E9 \U0001F468\u200D\U0001F469"},
         {"a\r\n\tb\\", R"(a\r\n\tb\\)"},
         {std::string("a\0b", 3), R"(a\0b)"},
@@ -131,8 +113,7 @@ TEST(Text, EscapeForMessageLeavesOneLineOfWellFormedUTF8) {
         {"cut \xF0\x9F\x8E", R"(cut \xF0\x9F\x8E)"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
-        EXPECT_EQ(escapeForMessage(c.input), c.expected);
+        EXPECT_EQ(escapeForMessage(c.input), c.expected) << c.expected;
     }
 }
 

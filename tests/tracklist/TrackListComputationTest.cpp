@@ -158,6 +158,9 @@ TEST(TrackListComputation, CountsLeaveTheirOwnGroupAside) {
         track("far techno", 135.0, "8A", 6, "Techno"),
         track("129.99", 129.99, "8A", 6, "Techno"),
         track("130", 130.0, "8A", 6, "Techno"),
+        // What a chosen group lacks takes no part, not even in the other groups' counts.
+        track("no tempo", std::nullopt, "8A", 6, "Techno"),
+        track("no genre", 128.0, "8A", 6),
     });
     FilterSelections selections;
     selections.genres = {"Techno"};
@@ -173,6 +176,11 @@ TEST(TrackListComputation, CountsLeaveTheirOwnGroupAside) {
     ASSERT_EQ(result.energyOptions.size(), 10U);
     EXPECT_EQ(result.energyOptions[5], (EnergyOption{6, 3}));
     EXPECT_EQ(result.energyOptions[0], (EnergyOption{1, 0}));
+    // An empty collection still offers every key and energy.
+    const auto none = compute(PreparedLibrary(), kSource, {}, "x");
+    EXPECT_TRUE(none.genreOptions.empty());
+    EXPECT_EQ(none.keyOptions[0], (KeyOption{*key("1A"), 0}));
+    EXPECT_EQ(none.keyOptions.size() + none.energyOptions.size(), 24U + 10U);
 }
 
 TEST(TrackListComputation, SearchMatchesTitleOrArtistIgnoringCaseAndSkipsCounting) {
@@ -211,41 +219,6 @@ TEST(TrackListComputation, ALaterTrackWithTheSameIdOverwritesTheScore) {
     EXPECT_EQ(result.trackIndices.size(), 2U);
     EXPECT_DOUBLE_EQ(result.trackScores.at("same"),
                      0.35 * 100 + 0.25 * 100 + 0.25 * 80 + 0.15 * 100);
-}
-
-TEST(TrackListComputation, EmptyCollectionStillOffersKeysAndEnergies) {
-    const PreparedLibrary library;
-    const auto result = TrackListComputation::compute(library, kSource, {}, "x");
-    EXPECT_TRUE(result.genreOptions.empty());
-    EXPECT_EQ(result.keyOptions.size(), 24U);
-    EXPECT_EQ(result.energyOptions.size(), 10U);
-    EXPECT_EQ(result.keyOptions[0].count, 0);
-}
-
-TEST(FilterSelections, EachGroupTakesOnlyItsChoicesUnlessEmpty) {
-    using Test = bool (FilterSelections::*)(const Track&) const;
-    const FilterSelections chosen{{"House"}, {BPMRange{120}}, {*key("8A")}, {6}};
-    const struct Case { Test test; Track track; bool expected; } cases[] = {
-        {&FilterSelections::matchesGenre, track("1", 1.0, nullptr, 1, "House"), true},
-        {&FilterSelections::matchesGenre, track("2", 1.0, nullptr, 1), false},
-        {&FilterSelections::matchesBPM, track("3", 129.99, nullptr, 1), true},
-        {&FilterSelections::matchesBPM, track("4", std::nullopt, nullptr, 1), false},
-        {&FilterSelections::matchesKey, track("5", 1.0, "8A", 1), true},
-        {&FilterSelections::matchesKey, track("6", 1.0, nullptr, 1), false},
-        {&FilterSelections::matchesEnergy, track("7", 1.0, nullptr, 6), true},
-        {&FilterSelections::matchesEnergy, track("8", 1.0, nullptr, std::nullopt), false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.track.id);
-        EXPECT_EQ((chosen.*c.test)(c.track), c.expected);
-        EXPECT_TRUE((FilterSelections{}.*c.test)(c.track)) << "a group without choices takes all";
-    }
-    EXPECT_TRUE(FilterSelections{}.isEmpty());
-    for (const FilterSelections& one :
-         {FilterSelections{{"House"}, {}, {}, {}}, FilterSelections{{}, {{120}}, {}, {}},
-          FilterSelections{{}, {}, {*key("8A")}, {}}, FilterSelections{{}, {}, {}, {6}}}) {
-        EXPECT_FALSE(one.isEmpty());
-    }
 }
 
 TEST(PreparedLibrary, GenreNamesAndTempoBuckets) {

@@ -115,11 +115,7 @@ TEST_F(EmbeddedArtworkTest, FirstEmbeddedPictureOfEachFormatOrNothing) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString zero = directory.filePath("zero.mp3");
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
-    const struct {
-        const char* name;
-        QString path;
-        QByteArray expected;
-    } cases[] = {
+    const struct { const char* name; QString path; QByteArray expected; } cases[] = {
         {"MP3 with two pictures", mp3WithPictures("two.mp3", {first, second}), first},
         {"FLAC picture block", flacWithPicture("cover.flac", jpeg), jpeg},
         {"MP3 tagged without picture", mp3WithPictures("none.mp3", {}), {}},

@@ -21,10 +21,7 @@ TEST(LibraryBookmarksTest, PlainPathsRoundTripOnlyWhenAbsolute) {
     const LibraryBookmarks bookmarks;
     const QTemporaryDir directory;
     const QString file = directory.filePath("settings.ini");
-    const struct {
-        const char* path;
-        int type;
-    } absolute[] = {
+    const struct { const char* path; int type; } absolute[] = {
         {"/Users/dj/rekordbox.xml", QMetaType::QString}, // older versions read a string
         {"/Volumes/USB 1/Música/Set #2.xml", QMetaType::QString},
         {"/a", QMetaType::QString},
@@ -38,10 +35,7 @@ TEST(LibraryBookmarksTest, PlainPathsRoundTripOnlyWhenAbsolute) {
         EXPECT_EQ(describe(bookmarks.resolve(stored)), row.path);
     }
 
-    const struct {
-        const char* name;
-        QVariant stored;
-    } refused[] = {
+    const struct { const char* name; QVariant stored; } refused[] = {
         {"relative", QString("rekordbox.xml")},
         {"dot relative", QString("./rekordbox.xml")},
         {"empty", QString("")},
@@ -51,34 +45,23 @@ TEST(LibraryBookmarksTest, PlainPathsRoundTripOnlyWhenAbsolute) {
         {"bytes cut short by a NUL", QByteArray("/a.xml\0/b", 9)},
     };
     for (const auto& row : refused) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(describe(bookmarks.resolve(row.stored)), "nothing");
+        EXPECT_EQ(describe(bookmarks.resolve(row.stored)), "nothing") << row.name;
     }
 }
 
+// Moved, stale and unresolvable bookmarks are followed through in the view model's tests.
 TEST(LibraryBookmarksTest, BookmarkDataFallsBackToPlainPathsBothWays) {
     std::vector<QByteArray> asked;
     const LibraryBookmarks bookmarks = LibraryBookmarks::overBookmarkData(
-        [](const std::filesystem::path& path) {
-            return path.parent_path() == "/cannot" ? QByteArray() : QByteArray("bookmark");
-        },
+        [](const std::filesystem::path&) { return QByteArray(); },
         [&asked](const QByteArray& bookmark) -> std::optional<Resolved> {
             asked.push_back(bookmark);
-            if (bookmark == "moved") {
-                return Resolved{"/new/place.xml", false};
-            }
-            if (bookmark == "old") {
-                return Resolved{"/same/place.xml", true};
-            }
             if (bookmark == "no path") {
                 return Resolved{"", false};
             }
             return std::nullopt;
         });
 
-    const QVariant made = bookmarks.make("/Users/dj/rekordbox.xml");
-    EXPECT_EQ(made.typeId(), QMetaType::QByteArray);
-    EXPECT_EQ(made.toByteArray(), "bookmark");
     const QVariant fallback = bookmarks.make("/cannot/bookmark.xml");
     EXPECT_EQ(fallback.typeId(), QMetaType::QString);
     EXPECT_EQ(fallback.toString(), "/cannot/bookmark.xml");
@@ -90,9 +73,6 @@ TEST(LibraryBookmarksTest, BookmarkDataFallsBackToPlainPathsBothWays) {
         std::string expected;
         bool asksTheSystem;
     } cases[] = {
-        {"moved file", QByteArray("moved"), "/new/place.xml", true},
-        {"stale bookmark", QByteArray("old"), "/same/place.xml (stale)", true},
-        {"garbage", QByteArray("\x00\xff junk", 7), "nothing", true},
         {"resolved to no path", QByteArray("no path"), "nothing", true},
         {"empty bytes", QByteArray(), "nothing", false},
         // Bytes that spell a path are still a bookmark, never opened as a path.
@@ -101,7 +81,6 @@ TEST(LibraryBookmarksTest, BookmarkDataFallsBackToPlainPathsBothWays) {
          "/Users/dj/rekordbox.xml (stale)", false},
         {"relative plain path", QString("rekordbox.xml"), "nothing", false},
         {"number", QVariant(7), "nothing", false},
-        {"nothing", QVariant(), "nothing", false},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.name);

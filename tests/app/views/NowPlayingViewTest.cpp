@@ -69,11 +69,7 @@ TEST_F(NowPlayingViewTest, ShowsTheDeckTrackUnresolvedInfoOrTheNoTrackText) {
                         {"artist", "The Band"}, {"tempo", "128.00"}, {"key", "8A"},
                         {"genre", "Deep House"}, {"energy", "6"}, {"year", "2019"},
                         {"artwork", "/music/night.mp3"}};
-    const struct {
-        const char* name;
-        NowPlayingView::Inputs inputs;
-        Lines expected;
-    } cases[] = {
+    const struct { const char* name; NowPlayingView::Inputs inputs; Lines expected; } cases[] = {
         {"nothing", {}, {{"noTrack", "No track playing"}}},
         {"deck without track", {DeckIdentifier::deck2, std::nullopt, std::nullopt, true}, {{"deck", "DECK 2"}, {"noTrack", "No track playing"}}},
         {"playing track", {DeckIdentifier::deck1, fullTrack(), std::nullopt, true}, playing},

@@ -27,16 +27,12 @@ TEST(AtspiAccessibilityPlatform, WithoutABusNothingIsTrustedRunningOrReadable) {
     EXPECT_FALSE(platform.requestTrust());
     EXPECT_TRUE(platform.runningApplications().empty());
     for (const decks::AccessibilityPlatform::ProcessID pid : {0, 1, -1, 4100}) {
-        SCOPED_TRACE(pid);
-        EXPECT_FALSE(platform.applicationElement(pid));
+        EXPECT_FALSE(platform.applicationElement(pid)) << pid;
     }
-    const struct {
-        const char* attribute;
-    } reads[] = {{"AXRole"}, {"AXValue"}, {"AXWindows"}, {"AXChildren"}, {""}};
-    for (const auto& read : reads) {
-        SCOPED_TRACE(read.attribute);
-        EXPECT_FALSE(platform.stringAttribute(nullptr, read.attribute));
-        EXPECT_FALSE(platform.elementsAttribute(nullptr, read.attribute));
+    for (const char* attribute : {"AXRole", "AXValue", "AXWindows", "AXChildren", ""}) {
+        SCOPED_TRACE(attribute);
+        EXPECT_FALSE(platform.stringAttribute(nullptr, attribute));
+        EXPECT_FALSE(platform.elementsAttribute(nullptr, attribute));
     }
     // A second instance shares the one AT-SPI client and says the same.
     AtspiAccessibilityPlatform other(AtspiAccessibilityPlatform::BundleIdentifiers{});

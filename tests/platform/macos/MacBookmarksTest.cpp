@@ -30,11 +30,7 @@ protected:
 };
 
 TEST_F(MacBookmarksTest, FollowsTheFileWhenMovedOrRenamed) {
-    const struct {
-        const char* name;
-        fs::path from;
-        fs::path to;
-    } cases[] = {
+    const struct { const char* name; fs::path from, to; } cases[] = {
         {"renamed", "rekordbox.xml", "renamed.xml"},
         {"moved", "moved.xml", fs::path("sets") / "moved.xml"},
         {"name that is not ASCII", "Música.xml", fs::path("sets") / "Música 2.xml"},
@@ -65,10 +61,7 @@ TEST_F(MacBookmarksTest, NothingFromWhatIsNoBookmarkOrNamesNoFile) {
     const fs::path gone = write("gone.xml");
     const QByteArray bookmark = bookmarkData(gone);
     fs::remove(gone);
-    const struct {
-        const char* name;
-        QByteArray bytes;
-    } cases[] = {
+    const struct { const char* name; QByteArray bytes; } cases[] = {
         {"empty", QByteArray()},
         {"garbage", QByteArray("\x00\x01 not a bookmark", 17)},
         {"a path", QByteArray("/Users/dj/rekordbox.xml")},
@@ -76,8 +69,7 @@ TEST_F(MacBookmarksTest, NothingFromWhatIsNoBookmarkOrNamesNoFile) {
         {"file deleted", bookmark},
     };
     for (const auto& row : cases) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(resolveBookmark(row.bytes), std::nullopt);
+        EXPECT_EQ(resolveBookmark(row.bytes), std::nullopt) << row.name;
     }
 }
 

@@ -10,10 +10,7 @@ using Verb = DeckDisplayCommand::Verb;
 using Texts = std::vector<std::string>;
 
 TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
-    const struct {
-        const char* line;
-        DeckDisplayCommand command;
-    } accepted[] = {
+    const struct { const char* line; DeckDisplayCommand command; } accepted[] = {
         {"load 1 194966882", {Verb::load, 1, "194966882"}},
         {"  load\t4   x-1 \r\n", {Verb::load, 4, "x-1"}},
         {"next 2", {Verb::loadNext, 2, ""}},
@@ -26,10 +23,7 @@ TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
     for (const auto& row : accepted) {
         EXPECT_EQ(parseDeckDisplayCommand(row.line), row.command) << row.line;
     }
-    const struct {
-        const char* line;
-        const char* error;
-    } refused[] = {
+    const struct { const char* line; const char* error; } refused[] = {
         {"", "empty command"},
         {"PLAY 1", "unknown command \"PLAY\""},
         {"\x1B[2J 1", "unknown command \"\\u{1B}[2J\""},
