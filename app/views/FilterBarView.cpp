@@ -41,7 +41,7 @@ constexpr int kPitchPercents[] = {0, 2, 4, 6, 8, 16};
 constexpr EnergyDirection kDirections[] = {EnergyDirection::hold, EnergyDirection::up,
                                            EnergyDirection::down};
 // A long crate name gives way before the search field does.
-constexpr int kLongestCrateName = 140;
+constexpr int kLongestCrateName = 90;
 
 QString tempoLabel(const BPMRangeOption& option) {
     return QStringLiteral("%1 - %2").arg(option.range.lowerBound).arg(option.range.lowerBound + 10);
