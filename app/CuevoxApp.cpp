@@ -178,7 +178,7 @@ void CuevoxApp::start() {
 
 void CuevoxApp::showSettings() {
     if (!m_settingsWindow) {
-        m_settingsWindow = views::makeSettingsWindow(*m_localization, *m_window);
+        m_settingsWindow = views::makeSettingsWindow(*m_localization, *m_viewModel, *m_window);
     }
     m_settingsWindow->show();
     m_settingsWindow->raise();

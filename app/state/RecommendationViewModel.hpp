@@ -26,6 +26,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -154,6 +155,11 @@ public:
     bool openKey() const { return m_modes->openKey(); }
     // The playlist ids of the collection, each once in file order.
     const std::vector<std::string>& crateIDs() const { return m_library->playlistIDs(); }
+    // How many tracks the crate with this id holds; nothing when no playlist has the id.
+    std::optional<std::size_t> crateTrackCount(std::string_view id) const {
+        const auto tracks = m_library->playlistTracks(id);
+        return tracks ? std::optional(tracks->size()) : std::nullopt;
+    }
     bool hasAccessibilityPermission() const { return m_hasAccessibilityPermission; }
 
     const std::vector<metadata::Track>& library() const { return m_library->tracks(); }

@@ -24,9 +24,12 @@ CheckboxFilterRow::CheckboxFilterRow(QWidget* parent) : QAbstractButton(parent) 
 }
 
 void CheckboxFilterRow::setOption(const QString& label, int count, bool selected) {
-    const QString shown = QStringLiteral("%1 (%2)").arg(label).arg(count);
-    if (shown != text()) {
-        setText(shown);
+    setOption(QStringLiteral("%1 (%2)").arg(label).arg(count), selected);
+}
+
+void CheckboxFilterRow::setOption(const QString& label, bool selected) {
+    if (label != text()) {
+        setText(label);
         updateGeometry();
     }
     if (selected != m_selected) {

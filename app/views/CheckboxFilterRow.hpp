@@ -14,6 +14,8 @@ public:
 
     // The label and the count as the row shows them: "House (42)".
     void setOption(const QString& label, int count, bool selected);
+    // A switch rather than an option: the label alone.
+    void setOption(const QString& label, bool selected);
     bool isSelected() const { return m_selected; }
 
     QSize sizeHint() const override;

@@ -3,11 +3,18 @@
 #include "i18n/LocalizationManager.hpp"
 #include "state/RecommendationViewModel.hpp"
 #include "views/CheckboxFilterList.hpp"
+#include "views/CheckboxFilterRow.hpp"
 #include "views/CheckboxFilterSource.hpp"
+#include "views/CrateButton.hpp"
+#include "views/CratePicker.hpp"
+#include "views/Divider.hpp"
+#include "views/DropDownPanel.hpp"
 #include "views/FilterPillButton.hpp"
 #include "views/Icons.hpp"
 #include "views/KeyPickerView.hpp"
+#include "views/ModeChip.hpp"
 #include "views/SearchField.hpp"
+#include "views/SegmentedChoice.hpp"
 #include "views/Theme.hpp"
 #include "views/UnderlinedButton.hpp"
 
@@ -22,24 +29,63 @@ namespace cuevox::views {
 using state::RecommendationViewModel;
 using tracklist::BPMRange;
 using tracklist::BPMRangeOption;
+using tracklist::EnergyDirection;
 using tracklist::EnergyOption;
 using tracklist::GenreOption;
+using tracklist::PitchRange;
 
 namespace {
 
-constexpr int kCountIconSize = 14;
-constexpr int kCountIconGap = 4;
 constexpr int kGap = 8;
+constexpr int kPitchPercents[] = {0, 2, 4, 6, 8, 16};
+constexpr EnergyDirection kDirections[] = {EnergyDirection::hold, EnergyDirection::up,
+                                           EnergyDirection::down};
+// A long crate name gives way before the search field does.
+constexpr int kLongestCrateName = 90;
 
 QString tempoLabel(const BPMRangeOption& option) {
     return QStringLiteral("%1 - %2").arg(option.range.lowerBound).arg(option.range.lowerBound + 10);
+}
+
+QLabel* makeSectionTitle() {
+    auto* title = new QLabel;
+    title->setFont(theme::font(theme::TextStyle::caption, QFont::DemiBold));
+    QPalette grey = title->palette();
+    grey.setColor(QPalette::WindowText, theme::kSecondaryText);
+    title->setPalette(grey);
+    return title;
+}
+
+// A filter's panel with its list modes above the filter's own list; `below` spans the width.
+QWidget* withModes(QLabel* title, SegmentedChoice* choice, QWidget* below,
+                   CheckboxFilterList* list) {
+    auto* panel = new QWidget;
+    auto* modes = new QVBoxLayout;
+    modes->setContentsMargins(14, 12, 14, below ? 4 : 12);
+    modes->setSpacing(6);
+    modes->addWidget(title);
+    modes->addWidget(choice);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(modes);
+    if (below) {
+        layout->addWidget(below);
+    }
+    layout->addWidget(makeDivider(Qt::Horizontal, panel));
+    layout->addWidget(list);
+    return panel;
 }
 
 } // namespace
 
 FilterBarView::FilterBarView(RecommendationViewModel& model,
                              i18n::LocalizationManager& localization, QWidget* parent)
-    : QWidget(parent), m_model(model), m_localization(localization), m_countText(new QLabel(this)),
+    : QWidget(parent), m_model(model), m_localization(localization),
+      m_crateButton(new CrateButton(this)), m_countText(&m_crateButton->label()),
+      m_cratePicker(new CratePicker(model, localization)),
+      m_hidePlayed(new ModeChip(Icon::hidePlayed, this)),
+      m_varyArtists(new ModeChip(Icon::varyArtists, this)),
       m_search(new SearchField(model, localization, this)),
       m_keyPill(new FilterPillButton(Icon::key, this)),
       m_tempoPill(new FilterPillButton(Icon::tempo, this)),
@@ -78,31 +124,28 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
                   model.setSelectedGenres(std::move(genres));
               }),
           localization)),
-      m_reset(new UnderlinedButton(this)) {
+      m_reset(new UnderlinedButton(this)), m_pitchRangeTitle(makeSectionTitle()),
+      m_pitchRange(new SegmentedChoice), m_halfDouble(new CheckboxFilterRow),
+      m_energyDirectionTitle(makeSectionTitle()), m_energyDirection(new SegmentedChoice) {
+    for (const int percent : kPitchPercents) {
+        m_pitchRange->addSegment(percent);
+    }
+    for (const EnergyDirection direction : kDirections) {
+        m_energyDirection->addSegment(static_cast<int>(direction));
+    }
     m_keyPill->setPanelContent(m_keyPicker);
-    m_tempoPill->setPanelContent(m_tempoList);
-    m_energyPill->setPanelContent(m_energyList);
+    m_tempoPill->setPanelContent(
+        withModes(m_pitchRangeTitle, m_pitchRange, m_halfDouble, m_tempoList));
+    m_energyPill->setPanelContent(
+        withModes(m_energyDirectionTitle, m_energyDirection, nullptr, m_energyList));
     m_genrePill->setPanelContent(m_genreList);
-
-    auto* countIcon = new QLabel(this);
-    countIcon->setPixmap(
-        iconPixmap(Icon::allTracks, theme::kPrimaryText, kCountIconSize, devicePixelRatioF()));
-    countIcon->setFixedSize(kCountIconSize, kCountIconSize);
-    m_countText->setFont(theme::font(theme::TextStyle::subheadline, QFont::DemiBold));
-    QPalette white = m_countText->palette();
-    white.setColor(QPalette::WindowText, theme::kPrimaryText);
-    m_countText->setPalette(white);
-    // Its natural size, always: the search field gives way first.
-    m_countText->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-
-    auto* count = new QHBoxLayout;
-    count->setSpacing(kCountIconGap);
-    count->addWidget(countIcon);
-    count->addWidget(m_countText);
+    m_crateButton->setPanelContent(m_cratePicker);
 
     m_firstRow = new QHBoxLayout;
     m_firstRow->setSpacing(kGap);
-    m_firstRow->addLayout(count);
+    m_firstRow->addWidget(m_crateButton);
+    m_firstRow->addWidget(m_hidePlayed);
+    m_firstRow->addWidget(m_varyArtists);
     m_firstRow->addStretch(1);
     m_firstRow->addWidget(m_search);
     for (FilterPillButton* pill : pills()) {
@@ -121,6 +164,21 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     connect(m_reset, &QAbstractButton::clicked, &m_model, &RecommendationViewModel::resetFilters);
+    connect(m_pitchRange, &SegmentedChoice::picked, &m_model, [this](int percent) {
+        m_model.setPitchRange(PitchRange::fromPercent(percent).value_or(PitchRange()));
+    });
+    connect(m_halfDouble, &QAbstractButton::clicked, &m_model,
+            [this] { m_model.setHalfDouble(!m_model.listModes().halfDouble); });
+    connect(m_energyDirection, &SegmentedChoice::picked, &m_model, [this](int direction) {
+        m_model.setEnergyDirection(static_cast<EnergyDirection>(direction));
+    });
+    connect(m_hidePlayed, &QAbstractButton::clicked, &m_model,
+            &RecommendationViewModel::setHidePlayed);
+    connect(m_varyArtists, &QAbstractButton::clicked, &m_model,
+            &RecommendationViewModel::setVaryArtists);
+    connect(m_cratePicker, &CratePicker::picked, &m_crateButton->panel(), &QWidget::hide);
+    connect(&m_model, &RecommendationViewModel::listModesChanged, this, &FilterBarView::showModes);
+    connect(&m_model, &RecommendationViewModel::crateIDsChanged, this, &FilterBarView::showCrates);
 
     // The lists follow their options and selections while open.
     connect(&m_model, &RecommendationViewModel::bpmRangeOptionsChanged, m_tempoList,
@@ -147,8 +205,9 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
     }
     connect(&m_localization, &i18n::LocalizationManager::languageChanged, this,
             &FilterBarView::retranslate);
+    showCrates();
     retranslate();
-    showActivity();
+    showModes();
 }
 
 bool FilterBarView::anyFilterActive(const RecommendationViewModel& model) {
@@ -162,24 +221,49 @@ void FilterBarView::retranslate() {
     m_energyPill->setText(m_localization.t("filter.energy"));
     m_genrePill->setText(m_localization.t("filter.genres"));
     m_reset->setText(m_localization.t("filter.reset"));
-    arrange(width());
+    m_hidePlayed->setTitle(m_localization.t("filter.hide_played"));
+    m_varyArtists->setTitle(m_localization.t("filter.vary_artists"));
+    m_pitchRangeTitle->setText(m_localization.t("filter.pitch_range"));
+    for (const int percent : kPitchPercents) {
+        m_pitchRange->setSegmentText(percent, percent == 0 ? m_localization.t("filter.pitch_off")
+                                                           : QStringLiteral("±%1").arg(percent));
+    }
+    m_energyDirectionTitle->setText(m_localization.t("filter.energy_direction"));
+    constexpr const char* kDirectionKeys[] = {"filter.energy_hold", "filter.energy_up",
+                                              "filter.energy_down"};
+    for (std::size_t i = 0; i < std::size(kDirections); ++i) {
+        m_energyDirection->setSegmentText(static_cast<int>(kDirections[i]),
+                                          m_localization.t(kDirectionKeys[i]));
+    }
+    showModes();
 }
 
-int FilterBarView::oneRowWidth() const {
+int FilterBarView::firstRowWidth(bool compactChips) const {
     const QMargins margins = layout()->contentsMargins();
-    // Count, search, four pills and reset at their least, and the seven gaps between them and
+    // Count, both switches, search and reset at their least, and the five gaps between them and
     // around the flexible space.
-    int width = margins.left() + kCountIconSize + kCountIconGap + m_countText->sizeHint().width() +
-                m_search->minimumWidth() + m_reset->sizeHint().width() + 7 * kGap + margins.right();
+    return margins.left() + m_crateButton->sizeHint().width() +
+           m_hidePlayed->preferredWidth(compactChips) +
+           m_varyArtists->preferredWidth(compactChips) + m_search->minimumWidth() +
+           m_reset->sizeHint().width() + 5 * kGap + margins.right();
+}
+
+int FilterBarView::oneRowWidth(bool compactChips) const {
+    int width = firstRowWidth(compactChips);
     for (const FilterPillButton* pill : pills()) {
-        width += pill->sizeHint().width();
+        width += kGap + pill->sizeHint().width();
     }
     return width;
 }
 
 void FilterBarView::arrange(int width) {
-    // Too narrow for one row, the pills move to a row of their own rather than overlap.
-    const bool twoRows = width < oneRowWidth();
+    // The pills keep to one row as long as they can, the switches giving up their titles first;
+    // too narrow for that, the pills move to a row of their own rather than overlap, and the
+    // switches show their titles again if the first row has room for them.
+    const bool twoRows = width < oneRowWidth(true);
+    const bool compact = twoRows ? width < firstRowWidth(false) : width < oneRowWidth(false);
+    m_hidePlayed->setCompact(compact);
+    m_varyArtists->setCompact(compact);
     if (twoRows == wrapsPills()) {
         return;
     }
@@ -207,18 +291,53 @@ void FilterBarView::resizeEvent(QResizeEvent* event) {
 }
 
 void FilterBarView::showCount() {
-    m_countText->setText(m_localization.t("filter.all_tracks",
-                                          static_cast<long long>(m_model.filteredTracks().size())));
+    const auto count = static_cast<long long>(m_model.filteredTracks().size());
+    const std::optional<std::string>& crate = m_model.listModes().playlistID;
+    if (crate) {
+        // The crate's own name, without its folders.
+        const QString path = QString::fromStdString(*crate);
+        const QString name = path.section(QLatin1Char('/'), -1);
+        m_countText->setText(
+            QStringLiteral("%1 (%2)")
+                .arg(m_countText->fontMetrics().elidedText(name, Qt::ElideRight, kLongestCrateName))
+                .arg(count));
+        m_crateButton->setToolTip(path);
+    } else {
+        m_countText->setText(m_localization.t("filter.all_tracks", count));
+        m_crateButton->setToolTip(
+            m_crateButton->isPickable() ? m_localization.t("filter.pick_crate") : QString());
+    }
     // A longer count can leave too little room for one row.
     arrange(width());
 }
 
 void FilterBarView::showActivity() {
+    const tracklist::ListModes& modes = m_model.listModes();
     m_keyPill->setActive(!m_model.selectedKeys().empty());
-    m_tempoPill->setActive(!m_model.selectedBPMRanges().empty());
-    m_energyPill->setActive(!m_model.selectedEnergies().empty());
+    m_tempoPill->setActive(!m_model.selectedBPMRanges().empty() || modes.tempoMode());
+    m_energyPill->setActive(!m_model.selectedEnergies().empty() ||
+                            modes.energyDirection != EnergyDirection::hold);
     m_genrePill->setActive(!m_model.selectedGenres().empty());
+    m_crateButton->setActive(modes.playlistID.has_value());
     m_reset->setEnabled(anyFilterActive(m_model));
+}
+
+void FilterBarView::showModes() {
+    const tracklist::ListModes& modes = m_model.listModes();
+    m_pitchRange->setChosen(modes.pitchRange.percent());
+    m_halfDouble->setOption(m_localization.t("filter.half_double"), modes.halfDouble);
+    m_energyDirection->setChosen(static_cast<int>(modes.energyDirection));
+    m_hidePlayed->setChecked(modes.hidePlayed);
+    m_varyArtists->setChecked(modes.varyArtists);
+    m_cratePicker->refresh();
+    showActivity();
+    showCount();
+}
+
+void FilterBarView::showCrates() {
+    m_crateButton->setPickable(!m_model.crateIDs().empty());
+    m_cratePicker->refresh();
+    showCount();
 }
 
 void FilterBarView::paintEvent(QPaintEvent*) {

@@ -27,6 +27,9 @@ QString resourcePath(Icon icon) {
         case Icon::checkboxChecked: return "checkbox-marked";
         case Icon::checkboxUnchecked: return "checkbox-blank-outline";
         case Icon::musicNote: return "music-note";
+        case Icon::crate: return "folder-music";
+        case Icon::hidePlayed: return "eye-off";
+        case Icon::varyArtists: return "account-switch";
         }
         return "alert";
     }();

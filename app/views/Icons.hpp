@@ -21,6 +21,9 @@ enum class Icon {
     checkboxChecked,
     checkboxUnchecked,
     musicNote, // artwork placeholder
+    crate,
+    hidePlayed,
+    varyArtists,
 };
 
 // The icon tinted in one colour, `size` device-independent pixels square, sharp on any screen.

@@ -1,7 +1,9 @@
 #include "views/SettingsView.hpp"
 
 #include "i18n/LocalizationManager.hpp"
+#include "state/RecommendationViewModel.hpp"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -12,12 +14,12 @@ namespace cuevox::views {
 
 using i18n::AppLanguage;
 
-SettingsView::SettingsView(i18n::LocalizationManager& localization, QWidget* parent)
-    : QWidget(parent),
-      m_localization(localization),
-      m_languageLabel(new QLabel(this)),
-      m_languageMenu(new QComboBox(this)),
-      m_hint(new QLabel(this)) {
+SettingsView::SettingsView(i18n::LocalizationManager& localization,
+                           state::RecommendationViewModel& model, QWidget* parent)
+    : QWidget(parent), m_localization(localization), m_model(model),
+      m_languageLabel(new QLabel(this)), m_languageMenu(new QComboBox(this)),
+      m_hint(new QLabel(this)), m_keysLabel(new QLabel(this)), m_openKey(new QCheckBox(this)),
+      m_openKeyHint(new QLabel(this)) {
     // Native names never change with the interface language, so the items are filled once.
     for (const AppLanguage language : i18n::kAllLanguages) {
         m_languageMenu->addItem(QString::fromUtf8(i18n::nativeName(language).data()),
@@ -26,15 +28,25 @@ SettingsView::SettingsView(i18n::LocalizationManager& localization, QWidget* par
 
     QFont caption = m_hint->font();
     caption.setPointSizeF(caption.pointSizeF() * 0.85);
-    m_hint->setFont(caption);
-    m_hint->setForegroundRole(QPalette::PlaceholderText);
-    m_hint->setWordWrap(true);
+    for (QLabel* hint : {m_hint, m_openKeyHint}) {
+        hint->setFont(caption);
+        hint->setForegroundRole(QPalette::PlaceholderText);
+        hint->setWordWrap(true);
+    }
+    m_openKey->setChecked(m_model.openKey());
 
     auto* form = new QFormLayout(this);
     form->setContentsMargins(24, 24, 24, 24);
     form->addRow(m_languageLabel, m_languageMenu);
     form->addRow(QString(), m_hint);
+    form->addItem(new QSpacerItem(0, 8));
+    form->addRow(m_keysLabel, m_openKey);
+    form->addRow(QString(), m_openKeyHint);
     setMinimumWidth(360);
+
+    connect(m_openKey, &QCheckBox::clicked, &m_model, &state::RecommendationViewModel::setOpenKey);
+    connect(&m_model, &state::RecommendationViewModel::openKeyChanged, this,
+            [this] { m_openKey->setChecked(m_model.openKey()); });
 
     connect(m_languageMenu, &QComboBox::activated, this, [this](int index) {
         m_localization.setLanguage(
@@ -48,15 +60,19 @@ SettingsView::SettingsView(i18n::LocalizationManager& localization, QWidget* par
 void SettingsView::retranslate() {
     m_languageLabel->setText(m_localization.t("settings.language"));
     m_hint->setText(m_localization.t("settings.language_hint"));
+    m_keysLabel->setText(m_localization.t("settings.keys"));
+    m_openKey->setText(m_localization.t("settings.open_key"));
+    m_openKeyHint->setText(m_localization.t("settings.open_key_hint"));
     m_languageMenu->setCurrentIndex(
         m_languageMenu->findData(static_cast<int>(m_localization.language())));
 }
 
-QWidget* makeSettingsWindow(i18n::LocalizationManager& localization, QWidget& mainWindow) {
+QWidget* makeSettingsWindow(i18n::LocalizationManager& localization,
+                            state::RecommendationViewModel& model, QWidget& mainWindow) {
     auto* window = new QWidget(&mainWindow, Qt::Dialog);
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new SettingsView(localization));
+    layout->addWidget(new SettingsView(localization, model));
     const auto retitle = [window, &localization] {
         window->setWindowTitle(localization.t("settings.title"));
     };

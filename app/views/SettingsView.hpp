@@ -2,35 +2,48 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 
 namespace cuevox::i18n {
 class LocalizationManager;
 }
+namespace cuevox::state {
+class RecommendationViewModel;
+}
 
 namespace cuevox::views {
 
-// The settings pane: the interface language, applied the moment it is chosen.
+// The settings pane: the interface language and the Open Key reading, each applied the moment
+// it is chosen.
 class SettingsView : public QWidget {
     Q_OBJECT
 
 public:
-    // `localization` must outlive the view.
-    explicit SettingsView(i18n::LocalizationManager& localization, QWidget* parent = nullptr);
+    // `localization` and `model` must outlive the view.
+    SettingsView(i18n::LocalizationManager& localization, state::RecommendationViewModel& model,
+                 QWidget* parent = nullptr);
+
+    QCheckBox& openKeySwitch() const { return *m_openKey; }
 
 private:
     void retranslate();
 
     i18n::LocalizationManager& m_localization;
+    state::RecommendationViewModel& m_model;
     QLabel* m_languageLabel;
     QComboBox* m_languageMenu;
     QLabel* m_hint;
+    QLabel* m_keysLabel;
+    QCheckBox* m_openKey;
+    QLabel* m_openKeyHint;
 };
 
 // The settings pane in a window of its own, titled in the current language. `mainWindow` owns
 // it and keeps it above itself: without a parent it would stay at the normal level, beneath a
 // stay-on-top main window.
-QWidget* makeSettingsWindow(i18n::LocalizationManager& localization, QWidget& mainWindow);
+QWidget* makeSettingsWindow(i18n::LocalizationManager& localization,
+                            state::RecommendationViewModel& model, QWidget& mainWindow);
 
 } // namespace cuevox::views

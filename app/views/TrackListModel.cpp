@@ -37,6 +37,7 @@ TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel, 
     connect(&viewModel, &VM::loadedTrackDecksChanged, this,
             [this] { marksChanged({LoadedDeckRole}); });
     connect(&viewModel, &VM::trackScoresChanged, this, [this] { marksChanged({ScoreRole}); });
+    connect(&viewModel, &VM::trackPitchesChanged, this, [this] { marksChanged({PitchTextRole}); });
 }
 
 void TrackListModel::takeTracks() {
@@ -94,6 +95,11 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
     case TempoTextRole:
         // Always a full stop, whatever the locale.
         return track.bpm ? QVariant(QString::asprintf("%.2f", *track.bpm)) : QVariant();
+    case PitchTextRole: {
+        const auto& pitches = m_viewModel.trackPitches();
+        const auto found = pitches.find(track.id);
+        return found == pitches.end() ? QVariant() : QVariant(fromUtf8(found->second.toString()));
+    }
     case KeyTextRole:
         return track.camelotKey ? QVariant(fromUtf8(track.camelotKey->toString())) : QVariant();
     case GenreRole:
@@ -118,6 +124,7 @@ QHash<int, QByteArray> TrackListModel::roleNames() const {
                   {LoadedDeckRole, "loadedDeck"},
                   {ScoreRole, "score"},
                   {TempoTextRole, "tempo"},
+                  {PitchTextRole, "pitch"},
                   {KeyTextRole, "key"},
                   {GenreRole, "genre"},
                   {EnergyTextRole, "energy"},

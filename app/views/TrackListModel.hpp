@@ -13,8 +13,8 @@ class RecommendationViewModel;
 
 namespace cuevox::views {
 
-// The state object's listed tracks as rows, with their played mark, deck and score by id.
-// A new list resets the model; new marks or scores change the data of every row.
+// The state object's listed tracks as rows, with their played mark, deck, score and pitch by id.
+// A new list resets the model; new marks, scores or pitches change the data of every row.
 class TrackListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -30,6 +30,8 @@ public:
         ScoreRole,
         // The metadata line, each a text or no value when the field is absent.
         TempoTextRole,
+        // How to pitch the track to the playing tempo ("+1.6 %"); only in the tempo mode.
+        PitchTextRole,
         KeyTextRole,
         GenreRole,
         EnergyTextRole,

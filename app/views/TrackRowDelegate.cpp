@@ -22,6 +22,7 @@ constexpr int kSpacing = 12;
 constexpr int kLineSpacing = 3;
 constexpr int kMetadataSpacing = 10;
 constexpr int kIconTextGap = 3;
+constexpr int kPitchGap = 5;
 
 // Fonts and their metrics, made once: painting a row must not build them again.
 struct Fonts {
@@ -83,9 +84,23 @@ void paintMetadata(QPainter& painter, const QModelIndex& index, QPoint topLeft, 
         painter.drawPixmap(QPoint(x, topLeft.y() + (lineHeight - iconSize) / 2),
                            iconPixmap(icon, theme::kSecondaryText, iconSize, pixelRatio));
         x += iconSize + kIconTextGap;
+        const int baseline = topLeft.y() + f.caption2Metrics.ascent();
         const QString text = f.caption2Metrics.elidedText(value.toString(), Qt::ElideRight, room);
-        painter.drawText(QPoint(x, topLeft.y() + f.caption2Metrics.ascent()), text);
-        x += f.caption2Metrics.horizontalAdvance(text) + kMetadataSpacing;
+        painter.drawText(QPoint(x, baseline), text);
+        x += f.caption2Metrics.horizontalAdvance(text);
+        // Beside the tempo it changes, in the colour of an active mode.
+        const QString pitch = role == TrackListModel::TempoTextRole
+                                  ? index.data(TrackListModel::PitchTextRole).toString()
+                                  : QString();
+        if (!pitch.isEmpty() && right - x > kPitchGap) {
+            const QString shown =
+                f.caption2Metrics.elidedText(pitch, Qt::ElideRight, right - x - kPitchGap);
+            painter.setPen(theme::kAccent);
+            painter.drawText(QPoint(x + kPitchGap, baseline), shown);
+            painter.setPen(theme::kSecondaryText);
+            x += kPitchGap + f.caption2Metrics.horizontalAdvance(shown);
+        }
+        x += kMetadataSpacing;
     }
 }
 

@@ -119,5 +119,65 @@
         <source>Changes apply immediately across the app.</source>
         <translation>Änderungen gelten sofort in der gesamten App.</translation>
     </message>
+    <message id="filter.pitch_range">
+        <source>Pitch range</source>
+        <translation>Pitch-Bereich</translation>
+    </message>
+    <message id="filter.pitch_off">
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message id="filter.half_double">
+        <source>Half/double time</source>
+        <translation>Halbes/doppeltes Tempo</translation>
+    </message>
+    <message id="filter.energy_direction">
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message id="filter.energy_hold">
+        <source>Hold</source>
+        <translation>Halten</translation>
+    </message>
+    <message id="filter.energy_up">
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message id="filter.energy_down">
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message id="filter.search_crates">
+        <source>Search playlists</source>
+        <translation>Playlists durchsuchen</translation>
+    </message>
+    <message id="filter.whole_collection">
+        <source>Whole collection</source>
+        <translation>Gesamte Bibliothek</translation>
+    </message>
+    <message id="filter.pick_crate">
+        <source>Pick a playlist</source>
+        <translation>Playlist wählen</translation>
+    </message>
+    <message id="filter.hide_played">
+        <source>Hide played</source>
+        <translation>Gespielte ausblenden</translation>
+    </message>
+    <message id="filter.vary_artists">
+        <source>Vary artists</source>
+        <translation>Künstler variieren</translation>
+    </message>
+    <message id="settings.keys">
+        <source>Keys</source>
+        <translation>Tonarten</translation>
+    </message>
+    <message id="settings.open_key">
+        <source>Read Open Key (1m, 1d)</source>
+        <translation>Open Key lesen (1m, 1d)</translation>
+    </message>
+    <message id="settings.open_key_hint">
+        <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
+        <translation>8A wird immer gelesen; damit auch 1m und 1d aus anderer DJ-Software. Beim Umschalten wird die Bibliothek neu geladen.</translation>
+    </message>
 </context>
 </TS>

@@ -119,5 +119,65 @@
         <source>Changes apply immediately across the app.</source>
         <translation>Changes apply immediately across the app.</translation>
     </message>
+    <message id="filter.pitch_range">
+        <source>Pitch range</source>
+        <translation>Pitch range</translation>
+    </message>
+    <message id="filter.pitch_off">
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message id="filter.half_double">
+        <source>Half/double time</source>
+        <translation>Half/double time</translation>
+    </message>
+    <message id="filter.energy_direction">
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message id="filter.energy_hold">
+        <source>Hold</source>
+        <translation>Hold</translation>
+    </message>
+    <message id="filter.energy_up">
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message id="filter.energy_down">
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message id="filter.search_crates">
+        <source>Search playlists</source>
+        <translation>Search playlists</translation>
+    </message>
+    <message id="filter.whole_collection">
+        <source>Whole collection</source>
+        <translation>Whole collection</translation>
+    </message>
+    <message id="filter.pick_crate">
+        <source>Pick a playlist</source>
+        <translation>Pick a playlist</translation>
+    </message>
+    <message id="filter.hide_played">
+        <source>Hide played</source>
+        <translation>Hide played</translation>
+    </message>
+    <message id="filter.vary_artists">
+        <source>Vary artists</source>
+        <translation>Vary artists</translation>
+    </message>
+    <message id="settings.keys">
+        <source>Keys</source>
+        <translation>Keys</translation>
+    </message>
+    <message id="settings.open_key">
+        <source>Read Open Key (1m, 1d)</source>
+        <translation>Read Open Key (1m, 1d)</translation>
+    </message>
+    <message id="settings.open_key_hint">
+        <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
+        <translation>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</translation>
+    </message>
 </context>
 </TS>

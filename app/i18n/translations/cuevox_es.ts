@@ -119,5 +119,65 @@
         <source>Changes apply immediately across the app.</source>
         <translation>Los cambios se aplican de inmediato en toda la app.</translation>
     </message>
+    <message id="filter.pitch_range">
+        <source>Pitch range</source>
+        <translation>Rango de pitch</translation>
+    </message>
+    <message id="filter.pitch_off">
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message id="filter.half_double">
+        <source>Half/double time</source>
+        <translation>Medio/doble tempo</translation>
+    </message>
+    <message id="filter.energy_direction">
+        <source>Direction</source>
+        <translation>Dirección</translation>
+    </message>
+    <message id="filter.energy_hold">
+        <source>Hold</source>
+        <translation>Mantener</translation>
+    </message>
+    <message id="filter.energy_up">
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message id="filter.energy_down">
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message id="filter.search_crates">
+        <source>Search playlists</source>
+        <translation>Buscar listas</translation>
+    </message>
+    <message id="filter.whole_collection">
+        <source>Whole collection</source>
+        <translation>Toda la biblioteca</translation>
+    </message>
+    <message id="filter.pick_crate">
+        <source>Pick a playlist</source>
+        <translation>Elegir una lista</translation>
+    </message>
+    <message id="filter.hide_played">
+        <source>Hide played</source>
+        <translation>Ocultar reproducidas</translation>
+    </message>
+    <message id="filter.vary_artists">
+        <source>Vary artists</source>
+        <translation>Variar artistas</translation>
+    </message>
+    <message id="settings.keys">
+        <source>Keys</source>
+        <translation>Tonos</translation>
+    </message>
+    <message id="settings.open_key">
+        <source>Read Open Key (1m, 1d)</source>
+        <translation>Leer Open Key (1m, 1d)</translation>
+    </message>
+    <message id="settings.open_key_hint">
+        <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
+        <translation>8A se lee siempre; así también se leen 1m y 1d de otros programas de DJ. Al cambiarlo, la biblioteca se vuelve a cargar.</translation>
+    </message>
 </context>
 </TS>

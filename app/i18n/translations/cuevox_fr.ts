@@ -119,5 +119,65 @@
         <source>Changes apply immediately across the app.</source>
         <translation>Les changements s'appliquent immédiatement dans toute l'app.</translation>
     </message>
+    <message id="filter.pitch_range">
+        <source>Pitch range</source>
+        <translation>Plage de pitch</translation>
+    </message>
+    <message id="filter.pitch_off">
+        <source>Off</source>
+        <translation>Aucune</translation>
+    </message>
+    <message id="filter.half_double">
+        <source>Half/double time</source>
+        <translation>Demi/double tempo</translation>
+    </message>
+    <message id="filter.energy_direction">
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message id="filter.energy_hold">
+        <source>Hold</source>
+        <translation>Maintenir</translation>
+    </message>
+    <message id="filter.energy_up">
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message id="filter.energy_down">
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message id="filter.search_crates">
+        <source>Search playlists</source>
+        <translation>Rechercher une playlist</translation>
+    </message>
+    <message id="filter.whole_collection">
+        <source>Whole collection</source>
+        <translation>Toute la bibliothèque</translation>
+    </message>
+    <message id="filter.pick_crate">
+        <source>Pick a playlist</source>
+        <translation>Choisir une playlist</translation>
+    </message>
+    <message id="filter.hide_played">
+        <source>Hide played</source>
+        <translation>Masquer les joués</translation>
+    </message>
+    <message id="filter.vary_artists">
+        <source>Vary artists</source>
+        <translation>Varier les artistes</translation>
+    </message>
+    <message id="settings.keys">
+        <source>Keys</source>
+        <translation>Tonalités</translation>
+    </message>
+    <message id="settings.open_key">
+        <source>Read Open Key (1m, 1d)</source>
+        <translation>Lire Open Key (1m, 1d)</translation>
+    </message>
+    <message id="settings.open_key_hint">
+        <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
+        <translation>8A est toujours lu ; cette option lit aussi 1m et 1d d’autres logiciels DJ. Le changement recharge la bibliothèque.</translation>
+    </message>
 </context>
 </TS>

@@ -119,5 +119,65 @@
         <source>Changes apply immediately across the app.</source>
         <translation>Le modifiche si applicano subito in tutta l'app.</translation>
     </message>
+    <message id="filter.pitch_range">
+        <source>Pitch range</source>
+        <translation>Range del pitch</translation>
+    </message>
+    <message id="filter.pitch_off">
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message id="filter.half_double">
+        <source>Half/double time</source>
+        <translation>Mezzo/doppio tempo</translation>
+    </message>
+    <message id="filter.energy_direction">
+        <source>Direction</source>
+        <translation>Direzione</translation>
+    </message>
+    <message id="filter.energy_hold">
+        <source>Hold</source>
+        <translation>Mantieni</translation>
+    </message>
+    <message id="filter.energy_up">
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message id="filter.energy_down">
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message id="filter.search_crates">
+        <source>Search playlists</source>
+        <translation>Cerca playlist</translation>
+    </message>
+    <message id="filter.whole_collection">
+        <source>Whole collection</source>
+        <translation>Intera libreria</translation>
+    </message>
+    <message id="filter.pick_crate">
+        <source>Pick a playlist</source>
+        <translation>Scegli una playlist</translation>
+    </message>
+    <message id="filter.hide_played">
+        <source>Hide played</source>
+        <translation>Nascondi suonati</translation>
+    </message>
+    <message id="filter.vary_artists">
+        <source>Vary artists</source>
+        <translation>Varia artisti</translation>
+    </message>
+    <message id="settings.keys">
+        <source>Keys</source>
+        <translation>Tonalità</translation>
+    </message>
+    <message id="settings.open_key">
+        <source>Read Open Key (1m, 1d)</source>
+        <translation>Leggi Open Key (1m, 1d)</translation>
+    </message>
+    <message id="settings.open_key_hint">
+        <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
+        <translation>8A viene sempre letto; così si leggono anche 1m e 1d di altri software DJ. Il cambio ricarica la libreria.</translation>
+    </message>
 </context>
 </TS>

@@ -119,5 +119,65 @@
         <source>Changes apply immediately across the app.</source>
         <translation>変更はアプリ全体に即座に反映されます。</translation>
     </message>
+    <message id="filter.pitch_range">
+        <source>Pitch range</source>
+        <translation>ピッチ範囲</translation>
+    </message>
+    <message id="filter.pitch_off">
+        <source>Off</source>
+        <translation>オフ</translation>
+    </message>
+    <message id="filter.half_double">
+        <source>Half/double time</source>
+        <translation>ハーフ/ダブルタイム</translation>
+    </message>
+    <message id="filter.energy_direction">
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message id="filter.energy_hold">
+        <source>Hold</source>
+        <translation>維持</translation>
+    </message>
+    <message id="filter.energy_up">
+        <source>Up</source>
+        <translation>上げる</translation>
+    </message>
+    <message id="filter.energy_down">
+        <source>Down</source>
+        <translation>下げる</translation>
+    </message>
+    <message id="filter.search_crates">
+        <source>Search playlists</source>
+        <translation>プレイリストを検索</translation>
+    </message>
+    <message id="filter.whole_collection">
+        <source>Whole collection</source>
+        <translation>ライブラリ全体</translation>
+    </message>
+    <message id="filter.pick_crate">
+        <source>Pick a playlist</source>
+        <translation>プレイリストを選択</translation>
+    </message>
+    <message id="filter.hide_played">
+        <source>Hide played</source>
+        <translation>再生済みを隠す</translation>
+    </message>
+    <message id="filter.vary_artists">
+        <source>Vary artists</source>
+        <translation>アーティストを分散</translation>
+    </message>
+    <message id="settings.keys">
+        <source>Keys</source>
+        <translation>キー</translation>
+    </message>
+    <message id="settings.open_key">
+        <source>Read Open Key (1m, 1d)</source>
+        <translation>Open Key を読み込む (1m, 1d)</translation>
+    </message>
+    <message id="settings.open_key_hint">
+        <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
+        <translation>8A は常に読み込まれます。オンにすると他の DJ ソフトの 1m や 1d も読み込みます。切り替えるとライブラリを再読み込みします。</translation>
+    </message>
 </context>
 </TS>

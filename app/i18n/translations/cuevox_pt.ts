@@ -119,5 +119,65 @@
         <source>Changes apply immediately across the app.</source>
         <translation>As mudanças são aplicadas imediatamente em todo o app.</translation>
     </message>
+    <message id="filter.pitch_range">
+        <source>Pitch range</source>
+        <translation>Faixa de pitch</translation>
+    </message>
+    <message id="filter.pitch_off">
+        <source>Off</source>
+        <translation>Desl.</translation>
+    </message>
+    <message id="filter.half_double">
+        <source>Half/double time</source>
+        <translation>Meio/dobro do tempo</translation>
+    </message>
+    <message id="filter.energy_direction">
+        <source>Direction</source>
+        <translation>Direção</translation>
+    </message>
+    <message id="filter.energy_hold">
+        <source>Hold</source>
+        <translation>Manter</translation>
+    </message>
+    <message id="filter.energy_up">
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message id="filter.energy_down">
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message id="filter.search_crates">
+        <source>Search playlists</source>
+        <translation>Buscar playlists</translation>
+    </message>
+    <message id="filter.whole_collection">
+        <source>Whole collection</source>
+        <translation>Biblioteca inteira</translation>
+    </message>
+    <message id="filter.pick_crate">
+        <source>Pick a playlist</source>
+        <translation>Escolher playlist</translation>
+    </message>
+    <message id="filter.hide_played">
+        <source>Hide played</source>
+        <translation>Ocultar tocadas</translation>
+    </message>
+    <message id="filter.vary_artists">
+        <source>Vary artists</source>
+        <translation>Variar artistas</translation>
+    </message>
+    <message id="settings.keys">
+        <source>Keys</source>
+        <translation>Tons</translation>
+    </message>
+    <message id="settings.open_key">
+        <source>Read Open Key (1m, 1d)</source>
+        <translation>Ler Open Key (1m, 1d)</translation>
+    </message>
+    <message id="settings.open_key_hint">
+        <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
+        <translation>8A é sempre lido; com isto, 1m e 1d de outros softwares de DJ também são lidos. Ao mudar, a biblioteca é recarregada.</translation>
+    </message>
 </context>
 </TS>

@@ -119,5 +119,65 @@
         <source>Changes apply immediately across the app.</source>
         <translation>Изменения применяются сразу во всём приложении.</translation>
     </message>
+    <message id="filter.pitch_range">
+        <source>Pitch range</source>
+        <translation>Диапазон питча</translation>
+    </message>
+    <message id="filter.pitch_off">
+        <source>Off</source>
+        <translation>Выкл</translation>
+    </message>
+    <message id="filter.half_double">
+        <source>Half/double time</source>
+        <translation>Половинный/двойной темп</translation>
+    </message>
+    <message id="filter.energy_direction">
+        <source>Direction</source>
+        <translation>Направление</translation>
+    </message>
+    <message id="filter.energy_hold">
+        <source>Hold</source>
+        <translation>Держать</translation>
+    </message>
+    <message id="filter.energy_up">
+        <source>Up</source>
+        <translation>Выше</translation>
+    </message>
+    <message id="filter.energy_down">
+        <source>Down</source>
+        <translation>Ниже</translation>
+    </message>
+    <message id="filter.search_crates">
+        <source>Search playlists</source>
+        <translation>Поиск плейлистов</translation>
+    </message>
+    <message id="filter.whole_collection">
+        <source>Whole collection</source>
+        <translation>Вся библиотека</translation>
+    </message>
+    <message id="filter.pick_crate">
+        <source>Pick a playlist</source>
+        <translation>Выбрать плейлист</translation>
+    </message>
+    <message id="filter.hide_played">
+        <source>Hide played</source>
+        <translation>Скрыть сыгранные</translation>
+    </message>
+    <message id="filter.vary_artists">
+        <source>Vary artists</source>
+        <translation>Разные артисты</translation>
+    </message>
+    <message id="settings.keys">
+        <source>Keys</source>
+        <translation>Тональности</translation>
+    </message>
+    <message id="settings.open_key">
+        <source>Read Open Key (1m, 1d)</source>
+        <translation>Читать Open Key (1m, 1d)</translation>
+    </message>
+    <message id="settings.open_key_hint">
+        <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
+        <translation>8A читается всегда; с этой опцией читаются и 1m, 1d из других DJ-программ. При переключении библиотека загружается заново.</translation>
+    </message>
 </context>
 </TS>

@@ -119,5 +119,65 @@
         <source>Changes apply immediately across the app.</source>
         <translation>Değişiklikler uygulamanın her yerinde hemen geçerli olur.</translation>
     </message>
+    <message id="filter.pitch_range">
+        <source>Pitch range</source>
+        <translation>Pitch aralığı</translation>
+    </message>
+    <message id="filter.pitch_off">
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message id="filter.half_double">
+        <source>Half/double time</source>
+        <translation>Yarım/çift tempo</translation>
+    </message>
+    <message id="filter.energy_direction">
+        <source>Direction</source>
+        <translation>Yön</translation>
+    </message>
+    <message id="filter.energy_hold">
+        <source>Hold</source>
+        <translation>Sabit</translation>
+    </message>
+    <message id="filter.energy_up">
+        <source>Up</source>
+        <translation>Yukarı</translation>
+    </message>
+    <message id="filter.energy_down">
+        <source>Down</source>
+        <translation>Aşağı</translation>
+    </message>
+    <message id="filter.search_crates">
+        <source>Search playlists</source>
+        <translation>Çalma listesi ara</translation>
+    </message>
+    <message id="filter.whole_collection">
+        <source>Whole collection</source>
+        <translation>Tüm kütüphane</translation>
+    </message>
+    <message id="filter.pick_crate">
+        <source>Pick a playlist</source>
+        <translation>Çalma listesi seç</translation>
+    </message>
+    <message id="filter.hide_played">
+        <source>Hide played</source>
+        <translation>Çalınanları gizle</translation>
+    </message>
+    <message id="filter.vary_artists">
+        <source>Vary artists</source>
+        <translation>Farklı sanatçılar</translation>
+    </message>
+    <message id="settings.keys">
+        <source>Keys</source>
+        <translation>Tonlar</translation>
+    </message>
+    <message id="settings.open_key">
+        <source>Read Open Key (1m, 1d)</source>
+        <translation>Open Key oku (1m, 1d)</translation>
+    </message>
+    <message id="settings.open_key_hint">
+        <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
+        <translation>8A her zaman okunur; bu seçenek diğer DJ yazılımlarının 1m ve 1d tonlarını da okur. Değiştirince kütüphane yeniden yüklenir.</translation>
+    </message>
 </context>
 </TS>

@@ -119,5 +119,65 @@
         <source>Changes apply immediately across the app.</source>
         <translation>更改会立即应用于整个应用。</translation>
     </message>
+    <message id="filter.pitch_range">
+        <source>Pitch range</source>
+        <translation>变速范围</translation>
+    </message>
+    <message id="filter.pitch_off">
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message id="filter.half_double">
+        <source>Half/double time</source>
+        <translation>半速/倍速</translation>
+    </message>
+    <message id="filter.energy_direction">
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message id="filter.energy_hold">
+        <source>Hold</source>
+        <translation>保持</translation>
+    </message>
+    <message id="filter.energy_up">
+        <source>Up</source>
+        <translation>升高</translation>
+    </message>
+    <message id="filter.energy_down">
+        <source>Down</source>
+        <translation>降低</translation>
+    </message>
+    <message id="filter.search_crates">
+        <source>Search playlists</source>
+        <translation>搜索播放列表</translation>
+    </message>
+    <message id="filter.whole_collection">
+        <source>Whole collection</source>
+        <translation>整个曲库</translation>
+    </message>
+    <message id="filter.pick_crate">
+        <source>Pick a playlist</source>
+        <translation>选择播放列表</translation>
+    </message>
+    <message id="filter.hide_played">
+        <source>Hide played</source>
+        <translation>隐藏已播放</translation>
+    </message>
+    <message id="filter.vary_artists">
+        <source>Vary artists</source>
+        <translation>艺人轮换</translation>
+    </message>
+    <message id="settings.keys">
+        <source>Keys</source>
+        <translation>调式</translation>
+    </message>
+    <message id="settings.open_key">
+        <source>Read Open Key (1m, 1d)</source>
+        <translation>读取 Open Key (1m, 1d)</translation>
+    </message>
+    <message id="settings.open_key_hint">
+        <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
+        <translation>8A 始终会被读取；开启后也读取其他 DJ 软件的 1m、1d。切换后会重新加载曲库。</translation>
+    </message>
 </context>
 </TS>

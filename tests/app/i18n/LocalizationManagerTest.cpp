@@ -22,7 +22,11 @@ constexpr const char* kKeys[] = {
     "accessibility.open_settings", "accessibility.stale_grant", "filter.all_tracks",
     "filter.search_placeholder", "filter.key", "filter.tempo", "filter.energy", "filter.genres",
     "filter.reset", "filter.select_keys", "filter.energy_option", "settings.title",
-    "settings.language", "settings.language_hint"};
+    "settings.language", "settings.language_hint", "filter.pitch_range", "filter.pitch_off",
+    "filter.half_double", "filter.energy_direction", "filter.energy_hold", "filter.energy_up",
+    "filter.energy_down", "filter.search_crates", "filter.whole_collection", "filter.pick_crate",
+    "filter.hide_played", "filter.vary_artists", "settings.keys", "settings.open_key",
+    "settings.open_key_hint"};
 
 struct Settings {
     QTemporaryDir directory;

@@ -1,12 +1,17 @@
 #include "views/FilterBarView.hpp"
 
+#include "Screenshots.hpp"
 #include "ViewModelFixture.hpp"
 #include "views/CheckboxFilterList.hpp"
 #include "views/CheckboxFilterRow.hpp"
+#include "views/CrateButton.hpp"
+#include "views/CratePicker.hpp"
 #include "views/DropDownPanel.hpp"
 #include "views/FilterPillButton.hpp"
 #include "views/KeyPickerView.hpp"
+#include "views/ModeChip.hpp"
 #include "views/SearchField.hpp"
+#include "views/SegmentedChoice.hpp"
 #include "views/UnderlinedButton.hpp"
 
 #include <gtest/gtest.h>
@@ -16,6 +21,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTreeView>
 #include <array>
 #include <sstream>
 
@@ -25,6 +31,7 @@ namespace {
 using i18n::AppLanguage;
 using testing::key;
 using tracklist::BPMRange;
+using tracklist::EnergyDirection;
 
 QStringList rowTexts(const CheckboxFilterList& list) {
     QStringList texts;
@@ -39,6 +46,40 @@ void clickRow(const CheckboxFilterList& list, const QString& text, QPoint at = {
     ASSERT_GE(row, 0) << "no row " << text.toStdString();
     QTest::mouseClick(list.rows()[row], Qt::LeftButton, {}, at);
 }
+
+// The tree's rows depth first, two spaces deeper per folder.
+QStringList treeRows(const QTreeView& tree, const QModelIndex& parent = {}, int depth = 0) {
+    QStringList rows;
+    for (int row = 0; row < tree.model()->rowCount(parent); ++row) {
+        const QModelIndex index = tree.model()->index(row, 0, parent);
+        rows << QString(depth * 2, QLatin1Char(' ')) + index.data().toString();
+        rows << treeRows(tree, index, depth + 1);
+    }
+    return rows;
+}
+
+void shootInLanguages(testing::TestViewModel& vm, QWidget& widget, const QString& name) {
+    for (const AppLanguage language : {AppLanguage::en, AppLanguage::de, AppLanguage::ja}) {
+        vm.localization.setLanguage(language);
+        vm.settle();
+        testing::saveScreenshot(widget, name + QLatin1Char('-') +
+                                            QString::fromUtf8(i18n::id(language).data()));
+    }
+    vm.localization.setLanguage(AppLanguage::en);
+}
+
+// Two playlists in folders and one at the top.
+constexpr const char* kCrates = R"(<DJ_PLAYLISTS><COLLECTION>
+  <TRACK TrackID="1" Name="Night Song" Artist="The Band" AverageBpm="128.00"/>
+  <TRACK TrackID="2" Name="Near" Artist="Other" AverageBpm="129.50"/>
+  <TRACK TrackID="3" Name="Far" Artist="Third" AverageBpm="140.00"/>
+</COLLECTION><PLAYLISTS><NODE Type="0" Name="ROOT">
+  <NODE Type="0" Name="Sets">
+    <NODE Type="1" Name="Warm Up"><TRACK Key="1"/><TRACK Key="2"/></NODE>
+    <NODE Type="0" Name="Late"><NODE Type="1" Name="Peak"><TRACK Key="3"/></NODE></NODE>
+  </NODE>
+  <NODE Type="1" Name="Tools"><TRACK Key="2"/></NODE>
+</NODE></PLAYLISTS></DJ_PLAYLISTS>)";
 
 // The five filters at once, as a row of a table sets them.
 struct Filters {
@@ -212,6 +253,158 @@ TEST_F(FilterBarViewTest, ListsShowTheirOptionsToggleTheirOwnSelectionAndFollowA
     vm.load(testing::kThreeTracks);
     EXPECT_LT(area.height(), 100);
     EXPECT_GE(bar.genreList().width(), CheckboxFilterList::kMinimumWidth);
+}
+
+TEST_F(FilterBarViewTest, ModesInThePanelsSetTheModelFollowItLightThePillsAndOutliveReset) {
+    const auto modelValue = [this](const SegmentedChoice& choice) {
+        const tracklist::ListModes& modes = vm.model.listModes();
+        return &choice == &bar.pitchRangeChoice() ? modes.pitchRange.percent()
+                                                  : static_cast<int>(modes.energyDirection);
+    };
+    const struct {
+        SegmentedChoice* choice;
+        int id;
+        const FilterPillButton* pill;
+        bool active;
+    } picks[] = {
+        {&bar.pitchRangeChoice(), 4, &bar.tempoPill(), true},
+        {&bar.pitchRangeChoice(), 16, &bar.tempoPill(), true},
+        {&bar.pitchRangeChoice(), 0, &bar.tempoPill(), false},
+        {&bar.energyDirectionChoice(), static_cast<int>(EnergyDirection::up), &bar.energyPill(),
+         true},
+        {&bar.energyDirectionChoice(), static_cast<int>(EnergyDirection::down), &bar.energyPill(),
+         true},
+        {&bar.energyDirectionChoice(), static_cast<int>(EnergyDirection::hold), &bar.energyPill(),
+         false},
+    };
+    for (const auto& c : picks) {
+        SCOPED_TRACE(c.id);
+        QTest::mouseClick(c.choice->segment(c.id), Qt::LeftButton);
+        EXPECT_EQ(modelValue(*c.choice), c.id);
+        EXPECT_EQ(c.choice->chosen(), c.id);
+        EXPECT_EQ(c.pill->isActive(), c.active);
+    }
+    // The switch below the range: the tempo mode on its own.
+    QTest::mouseClick(&bar.halfDoubleSwitch(), Qt::LeftButton);
+    EXPECT_TRUE(vm.model.listModes().halfDouble);
+    EXPECT_TRUE(bar.halfDoubleSwitch().isSelected());
+    EXPECT_TRUE(bar.tempoPill().isActive());
+    // Changes made elsewhere show; Reset clears a filter and leaves every mode lit.
+    vm.model.setPitchRange(*tracklist::PitchRange::fromPercent(8));
+    vm.model.setEnergyDirection(EnergyDirection::up);
+    EXPECT_EQ(bar.pitchRangeChoice().chosen(), 8);
+    EXPECT_EQ(bar.energyDirectionChoice().chosen(), static_cast<int>(EnergyDirection::up));
+    vm.model.setSelectedGenres({"House"});
+    QTest::mouseClick(&bar.resetButton(), Qt::LeftButton);
+    EXPECT_TRUE(vm.model.selectedGenres().empty());
+    EXPECT_EQ(vm.model.listModes().pitchRange.percent(), 8);
+    EXPECT_EQ(vm.model.listModes().energyDirection, EnergyDirection::up);
+    EXPECT_TRUE(bar.tempoPill().isActive());
+    EXPECT_TRUE(bar.energyPill().isActive());
+    EXPECT_FALSE(bar.resetButton().isEnabled()) << "modes are no filters";
+    // A bar made later, as at the next start, shows what the model remembers.
+    FilterBarView later(vm.model, vm.localization);
+    EXPECT_EQ(later.pitchRangeChoice().chosen(), 8);
+    EXPECT_TRUE(later.halfDoubleSwitch().isSelected());
+    EXPECT_EQ(later.energyDirectionChoice().chosen(), static_cast<int>(EnergyDirection::up));
+    EXPECT_TRUE(later.tempoPill().isActive());
+
+    QTest::mouseClick(&bar.tempoPill(), Qt::LeftButton);
+    shootInLanguages(vm, bar.tempoPill().panel(), QStringLiteral("tempo-panel"));
+    bar.tempoPill().panel().hide();
+    QTest::mouseClick(&bar.energyPill(), Qt::LeftButton);
+    shootInLanguages(vm, bar.energyPill().panel(), QStringLiteral("energy-panel"));
+}
+
+TEST_F(FilterBarViewTest, SwitchesBesideTheCountSetTheModelAndGiveUpTheirTitlesWhenNarrow) {
+    const struct {
+        ModeChip* chip;
+        bool tracklist::ListModes::*mode;
+        void (state::RecommendationViewModel::*set)(bool);
+    } chips[] = {
+        {&bar.hidePlayedChip(), &tracklist::ListModes::hidePlayed,
+         &state::RecommendationViewModel::setHidePlayed},
+        {&bar.varyArtistsChip(), &tracklist::ListModes::varyArtists,
+         &state::RecommendationViewModel::setVaryArtists},
+    };
+    for (const auto& c : chips) {
+        SCOPED_TRACE(c.chip->text().toStdString());
+        QTest::mouseClick(c.chip, Qt::LeftButton);
+        EXPECT_TRUE(vm.model.listModes().*c.mode);
+        EXPECT_TRUE(c.chip->isChecked());
+        (vm.model.*c.set)(false);
+        EXPECT_FALSE(c.chip->isChecked());
+        EXPECT_EQ(c.chip->toolTip(), c.chip->text());
+    }
+    vm.model.setHidePlayed(true);
+    // As narrow as the window gets; the bar's own minimum would keep one row.
+    bar.setMinimumWidth(460);
+    const struct {
+        int width;
+        bool wraps;
+        bool compact;
+    } widths[] = {{1400, false, false}, {460, true, true}};
+    for (const auto& c : widths) {
+        SCOPED_TRACE(c.width);
+        bar.resize(c.width, bar.height());
+        vm.settle();
+        EXPECT_EQ(bar.wrapsPills(), c.wraps);
+        EXPECT_EQ(bar.hidePlayedChip().isCompact(), c.compact);
+        EXPECT_LE(bar.resetButton().geometry().right(), c.width) << "nothing leaves the bar";
+    }
+    shootInLanguages(vm, bar, QStringLiteral("bar-460"));
+}
+
+TEST_F(FilterBarViewTest, TheCountPicksACrateFromTheFolderTreeAndItsSearchNarrowsIt) {
+    CrateButton& button = bar.crateButton();
+    EXPECT_FALSE(button.isPickable()) << "a collection without playlists";
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_FALSE(button.panel().isVisible());
+
+    vm.load(kCrates);
+    ASSERT_TRUE(button.isPickable());
+    QTest::mouseClick(&button, Qt::LeftButton);
+    ASSERT_TRUE(button.panel().isVisible());
+    CratePicker& picker = bar.cratePicker();
+    const struct {
+        const char* search;
+        QStringList rows;
+    } searches[] = {
+        {"", {"Sets", "  Warm Up (2)", "  Late", "    Peak (1)", "Tools (1)"}},
+        {"PEAK", {"Sets", "  Late", "    Peak (1)"}},
+        {"late", {"Sets", "  Late", "    Peak (1)"}},
+        {"sets", {"Sets", "  Warm Up (2)", "  Late", "    Peak (1)"}},
+        {"(1)", {}},
+    };
+    for (const auto& c : searches) {
+        SCOPED_TRACE(c.search);
+        picker.searchField().setText(QString::fromUtf8(c.search));
+        EXPECT_EQ(treeRows(picker.tree()), c.rows);
+    }
+    picker.searchField().setText(QStringLiteral("warm"));
+    shootInLanguages(vm, button.panel(), QStringLiteral("crate-picker-search"));
+    picker.searchField().clear();
+    QTreeView& tree = picker.tree();
+    const QModelIndex warmUp = tree.model()->index(0, 0, tree.model()->index(0, 0));
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(warmUp).center());
+    EXPECT_EQ(vm.model.listModes().playlistID, "Sets/Warm Up");
+    EXPECT_FALSE(button.panel().isVisible()) << "a pick closes the panel";
+    EXPECT_TRUE(button.isActive());
+    EXPECT_EQ(bar.countLabel().text(), QStringLiteral("Warm Up (2)"));
+    EXPECT_EQ(button.toolTip(), QStringLiteral("Sets/Warm Up"));
+    vm.model.setPitchRange(*tracklist::PitchRange::fromPercent(4));
+    shootInLanguages(vm, bar, QStringLiteral("bar-crate-picked"));
+    // A folder picks nothing; the way back is the whole collection.
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {},
+                      tree.visualRect(tree.model()->index(0, 0)).center());
+    EXPECT_EQ(vm.model.listModes().playlistID, "Sets/Warm Up");
+    EXPECT_TRUE(button.panel().isVisible());
+    shootInLanguages(vm, button.panel(), QStringLiteral("crate-picker"));
+    QTest::mouseClick(&picker.wholeCollectionButton(), Qt::LeftButton);
+    EXPECT_EQ(vm.model.listModes().playlistID, std::nullopt);
+    EXPECT_FALSE(button.isActive());
+    EXPECT_EQ(bar.countLabel().text(), QStringLiteral("All Tracks (3)"));
 }
 
 TEST_F(FilterBarViewTest, TextsFollowTheLanguageAtOnce) {

@@ -1,9 +1,11 @@
 #include "views/SettingsView.hpp"
 
+#include "Screenshots.hpp"
 #include "ViewModelFixture.hpp"
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -25,7 +27,7 @@ QStringList labelTexts(const QWidget& view) {
 TEST(SettingsViewTest, ChoosingALanguageRetranslatesAtOnceAndTheWindowOpensAboveTheMainWindow) {
     testing::TestViewModel vm;
     i18n::LocalizationManager& localization = vm.localization;
-    SettingsView view(localization);
+    SettingsView view(localization, vm.model);
     auto* menu = view.findChild<QComboBox*>();
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->count(), 10);
@@ -50,13 +52,35 @@ TEST(SettingsViewTest, ChoosingALanguageRetranslatesAtOnceAndTheWindowOpensAbove
     QMainWindow mainWindow;
     mainWindow.setWindowFlag(Qt::WindowStaysOnTopHint);
     mainWindow.show();
-    QWidget* window = makeSettingsWindow(localization, mainWindow);
+    QWidget* window = makeSettingsWindow(localization, vm.model, mainWindow);
     window->show();
     ASSERT_NE(window->windowHandle(), nullptr);
     EXPECT_EQ(window->windowHandle()->transientParent(), mainWindow.windowHandle());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("设置"));
     localization.setLanguage(AppLanguage::de);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Einstellungen"));
+}
+
+TEST(SettingsViewTest, TheOpenKeySwitchSetsTheReadingAndFollowsIt) {
+    testing::TestViewModel vm;
+    vm.model.setOpenKey(true);
+    SettingsView view(vm.localization, vm.model);
+    QCheckBox& openKey = view.openKeySwitch();
+    EXPECT_TRUE(openKey.isChecked()) << "what the model remembers";
+    openKey.click();
+    EXPECT_FALSE(vm.model.openKey());
+    openKey.click();
+    EXPECT_TRUE(vm.model.openKey());
+    vm.model.setOpenKey(false);
+    EXPECT_FALSE(openKey.isChecked());
+    EXPECT_TRUE(labelTexts(view).contains(QStringLiteral(
+        "8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads "
+        "the collection.")));
+    view.resize(view.sizeHint());
+    for (const AppLanguage language : {AppLanguage::en, AppLanguage::de, AppLanguage::ja}) {
+        vm.localization.setLanguage(language);
+        testing::saveScreenshot(view, QStringLiteral("settings-") + i18n::id(language).data());
+    }
 }
 
 } // namespace

@@ -103,6 +103,32 @@ TEST_F(TrackListModelTest, PlayedLoadedAndScoredRowsChangeWithTheDecks) {
     EXPECT_EQ(roleOf("1", TrackListModel::LoadedDeckRole), QStringLiteral("DECK 1"));
 }
 
+TEST_F(TrackListModelTest, RowsGiveTheirPitchOnlyInTheTempoMode) {
+    // The deck plays Night Song at 128.64: 0.5 % above its own 128, within the 1 BPM that
+    // half/double time alone allows.
+    vm.fake->states->push(
+        tests::shownOnDeck(DeckIdentifier::deck1, {{"Night Song", "The Band"}}, true, 128.64));
+    vm.settle();
+    const struct {
+        int percent;
+        bool halfDouble;
+        QVariant pitch;
+    } cases[] = {
+        {0, false, {}},
+        {4, false, QStringLiteral("+0.5 %")},
+        {0, true, QStringLiteral("+0.5 %")},
+        {0, false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.percent);
+        vm.model.setPitchRange(*tracklist::PitchRange::fromPercent(c.percent));
+        vm.model.setHalfDouble(c.halfDouble);
+        vm.settle();
+        EXPECT_EQ(roleOf("1", TrackListModel::PitchTextRole), c.pitch);
+        EXPECT_EQ(roleOf("2", TrackListModel::PitchTextRole), c.pitch) << "127.999 BPM";
+    }
+}
+
 TEST_F(TrackListModelTest, OnlyRowsWithAFileDragAndTheyCarryItsURLAsACopy) {
     EXPECT_EQ(model.supportedDragActions(), Qt::CopyAction);
     EXPECT_TRUE(model.mimeTypes().contains(QStringLiteral("text/uri-list")));

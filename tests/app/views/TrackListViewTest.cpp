@@ -1,5 +1,6 @@
 #include "views/TrackListView.hpp"
 
+#include "Screenshots.hpp"
 #include "ViewModelFixture.hpp"
 #include "artwork/ArtworkLoader.hpp"
 #include "views/TrackListModel.hpp"
@@ -30,6 +31,19 @@ std::string numberedCollection(int count) {
         xml += line;
     }
     return xml + "</COLLECTION></DJ_PLAYLISTS>";
+}
+
+// Pixels in about the accent colour: of all a row paints, only the pitch has it.
+int accentPixels(QWidget& widget) {
+    const QImage image = widget.grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += pixel.red() < 60 && pixel.blue() > 150 && pixel.blue() > pixel.green() + 60;
+        }
+    }
+    return count;
 }
 
 class TrackListViewTest : public ::testing::Test {
@@ -119,6 +133,21 @@ TEST_F(TrackListViewTest, EmptyListShowsANoteAndOneSelectedRowFollowsTheTrackAcr
     EXPECT_EQ(view.listView()->currentIndex().data(TrackListModel::TrackIDRole).toString(),
               QStringLiteral("30"))
         << "the arrow keys go on from the kept row";
+}
+
+TEST_F(TrackListViewTest, RowsShowThePitchBesideTheTempoInTheTempoModeOnly) {
+    vm.load(numberedCollection(6));
+    vm.fake->states->push(
+        tests::shownOnDeck(DeckIdentifier::deck1, {{"Track 03", "Artist 03"}}, true, 124.0));
+    vm.settle();
+    QWidget& rows = *view.listView()->viewport();
+    EXPECT_EQ(accentPixels(rows), 0);
+    vm.model.setPitchRange(*tracklist::PitchRange::fromPercent(8));
+    vm.settle();
+    ASSERT_FALSE(vm.model.trackPitches().empty());
+    EXPECT_GT(accentPixels(rows), 20);
+    view.resize(460, 300);
+    testing::saveScreenshot(view, QStringLiteral("rows-pitch"));
 }
 
 } // namespace
