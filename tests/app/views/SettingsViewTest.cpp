@@ -1,6 +1,5 @@
 #include "views/SettingsView.hpp"
 
-#include "Screenshots.hpp"
 #include "ViewModelFixture.hpp"
 
 #include <gtest/gtest.h>
@@ -76,11 +75,6 @@ TEST(SettingsViewTest, TheOpenKeySwitchSetsTheReadingAndFollowsIt) {
     EXPECT_TRUE(labelTexts(view).contains(QStringLiteral(
         "8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads "
         "the collection.")));
-    view.resize(view.sizeHint());
-    for (const AppLanguage language : {AppLanguage::en, AppLanguage::de, AppLanguage::ja}) {
-        vm.localization.setLanguage(language);
-        testing::saveScreenshot(view, QStringLiteral("settings-") + i18n::id(language).data());
-    }
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "views/TrackListView.hpp"
 
-#include "Screenshots.hpp"
 #include "ViewModelFixture.hpp"
 #include "artwork/ArtworkLoader.hpp"
 #include "views/TrackListModel.hpp"
@@ -146,8 +145,6 @@ TEST_F(TrackListViewTest, RowsShowThePitchBesideTheTempoInTheTempoModeOnly) {
     vm.settle();
     ASSERT_FALSE(vm.model.trackPitches().empty());
     EXPECT_GT(accentPixels(rows), 20);
-    view.resize(460, 300);
-    testing::saveScreenshot(view, QStringLiteral("rows-pitch"));
 }
 
 } // namespace
