@@ -33,14 +33,18 @@ public:
 private:
     template <typename Read>
     auto guarded(Read read) -> decltype(read()) {
-        m_gaveUp = m_gaveUp || m_limits.stop.stop_requested() ||
-                   (m_limits.clock != nullptr && m_limits.clock->now() >= m_limits.deadline);
+        m_gaveUp = m_gaveUp || m_limits.stop.stop_requested() || pastDeadline();
         if (m_gaveUp) {
             return std::nullopt;
         }
         auto result = read();
         m_gaveUp = result.isNotAnswering();
         return result;
+    }
+
+    // Out of line, so that the reads around it stay inlined into the walk.
+    [[gnu::noinline]] bool pastDeadline() const {
+        return m_limits.clock != nullptr && m_limits.clock->now() >= m_limits.deadline;
     }
 
     AccessibilityPlatform& m_platform;
