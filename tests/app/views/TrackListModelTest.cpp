@@ -106,14 +106,8 @@ TEST_F(TrackListModelTest, PlayedLoadedAndScoredRowsChangeWithTheDecks) {
 TEST_F(TrackListModelTest, RowsGiveTheirPitchOnlyInTheTempoMode) {
     // The deck plays Night Song at 128.64: 0.5 % above its own 128, within the 1 BPM that
     // half/double time alone allows.
-    vm.fake->states->push(
-        tests::shownOnDeck(DeckIdentifier::deck1, {{"Night Song", "The Band"}}, true, 128.64));
-    vm.settle();
-    const struct {
-        int percent;
-        bool halfDouble;
-        QVariant pitch;
-    } cases[] = {
+    vm.show(DeckIdentifier::deck1, {{"Night Song", "The Band"}}, true, 128.64);
+    const struct { int percent; bool halfDouble; QVariant pitch; } cases[] = {
         {0, false, {}},
         {4, false, QStringLiteral("+0.5 %")},
         {0, true, QStringLiteral("+0.5 %")},

@@ -136,9 +136,7 @@ TEST_F(TrackListViewTest, EmptyListShowsANoteAndOneSelectedRowFollowsTheTrackAcr
 
 TEST_F(TrackListViewTest, RowsShowThePitchBesideTheTempoInTheTempoModeOnly) {
     vm.load(numberedCollection(6));
-    vm.fake->states->push(
-        tests::shownOnDeck(DeckIdentifier::deck1, {{"Track 03", "Artist 03"}}, true, 124.0));
-    vm.settle();
+    vm.show(DeckIdentifier::deck1, {{"Track 03", "Artist 03"}}, true, 124.0);
     QWidget& rows = *view.listView()->viewport();
     EXPECT_EQ(accentPixels(rows), 0);
     vm.model.setPitchRange(*tracklist::PitchRange::fromPercent(8));
