@@ -49,7 +49,7 @@ TEST(AccessibilityPlaybackHeuristic, ComparesWindowsIncludingTheirLengths) {
     }
 }
 
-TEST(EventQueue, DeliversInOrderAndEndsWaitsOnStopDeadlineAndClose) {
+TEST(EventQueue, DeliversInOrderNotifiesEachAndEndsWaitsOnStopDeadlineAndClose) {
     EventQueue<int> queue;
     queue.push(1);
     queue.push(2);
@@ -66,18 +66,16 @@ TEST(EventQueue, DeliversInOrderAndEndsWaitsOnStopDeadlineAndClose) {
     EXPECT_EQ(queue.waitPop({}), std::nullopt);
     queue.push(4);
     EXPECT_EQ(queue.size(), 0U) << "closed queues take no more";
-}
-
-TEST(EventQueue, NotifiesOncePerElementIncludingThoseAlreadyWaiting) {
-    EventQueue<int> queue;
-    queue.push(1);
-    queue.push(2);
+    // A notifier is told once per element, those already waiting included.
+    EventQueue<int> notifying;
+    notifying.push(1);
+    notifying.push(2);
     std::vector<int> seen;
-    queue.setNotifier([&] { seen.push_back(*queue.tryPop()); });
-    EXPECT_EQ(seen, (std::vector<int>{1, 2})) << "those already waiting";
-    queue.push(3);
-    queue.setNotifier({});
-    queue.push(4);
+    notifying.setNotifier([&] { seen.push_back(*notifying.tryPop()); });
+    EXPECT_EQ(seen, (std::vector<int>{1, 2}));
+    notifying.push(3);
+    notifying.setNotifier({});
+    notifying.push(4);
     EXPECT_EQ(seen, (std::vector<int>{1, 2, 3}));
 }
 
@@ -193,14 +191,6 @@ TEST(AccessibilityDeckMonitor, AStalledReadEndsThePollAndNothingIsReadAfterIt) {
     changed.notify_all();
     closing.join();
     EXPECT_EQ(walkReadsAfter, 0);
-}
-
-TEST(AccessibilityDeckMonitor, PermissionChecksGoToThePlatform) {
-    Fake platform;
-    platform.setTrusted(false);
-    EXPECT_FALSE(AccessibilityDeckMonitor::hasAccessibilityPermission(platform));
-    AccessibilityDeckMonitor::requestAccessibilityPermission(platform);
-    EXPECT_EQ(platform.callCounts().trustRequests, 1U);
 }
 
 TEST(DeckMonitorConfiguration, IntervalsAreTruncatedToNanosecondsAndMustBeFinite) {
