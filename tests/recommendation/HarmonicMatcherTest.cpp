@@ -7,7 +7,6 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <string>
 
 namespace cuevox::recommendation {
 namespace {
