@@ -9,8 +9,7 @@ namespace cuevox::decks {
 namespace {
 
 using AccessibilityTrackPatternMatcher::DeckSlotState;
-using AccessibilityTrackPatternMatcher::extractCandidates;
-using AccessibilityTrackPatternMatcher::extractDeckSlots;
+namespace Matcher = AccessibilityTrackPatternMatcher;
 using Texts = std::vector<std::string>;
 
 DeckSlotState loaded(std::string title, std::string artist, double bpm, std::string key,
@@ -36,7 +35,7 @@ std::string describe(const std::vector<DeckSlotState>& slots) {
 
 // Checks the slots, and that the candidate scan agrees with them on the same texts.
 void expectSlots(const Texts& texts, const std::vector<DeckSlotState>& expected) {
-    const std::vector<DeckSlotState> slots = extractDeckSlots(texts);
+    const std::vector<DeckSlotState> slots = Matcher::extractDeckSlots(texts);
     EXPECT_EQ(slots, expected) << describe(slots);
     std::vector<DeckTrackCandidate> loadedCandidates;
     for (const DeckSlotState& slot : expected) {
@@ -44,7 +43,7 @@ void expectSlots(const Texts& texts, const std::vector<DeckSlotState>& expected)
             loadedCandidates.push_back(*slot.candidate);
         }
     }
-    EXPECT_EQ(extractCandidates(texts), loadedCandidates);
+    EXPECT_EQ(Matcher::extractCandidates(texts), loadedCandidates);
 }
 
 TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrder) {

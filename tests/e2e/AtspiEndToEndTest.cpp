@@ -25,7 +25,6 @@ namespace {
 using namespace std::chrono_literals;
 using decks::AccessibilityPlatform;
 using decks::DeckIdentifier;
-using decks::DeckState;
 using platform::AtspiAccessibilityPlatform;
 
 constexpr auto kStartTimeout = 15s;
@@ -46,7 +45,7 @@ std::shared_ptr<AtspiAccessibilityPlatform> makePlatform() {
         {AtspiAccessibilityPlatform::kDeckDisplayName, std::string(kRekordbox)}});
 }
 
-using Decks = std::map<DeckIdentifier, DeckState>;
+using Decks = std::map<DeckIdentifier, decks::DeckState>;
 
 bool eventually(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -141,6 +140,11 @@ bool shows(const Decks& decks, DeckIdentifier deck, const char* title, bool play
            found->second.isPlaying == playing;
 }
 
+// Holds once `deck` shows the track of that title, playing or paused.
+std::function<bool(const Decks&)> showing(DeckIdentifier deck, const char* title, bool playing) {
+    return [=](const Decks& decks) { return shows(decks, deck, title, playing); };
+}
+
 // Shown empty; `published` when it held a track before, for only then is an empty deck sent.
 bool isEmpty(const Decks& decks, DeckIdentifier deck, bool published = false) {
     const auto found = decks.find(deck);
@@ -220,17 +224,14 @@ TEST(AtspiEndToEnd, DeckStatesCarryTheTracksAndAPauseIsSeenWithinTwoPolls) {
 
     const int pollAtPause = rig.polls();
     ASSERT_EQ(display->request("pause 1", kAnswerTimeout), "ok");
-    const std::optional<int> pollSeen = rig.waitFor([](const auto& decks) {
-        return shows(decks, DeckIdentifier::deck1, kFirstTitle, false);
-    });
+    const auto pollSeen = rig.waitFor(showing(DeckIdentifier::deck1, kFirstTitle, false));
     ASSERT_TRUE(pollSeen) << "the pause was never seen";
     // The poll under way when the pause came may still see the time move; the next one not.
     EXPECT_LE(*pollSeen - pollAtPause, 2);
 
     ASSERT_EQ(display->request("play 2", kAnswerTimeout), "ok");
-    EXPECT_TRUE(rig.waitFor([](const auto& decks) {
-        return shows(decks, DeckIdentifier::deck2, kSecondTitle, true);
-    })) << "deck 2 never started";
+    EXPECT_TRUE(rig.waitFor(showing(DeckIdentifier::deck2, kSecondTitle, true)))
+        << "deck 2 never started";
     ASSERT_EQ(display->request("eject 1", kAnswerTimeout), "ok");
     EXPECT_TRUE(rig.waitFor([](const Decks& d) { return isEmpty(d, DeckIdentifier::deck1, true); }))
         << "the eject was never seen";
@@ -242,9 +243,7 @@ TEST(AtspiEndToEnd, ARestartOfTheDisplayUnderANewProcessIsSignalled) {
     ASSERT_TRUE(display) << "the deck display never appeared on the accessibility bus";
     ASSERT_EQ(display->request(std::string("load 1 ") + kFirstID, kAnswerTimeout), "ok");
     MonitorRig rig;
-    ASSERT_TRUE(rig.waitFor([](const auto& decks) {
-        return shows(decks, DeckIdentifier::deck1, kFirstTitle, false);
-    }));
+    ASSERT_TRUE(rig.waitFor(showing(DeckIdentifier::deck1, kFirstTitle, false)));
     EXPECT_FALSE(rig.restartSignalled(0ms)) << "the first sight of rekordbox is no restart";
 
     const pid_t first = display->pid();
@@ -254,9 +253,8 @@ TEST(AtspiEndToEnd, ARestartOfTheDisplayUnderANewProcessIsSignalled) {
     ASSERT_NE(display->pid(), first);
     EXPECT_TRUE(rig.restartSignalled(kStateTimeout)) << "no restart signal for the new process";
     ASSERT_EQ(display->request(std::string("load 1 ") + kSecondID, kAnswerTimeout), "ok");
-    EXPECT_TRUE(rig.waitFor([](const auto& decks) {
-        return shows(decks, DeckIdentifier::deck1, kSecondTitle, false);
-    })) << "the new process's deck was never read";
+    EXPECT_TRUE(rig.waitFor(showing(DeckIdentifier::deck1, kSecondTitle, false)))
+        << "the new process's deck was never read";
 }
 
 TEST(AtspiEndToEnd, AStoppedDisplayHoldsNeitherAPollNorTheClose) {
@@ -265,8 +263,7 @@ TEST(AtspiEndToEnd, AStoppedDisplayHoldsNeitherAPollNorTheClose) {
     ASSERT_TRUE(display) << "the deck display never appeared on the accessibility bus";
     ASSERT_EQ(display->request(std::string("load 1 ") + kFirstID, kAnswerTimeout), "ok");
     auto rig = std::make_unique<MonitorRig>();
-    ASSERT_TRUE(rig->waitFor(
-        [](const auto& decks) { return shows(decks, DeckIdentifier::deck1, kFirstTitle, false); }));
+    ASSERT_TRUE(rig->waitFor(showing(DeckIdentifier::deck1, kFirstTitle, false)));
     const auto windows =
         platform->elementsAttribute(platform->applicationElement(display->pid()), "AXWindows");
     ASSERT_TRUE(windows && !windows->empty());

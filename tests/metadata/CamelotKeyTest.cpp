@@ -55,8 +55,7 @@ TEST(CamelotKey, NeighborWalksTheWheelKeepingTheLetterAndRelativeSwapsIt) {
         {key(3, A), INT_MIN, key(7, A)},  // INT_MIN is 4 mod 12
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.from.toString() + " " + std::to_string(c.offset));
-        EXPECT_EQ(c.from.neighbor(c.offset), c.expected);
+        EXPECT_EQ(c.from.neighbor(c.offset), c.expected) << c.from.toString() << " " << c.offset;
     }
     EXPECT_EQ(key(8, A).relative(), key(8, B));
     EXPECT_EQ(key(8, B).relative(), key(8, A));

@@ -93,10 +93,8 @@ const char* const kKeyUnknown =
     "87.5: 100 100 50 100: ✓ Same Genre, ✓ Same BPM, Key Unknown, ✓ Same Energy";
 
 TEST(RecommendationScorer, NormalisesWeightsAndFallsBackToEqualOnes) {
-    struct Case {
-        RecommendationWeights weights;
-        double expected; // of the dimension scores 100, 50, 0, 0
-    } cases[] = {
+    // What the dimension scores 100, 50, 0, 0 add up to.
+    struct Case { RecommendationWeights weights; double expected; } cases[] = {
         {{0.35, 0.25, 0.25, 0.15}, 47.5},
         {{0, 0, 0, 0}, 37.5},
         {{-1, -2, -3, -4}, 37.5},
@@ -105,7 +103,6 @@ TEST(RecommendationScorer, NormalisesWeightsAndFallsBackToEqualOnes) {
         {{1e308, 1e308, 1e308, 0}, 50},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
         EXPECT_NEAR(RecommendationScorer{c.weights}.score(100, 50, 0, 0), c.expected, 1e-9);
     }
 }

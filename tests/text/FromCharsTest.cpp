@@ -9,11 +9,7 @@
 namespace cuevox::text {
 namespace {
 
-struct Reading {
-    std::errc error;
-    std::size_t consumed;
-    double value;
-};
+struct Reading { std::errc error; std::size_t consumed; double value; };
 
 Reading read(const std::string& text, std::chars_format format, bool withoutLibrary) {
     double value = -1;

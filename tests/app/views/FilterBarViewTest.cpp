@@ -27,10 +27,11 @@
 namespace cuevox::views {
 namespace {
 
-using i18n::AppLanguage;
 using testing::key;
 using tracklist::BPMRange;
 using tracklist::EnergyDirection;
+// One flag each for keys, tempos, energies and genres.
+using Groups = std::array<bool, 4>;
 
 QStringList rowTexts(const CheckboxFilterList& list) {
     QStringList texts;
@@ -100,13 +101,13 @@ protected:
         vm.model.setSelectedGenres(filters.genres);
         vm.model.setSearchText(filters.search);
     }
-    // Whether keys, tempos, energies and genres are each selected, and their pills accented.
-    std::array<bool, 4> selected() const {
+    // Whether each group is selected, and whether its pill is accented.
+    Groups selected() const {
         const auto& m = vm.model;
         return {!m.selectedKeys().empty(), !m.selectedBPMRanges().empty(),
                 !m.selectedEnergies().empty(), !m.selectedGenres().empty()};
     }
-    std::array<bool, 4> accented() const {
+    Groups accented() const {
         return {bar.keyPill().isActive(), bar.tempoPill().isActive(), bar.energyPill().isActive(),
                 bar.genrePill().isActive()};
     }
@@ -116,12 +117,7 @@ protected:
 };
 
 TEST_F(FilterBarViewTest, PillsAccentActiveFiltersResetsClearThemAndTheSearchKeepsItsCursor) {
-    const struct {
-        const char* name;
-        Filters filters;
-        std::array<bool, 4> accented;
-        bool resettable;
-    } cases[] = {
+    const struct { const char* name; Filters filters; Groups accented; bool resettable; } cases[] = {
         {"nothing", {}, {false, false, false, false}, false},
         {"blanks only", {{}, {}, {}, {}, QStringLiteral("  ")}, {false, false, false, false}, true},
         {"a key", {{key("8A")}, {}, {}, {}, {}}, {true, false, false, false}, true},
@@ -136,12 +132,12 @@ TEST_F(FilterBarViewTest, PillsAccentActiveFiltersResetsClearThemAndTheSearchKee
         EXPECT_EQ(accented(), c.accented);
         EXPECT_EQ(reset.isEnabled(), c.resettable);
         QTest::mouseClick(&reset, Qt::LeftButton);
-        EXPECT_EQ(selected(), (std::array<bool, 4>{}));
+        EXPECT_EQ(selected(), Groups{});
         EXPECT_EQ(vm.model.searchText(), QString());
-        EXPECT_EQ(accented(), (std::array<bool, 4>{}));
+        EXPECT_EQ(accented(), Groups{});
         EXPECT_FALSE(reset.isEnabled());
     }
-    const struct { UnderlinedButton* reset; std::array<bool, 4> left; } panels[] = {
+    const struct { UnderlinedButton* reset; Groups left; } panels[] = {
         {&bar.keyPicker().resetButton(), {false, true, true, true}},
         {&bar.tempoList().resetButton(), {true, false, true, true}},
         {&bar.energyList().resetButton(), {true, true, false, true}},
@@ -367,7 +363,7 @@ TEST_F(FilterBarViewTest, TheCountPicksACrateFromTheFolderTreeAndItsSearchNarrow
 
 TEST_F(FilterBarViewTest, TextsFollowTheLanguageAtOnce) {
     vm.model.setSelectedKeys({key("8A")});
-    vm.localization.setLanguage(AppLanguage::ru);
+    vm.localization.setLanguage(i18n::AppLanguage::ru);
     QCoreApplication::processEvents(); // the layout settles on the next turn
     EXPECT_EQ(bar.countLabel().text(), QStringLiteral("Все треки (1)"));
     EXPECT_EQ(bar.keyPill().text(), QStringLiteral("Тональность"));

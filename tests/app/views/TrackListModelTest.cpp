@@ -50,11 +50,8 @@ protected:
 
 TEST_F(TrackListModelTest, RowsFollowTheListAndRolesGiveEveryPaintedField) {
     EXPECT_EQ(listedIDs(), (std::vector<std::string>{"4", "2", "1", "3"}));
-    const struct {
-        const char* id;
-        int role;
-        QVariant expected; // invalid: the field is absent
-    } cases[] = {
+    // An invalid value: the field is absent.
+    const struct { const char* id; int role; QVariant expected; } cases[] = {
         {"1", Qt::DisplayRole, QStringLiteral("Night Song")},
         {"1", TrackListModel::ArtistRole, QStringLiteral("The Band")},
         {"1", TrackListModel::FilePathRole, QStringLiteral("/music/Night Song.mp3")},
