@@ -313,6 +313,10 @@ TEST_F(FilterBarViewTest, SwitchesBesideTheCountSetTheModelAndGiveUpTheirTitlesW
         vm.settle();
         EXPECT_EQ(bar.wrapsPills(), width == 460);
         EXPECT_EQ(bar.hidePlayedChip().isCompact(), width == 460);
+        for (const FilterPillButton* pill : {&bar.keyPill(), &bar.genrePill()}) {
+            const bool below = pill->geometry().top() > bar.searchField().geometry().bottom();
+            EXPECT_EQ(below, width == 460) << "the second row is laid out below the first";
+        }
         EXPECT_LE(bar.resetButton().geometry().right(), width) << "nothing leaves the bar";
     }
 }
