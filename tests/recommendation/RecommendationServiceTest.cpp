@@ -56,6 +56,13 @@ Track candidate(std::string id, std::string artist = "", std::string title = "")
     return track;
 }
 
+Track changed(Track track, const Change& change) {
+    if (change) {
+        change(track);
+    }
+    return track;
+}
+
 std::string number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", value);
@@ -136,18 +143,21 @@ TEST(RecommendationService, JudgesEachCandidate) {
     };
     const RecommendationService service(defaultSettings());
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
-        Track source = sourceTrack();
-        Track track = candidate("c");
-        if (cases[i].source) {
-            cases[i].source(source);
-        }
-        if (cases[i].candidate) {
-            cases[i].candidate(track);
-        }
-        EXPECT_EQ(describe(service.recommendations(source, std::vector{track})),
-                  cases[i].expected);
+        const Track track = changed(candidate("c"), cases[i].candidate);
+        EXPECT_EQ(describe(service.recommendations(changed(sourceTrack(), cases[i].source),
+                                                   std::vector{track})),
+                  cases[i].expected)
+            << i;
     }
+    // The candidate comes back whole, and its reasons as values.
+    Track whole = candidate("c");
+    whole.comment = "a comment";
+    whole.rating = 4;
+    using R = RecommendationReason;
+    EXPECT_EQ(service.recommendations(sourceTrack(), std::vector{whole}),
+              (std::vector<Recommendation>{{whole, 100, {100, 100, 100, 100},
+                                            {R::sameGenre(), R::sameBPM(), R::harmonicSame(),
+                                             R::sameEnergy()}}}));
 }
 
 TEST(RecommendationService, SettingsDecideWhatPassesAndHowItScores) {
@@ -175,14 +185,12 @@ TEST(RecommendationService, SettingsDecideWhatPassesAndHowItScores) {
          "33.3: 100 33.3 100 100: ✓ Same Genre, +1.5 BPM, ✓ Harmonic Match, ✓ Same Energy"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
         RecommendationSettings settings = defaultSettings();
         cases[i].configure(settings);
-        Track track = candidate("c");
-        cases[i].change(track);
-        EXPECT_EQ(describe(RecommendationService(settings).recommendations(sourceTrack(),
-                                                                           std::vector{track})),
-                  cases[i].expected);
+        const RecommendationService service(settings);
+        const std::vector candidates{changed(candidate("c"), cases[i].change)};
+        EXPECT_EQ(describe(service.recommendations(sourceTrack(), candidates)), cases[i].expected)
+            << i;
     }
 }
 
@@ -218,18 +226,6 @@ TEST(RecommendationService, OrdersByScoreYearArtistTitleThenCandidateOrder) {
         EXPECT_EQ(ids(RecommendationService(settings).recommendations(sourceTrack(), candidates)),
                   std::vector(expected.begin(), expected.begin() + std::min<std::size_t>(count, 11)));
     }
-}
-
-TEST(RecommendationService, KeepsTheCandidateWhole) {
-    Track track = candidate("c");
-    track.comment = "a comment";
-    track.rating = 4;
-    using R = RecommendationReason;
-    EXPECT_EQ(
-        RecommendationService(defaultSettings()).recommendations(sourceTrack(), std::vector{track}),
-        (std::vector<Recommendation>{{track, 100, {100, 100, 100, 100},
-                                      {R::sameGenre(), R::sameBPM(), R::harmonicSame(),
-                                       R::sameEnergy()}}}));
 }
 
 TEST(RecommendationService, NaNScoresStillSortByTheOtherKeys) {
