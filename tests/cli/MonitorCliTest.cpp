@@ -178,10 +178,8 @@ TEST_F(MonitorScript, BadScriptsSayWhatIsWrong) {
     const std::string decks = "\"deck\" must be 1, 2, 3 or 4";
     const std::string loads = "a load needs either \"id\" or \"title\" and \"artist\" (with "
                               "\"bpm\" and \"key\")";
-    const struct {
-        std::string script;
-        std::string err; // after the prefix; a prefix itself when it ends in ": "
-    } cases[] = {
+    // The error after the prefix; a prefix itself when it ends in ": ".
+    const struct { std::string script, err; } cases[] = {
         // clang-format off
         {"[{\"at\": 0,}]", "not JSON: "},
         {"", "not JSON: "},
