@@ -46,7 +46,7 @@ void expectSlots(const Texts& texts, const std::vector<DeckSlotState>& expected)
     EXPECT_EQ(Matcher::extractCandidates(texts), loadedCandidates);
 }
 
-TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrder) {
+TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrderAfterRejectedOnes) {
     const struct { Texts texts; std::vector<DeckSlotState> expected; } cases[] = {
         {{}, {}},
         {{"Not Loaded.", "x", "Not Loaded."}, {kEmpty, kEmpty}},
@@ -68,6 +68,11 @@ TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrder) {
          {loaded("1", "a", 120, "1A", 4), loaded("2", "b", 120, "2A", 8),
           loaded("3", "c", 120, "3A", 12), loaded("4", "d", 120, "4A", 16), kEmpty,
           loaded("5", "e", 120, "5A", 21)}},
+        // A rejected block moves the scan on by one text: a marker right after it still counts,
+        // and a valid block starting inside the failed one is found.
+        {{"T", "A", "128.00", "13A", "Not Loaded.", "U", "B", "126.00", "4B"},
+         {kEmpty, loaded("U", "B", 126, "4B", 9)}},
+        {{"T", "A", "128.00", "X", "126.00", "4B"}, {loaded("128.00", "X", 126, "4B", 6)}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
@@ -99,14 +104,6 @@ TEST(AccessibilityTrackPatternMatcher, KeyIsOneTheConverterKnowsOrBlank) {
         SCOPED_TRACE(key);
         expectSlots({"T", "A", "128.00", key}, {});
     }
-}
-
-TEST(AccessibilityTrackPatternMatcher, RejectedBlockResumesOneTextLater) {
-    // The bad key makes the scan move on by one text, so a marker right after it still counts
-    // and a valid block starting inside the failed one is found.
-    expectSlots({"T", "A", "128.00", "13A", "Not Loaded.", "U", "B", "126.00", "4B"},
-                {kEmpty, loaded("U", "B", 126, "4B", 9)});
-    expectSlots({"T", "A", "128.00", "X", "126.00", "4B"}, {loaded("128.00", "X", 126, "4B", 6)});
 }
 
 } // namespace

@@ -69,13 +69,5 @@ TEST(CamelotKey, AllPositionsListsTheWheelInFilterOrder) {
     }
 }
 
-TEST(CamelotLetter, RawTextIsUpperCaseOnly) {
-    EXPECT_EQ(camelotLetterFromRawText("A"), A);
-    EXPECT_EQ(camelotLetterFromRawText("B"), B);
-    EXPECT_EQ(camelotLetterFromRawText("a"), std::nullopt);
-    EXPECT_EQ(camelotLetterFromRawText("AB"), std::nullopt);
-    EXPECT_EQ(rawText(B), "B");
-}
-
 } // namespace
 } // namespace cuevox::metadata
