@@ -132,15 +132,6 @@ TEST(XMLLibraryReader, TrackIdAloneDecidesBetweenTrackAndEntry) {
     }
 }
 
-TEST(XMLLibraryReader, TheKeyNotationReachesEveryTrackAndTheTextStaysAsWritten) {
-    const std::string xml = R"(<C><TRACK TrackID="1" Name="a" Tonality="1m"/><TRACK TrackID="2" Name="b" Tonality="6d"/></C>)";
-    const auto openKey = XMLLibraryReader::parseLibrary(xml, {.keyNotation = {.openKey = true}});
-    ASSERT_TRUE(openKey);
-    EXPECT_EQ(openKey->tracks[1].camelotKey->toString(), "1B");
-    EXPECT_EQ(openKey->tracks[0].musicalKey, "1m");
-    EXPECT_EQ(parsed(xml).tracks[0].camelotKey, std::nullopt);
-}
-
 TEST(XMLLibraryReader, MalformedDocumentsFailWithTheParsersMessage) {
     struct Case { const char* name; std::string xml, message; } cases[] = {
         {"empty", "", "no element found at line 1, column 1"},

@@ -206,15 +206,6 @@ TEST(TrackListComputation, SearchMatchesTitleOrArtistIgnoringCaseAndSkipsCountin
     }
 }
 
-TEST(TrackListComputation, ALaterTrackWithTheSameIdOverwritesTheScore) {
-    const PreparedLibrary library(
-        {track("same", 128.0, "8A", 6, "House"), track("same", 128.0, "9A", 6, "House")});
-    const auto result = TrackListComputation::compute(library, kSource, {}, "");
-    EXPECT_EQ(result.trackIndices.size(), 2U);
-    EXPECT_DOUBLE_EQ(result.trackScores.at("same"),
-                     0.35 * 100 + 0.25 * 100 + 0.25 * 80 + 0.15 * 100);
-}
-
 TEST(PreparedLibrary, GenreNamesAndTempoBuckets) {
     const PreparedLibrary library({
         track("1", 122.5, nullptr, std::nullopt, "house"),
