@@ -27,11 +27,7 @@ const std::string kBundle = "com.pioneerdj.rekordboxdj";
 
 TEST(AccessibilityPlaybackHeuristic, ComparesWindowsIncludingTheirLengths) {
     const Texts before{"T", "A", "128.00", "8A", "0:10", "-3:20", "x", "y", "z"};
-    const struct {
-        Texts after;
-        std::size_t beforeStart, afterStart, size;
-        bool playing;
-    } cases[] = {
+    struct { Texts after; std::size_t beforeStart, afterStart, size; bool playing; } cases[] = {
         {before, 4, 4, 4, false},
         {{"T", "A", "128.00", "8A", "0:11", "-3:20", "x", "y", "z"}, 4, 4, 4, true},
         {{"T", "A", "128.00", "8A", "0:10", "-3:20", "x", "y", "Z"}, 4, 4, 4, false},

@@ -111,10 +111,7 @@ TEST(DeckPoller, ChangingTextsAfterTheBlockMeanPlayingAndOnlyChangesArePublished
     const Texts block{"T", "A", "128.00", "8A"};
     const Texts gone = {"Other", "texts"};
     const Texts five = concat({deck("1"), deck("2"), deck("3"), deck("4"), deck("5")});
-    const struct {
-        std::vector<std::pair<Texts, Texts>> polls;
-        std::vector<Texts> expected;
-    } cases[] = {
+    struct { std::vector<std::pair<Texts, Texts>> polls; std::vector<Texts> expected; } cases[] = {
         {{{deck("T"), deck("T", "0:11")}}, {{"deck1 A::T playing"}}},
         // Four texts after the block are compared, not five.
         {{{concat({block, {"a", "b", "c", "d", "e"}}), concat({block, {"a", "b", "c", "D", "e"}})}},

@@ -8,7 +8,6 @@
 #include <stop_token>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace cuevox::import {

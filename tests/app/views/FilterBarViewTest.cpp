@@ -168,7 +168,6 @@ TEST_F(FilterBarViewTest, PillsAccentActiveFiltersResetsClearThemAndTheSearchKee
 TEST_F(FilterBarViewTest, APillOpensItsPanelAndASecondPressKeepsItOpen) {
     FilterPillButton& pill = bar.genrePill();
     QSignalSpy presented(&pill, &FilterPillButton::presentedChanged);
-    EXPECT_FALSE(pill.isPresented());
     QTest::mouseClick(&pill, Qt::LeftButton);
     ASSERT_TRUE(pill.isPresented());
     const QRect pillOnScreen(pill.mapToGlobal(QPoint(0, 0)), pill.size());
