@@ -117,7 +117,7 @@ protected:
 };
 
 TEST_F(FilterBarViewTest, PillsAccentActiveFiltersResetsClearThemAndTheSearchKeepsItsCursor) {
-    const struct { const char* name; Filters filters; Groups accented; bool resettable; } cases[] = {
+    struct { const char* name; Filters filters; Groups accented; bool resettable; } cases[] = {
         {"nothing", {}, {false, false, false, false}, false},
         {"blanks only", {{}, {}, {}, {}, QStringLiteral("  ")}, {false, false, false, false}, true},
         {"a key", {{key("8A")}, {}, {}, {}, {}}, {true, false, false, false}, true},
