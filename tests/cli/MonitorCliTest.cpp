@@ -247,7 +247,6 @@ TEST(MonitorCli, InterruptStopsCleanlyWithOneDocument) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "");
     const json events = json::parse(result.out);
-    ASSERT_TRUE(events.is_array());
     EXPECT_TRUE(events.empty() || events[0].at("state") == "paused");
     EXPECT_EQ(result.out.find("restart"), std::string::npos);
 }

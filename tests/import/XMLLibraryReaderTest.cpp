@@ -49,7 +49,6 @@ TEST(XMLLibraryReader, ReadsTracksAndPlaylistsOfACollection) {
 )");
     EXPECT_EQ(trackIds(library), (std::vector<std::string>{"1", "2"}));
     EXPECT_EQ(library.tracks[1].title, "Two & 'Two'");
-    EXPECT_EQ(library.tracks[0].bpm, 128.0);
     EXPECT_EQ(library.playlists,
               (std::vector<Playlist>{{"Techno/Peak Time", "Techno/Peak Time", {"2", "1", "2"}},
                                      {"Warm Up", "Warm Up", {}}}));

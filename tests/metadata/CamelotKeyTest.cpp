@@ -41,7 +41,7 @@ TEST(CamelotKey, FromStringAcceptsCamelotTextsAndRefusesEverythingElse) {
         EXPECT_EQ(CamelotKey::fromString(text), std::nullopt) << text;
     }
     EXPECT_EQ(CamelotKey::fromString("01a")->toString(), "1A") << "no leading zero";
-    EXPECT_EQ(key(12, B).toString(), "12B");
+    EXPECT_EQ(camelotLetterFromRawText("a"), std::nullopt) << "a raw letter is upper case";
 }
 
 TEST(CamelotKey, NeighborWalksTheWheelKeepingTheLetterAndRelativeSwapsIt) {

@@ -191,7 +191,6 @@ TEST_F(FilterBarViewTest, APillOpensItsPanelAndASecondPressKeepsItOpen) {
 TEST_F(FilterBarViewTest, ListsShowTheirOptionsToggleTheirOwnSelectionAndFollowANewCollection) {
     EXPECT_EQ(rowTexts(bar.genreList()), (QStringList{"House (1)", "Techno (2)"}));
     EXPECT_EQ(rowTexts(bar.tempoList()).first(), QStringLiteral("120 - 130 (2)"));
-    EXPECT_EQ(rowTexts(bar.energyList()).size(), 10);
     EXPECT_EQ(rowTexts(bar.energyList()).value(5), QStringLiteral("Energy 6 (1)"));
     // A click anywhere on a row toggles it; the counts of the other groups follow.
     clickRow(bar.genreList(), QStringLiteral("Techno (2)"), QPoint(2, 2));
