@@ -5,7 +5,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-
 #include <cstdio>
 #include <fstream>
 #include <sstream>

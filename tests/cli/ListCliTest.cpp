@@ -56,10 +56,8 @@ TEST_F(ListCli, JsonAndTextShowTheRankedTracksEveryOptionNarrowsThemAndBadInputF
         EXPECT_NE(text.find(line), npos) << line << text;
     }
     EXPECT_NE(list({}).out.find("    -  E \u2013 Stra\u00DFe  135.00  8A  -  -\n"), npos);
-    const struct {
-        std::vector<std::string> arguments;
-        std::vector<std::string> ids; // sorted
-    } cases[] = {
+    // The ids listed, sorted.
+    const struct { std::vector<std::string> arguments, ids; } cases[] = {
         {{"--title", "Night Song", "--artist", "The Band"}, {"1", "2"}},
         {{"--id", "1", "--key", "10A", "--key", "Am"}, {"1", "4"}},
         {{"--genre", "Techno"}, {"3", "4"}},

@@ -36,10 +36,7 @@ protected:
 };
 
 TEST_F(ListModesCli, EveryOptionReachesTheList) {
-    struct Case {
-        std::vector<std::string> arguments;
-        std::vector<std::string> ids;
-    } cases[] = {
+    struct Case { std::vector<std::string> arguments; std::vector<std::string> ids; } cases[] = {
         {{"--id", "1"}, {"1"}},
         {{"--id", "1", "--pitch-range", "2"}, {"1", "2"}},
         {{"--id", "1", "--half-double"}, {"1", "3"}},
@@ -62,11 +59,7 @@ TEST_F(ListModesCli, EveryOptionReachesTheList) {
 }
 
 TEST_F(ListModesCli, BadValuesAreUsageErrorsAndAnUnknownPlaylistIsBadInput) {
-    const struct {
-        std::vector<std::string> arguments;
-        int exitCode;
-        std::string err;
-    } cases[] = {
+    const struct { std::vector<std::string> arguments; int exitCode; std::string err; } cases[] = {
         // clang-format off
         {{"--pitch-range", "3"}, 2, usage("--pitch-range: must be 0, 2, 4, 6, 8 or 16, not \"3\"")},
         {{"--pitch-range", "x"}, 2, usage("--pitch-range: must be 0, 2, 4, 6, 8 or 16, not \"x\"")},

@@ -1,11 +1,10 @@
 #include "CliRunner.hpp"
+#include "support/TemporaryFiles.hpp"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -86,18 +85,16 @@ TEST(MonitorCli, TextOutputShowsDecksRestartAndRecommendations) {
 
 class MonitorScript : public ::testing::Test {
 protected:
-    void TearDown() override { std::filesystem::remove(path); }
-
     CliResult run(const std::string& script, std::vector<std::string> extra = {}) {
-        std::ofstream(path) << script;
+        directory.write("script.json", script);
         std::vector<std::string> arguments{
             "monitor", kDemoCollection, "--simulate", path, "--speed", "50", "--json"};
         arguments.insert(arguments.end(), extra.begin(), extra.end());
         return runCli(arguments);
     }
 
-    std::string path =
-        ::testing::TempDir() + "cuevox-cli-script-" + std::to_string(::getpid()) + ".json";
+    TemporaryDirectory directory;
+    const std::string path = (directory.path() / "script.json").string();
 };
 
 TEST_F(MonitorScript, PlaysTheTimelineOfAScript) {
@@ -111,7 +108,8 @@ TEST_F(MonitorScript, PlaysTheTimelineOfAScript) {
         {"at": 8, "action": "pause", "deck": 3},
         {"at": 12, "action": "grantAccess"},
         {"at": 18, "action": "quit"},
-        {"at": 20, "action": "launch"}
+        {"at": 20, "action": "launch"},
+        {"at": 27, "action": "load", "deck": 1, "id": "194966882"}
     ])",
                                  {"--seconds", "26"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -122,7 +120,7 @@ TEST_F(MonitorScript, PlaysTheTimelineOfAScript) {
     }
     // Access comes back at 12: deck 3 is seen paused, deck 4 as a track not in the collection.
     // The quit publishes nothing; the launch is a new process, whose empty decks publish
-    // nothing either, but the decks of the old one are gone.
+    // nothing either, but the decks of the old one are gone. The run ends before the last load.
     EXPECT_EQ(summary(events), (std::vector<std::string>{
                                    "deck 3 paused 194966882",
                                    "source 3 194966882 Pondskashial (Dub) > -",
@@ -171,19 +169,6 @@ TEST_F(MonitorScript, ListModesAimAtTheTempoTheSourceDeckShows) {
     }
 }
 
-TEST_F(MonitorScript, SecondsBoundTheRun) {
-    const CliResult result = run(R"([
-        {"at": 0, "action": "load", "deck": 1, "id": "194966882"},
-        {"at": 4, "action": "eject", "deck": 1}
-    ])",
-                                 {"--seconds", "2"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const json events = json::parse(result.out);
-    ASSERT_EQ(events.size(), 2U) << result.out;
-    EXPECT_EQ(events[0].at("state"), "paused");
-    EXPECT_EQ(events[1].at("type"), "source");
-}
-
 TEST_F(MonitorScript, BadScriptsSayWhatIsWrong) {
     const std::string prefix = "cuevox-cli: " + path + ": ";
     const std::string e0 = "event 0 (counting from 0): ", e1 = "event 1 (counting from 0): ";
@@ -193,10 +178,8 @@ TEST_F(MonitorScript, BadScriptsSayWhatIsWrong) {
     const std::string decks = "\"deck\" must be 1, 2, 3 or 4";
     const std::string loads = "a load needs either \"id\" or \"title\" and \"artist\" (with "
                               "\"bpm\" and \"key\")";
-    const struct {
-        std::string script;
-        std::string err; // after the prefix; a prefix itself when it ends in ": "
-    } cases[] = {
+    // The error after the prefix; a prefix itself when it ends in ": ".
+    const struct { std::string script, err; } cases[] = {
         // clang-format off
         {"[{\"at\": 0,}]", "not JSON: "},
         {"", "not JSON: "},
@@ -237,22 +220,16 @@ TEST_F(MonitorScript, BadScriptsSayWhatIsWrong) {
 }
 
 TEST(MonitorCli, UsageErrorsAndMissingFiles) {
-    const struct {
-        std::vector<std::string> arguments;
-        int exitCode;
-        std::string err;
-    } cases[] = {
+    const struct { std::vector<std::string> arguments; int exitCode; std::string err; } cases[] = {
         // clang-format off
         {{kDemoCollection}, 2, usage("monitor: this build reads no real rekordbox: use --demo or --simulate SCRIPT")},
         {{kDemoCollection, "--demo", "--simulate", "x.json"}, 2, usage("--demo excludes --simulate")},
         {{kDemoCollection, "--demo", "--seconds", "0"}, 2, usage("--seconds: must be a number of seconds above 0, not 0")},
-        {{kDemoCollection, "--demo", "--seconds", "-3"}, 2, usage("--seconds: must be a number of seconds above 0, not -3")},
         {{kDemoCollection, "--demo", "--speed", "0"}, 2, usage("--speed must be a number from 0.01 to 1000, not 0")},
         {{"--demo"}, 2, usage("FILE is required")},
         {{"/no/such.xml", "--demo"}, 1, "cuevox-cli: fileNotFound(\"/no/such.xml\")\n"},
         {{kDemoCollection, "--simulate", "/no/such.json"}, 1, "cuevox-cli: /no/such.json: no such file\n"},
         {{kDemoCollection, "--demo", "--playlist", "Nope"}, 1, "cuevox-cli: no playlist \"Nope\" in " + kDemoCollection + "\n"},
-        {{kDemoCollection, "--demo", "--pitch-range", "3"}, 2, usage("--pitch-range: must be 0, 2, 4, 6, 8 or 16, not \"3\"")},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -270,7 +247,6 @@ TEST(MonitorCli, InterruptStopsCleanlyWithOneDocument) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "");
     const json events = json::parse(result.out);
-    ASSERT_TRUE(events.is_array());
     EXPECT_TRUE(events.empty() || events[0].at("state") == "paused");
     EXPECT_EQ(result.out.find("restart"), std::string::npos);
 }

@@ -50,11 +50,7 @@ TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
         "breakdown": {"genre": 100.0, "bpm": 100.0, "harmonic": 100.0, "energy": 100.0},
         "reasons": ["✓ Same Genre", "✓ Same BPM", "✓ Harmonic Match", "✓ Same Energy"]})"));
     directory.write("genres.json", R"({"house": {"tech house": 0.625}})");
-    const struct {
-        std::vector<std::string> arguments;
-        std::vector<std::string> ids;
-        std::vector<double> scores;
-    } cases[] = {
+    struct { std::vector<std::string> arguments, ids; std::vector<double> scores; } cases[] = {
         {{}, {"3", "12", "8", "2"}, {100, 100, 86.0, 79.7}},
         {{"--exclude", "3", "--exclude", "8"}, {"11", "12", "2"}, {100, 100, 79.7}},
         {{"--harmonic", "experimental"}, {"3", "12", "8", "5", "2", "7", "4"}, {100, 100, 86.0, 85.0, 79.7, 75.0, 68.0}},

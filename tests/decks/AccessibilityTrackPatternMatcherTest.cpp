@@ -9,8 +9,7 @@ namespace cuevox::decks {
 namespace {
 
 using AccessibilityTrackPatternMatcher::DeckSlotState;
-using AccessibilityTrackPatternMatcher::extractCandidates;
-using AccessibilityTrackPatternMatcher::extractDeckSlots;
+namespace Matcher = AccessibilityTrackPatternMatcher;
 using Texts = std::vector<std::string>;
 
 DeckSlotState loaded(std::string title, std::string artist, double bpm, std::string key,
@@ -36,7 +35,7 @@ std::string describe(const std::vector<DeckSlotState>& slots) {
 
 // Checks the slots, and that the candidate scan agrees with them on the same texts.
 void expectSlots(const Texts& texts, const std::vector<DeckSlotState>& expected) {
-    const std::vector<DeckSlotState> slots = extractDeckSlots(texts);
+    const std::vector<DeckSlotState> slots = Matcher::extractDeckSlots(texts);
     EXPECT_EQ(slots, expected) << describe(slots);
     std::vector<DeckTrackCandidate> loadedCandidates;
     for (const DeckSlotState& slot : expected) {
@@ -44,10 +43,10 @@ void expectSlots(const Texts& texts, const std::vector<DeckSlotState>& expected)
             loadedCandidates.push_back(*slot.candidate);
         }
     }
-    EXPECT_EQ(extractCandidates(texts), loadedCandidates);
+    EXPECT_EQ(Matcher::extractCandidates(texts), loadedCandidates);
 }
 
-TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrder) {
+TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrderAfterRejectedOnes) {
     const struct { Texts texts; std::vector<DeckSlotState> expected; } cases[] = {
         {{}, {}},
         {{"Not Loaded.", "x", "Not Loaded."}, {kEmpty, kEmpty}},
@@ -69,6 +68,11 @@ TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrder) {
          {loaded("1", "a", 120, "1A", 4), loaded("2", "b", 120, "2A", 8),
           loaded("3", "c", 120, "3A", 12), loaded("4", "d", 120, "4A", 16), kEmpty,
           loaded("5", "e", 120, "5A", 21)}},
+        // A rejected block moves the scan on by one text: a marker right after it still counts,
+        // and a valid block starting inside the failed one is found.
+        {{"T", "A", "128.00", "13A", "Not Loaded.", "U", "B", "126.00", "4B"},
+         {kEmpty, loaded("U", "B", 126, "4B", 9)}},
+        {{"T", "A", "128.00", "X", "126.00", "4B"}, {loaded("128.00", "X", 126, "4B", 6)}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
@@ -100,14 +104,6 @@ TEST(AccessibilityTrackPatternMatcher, KeyIsOneTheConverterKnowsOrBlank) {
         SCOPED_TRACE(key);
         expectSlots({"T", "A", "128.00", key}, {});
     }
-}
-
-TEST(AccessibilityTrackPatternMatcher, RejectedBlockResumesOneTextLater) {
-    // The bad key makes the scan move on by one text, so a marker right after it still counts
-    // and a valid block starting inside the failed one is found.
-    expectSlots({"T", "A", "128.00", "13A", "Not Loaded.", "U", "B", "126.00", "4B"},
-                {kEmpty, loaded("U", "B", 126, "4B", 9)});
-    expectSlots({"T", "A", "128.00", "X", "126.00", "4B"}, {loaded("128.00", "X", 126, "4B", 6)});
 }
 
 } // namespace

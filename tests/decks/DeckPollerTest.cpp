@@ -66,16 +66,7 @@ Texts concat(std::initializer_list<Texts> parts) {
 
 const Texts kEmpty{"Not Loaded."};
 
-TEST(DeckPoller, WithoutAccessNothingButTheTrustCheckIsAsked) {
-    Rig rig;
-    rig.platform.setTrusted(false);
-    const auto outcome = rig.poll(deck("T"));
-    EXPECT_FALSE(outcome.active);
-    EXPECT_TRUE(outcome.changedStates.empty());
-    EXPECT_EQ(rig.platform.callCounts(), Fake::CallCounts{.trustChecks = 1});
-}
-
-TEST(DeckPoller, FindsRekordboxOnlyByItsExactBundleIdentifier) {
+TEST(DeckPoller, FindsRekordboxOnlyByItsExactBundleIdentifierAndOnlyWithAccess) {
     const struct { std::vector<Fake::RunningApplication> applications; bool active; } cases[] = {
         {{}, false},
         {{{std::nullopt, kPID}, {"com.pioneerdj.RekordboxDJ", kPID}, {kBundle + " ", kPID}}, false},
@@ -89,6 +80,10 @@ TEST(DeckPoller, FindsRekordboxOnlyByItsExactBundleIdentifier) {
         EXPECT_EQ(outcome.active, c.active);
         EXPECT_EQ(outcome.changedStates.size(), c.active ? 1U : 0U);
     }
+    Rig rig;
+    rig.platform.setTrusted(false);
+    EXPECT_FALSE(rig.poll(deck("T")).active);
+    EXPECT_EQ(rig.platform.callCounts(), Fake::CallCounts{.trustChecks = 1}) << "nothing else";
 }
 
 TEST(DeckPoller, WithoutAWindowOrADeckThePollIsActiveAndEndsAtOnce) {
@@ -111,41 +106,29 @@ TEST(DeckPoller, WithoutAWindowOrADeckThePollIsActiveAndEndsAtOnce) {
     EXPECT_EQ(rig.clock.sleeps(), std::vector<std::chrono::nanoseconds>{180ms});
 }
 
-TEST(DeckPoller, ChangingTextsAfterTheBlockMeanPlaying) {
+// Each row's polls, each of two samples, and what each poll publishes.
+TEST(DeckPoller, ChangingTextsAfterTheBlockMeanPlayingAndOnlyChangesArePublished) {
     const Texts block{"T", "A", "128.00", "8A"};
-    const struct { Texts first, second, expected; } cases[] = {
-        {deck("T"), deck("T", "0:11"), {"deck1 A::T playing"}},
-        {deck("T"), deck("T"), {"deck1 A::T paused"}},
-        // Four texts after the block are compared, not five.
-        {concat({block, {"a", "b", "c", "d", "e"}}), concat({block, {"a", "b", "c", "D", "e"}}),
-         {"deck1 A::T playing"}},
-        {concat({block, {"a", "b", "c", "d", "e"}}), concat({block, {"a", "b", "c", "d", "E"}}),
-         {"deck1 A::T paused"}},
-        // The second sample is read where the block is found in it.
-        {deck("T"), concat({{"x"}, deck("T")}), {"deck1 A::T paused"}},
-        {concat({deck("T"), deck("U")}), concat({deck("T"), deck("U", "1:01")}),
-         {"deck1 A::T paused", "deck2 A::U playing"}},
-        // The n-th copy of a track on two decks is compared with the n-th of the second sample.
-        {concat({deck("T"), {"x", "y"}, deck("T", "0:00"), {"z", "w"}}),
-         concat({deck("T"), {"x", "y"}, deck("T", "0:01"), {"z", "w"}}),
-         {"deck1 A::T paused", "deck2 A::T playing"}},
-        {concat({deck("T"), deck("U"), deck("T", "0:00"), {"z", "w"}}),
-         concat({deck("T"), deck("U"), deck("T", "0:01"), {"z", "w"}}),
-         {"deck1 A::T paused", "deck2 A::U paused", "deck3 A::T playing"}},
-    };
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
-        Rig rig;
-        EXPECT_EQ(rig.published(cases[i].first, cases[i].second), cases[i].expected);
-    }
-}
-
-TEST(DeckPoller, PublishesOnlyChangesAcrossPolls) {
     const Texts gone = {"Other", "texts"};
-    const struct {
-        std::vector<std::pair<Texts, Texts>> polls;
-        std::vector<Texts> expected;
-    } cases[] = {
+    const Texts five = concat({deck("1"), deck("2"), deck("3"), deck("4"), deck("5")});
+    struct { std::vector<std::pair<Texts, Texts>> polls; std::vector<Texts> expected; } cases[] = {
+        {{{deck("T"), deck("T", "0:11")}}, {{"deck1 A::T playing"}}},
+        // Four texts after the block are compared, not five.
+        {{{concat({block, {"a", "b", "c", "d", "e"}}), concat({block, {"a", "b", "c", "D", "e"}})}},
+         {{"deck1 A::T playing"}}},
+        {{{concat({block, {"a", "b", "c", "d", "e"}}), concat({block, {"a", "b", "c", "d", "E"}})}},
+         {{"deck1 A::T paused"}}},
+        // The second sample is read where the block is found in it.
+        {{{deck("T"), concat({{"x"}, deck("T")})}}, {{"deck1 A::T paused"}}},
+        {{{concat({deck("T"), deck("U")}), concat({deck("T"), deck("U", "1:01")})}},
+         {{"deck1 A::T paused", "deck2 A::U playing"}}},
+        // The n-th copy of a track on two decks is compared with the n-th of the second sample.
+        {{{concat({deck("T"), {"x", "y"}, deck("T", "0:00"), {"z", "w"}}),
+           concat({deck("T"), {"x", "y"}, deck("T", "0:01"), {"z", "w"}})}},
+         {{"deck1 A::T paused", "deck2 A::T playing"}}},
+        {{{concat({deck("T"), deck("U"), deck("T", "0:00"), {"z", "w"}}),
+           concat({deck("T"), deck("U"), deck("T", "0:01"), {"z", "w"}})}},
+         {{"deck1 A::T paused", "deck2 A::U paused", "deck3 A::T playing"}}},
         {{{deck("T"), deck("T")}, {deck("T"), deck("T")}}, {{"deck1 A::T paused"}, {}}},
         {{{deck("T"), deck("T", "0:11")}, {deck("T"), deck("T")}},
          {{"deck1 A::T playing"}, {"deck1 A::T paused"}}},
@@ -162,6 +145,10 @@ TEST(DeckPoller, PublishesOnlyChangesAcrossPolls) {
            concat({deck("T", "0:11"), {"x", "y"}, deck("T", "0:01")})},
           {concat({deck("T"), {"x", "y"}, deck("T", "0:00")}), concat({deck("T"), {"x", "y"}})}},
          {{"deck1 A::T playing", "deck2 A::T playing"}, {"deck1 A::T paused"}}},
+        // Only four slots are decks; with two blocks, decks 3 and 4 are not touched, not emptied.
+        {{{five, five}, {concat({deck("1"), deck("9")}), concat({deck("1"), deck("9")})}},
+         {{"deck1 A::1 paused", "deck2 A::2 paused", "deck3 A::3 paused", "deck4 A::4 paused"},
+          {"deck2 A::9 paused"}}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
@@ -206,18 +193,6 @@ TEST(DeckPoller, APollThatCannotFinishItsReadsReadsAsNoWindow) {
         EXPECT_EQ(reads, c.at);
         EXPECT_EQ(rig.poller.lastKnownStates().at(DeckIdentifier::deck1).track->title, "T");
     }
-}
-
-TEST(DeckPoller, PairsOnlyTheFirstFourSlotsWithDecks) {
-    Rig rig;
-    EXPECT_EQ(rig.published(concat({deck("1"), deck("2"), deck("3"), deck("4"), deck("5")}),
-                            concat({deck("1"), deck("2"), deck("3"), deck("4"), deck("5")})),
-              (Texts{"deck1 A::1 paused", "deck2 A::2 paused", "deck3 A::3 paused",
-                     "deck4 A::4 paused"}));
-    // Two blocks now: decks 3 and 4 are not touched, not even emptied.
-    EXPECT_EQ(rig.published(concat({deck("1"), deck("9")}), concat({deck("1"), deck("9")})),
-              Texts{"deck2 A::9 paused"});
-    EXPECT_EQ(rig.poller.lastKnownStates().at(DeckIdentifier::deck4).track->title, "4");
 }
 
 TEST(DeckPoller, NewProcessIDForgetsPublishedDecksAndSignalsOnce) {

@@ -45,10 +45,7 @@ TEST(DeckState, EqualityIgnoresOnlyTheTimeOfObservation) {
 }
 
 TEST(SourceDeckResolver, PrefersPlayingThenMasterThenOnAirThenInputOrder) {
-    const struct {
-        std::vector<DeckState> states;
-        std::optional<DeckIdentifier> expected;
-    } cases[] = {
+    const struct { std::vector<DeckState> states; std::optional<D> expected; } cases[] = {
         {{}, std::nullopt},
         {{state(D::deck1, std::nullopt, true, true)}, std::nullopt},
         {{state(D::deck1, "a", false), state(D::deck3, "c", true)}, D::deck3},

@@ -54,23 +54,13 @@ TEST(RekordboxMetadataMapper, FullTrackMapsEveryAttribute) {
                       {"Comments", "warm-up"}, {"Rating", "204"}, {"Tonality", "Fm"},
                       {"Location", "file://localhost/Users/dj/Music/My%20Track.mp3"},
                       {"Label", "Label Records"}}),
-              (Track{
-                  .id = "253529738",
-                  .title = " Night Song ",
-                  .artist = "The Band",
-                  .genre = " Deep House ",
-                  .bpm = 122.5,
-                  .musicalKey = "Fm",
-                  .camelotKey = metadata::CamelotKey::make(4, metadata::CamelotLetter::a),
-                  .comment = "warm-up",
-                  .energy = std::nullopt,
-                  .rating = 4,
-                  .duration = 412.0,
-                  .filepath = "/Users/dj/Music/My Track.mp3",
-                  .dateAdded = sys_days(year(2021) / March / 15),
-                  .year = 2019,
-                  .label = "Label Records",
-              }));
+              (Track{.id = "253529738", .title = " Night Song ", .artist = "The Band",
+                     .genre = " Deep House ", .bpm = 122.5, .musicalKey = "Fm",
+                     .camelotKey = metadata::CamelotKey::make(4, metadata::CamelotLetter::a),
+                     .comment = "warm-up", .energy = std::nullopt, .rating = 4, .duration = 412.0,
+                     .filepath = "/Users/dj/Music/My Track.mp3",
+                     .dateAdded = sys_days(year(2021) / March / 15), .year = 2019,
+                     .label = "Label Records"}));
 }
 
 TEST(RekordboxMetadataMapper, CommentTagWinsOverTonalityAndTheEnergyParser) {

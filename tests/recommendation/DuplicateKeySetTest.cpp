@@ -42,8 +42,8 @@ TEST(DuplicateKeySet, AgreesWithTheTracksOwnDuplicateKey) {
     DuplicateKeySet set(4); // smaller than needed, so the table grows on the way
     std::set<std::string> seen;
     for (const Track& track : tracks) {
-        SCOPED_TRACE(track.artist + "::" + track.title);
-        EXPECT_EQ(set.insert(track), seen.insert(track.duplicateKey()).second);
+        EXPECT_EQ(set.insert(track), seen.insert(track.duplicateKey()).second)
+            << track.artist + "::" + track.title;
     }
     EXPECT_EQ(set.size(), seen.size());
     // Inserting everything again finds every key.
@@ -87,8 +87,8 @@ TEST(DuplicateKeySet, FindNumbersKeysInInsertionOrderAndMissesTheRest) {
                                        : std::optional<std::size_t>(known->second));
     }
     for (const Track& track : held) {
-        SCOPED_TRACE(track.artist + "::" + track.title);
-        EXPECT_EQ(set.find(track), numbers.at(track.duplicateKey()));
+        EXPECT_EQ(set.find(track), numbers.at(track.duplicateKey()))
+            << track.artist + "::" + track.title;
     }
 }
 

@@ -7,7 +7,6 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <string>
 
 namespace cuevox::recommendation {
 namespace {
@@ -35,10 +34,7 @@ HarmonicRelation expectedRelation(CamelotKey from, CamelotKey to) {
     return R::incompatible;
 }
 
-struct Expected {
-    double score;
-    RecommendationReason reason;
-};
+struct Expected { double score; RecommendationReason reason; };
 const std::map<HarmonicRelation, Expected> kExpected = {
     {R::same, {100, RecommendationReason::harmonicSame()}},
     {R::relative, {90, RecommendationReason::harmonicRelative()}},

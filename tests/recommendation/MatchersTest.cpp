@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
@@ -116,8 +115,7 @@ TEST(GenreCompatibility, ExactIgnoresCaseAndTheTableLooksUpLowerCasedNamesOneWay
         {table, "\u00C9LECTRO", "\u00C9lectro House", 0.7},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.from) + " / " + c.to);
-        EXPECT_EQ(c.provider.compatibility(c.from, c.to), c.expected);
+        EXPECT_EQ(c.provider.compatibility(c.from, c.to), c.expected) << c.from << " / " << c.to;
     }
 }
 

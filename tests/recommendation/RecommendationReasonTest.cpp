@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <locale>
-#include <string>
 
 namespace cuevox::recommendation {
 namespace {

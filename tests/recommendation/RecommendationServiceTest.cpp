@@ -56,6 +56,13 @@ Track candidate(std::string id, std::string artist = "", std::string title = "")
     return track;
 }
 
+Track changed(Track track, const Change& change) {
+    if (change) {
+        change(track);
+    }
+    return track;
+}
+
 std::string number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", value);
@@ -93,10 +100,8 @@ const char* const kKeyUnknown =
     "87.5: 100 100 50 100: ✓ Same Genre, ✓ Same BPM, Key Unknown, ✓ Same Energy";
 
 TEST(RecommendationScorer, NormalisesWeightsAndFallsBackToEqualOnes) {
-    struct Case {
-        RecommendationWeights weights;
-        double expected; // of the dimension scores 100, 50, 0, 0
-    } cases[] = {
+    // What the dimension scores 100, 50, 0, 0 add up to.
+    struct Case { RecommendationWeights weights; double expected; } cases[] = {
         {{0.35, 0.25, 0.25, 0.15}, 47.5},
         {{0, 0, 0, 0}, 37.5},
         {{-1, -2, -3, -4}, 37.5},
@@ -105,7 +110,6 @@ TEST(RecommendationScorer, NormalisesWeightsAndFallsBackToEqualOnes) {
         {{1e308, 1e308, 1e308, 0}, 50},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.expected);
         EXPECT_NEAR(RecommendationScorer{c.weights}.score(100, 50, 0, 0), c.expected, 1e-9);
     }
 }
@@ -139,18 +143,21 @@ TEST(RecommendationService, JudgesEachCandidate) {
     };
     const RecommendationService service(defaultSettings());
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
-        Track source = sourceTrack();
-        Track track = candidate("c");
-        if (cases[i].source) {
-            cases[i].source(source);
-        }
-        if (cases[i].candidate) {
-            cases[i].candidate(track);
-        }
-        EXPECT_EQ(describe(service.recommendations(source, std::vector{track})),
-                  cases[i].expected);
+        const Track track = changed(candidate("c"), cases[i].candidate);
+        EXPECT_EQ(describe(service.recommendations(changed(sourceTrack(), cases[i].source),
+                                                   std::vector{track})),
+                  cases[i].expected)
+            << i;
     }
+    // The candidate comes back whole, and its reasons as values.
+    Track whole = candidate("c");
+    whole.comment = "a comment";
+    whole.rating = 4;
+    using R = RecommendationReason;
+    EXPECT_EQ(service.recommendations(sourceTrack(), std::vector{whole}),
+              (std::vector<Recommendation>{{whole, 100, {100, 100, 100, 100},
+                                            {R::sameGenre(), R::sameBPM(), R::harmonicSame(),
+                                             R::sameEnergy()}}}));
 }
 
 TEST(RecommendationService, SettingsDecideWhatPassesAndHowItScores) {
@@ -178,14 +185,12 @@ TEST(RecommendationService, SettingsDecideWhatPassesAndHowItScores) {
          "33.3: 100 33.3 100 100: ✓ Same Genre, +1.5 BPM, ✓ Harmonic Match, ✓ Same Energy"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
         RecommendationSettings settings = defaultSettings();
         cases[i].configure(settings);
-        Track track = candidate("c");
-        cases[i].change(track);
-        EXPECT_EQ(describe(RecommendationService(settings).recommendations(sourceTrack(),
-                                                                           std::vector{track})),
-                  cases[i].expected);
+        const RecommendationService service(settings);
+        const std::vector candidates{changed(candidate("c"), cases[i].change)};
+        EXPECT_EQ(describe(service.recommendations(sourceTrack(), candidates)), cases[i].expected)
+            << i;
     }
 }
 
@@ -221,18 +226,6 @@ TEST(RecommendationService, OrdersByScoreYearArtistTitleThenCandidateOrder) {
         EXPECT_EQ(ids(RecommendationService(settings).recommendations(sourceTrack(), candidates)),
                   std::vector(expected.begin(), expected.begin() + std::min<std::size_t>(count, 11)));
     }
-}
-
-TEST(RecommendationService, KeepsTheCandidateWhole) {
-    Track track = candidate("c");
-    track.comment = "a comment";
-    track.rating = 4;
-    using R = RecommendationReason;
-    EXPECT_EQ(
-        RecommendationService(defaultSettings()).recommendations(sourceTrack(), std::vector{track}),
-        (std::vector<Recommendation>{{track, 100, {100, 100, 100, 100},
-                                      {R::sameGenre(), R::sameBPM(), R::harmonicSame(),
-                                       R::sameEnergy()}}}));
 }
 
 TEST(RecommendationService, NaNScoresStillSortByTheOtherKeys) {

@@ -43,13 +43,13 @@ std::optional<DemoSet> makeSet(const std::vector<Track>& tracks, DemoDecks decks
 
 TEST(DemoSet, UsesTheDecksAskedForInTimeOrder) {
     const std::vector<Track> tracks = collection(12);
-    const struct {
-        DemoDecks decks;
-        std::set<int> loadedDecks;
-        std::size_t distinctTracks; // of the collection
-    } cases[] = {{DemoDecks::two, {1, 2}, 3}, {DemoDecks::four, {1, 2, 3, 4}, 5}};
+    // The decks loaded, and how many tracks of the collection they take.
+    const struct { DemoDecks decks; std::set<int> loaded; std::size_t distinct; } cases[] = {
+        {DemoDecks::two, {1, 2}, 3},
+        {DemoDecks::four, {1, 2, 3, 4}, 5},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.distinctTracks);
+        SCOPED_TRACE(c.distinct);
         const std::optional<DemoSet> set = makeSet(tracks, c.decks);
         ASSERT_TRUE(set);
         EXPECT_TRUE(std::ranges::is_sorted(set->events, {}, &SimulationEvent::at));
@@ -65,8 +65,8 @@ TEST(DemoSet, UsesTheDecksAskedForInTimeOrder) {
                 }
             }
         }
-        EXPECT_EQ(loadedDecks, c.loadedDecks);
-        EXPECT_EQ(titles.size(), c.distinctTracks);
+        EXPECT_EQ(loadedDecks, c.loaded);
+        EXPECT_EQ(titles.size(), c.distinct);
     }
 }
 
@@ -87,12 +87,11 @@ TEST(DemoSet, SmallCollectionsRepeatTracksOrGiveNoSet) {
 // is not the file.
 TEST(DemoCollectionTest, FoundInBundleInstallOrBuildTree) {
     namespace fs = std::filesystem;
-    struct Case {
+    const struct {
         const char* executables;
         std::vector<std::string> files;
         const char* expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"App/MacOS", {"App/Resources/demo-collection.xml", "App/MacOS/demo-collection.xml"},
          "App/Resources/demo-collection.xml"},
         {"bin", {"share/cuevox/demo-collection.xml", "bin/demo-collection.xml"},
@@ -102,7 +101,7 @@ TEST(DemoCollectionTest, FoundInBundleInstallOrBuildTree) {
         {"bin", {}, nullptr},
     };
     const fs::path root = fs::temp_directory_path() / ("cuevox-demo-" + std::to_string(::getpid()));
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.expected ? c.expected : "none");
         fs::remove_all(root);
         fs::create_directories(root / c.executables);

@@ -11,8 +11,7 @@
 namespace cuevox::simulation {
 namespace {
 
-using decks::AccessibilityTrackPatternMatcher::DeckSlotState;
-using decks::AccessibilityTrackPatternMatcher::extractDeckSlots;
+namespace Matcher = decks::AccessibilityTrackPatternMatcher;
 using Texts = std::vector<std::string>;
 using A = SimulationAction;
 
@@ -28,8 +27,8 @@ struct Rig {
 // The per-deck view that the deck display draws must be exactly what the window walk reads.
 TEST(SimulatedRekordbox, DeckTextsAndPlayingFlagsAgreeWithTheWindow) {
     Rig rig;
-    EXPECT_EQ(extractDeckSlots(rig.rekordbox.windowTexts()),
-              std::vector(4, DeckSlotState::empty()))
+    EXPECT_EQ(Matcher::extractDeckSlots(rig.rekordbox.windowTexts()),
+              std::vector(4, Matcher::DeckSlotState::empty()))
         << "four empty decks that the matcher recognises";
     EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID);
     rig.rekordbox.schedule({

@@ -9,11 +9,7 @@
 namespace cuevox::text {
 namespace {
 
-struct Reading {
-    std::errc error;
-    std::size_t consumed;
-    double value;
-};
+struct Reading { std::errc error; std::size_t consumed; double value; };
 
 Reading read(const std::string& text, std::chars_format format, bool withoutLibrary) {
     double value = -1;
@@ -25,7 +21,7 @@ Reading read(const std::string& text, std::chars_format format, bool withoutLibr
 }
 
 // Both readings, so that the one macOS uses is checked on Linux too.
-TEST(FromCharsTest, ReadsTheLongestNumberPrefixLikeTheStandard) {
+TEST(FromCharsTest, ReadsTheLongestNumberPrefixLikeTheStandardWhateverTheUsersLocale) {
     constexpr auto general = std::chars_format::general;
     constexpr auto fixed = std::chars_format::fixed;
     const struct {
@@ -61,12 +57,6 @@ TEST(FromCharsTest, ReadsTheLongestNumberPrefixLikeTheStandard) {
             EXPECT_EQ(reading.consumed, 0U);
             EXPECT_EQ(reading.value, -1) << "left alone";
         }
-    }
-}
-
-TEST(FromCharsTest, OutOfRangeInfinityAndTheUsersLocale) {
-    for (const bool withoutLibrary : {false, true}) {
-        SCOPED_TRACE(withoutLibrary ? "without library" : "library");
         const Reading huge = read("1e400", std::chars_format::general, withoutLibrary);
         EXPECT_EQ(huge.error, std::errc::result_out_of_range);
         EXPECT_EQ(huge.consumed, 5U);

@@ -52,12 +52,20 @@ TEST(Text, AppendLowerAgreesWithToLowerAndKeepsWhatWasThere) {
     }
 }
 
-TEST(Text, NormalizationAndCodePointOrder) {
+TEST(Text, NormalizationCodePointsAndTheirOrder) {
     EXPECT_EQ(normalizeNFC("Cafe\u0301"), "Caf\u00E9");
     EXPECT_EQ(normalizeNFC("\u212B"), "\u00C5"); // the angstrom sign is a singleton
     // U+FF21 sorts before U+1F600 by code point, although UTF-16 surrogates would reverse it.
     EXPECT_EQ(compareCodePoints("\uFF21", "\U0001F600"), std::strong_ordering::less);
     EXPECT_EQ(compareCodePoints("ab", "a"), std::strong_ordering::greater);
+    // Code points round-trip; ill-formed bytes become replacement characters.
+    const std::string text = "A\u00E9\u266F\U0001F3B5";
+    EXPECT_EQ(toCodePoints(text), (std::u32string{U'A', U'\u00E9', U'\u266F', U'\U0001F3B5'}));
+    EXPECT_EQ(fromCodePoints(toCodePoints(text)), text);
+    EXPECT_EQ(toCodePoints("a\xFF" "b"), (std::u32string{U'a', U'\uFFFD', U'b'}));
+    EXPECT_TRUE(isValidUTF8(text));
+    EXPECT_FALSE(isValidUTF8(std::string("a\0b", 3)));
+    EXPECT_FALSE(isValidUTF8("\xED\xA0\x80"));
 }
 
 TEST(Text, CaseInsensitiveComparisonAndContainment) {
@@ -91,16 +99,6 @@ TEST(Text, ParseIntegerAcceptsOnlyTheStandardForm) {
                               "8 ", "0x10", "\u0668"}) {
         EXPECT_EQ(parseInteger(input), std::nullopt) << input;
     }
-}
-
-TEST(Text, CodePointsRoundTripAndIllFormedBytesBecomeReplacementCharacters) {
-    const std::string text = "A\u00E9\u266F\U0001F3B5";
-    EXPECT_EQ(toCodePoints(text), (std::u32string{U'A', U'\u00E9', U'\u266F', U'\U0001F3B5'}));
-    EXPECT_EQ(fromCodePoints(toCodePoints(text)), text);
-    EXPECT_EQ(toCodePoints("a\xFF" "b"), (std::u32string{U'a', U'\uFFFD', U'b'}));
-    EXPECT_TRUE(isValidUTF8(text));
-    EXPECT_FALSE(isValidUTF8(std::string("a\0b", 3)));
-    EXPECT_FALSE(isValidUTF8("\xED\xA0\x80"));
 }
 
 TEST(Text, EscapeForMessageLeavesOneLineOfWellFormedUTF8) {

@@ -133,12 +133,8 @@ TEST_F(EmbeddedArtworkTest, FirstEmbeddedPictureOfEachFormatOrNothing) {
 }
 
 TEST_F(EmbeddedArtworkTest, ThumbnailsKeepProportionsAndOrientationNeverGrowAndNeedAPicture) {
-    const struct {
-        const char* name;
-        QByteArray bytes;
-        QSize size;
-        QRgb topLeft; // red unless turned
-    } cases[] = {
+    // The top left corner is red unless the picture is turned.
+    const struct { const char* name; QByteArray bytes; QSize size; QRgb corner; } cases[] = {
         {"wide", encoded(halves(400, 200), "png"), {160, 80}, qRgb(255, 0, 0)},
         {"tall", encoded(halves(300, 600), "png"), {80, 160}, qRgb(255, 0, 0)},
         {"small stays small", encoded(halves(100, 50), "png"), {100, 50}, qRgb(255, 0, 0)},
@@ -152,8 +148,8 @@ TEST_F(EmbeddedArtworkTest, ThumbnailsKeepProportionsAndOrientationNeverGrowAndN
         const QImage thumbnail = downsampledImage(c.bytes, 160);
         ASSERT_FALSE(thumbnail.isNull());
         EXPECT_EQ(thumbnail.size(), c.size);
-        EXPECT_NEAR(thumbnail.pixelColor(2, 2).red(), qRed(c.topLeft), 40);
-        EXPECT_NEAR(thumbnail.pixelColor(2, 2).blue(), qBlue(c.topLeft), 40);
+        EXPECT_NEAR(thumbnail.pixelColor(2, 2).red(), qRed(c.corner), 40);
+        EXPECT_NEAR(thumbnail.pixelColor(2, 2).blue(), qBlue(c.corner), 40);
     }
     const QByteArray png = encoded(halves(40, 40), "png");
     for (const QByteArray& bytes : {QByteArray("garbage"), png.left(30)}) {

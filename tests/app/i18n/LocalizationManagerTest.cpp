@@ -69,11 +69,7 @@ TEST(LocalizationManagerTest, EveryLanguageHasEveryTextWithEnglishPlaceholders) 
 
 // Numbers are plain digits whatever the locale, and beyond what an int holds.
 TEST(LocalizationManagerTest, OneTextPerLanguageThroughTheManager) {
-    const struct {
-        AppLanguage language;
-        const char* key;
-        const char* text;
-    } cases[] = {
+    const struct { AppLanguage language; const char* key; const char* text; } cases[] = {
         {AppLanguage::en, "app.loading_progress", "Loading… 2147483648%"},
         {AppLanguage::tr, "app.loading_progress", "Yükleniyor… %2147483648"},
         {AppLanguage::de, "filter.all_tracks", "Alle Titel (2147483648)"},

@@ -67,12 +67,8 @@ TEST(LibraryBookmarksTest, BookmarkDataFallsBackToPlainPathsBothWays) {
     EXPECT_EQ(fallback.toString(), "/cannot/bookmark.xml");
     EXPECT_FALSE(bookmarks.make("/cannot/bookmark\xFF.xml").isValid()) << "bytes mean a bookmark";
 
-    const struct {
-        const char* name;
-        QVariant stored;
-        std::string expected;
-        bool asksTheSystem;
-    } cases[] = {
+    // What each stored value resolves to, and whether the system is asked.
+    const struct { const char* name; QVariant stored; std::string expected; bool asks; } cases[] = {
         {"resolved to no path", QByteArray("no path"), "nothing", true},
         {"empty bytes", QByteArray(), "nothing", false},
         // Bytes that spell a path are still a bookmark, never opened as a path.
@@ -86,7 +82,7 @@ TEST(LibraryBookmarksTest, BookmarkDataFallsBackToPlainPathsBothWays) {
         SCOPED_TRACE(row.name);
         asked.clear();
         EXPECT_EQ(describe(bookmarks.resolve(row.stored)), row.expected);
-        EXPECT_EQ(asked.size(), row.asksTheSystem ? 1U : 0U);
+        EXPECT_EQ(asked.size(), row.asks ? 1U : 0U);
     }
 }
 

@@ -78,10 +78,7 @@ TEST_F(LibrarySessionTest, ANewerLoadWinsAndTheOlderIsAskedToStop) {
 
 TEST_F(LibrarySessionTest, WhateverALoadThrowsFailsTheLoadAndNothingElse) {
     const import::LoadError notFound{import::RekordboxXMLError::fileNotFound("/c.xml")};
-    const struct {
-        std::function<void()> raise;
-        std::string message;
-    } cases[] = {
+    const struct { std::function<void()> raise; std::string message; } cases[] = {
         {[] { throw std::bad_alloc(); }, "/c.xml: Cannot allocate memory"},
         {[] { throw std::runtime_error("boom"); }, "/c.xml: boom"},
         {[] { throw 42; }, "/c.xml: unknown error"},

@@ -40,10 +40,7 @@ TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsOff) 
     next.setCrate(std::nullopt);
     EXPECT_FALSE(settings.contains("listModes/crate")) << "the whole collection stores nothing";
 
-    const struct {
-        const char* key;
-        QVariant stored;
-    } unreadable[] = {
+    const struct { const char* key; QVariant stored; } unreadable[] = {
         {"listModes/pitchRange", 5},     {"listModes/pitchRange", "six"},
         {"listModes/halfDouble", "yes"}, {"listModes/energyDirection", "sideways"},
         {"listModes/hidePlayed", 1},     {"openKey", "on"},

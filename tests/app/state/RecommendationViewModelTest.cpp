@@ -219,7 +219,6 @@ TEST_F(RecommendationViewModelTest, ALoadListsOnceClearsTheFiltersAndMatchesTheD
     EXPECT_EQ(keysChanged.count(), 1);
     EXPECT_EQ(energiesChanged.count(), 0) << "an empty selection is left alone";
     EXPECT_EQ(vm.sourceTrack()->id, "9");
-    EXPECT_EQ(vm.playedTrackIDs(), std::set<std::string>{"9"});
     EXPECT_EQ(vm.genreOptions(), (std::vector<tracklist::GenreOption>{{"Disco", 1}}));
 
     // A failure keeps everything but the message.
@@ -233,8 +232,6 @@ TEST_F(RecommendationViewModelTest, ALoadListsOnceClearsTheFiltersAndMatchesTheD
               "malformedXML(\"no element found at line 1, column 4\")");
     vm.clearLibraryLoadError();
     EXPECT_EQ(vm.libraryLoadErrorMessage(), std::nullopt);
-    load(collection);
-    EXPECT_EQ(vm.unresolvedTrackInfo(), (UnresolvedTrackInfo{"Unknown Song", "Somebody"}));
 }
 
 TEST_F(RecommendationViewModelTest, LiveModesAimAtTheDeckSurviveAResetAndAreRemembered) {
@@ -277,7 +274,6 @@ TEST_F(RecommendationViewModelTest, LiveModesAimAtTheDeckSurviveAResetAndAreReme
     EXPECT_EQ(vm.library()[3].camelotKey, metadata::CamelotKey::fromString("8A"));
     model.reset();
     auto& next = make();
-    EXPECT_TRUE(next.openKey());
     EXPECT_EQ(next.listModes().playlistID, "Crates/Peak");
     EXPECT_EQ(next.library()[3].camelotKey, metadata::CamelotKey::fromString("8A"));
 

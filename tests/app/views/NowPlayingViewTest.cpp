@@ -15,7 +15,6 @@ namespace cuevox::views {
 namespace {
 
 using decks::DeckIdentifier;
-using i18n::AppLanguage;
 using Lines = std::map<std::string, QString>;
 
 metadata::Track fullTrack() {
@@ -124,7 +123,7 @@ TEST_F(NowPlayingViewTest, StatusColourFollowsPlayingAndTextsFollowTheLanguage) 
     EXPECT_EQ(statusColor(), theme::kOrange);
     const decks::UnresolvedTrackInfo unknown{"Unknown", "Somebody"};
     view.setInputs({DeckIdentifier::deck3, std::nullopt, unknown, false});
-    localization.setLanguage(AppLanguage::ru);
+    localization.setLanguage(i18n::AppLanguage::ru);
     EXPECT_EQ(shown()["status"], QStringLiteral(" НА ПАУЗЕ"));
     EXPECT_EQ(shown()["warning"], QStringLiteral("Не найдено в загруженной библиотеке"));
     view.setInputs({});

@@ -30,8 +30,6 @@ TEST(SettingsViewTest, ChoosingALanguageRetranslatesAtOnceAndTheWindowOpensAbove
     auto* menu = view.findChild<QComboBox*>();
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->count(), 10);
-    EXPECT_EQ(menu->itemText(1), QStringLiteral("Türkçe"));
-    EXPECT_EQ(menu->itemText(9), QStringLiteral("中文"));
     EXPECT_EQ(menu->currentText(), QStringLiteral("English"));
     EXPECT_TRUE(labelTexts(view).contains(QStringLiteral("Language")));
     // What a click on the menu does: an activation of the chosen row.

@@ -50,11 +50,8 @@ protected:
 
 TEST_F(TrackListModelTest, RowsFollowTheListAndRolesGiveEveryPaintedField) {
     EXPECT_EQ(listedIDs(), (std::vector<std::string>{"4", "2", "1", "3"}));
-    const struct {
-        const char* id;
-        int role;
-        QVariant expected; // invalid: the field is absent
-    } cases[] = {
+    // An invalid value: the field is absent.
+    const struct { const char* id; int role; QVariant expected; } cases[] = {
         {"1", Qt::DisplayRole, QStringLiteral("Night Song")},
         {"1", TrackListModel::ArtistRole, QStringLiteral("The Band")},
         {"1", TrackListModel::FilePathRole, QStringLiteral("/music/Night Song.mp3")},
@@ -104,25 +101,16 @@ TEST_F(TrackListModelTest, PlayedLoadedAndScoredRowsChangeWithTheDecks) {
 }
 
 TEST_F(TrackListModelTest, RowsGiveTheirPitchOnlyInTheTempoMode) {
-    // The deck plays Night Song at 128.64: 0.5 % above its own 128, within the 1 BPM that
-    // half/double time alone allows.
-    vm.fake->states->push(
-        tests::shownOnDeck(DeckIdentifier::deck1, {{"Night Song", "The Band"}}, true, 128.64));
-    vm.settle();
-    const struct {
-        int percent;
-        bool halfDouble;
-        QVariant pitch;
-    } cases[] = {
-        {0, false, {}},
-        {4, false, QStringLiteral("+0.5 %")},
-        {0, true, QStringLiteral("+0.5 %")},
-        {0, false, {}},
+    // The deck plays Night Song at 128.64: 0.5 % above its own 128.
+    vm.show(DeckIdentifier::deck1, {{"Night Song", "The Band"}}, true, 128.64);
+    const struct { int percent; QVariant pitch; } cases[] = {
+        {0, {}},
+        {4, QStringLiteral("+0.5 %")},
+        {0, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.percent);
         vm.model.setPitchRange(*tracklist::PitchRange::fromPercent(c.percent));
-        vm.model.setHalfDouble(c.halfDouble);
         vm.settle();
         EXPECT_EQ(roleOf("1", TrackListModel::PitchTextRole), c.pitch);
         EXPECT_EQ(roleOf("2", TrackListModel::PitchTextRole), c.pitch) << "127.999 BPM";

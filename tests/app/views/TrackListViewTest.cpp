@@ -17,7 +17,6 @@ namespace cuevox::views {
 namespace {
 
 using decks::DeckIdentifier;
-using i18n::AppLanguage;
 
 std::string numberedCollection(int count) {
     std::string xml = "<DJ_PLAYLISTS><COLLECTION>";
@@ -80,7 +79,7 @@ protected:
 TEST_F(TrackListViewTest, EmptyListShowsANoteAndOneSelectedRowFollowsTheTrackAcrossUpdates) {
     EXPECT_TRUE(showsEmptyState());
     EXPECT_EQ(view.findChild<QLabel*>()->text(), QStringLiteral("No tracks match these filters"));
-    vm.localization.setLanguage(AppLanguage::ru);
+    vm.localization.setLanguage(i18n::AppLanguage::ru);
     EXPECT_EQ(view.findChild<QLabel*>()->text(),
               QStringLiteral("Нет треков, соответствующих фильтрам"));
     vm.load(numberedCollection(6));
@@ -136,9 +135,7 @@ TEST_F(TrackListViewTest, EmptyListShowsANoteAndOneSelectedRowFollowsTheTrackAcr
 
 TEST_F(TrackListViewTest, RowsShowThePitchBesideTheTempoInTheTempoModeOnly) {
     vm.load(numberedCollection(6));
-    vm.fake->states->push(
-        tests::shownOnDeck(DeckIdentifier::deck1, {{"Track 03", "Artist 03"}}, true, 124.0));
-    vm.settle();
+    vm.show(DeckIdentifier::deck1, {{"Track 03", "Artist 03"}}, true, 124.0);
     QWidget& rows = *view.listView()->viewport();
     EXPECT_EQ(accentPixels(rows), 0);
     vm.model.setPitchRange(*tracklist::PitchRange::fromPercent(8));

@@ -37,8 +37,9 @@ struct TestViewModel {
     }
 
     void show(decks::DeckIdentifier deck,
-              std::optional<std::pair<std::string, std::string>> titleArtist, bool playing) {
-        fake->states->push(tests::shownOnDeck(deck, std::move(titleArtist), playing));
+              std::optional<std::pair<std::string, std::string>> titleArtist, bool playing,
+              std::optional<double> bpm = std::nullopt) {
+        fake->states->push(tests::shownOnDeck(deck, std::move(titleArtist), playing, bpm));
         settle();
     }
     // A recompute and the layouts after it each take a turn of the event loop.

@@ -76,12 +76,8 @@ TEST(DeckDisplayController, LoadsPlaysAndCyclesThroughTheShowableTracksOrSaysThe
 
     EXPECT_EQ(controller.perform({Verb::toggle, 1, ""}), std::nullopt);
     EXPECT_TRUE(controller.isPlaying(1));
-    time = 2.5;
-    EXPECT_EQ(controller.deckTexts(1)[4], "0:02.5");
     EXPECT_EQ(controller.perform({Verb::toggle, 1, ""}), std::nullopt);
-    EXPECT_FALSE(controller.isPlaying(1));
-    time = 9;
-    EXPECT_EQ(controller.deckTexts(1)[4], "0:02.5");
+    EXPECT_FALSE(controller.isPlaying(1)) << "the time that passes is the simulation's to show";
     EXPECT_FALSE(controller.isPlaying(2)) << "decks play only when told";
     EXPECT_EQ(controller.perform({Verb::eject, 1, ""}), std::nullopt);
     EXPECT_EQ(controller.deckTexts(1), Texts{"Not Loaded."});
