@@ -42,8 +42,9 @@ CratePicker::CratePicker(state::RecommendationViewModel& model,
     searchPalette.setColor(QPalette::PlaceholderText, theme::kSecondaryText);
     m_search->setPalette(searchPalette);
     m_search->setStyleSheet(
-        QStringLiteral("QLineEdit { background: rgb(28, 28, 33); border: none; border-radius: 11px;"
-                       " padding: 4px 8px; }"));
+        QStringLiteral("QLineEdit { background: %1; border: none; border-radius: 11px;"
+                       " padding: 4px 8px; }")
+            .arg(theme::kBarBackground.name()));
 
     m_filtered->setSourceModel(m_items);
     m_filtered->setFilterRole(kNameRole);
@@ -91,6 +92,14 @@ CratePicker::CratePicker(state::RecommendationViewModel& model,
         m_model.setCrate(std::nullopt);
         emit picked();
     });
+    connect(&m_model, &state::RecommendationViewModel::crateIDsChanged, this,
+            &CratePicker::refresh);
+    // Of the modes, only the pick shows in the tree.
+    connect(&m_model, &state::RecommendationViewModel::listModesChanged, this, [this] {
+        if (m_model.listModes().playlistID != m_shownPick) {
+            refresh();
+        }
+    });
     connect(&m_localization, &i18n::LocalizationManager::languageChanged, this,
             &CratePicker::retranslate);
     retranslate();
@@ -104,6 +113,7 @@ void CratePicker::retranslate() {
 
 void CratePicker::refresh() {
     const std::optional<std::string>& picked = m_model.listModes().playlistID;
+    m_shownPick = picked;
     m_items->clear();
     // Ids are folder paths in file order, so a folder's playlists follow one another.
     QHash<QString, QStandardItem*> folders;

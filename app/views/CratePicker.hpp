@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
+#include <string>
 
 class QLineEdit;
 class QSortFilterProxyModel;
@@ -20,7 +22,8 @@ class UnderlinedButton;
 
 // The crate's panel: the collection's playlists in their folders, a search that narrows them
 // to the matching names (a matching folder keeps all it holds), and the way back to the whole
-// collection. A click on a playlist picks it; the picked one is in the accent colour.
+// collection. A click on a playlist picks it; the picked one is in the accent colour. It
+// follows the model's crates and pick by itself.
 class CratePicker : public QWidget {
     Q_OBJECT
 
@@ -33,9 +36,6 @@ public:
     // `model` and `localization` must outlive the picker.
     CratePicker(state::RecommendationViewModel& model, i18n::LocalizationManager& localization,
                 QWidget* parent = nullptr);
-
-    // Reads the playlists and the picked one again.
-    void refresh();
 
     QLineEdit& searchField() const { return *m_search; }
     QTreeView& tree() const { return *m_tree; }
@@ -50,6 +50,8 @@ protected:
 
 private:
     void retranslate();
+    // Builds the tree again from the model's playlists and its pick.
+    void refresh();
     void pick(const QModelIndex& index);
 
     state::RecommendationViewModel& m_model;
@@ -59,6 +61,8 @@ private:
     QSortFilterProxyModel* m_filtered;
     QTreeView* m_tree;
     UnderlinedButton* m_wholeCollection;
+    // The pick the tree marks.
+    std::optional<std::string> m_shownPick;
 };
 
 } // namespace cuevox::views

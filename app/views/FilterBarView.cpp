@@ -329,14 +329,12 @@ void FilterBarView::showModes() {
     m_energyDirection->setChosen(static_cast<int>(modes.energyDirection));
     m_hidePlayed->setChecked(modes.hidePlayed);
     m_varyArtists->setChecked(modes.varyArtists);
-    m_cratePicker->refresh();
     showActivity();
     showCount();
 }
 
 void FilterBarView::showCrates() {
     m_crateButton->setPickable(!m_model.crateIDs().empty());
-    m_cratePicker->refresh();
     showCount();
 }
 
