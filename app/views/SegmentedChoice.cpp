@@ -24,11 +24,13 @@ SegmentedChoice::SegmentedChoice(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_group->setExclusive(true);
     connect(m_group, &QButtonGroup::idClicked, this, &SegmentedChoice::picked);
-    setStyleSheet(QStringLiteral(
-        "QPushButton { background: transparent; color: white; border: none; border-radius: 5px;"
-        " padding: 3px 8px; }"
-        "QPushButton:hover:!checked { background: rgba(255, 255, 255, 20); }"
-        "QPushButton:checked { background: rgb(10, 132, 255); }"));
+    setStyleSheet(
+        QStringLiteral(
+            "QPushButton { background: transparent; color: %1; border: none; border-radius: 5px;"
+            " padding: 3px 8px; }"
+            "QPushButton:hover:!checked { background: rgba(255, 255, 255, 20); }"
+            "QPushButton:checked { background: %2; }")
+            .arg(theme::kPrimaryText.name(), theme::kAccent.name()));
 }
 
 void SegmentedChoice::addSegment(int id) {
