@@ -71,6 +71,13 @@ void writeModes(QSettings& settings, const tracklist::ListModes& modes) {
     settings.setValue(kVaryArtists, modes.varyArtists);
 }
 
+// `modes` with one field changed.
+template <typename T>
+tracklist::ListModes with(tracklist::ListModes modes, T tracklist::ListModes::*field, T value) {
+    modes.*field = std::move(value);
+    return modes;
+}
+
 } // namespace
 
 ListModesState::ListModesState(QSettings& settings, QObject* parent)
@@ -87,39 +94,27 @@ void ListModesState::take(tracklist::ListModes modes) {
 }
 
 void ListModesState::setPitchRange(tracklist::PitchRange range) {
-    tracklist::ListModes modes = m_modes;
-    modes.pitchRange = range;
-    take(std::move(modes));
+    take(with(m_modes, &tracklist::ListModes::pitchRange, range));
 }
 
 void ListModesState::setHalfDouble(bool on) {
-    tracklist::ListModes modes = m_modes;
-    modes.halfDouble = on;
-    take(std::move(modes));
+    take(with(m_modes, &tracklist::ListModes::halfDouble, on));
 }
 
 void ListModesState::setEnergyDirection(tracklist::EnergyDirection direction) {
-    tracklist::ListModes modes = m_modes;
-    modes.energyDirection = direction;
-    take(std::move(modes));
+    take(with(m_modes, &tracklist::ListModes::energyDirection, direction));
 }
 
 void ListModesState::setCrate(std::optional<std::string> playlistID) {
-    tracklist::ListModes modes = m_modes;
-    modes.playlistID = std::move(playlistID);
-    take(std::move(modes));
+    take(with(m_modes, &tracklist::ListModes::playlistID, std::move(playlistID)));
 }
 
 void ListModesState::setHidePlayed(bool on) {
-    tracklist::ListModes modes = m_modes;
-    modes.hidePlayed = on;
-    take(std::move(modes));
+    take(with(m_modes, &tracklist::ListModes::hidePlayed, on));
 }
 
 void ListModesState::setVaryArtists(bool on) {
-    tracklist::ListModes modes = m_modes;
-    modes.varyArtists = on;
-    take(std::move(modes));
+    take(with(m_modes, &tracklist::ListModes::varyArtists, on));
 }
 
 void ListModesState::setOpenKey(bool on) {
