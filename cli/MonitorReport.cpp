@@ -71,9 +71,8 @@ std::vector<NextTrack> MonitorReport::nextTracks(const metadata::Track& source) 
         }
         return next;
     }
-    tracklist::LiveInputs live{m_decks.sourceDeckState()->track->bpm, m_decks.playedOrder()};
-    const auto list =
-        tracklist::TrackListComputation::compute(m_library, source, {}, "", m_modes, live);
+    const auto list = tracklist::TrackListComputation::compute(m_library, source, {}, "", m_modes,
+                                                               tracklist::LiveInputs::of(m_decks));
     // The list keeps the playing track and ranks unscored rows too; neither comes next.
     for (const std::size_t index : list.trackIndices) {
         const metadata::Track& track = m_library.tracks()[index];

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "decks/DeckSession.hpp"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +15,12 @@ struct LiveInputs {
     std::optional<double> sourceDeckBPM;
     // Each track id once, in the order first played, oldest first.
     std::vector<std::string> playedTrackIDs;
+
+    // What a deck session knows of them: the tempo its source deck shows, its played order.
+    static LiveInputs of(const decks::DeckSession& session) {
+        const std::optional<decks::DeckState>& source = session.sourceDeckState();
+        return {source && source->track ? source->track->bpm : std::nullopt, session.playedOrder()};
+    }
 
     bool operator==(const LiveInputs&) const = default;
 };

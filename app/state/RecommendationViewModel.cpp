@@ -136,14 +136,9 @@ void Model::recomputeActiveDecksAndSource() {
 }
 
 void Model::recomputeFilteredTracks() {
-    tracklist::LiveInputs live;
-    if (const std::optional<decks::DeckState>& deck = m_decks.sourceDeckState();
-        deck && deck->track) {
-        live.sourceDeckBPM = deck->track->bpm;
-    }
-    live.playedTrackIDs = m_decks.playedOrder();
     tracklist::TrackListComputation::Result result = tracklist::TrackListComputation::compute(
-        *m_library, m_sourceTrack, selections(), searchText().toStdString(), listModes(), live);
+        *m_library, m_sourceTrack, selections(), searchText().toStdString(), listModes(),
+        tracklist::LiveInputs::of(m_decks));
     publish(*this, m_genreOptions, std::move(result.genreOptions), &Model::genreOptionsChanged);
     publish(*this, m_bpmRangeOptions, std::move(result.bpmRangeOptions),
             &Model::bpmRangeOptionsChanged);
