@@ -63,14 +63,18 @@ void CollectionParserDelegate::startTrack(TrackAttributes attributes) {
 void CollectionParserDelegate::startNode(TrackAttributes attributes) {
     const std::string_view name = attributeValue(attributes, "Name").value_or("");
     const bool isPlaylist = attributeValue(attributes, "Type").value_or("0") == "1";
-    const std::size_t parentPathLength = m_nodeStack.empty() ? 0 : m_nodeStack.back().pathLength;
+    const NodeFrame* parent = m_nodeStack.empty() ? nullptr : &m_nodeStack.back();
+    std::optional<std::size_t> level = parent ? parent->level : std::nullopt;
 
-    m_path.resize(parentPathLength);
-    if (!name.empty() && name != "ROOT") {
+    m_path.resize(parent ? parent->pathLength : 0);
+    // rekordbox names its top node ROOT; a folder or playlist of that name below it is the DJ's.
+    if (!name.empty() && (parent || name != "ROOT")) {
         if (!m_path.empty()) {
             m_path += '/';
         }
         m_path += name;
+        m_nodes.push_back(metadata::PlaylistNode{std::string(name), level});
+        level = m_nodes.size() - 1;
     }
     if (isPlaylist && !m_path.empty()) {
         if (m_path.size() > m_playlistPathBudget) {
@@ -80,7 +84,7 @@ void CollectionParserDelegate::startNode(TrackAttributes attributes) {
             m_playlistPathBudget -= m_path.size();
         }
     }
-    m_nodeStack.push_back(NodeFrame{isPlaylist, m_path.size(), {}});
+    m_nodeStack.push_back(NodeFrame{isPlaylist, m_path.size(), level, {}});
 }
 
 void CollectionParserDelegate::endElement(std::string_view name) {
@@ -89,9 +93,10 @@ void CollectionParserDelegate::endElement(std::string_view name) {
     }
     NodeFrame frame = std::move(m_nodeStack.back());
     m_nodeStack.pop_back();
-    if (frame.isPlaylist && frame.pathLength > 0) {
+    if (frame.isPlaylist && frame.level) {
         const std::string path = m_path.substr(0, frame.pathLength);
-        m_playlists.push_back(metadata::Playlist{path, path, std::move(frame.trackIDs)});
+        m_playlists.push_back(
+            metadata::Playlist{path, path, std::move(frame.trackIDs), *frame.level});
     }
 }
 

@@ -29,6 +29,7 @@ public:
 
     std::vector<metadata::Track> takeTracks() { return std::move(m_tracks); }
     std::vector<metadata::Playlist> takePlaylists() { return std::move(m_playlists); }
+    std::vector<metadata::PlaylistNode> takePlaylistNodes() { return std::move(m_nodes); }
 
 private:
     // A node's own path is the first `pathLength` bytes of m_path while it is open, so a
@@ -36,6 +37,8 @@ private:
     struct NodeFrame {
         bool isPlaylist;
         std::size_t pathLength;
+        // The last level of its path in m_nodes; none while the path is empty.
+        std::optional<std::size_t> level;
         std::vector<std::string> trackIDs;
     };
 
@@ -53,6 +56,8 @@ private:
     std::vector<metadata::Track> m_tracks;
     // In the order in which their nodes close.
     std::vector<metadata::Playlist> m_playlists;
+    // Every node that adds a level to the paths, in the order they open.
+    std::vector<metadata::PlaylistNode> m_nodes;
     // The open nodes, outermost first, and the path of the innermost.
     std::vector<NodeFrame> m_nodeStack;
     std::string m_path;

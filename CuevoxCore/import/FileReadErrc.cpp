@@ -13,6 +13,8 @@ public:
         switch (static_cast<FileReadErrc>(code)) {
         case FileReadErrc::notARegularFile:
             return "not a regular file";
+        case FileReadErrc::unexpectedFailure:
+            return "the reading stopped at an unexpected error";
         }
         return "unknown file read error";
     }

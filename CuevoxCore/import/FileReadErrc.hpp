@@ -9,6 +9,8 @@ namespace cuevox::import {
 enum class FileReadErrc {
     // A FIFO, device, directory or socket: opening or reading one may block, never end or fail.
     notARegularFile = 1,
+    // The reading ended at an error that is none of the system's (a program's own fault).
+    unexpectedFailure,
 };
 
 const std::error_category& fileReadCategory() noexcept;

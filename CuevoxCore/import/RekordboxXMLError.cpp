@@ -17,7 +17,12 @@ std::string quotedLiteral(std::string_view text) {
 
 std::string RekordboxXMLError::toString() const {
     const char* name = kind == Kind::fileNotFound ? "fileNotFound" : "malformedXML";
-    return name + ("(" + quotedLiteral(payload) + ")");
+    std::string text = payload;
+    if (place) {
+        text +=
+            " at line " + std::to_string(place->line) + ", column " + std::to_string(place->column);
+    }
+    return name + ("(" + quotedLiteral(text) + ")");
 }
 
 } // namespace cuevox::import

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,18 +11,30 @@ namespace cuevox::import {
 struct RekordboxXMLError {
     enum class Kind { fileNotFound, malformedXML };
 
+    // Where in the document the parser stopped, counted from 1 as people count.
+    struct Place {
+        std::uint64_t line = 0;
+        std::uint64_t column = 0;
+
+        bool operator==(const Place&) const = default;
+    };
+
     Kind kind;
     // The file's path for fileNotFound; the parser's description for malformedXML.
     std::string payload;
+    // For malformedXML, when the parser knows it.
+    std::optional<Place> place;
 
     static RekordboxXMLError fileNotFound(std::string path) {
-        return {Kind::fileNotFound, std::move(path)};
+        return {Kind::fileNotFound, std::move(path), std::nullopt};
     }
-    static RekordboxXMLError malformedXML(std::string description) {
-        return {Kind::malformedXML, std::move(description)};
+    static RekordboxXMLError malformedXML(std::string description,
+                                          std::optional<Place> place = std::nullopt) {
+        return {Kind::malformedXML, std::move(description), place};
     }
 
-    // The case name, then the payload as a quoted literal: fileNotFound("/Users/dj/a.xml").
+    // The case name, then the payload and place as a quoted literal:
+    // fileNotFound("/Users/dj/a.xml"), malformedXML("mismatched tag at line 3, column 3").
     std::string toString() const;
 
     bool operator==(const RekordboxXMLError&) const = default;

@@ -30,11 +30,10 @@ struct ParseContext {
     std::size_t elementEvents = 0;
 };
 
-// Where the parser stands, as people count: " at line 3, column 1".
-std::string position(XML_Parser parser) {
+// Where the parser stands, as people count.
+RekordboxXMLError::Place position(XML_Parser parser) {
     // Expat counts columns from 0.
-    return " at line " + std::to_string(XML_GetCurrentLineNumber(parser)) + ", column " +
-           std::to_string(XML_GetCurrentColumnNumber(parser) + 1);
+    return {XML_GetCurrentLineNumber(parser), XML_GetCurrentColumnNumber(parser) + 1};
 }
 
 void XMLCALL onStartElement(void* userData, const XML_Char* name, const XML_Char** attributes) {
@@ -47,7 +46,7 @@ void XMLCALL onStartElement(void* userData, const XML_Char* name, const XML_Char
         }
         context.delegate.startElement(name, context.attributes);
         if (const std::optional<std::string>& refusal = context.delegate.refusal()) {
-            context.refusal = RekordboxXMLError::malformedXML(*refusal + position(context.parser));
+            context.refusal = RekordboxXMLError::malformedXML(*refusal, position(context.parser));
             XML_StopParser(context.parser, XML_FALSE);
         }
     } catch (...) {
@@ -67,13 +66,13 @@ void XMLCALL onEndElement(void* userData, const XML_Char* name) {
     }
 }
 
-std::string describeError(XML_Parser parser) {
+RekordboxXMLError describeError(XML_Parser parser) {
     const XML_Error code = XML_GetErrorCode(parser);
     const XML_LChar* text = XML_ErrorString(code);
     if (code == XML_ERROR_NONE || text == nullptr) {
-        return "unknown XML parse error";
+        return RekordboxXMLError::malformedXML("unknown XML parse error");
     }
-    return text + position(parser);
+    return RekordboxXMLError::malformedXML(text, position(parser));
 }
 
 struct ParserDeleter {
@@ -125,7 +124,8 @@ public:
     }
 
     metadata::RekordboxLibrary takeLibrary() {
-        return {m_context.delegate.takeTracks(), m_context.delegate.takePlaylists()};
+        return {m_context.delegate.takeTracks(), m_context.delegate.takePlaylists(),
+                m_context.delegate.takePlaylistNodes()};
     }
 
 private:
@@ -144,7 +144,7 @@ private:
             return tl::unexpected(*m_context.refusal);
         }
         if (status != XML_STATUS_OK) {
-            return tl::unexpected(RekordboxXMLError::malformedXML(describeError(m_parser.get())));
+            return tl::unexpected(describeError(m_parser.get()));
         }
         return {};
     }

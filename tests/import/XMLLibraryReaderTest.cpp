@@ -21,6 +21,24 @@ metadata::RekordboxLibrary parsed(const std::string& xml) {
     return library ? std::move(*library) : metadata::RekordboxLibrary{};
 }
 
+// Each playlist as "id [level|level] entries", its path's levels read from the node table.
+std::vector<std::string> playlistPaths(const metadata::RekordboxLibrary& library) {
+    std::vector<std::string> described;
+    for (const Playlist& playlist : library.playlists) {
+        std::string text = playlist.id + " [";
+        for (const std::string_view level : library.pathOf(library.playlistNodes, playlist.node)) {
+            text += std::string(level) + "|";
+        }
+        text.back() = ']';
+        for (const std::string& id : playlist.trackIDs) {
+            text += " " + id;
+        }
+        EXPECT_EQ(playlist.name, playlist.id);
+        described.push_back(text);
+    }
+    return described;
+}
+
 std::vector<std::string> trackIds(const metadata::RekordboxLibrary& library) {
     std::vector<std::string> ids;
     for (const auto& track : library.tracks) {
@@ -50,33 +68,39 @@ TEST(XMLLibraryReader, ReadsTracksAndPlaylistsOfACollection) {
     EXPECT_EQ(trackIds(library), (std::vector<std::string>{"1", "2"}));
     EXPECT_EQ(library.tracks[1].title, "Two & 'Two'");
     EXPECT_EQ(library.playlists,
-              (std::vector<Playlist>{{"Techno/Peak Time", "Techno/Peak Time", {"2", "1", "2"}},
-                                     {"Warm Up", "Warm Up", {}}}));
+              (std::vector<Playlist>{{"Techno/Peak Time", "Techno/Peak Time", {"2", "1", "2"}, 1},
+                                     {"Warm Up", "Warm Up", {}, 2}}));
 }
 
-TEST(XMLLibraryReader, NodePathsSkipRootAndUnnamedNodes) {
-    struct Case { const char* name; std::string xml; std::vector<Playlist> expected; } cases[] = {
+// Only the top node is rekordbox's ROOT; below it ROOT is a name like any other.
+TEST(XMLLibraryReader, NodePathsSkipTheTopRootAndUnnamedNodes) {
+    // clang-format off
+    struct Case { const char* name; std::string xml; std::vector<std::string> expected; } cases[] = {
         {"unnamed folder adds no level",
-         R"(<NODE Name="ROOT"><NODE Name="A"><NODE><NODE Name="P" Type="1"/></NODE></NODE></NODE>)",
-         {{"A/P", "A/P", {}}}},
-        {"playlist named ROOT under the root has no path",
-         R"(<NODE Name="ROOT"><NODE Name="ROOT" Type="1"><TRACK Key="1"/></NODE></NODE>)", {}},
-        {"names are not trimmed and slashes stay",
-         R"(<NODE Name=" A "><NODE Name="B/C" Type="1"/></NODE>)", {{" A /B/C", " A /B/C", {}}}},
-        {"only type 1 is a playlist",
-         R"(<NODE Name="F"><TRACK Key="1"/></NODE><NODE Name="T" Type="01"/>)", {}},
+         R"(<NODE Name="ROOT"><NODE Name="A"><NODE><NODE Name="P" Type="1"/></NODE></NODE></NODE>)", {"A/P [A|P]"}},
+        {"a playlist named ROOT under the root",
+         R"(<NODE Name="ROOT"><NODE Name="ROOT" Type="1"><TRACK Key="1"/></NODE></NODE>)", {"ROOT [ROOT] 1"}},
+        {"folders named ROOT below the top",
+         R"(<NODE Name="ROOT"><NODE Name="Gigs"><NODE Name="ROOT" Type="1"/></NODE><NODE Name="Old"><NODE Name="ROOT"><NODE Name="Set" Type="1"/></NODE></NODE></NODE>)",
+         {"Gigs/ROOT [Gigs|ROOT]", "Old/ROOT/Set [Old|ROOT|Set]"}},
+        {"the top node named ROOT is a playlist of no path", R"(<NODE Name="ROOT" Type="1"/>)", {}},
+        {"names are not trimmed and a slash stays in its name",
+         R"(<NODE Name=" A "><NODE Name="B/C" Type="1"/></NODE><NODE Name="B"><NODE Name="C" Type="1"/></NODE>)",
+         {" A /B/C [ A |B/C]", "B/C [B|C]"}},
+        {"only type 1 is a playlist", R"(<NODE Name="F"><TRACK Key="1"/></NODE><NODE Name="T" Type="01"/>)", {}},
         {"a playlist inside a playlist closes first and keeps its own entries",
          R"(<NODE Name="O" Type="1"><TRACK Key="1"/><NODE Name="I" Type="1"><TRACK Key="2"/></NODE><TRACK Key="3"/></NODE>)",
-         {{"O/I", "O/I", {"2"}}, {"O", "O", {"1", "3"}}}},
+         {"O/I [O|I] 2", "O [O] 1 3"}},
+        {"an unnamed playlist stands at its folder's level", R"(<NODE Name="F"><NODE Type="1"/></NODE>)", {"F [F]"}},
         {"entries with empty keys are skipped, others kept unchanged",
-         R"(<NODE Name="P" Type="1"><TRACK Key=""/><TRACK Key=" 7 "/><TRACK/></NODE>)",
-         {{"P", "P", {" 7 "}}}},
+         R"(<NODE Name="P" Type="1"><TRACK Key=""/><TRACK Key=" 7 "/><TRACK/></NODE>)", {"P [P]  7 "}},
         {"element names are case-sensitive",
          R"(<node Name="P" Type="1"/><rb:NODE xmlns:rb="u" Name="R" Type="1"/>)", {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(parsed("<PLAYLISTS>" + c.xml + "</PLAYLISTS>").playlists, c.expected);
+        EXPECT_EQ(playlistPaths(parsed("<PLAYLISTS>" + c.xml + "</PLAYLISTS>")), c.expected);
     }
 }
 
@@ -91,7 +115,7 @@ TEST(XMLLibraryReader, PlaylistTreesTakeMemoryInProportionToTheFile) {
     }
     EXPECT_EQ(
         parsed(folders + R"(<NODE Name="P" Type="1"><TRACK Key="1"/></NODE>)" + ends).playlists,
-        (std::vector<Playlist>{{path + "P", path + "P", {"1"}}}));
+        (std::vector<Playlist>{{path + "P", path + "P", {"1"}, 100'000}}));
 
     // Every playlist holds its whole path, so these would outgrow the file many times over.
     std::string wide = "<NODE Name=\"" + std::string(1 << 20, 'n') + "\">";
@@ -101,9 +125,10 @@ TEST(XMLLibraryReader, PlaylistTreesTakeMemoryInProportionToTheFile) {
     for (const std::string& xml : {nested + ends, wide + "</NODE>"}) {
         const auto library = XMLLibraryReader::parseLibrary(xml);
         ASSERT_FALSE(library);
-        EXPECT_THAT(library.error().payload,
-                    testing::MatchesRegex("playlist paths too long in all \\(folders nested too "
-                                          "deeply or named too long\\) at line 1, column [0-9]+"));
+        EXPECT_THAT(library.error().toString(),
+                    testing::MatchesRegex("malformedXML\\(\"playlist paths too long in all \\("
+                                          "folders nested too deeply or named too long\\) at "
+                                          "line 1, column [0-9]+\"\\)"));
     }
 }
 
@@ -130,21 +155,22 @@ TEST(XMLLibraryReader, TrackIdAloneDecidesBetweenTrackAndEntry) {
     }
 }
 
-TEST(XMLLibraryReader, MalformedDocumentsFailWithTheParsersMessage) {
-    struct Case { const char* name; std::string xml, message; } cases[] = {
-        {"empty", "", "no element found at line 1, column 1"},
-        {"truncated after tracks", "<C><TRACK TrackID=\"1\" Name=\"x\"/>",
-         "no element found at line 1, column 33"},
-        {"cut inside a tag", "<C><TRACK TrackID=\"1\" Na", "unclosed token at line 1, column 4"},
-        {"binary", std::string("\x00\x01\x02\xFE", 4),
-         "not well-formed (invalid token) at line 1, column 1"},
-        {"second line", "<a>\n  <b>\n</a>", "mismatched tag at line 3, column 3"},
+TEST(XMLLibraryReader, MalformedDocumentsFailWithTheParsersMessageAndPlace) {
+    // clang-format off
+    struct Case { const char* name; std::string xml, message; std::uint64_t line, column; } cases[] = {
+        {"empty", "", "no element found", 1, 1},
+        {"truncated after tracks", "<C><TRACK TrackID=\"1\" Name=\"x\"/>", "no element found", 1, 33},
+        {"cut inside a tag", "<C><TRACK TrackID=\"1\" Na", "unclosed token", 1, 4},
+        {"binary", std::string("\x00\x01\x02\xFE", 4), "not well-formed (invalid token)", 1, 1},
+        {"second line", "<a>\n  <b>\n</a>", "mismatched tag", 3, 3},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto library = XMLLibraryReader::parseLibrary(c.xml);
         ASSERT_FALSE(library);
-        EXPECT_EQ(library.error(), RekordboxXMLError::malformedXML(c.message));
+        EXPECT_EQ(library.error(),
+                  RekordboxXMLError::malformedXML(c.message, {{c.line, c.column}}));
         EXPECT_FALSE(XMLLibraryReader::parseTracks(c.xml));
     }
 }
