@@ -2,9 +2,13 @@
 
 namespace cuevox::decks {
 
-LibraryTrackIndex::LibraryTrackIndex(std::span<const metadata::Track> tracks) : m_tracks(tracks) {
+LibraryTrackIndex::LibraryTrackIndex(std::span<const metadata::Track> tracks, std::stop_token stop)
+    : m_tracks(tracks) {
     m_firstPositionByKey.reserve(tracks.size());
     for (std::size_t position = 0; position < tracks.size(); ++position) {
+        if (position % 4096 == 0 && stop.stop_requested()) {
+            return;
+        }
         // emplace keeps an existing entry, so the earliest track of a key stays.
         m_firstPositionByKey.emplace(
             LibraryMatchKey::of(tracks[position].artist, tracks[position].title), position);

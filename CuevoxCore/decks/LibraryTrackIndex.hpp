@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <span>
+#include <stop_token>
 #include <string_view>
 #include <unordered_map>
 
@@ -17,8 +18,9 @@ class LibraryTrackIndex {
 public:
     LibraryTrackIndex() = default;
 
-    // Borrows `tracks`: they must outlive the index and stay where they are.
-    explicit LibraryTrackIndex(std::span<const metadata::Track> tracks);
+    // Borrows `tracks`: they must outlive the index and stay where they are. A stop request
+    // leaves the index unfinished, for the caller to drop.
+    explicit LibraryTrackIndex(std::span<const metadata::Track> tracks, std::stop_token stop = {});
 
     // A pointer into the indexed tracks, or null.
     const metadata::Track* find(std::string_view title, std::string_view artist) const;

@@ -32,29 +32,35 @@ std::vector<std::string> distinctGenres(const std::vector<metadata::Track>& trac
     return names;
 }
 
-// Ids may repeat on both sides: every track with a listed id belongs to the playlist, and
-// playlists that share an id share their tracks.
-std::map<std::string, std::vector<std::size_t>, std::less<>>
-tracksByPlaylist(const std::vector<metadata::Track>& tracks,
-                 const std::vector<metadata::Playlist>& playlists) {
-    std::unordered_map<std::string_view, std::vector<std::size_t>> positionsByID;
-    for (std::size_t index = 0; index < tracks.size(); ++index) {
-        positionsByID[tracks[index].id].push_back(index);
+// How often a long loop over the tracks looks at a stop request: a few milliseconds of work.
+constexpr std::size_t kTracksBetweenStopChecks = 4096;
+
+bool stopAt(std::size_t index, const std::stop_token& stop) {
+    return index % kTracksBetweenStopChecks == 0 && stop.stop_requested();
+}
+
+// std::stable_sort in runs, merged pairwise, so that a stop request ends it between two steps.
+template <typename Less>
+bool stableSort(std::vector<std::size_t>& order, Less less, const std::stop_token& stop) {
+    constexpr std::size_t kRun = 16 * kTracksBetweenStopChecks;
+    const auto at = [&order](std::size_t offset) {
+        return order.begin() + static_cast<std::ptrdiff_t>(std::min(offset, order.size()));
+    };
+    for (std::size_t offset = 0; offset < order.size(); offset += kRun) {
+        if (stop.stop_requested()) {
+            return false;
+        }
+        std::stable_sort(at(offset), at(offset + kRun), less);
     }
-    std::map<std::string, std::vector<std::size_t>, std::less<>> byPlaylist;
-    for (const metadata::Playlist& playlist : playlists) {
-        std::vector<std::size_t>& members = byPlaylist[playlist.id];
-        for (const std::string& trackID : playlist.trackIDs) {
-            if (const auto found = positionsByID.find(trackID); found != positionsByID.end()) {
-                members.insert(members.end(), found->second.begin(), found->second.end());
+    for (std::size_t width = kRun; width < order.size(); width *= 2) {
+        for (std::size_t offset = 0; offset + width < order.size(); offset += 2 * width) {
+            if (stop.stop_requested()) {
+                return false;
             }
+            std::inplace_merge(at(offset), at(offset + width), at(offset + 2 * width), less);
         }
     }
-    for (auto& [id, members] : byPlaylist) {
-        std::sort(members.begin(), members.end());
-        members.erase(std::unique(members.begin(), members.end()), members.end());
-    }
-    return byPlaylist;
+    return true;
 }
 
 } // namespace
@@ -87,20 +93,37 @@ PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks)
     : PreparedLibrary(std::move(tracks), {}) {}
 
 PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks,
-                                 const std::vector<metadata::Playlist>& playlists)
-    : m_tracks(std::move(tracks)), m_playlistTracks(tracksByPlaylist(m_tracks, playlists)),
-      m_genreNames(distinctGenres(m_tracks)), m_buckets(makeBPMRangeBuckets(m_tracks)),
-      m_deckIndex(m_tracks) {
-    std::unordered_set<std::string_view> listed;
-    for (const metadata::Playlist& playlist : playlists) {
-        if (listed.insert(playlist.id).second) {
-            m_playlistIDs.push_back(playlist.id);
-        }
+                                 const std::vector<metadata::Playlist>& playlists,
+                                 std::vector<metadata::PlaylistNode> nodes)
+    : PreparedLibrary(std::move(tracks), playlists, std::move(nodes), std::stop_token()) {}
+
+PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks,
+                                 const std::vector<metadata::Playlist>& playlists,
+                                 std::vector<metadata::PlaylistNode> nodes, std::stop_token stop)
+    : m_tracks(std::move(tracks)), m_playlistNodes(std::move(nodes)) {
+    if (prepareTracks(stop) && !stop.stop_requested()) {
+        prepareCrates(playlists);
+        m_complete = true;
     }
+}
+
+std::shared_ptr<const PreparedLibrary> PreparedLibrary::prepare(metadata::RekordboxLibrary library,
+                                                                std::stop_token stop) {
+    std::shared_ptr<const PreparedLibrary> prepared(new PreparedLibrary(
+        std::move(library.tracks), library.playlists, std::move(library.playlistNodes), stop));
+    return prepared->m_complete ? prepared : nullptr;
+}
+
+bool PreparedLibrary::prepareTracks(std::stop_token stop) {
+    m_genreNames = distinctGenres(m_tracks);
+    m_buckets = makeBPMRangeBuckets(m_tracks);
     m_foldedTitles.reserve(m_tracks.size());
     m_foldedArtists.reserve(m_tracks.size());
     m_artistKeys.reserve(m_tracks.size());
     for (const metadata::Track& track : m_tracks) {
+        if (stopAt(m_artistKeys.size(), stop)) {
+            return false;
+        }
         m_foldedTitles.push_back(foldForSearch(track.title));
         m_foldedArtists.push_back(foldForSearch(track.artist));
         m_artistKeys.push_back(artistKeyOf(track.artist));
@@ -109,17 +132,75 @@ PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks,
     std::vector<recommendation::AlphabeticalKey> keys;
     keys.reserve(m_tracks.size());
     for (const metadata::Track& track : m_tracks) {
+        if (stopAt(keys.size(), stop)) {
+            return false;
+        }
         keys.emplace_back(track);
     }
     std::vector<std::size_t> order(m_tracks.size());
     for (std::size_t index = 0; index < order.size(); ++index) {
         order[index] = index;
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
+    if (!stableSort(
+            order, [&keys](std::size_t a, std::size_t b) { return keys[a] < keys[b]; }, stop)) {
+        return false;
+    }
     m_alphabeticalRanks.resize(order.size());
     for (std::size_t rank = 0; rank < order.size(); ++rank) {
         m_alphabeticalRanks[order[rank]] = rank;
+    }
+    m_deckIndex = decks::LibraryTrackIndex(m_tracks, stop);
+    return true;
+}
+
+// Ids may repeat on both sides: every track with a listed id belongs to the playlist, and
+// playlists that share an id share their tracks. Each id is looked up once per crate, so ten
+// thousand tracks sharing one id, listed ten thousand times, cost ten thousand positions.
+void PreparedLibrary::prepareCrates(const std::vector<metadata::Playlist>& playlists) {
+    std::unordered_map<std::string_view, std::vector<std::string_view>> listedByID;
+    for (const metadata::Playlist& playlist : playlists) {
+        ListedTracks& listed = m_playlistTracks[playlist.id];
+        if (listed.playlists++ == 0) {
+            listed.firstCrate = m_crates.size();
+            m_playlistIDs.push_back(playlist.id);
+        }
+        std::vector<std::string_view>& ids = listedByID[playlist.id];
+        ids.insert(ids.end(), playlist.trackIDs.begin(), playlist.trackIDs.end());
+        std::size_t node = playlist.node;
+        if (node >= m_playlistNodes.size()) {
+            node = m_playlistNodes.size();
+            m_playlistNodes.push_back(metadata::PlaylistNode{playlist.id, std::nullopt});
+        }
+        m_crates.push_back(Crate{playlist.id, node, 0});
+    }
+    // Only listed ids are kept: a collection of a million tracks needs no map of them all.
+    std::unordered_map<std::string_view, std::vector<std::size_t>> positionsByID;
+    for (const auto& [crateID, ids] : listedByID) {
+        for (const std::string_view trackID : ids) {
+            positionsByID.try_emplace(trackID);
+        }
+    }
+    for (std::size_t index = 0; index < m_tracks.size() && !positionsByID.empty(); ++index) {
+        if (const auto found = positionsByID.find(m_tracks[index].id);
+            found != positionsByID.end()) {
+            found->second.push_back(index);
+        }
+    }
+    for (auto& [id, listed] : m_playlistTracks) {
+        std::vector<std::string_view>& ids = listedByID[id];
+        std::sort(ids.begin(), ids.end());
+        ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+        for (const std::string_view trackID : ids) {
+            if (const auto found = positionsByID.find(trackID); found != positionsByID.end()) {
+                listed.positions.insert(listed.positions.end(), found->second.begin(),
+                                        found->second.end());
+            }
+        }
+        // Distinct ids name distinct tracks, so nothing repeats.
+        std::sort(listed.positions.begin(), listed.positions.end());
+    }
+    for (Crate& crate : m_crates) {
+        crate.trackCount = m_playlistTracks.find(crate.id)->second.positions.size();
     }
 }
 
@@ -137,7 +218,20 @@ PreparedLibrary::playlistTracks(std::string_view id) const {
     if (found == m_playlistTracks.end()) {
         return std::nullopt;
     }
-    return std::span<const std::size_t>(found->second);
+    return std::span<const std::size_t>(found->second.positions);
+}
+
+std::size_t PreparedLibrary::playlistCount(std::string_view id) const {
+    const auto found = m_playlistTracks.find(id);
+    return found == m_playlistTracks.end() ? 0 : found->second.playlists;
+}
+
+std::string_view PreparedLibrary::playlistName(std::string_view id) const {
+    const auto found = m_playlistTracks.find(id);
+    if (found == m_playlistTracks.end()) {
+        return {};
+    }
+    return m_playlistNodes[m_crates[found->second.firstCrate].node].name;
 }
 
 bool PreparedLibrary::matchesSearch(std::size_t index, std::string_view foldedQuery) const {

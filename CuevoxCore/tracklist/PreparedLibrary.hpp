@@ -2,13 +2,16 @@
 
 #include "decks/LibraryTrackIndex.hpp"
 #include "metadata/Playlist.hpp"
+#include "metadata/RekordboxLibrary.hpp"
 #include "metadata/Track.hpp"
 #include "tracklist/BPMRange.hpp"
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,10 +23,27 @@ namespace cuevox::tracklist {
 // tracks of each playlist.
 class PreparedLibrary {
 public:
+    // A playlist as the DJ picks it: where it stands in the tree, and what it lists.
+    struct Crate {
+        // The joined path, as the command line names it; playlists may share one.
+        std::string id;
+        // The last level of its path in playlistNodes().
+        std::size_t node = 0;
+        // The tracks that every playlist with this id lists together.
+        std::size_t trackCount = 0;
+    };
+
     PreparedLibrary() = default;
     explicit PreparedLibrary(std::vector<metadata::Track> tracks);
+    // A playlist whose node is not among `nodes` stands at the top, named by its id.
     PreparedLibrary(std::vector<metadata::Track> tracks,
-                    const std::vector<metadata::Playlist>& playlists);
+                    const std::vector<metadata::Playlist>& playlists,
+                    std::vector<metadata::PlaylistNode> nodes = {});
+
+    // The same, prepared on a loading thread: nothing once `stop` is requested, which the
+    // work looks at every few thousand tracks.
+    static std::shared_ptr<const PreparedLibrary> prepare(metadata::RekordboxLibrary library,
+                                                          std::stop_token stop);
 
     // The deck index borrows the tracks, so a copy would point into the original.
     PreparedLibrary(const PreparedLibrary&) = delete;
@@ -60,14 +80,38 @@ public:
     std::optional<std::span<const std::size_t>> playlistTracks(std::string_view id) const;
     // Every playlist id once, in the order of the file: the crates a DJ can pick.
     const std::vector<std::string>& playlistIDs() const { return m_playlistIDs; }
+    // Every playlist in the order of the file, each at its own place in the tree.
+    const std::vector<Crate>& crates() const { return m_crates; }
+    // The levels that the crates' paths name (see metadata::RekordboxLibrary::pathOf).
+    const std::vector<metadata::PlaylistNode>& playlistNodes() const { return m_playlistNodes; }
+    // How many playlists have this id.
+    std::size_t playlistCount(std::string_view id) const;
+    // The own name of the first playlist with this id, without its folders; empty when none.
+    std::string_view playlistName(std::string_view id) const;
 
 private:
+    PreparedLibrary(std::vector<metadata::Track> tracks,
+                    const std::vector<metadata::Playlist>& playlists,
+                    std::vector<metadata::PlaylistNode> nodes, std::stop_token stop);
+    bool prepareTracks(std::stop_token stop);
+    void prepareCrates(const std::vector<metadata::Playlist>& playlists);
+
+    struct ListedTracks {
+        std::vector<std::size_t> positions;
+        std::size_t playlists = 0;
+        // The first playlist with the id, in m_crates.
+        std::size_t firstCrate = 0;
+    };
+
+    bool m_complete = false;
     std::vector<metadata::Track> m_tracks;
     std::vector<std::string> m_foldedTitles;
     std::vector<std::string> m_foldedArtists;
     std::vector<std::string> m_artistKeys;
-    std::map<std::string, std::vector<std::size_t>, std::less<>> m_playlistTracks;
+    std::map<std::string, ListedTracks, std::less<>> m_playlistTracks;
     std::vector<std::string> m_playlistIDs;
+    std::vector<Crate> m_crates;
+    std::vector<metadata::PlaylistNode> m_playlistNodes;
     std::vector<std::string> m_genreNames;
     std::vector<BPMRange> m_buckets;
     std::vector<std::size_t> m_alphabeticalRanks;
