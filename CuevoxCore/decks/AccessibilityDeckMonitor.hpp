@@ -36,6 +36,10 @@ public:
         return m_restarts;
     }
 
+    void setKeyNotation(metadata::KeyNotationOptions keyNotation) override {
+        m_poller.setKeyNotation(keyNotation);
+    }
+
     const Configuration& configuration() const { return m_configuration; }
 
     static bool hasAccessibilityPermission(AccessibilityPlatform& platform);

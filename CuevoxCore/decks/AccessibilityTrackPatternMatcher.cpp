@@ -5,6 +5,7 @@
 #include "text/Regex.hpp"
 #include "text/Text.hpp"
 
+#include <algorithm>
 #include <charconv>
 
 namespace cuevox::decks::AccessibilityTrackPatternMatcher {
@@ -15,6 +16,28 @@ constexpr std::string_view kOwner = "CuevoxCore/AccessibilityTrackPatternMatcher
 const text::Regex& bpmPattern() {
     static const text::Regex pattern(R"(^\d{2,3}\.\d{1,2}$)", kOwner);
     return pattern;
+}
+
+// At most as long as the longest tempo text, so that a row of dashes drawn as a rule is none.
+constexpr std::size_t kLongestPlaceholder = 6;
+
+bool isDashPlaceholder(std::string_view text, bool pointsToo) {
+    return !text.empty() && text.size() <= kLongestPlaceholder &&
+           text.find('-') != std::string_view::npos &&
+           std::ranges::all_of(text,
+                               [pointsToo](char c) { return c == '-' || (pointsToo && c == '.'); });
+}
+
+// A loaded track without a tempo shows dashes ("--.--") or a zero written as a tempo ("0.00").
+bool isTempoPlaceholder(std::string_view text) {
+    const std::size_t point = text.find('.');
+    const auto zeros = [](std::string_view part, std::size_t fewest, std::size_t most) {
+        return part.size() >= fewest && part.size() <= most &&
+               part.find_first_not_of('0') == std::string_view::npos;
+    };
+    return isDashPlaceholder(text, true) ||
+           (point != std::string_view::npos && zeros(text.substr(0, point), 1, 3) &&
+            zeros(text.substr(point + 1), 1, 2));
 }
 
 // The pattern's "\d" takes any decimal digit and its "$" tolerates a final line break; the
@@ -42,12 +65,15 @@ std::optional<double> parseTempo(const std::string& text) {
     return value;
 }
 
-// A track without a key shows an empty (or blank) key text; any other text must read as a key.
-bool isAcceptedKey(const std::string& text) {
-    return text::isBlank(text) || metadata::MusicalKeyConverter::parseAnyKeyNotation(text);
+// A track without a key shows an empty (or blank) key text or dashes; any other text must read
+// as a key in the notations the collection is read in.
+bool isAcceptedKey(const std::string& text, metadata::KeyNotationOptions keyNotation) {
+    return text::isBlank(text) || isDashPlaceholder(text, false) ||
+           metadata::MusicalKeyConverter::parseAnyKeyNotation(text, keyNotation);
 }
 
-std::optional<DeckTrackCandidate> blockAt(std::span<const std::string> texts, std::size_t i) {
+std::optional<DeckTrackCandidate> blockAt(std::span<const std::string> texts, std::size_t i,
+                                          metadata::KeyNotationOptions keyNotation) {
     if (texts.size() < 4 || i > texts.size() - 4) {
         return std::nullopt;
     }
@@ -56,20 +82,27 @@ std::optional<DeckTrackCandidate> blockAt(std::span<const std::string> texts, st
     if (texts[i].empty()) {
         return std::nullopt;
     }
-    const std::optional<double> bpm = parseTempo(texts[i + 2]);
-    if (!bpm || !isAcceptedKey(texts[i + 3])) {
+    std::optional<double> bpm;
+    if (!isTempoPlaceholder(texts[i + 2])) {
+        bpm = parseTempo(texts[i + 2]);
+        if (!bpm) {
+            return std::nullopt;
+        }
+    }
+    if (!isAcceptedKey(texts[i + 3], keyNotation)) {
         return std::nullopt;
     }
-    return DeckTrackCandidate{texts[i], texts[i + 1], *bpm, texts[i + 3], i + 4};
+    return DeckTrackCandidate{texts[i], texts[i + 1], bpm, texts[i + 3], i + 4};
 }
 
 } // namespace
 
-std::vector<DeckSlotState> extractDeckSlots(std::span<const std::string> texts) {
+std::vector<DeckSlotState> extractDeckSlots(std::span<const std::string> texts,
+                                            metadata::KeyNotationOptions keyNotation) {
     std::vector<DeckSlotState> slots;
     std::size_t i = 0;
     while (i < texts.size()) {
-        if (std::optional<DeckTrackCandidate> candidate = blockAt(texts, i)) {
+        if (std::optional<DeckTrackCandidate> candidate = blockAt(texts, i, keyNotation)) {
             slots.push_back(DeckSlotState::loaded(std::move(*candidate)));
             i += 4;
         } else {
@@ -82,11 +115,12 @@ std::vector<DeckSlotState> extractDeckSlots(std::span<const std::string> texts) 
     return slots;
 }
 
-std::vector<DeckTrackCandidate> extractCandidates(std::span<const std::string> texts) {
+std::vector<DeckTrackCandidate> extractCandidates(std::span<const std::string> texts,
+                                                  metadata::KeyNotationOptions keyNotation) {
     std::vector<DeckTrackCandidate> candidates;
     std::size_t i = 0;
     while (i + 3 < texts.size()) {
-        if (std::optional<DeckTrackCandidate> candidate = blockAt(texts, i)) {
+        if (std::optional<DeckTrackCandidate> candidate = blockAt(texts, i, keyNotation)) {
             candidates.push_back(std::move(*candidate));
             i += 4;
         } else {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "decks/DeckTrackCandidate.hpp"
+#include "metadata/KeyNotationOptions.hpp"
 
 #include <optional>
 #include <span>
@@ -27,10 +28,13 @@ struct DeckSlotState {
 };
 
 // Loaded and empty decks in screen order. Blocks never overlap; a marker that starts a valid
-// block is read as a title.
-std::vector<DeckSlotState> extractDeckSlots(std::span<const std::string> texts);
+// block is read as a title. A tempo of dashes or zero is a deck without a tempo, a key of
+// dashes or blanks one without a key; other keys must read in `keyNotation`.
+std::vector<DeckSlotState> extractDeckSlots(std::span<const std::string> texts,
+                                            metadata::KeyNotationOptions keyNotation = {});
 
 // The loaded decks only: always the candidates of extractDeckSlots on the same texts.
-std::vector<DeckTrackCandidate> extractCandidates(std::span<const std::string> texts);
+std::vector<DeckTrackCandidate> extractCandidates(std::span<const std::string> texts,
+                                                  metadata::KeyNotationOptions keyNotation = {});
 
 } // namespace cuevox::decks::AccessibilityTrackPatternMatcher

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "metadata/KeyNotationOptions.hpp"
+
 #include <chrono>
 #include <string>
 
@@ -15,6 +17,8 @@ struct DeckMonitorConfiguration {
     double playbackSampleGap = 0;
     // Pause after a poll that found no access or no rekordbox.
     double idlePollInterval = 0;
+    // Which notations a deck's key text may be in besides Camelot and classical names.
+    metadata::KeyNotationOptions keyNotation = {};
 
     // The values the application runs with.
     static DeckMonitorConfiguration rekordbox();

@@ -70,14 +70,16 @@ void walk(GuardedReader& reader, const Element& element, std::size_t depth, std:
 }
 
 // What the deck shows, as a track that is not (yet) a collection track.
-metadata::Track provisionalTrack(const DeckTrackCandidate& candidate) {
+metadata::Track provisionalTrack(const DeckTrackCandidate& candidate,
+                                 metadata::KeyNotationOptions keyNotation) {
     metadata::Track track;
     track.id = candidate.artist + "::" + candidate.title;
     track.title = candidate.title;
     track.artist = candidate.artist;
     track.bpm = candidate.bpm;
     track.musicalKey = candidate.rawKey;
-    track.camelotKey = metadata::MusicalKeyConverter::parseAnyKeyNotation(candidate.rawKey);
+    track.camelotKey =
+        metadata::MusicalKeyConverter::parseAnyKeyNotation(candidate.rawKey, keyNotation);
     return track;
 }
 
@@ -109,7 +111,8 @@ counterpartInSecondSample(const std::vector<DeckSlotState>& firstSlots, std::siz
 
 DeckPoller::DeckPoller(DeckMonitorConfiguration configuration, AccessibilityPlatform& platform,
                        MonitorClock& clock)
-    : m_configuration(std::move(configuration)), m_platform(platform), m_clock(clock) {}
+    : m_configuration(std::move(configuration)), m_platform(platform), m_clock(clock),
+      m_keyNotation(m_configuration.keyNotation) {}
 
 std::optional<std::vector<std::string>>
 DeckPoller::collectStaticTextValues(AccessibilityPlatform& platform, const Element& root,
@@ -160,8 +163,9 @@ DeckPoller::Outcome DeckPoller::pollOnce(std::stop_token stop) {
     if (!texts1) {
         return outcome;
     }
+    const metadata::KeyNotationOptions keyNotation = m_keyNotation;
     const std::vector<DeckSlotState> slots1 =
-        AccessibilityTrackPatternMatcher::extractDeckSlots(*texts1);
+        AccessibilityTrackPatternMatcher::extractDeckSlots(*texts1, keyNotation);
     if (slots1.empty()) {
         return outcome;
     }
@@ -171,7 +175,7 @@ DeckPoller::Outcome DeckPoller::pollOnce(std::stop_token stop) {
         return outcome;
     }
     const std::vector<DeckTrackCandidate> candidates2 =
-        AccessibilityTrackPatternMatcher::extractCandidates(*texts2);
+        AccessibilityTrackPatternMatcher::extractCandidates(*texts2, keyNotation);
 
     const std::size_t pairs = std::min(slots1.size(), kAllDeckIdentifiers.size());
     for (std::size_t index = 0; index < pairs; ++index) {
@@ -186,8 +190,8 @@ DeckPoller::Outcome DeckPoller::pollOnce(std::stop_token stop) {
                     *texts1, *texts2, candidate->sourceEndIndex, second->sourceEndIndex,
                     kPlaybackWindowSize);
             }
-            state = DeckState{
-                deck, provisionalTrack(*candidate), playing, false, std::nullopt, m_clock.now()};
+            metadata::Track shown = provisionalTrack(*candidate, keyNotation);
+            state = DeckState{deck, std::move(shown), playing, false, std::nullopt, m_clock.now()};
             if (known != m_lastKnownStates.end() && known->second == *state) {
                 continue;
             }

@@ -5,7 +5,9 @@
 #include "decks/DeckMonitorConfiguration.hpp"
 #include "decks/DeckState.hpp"
 #include "decks/MonitorClock.hpp"
+#include "metadata/KeyNotationOptions.hpp"
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <map>
@@ -51,6 +53,9 @@ public:
     // clock ends the poll at the next read, and it then reads as no window.
     Outcome pollOnce(std::stop_token stop = {});
 
+    // Which notations a deck's key text may be in; from any thread, for the next poll.
+    void setKeyNotation(metadata::KeyNotationOptions keyNotation) { m_keyNotation = keyNotation; }
+
     const std::map<DeckIdentifier, DeckState>& lastKnownStates() const { return m_lastKnownStates; }
     std::optional<AccessibilityPlatform::ProcessID> lastKnownRekordboxPID() const {
         return m_lastKnownPID;
@@ -68,6 +73,7 @@ private:
     DeckMonitorConfiguration m_configuration;
     AccessibilityPlatform& m_platform;
     MonitorClock& m_clock;
+    std::atomic<metadata::KeyNotationOptions> m_keyNotation;
     std::map<DeckIdentifier, DeckState> m_lastKnownStates;
     std::optional<AccessibilityPlatform::ProcessID> m_lastKnownPID;
 };

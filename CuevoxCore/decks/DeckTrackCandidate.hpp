@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace cuevox::decks {
@@ -10,7 +11,8 @@ struct DeckTrackCandidate {
     // Title, artist and key keep the screen's exact text, untrimmed.
     std::string title;
     std::string artist;
-    double bpm = 0;
+    // Absent when the deck shows dashes or a zero for the tempo.
+    std::optional<double> bpm;
     std::string rawKey;
     // Index just past the key text: where the texts that follow this deck's block begin.
     std::size_t sourceEndIndex = 0;

@@ -2,6 +2,7 @@
 
 #include "decks/DeckState.hpp"
 #include "decks/EventQueue.hpp"
+#include "metadata/KeyNotationOptions.hpp"
 
 #include <memory>
 
@@ -22,6 +23,10 @@ public:
     // One element per observed change of a deck. Shared, so a consumer may outlive the monitor.
     virtual std::shared_ptr<EventQueue<DeckState>> deckStateUpdates() const = 0;
     virtual std::shared_ptr<EventQueue<RekordboxRestart>> rekordboxDidRestart() const = 0;
+
+    // Which notations a deck's key text may be in, as the collection is read; a monitor that
+    // reads no texts has no use for it.
+    virtual void setKeyNotation(metadata::KeyNotationOptions) {}
 };
 
 } // namespace cuevox::decks

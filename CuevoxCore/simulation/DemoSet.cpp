@@ -18,9 +18,10 @@ bool isShowable(const SimulatedTrack& track) {
 
 namespace {
 
-// A collection track the deck shows and the index finds again as itself.
+// A collection track the deck shows and the index finds again as itself, with a tempo for the
+// list to rank the collection around.
 bool isDemoTrack(const Track& track, const LibraryTrackIndex& index) {
-    return isShowable(SimulatedTrack::from(track)) &&
+    return track.bpm && isShowable(SimulatedTrack::from(track)) &&
            index.find(track.title, track.artist) == &track;
 }
 

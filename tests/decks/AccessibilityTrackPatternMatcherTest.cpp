@@ -12,8 +12,8 @@ using AccessibilityTrackPatternMatcher::DeckSlotState;
 namespace Matcher = AccessibilityTrackPatternMatcher;
 using Texts = std::vector<std::string>;
 
-DeckSlotState loaded(std::string title, std::string artist, double bpm, std::string key,
-                     std::size_t end) {
+DeckSlotState loaded(std::string title, std::string artist, std::optional<double> bpm,
+                     std::string key, std::size_t end) {
     return DeckSlotState::loaded({std::move(title), std::move(artist), bpm, std::move(key), end});
 }
 
@@ -24,8 +24,8 @@ std::string describe(const std::vector<DeckSlotState>& slots) {
     for (const DeckSlotState& slot : slots) {
         if (slot.candidate) {
             const DeckTrackCandidate& c = *slot.candidate;
-            text += "[" + c.title + "|" + c.artist + "|" + std::to_string(c.bpm) + "|" + c.rawKey +
-                    "|" + std::to_string(c.sourceEndIndex) + "]";
+            text += "[" + c.title + "|" + c.artist + "|" + (c.bpm ? std::to_string(*c.bpm) : "-") +
+                    "|" + c.rawKey + "|" + std::to_string(c.sourceEndIndex) + "]";
         } else {
             text += "[empty]";
         }
@@ -34,8 +34,9 @@ std::string describe(const std::vector<DeckSlotState>& slots) {
 }
 
 // Checks the slots, and that the candidate scan agrees with them on the same texts.
-void expectSlots(const Texts& texts, const std::vector<DeckSlotState>& expected) {
-    const std::vector<DeckSlotState> slots = Matcher::extractDeckSlots(texts);
+void expectSlots(const Texts& texts, const std::vector<DeckSlotState>& expected,
+                 metadata::KeyNotationOptions keys = {}) {
+    const std::vector<DeckSlotState> slots = Matcher::extractDeckSlots(texts, keys);
     EXPECT_EQ(slots, expected) << describe(slots);
     std::vector<DeckTrackCandidate> loadedCandidates;
     for (const DeckSlotState& slot : expected) {
@@ -43,7 +44,7 @@ void expectSlots(const Texts& texts, const std::vector<DeckSlotState>& expected)
             loadedCandidates.push_back(*slot.candidate);
         }
     }
-    EXPECT_EQ(Matcher::extractCandidates(texts), loadedCandidates);
+    EXPECT_EQ(Matcher::extractCandidates(texts, keys), loadedCandidates);
 }
 
 TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrderAfterRejectedOnes) {
@@ -80,30 +81,39 @@ TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrderAfterRe
     }
 }
 
+// A track without a tempo shows dashes or a zero: a deck all the same, or the decks after it
+// would move up one.
 TEST(AccessibilityTrackPatternMatcher, TempoIsTwoOrThreeDigitsAndOneOrTwoDecimalsInASCII) {
-    const std::pair<const char*, double> accepted[] = {
-        {"99.5", 99.5}, {"999.99", 999.99}, {"070.25", 70.25}, {"00.0", 0.0}};
+    const std::pair<const char*, std::optional<double>> accepted[] = {
+        {"99.5", 99.5},          {"999.99", 999.99},     {"070.25", 70.25},
+        {"00.0", std::nullopt},  {"0.00", std::nullopt}, {"000.0", std::nullopt},
+        {"--.--", std::nullopt}, {"---", std::nullopt},  {"-", std::nullopt}};
     for (const auto& [tempo, value] : accepted) {
         SCOPED_TRACE(tempo);
         expectSlots({"T", "A", tempo, "8A"}, {loaded("T", "A", value, "8A", 4)});
     }
     for (const std::string tempo :
          {"128", "128.000", "1280.00", "-12.00", "128.00\n", "128.0a", "1234", "1.234", "12.3.4",
-          "\u0661\u0662\u0668.\u0660\u0660", "12:00"}) {
+          "\u0661\u0662\u0668.\u0660\u0660", "12:00", "0", "0000.0", "0.000", "..", "---.---",
+          "\u2013.\u2013"}) {
         SCOPED_TRACE(tempo);
         expectSlots({"T", "A", tempo, "8A"}, {});
     }
 }
 
-TEST(AccessibilityTrackPatternMatcher, KeyIsOneTheConverterKnowsOrBlank) {
-    for (const std::string key : {"12B", "8A\n", "F#m", "E minor", "", "\t \n"}) {
+// Open Key texts only when the collection is read with them.
+TEST(AccessibilityTrackPatternMatcher, KeyIsOneTheConverterKnowsOrBlankOrDashes) {
+    for (const std::string key : {"12B", "8A\n", "F#m", "E minor", "", "\t \n", "---", "-"}) {
         SCOPED_TRACE(key);
         expectSlots({"T", "A", "128.00", key}, {loaded("T", "A", 128, key, 4)});
     }
-    for (const std::string key : {"13A", "H", "8"}) {
+    for (const std::string key : {"13A", "H", "8", "1m", "-8A", "-------", "-.-"}) {
         SCOPED_TRACE(key);
         expectSlots({"T", "A", "128.00", key}, {});
     }
+    expectSlots({"T", "A", "--.--", "1m", "U", "B", "120.00", "12d"},
+                {loaded("T", "A", std::nullopt, "1m", 4), loaded("U", "B", 120, "12d", 8)},
+                {.openKey = true});
 }
 
 } // namespace

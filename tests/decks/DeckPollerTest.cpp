@@ -234,6 +234,12 @@ TEST(DeckPoller, ProvisionalTrackIsBuiltFromTheDeckTexts) {
     EXPECT_FALSE(state.isMaster);
     EXPECT_EQ(state.isOnAir, std::nullopt);
     EXPECT_EQ(state.updatedAt, rig.clock.now());
+    // No tempo, and a key in Open Key as the collection is read.
+    rig.poller.setKeyNotation({.openKey = true});
+    const auto bare = rig.poll({"Title", "Artist", "--.--", "1m"});
+    ASSERT_EQ(bare.changedStates.size(), 1U);
+    EXPECT_EQ(bare.changedStates[0].track->bpm, std::nullopt);
+    EXPECT_EQ(bare.changedStates[0].track->camelotKey, metadata::CamelotKey::fromString("8A"));
 }
 
 TEST(DeckPoller, WalksStaticTextsInPreOrderDownToTheDepthLimit) {

@@ -222,6 +222,21 @@ TEST(AtspiEndToEnd, DeckStatesCarryTheTracksAndAPauseIsSeenWithinTwoPolls) {
         << "the eject was never seen";
 }
 
+// The display shows "--.--" for a track without a tempo: deck 1 all the same, not skipped so
+// that deck 2's track reads as deck 1's.
+TEST(AtspiEndToEnd, ADeckWithoutATempoKeepsItsNumber) {
+    auto display = startDeckDisplay(*makePlatform(), kStartTimeout);
+    ASSERT_TRUE(display) << "the deck display never appeared on the accessibility bus";
+    ASSERT_EQ(display->request("load 1 203606657", kAnswerTimeout), "ok");
+    ASSERT_EQ(display->request(std::string("load 2 ") + kSecondID, kAnswerTimeout), "ok");
+    MonitorRig rig;
+    ASSERT_TRUE(rig.waitFor([](const Decks& decks) {
+        return shows(decks, DeckIdentifier::deck1, "Station", false) &&
+               shows(decks, DeckIdentifier::deck2, kSecondTitle, false);
+    })) << "deck 1 without a tempo was not read as deck 1";
+    EXPECT_EQ(rig.latest().at(DeckIdentifier::deck1).track->bpm, std::nullopt);
+}
+
 TEST(AtspiEndToEnd, ARestartOfTheDisplayUnderANewProcessIsSignalled) {
     const auto platform = makePlatform();
     auto display = startDeckDisplay(*platform, kStartTimeout);

@@ -76,7 +76,7 @@ TEST(DemoSet, SmallCollectionsRepeatTracksOrGiveNoSet) {
         EXPECT_FALSE(makeSet(collection(1), decks));
         EXPECT_TRUE(makeSet(collection(2), decks)) << "later picks repeat earlier ones";
     }
-    // Tracks a deck cannot show (no tempo) are never picked.
+    // Tracks without a tempo, which nothing is ranked around, are never picked.
     std::vector<Track> tracks = collection(3);
     tracks[0].bpm.reset();
     tracks[1].bpm.reset();

@@ -33,7 +33,8 @@ std::optional<std::string> DeckDisplayController::perform(const DeckDisplayComma
         for (std::size_t step = 0; step < m_tracks.size(); ++step) {
             const metadata::Track& track = m_tracks[(m_next + step) % m_tracks.size()];
             simulation::SimulatedTrack shown = simulation::SimulatedTrack::from(track);
-            if (simulation::isShowable(shown)) {
+            // A track without a tempo is a deck too, but "next" picks one worth following.
+            if (track.bpm && simulation::isShowable(shown)) {
                 m_next = (m_next + step + 1) % m_tracks.size();
                 return act(SimulationAction::load, std::move(shown));
             }
