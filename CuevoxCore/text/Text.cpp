@@ -332,6 +332,11 @@ std::string characterPrefix(std::string_view text, std::size_t count) {
     return std::string(text.substr(0, end));
 }
 
+std::string excerpt(std::string_view text, std::size_t maxCharacters) {
+    std::string prefix = characterPrefix(text, maxCharacters);
+    return prefix.size() < text.size() ? prefix + "\u2026" : prefix;
+}
+
 std::size_t displayWidth(std::string_view text) {
     std::size_t width = 0;
     int32_t offset = 0;

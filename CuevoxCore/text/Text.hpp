@@ -65,6 +65,9 @@ std::string fromCodePoints(std::u32string_view codePoints);
 std::size_t characterCount(std::string_view text);
 // The first `count` such characters; the whole text when it has no more.
 std::string characterPrefix(std::string_view text, std::size_t count);
+// The first `maxCharacters` such characters, then "…" when anything was left out: how a
+// message quotes a text of any length.
+std::string excerpt(std::string_view text, std::size_t maxCharacters = 80);
 // Columns the text takes in a terminal: East Asian wide and fullwidth characters count two,
 // combining marks and other zero-width characters none, everything else one.
 std::size_t displayWidth(std::string_view text);

@@ -136,6 +136,8 @@ TEST(Text, CharactersAndColumnsAreWhatTheUserSees) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(characterCount(c.text), c.count);
         EXPECT_EQ(characterPrefix(c.text, c.prefixLength), c.prefix);
+        EXPECT_EQ(excerpt(c.text, c.prefixLength),
+                  c.prefix + std::string(c.prefixLength < c.count ? "\u2026" : ""));
         EXPECT_EQ(displayWidth(c.text), c.width);
     }
 }
