@@ -1,5 +1,6 @@
 #include "Commands.hpp"
 #include "JsonInput.hpp"
+#include "OpenKeyOption.hpp"
 #include "Output.hpp"
 #include "decks/AccessibilityTrackPatternMatcher.hpp"
 
@@ -15,6 +16,7 @@ using decks::AccessibilityTrackPatternMatcher::DeckSlotState;
 
 struct DecksOptions {
     std::string file;
+    bool openKey = false;
     bool json = false;
 };
 
@@ -24,7 +26,7 @@ Json slotJson(std::size_t number, const DeckSlotState& slot) {
                 {"state", c ? "loaded" : "empty"},
                 {"title", c ? Json(c->title) : Json(nullptr)},
                 {"artist", c ? Json(c->artist) : Json(nullptr)},
-                {"bpm", c ? Json(c->bpm) : Json(nullptr)},
+                {"bpm", c ? jsonOrNull(c->bpm) : Json(nullptr)},
                 {"rawKey", c ? Json(c->rawKey) : Json(nullptr)},
                 {"sourceEndIndex", c ? Json(c->sourceEndIndex) : Json(nullptr)}};
 }
@@ -43,8 +45,9 @@ void printSlots(const std::vector<DeckSlotState>& slots, std::size_t textCount) 
         std::cout << "Slot " << i + 1 << ": ";
         if (const auto& c = slots[i].candidate) {
             std::cout << "loaded  " << quoted(c->title) << " by " << quoted(c->artist) << "  "
-                      << fixed(c->bpm, 2) << " BPM  key " << quoted(c->rawKey)
-                      << "  (texts after it from " << c->sourceEndIndex << ")\n";
+                      << (c->bpm ? fixed(*c->bpm, 2) + " BPM" : std::string("no tempo")) << "  key "
+                      << quoted(c->rawKey) << "  (texts after it from " << c->sourceEndIndex
+                      << ")\n";
         } else {
             std::cout << "empty\n";
         }
@@ -76,7 +79,8 @@ void runDecks(const DecksOptions& options, CommandContext& context) {
     }
 
     const std::vector<DeckSlotState> slots =
-        decks::AccessibilityTrackPatternMatcher::extractDeckSlots(texts);
+        decks::AccessibilityTrackPatternMatcher::extractDeckSlots(
+            texts, libraryReadOptions(options.openKey).keyNotation);
     if (options.json) {
         Json result = Json::array();
         for (std::size_t i = 0; i < slots.size(); ++i) {
@@ -96,8 +100,10 @@ void addDecksCommand(CLI::App& app, CommandContext& context) {
     CLI::App* command = app.add_subcommand(
         "decks", "Find the decks in the texts of rekordbox's window: a JSON array of strings in "
                  "tree order, as the deck monitor reads them. A loaded deck is a title, an "
-                 "artist, a tempo such as 128.00 and a key; an empty one shows \"Not Loaded.\"");
+                 "artist, a tempo such as 128.00 (or --.-- without one) and a key; an empty one "
+                 "shows \"Not Loaded.\"");
     command->add_option("FILE", options->file, "The JSON file of texts; - or none for stdin");
+    addOpenKeyFlag(*command, options->openKey);
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] { runDecks(*options, context); });
 }

@@ -1,6 +1,7 @@
 #include "FiniteNumber.hpp"
 
 #include "text/FromChars.hpp"
+#include "text/Text.hpp"
 
 #include <cmath>
 #include <system_error>
@@ -18,7 +19,7 @@ CLI::Validator finiteNumber(std::string range, std::function<bool(double)> accep
             const bool read = error == std::errc{} && end == text.data() + text.size();
             return read && std::isfinite(value) && accepts(value)
                        ? std::string()
-                       : prefix + "must be a number " + range + ", not " + text;
+                       : prefix + "must be a number " + range + ", not " + text::excerpt(text);
         },
         std::string());
 }

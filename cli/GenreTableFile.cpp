@@ -8,23 +8,19 @@
 namespace cuevox::cli::GenreTableFile {
 namespace {
 
-std::string quoted(const std::string& text) {
-    return Json(text).dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
 // An entry with capitals would silently never match, which is worse than refusing it.
 std::string capitalsProblem(const std::string& name) {
     return text::toLower(name) == name
                ? std::string()
-               : quoted(name) + " has capitals; genre names must be written in lower case";
+               : quotedInput(name) + " has capitals; genre names must be written in lower case";
 }
 
 } // namespace
 
 tl::expected<recommendation::ConfigurableGenreCompatibility::Table, std::string>
 read(const std::string& path) {
-    const std::string name = text::escapeForMessage(path);
-    const auto contents = readRegularFile(path);
+    const std::string name = inputName(path);
+    const auto contents = readInput(path);
     if (!contents) {
         return tl::unexpected("cannot read the genre table " + name + ": " + contents.error());
     }
@@ -48,7 +44,7 @@ fromJson(const Json& document, const std::string& name) {
             return tl::unexpected(prefix + problem);
         }
         if (!row.is_object()) {
-            return tl::unexpected(prefix + "the entry for " + quoted(from) +
+            return tl::unexpected(prefix + "the entry for " + quotedInput(from) +
                                   " must be an object of numbers, not " + describeJsonType(row));
         }
         auto& entries = table[from];
@@ -57,8 +53,8 @@ fromJson(const Json& document, const std::string& name) {
                 return tl::unexpected(prefix + problem);
             }
             if (!value.is_number() || !std::isfinite(value.get<double>())) {
-                return tl::unexpected(prefix + "the value for " + quoted(from) + " to " +
-                                      quoted(to) + " must be a finite number, not " +
+                return tl::unexpected(prefix + "the value for " + quotedInput(from) + " to " +
+                                      quotedInput(to) + " must be a finite number, not " +
                                       describeJsonType(value));
             }
             entries[to] = value.get<double>();

@@ -10,7 +10,8 @@
 // A genre compatibility table written by the DJ as JSON: {"house": {"tech house": 0.8}}.
 namespace cuevox::cli::GenreTableFile {
 
-// The table, or one line saying what is wrong with the file. Names must be lower case, since
+// The table, from a file or from stdin when `path` is "-", or one line saying what is wrong
+// with it. Names must be lower case, since
 // the table is only ever searched with lower-cased genres; values must be finite numbers.
 tl::expected<recommendation::ConfigurableGenreCompatibility::Table, std::string>
 read(const std::string& path);

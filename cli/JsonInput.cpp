@@ -139,8 +139,12 @@ std::string describeJsonType(const Json& value) {
     return (type.front() == 'a' || type.front() == 'o' ? "an " : "a ") + type;
 }
 
+tl::expected<std::string, std::string> readInput(const std::string& path) {
+    return isStdin(path) ? readAll(STDIN_FILENO) : readRegularFile(path);
+}
+
 tl::expected<Json, std::string> readJsonInput(const std::string& path) {
-    const auto content = isStdin(path) ? readAll(STDIN_FILENO) : readRegularFile(path);
+    const auto content = readInput(path);
     if (!content) {
         return tl::unexpected(inputName(path) + ": " + content.error());
     }

@@ -28,6 +28,10 @@ tl::expected<std::string, std::string> readRegularFile(const std::string& path);
 // that quote nothing from the input.
 tl::expected<Json, std::string> parseJson(std::string_view bytes);
 
+// The bytes of a regular file, or of stdin when the path is "-" or empty, up to
+// kMaxJsonInputBytes; or why there are none.
+tl::expected<std::string, std::string> readInput(const std::string& path);
+
 // A JSON document read whole from a file, or from stdin when the path is "-" or empty. The
 // error is one line that names the input and says what is wrong with it.
 tl::expected<Json, std::string> readJsonInput(const std::string& path);

@@ -118,7 +118,7 @@ void runLibrary(const LibraryOptions& options, CommandContext& context) {
         }
         Json playlists = Json::array();
         for (const metadata::Playlist& playlist : library->playlists) {
-            playlists.push_back(playlistJson(playlist));
+            playlists.push_back(playlistJson(playlist, library->playlistNodes));
         }
         printJson(Json{{"tracks", std::move(tracks)}, {"playlists", std::move(playlists)}});
     } else {

@@ -15,6 +15,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace cuevox::cli {
@@ -118,12 +120,23 @@ Json resultJson(const tracklist::PreparedLibrary& library,
 }
 
 void runList(const ListOptions& options, CommandContext& context) {
+    // --key is checked before --open-key is known: an Open Key text waits for it.
+    for (const std::string& key : options.keys) {
+        if (!metadata::MusicalKeyConverter::parseAnyKeyNotation(
+                key, libraryReadOptions(options.openKey).keyNotation)) {
+            printError("--key: " + quotedInput(key) +
+                       " is an Open Key text, read only with --open-key (see cuevox-cli --help)");
+            context.exitCode = 2;
+            return;
+        }
+    }
     auto collection = loadCollection(options.file, libraryReadOptions(options.openKey));
     if (!collection) {
         context.exitCode = 1;
         return;
     }
-    const tracklist::PreparedLibrary library(std::move(collection->tracks), collection->playlists);
+    const tracklist::PreparedLibrary library(std::move(collection->tracks), collection->playlists,
+                                             std::move(collection->playlistNodes));
 
     std::optional<Track> source;
     if (options.source.given()) {
@@ -147,12 +160,22 @@ void runList(const ListOptions& options, CommandContext& context) {
         selections.bpmRanges.insert(tracklist::BPMRange{bound});
     }
     for (const std::string& key : options.keys) {
-        selections.keys.insert(*metadata::MusicalKeyConverter::parseAnyKeyNotation(key));
+        selections.keys.insert(*metadata::MusicalKeyConverter::parseAnyKeyNotation(
+            key, libraryReadOptions(options.openKey).keyNotation));
     }
     selections.energies.insert(options.energies.begin(), options.energies.end());
 
+    // As the decks give them: each track once, where it first played.
+    tracklist::LiveInputs live{options.live.sourceDeckBPM, {}};
+    std::unordered_set<std::string_view> played;
+    for (const std::string& id : options.live.playedTrackIDs) {
+        if (played.insert(id).second) {
+            live.playedTrackIDs.push_back(id);
+        }
+    }
+
     const auto result = tracklist::TrackListComputation::compute(
-        library, source, selections, options.search, options.modes, options.live);
+        library, source, selections, options.search, options.modes, live);
     const bool tempoMode = options.modes.tempoMode();
     if (options.json) {
         printJson(resultJson(library, result, tempoMode));
@@ -185,9 +208,9 @@ void addListCommand(CLI::App& app, CommandContext& context) {
     takeOneTextEach(command->add_option("--key", options->keys,
                                         "Show only this key, e.g. 8A or Am (repeatable)"))
         ->check([](const std::string& value) {
-            return metadata::MusicalKeyConverter::parseAnyKeyNotation(value)
+            return metadata::MusicalKeyConverter::parseAnyKeyNotation(value, {.openKey = true})
                        ? std::string()
-                       : "not a key: " + value;
+                       : "not a key: " + text::excerpt(value);
         });
     command->add_option("--energy", options->energies, "Show only this energy level (repeatable)")
         ->check(CLI::Range(1, 10));
@@ -200,7 +223,8 @@ void addListCommand(CLI::App& app, CommandContext& context) {
                      "The tempo the playing deck shows, pitch applied; the list aims at it with "
                      "--pitch-range or --half-double")
         ->type_name("BPM")
-        ->check(finiteNumber("above 0", [](double bpm) { return bpm > 0; }));
+        ->check(finiteNumber("above 0 and below 1000",
+                             [](double bpm) { return bpm > 0 && bpm < 1000; }));
     takeOneTextEach(command->add_option("--played", options->live.playedTrackIDs,
                                         "A TrackID played in this set, oldest first (repeatable)"))
         ->type_name("ID");

@@ -36,8 +36,9 @@ void addListModeOptions(CLI::App& command, tracklist::ListModes& modes) {
             "Match tempos the pitch fader reaches within P percent of the playing tempo: 0 "
             "(off, within 1 BPM), 2, 4, 6, 8 or 16; rows then show the pitch to set")
         ->check([](const std::string& text) {
-            return pitchRangeOf(text) ? std::string()
-                                      : "must be 0, 2, 4, 6, 8 or 16, not \"" + text + "\"";
+            return pitchRangeOf(text)
+                       ? std::string()
+                       : "must be 0, 2, 4, 6, 8 or 16, not \"" + text::excerpt(text) + "\"";
         })
         ->type_name("P");
     command.add_flag("--half-double", modes.halfDouble,
@@ -60,9 +61,15 @@ bool hasChosenPlaylist(const tracklist::PreparedLibrary& library, const tracklis
                        const std::string& file) {
     if (const std::optional<std::string>& id = modes.playlistID;
         id && !library.playlistTracks(*id)) {
-        printError("no playlist \"" + text::escapeForMessage(*id) + "\" in " +
-                   text::escapeForMessage(file));
+        printError("no playlist " + quotedInput(*id) + " in " + text::escapeForMessage(file));
         return false;
+    }
+    // "A/B" names a playlist B in a folder A and a playlist called "A/B" alike.
+    if (const std::optional<std::string>& id = modes.playlistID;
+        id && library.playlistCount(*id) > 1) {
+        printError("note: " + std::to_string(library.playlistCount(*id)) +
+                   " playlists have the path " + quotedInput(*id) +
+                   "; listing the tracks of all of them");
     }
     return true;
 }

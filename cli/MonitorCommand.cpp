@@ -166,7 +166,8 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
     if (!collection) {
         return;
     }
-    const tracklist::PreparedLibrary library(std::move(collection->tracks), collection->playlists);
+    const tracklist::PreparedLibrary library(std::move(collection->tracks), collection->playlists,
+                                             std::move(collection->playlistNodes));
     if (!hasChosenPlaylist(library, options.modes, options.file)) {
         return;
     }
@@ -219,8 +220,10 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
         // One queue in publication order: each notifier runs on the polling thread right
         // after its element is queued, and a restart is queued before that poll's states.
         auto published = std::make_shared<decks::EventQueue<MonitorEvent>>();
-        decks::AccessibilityDeckMonitor monitor(decks::DeckMonitorConfiguration::rekordbox(),
-                                                rekordbox, clock);
+        decks::DeckMonitorConfiguration configuration =
+            decks::DeckMonitorConfiguration::rekordbox();
+        configuration.keyNotation = libraryReadOptions(options.openKey).keyNotation;
+        decks::AccessibilityDeckMonitor monitor(configuration, rekordbox, clock);
         monitor.rekordboxDidRestart()->setNotifier(
             [published, clock, queue = monitor.rekordboxDidRestart().get()] {
                 if (queue->tryPop()) {

@@ -71,7 +71,7 @@ parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& 
     }
     for (const auto& [key, value] : entry.items()) {
         if (!kFields.contains(key)) {
-            return fail("unknown field \"" + text::escapeForMessage(key) + "\"");
+            return fail("unknown field " + quotedInput(key));
         }
     }
     SimulationEvent event;
@@ -127,8 +127,7 @@ parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& 
         const std::string wanted = id->get<std::string>();
         const auto track = std::ranges::find(tracks, wanted, &Track::id);
         if (track == tracks.end()) {
-            return fail("no track with id \"" + text::escapeForMessage(wanted) + "\" in " +
-                        collectionName);
+            return fail("no track with id " + quotedInput(wanted) + " in " + collectionName);
         }
         Track shown = *track;
         // A deck shows the tempo with the pitch fader applied.

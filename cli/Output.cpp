@@ -1,5 +1,7 @@
 #include "Output.hpp"
 
+#include "text/Text.hpp"
+
 #include <cstdio>
 #include <iostream>
 
@@ -17,6 +19,10 @@ std::string fixed(double value, int decimals, int width) {
 
 std::string tempoText(const std::optional<double>& bpm) {
     return bpm ? fixed(*bpm, 2) : "-";
+}
+
+std::string quotedInput(std::string_view text) {
+    return "\"" + text::escapeForMessage(text::excerpt(text)) + "\"";
 }
 
 void printError(std::string_view message) {

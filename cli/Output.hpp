@@ -18,6 +18,10 @@ void printJson(const Json& document);
 // One line on stderr, prefixed with the program's name, as every error is reported.
 void printError(std::string_view message);
 
+// A text from the input as an error line quotes it: between double quotes, escaped to stay on
+// one line, and cut after 80 characters with "…", so a huge input gives a short line.
+std::string quotedInput(std::string_view text);
+
 template <typename T>
 Json jsonOrNull(const std::optional<T>& value) {
     return value ? Json(*value) : Json(nullptr);

@@ -64,7 +64,7 @@ std::vector<double> parseNumbers(const std::string& text, std::size_t count, std
     }
     if (parts.size() != count) {
         message = "needs " + std::to_string(count) + " numbers separated by commas, not " +
-                  std::to_string(parts.size()) + " in \"" + text + "\"";
+                  std::to_string(parts.size()) + " in \"" + text::excerpt(text) + "\"";
         return {};
     }
     std::vector<double> numbers;
@@ -74,15 +74,15 @@ std::vector<double> parseNumbers(const std::string& text, std::size_t count, std
         const auto [end, error] = text::fromChars(part.data(), part.data() + part.size(), value);
         if (part.empty() || end != part.data() + part.size() ||
             (error != std::errc{} && error != std::errc::result_out_of_range)) {
-            message = "\"" + part + "\" is not a number";
+            message = "\"" + text::excerpt(part) + "\" is not a number";
             return {};
         }
         if (error == std::errc::result_out_of_range || !std::isfinite(value)) {
-            message = "\"" + part + "\" is not a finite number";
+            message = "\"" + text::excerpt(part) + "\" is not a finite number";
             return {};
         }
         if (value < 0) {
-            message = "\"" + part + "\" is negative";
+            message = "\"" + text::excerpt(part) + "\" is negative";
             return {};
         }
         numbers.push_back(value);
@@ -277,9 +277,9 @@ void addRecommendCommand(CLI::App& app, CommandContext& context) {
         ->check([](const std::string& text) {
             const std::optional<long long> count = text::parseInteger(text);
             if (!count) {
-                return "must be a whole number, not \"" + text + "\"";
+                return "must be a whole number, not \"" + text::excerpt(text) + "\"";
             }
-            return *count < 0 ? "must be 0 or more, not " + text : std::string();
+            return *count < 0 ? "must be 0 or more, not " + text::excerpt(text) : std::string();
         })
         ->type_name("N");
     addNumbersOption(*command, "--weights", "G,B,H,E", 4,
@@ -305,7 +305,7 @@ void addRecommendCommand(CLI::App& app, CommandContext& context) {
                     "the genre table rates above 0) (default exactOnly)");
     command
         ->add_option("--genre-table", options->genreTable,
-                     "JSON file of genre compatibilities in lower case, e.g. "
+                     "JSON file (- for stdin) of genre compatibilities in lower case, e.g. "
                      "{\"house\": {\"tech house\": 0.8}} (from house, tech house fits 80%)")
         ->type_name("FILE");
     takeOneTextEach(command->add_option("--exclude", options->excluded,

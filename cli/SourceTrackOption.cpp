@@ -1,5 +1,6 @@
 #include "SourceTrackOption.hpp"
 
+#include "Output.hpp"
 #include "decks/LibraryTrackIndex.hpp"
 #include "text/Text.hpp"
 
@@ -29,16 +30,16 @@ std::optional<metadata::Track> findSourceTrack(std::span<const metadata::Track> 
                 return track;
             }
         }
-        message = "no track with id \"" + text::escapeForMessage(*option.id) + "\" in " +
-                  text::escapeForMessage(file);
+        message =
+            "no track with id " + quotedInput(*option.id) + " in " + text::escapeForMessage(file);
         return std::nullopt;
     }
     if (const metadata::Track* track =
             decks::LibraryTrackIndex(tracks).find(*option.title, *option.artist)) {
         return *track;
     }
-    message = "no track titled \"" + text::escapeForMessage(*option.title) + "\" by \"" +
-              text::escapeForMessage(*option.artist) + "\" in " + text::escapeForMessage(file);
+    message = "no track titled " + quotedInput(*option.title) + " by " +
+              quotedInput(*option.artist) + " in " + text::escapeForMessage(file);
     return std::nullopt;
 }
 

@@ -32,8 +32,16 @@ Json trackJson(const metadata::Track& track) {
     };
 }
 
-Json playlistJson(const metadata::Playlist& playlist) {
-    return Json{{"id", playlist.id}, {"name", playlist.name}, {"trackIDs", playlist.trackIDs}};
+Json playlistJson(const metadata::Playlist& playlist,
+                  const std::vector<metadata::PlaylistNode>& nodes) {
+    Json path = Json::array();
+    for (const std::string_view name : metadata::RekordboxLibrary::pathOf(nodes, playlist.node)) {
+        path.push_back(name);
+    }
+    return Json{{"id", playlist.id},
+                {"name", playlist.name},
+                {"path", std::move(path)},
+                {"trackIDs", playlist.trackIDs}};
 }
 
 } // namespace cuevox::cli

@@ -54,6 +54,12 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
     directory.write("long.xml", R"(<C><TRACK TrackID="1" Name="T" Artist="A" TotalTime="1e300" AverageBpm="128" Tonality="8A"/></C>)");
     directory.write("play.json", R"([{"at": 0, "action": "load", "deck": 1, "id": "1"},
                                      {"at": 0.2, "action": "play", "deck": 1}])");
+    // Texts of 7 MB are quoted by their first 80 characters.
+    const std::string huge(7'000'000, 'x'), cut = std::string(80, 'x') + "\u2026";
+    directory.write("name.json", R"({"house": {"X)" + huge + R"(": 1}})");
+    directory.write("row.json", R"({")" + huge + R"(": 1})");
+    directory.write("id.json", R"([{"at": 0, "action": "load", "deck": 1, "id": ")" + huge + "\"}]");
+    directory.write("field.json", R"([{"at": 0, ")" + huge + "\": 1}]");
     const auto cli = [](const std::vector<std::string>& arguments) {
         return "timeout 20 " + cliCommand(arguments);
     };
@@ -75,6 +81,13 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
         {cli({"decks", dir + "\x1B[2J.json"}), 1, "cuevox-cli: " + dir + "\\u{1B}[2J.json: no such file\n"},
         {cli({"list", kDemo, "--id", "a\nb"}), 1, "cuevox-cli: no track with id \"a\\nb\" in " + kDemo + "\n"},
         {cli({"key", "8A"}) + " >/dev/full", 1, "cuevox-cli: cannot write the output\n"},
+        {cli({"recommend", kDemo, "--id", "1", "--genre-table", dir + "name.json"}), 1, "cuevox-cli: genre table " + dir + "name.json: \"X" + cut.substr(1) + "\" has capitals; genre names must be written in lower case\n"},
+        {cli({"recommend", kDemo, "--id", "1", "--genre-table", dir + "row.json"}), 1, "cuevox-cli: genre table " + dir + "row.json: the entry for \"" + cut + "\" must be an object of numbers, not a number\n"},
+        {cli({"recommend", kDemo, "--id", "1", "--genre-table", "-"}) + " <" + dir + "deep.json", 1, "cuevox-cli: genre table stdin: nested more than 64 deep\n"},
+        {cli({"monitor", kDemo, "--simulate", dir + "id.json"}), 1, "cuevox-cli: " + dir + "id.json: event 0 (counting from 0): no track with id \"" + cut + "\" in " + kDemo + "\n"},
+        {cli({"monitor", kDemo, "--simulate", dir + "field.json"}), 1, "cuevox-cli: " + dir + "field.json: event 0 (counting from 0): unknown field \"" + cut + "\"\n"},
+        {cli({"list", kDemo, "--key", huge.substr(0, 100'000)}), 2, usage("--key: not a key: " + cut)},
+        {cli({"list", kDemo, "--deck-bpm", "1e308"}), 2, usage("--deck-bpm: must be a number above 0 and below 1000, not 1e308")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);

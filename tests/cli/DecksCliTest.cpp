@@ -62,5 +62,38 @@ TEST(DecksCli, PrintsEverySlotAsTextOrJsonFromAFileOrStdinAndSaysWhatIsWrongWith
     }
 }
 
+// A track without a tempo shows dashes or a zero, one without a key dashes, and with --open-key
+// a key may read 1m: each is still a deck, so the one after it keeps its number.
+TEST(DecksCli, ADeckWithoutATempoOrAKeyKeepsItsSlot) {
+    const struct {
+        const char* tempo;
+        const char* key;
+        bool openKey;
+        std::string first;
+    } rows[] = {
+        {"--.--", "8A", false, "no tempo  key \"8A\""},
+        {"0.00", "8A", false, "no tempo  key \"8A\""},
+        {"---", "---", false, "no tempo  key \"---\""},
+        {"128.00", "1m", true, "128.00 BPM  key \"1m\""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.tempo + std::string(" ") + row.key);
+        const std::string input = "[\"T\", \"A\", \"" + std::string(row.tempo) + "\", \"" +
+                                  row.key + R"(", "U", "B", "120.00", "9A"])";
+        std::vector<std::string> arguments{"decks"};
+        if (row.openKey) {
+            arguments.push_back("--open-key");
+        }
+        EXPECT_EQ(runCliWithInput(arguments, input).out,
+                  "Slot 1: loaded  \"T\" by \"A\"  " + row.first +
+                      "  (texts after it from 4)\nSlot 2: loaded  \"U\" by \"B\"  120.00 BPM  "
+                      "key \"9A\"  (texts after it from 8)\n");
+    }
+    EXPECT_EQ(json::parse(runCliWithInput({"decks", "--json"}, R"(["T", "A", "--.--", ""])").out)
+                  .at(0)
+                  .at("bpm"),
+              nullptr);
+}
+
 } // namespace
 } // namespace cuevox::tests

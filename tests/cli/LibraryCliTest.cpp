@@ -51,7 +51,8 @@ TEST_F(LibraryCli, JsonHoldsEveryTrackAndPlaylistAndTheSummaryWhatADjNeedsToKnow
         "label": null})"));
     EXPECT_EQ(document.at("tracks").size(), 3U);
     EXPECT_EQ(document.at("playlists"), json::parse(R"([
-        {"id": "Sets/Friday", "name": "Sets/Friday", "trackIDs": ["1", "99", "1"]}])"));
+        {"id": "Sets/Friday", "name": "Sets/Friday", "path": ["Sets", "Friday"],
+         "trackIDs": ["1", "99", "1"]}])"));
     // The tempo is written in its shortest exact form, not rounded for display.
     EXPECT_NE(result.out.find("\"bpm\": 122.1,"), std::string::npos);
     const CliResult summary = runCli({"library", path});

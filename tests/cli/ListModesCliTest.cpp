@@ -47,6 +47,9 @@ TEST_F(ListModesCli, EveryOptionReachesTheList) {
         {{"--hide-played", "--played", "1", "--played", "[2]"}, {"2", "3", "4", "5"}},
         {{"--id", "1", "--half-double", "--vary-artists"}, {"3"}},
         {{"--id", "1", "--open-key"}, {"1", "4"}},
+        {{"--key", "1d", "--open-key"}, {"4"}},
+        // A repeated id keeps its first place, as the window keeps it: 3, 4 and 5 were last.
+        {{"--vary-artists", "--played", "2", "--played", "3", "--played", "4", "--played", "5", "--played", "2"}, {"1", "2"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -63,9 +66,10 @@ TEST_F(ListModesCli, BadValuesAreUsageErrorsAndAnUnknownPlaylistIsBadInput) {
         // clang-format off
         {{"--pitch-range", "3"}, 2, usage("--pitch-range: must be 0, 2, 4, 6, 8 or 16, not \"3\"")},
         {{"--pitch-range", "x"}, 2, usage("--pitch-range: must be 0, 2, 4, 6, 8 or 16, not \"x\"")},
-        {{"--deck-bpm", "0"}, 2, usage("--deck-bpm: must be a number above 0, not 0")},
-        {{"--deck-bpm", "nan"}, 2, usage("--deck-bpm: must be a number above 0, not nan")},
-        {{"--deck-bpm", "inf"}, 2, usage("--deck-bpm: must be a number above 0, not inf")},
+        {{"--deck-bpm", "0"}, 2, usage("--deck-bpm: must be a number above 0 and below 1000, not 0")},
+        {{"--deck-bpm", "1000"}, 2, usage("--deck-bpm: must be a number above 0 and below 1000, not 1000")},
+        {{"--deck-bpm", "nan"}, 2, usage("--deck-bpm: must be a number above 0 and below 1000, not nan")},
+        {{"--key", "1d"}, 2, usage("--key: \"1d\" is an Open Key text, read only with --open-key")},
         {{"--energy-direction", "Up"}, 2, usage("--energy-direction: must be hold, up or down, not \"Up\"")},
         {{"--playlist", "Crates\tPeak"}, 1, "cuevox-cli: no playlist \"Crates\\tPeak\" in " + path + "\n"},
         // clang-format on
@@ -76,6 +80,23 @@ TEST_F(ListModesCli, BadValuesAreUsageErrorsAndAnUnknownPlaylistIsBadInput) {
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
         expectFailure(run(arguments), c.exitCode, c.err);
     }
+}
+
+// A playlist named "A/B" is one playlist with that name, and a playlist B in a folder A has the
+// same joined path: --playlist lists both and says so; the JSON tells their paths apart.
+TEST_F(ListModesCli, PlaylistsSharingAPathAreListedTogetherWithANote) {
+    const char* const xml = R"(<C>
+      <TRACK TrackID="1" Name="One"/><TRACK TrackID="2" Name="Two"/><TRACK TrackID="3" Name="3"/>
+      <NODE Name="ROOT"><NODE Name="A"><NODE Name="B" Type="1"><TRACK Key="1"/></NODE></NODE>
+      <NODE Name="A/B" Type="1"><TRACK Key="2"/></NODE></NODE></C>)";
+    const std::string shared = directory.write("shared.xml", xml).string();
+    const CliResult list = runCli({"list", shared, "--playlist", "A/B", "--json"});
+    EXPECT_EQ(sortedIds(json::parse(list.out).at("tracks")), (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(list.err, "cuevox-cli: note: 2 playlists have the path \"A/B\"; listing the "
+                        "tracks of all of them\n");
+    const json playlists = json::parse(runCli({"library", shared, "--json"}).out).at("playlists");
+    EXPECT_EQ(playlists.at(0).at("path"), json::parse(R"(["A", "B"])"));
+    EXPECT_EQ(playlists.at(1).at("path"), json::parse(R"(["A/B"])"));
 }
 
 TEST_F(ListModesCli, PitchShowsOnlyInTheTempoMode) {

@@ -132,6 +132,25 @@ TEST_F(MonitorScript, PlaysTheTimelineOfAScript) {
                                }));
 }
 
+// Decks showing no tempo ("--.--" for 203606657, "0.00"), a key of dashes or, read with
+// --open-key, a key such as 1m are decks all the same: deck 4 is reported as deck 4.
+TEST_F(MonitorScript, DecksWithoutATempoOrWithAnOpenKeyKeepTheirNumbers) {
+    const CliResult result = run(R"([
+        {"at": 0, "action": "load", "deck": 1, "id": "203606657"},
+        {"at": 0, "action": "load", "deck": 2, "title": "Z", "artist": "Z", "bpm": 0, "key": "---"},
+        {"at": 0, "action": "load", "deck": 3, "title": "O", "artist": "O", "bpm": 120, "key": "1m"},
+        {"at": 0, "action": "load", "deck": 4, "id": "194966882"},
+        {"at": 1, "action": "play", "deck": 4}
+    ])",
+                                 {"--seconds", "2", "--open-key"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(summary(json::parse(result.out)),
+              (std::vector<std::string>{"deck 1 paused 203606657", "source 1 203606657 Station > -",
+                                        "deck 2 paused null", "deck 3 paused null",
+                                        "deck 4 paused 194966882", "deck 4 playing 194966882",
+                                        "source 4 194966882 Pondskashial (Dub) > -"}));
+}
+
 TEST_F(MonitorScript, ListModesAimAtTheTempoTheSourceDeckShows) {
     // Horizon (Instrumental) is at 121.00 in the collection; deck 1 shows it pitched up 2 %.
     const std::string script = R"([
