@@ -8,7 +8,10 @@
 
 namespace cuevox::artwork {
 
-ArtworkLoader::ArtworkLoader(QObject* parent) : ArtworkLoader(extractArtworkData, parent) {}
+ArtworkLoader::ArtworkLoader(QObject* parent)
+    : ArtworkLoader(
+          [this](const QString& path) { return extractArtworkData(path, m_stop.get_token()); },
+          parent) {}
 
 ArtworkLoader::ArtworkLoader(Extractor extractor, QObject* parent)
     : QObject(parent), m_extractor(std::move(extractor)) {
@@ -19,6 +22,7 @@ ArtworkLoader::ArtworkLoader(Extractor extractor, QObject* parent)
 }
 
 ArtworkLoader::~ArtworkLoader() {
+    m_stop.request_stop();
     m_pool.clear();
     m_pool.waitForDone();
     // Results already posted are addressed to this object and die with it (~QObject removes

@@ -8,6 +8,7 @@
 #include <QThreadPool>
 #include <functional>
 #include <list>
+#include <stop_token>
 
 namespace cuevox::artwork {
 
@@ -24,9 +25,12 @@ public:
     // Reads a file's picture bytes on a worker thread; tests count calls through it.
     using Extractor = std::function<QByteArray(const QString& path)>;
 
+    // Reads with extractArtworkData, which a running read leaves at its next block once the
+    // loader is destroyed.
     explicit ArtworkLoader(QObject* parent = nullptr);
     explicit ArtworkLoader(Extractor extractor, QObject* parent = nullptr);
-    // Drops jobs not yet started and waits for running ones; their results are discarded.
+    // Drops jobs not yet started, asks running reads to stop and waits for them; their
+    // results are discarded.
     ~ArtworkLoader() override;
 
     // Starts reading the artwork of `path` unless it is empty, cached or being read.
@@ -59,6 +63,7 @@ private:
     // Oldest stored first; looking at an image does not move it.
     std::list<QString> m_storeOrder;
     QSet<QString> m_inFlight;
+    std::stop_source m_stop;
     QThreadPool m_pool;
 };
 

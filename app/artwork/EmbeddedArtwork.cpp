@@ -7,6 +7,7 @@
 #include <cmath>
 #include <fcntl.h>
 #include <memory>
+#include <stop_token>
 #include <sys/stat.h>
 #include <taglib/aifffile.h>
 #include <taglib/apefile.h>
@@ -117,32 +118,43 @@ QByteArray fromASF(TagLib::ASF::Tag* tag) {
     return {};
 }
 
+// Far above any audio file that carries artwork. TagLib looks for an MP3's tag through the
+// whole file when it starts with something else: 79 s for a gigabyte of zeros.
+constexpr off_t kLargestAudioFile = 1'000'000'000;
+
 // A stream over a descriptor opened here that keeps the file's path as its name, so TagLib
-// still tells the format by the extension first, as it does when it opens the path itself.
+// still tells the format by the extension first, as it does when it opens the path itself. It
+// reads as ended once `stop` is requested, which ends any scan of TagLib's at its next block.
 class NamedFileStream : public TagLib::FileStream {
 public:
-    NamedFileStream(int fd, QByteArray name) : FileStream(fd, true), m_name(std::move(name)) {}
+    NamedFileStream(int fd, QByteArray name, std::stop_token stop)
+        : FileStream(fd, true), m_name(std::move(name)), m_stop(std::move(stop)) {}
     TagLib::FileName name() const override { return m_name.constData(); }
+    TagLib::ByteVector readBlock(unsigned long length) override {
+        return m_stop.stop_requested() ? TagLib::ByteVector() : FileStream::readBlock(length);
+    }
 
 private:
     QByteArray m_name;
+    std::stop_token m_stop;
 };
 
 // Only a regular file: a FIFO would block the open and a device such as /dev/zero never ends,
 // and either would hold the artwork thread that closing the app waits for. The type is checked
 // on the open descriptor, which O_NONBLOCK keeps from waiting for a FIFO's writer.
-std::unique_ptr<NamedFileStream> openRegularFile(const QString& path) {
+std::unique_ptr<NamedFileStream> openRegularFile(const QString& path, std::stop_token stop) {
     QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         return nullptr;
     }
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size > kLargestAudioFile) {
         ::close(fd);
         return nullptr;
     }
-    auto stream = std::make_unique<NamedFileStream>(fd, std::move(name));
+    auto stream = std::make_unique<NamedFileStream>(fd, std::move(name), std::move(stop));
     // The stream owns the descriptor only once it has opened it.
     if (!stream->isOpen()) {
         ::close(fd);
@@ -153,11 +165,11 @@ std::unique_ptr<NamedFileStream> openRegularFile(const QString& path) {
 
 } // namespace
 
-QByteArray extractArtworkData(const QString& path) {
+QByteArray extractArtworkData(const QString& path, std::stop_token stop) {
     if (path.isEmpty()) {
         return {};
     }
-    const std::unique_ptr<NamedFileStream> stream = openRegularFile(path);
+    const std::unique_ptr<NamedFileStream> stream = openRegularFile(path, std::move(stop));
     if (!stream) {
         return {};
     }

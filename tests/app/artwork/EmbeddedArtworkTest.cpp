@@ -115,6 +115,9 @@ TEST_F(EmbeddedArtworkTest, FirstEmbeddedPictureOfEachFormatOrNothing) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString zero = directory.filePath("zero.mp3");
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    // TagLib scans a large MP3 for its tag (79 s for a gigabyte of zeros); none is that large.
+    const QString huge = mp3WithPictures("huge.mp3", {first});
+    ASSERT_TRUE(QFile::resize(huge, qint64{1} << 30)); // sparse: the picture is at its start
     const struct { const char* name; QString path; QByteArray expected; } cases[] = {
         {"MP3 with two pictures", mp3WithPictures("two.mp3", {first, second}), first},
         {"FLAC picture block", flacWithPicture("cover.flac", jpeg), jpeg},
@@ -126,10 +129,15 @@ TEST_F(EmbeddedArtworkTest, FirstEmbeddedPictureOfEachFormatOrNothing) {
         {"empty path", QString(), {}},
         {"FIFO without a writer", fifo, {}},
         {"endless device named like audio", zero, {}},
+        {"1 GiB with a picture", huge, {}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(extractWithin(c.path, std::chrono::seconds(10)), c.expected) << c.name;
     }
+    // A loader that closes asks its reads to stop, and a read that is asked reads no more.
+    std::stop_source stop;
+    stop.request_stop();
+    EXPECT_EQ(extractArtworkData(cases[0].path, stop.get_token()), QByteArray());
 }
 
 TEST_F(EmbeddedArtworkTest, ThumbnailsKeepProportionsAndOrientationNeverGrowAndNeedAPicture) {
