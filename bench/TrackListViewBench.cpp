@@ -85,9 +85,9 @@ int main(int argc, char** argv) {
                      &loading, &QEventLoop::quit);
     fixture.viewModel.loadLibrary(argv[1]);
     loading.exec();
-    if (fixture.viewModel.libraryLoadErrorMessage()) {
+    if (fixture.viewModel.libraryLoadError()) {
         std::fprintf(stderr, "%s: %s\n", argv[1],
-                     fixture.viewModel.libraryLoadErrorMessage()->c_str());
+                     fixture.viewModel.libraryLoadError()->error.message().c_str());
         return 1;
     }
     flush(); // the list is computed on the next turn of the event loop

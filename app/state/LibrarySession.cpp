@@ -7,6 +7,18 @@
 #include <system_error>
 
 namespace cuevox::state {
+namespace {
+
+// Why a load gave no collection; nothing when it was asked to stop.
+tl::unexpected<std::optional<import::LoadError>> failedWith(std::optional<import::LoadError> why) {
+    return tl::unexpected(std::move(why));
+}
+
+tl::unexpected<std::optional<import::LoadError>> failedWith(import::FileReadError why) {
+    return failedWith(import::LoadError{std::move(why)});
+}
+
+} // namespace
 
 int LoadProgress::percent() const {
     if (totalBytes == 0) {
@@ -72,14 +84,14 @@ void LibrarySession::start(const std::filesystem::path& path, bool rememberOnSuc
         load.thread.request_stop();
     }
     const std::uint64_t generation = ++m_generation;
-    m_progress = LoadProgress{};
-    emit progressChanged();
     // Fixed now: the working directory may change before the thread opens the file.
     std::error_code error;
     std::filesystem::path absolute = std::filesystem::absolute(path, error);
     if (error) {
         absolute = path;
     }
+    m_progress = LoadProgress{absolute};
+    emit progressChanged();
     Load& load = m_loads[generation];
     load.path = absolute;
     load.rememberOnSuccess = rememberOnSuccess;
@@ -90,7 +102,7 @@ void LibrarySession::start(const std::filesystem::path& path, bool rememberOnSuc
         });
     } catch (const std::system_error& failure) {
         // No thread to be had (the system is out of them): the load fails like any other.
-        load.outcome = tl::unexpected(absolute.string() + ": " + failure.what());
+        load.outcome = failedWith(import::FileReadError{absolute.string(), failure.code()});
         finish(generation);
     }
 }
@@ -102,7 +114,7 @@ void LibrarySession::run(std::stop_token stop, std::uint64_t generation,
     // A load that was superseded or abandoned is dropped here, so that a big collection is not
     // freed on the main thread.
     if (stop.stop_requested()) {
-        outcome = tl::unexpected(std::string());
+        outcome = failedWith(std::nullopt);
     }
     emit readEnded(generation, QPrivateSignal());
 }
@@ -110,12 +122,15 @@ void LibrarySession::run(std::stop_token stop, std::uint64_t generation,
 LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t generation,
                                              const std::filesystem::path& path,
                                              const import::LibraryReadOptions& options) {
-    // Nothing a load throws may end the program: whatever it is becomes the failure's message.
+    const auto failure = [&path](std::error_code code) {
+        return failedWith(import::FileReadError{path.string(), code});
+    };
+    // Nothing a load throws may end the program: whatever it is fails the load.
     try {
         int shownPercent = 0;
         const auto report = [&](std::uint64_t bytesRead, std::uint64_t totalBytes) {
             // Only a new percentage is worth a trip to the main thread.
-            if (const int percent = LoadProgress{bytesRead, totalBytes}.percent();
+            if (const int percent = LoadProgress{{}, bytesRead, totalBytes}.percent();
                 percent != shownPercent) {
                 shownPercent = percent;
                 emit blockRead(generation, bytesRead, totalBytes, QPrivateSignal());
@@ -123,28 +138,26 @@ LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t
         };
         auto library = m_reader(path, stop, report, options);
         if (!library) {
-            return tl::unexpected(library.error().message());
+            return failedWith(std::move(library.error()));
         }
-        if (stop.stop_requested()) {
-            return tl::unexpected(std::string());
+        // Preparing a million tracks takes seconds; a stop request ends it within milliseconds.
+        if (auto prepared = tracklist::PreparedLibrary::prepare(std::move(*library), stop)) {
+            return prepared;
         }
-        return std::make_shared<const tracklist::PreparedLibrary>(std::move(library->tracks),
-                                                                  library->playlists);
+        return failedWith(std::nullopt);
     } catch (const std::bad_alloc&) {
-        return tl::unexpected(
-            import::FileReadError{path.string(), std::make_error_code(std::errc::not_enough_memory)}
-                .message());
-    } catch (const std::exception& error) {
-        return tl::unexpected(path.string() + ": " + error.what());
+        return failure(std::make_error_code(std::errc::not_enough_memory));
+    } catch (const std::system_error& error) {
+        return failure(error.code());
     } catch (...) {
-        return tl::unexpected(path.string() + ": unknown error");
+        return failure(import::FileReadErrc::unexpectedFailure);
     }
 }
 
 void LibrarySession::takeProgress(std::uint64_t generation, std::uint64_t bytesRead,
                                   std::uint64_t totalBytes) {
     if (generation == m_generation && m_progress) {
-        m_progress = LoadProgress{bytesRead, totalBytes};
+        m_progress = LoadProgress{m_progress->file, bytesRead, totalBytes};
         emit progressChanged();
     }
 }
@@ -169,8 +182,8 @@ void LibrarySession::finish(std::uint64_t generation) {
                 remember(load.path);
             }
             emit loaded(*load.outcome);
-        } else {
-            emit failed(load.outcome.error());
+        } else if (load.outcome.error()) {
+            emit failed(LoadFailure{load.path, *load.outcome.error()});
         }
     }
     if (m_loads.empty()) {

@@ -27,6 +27,7 @@ namespace cuevox::state {
 
 // How far the file being loaded has been read.
 struct LoadProgress {
+    std::filesystem::path file;
     std::uint64_t bytesRead = 0;
     // 0 when the size is not known.
     std::uint64_t totalBytes = 0;
@@ -35,6 +36,14 @@ struct LoadProgress {
     int percent() const;
 
     bool operator==(const LoadProgress&) const = default;
+};
+
+// A load that failed: which file, and why.
+struct LoadFailure {
+    std::filesystem::path file;
+    import::LoadError error;
+
+    bool operator==(const LoadFailure&) const = default;
 };
 
 // The collection file behind the window: reads it on a thread of its own so the window stays
@@ -69,6 +78,8 @@ public:
 
     // The newest load's progress; absent while none runs.
     const std::optional<LoadProgress>& progress() const { return m_progress; }
+    // The file of the collection last announced as loaded.
+    const std::optional<std::filesystem::path>& openPath() const { return m_openPath; }
 
     // The collection file, read by XMLLibraryReader.
     static tl::expected<metadata::RekordboxLibrary, import::LoadError>
@@ -80,7 +91,7 @@ signals:
     void progressChanged();
     // The newest load's outcome: one of the two, once per load that is not superseded.
     void loaded(std::shared_ptr<const cuevox::tracklist::PreparedLibrary> library);
-    void failed(const std::string& message);
+    void failed(const cuevox::state::LoadFailure& failure);
     // Every load has ended and its thread is joined (for tests).
     void threadsJoined();
 
@@ -91,8 +102,10 @@ signals:
     void readEnded(std::uint64_t generation, QPrivateSignal);
 
 private:
-    // What a thread hands back: the library, or the message of the failure.
-    using Outcome = tl::expected<std::shared_ptr<const tracklist::PreparedLibrary>, std::string>;
+    // What a thread hands back: the library, or why there is none (nothing to announce when
+    // the load was asked to stop).
+    using Outcome = tl::expected<std::shared_ptr<const tracklist::PreparedLibrary>,
+                                 std::optional<import::LoadError>>;
 
     struct Load {
         std::filesystem::path path;

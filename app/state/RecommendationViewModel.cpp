@@ -53,9 +53,11 @@ Model::RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> d
     });
     m_session = std::make_unique<LibrarySession>(*m_settings, std::move(bookmarks));
     m_session->setReadOptions(readOptions(m_modes->openKey()));
+    m_deckMonitor->setKeyNotation(readOptions(m_modes->openKey()).keyNotation);
     connect(m_modes.get(), &ListModesState::openKeyChanged, this, [this] {
         emit openKeyChanged();
         m_session->setReadOptions(readOptions(m_modes->openKey()));
+        m_deckMonitor->setKeyNotation(readOptions(m_modes->openKey()).keyNotation);
     });
     connect(m_session.get(), &LibrarySession::progressChanged, this,
             &Model::libraryLoadProgressChanged);
@@ -164,21 +166,20 @@ void Model::takeLibrary(std::shared_ptr<const tracklist::PreparedLibrary> librar
     }
     // The one recomputation below lists the new collection for the cleared filters too.
     m_filters.clear();
-    publish(*this, m_libraryLoadErrorMessage, {}, &Model::libraryLoadErrorMessageChanged);
+    publish(*this, m_libraryLoadError, {}, &Model::libraryLoadErrorChanged);
     publish(*this, m_libraryTrackCount, static_cast<int>(m_library->tracks().size()),
             &Model::libraryTrackCountChanged);
     scheduleRecompute();
     emit libraryLoadFinished();
 }
 
-void Model::takeLoadFailure(const std::string& message) {
-    publish(*this, m_libraryLoadErrorMessage, std::optional<std::string>(message),
-            &Model::libraryLoadErrorMessageChanged);
+void Model::takeLoadFailure(const LoadFailure& failure) {
+    publish(*this, m_libraryLoadError, std::optional(failure), &Model::libraryLoadErrorChanged);
     emit libraryLoadFinished();
 }
 
 void Model::clearLibraryLoadError() {
-    publish(*this, m_libraryLoadErrorMessage, {}, &Model::libraryLoadErrorMessageChanged);
+    publish(*this, m_libraryLoadError, {}, &Model::libraryLoadErrorChanged);
 }
 
 } // namespace cuevox::state

@@ -65,8 +65,8 @@ class RecommendationViewModel : public QObject {
         LoadedTrackDecks loadedTrackDecks READ loadedTrackDecks NOTIFY loadedTrackDecksChanged)
     Q_PROPERTY(DeckStates deckStates READ deckStates NOTIFY deckStatesChanged)
     Q_PROPERTY(int libraryTrackCount READ libraryTrackCount NOTIFY libraryTrackCountChanged)
-    Q_PROPERTY(std::optional<std::string> libraryLoadErrorMessage READ libraryLoadErrorMessage
-                   NOTIFY libraryLoadErrorMessageChanged)
+    Q_PROPERTY(std::optional<LoadFailure> libraryLoadError READ libraryLoadError NOTIFY
+                   libraryLoadErrorChanged)
     Q_PROPERTY(std::optional<LoadProgress> libraryLoadProgress READ libraryLoadProgress NOTIFY
                    libraryLoadProgressChanged)
     Q_PROPERTY(std::vector<tracklist::GenreOption> genreOptions READ genreOptions NOTIFY
@@ -127,9 +127,10 @@ public:
     const LoadedTrackDecks& loadedTrackDecks() const { return m_loadedTrackDecks; }
     const DeckStates& deckStates() const { return m_decks.deckStates(); }
     int libraryTrackCount() const { return m_libraryTrackCount; }
-    const std::optional<std::string>& libraryLoadErrorMessage() const {
-        return m_libraryLoadErrorMessage;
-    }
+    // Why the last load failed, until it is dismissed or a load succeeds.
+    const std::optional<LoadFailure>& libraryLoadError() const { return m_libraryLoadError; }
+    // Whether a collection file has loaded, even one without tracks.
+    bool libraryOpen() const { return m_session->openPath().has_value(); }
     const std::optional<LoadProgress>& libraryLoadProgress() const { return m_session->progress(); }
     const std::vector<tracklist::GenreOption>& genreOptions() const { return m_genreOptions; }
     const std::vector<tracklist::BPMRangeOption>& bpmRangeOptions() const {
@@ -155,6 +156,12 @@ public:
     bool openKey() const { return m_modes->openKey(); }
     // The playlist ids of the collection, each once in file order.
     const std::vector<std::string>& crateIDs() const { return m_library->playlistIDs(); }
+    // The open collection as the list computes from it: its crates in their tree, for one.
+    const std::shared_ptr<const tracklist::PreparedLibrary>& preparedLibrary() const {
+        return m_library;
+    }
+    // The own name of the crate with this id, without its folders.
+    std::string_view crateName(std::string_view id) const { return m_library->playlistName(id); }
     // How many tracks the crate with this id holds; nothing when no playlist has the id.
     std::optional<std::size_t> crateTrackCount(std::string_view id) const {
         const auto tracks = m_library->playlistTracks(id);
@@ -215,7 +222,7 @@ signals:
     void loadedTrackDecksChanged();
     void deckStatesChanged();
     void libraryTrackCountChanged();
-    void libraryLoadErrorMessageChanged();
+    void libraryLoadErrorChanged();
     void libraryLoadProgressChanged();
     void genreOptionsChanged();
     void bpmRangeOptionsChanged();
@@ -241,7 +248,7 @@ signals:
 
 private:
     void takeLibrary(std::shared_ptr<const tracklist::PreparedLibrary> library);
-    void takeLoadFailure(const std::string& message);
+    void takeLoadFailure(const LoadFailure& failure);
     void takeDeckState(decks::DeckState state);
     void takeRestart();
     void scheduleRecompute();
@@ -275,7 +282,7 @@ private:
     std::set<std::string> m_playedTrackIDs;
     LoadedTrackDecks m_loadedTrackDecks;
     int m_libraryTrackCount = 0;
-    std::optional<std::string> m_libraryLoadErrorMessage;
+    std::optional<LoadFailure> m_libraryLoadError;
     std::vector<tracklist::GenreOption> m_genreOptions;
     std::vector<tracklist::BPMRangeOption> m_bpmRangeOptions;
     std::vector<tracklist::KeyOption> m_keyOptions;

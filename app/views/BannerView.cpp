@@ -60,14 +60,14 @@ BannerView::BannerView(Content content, i18n::LocalizationManager& localization,
     retranslate();
 }
 
-void BannerView::setMessage(const QString& message) {
-    m_message = message;
+void BannerView::setMessage(std::function<QString()> message) {
+    m_message = std::move(message);
     retranslate();
 }
 
 void BannerView::retranslate() {
     m_title->setText(m_localization.t(m_content.titleKey));
-    m_body->setText(m_message.isEmpty() ? m_localization.t(m_content.bodyKey) : m_message);
+    m_body->setText(m_message ? m_message() : m_localization.t(m_content.bodyKey));
     if (m_content.noteKey) {
         m_note->setText(m_localization.t(m_content.noteKey));
     }

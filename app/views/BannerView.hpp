@@ -35,8 +35,9 @@ public:
 
     BannerView(Content content, i18n::LocalizationManager& localization, QWidget* parent = nullptr);
 
-    // A text from the data, shown instead of the body text.
-    void setMessage(const QString& message);
+    // A text made from the data in the interface language, shown instead of the body text;
+    // made again whenever the language changes.
+    void setMessage(std::function<QString()> message);
 
     QLabel* bodyLabel() const { return m_body; }
     QLabel* noteLabel() const { return m_note; }
@@ -51,7 +52,7 @@ private:
 
     Content m_content;
     i18n::LocalizationManager& m_localization;
-    QString m_message;
+    std::function<QString()> m_message;
     QLabel* m_icon;
     QLabel* m_title;
     QLabel* m_body;

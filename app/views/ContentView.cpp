@@ -5,11 +5,13 @@
 #include "views/Divider.hpp"
 #include "views/FilterBarView.hpp"
 #include "views/HeaderView.hpp"
+#include "views/LoadFailureText.hpp"
 #include "views/NowPlayingSection.hpp"
 #include "views/Theme.hpp"
 #include "views/TrackListView.hpp"
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -34,7 +36,8 @@ QWidget* withDivider(QWidget* section, QWidget* parent) {
 ContentView::ContentView(state::RecommendationViewModel& viewModel,
                          i18n::LocalizationManager& localization, artwork::ArtworkLoader& artwork,
                          PermissionActions permissionActions, QWidget* parent)
-    : QWidget(parent), m_viewModel(viewModel), m_header(new HeaderView(localization)),
+    : QWidget(parent), m_viewModel(viewModel), m_localization(localization),
+      m_header(new HeaderView(localization)),
       m_permissionBanner(new BannerView(
           {theme::kOrange, "accessibility.title", "accessibility.body", "accessibility.request",
            "accessibility.open_settings", "accessibility.stale_grant"},
@@ -63,6 +66,7 @@ ContentView::ContentView(state::RecommendationViewModel& viewModel,
     using Model = state::RecommendationViewModel;
     connect(m_header->loadButton(), &QPushButton::clicked, this, &ContentView::pickLibrary);
     connect(m_errorBanner->firstButton(), &QPushButton::clicked, this, &ContentView::pickLibrary);
+    connect(m_trackList->loadButton(), &QPushButton::clicked, this, &ContentView::pickLibrary);
     connect(m_errorBanner->secondButton(), &QPushButton::clicked, &m_viewModel,
             &Model::clearLibraryLoadError);
     if (permissionActions.requestAccess) {
@@ -78,8 +82,7 @@ ContentView::ContentView(state::RecommendationViewModel& viewModel,
     connect(&m_viewModel, &Model::libraryLoadProgressChanged, this, &ContentView::showLoadProgress);
     connect(&m_viewModel, &Model::hasAccessibilityPermissionChanged, this,
             &ContentView::showPermission);
-    connect(&m_viewModel, &Model::libraryLoadErrorMessageChanged, this,
-            &ContentView::showLoadError);
+    connect(&m_viewModel, &Model::libraryLoadErrorChanged, this, &ContentView::showLoadError);
     showTrackCount();
     showLoadProgress();
     showPermission();
@@ -111,11 +114,14 @@ void ContentView::showPermission() {
 }
 
 void ContentView::showLoadError() {
-    const std::optional<std::string>& message = m_viewModel.libraryLoadErrorMessage();
-    if (message) {
-        m_errorBanner->setMessage(QString::fromStdString(*message));
+    const std::optional<state::LoadFailure>& failure = m_viewModel.libraryLoadError();
+    if (failure) {
+        m_errorBanner->setMessage([failure = *failure, &localization = m_localization] {
+            return loadFailureText(failure, localization);
+        });
+        m_errorBanner->bodyLabel()->setToolTip(QString::fromStdString(failure->file.string()));
     }
-    m_errorGroup->setVisible(message.has_value());
+    m_errorGroup->setVisible(failure.has_value());
 }
 
 } // namespace cuevox::views

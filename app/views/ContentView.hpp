@@ -59,6 +59,7 @@ private:
     void showLoadError();
 
     state::RecommendationViewModel& m_viewModel;
+    i18n::LocalizationManager& m_localization;
     HeaderView* m_header;
     BannerView* m_permissionBanner;
     QWidget* m_permissionGroup;

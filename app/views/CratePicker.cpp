@@ -2,38 +2,29 @@
 
 #include "i18n/LocalizationManager.hpp"
 #include "state/RecommendationViewModel.hpp"
+#include "views/CrateTreeModel.hpp"
 #include "views/Divider.hpp"
 #include "views/Theme.hpp"
 #include "views/UnderlinedButton.hpp"
 
-#include <QHash>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <deque>
 
 namespace cuevox::views {
 namespace {
 
-// What the search matches: the name alone, not the count beside it.
-constexpr int kNameRole = Qt::UserRole + 2;
 constexpr int kResetPadding = 8;
-
-QStandardItem* makeItem(const QString& name, const QString& text) {
-    auto* item = new QStandardItem(text);
-    item->setData(name, kNameRole);
-    item->setEditable(false);
-    return item;
-}
 
 } // namespace
 
 CratePicker::CratePicker(state::RecommendationViewModel& model,
                          i18n::LocalizationManager& localization, QWidget* parent)
     : QWidget(parent), m_model(model), m_localization(localization), m_search(new QLineEdit(this)),
-      m_items(new QStandardItemModel(this)), m_filtered(new QSortFilterProxyModel(this)),
+      m_items(new CrateTreeModel(this)), m_filtered(new QSortFilterProxyModel(this)),
       m_tree(new QTreeView(this)), m_wholeCollection(new UnderlinedButton(this)) {
     m_search->setClearButtonEnabled(true);
     m_search->setFont(theme::font(theme::TextStyle::caption));
@@ -47,7 +38,8 @@ CratePicker::CratePicker(state::RecommendationViewModel& model,
             .arg(theme::kBarBackground.name()));
 
     m_filtered->setSourceModel(m_items);
-    m_filtered->setFilterRole(kNameRole);
+    // The name alone, not the count beside it.
+    m_filtered->setFilterRole(CrateTreeModel::kNameRole);
     m_filtered->setFilterCaseSensitivity(Qt::CaseInsensitive);
     m_filtered->setRecursiveFilteringEnabled(true);
     m_filtered->setAutoAcceptChildRows(true);
@@ -84,7 +76,7 @@ CratePicker::CratePicker(state::RecommendationViewModel& model,
 
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_filtered->setFilterFixedString(text);
-        m_tree->expandAll();
+        openFolders();
     });
     connect(m_tree, &QTreeView::clicked, this, &CratePicker::pick);
     connect(m_tree, &QTreeView::activated, this, &CratePicker::pick);
@@ -96,9 +88,8 @@ CratePicker::CratePicker(state::RecommendationViewModel& model,
             &CratePicker::refresh);
     // Of the modes, only the pick shows in the tree.
     connect(&m_model, &state::RecommendationViewModel::listModesChanged, this, [this] {
-        if (m_model.listModes().playlistID != m_shownPick) {
-            refresh();
-        }
+        m_items->setPicked(m_model.listModes().playlistID);
+        m_wholeCollection->setEnabled(m_model.listModes().playlistID.has_value());
     });
     connect(&m_localization, &i18n::LocalizationManager::languageChanged, this,
             &CratePicker::retranslate);
@@ -112,47 +103,40 @@ void CratePicker::retranslate() {
 }
 
 void CratePicker::refresh() {
-    const std::optional<std::string>& picked = m_model.listModes().playlistID;
-    m_shownPick = picked;
-    m_items->clear();
-    // Ids are folder paths in file order, so a folder's playlists follow one another.
-    QHash<QString, QStandardItem*> folders;
-    QFont bold = m_tree->font();
-    bold.setWeight(QFont::DemiBold);
-    for (const std::string& id : m_model.crateIDs()) {
-        const QStringList path = QString::fromStdString(id).split(QLatin1Char('/'));
-        QStandardItem* parent = m_items->invisibleRootItem();
-        for (qsizetype depth = 0; depth + 1 < path.size(); ++depth) {
-            const QString folderPath = path.mid(0, depth + 1).join(QLatin1Char('/'));
-            QStandardItem*& folder = folders[folderPath];
-            if (!folder) {
-                folder = makeItem(path[depth], path[depth]);
-                folder->setFlags(Qt::ItemIsEnabled);
-                folder->setForeground(theme::kSecondaryText);
-                parent->appendRow(folder);
-            }
-            parent = folder;
-        }
-        const auto count = static_cast<long long>(m_model.crateTrackCount(id).value_or(0));
-        QStandardItem* crate =
-            makeItem(path.last(), QStringLiteral("%1 (%2)").arg(path.last()).arg(count));
-        crate->setData(QString::fromStdString(id), kCrateIDRole);
-        if (id == picked) {
-            crate->setForeground(theme::kAccent);
-            crate->setFont(bold);
-        }
-        parent->appendRow(crate);
-    }
-    m_tree->expandAll();
-    const auto rows = static_cast<int>(folders.size() + m_model.crateIDs().size());
+    m_items->setLibrary(m_model.preparedLibrary());
+    m_items->setPicked(m_model.listModes().playlistID);
+    const int rows = openFolders();
     const int rowHeight = std::max(1, m_tree->sizeHintForRow(0));
     m_tree->setFixedHeight(std::min(kMaximumTreeHeight, rows * rowHeight + 4));
-    m_wholeCollection->setEnabled(picked.has_value());
+    m_wholeCollection->setEnabled(m_model.listModes().playlistID.has_value());
+}
+
+int CratePicker::openFolders() {
+    // The filter makes its mapping of a folder's rows when asked for them, so only the folders
+    // about to open are asked: a collection of 100,000 folders costs no more than one of ten.
+    const QAbstractItemModel& shownRows = *m_tree->model();
+    int shown = shownRows.rowCount();
+    for (std::deque<QModelIndex> open{QModelIndex()}; !open.empty(); open.pop_front()) {
+        for (int row = 0; row < shownRows.rowCount(open.front()); ++row) {
+            const QModelIndex child = shownRows.index(row, 0, open.front());
+            if (!m_items->hasChildren(m_filtered->mapToSource(child))) {
+                continue;
+            }
+            const int rows = shownRows.rowCount(child);
+            if (shown + rows > kOpenedRows) {
+                return shown;
+            }
+            shown += rows;
+            m_tree->expand(child);
+            open.push_back(child);
+        }
+    }
+    return shown;
 }
 
 void CratePicker::pick(const QModelIndex& index) {
     // A folder only opens and closes, as the tree does by itself.
-    const QVariant id = index.data(kCrateIDRole);
+    const QVariant id = index.data(CrateTreeModel::kCrateIDRole);
     if (!id.isValid()) {
         return;
     }

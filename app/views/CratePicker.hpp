@@ -6,7 +6,6 @@
 
 class QLineEdit;
 class QSortFilterProxyModel;
-class QStandardItemModel;
 class QTreeView;
 
 namespace cuevox::i18n {
@@ -18,20 +17,22 @@ class RecommendationViewModel;
 
 namespace cuevox::views {
 
+class CrateTreeModel;
 class UnderlinedButton;
 
-// The crate's panel: the collection's playlists in their folders, a search that narrows them
-// to the matching names (a matching folder keeps all it holds), and the way back to the whole
-// collection. A click on a playlist picks it; the picked one is in the accent colour. It
-// follows the model's crates and pick by itself.
+// The crate's panel: the collection's playlists in their folders (see CrateTreeModel), a
+// search that narrows them to the matching names (a matching folder keeps all it holds), and
+// the way back to the whole collection. A click on a playlist picks it; the picked one is in
+// the accent colour. It follows the model's crates and pick by itself, and opens folders only
+// while the rows they show fit kOpenedRows, never the whole tree.
 class CratePicker : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kWidth = 260;
     static constexpr int kMaximumTreeHeight = 260;
-    // The role of a playlist's id; folders have none.
-    static constexpr int kCrateIDRole = Qt::UserRole + 1;
+    // How many rows the folders opened by the picker itself may show in all.
+    static constexpr int kOpenedRows = 200;
 
     // `model` and `localization` must outlive the picker.
     CratePicker(state::RecommendationViewModel& model, i18n::LocalizationManager& localization,
@@ -50,19 +51,20 @@ protected:
 
 private:
     void retranslate();
-    // Builds the tree again from the model's playlists and its pick.
+    // Builds the tree again from the model's playlists.
     void refresh();
+    // Opens folders breadth first while the rows shown stay within kOpenedRows; how many
+    // rows are shown then.
+    int openFolders();
     void pick(const QModelIndex& index);
 
     state::RecommendationViewModel& m_model;
     i18n::LocalizationManager& m_localization;
     QLineEdit* m_search;
-    QStandardItemModel* m_items;
+    CrateTreeModel* m_items;
     QSortFilterProxyModel* m_filtered;
     QTreeView* m_tree;
     UnderlinedButton* m_wholeCollection;
-    // The pick the tree marks.
-    std::optional<std::string> m_shownPick;
 };
 
 } // namespace cuevox::views

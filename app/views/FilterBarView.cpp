@@ -294,9 +294,10 @@ void FilterBarView::showCount() {
     const auto count = static_cast<long long>(m_model.filteredTracks().size());
     const std::optional<std::string>& crate = m_model.listModes().playlistID;
     if (crate) {
-        // The crate's own name, without its folders.
+        // The crate's own name, without its folders (a name may hold a "/" of its own).
         const QString path = QString::fromStdString(*crate);
-        const QString name = path.section(QLatin1Char('/'), -1);
+        const std::string_view own = m_model.crateName(*crate);
+        const QString name = QString::fromUtf8(own.data(), static_cast<qsizetype>(own.size()));
         m_countText->setText(
             QStringLiteral("%1 (%2)")
                 .arg(m_countText->fontMetrics().elidedText(name, Qt::ElideRight, kLongestCrateName))

@@ -9,16 +9,20 @@
 
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QStackedLayout>
+#include <QVBoxLayout>
 
 namespace cuevox::views {
 
 TrackListView::TrackListView(state::RecommendationViewModel& viewModel,
                              i18n::LocalizationManager& localization,
                              artwork::ArtworkLoader& loader, QWidget* parent)
-    : QWidget(parent), m_localization(localization), m_model(new TrackListModel(viewModel, this)),
-      m_delegate(new TrackRowDelegate(loader, this)), m_pages(new QStackedLayout(this)),
-      m_emptyText(new QLabel(this)), m_list(new QListView(this)) {
+    : QWidget(parent), m_viewModel(viewModel), m_localization(localization),
+      m_model(new TrackListModel(viewModel, this)), m_delegate(new TrackRowDelegate(loader, this)),
+      m_pages(new QStackedLayout(this)), m_emptyPage(new QWidget(this)),
+      m_emptyText(new QLabel(m_emptyPage)), m_loadButton(new QPushButton(m_emptyPage)),
+      m_list(new QListView(this)) {
     m_emptyText->setAlignment(Qt::AlignCenter);
     m_emptyText->setWordWrap(true);
     m_emptyText->setFont(theme::font(theme::TextStyle::body));
@@ -39,7 +43,12 @@ TrackListView::TrackListView(state::RecommendationViewModel& viewModel,
     m_list->setItemDelegate(m_delegate);
     m_list->setModel(m_model);
 
-    m_pages->addWidget(m_emptyText);
+    auto* emptyLayout = new QVBoxLayout(m_emptyPage);
+    emptyLayout->addStretch();
+    emptyLayout->addWidget(m_emptyText);
+    emptyLayout->addWidget(m_loadButton, 0, Qt::AlignHCenter);
+    emptyLayout->addStretch();
+    m_pages->addWidget(m_emptyPage);
     m_pages->addWidget(m_list);
 
     // After setModel: the view and its selection model must have seen the reset first.
@@ -51,18 +60,36 @@ TrackListView::TrackListView(state::RecommendationViewModel& viewModel,
             qOverload<>(&QWidget::update));
     connect(&localization, &i18n::LocalizationManager::languageChanged, this,
             &TrackListView::retranslate);
+    using Model = state::RecommendationViewModel;
+    for (const auto changed : {&Model::libraryLoadProgressChanged, &Model::libraryLoadFinished}) {
+        connect(&viewModel, changed, this, &TrackListView::retranslate);
+    }
 
     retranslate();
     tracksChanged();
 }
 
 void TrackListView::retranslate() {
-    m_emptyText->setText(m_localization.t("app.no_tracks_match"));
+    const std::optional<state::LoadProgress>& loading = m_viewModel.libraryLoadProgress();
+    const bool open = m_viewModel.libraryOpen();
+    if (loading) {
+        // Both at once, so that a "%2" in the file's name stays as it is.
+        m_emptyText->setText(m_localization.t("library.loading_file")
+                                 .arg(QString::fromStdString(loading->file.filename().string()),
+                                      QString::number(loading->percent())));
+    } else if (!open) {
+        m_emptyText->setText(m_localization.t("library.none_loaded"));
+    } else if (m_viewModel.libraryTrackCount() == 0) {
+        m_emptyText->setText(m_localization.t("library.no_tracks"));
+    } else {
+        m_emptyText->setText(m_localization.t("app.no_tracks_match"));
+    }
+    m_loadButton->setText(m_localization.t("app.load_library"));
+    m_loadButton->setVisible(!loading && !open);
 }
 
 void TrackListView::tracksChanged() {
-    m_pages->setCurrentWidget(m_model->rowCount() == 0 ? static_cast<QWidget*>(m_emptyText)
-                                                       : m_list);
+    m_pages->setCurrentWidget(m_model->rowCount() == 0 ? m_emptyPage : m_list);
     QItemSelectionModel& selection = *m_list->selectionModel();
     m_syncingSelection = true;
     const std::optional<int> row =

@@ -179,5 +179,45 @@
         <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
         <translation>8A wird immer gelesen; damit auch 1m und 1d aus anderer DJ-Software. Beim Umschalten wird die Bibliothek neu geladen.</translation>
     </message>
+    <message id="library.error_not_found">
+        <source>There is no file “%1” in %2.</source>
+        <translation>Die Datei „%1“ gibt es in %2 nicht.</translation>
+    </message>
+    <message id="library.error_malformed">
+        <source>“%1” is not a readable XML export: reading stopped at line %2, column %3 (%4).</source>
+        <translation>„%1“ ist kein lesbarer XML-Export: Das Lesen endete in Zeile %2, Spalte %3 (%4).</translation>
+    </message>
+    <message id="library.error_malformed_unplaced">
+        <source>“%1” is not a readable XML export (%2).</source>
+        <translation>„%1“ ist kein lesbarer XML-Export (%2).</translation>
+    </message>
+    <message id="library.error_not_a_file">
+        <source>“%1” is not a file that can be loaded: it is a folder, a device or a pipe.</source>
+        <translation>„%1“ ist keine Datei, die sich laden lässt, sondern ein Ordner, ein Gerät oder eine Pipe.</translation>
+    </message>
+    <message id="library.error_no_access">
+        <source>Cuevox may not read “%1”: check the file's permissions.</source>
+        <translation>Cuevox darf „%1“ nicht lesen: Bitte die Zugriffsrechte der Datei prüfen.</translation>
+    </message>
+    <message id="library.error_no_memory">
+        <source>There is not enough memory to load “%1”.</source>
+        <translation>Der Arbeitsspeicher reicht nicht, um „%1“ zu laden.</translation>
+    </message>
+    <message id="library.error_unreadable">
+        <source>“%1” could not be read (%2).</source>
+        <translation>„%1“ konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message id="library.loading_file">
+        <source>Loading %1… %2%</source>
+        <translation>%1 wird geladen… %2 %</translation>
+    </message>
+    <message id="library.none_loaded">
+        <source>No collection loaded</source>
+        <translation>Keine Bibliothek geladen</translation>
+    </message>
+    <message id="library.no_tracks">
+        <source>This collection has no tracks</source>
+        <translation>Diese Bibliothek enthält keine Titel</translation>
+    </message>
 </context>
 </TS>

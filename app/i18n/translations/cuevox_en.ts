@@ -179,5 +179,45 @@
         <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
         <translation>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</translation>
     </message>
+    <message id="library.error_not_found">
+        <source>There is no file “%1” in %2.</source>
+        <translation>There is no file “%1” in %2.</translation>
+    </message>
+    <message id="library.error_malformed">
+        <source>“%1” is not a readable XML export: reading stopped at line %2, column %3 (%4).</source>
+        <translation>“%1” is not a readable XML export: reading stopped at line %2, column %3 (%4).</translation>
+    </message>
+    <message id="library.error_malformed_unplaced">
+        <source>“%1” is not a readable XML export (%2).</source>
+        <translation>“%1” is not a readable XML export (%2).</translation>
+    </message>
+    <message id="library.error_not_a_file">
+        <source>“%1” is not a file that can be loaded: it is a folder, a device or a pipe.</source>
+        <translation>“%1” is not a file that can be loaded: it is a folder, a device or a pipe.</translation>
+    </message>
+    <message id="library.error_no_access">
+        <source>Cuevox may not read “%1”: check the file's permissions.</source>
+        <translation>Cuevox may not read “%1”: check the file's permissions.</translation>
+    </message>
+    <message id="library.error_no_memory">
+        <source>There is not enough memory to load “%1”.</source>
+        <translation>There is not enough memory to load “%1”.</translation>
+    </message>
+    <message id="library.error_unreadable">
+        <source>“%1” could not be read (%2).</source>
+        <translation>“%1” could not be read (%2).</translation>
+    </message>
+    <message id="library.loading_file">
+        <source>Loading %1… %2%</source>
+        <translation>Loading %1… %2%</translation>
+    </message>
+    <message id="library.none_loaded">
+        <source>No collection loaded</source>
+        <translation>No collection loaded</translation>
+    </message>
+    <message id="library.no_tracks">
+        <source>This collection has no tracks</source>
+        <translation>This collection has no tracks</translation>
+    </message>
 </context>
 </TS>

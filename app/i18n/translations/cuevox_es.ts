@@ -179,5 +179,45 @@
         <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
         <translation>8A se lee siempre; así también se leen 1m y 1d de otros programas de DJ. Al cambiarlo, la biblioteca se vuelve a cargar.</translation>
     </message>
+    <message id="library.error_not_found">
+        <source>There is no file “%1” in %2.</source>
+        <translation>No hay ningún archivo «%1» en %2.</translation>
+    </message>
+    <message id="library.error_malformed">
+        <source>“%1” is not a readable XML export: reading stopped at line %2, column %3 (%4).</source>
+        <translation>«%1» no es una exportación XML legible: la lectura se detuvo en la línea %2, columna %3 (%4).</translation>
+    </message>
+    <message id="library.error_malformed_unplaced">
+        <source>“%1” is not a readable XML export (%2).</source>
+        <translation>«%1» no es una exportación XML legible (%2).</translation>
+    </message>
+    <message id="library.error_not_a_file">
+        <source>“%1” is not a file that can be loaded: it is a folder, a device or a pipe.</source>
+        <translation>«%1» no es un archivo que se pueda cargar: es una carpeta, un dispositivo o una tubería.</translation>
+    </message>
+    <message id="library.error_no_access">
+        <source>Cuevox may not read “%1”: check the file's permissions.</source>
+        <translation>Cuevox no tiene permiso para leer «%1»: revisa los permisos del archivo.</translation>
+    </message>
+    <message id="library.error_no_memory">
+        <source>There is not enough memory to load “%1”.</source>
+        <translation>No hay memoria suficiente para cargar «%1».</translation>
+    </message>
+    <message id="library.error_unreadable">
+        <source>“%1” could not be read (%2).</source>
+        <translation>No se pudo leer «%1» (%2).</translation>
+    </message>
+    <message id="library.loading_file">
+        <source>Loading %1… %2%</source>
+        <translation>Cargando %1… %2 %</translation>
+    </message>
+    <message id="library.none_loaded">
+        <source>No collection loaded</source>
+        <translation>No hay ninguna biblioteca cargada</translation>
+    </message>
+    <message id="library.no_tracks">
+        <source>This collection has no tracks</source>
+        <translation>Esta biblioteca no tiene pistas</translation>
+    </message>
 </context>
 </TS>

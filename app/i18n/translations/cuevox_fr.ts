@@ -179,5 +179,45 @@
         <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
         <translation>8A est toujours lu ; cette option lit aussi 1m et 1d d’autres logiciels DJ. Le changement recharge la bibliothèque.</translation>
     </message>
+    <message id="library.error_not_found">
+        <source>There is no file “%1” in %2.</source>
+        <translation>Il n’y a pas de fichier « %1 » dans %2.</translation>
+    </message>
+    <message id="library.error_malformed">
+        <source>“%1” is not a readable XML export: reading stopped at line %2, column %3 (%4).</source>
+        <translation>« %1 » n’est pas un export XML lisible : la lecture s’est arrêtée ligne %2, colonne %3 (%4).</translation>
+    </message>
+    <message id="library.error_malformed_unplaced">
+        <source>“%1” is not a readable XML export (%2).</source>
+        <translation>« %1 » n’est pas un export XML lisible (%2).</translation>
+    </message>
+    <message id="library.error_not_a_file">
+        <source>“%1” is not a file that can be loaded: it is a folder, a device or a pipe.</source>
+        <translation>« %1 » n’est pas un fichier que l’on peut charger : c’est un dossier, un périphérique ou un tube.</translation>
+    </message>
+    <message id="library.error_no_access">
+        <source>Cuevox may not read “%1”: check the file's permissions.</source>
+        <translation>Cuevox n’a pas le droit de lire « %1 » : vérifiez les permissions du fichier.</translation>
+    </message>
+    <message id="library.error_no_memory">
+        <source>There is not enough memory to load “%1”.</source>
+        <translation>Il n’y a pas assez de mémoire pour charger « %1 ».</translation>
+    </message>
+    <message id="library.error_unreadable">
+        <source>“%1” could not be read (%2).</source>
+        <translation>Impossible de lire « %1 » (%2).</translation>
+    </message>
+    <message id="library.loading_file">
+        <source>Loading %1… %2%</source>
+        <translation>Chargement de %1… %2 %</translation>
+    </message>
+    <message id="library.none_loaded">
+        <source>No collection loaded</source>
+        <translation>Aucune bibliothèque chargée</translation>
+    </message>
+    <message id="library.no_tracks">
+        <source>This collection has no tracks</source>
+        <translation>Cette bibliothèque ne contient aucun morceau</translation>
+    </message>
 </context>
 </TS>

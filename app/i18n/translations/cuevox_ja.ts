@@ -179,5 +179,45 @@
         <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
         <translation>8A は常に読み込まれます。オンにすると他の DJ ソフトの 1m や 1d も読み込みます。切り替えるとライブラリを再読み込みします。</translation>
     </message>
+    <message id="library.error_not_found">
+        <source>There is no file “%1” in %2.</source>
+        <translation>%2 に「%1」というファイルはありません。</translation>
+    </message>
+    <message id="library.error_malformed">
+        <source>“%1” is not a readable XML export: reading stopped at line %2, column %3 (%4).</source>
+        <translation>「%1」は読み取れる XML エクスポートではありません。%2 行 %3 列で読み取りが止まりました（%4）。</translation>
+    </message>
+    <message id="library.error_malformed_unplaced">
+        <source>“%1” is not a readable XML export (%2).</source>
+        <translation>「%1」は読み取れる XML エクスポートではありません（%2）。</translation>
+    </message>
+    <message id="library.error_not_a_file">
+        <source>“%1” is not a file that can be loaded: it is a folder, a device or a pipe.</source>
+        <translation>「%1」は読み込めるファイルではありません（フォルダ、デバイス、またはパイプです）。</translation>
+    </message>
+    <message id="library.error_no_access">
+        <source>Cuevox may not read “%1”: check the file's permissions.</source>
+        <translation>Cuevox には「%1」を読む権限がありません。ファイルのアクセス権を確認してください。</translation>
+    </message>
+    <message id="library.error_no_memory">
+        <source>There is not enough memory to load “%1”.</source>
+        <translation>「%1」を読み込むためのメモリが足りません。</translation>
+    </message>
+    <message id="library.error_unreadable">
+        <source>“%1” could not be read (%2).</source>
+        <translation>「%1」を読み取れませんでした（%2）。</translation>
+    </message>
+    <message id="library.loading_file">
+        <source>Loading %1… %2%</source>
+        <translation>%1 を読み込み中… %2%</translation>
+    </message>
+    <message id="library.none_loaded">
+        <source>No collection loaded</source>
+        <translation>ライブラリが読み込まれていません</translation>
+    </message>
+    <message id="library.no_tracks">
+        <source>This collection has no tracks</source>
+        <translation>このライブラリにはトラックがありません</translation>
+    </message>
 </context>
 </TS>

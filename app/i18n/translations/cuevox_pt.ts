@@ -179,5 +179,45 @@
         <source>8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads the collection.</source>
         <translation>8A é sempre lido; com isto, 1m e 1d de outros softwares de DJ também são lidos. Ao mudar, a biblioteca é recarregada.</translation>
     </message>
+    <message id="library.error_not_found">
+        <source>There is no file “%1” in %2.</source>
+        <translation>Não há nenhum arquivo “%1” em %2.</translation>
+    </message>
+    <message id="library.error_malformed">
+        <source>“%1” is not a readable XML export: reading stopped at line %2, column %3 (%4).</source>
+        <translation>“%1” não é uma exportação XML legível: a leitura parou na linha %2, coluna %3 (%4).</translation>
+    </message>
+    <message id="library.error_malformed_unplaced">
+        <source>“%1” is not a readable XML export (%2).</source>
+        <translation>“%1” não é uma exportação XML legível (%2).</translation>
+    </message>
+    <message id="library.error_not_a_file">
+        <source>“%1” is not a file that can be loaded: it is a folder, a device or a pipe.</source>
+        <translation>“%1” não é um arquivo que possa ser carregado: é uma pasta, um dispositivo ou um pipe.</translation>
+    </message>
+    <message id="library.error_no_access">
+        <source>Cuevox may not read “%1”: check the file's permissions.</source>
+        <translation>O Cuevox não tem permissão para ler “%1”: verifique as permissões do arquivo.</translation>
+    </message>
+    <message id="library.error_no_memory">
+        <source>There is not enough memory to load “%1”.</source>
+        <translation>Não há memória suficiente para carregar “%1”.</translation>
+    </message>
+    <message id="library.error_unreadable">
+        <source>“%1” could not be read (%2).</source>
+        <translation>Não foi possível ler “%1” (%2).</translation>
+    </message>
+    <message id="library.loading_file">
+        <source>Loading %1… %2%</source>
+        <translation>Carregando %1… %2%</translation>
+    </message>
+    <message id="library.none_loaded">
+        <source>No collection loaded</source>
+        <translation>Nenhuma biblioteca carregada</translation>
+    </message>
+    <message id="library.no_tracks">
+        <source>This collection has no tracks</source>
+        <translation>Esta biblioteca não tem faixas</translation>
+    </message>
 </context>
 </TS>

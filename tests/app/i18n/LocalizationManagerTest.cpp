@@ -14,6 +14,7 @@ namespace cuevox::i18n {
 namespace {
 
 // Every text the interface asks for.
+// clang-format off
 constexpr const char* kKeys[] = {
     "app.header_title", "app.tracks_count", "app.loading_progress", "app.load_library",
     "app.no_track_playing", "app.not_found_in_library", "app.playing", "app.paused",
@@ -26,7 +27,11 @@ constexpr const char* kKeys[] = {
     "filter.half_double", "filter.energy_direction", "filter.energy_hold", "filter.energy_up",
     "filter.energy_down", "filter.search_crates", "filter.whole_collection", "filter.pick_crate",
     "filter.hide_played", "filter.vary_artists", "settings.keys", "settings.open_key",
-    "settings.open_key_hint"};
+    "settings.open_key_hint", "library.error_not_found", "library.error_malformed",
+    "library.error_malformed_unplaced", "library.error_not_a_file", "library.error_no_access",
+    "library.error_no_memory", "library.error_unreadable", "library.loading_file",
+    "library.none_loaded", "library.no_tracks"};
+// clang-format on
 
 struct Settings {
     QTemporaryDir directory;
@@ -60,7 +65,7 @@ TEST(LocalizationManagerTest, EveryLanguageHasEveryTextWithEnglishPlaceholders) 
             EXPECT_FALSE(text.isEmpty());
             EXPECT_NE(text, QString::fromUtf8(key));
             const QString english = LocalizationManager::text(AppLanguage::en, key);
-            for (const char* placeholder : {"%d", "%1"}) {
+            for (const char* placeholder : {"%d", "%1", "%2", "%3", "%4"}) {
                 EXPECT_EQ(text.count(placeholder), english.count(placeholder));
             }
         }

@@ -78,10 +78,11 @@ TEST_F(LibrarySessionTest, ANewerLoadWinsAndTheOlderIsAskedToStop) {
 
 TEST_F(LibrarySessionTest, WhateverALoadThrowsFailsTheLoadAndNothingElse) {
     const import::LoadError notFound{import::RekordboxXMLError::fileNotFound("/c.xml")};
+    using std::errc;
     const struct { std::function<void()> raise; std::string message; } cases[] = {
         {[] { throw std::bad_alloc(); }, "/c.xml: Cannot allocate memory"},
-        {[] { throw std::runtime_error("boom"); }, "/c.xml: boom"},
-        {[] { throw 42; }, "/c.xml: unknown error"},
+        {[] { throw std::system_error(std::make_error_code(errc::io_error)); }, "/c.xml: Input/output error"},
+        {[] { throw 42; }, "/c.xml: the reading stopped at an unexpected error"},
         {[] {}, R"(fileNotFound("/c.xml"))"}, // the reader's own error
     };
     for (const auto& c : cases) {
@@ -93,7 +94,8 @@ TEST_F(LibrarySessionTest, WhateverALoadThrowsFailsTheLoadAndNothingElse) {
         QSignalSpy failed(&session, &LibrarySession::failed);
         session.load("/c.xml");
         ASSERT_TRUE(failed.wait(10000));
-        EXPECT_EQ(failed[0][0].value<std::string>(), c.message);
+        EXPECT_EQ(failed[0][0].value<LoadFailure>().file, "/c.xml");
+        EXPECT_EQ(failed[0][0].value<LoadFailure>().error.message(), c.message);
         EXPECT_FALSE(settings.contains(LibrarySession::kLastLibraryKey));
     }
 }
@@ -132,8 +134,8 @@ TEST_F(LibrarySessionTest, ShowsHowFarTheFileIsReadAndClosingStopsTheLoad) {
         });
     QSignalSpy changed(session.get(), &LibrarySession::progressChanged);
     session->load("/big.xml");
-    EXPECT_EQ(session->progress(), LoadProgress{});
-    while (session->progress() != LoadProgress{5, 4}) {
+    EXPECT_EQ(session->progress(), LoadProgress{"/big.xml"});
+    while (session->progress() != LoadProgress{"/big.xml", 5, 4}) {
         ASSERT_TRUE(changed.wait(10000));
     }
     EXPECT_EQ(session->progress()->percent(), 100);

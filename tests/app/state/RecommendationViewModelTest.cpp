@@ -224,14 +224,17 @@ TEST_F(RecommendationViewModelTest, ALoadListsOnceClearsTheFiltersAndMatchesTheD
     // A failure keeps everything but the message.
     const std::filesystem::path missing = directory.path() / "gone.xml";
     load(missing);
-    EXPECT_EQ(vm.libraryLoadErrorMessage(), "fileNotFound(\"" + missing.string() + "\")");
+    EXPECT_EQ(vm.libraryLoadError(),
+              (state::LoadFailure{missing, {import::RekordboxXMLError::fileNotFound(missing)}}));
     EXPECT_EQ(vm.libraryTrackCount(), 1);
     EXPECT_EQ(settings.value(Model::kLastLibraryKey).toString().toStdString(), other.string());
-    load(directory.write("broken.xml", "<C>"));
-    EXPECT_EQ(vm.libraryLoadErrorMessage(),
+    const std::filesystem::path broken = directory.write("broken.xml", "<C>");
+    load(broken);
+    EXPECT_EQ(vm.libraryLoadError()->file, broken);
+    EXPECT_EQ(vm.libraryLoadError()->error.message(),
               "malformedXML(\"no element found at line 1, column 4\")");
     vm.clearLibraryLoadError();
-    EXPECT_EQ(vm.libraryLoadErrorMessage(), std::nullopt);
+    EXPECT_EQ(vm.libraryLoadError(), std::nullopt);
 }
 
 TEST_F(RecommendationViewModelTest, LiveModesAimAtTheDeckSurviveAResetAndAreRemembered) {
@@ -318,7 +321,7 @@ TEST_F(RecommendationViewModelTest, ReopensThroughBookmarksAndRenewsOnlyWhatIsSt
         }
         auto& vm = make({0, 20, 200}, store.bookmarks());
         EXPECT_EQ(vm.libraryTrackCount(), c.expectedCount);
-        EXPECT_EQ(vm.libraryLoadErrorMessage().has_value(), c.expectError);
+        EXPECT_EQ(vm.libraryLoadError().has_value(), c.expectError);
         EXPECT_EQ(describe(settings.value(Model::kLastLibraryKey)), describe(c.expectedStored));
         if (store.created > 0) {
             EXPECT_EQ(store.places["bookmark-1"], collection) << "the fresh one names the file";

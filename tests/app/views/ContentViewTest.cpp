@@ -5,6 +5,7 @@
 #include "views/BannerView.hpp"
 #include "views/FilterBarView.hpp"
 #include "views/HeaderView.hpp"
+#include "views/LoadFailureText.hpp"
 #include "views/NowPlayingSection.hpp"
 #include "views/NowPlayingView.hpp"
 #include "views/TrackListView.hpp"
@@ -72,23 +73,60 @@ TEST_F(ContentViewTest, HeaderShowsTheLoadThenTheCollectionSizeDecidesCountFilte
         return std::array{shown(view.header()->countLabel()), shown(view.filterBar()),
                           shown(view.trackList()->listView())};
     };
-    // Nothing loaded: title and load button only, no filter bar, the list's empty state.
+    const QLabel& empty = *view.trackList()->emptyText();
+    // Nothing loaded: title and load button only, no filter bar, the list's empty state with a
+    // second load button.
     EXPECT_TRUE(shown(view.header()->loadButton()));
     EXPECT_EQ(sections(), (std::array{false, false, false}));
+    EXPECT_EQ(empty.text(), QStringLiteral("No collection loaded"));
+    EXPECT_TRUE(shown(view.trackList()->loadButton()));
     vm.load(kThreeTracks);
     EXPECT_EQ(view.header()->countLabel()->text(), QStringLiteral("3 tracks"));
     EXPECT_EQ(sections(), (std::array{true, true, true}));
-    // An empty collection reads as none at all.
+    vm.model.setSearchText(QStringLiteral("no such title"));
+    vm.settle();
+    EXPECT_EQ(empty.text(), QStringLiteral("No tracks match these filters"));
+    EXPECT_FALSE(shown(view.trackList()->loadButton()));
+    // An empty collection has no count and no filter bar, as none at all.
     vm.load("<DJ_PLAYLISTS><COLLECTION/></DJ_PLAYLISTS>");
     EXPECT_EQ(sections(), (std::array{false, false, false}));
-    // The header shows how far a load has come until it ends.
+    EXPECT_EQ(empty.text(), QStringLiteral("This collection has no tracks"));
+    // The header and the list show how far a load has come until it ends.
     vm.localization.setLanguage(AppLanguage::tr);
     QSignalSpy finished(&vm.model, &ViewModel::libraryLoadFinished);
     vm.model.loadLibrary(vm.directory.filePath("gone.xml").toStdString());
     EXPECT_TRUE(shown(view.header()->progressLabel()));
     EXPECT_EQ(view.header()->progressLabel()->text(), QStringLiteral("Yükleniyor… %0"));
+    EXPECT_EQ(empty.text(), QStringLiteral("gone.xml yükleniyor… %0"));
     ASSERT_TRUE(finished.wait(10000));
     EXPECT_FALSE(shown(view.header()->progressLabel()));
+}
+
+// Each way a load fails as a sentence of the interface language naming the file, the place
+// where a broken one stops, and the system's or the parser's own words.
+TEST_F(ContentViewTest, ALoadFailureIsASentenceInTheInterfaceLanguage) {
+    using import::FileReadError, import::RekordboxXMLError;
+    const auto readError = [](std::error_code code) {
+        return import::LoadError{FileReadError{"/m/a.xml", code}};
+    };
+    // clang-format off
+    const struct { AppLanguage language; import::LoadError error; const char* text; } cases[] = {
+        {AppLanguage::en, {RekordboxXMLError::fileNotFound("/m/a.xml")}, "There is no file “a.xml” in /m."},
+        {AppLanguage::en, {RekordboxXMLError::malformedXML("no element found", {{349, 4}})}, "“a.xml” is not a readable XML export: reading stopped at line 349, column 4 (no element found)."},
+        {AppLanguage::en, {RekordboxXMLError::malformedXML("unknown XML parse error")}, "“a.xml” is not a readable XML export (unknown XML parse error)."},
+        {AppLanguage::en, readError(import::FileReadErrc::notARegularFile), "“a.xml” is not a file that can be loaded: it is a folder, a device or a pipe."},
+        {AppLanguage::en, readError(std::make_error_code(std::errc::permission_denied)), "Cuevox may not read “a.xml”: check the file's permissions."},
+        {AppLanguage::en, readError(std::make_error_code(std::errc::not_enough_memory)), "There is not enough memory to load “a.xml”."},
+        {AppLanguage::en, readError(std::make_error_code(std::errc::io_error)), "“a.xml” could not be read (Input/output error)."},
+        {AppLanguage::de, {RekordboxXMLError::malformedXML("mismatched tag", {{3, 3}})}, "„a.xml“ ist kein lesbarer XML-Export: Das Lesen endete in Zeile 3, Spalte 3 (mismatched tag)."},
+        {AppLanguage::ja, {RekordboxXMLError::fileNotFound("/m/a.xml")}, "/m に「a.xml」というファイルはありません。"},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        vm.localization.setLanguage(c.language);
+        EXPECT_EQ(loadFailureText({"/m/a.xml", c.error}, vm.localization).toStdString(), c.text);
+    }
 }
 
 TEST_F(ContentViewTest, BannersFollowEachFailedLoadAndTheTrustCheckWithoutUserAction) {
@@ -97,7 +135,9 @@ TEST_F(ContentViewTest, BannersFollowEachFailedLoadAndTheTrustCheckWithoutUserAc
     vm.load("<DJ_PLAYLISTS><COLLECTION>");
     ASSERT_TRUE(shown(view.errorBanner()));
     const QLabel* body = view.errorBanner()->bodyLabel();
-    EXPECT_TRUE(body->text().startsWith(QStringLiteral("malformedXML(\"")));
+    EXPECT_EQ(body->text().toStdString(),
+              "“collection-2.xml” is not a readable XML export: "
+              "reading stopped at line 1, column 27 (no element found).");
     // The collection that was open stays open.
     EXPECT_EQ(view.header()->countLabel()->text(), QStringLiteral("3 tracks"));
     QTest::mouseClick(view.errorBanner()->secondButton(), Qt::LeftButton);
@@ -124,6 +164,7 @@ TEST_F(ContentViewTest, BannersFollowEachFailedLoadAndTheTrustCheckWithoutUserAc
     EXPECT_EQ(view.header()->loadButton()->text(), QStringLiteral("Bibliothek laden…"));
     EXPECT_EQ(view.permissionBanner()->firstButton()->text(), QStringLiteral("Zugriff anfordern"));
     EXPECT_EQ(view.errorBanner()->secondButton()->text(), QStringLiteral("Schließen"));
+    EXPECT_TRUE(body->text().startsWith(QStringLiteral("„collection-3.xml“ ist kein lesbarer")));
     setTrusted(true);
     EXPECT_FALSE(shown(view.permissionBanner()));
 }

@@ -361,6 +361,16 @@ TEST_F(FilterBarViewTest, TheCountPicksACrateFromTheFolderTreeAndItsSearchNarrow
     EXPECT_EQ(vm.model.listModes().playlistID, std::nullopt);
     EXPECT_FALSE(button.isActive());
     EXPECT_EQ(bar.countLabel().text(), QStringLiteral("All Tracks (3)"));
+    EXPECT_TRUE(tree.isExpanded(tree.model()->index(0, 0))) << "a small tree is open";
+
+    // 100,000 folders of one playlist each froze the window while every one was opened.
+    std::string folders = "<DJ_PLAYLISTS><COLLECTION/><PLAYLISTS><NODE Name=\"ROOT\">";
+    for (int folder = 0; folder < 100'000; ++folder) {
+        folders += R"(<NODE Name="f"><NODE Name="p" Type="1"/></NODE>)";
+    }
+    vm.load(folders + "</NODE></PLAYLISTS></DJ_PLAYLISTS>");
+    EXPECT_EQ(tree.model()->rowCount(), 100'000);
+    EXPECT_FALSE(tree.isExpanded(tree.model()->index(0, 0))) << "only what fits is opened";
 }
 
 TEST_F(FilterBarViewTest, TextsFollowTheLanguageAtOnce) {

@@ -78,10 +78,9 @@ protected:
 
 TEST_F(TrackListViewTest, EmptyListShowsANoteAndOneSelectedRowFollowsTheTrackAcrossUpdates) {
     EXPECT_TRUE(showsEmptyState());
-    EXPECT_EQ(view.findChild<QLabel*>()->text(), QStringLiteral("No tracks match these filters"));
+    EXPECT_EQ(view.findChild<QLabel*>()->text(), QStringLiteral("No collection loaded"));
     vm.localization.setLanguage(i18n::AppLanguage::ru);
-    EXPECT_EQ(view.findChild<QLabel*>()->text(),
-              QStringLiteral("Нет треков, соответствующих фильтрам"));
+    EXPECT_EQ(view.findChild<QLabel*>()->text(), QStringLiteral("Библиотека не загружена"));
     vm.load(numberedCollection(6));
     EXPECT_FALSE(showsEmptyState());
     EXPECT_EQ(view.listView()->model()->rowCount(), 6);
