@@ -186,17 +186,20 @@ void CuevoxApp::showSettings() {
 }
 
 void CuevoxApp::takeScreenshotWhenSettled() {
-    // Checked often, taken once: when the demo has settled, or after 15 s regardless.
+    // Checked often, taken once: when the collection has loaded and the demo has settled, or
+    // after 15 s regardless.
     auto* poll = new QTimer(this);
     QDeadlineTimer deadline(15000);
     connect(poll, &QTimer::timeout, this, [this, poll, deadline] {
-        const bool settled = !m_options.demo || demoHasSettled(*m_viewModel);
+        const bool settled = !m_viewModel->libraryLoadProgress() &&
+                             (!m_options.demo || demoHasSettled(*m_viewModel));
         if (!settled && !deadline.hasExpired()) {
             return;
         }
         poll->stop();
         if (!settled) {
-            std::fprintf(stderr, "cuevox: the demo did not settle; taking the screenshot anyway\n");
+            std::fprintf(stderr,
+                         "cuevox: the window did not settle; taking the screenshot anyway\n");
         }
         // One more moment for the artwork and the last repaint.
         QTimer::singleShot(400, this, [this] {

@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
     cli.add_option("--library", library, "the rekordbox collection XML to open")
         ->check(CLI::ExistingFile);
     cli.add_option("--screenshot", screenshot,
-                   "write a picture of the window once the demo has settled, then quit");
+                   "write a picture of the window once the collection has loaded and the demo has "
+                   "settled, then quit");
     cli.add_option("--language", language,
                    "the interface language: en, tr, de, es, fr, it, "
                    "pt, ru, ja or zh")

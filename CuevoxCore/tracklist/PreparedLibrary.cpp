@@ -101,10 +101,7 @@ PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks,
                                  const std::vector<metadata::Playlist>& playlists,
                                  std::vector<metadata::PlaylistNode> nodes, std::stop_token stop)
     : m_tracks(std::move(tracks)), m_playlistNodes(std::move(nodes)) {
-    if (prepareTracks(stop) && !stop.stop_requested()) {
-        prepareCrates(playlists);
-        m_complete = true;
-    }
+    m_complete = prepareTracks(stop) && prepareCrates(playlists, stop);
 }
 
 std::shared_ptr<const PreparedLibrary> PreparedLibrary::prepare(metadata::RekordboxLibrary library,
@@ -156,15 +153,22 @@ bool PreparedLibrary::prepareTracks(std::stop_token stop) {
 // Ids may repeat on both sides: every track with a listed id belongs to the playlist, and
 // playlists that share an id share their tracks. Each id is looked up once per crate, so ten
 // thousand tracks sharing one id, listed ten thousand times, cost ten thousand positions.
-void PreparedLibrary::prepareCrates(const std::vector<metadata::Playlist>& playlists) {
-    std::unordered_map<std::string_view, std::vector<std::string_view>> listedByID;
+bool PreparedLibrary::prepareCrates(const std::vector<metadata::Playlist>& playlists,
+                                    std::stop_token stop) {
+    // The ids every playlist of a crate lists, in the order of the crates' first playlists.
+    std::vector<std::vector<std::string_view>> listedIDs;
     for (const metadata::Playlist& playlist : playlists) {
+        if (stopAt(m_crates.size(), stop)) {
+            return false;
+        }
         ListedTracks& listed = m_playlistTracks[playlist.id];
         if (listed.playlists++ == 0) {
             listed.firstCrate = m_crates.size();
+            listed.order = m_playlistIDs.size();
             m_playlistIDs.push_back(playlist.id);
+            listedIDs.emplace_back();
         }
-        std::vector<std::string_view>& ids = listedByID[playlist.id];
+        std::vector<std::string_view>& ids = listedIDs[listed.order];
         ids.insert(ids.end(), playlist.trackIDs.begin(), playlist.trackIDs.end());
         std::size_t node = playlist.node;
         if (node >= m_playlistNodes.size()) {
@@ -175,19 +179,25 @@ void PreparedLibrary::prepareCrates(const std::vector<metadata::Playlist>& playl
     }
     // Only listed ids are kept: a collection of a million tracks needs no map of them all.
     std::unordered_map<std::string_view, std::vector<std::size_t>> positionsByID;
-    for (const auto& [crateID, ids] : listedByID) {
+    for (const std::vector<std::string_view>& ids : listedIDs) {
         for (const std::string_view trackID : ids) {
             positionsByID.try_emplace(trackID);
         }
     }
     for (std::size_t index = 0; index < m_tracks.size() && !positionsByID.empty(); ++index) {
+        if (stopAt(index, stop)) {
+            return false;
+        }
         if (const auto found = positionsByID.find(m_tracks[index].id);
             found != positionsByID.end()) {
             found->second.push_back(index);
         }
     }
     for (auto& [id, listed] : m_playlistTracks) {
-        std::vector<std::string_view>& ids = listedByID[id];
+        if (stop.stop_requested()) {
+            return false;
+        }
+        std::vector<std::string_view>& ids = listedIDs[listed.order];
         std::sort(ids.begin(), ids.end());
         ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
         for (const std::string_view trackID : ids) {
@@ -202,6 +212,7 @@ void PreparedLibrary::prepareCrates(const std::vector<metadata::Playlist>& playl
     for (Crate& crate : m_crates) {
         crate.trackCount = m_playlistTracks.find(crate.id)->second.positions.size();
     }
+    return true;
 }
 
 std::string PreparedLibrary::foldForSearch(std::string_view text) {

@@ -7,13 +7,13 @@
 #include "tracklist/BPMRange.hpp"
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <span>
 #include <stop_token>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace cuevox::tracklist {
@@ -94,13 +94,14 @@ private:
                     const std::vector<metadata::Playlist>& playlists,
                     std::vector<metadata::PlaylistNode> nodes, std::stop_token stop);
     bool prepareTracks(std::stop_token stop);
-    void prepareCrates(const std::vector<metadata::Playlist>& playlists);
+    bool prepareCrates(const std::vector<metadata::Playlist>& playlists, std::stop_token stop);
 
     struct ListedTracks {
         std::vector<std::size_t> positions;
         std::size_t playlists = 0;
-        // The first playlist with the id, in m_crates.
+        // The first playlist with the id, in m_crates, and the id's place in m_playlistIDs.
         std::size_t firstCrate = 0;
+        std::size_t order = 0;
     };
 
     bool m_complete = false;
@@ -108,7 +109,14 @@ private:
     std::vector<std::string> m_foldedTitles;
     std::vector<std::string> m_foldedArtists;
     std::vector<std::string> m_artistKeys;
-    std::map<std::string, ListedTracks, std::less<>> m_playlistTracks;
+    // Looked up by views as well as strings.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    std::unordered_map<std::string, ListedTracks, TextHash, std::equal_to<>> m_playlistTracks;
     std::vector<std::string> m_playlistIDs;
     std::vector<Crate> m_crates;
     std::vector<metadata::PlaylistNode> m_playlistNodes;
