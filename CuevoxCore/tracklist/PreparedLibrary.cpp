@@ -105,10 +105,17 @@ PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks,
 }
 
 std::shared_ptr<const PreparedLibrary> PreparedLibrary::prepare(metadata::RekordboxLibrary library,
-                                                                std::stop_token stop) {
-    std::shared_ptr<const PreparedLibrary> prepared(new PreparedLibrary(
+                                                                std::stop_token stop,
+                                                                const Unfinished& unfinished) {
+    std::unique_ptr<const PreparedLibrary> prepared(new PreparedLibrary(
         std::move(library.tracks), library.playlists, std::move(library.playlistNodes), stop));
-    return prepared->m_complete ? prepared : nullptr;
+    if (prepared->m_complete) {
+        return prepared;
+    }
+    if (unfinished) {
+        unfinished(std::move(prepared));
+    }
+    return nullptr;
 }
 
 bool PreparedLibrary::prepareTracks(std::stop_token stop) {

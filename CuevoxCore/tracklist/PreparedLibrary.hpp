@@ -40,10 +40,16 @@ public:
                     const std::vector<metadata::Playlist>& playlists,
                     std::vector<metadata::PlaylistNode> nodes = {});
 
+    // What a stopped preparation had made, for a caller that would rather not wait while it
+    // is freed.
+    using Unfinished = std::function<void(std::unique_ptr<const PreparedLibrary>)>;
+
     // The same, prepared on a loading thread: nothing once `stop` is requested, which the
-    // work looks at every few thousand tracks.
+    // work looks at every few thousand tracks. What was made by then is freed here, or handed
+    // to `unfinished` when given (freeing a million tracks takes most of a second).
     static std::shared_ptr<const PreparedLibrary> prepare(metadata::RekordboxLibrary library,
-                                                          std::stop_token stop);
+                                                          std::stop_token stop,
+                                                          const Unfinished& unfinished = {});
 
     // The deck index borrows the tracks, so a copy would point into the original.
     PreparedLibrary(const PreparedLibrary&) = delete;

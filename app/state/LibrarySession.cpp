@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <algorithm>
 #include <exception>
+#include <mutex>
 #include <new>
 #include <system_error>
 
@@ -16,6 +17,16 @@ tl::unexpected<std::optional<import::LoadError>> failedWith(std::optional<import
 
 tl::unexpected<std::optional<import::LoadError>> failedWith(import::FileReadError why) {
     return failedWith(import::LoadError{std::move(why)});
+}
+
+// What a load had prepared when the program closed, left for the program's end to reclaim:
+// freeing a million tracks takes most of a second, which closing should not wait for. Kept
+// where it stays reachable, so that a leak checker sees nothing lost.
+void keepUntilExit(std::shared_ptr<const tracklist::PreparedLibrary> library) {
+    static std::mutex guard;
+    static auto* kept = new std::vector<std::shared_ptr<const tracklist::PreparedLibrary>>();
+    const std::lock_guard lock(guard);
+    kept->push_back(std::move(library));
 }
 
 } // namespace
@@ -39,6 +50,7 @@ LibrarySession::LibrarySession(QSettings& settings, LibraryBookmarks bookmarks, 
 }
 
 LibrarySession::~LibrarySession() {
+    m_closing = true;
     // Ask all first, so the threads wind down together rather than one after the other.
     for (auto& [generation, load] : m_loads) {
         load.thread.request_stop();
@@ -114,6 +126,9 @@ void LibrarySession::run(std::stop_token stop, std::uint64_t generation,
     // A load that was superseded or abandoned is dropped here, so that a big collection is not
     // freed on the main thread.
     if (stop.stop_requested()) {
+        if (m_closing && outcome) {
+            keepUntilExit(std::move(*outcome));
+        }
         outcome = failedWith(std::nullopt);
     }
     emit readEnded(generation, QPrivateSignal());
@@ -141,7 +156,13 @@ LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t
             return failedWith(std::move(library.error()));
         }
         // Preparing a million tracks takes seconds; a stop request ends it within milliseconds.
-        if (auto prepared = tracklist::PreparedLibrary::prepare(std::move(*library), stop)) {
+        const auto unfinished = [this](std::unique_ptr<const tracklist::PreparedLibrary> made) {
+            if (m_closing) {
+                keepUntilExit(std::move(made));
+            }
+        };
+        if (auto prepared =
+                tracklist::PreparedLibrary::prepare(std::move(*library), stop, unfinished)) {
             return prepared;
         }
         return failedWith(std::nullopt);

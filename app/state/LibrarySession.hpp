@@ -10,6 +10,7 @@
 #include <tl/expected.hpp>
 
 #include <QObject>
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -134,6 +135,8 @@ private:
     std::optional<std::filesystem::path> m_openPath;
     std::optional<LoadProgress> m_progress;
     std::uint64_t m_generation = 0;
+    // Set when the session is destroyed: its loads' threads are then asked to stop for good.
+    std::atomic<bool> m_closing = false;
     // The loads whose thread is not joined yet, by generation; all but the newest have been
     // asked to stop. Last, so they are joined before anything they use is destroyed.
     std::map<std::uint64_t, Load> m_loads;
