@@ -1,0 +1,481 @@
+#include "style/StyleModel.hpp"
+
+#include "import/RekordboxMetadataMapper.hpp"
+#include "recommendation/BPMMatcher.hpp"
+#include "recommendation/EnergyMatcher.hpp"
+#include "recommendation/HarmonicCompatibilityService.hpp"
+#include "recommendation/RecommendationScorer.hpp"
+#include "recommendation/RecommendationSettings.hpp"
+#include "text/Regex.hpp"
+#include "text/Text.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <numeric>
+#include <set>
+
+namespace cuevox::style {
+namespace {
+
+using metadata::Track;
+using recommendation::KeyRelation;
+
+constexpr std::uint32_t kUnknown = std::numeric_limits<std::uint32_t>::max();
+
+// Tracks bought, sorted or prepared for the same gig are added one after another: closeness is
+// 1 / (1 + the tracks added between them / this), so it halves with every few tracks between
+// and fades slowly over a whole import.
+constexpr double kAddedScaleTracks = 1.0;
+// Real exports list 93 to 100 % of their tracks on a day no earlier than the track before;
+// a file in another order agrees about half the time.
+constexpr double kFileOrderAgreement = 0.8;
+// The other order is a weaker promise: the DJ may have a reason to play them one way round.
+constexpr double kPrecededShare = 0.5;
+// Taste drifts: a set a year older counts half.
+constexpr double kSetHalfLifeDays = 365.0;
+// A crate holding more than half of the collection ("All", "To sort") says nothing.
+constexpr double kLargestCrateShare = 0.5;
+
+// The list's fixed matchers and weights, as the window scores with them.
+const recommendation::RecommendationSettings kListSettings =
+    recommendation::defaultRecommendationSettings();
+const recommendation::BPMMatcher kListBPMMatcher{kListSettings.bpmTolerance};
+const recommendation::EnergyMatcher kListEnergyMatcher{kListSettings.energyMode};
+const recommendation::RecommendationScorer kListScorer{kListSettings.weights};
+
+std::int8_t keyIndex(const std::optional<metadata::CamelotKey>& key) {
+    if (!key) {
+        return -1;
+    }
+    return static_cast<std::int8_t>((key->number() - 1) * 2 +
+                                    (key->letter() == metadata::CamelotLetter::a ? 0 : 1));
+}
+
+metadata::CamelotKey keyAt(std::int8_t index) {
+    return metadata::CamelotKey::allPositions()[static_cast<std::size_t>(index)];
+}
+
+// A history file names a track by its path as the system wrote it, the collection by a file
+// URL: "C:\Music\a.mp3" and "/C:/Music/a.mp3" are one file, and so are two spellings that
+// differ in case, as rekordbox's systems (macOS, Windows) do not tell case apart.
+std::string locationKey(std::string_view location) {
+    std::string path(location);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    if (path.size() >= 3 && path[0] == '/' && path[2] == ':') {
+        path.erase(0, 1);
+    }
+    return text::foldCase(path);
+}
+
+// A date in the name ("HISTORY 2024-05-17", "2023-12-31 Club"), which says when it was played.
+std::optional<std::int32_t> dayInName(std::string_view name) {
+    static const text::Regex kDate(R"(\d{4}-\d{2}-\d{2})", "StyleModel");
+    const std::optional<text::Regex::Match> match = kDate.search(name);
+    if (!match) {
+        return std::nullopt;
+    }
+    const auto day = import::RekordboxMetadataMapper::parseDate(match->group(0));
+    return day ? std::optional<std::int32_t>(day->time_since_epoch().count()) : std::nullopt;
+}
+
+} // namespace
+
+struct StyleModel::PlayedSet {
+    std::vector<std::uint32_t> tracks; // kUnknown where an entry is not in the collection
+    std::optional<std::int32_t> day;
+};
+
+StyleModel::StyleModel(std::span<const Track> tracks, std::span<const metadata::Playlist> playlists,
+                       std::span<const import::M3U8Reader::M3U8Playlist> histories,
+                       const SetPattern& sets, StyleWeights weights)
+    : m_weights(weights) {
+    m_tracks.reserve(tracks.size());
+    for (std::size_t i = 0; i < tracks.size(); ++i) {
+        const Track& track = tracks[i];
+        const auto index = static_cast<std::uint32_t>(i);
+        const std::uint32_t firstWithID = m_indexByID.try_emplace(track.id, index).first->second;
+        TrackData data;
+        data.firstWithID = firstWithID;
+        data.bpm = track.bpm && *track.bpm > 0 ? *track.bpm : 0;
+        if (track.dateAdded) {
+            data.day = static_cast<std::int32_t>(track.dateAdded->time_since_epoch().count());
+            data.hasDay = true;
+        }
+        data.key = keyIndex(track.camelotKey);
+        data.energy = track.energy;
+        if (track.genre) {
+            data.genre = track.genre->empty()
+                             ? -2
+                             : m_genreIDs
+                                   .try_emplace(text::foldCase(*track.genre),
+                                                static_cast<std::int32_t>(m_genreIDs.size()))
+                                   .first->second;
+        }
+        data.recording =
+            m_recordingIDs
+                .try_emplace(track.duplicateKey(), static_cast<std::int32_t>(m_recordingIDs.size()))
+                .first->second;
+        m_tracks.push_back(data);
+    }
+    rankByAdding();
+
+    // Every playlist and history is a crate; a copy of one says nothing new.
+    std::vector<PlayedSet> played;
+    std::set<std::vector<std::uint32_t>> seenCrates;
+    std::vector<std::vector<std::uint32_t>> crates;
+    const auto addPlaylist = [&](std::vector<std::uint32_t> entries, std::string_view name,
+                                 bool isSet) {
+        if (!seenCrates.insert(entries).second) {
+            return;
+        }
+        if (isSet) {
+            played.push_back({entries, dayInName(name)});
+        }
+        std::erase(entries, kUnknown);
+        std::sort(entries.begin(), entries.end());
+        entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+        if (!entries.empty()) {
+            crates.push_back(std::move(entries));
+        }
+    };
+    for (const metadata::Playlist& playlist : playlists) {
+        std::vector<std::uint32_t> entries;
+        entries.reserve(playlist.trackIDs.size());
+        for (const std::string& id : playlist.trackIDs) {
+            entries.push_back(indexOf(id).value_or(kUnknown));
+        }
+        addPlaylist(std::move(entries), playlist.name, sets.matches(playlist.name));
+    }
+    // Folding every path costs a pass over the collection, so only when there are histories.
+    std::unordered_map<std::string, std::uint32_t> indexByLocation;
+    for (std::size_t i = 0; i < tracks.size() && !histories.empty(); ++i) {
+        if (tracks[i].filepath && !tracks[i].filepath->empty()) {
+            indexByLocation.try_emplace(locationKey(*tracks[i].filepath),
+                                        static_cast<std::uint32_t>(i));
+        }
+    }
+    for (const import::M3U8Reader::M3U8Playlist& history : histories) {
+        std::vector<std::uint32_t> entries;
+        entries.reserve(history.locations.size());
+        for (const std::string& location : history.locations) {
+            const auto found = indexByLocation.find(locationKey(location));
+            entries.push_back(found == indexByLocation.end() ? kUnknown : found->second);
+        }
+        addPlaylist(std::move(entries), history.name, true);
+    }
+    addCrates(crates);
+    addSets(std::move(played));
+}
+
+// rekordbox lists its collection in the order tracks were added, which tells apart tracks
+// added the same day; DateAdded can say an earlier day (a track brought from other software
+// keeps its own), so the file's order is trusted while its days mostly agree with it, and
+// otherwise (a file sorted by another tool) the days alone order the tracks.
+void StyleModel::rankByAdding() {
+    std::size_t steps = 0;
+    std::size_t forward = 0;
+    std::optional<std::int32_t> previous;
+    for (const TrackData& track : m_tracks) {
+        if (track.hasDay) {
+            if (previous) {
+                ++steps;
+                forward += track.day >= *previous ? 1 : 0;
+            }
+            previous = track.day;
+        }
+    }
+    std::vector<std::uint32_t> byAdding;
+    for (std::uint32_t i = 0; i < m_tracks.size(); ++i) {
+        if (m_tracks[i].hasDay) {
+            byAdding.push_back(i);
+        }
+    }
+    if (static_cast<double>(forward) < kFileOrderAgreement * static_cast<double>(steps)) {
+        std::stable_sort(
+            byAdding.begin(), byAdding.end(),
+            [this](std::uint32_t a, std::uint32_t b) { return m_tracks[a].day < m_tracks[b].day; });
+    }
+    for (std::size_t rank = 0; rank < byAdding.size(); ++rank) {
+        m_tracks[byAdding[rank]].addedRank = static_cast<std::int32_t>(rank);
+    }
+}
+
+std::optional<std::uint32_t> StyleModel::indexOf(std::string_view id) const {
+    const auto found = m_indexByID.find(std::string(id));
+    return found == m_indexByID.end() ? std::nullopt : std::optional(found->second);
+}
+
+void StyleModel::addCrates(std::span<const std::vector<std::uint32_t>> crates) {
+    const double largest = kLargestCrateShare * static_cast<double>(m_tracks.size());
+    std::vector<std::uint32_t> perTrack(m_tracks.size() + 1, 0);
+    m_crateStarts.push_back(0);
+    for (const std::vector<std::uint32_t>& members : crates) {
+        const auto size = static_cast<double>(members.size());
+        // A crate of 20 says more than one of 2,000.
+        m_crateWeights.push_back(size > largest ? 0.0f
+                                                : static_cast<float>(1 / std::log2(2 + size)));
+        m_crateMembers.insert(m_crateMembers.end(), members.begin(), members.end());
+        m_crateStarts.push_back(static_cast<std::uint32_t>(m_crateMembers.size()));
+        for (const std::uint32_t member : members) {
+            ++perTrack[member + 1];
+        }
+    }
+    std::partial_sum(perTrack.begin(), perTrack.end(), perTrack.begin());
+    m_trackCrateStarts = perTrack;
+    m_trackCrates.resize(m_crateMembers.size());
+    for (std::uint32_t crate = 0; crate + 1 < m_crateStarts.size(); ++crate) {
+        for (std::uint32_t i = m_crateStarts[crate]; i < m_crateStarts[crate + 1]; ++i) {
+            m_trackCrates[perTrack[m_crateMembers[i]]++] = crate;
+        }
+    }
+}
+
+void StyleModel::addSets(std::vector<PlayedSet> sets) {
+    // A set without a date in its name was played after the newest track it holds was added.
+    std::optional<std::int32_t> newest;
+    for (PlayedSet& set : sets) {
+        if (!set.day) {
+            for (const std::uint32_t index : set.tracks) {
+                if (index != kUnknown && m_tracks[index].hasDay) {
+                    set.day = std::max(set.day.value_or(m_tracks[index].day), m_tracks[index].day);
+                }
+            }
+        }
+        if (set.day) {
+            newest = std::max(newest.value_or(*set.day), *set.day);
+        }
+    }
+    for (const TrackData& track : m_tracks) {
+        if (track.hasDay) {
+            newest = std::max(newest.value_or(track.day), track.day);
+        }
+    }
+
+    struct Step {
+        std::uint32_t track;
+        std::uint32_t other;
+        float followed;
+        float preceded;
+        bool operator<(const Step& rhs) const {
+            return std::tie(track, other) < std::tie(rhs.track, rhs.other);
+        }
+    };
+    std::vector<Step> steps;
+    for (const PlayedSet& set : sets) {
+        const double ageDays = set.day && newest ? *newest - *set.day : 0.0;
+        const auto weight = static_cast<float>(std::exp2(-ageDays / kSetHalfLifeDays));
+        bool counted = false;
+        for (std::size_t i = 1; i < set.tracks.size(); ++i) {
+            const std::uint32_t from = set.tracks[i - 1];
+            const std::uint32_t to = set.tracks[i];
+            if (from == kUnknown || to == kUnknown || from == to) {
+                continue;
+            }
+            counted = true;
+            ++m_transitionCount;
+            steps.push_back({from, to, weight, 0});
+            steps.push_back({to, from, 0, weight});
+            const TrackData& a = m_tracks[from];
+            const TrackData& b = m_tracks[to];
+            const std::optional<double> percent = tempoStepPercent(a.bpm, b.bpm);
+            m_habits.addTransition(
+                a.key >= 0 && b.key >= 0
+                    ? std::optional(recommendation::keyRelation(keyAt(a.key), keyAt(b.key)))
+                    : std::nullopt,
+                percent ? std::optional(tempoStepOf(*percent)) : std::nullopt);
+        }
+        m_setCount += counted ? 1 : 0;
+    }
+    std::sort(steps.begin(), steps.end());
+    m_pairStarts.assign(m_tracks.size() + 1, 0);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        if (m_pairs.empty() || i == 0 || steps[i - 1].track != step.track ||
+            steps[i - 1].other != step.other) {
+            m_pairs.push_back({step.other, 0, 0, 0, 0});
+            ++m_pairStarts[step.track + 1];
+        }
+        Pair& pair = m_pairs.back();
+        pair.followed += step.followed;
+        pair.preceded += step.preceded;
+        pair.followedCount += step.followed > 0 ? 1 : 0;
+        pair.precededCount += step.preceded > 0 ? 1 : 0;
+    }
+    std::partial_sum(m_pairStarts.begin(), m_pairStarts.end(), m_pairStarts.begin());
+}
+
+std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) const {
+    const std::size_t count = m_tracks.size();
+    std::vector<std::optional<StyleScore>> result(count);
+    const std::optional<std::uint32_t> self = indexOf(playing.id);
+    const auto recording = m_recordingIDs.find(playing.duplicateKey());
+
+    // The evidence that only a few tracks have: shared crates and proven pairs.
+    struct Evidence {
+        float crates = 0;
+        float followed = 0;
+        float preceded = 0;
+        std::uint32_t crateCount = 0;
+        std::uint32_t followedCount = 0;
+        std::uint32_t precededCount = 0;
+    };
+    std::vector<Evidence> evidence(self ? count : 0);
+    if (self) {
+        for (std::uint32_t i = m_trackCrateStarts[*self]; i < m_trackCrateStarts[*self + 1]; ++i) {
+            const std::uint32_t crate = m_trackCrates[i];
+            const float weight = m_crateWeights[crate];
+            if (weight == 0) {
+                continue;
+            }
+            for (std::uint32_t m = m_crateStarts[crate]; m < m_crateStarts[crate + 1]; ++m) {
+                Evidence& e = evidence[m_crateMembers[m]];
+                e.crates += weight;
+                ++e.crateCount;
+            }
+        }
+        for (std::uint32_t i = m_pairStarts[*self]; i < m_pairStarts[*self + 1]; ++i) {
+            const Pair& pair = m_pairs[i];
+            Evidence& e = evidence[pair.other];
+            e.followed = pair.followed;
+            e.preceded = pair.preceded;
+            e.followedCount = pair.followedCount;
+            e.precededCount = pair.precededCount;
+        }
+    }
+
+    const std::int8_t playingKey = keyIndex(playing.camelotKey);
+    const double playingBPM = playing.bpm && *playing.bpm > 0 ? *playing.bpm : 0;
+    std::array<std::optional<KeyRelation>, 24> relationTo{};
+    std::array<double, 24> harmonicTo{};
+    for (std::int8_t key = 0; key < 24 && playingKey >= 0; ++key) {
+        relationTo[key] = recommendation::keyRelation(keyAt(playingKey), keyAt(key));
+        harmonicTo[key] =
+            recommendation::HarmonicCompatibilityService::evaluate(keyAt(playingKey), keyAt(key))
+                .score;
+    }
+    const auto excluded = [&](std::size_t index) {
+        const TrackData& track = m_tracks[index];
+        return (self && track.firstWithID == *self) ||
+               (recording != m_recordingIDs.end() && track.recording == recording->second);
+    };
+
+    // The habits count by how much likelier the DJ makes a move than a random pick from the
+    // collection would: the share of each move among the candidates is that pick.
+    std::array<double, kKeyRelationCount> keyMoves{};
+    std::array<double, kTempoStepCount> tempoSteps{};
+    for (std::size_t index = 0; index < count; ++index) {
+        const TrackData& track = m_tracks[index];
+        if (excluded(index)) {
+            continue;
+        }
+        if (track.key >= 0 && relationTo[track.key]) {
+            ++keyMoves[static_cast<std::size_t>(*relationTo[track.key])];
+        }
+        if (const auto percent = tempoStepPercent(playingBPM, track.bpm)) {
+            ++tempoSteps[static_cast<std::size_t>(tempoStepOf(*percent))];
+        }
+    }
+    const auto lifts = [](auto& counts, auto share) {
+        const double total = std::accumulate(counts.begin(), counts.end(), 0.0);
+        const auto size = static_cast<double>(counts.size());
+        for (std::size_t i = 0; i < counts.size(); ++i) {
+            counts[i] = std::log(share(i)) - std::log((counts[i] + 1) / (total + size));
+        }
+    };
+    lifts(keyMoves, [this](std::size_t i) { return m_habits.keyShare(KeyRelation(i)); });
+    lifts(tempoSteps, [this](std::size_t i) { return m_habits.tempoShare(TempoStep(i)); });
+
+    const std::optional<std::int32_t> playingDay =
+        playing.dateAdded ? std::optional(static_cast<std::int32_t>(
+                                playing.dateAdded->time_since_epoch().count()))
+                          : std::nullopt;
+    const std::int32_t playingRank = self ? m_tracks[*self].addedRank : -1;
+
+    const std::optional<std::int32_t> playingGenre = [&]() -> std::optional<std::int32_t> {
+        if (!playing.genre) {
+            return std::nullopt;
+        }
+        if (playing.genre->empty()) {
+            return -2;
+        }
+        const auto found = m_genreIDs.find(text::foldCase(*playing.genre));
+        return found == m_genreIDs.end() ? -3 : found->second;
+    }();
+    const auto listScore = [&](const TrackData& track) {
+        const double genre = !playingGenre || track.genre == -1                   ? 50.0
+                             : *playingGenre >= 0 && *playingGenre == track.genre ? 100.0
+                                                                                  : 0.0;
+        const auto tempo = kListBPMMatcher.evaluate(playingBPM, track.bpm);
+        const double harmonic = playingKey >= 0 && track.key >= 0 ? harmonicTo[track.key] : 50.0;
+        const double energy = kListEnergyMatcher.evaluate(playing.energy, track.energy).score;
+        return kListScorer.score(genre, track.bpm > 0 && tempo ? tempo->score : 0.0, harmonic,
+                                 energy);
+    };
+
+    const StyleWeights& w = m_weights;
+    for (std::size_t index = 0; index < count; ++index) {
+        if (excluded(index)) {
+            continue;
+        }
+        const TrackData& track = m_tracks[index];
+        StyleScore style;
+        double strongest = 0;
+        const auto add = [&](double contribution, StyleReason reason) {
+            style.score += contribution;
+            if (contribution > strongest) {
+                strongest = contribution;
+                style.reason = reason;
+            }
+        };
+        if (self) {
+            const Evidence& e = evidence[index];
+            add(w.crates * e.crates,
+                {.kind = StyleReason::Kind::sharedCrates, .count = e.crateCount});
+            add(w.provenPairs * e.followed,
+                {.kind = StyleReason::Kind::playedAfter, .count = e.followedCount});
+            add(w.provenPairs * kPrecededShare * e.preceded,
+                {.kind = StyleReason::Kind::playedBefore, .count = e.precededCount});
+        }
+        if (playingRank >= 0 && track.addedRank >= 0) {
+            const int between = std::abs(track.addedRank - playingRank) - 1;
+            add(w.addedTogether / (1 + (between + 1) / kAddedScaleTracks),
+                {.kind = StyleReason::Kind::addedTogether,
+                 .count = playingDay ? std::abs(track.day - *playingDay) : 0,
+                 .between = between});
+        }
+        if (track.key >= 0 && relationTo[track.key]) {
+            const KeyRelation relation = *relationTo[track.key];
+            add(w.habits * keyMoves[static_cast<std::size_t>(relation)],
+                {.kind = StyleReason::Kind::keyMove, .relation = relation});
+        }
+        if (const auto percent = tempoStepPercent(playingBPM, track.bpm)) {
+            add(w.habits * tempoSteps[static_cast<std::size_t>(tempoStepOf(*percent))],
+                {.kind = StyleReason::Kind::tempoMove, .percent = *percent});
+        }
+        if (playingBPM > 0) {
+            const double list = listScore(track);
+            add(w.listScore * list / 100, {.kind = StyleReason::Kind::listScore, .score = list});
+        }
+        result[index] = std::move(style);
+    }
+    return result;
+}
+
+std::vector<StyleCandidate> StyleModel::rank(const Track& playing) const {
+    std::vector<std::optional<StyleScore>> all = scores(playing);
+    std::vector<StyleCandidate> ranked;
+    ranked.reserve(all.size());
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i]) {
+            ranked.push_back({i, std::move(*all[i])});
+        }
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.style.score > b.style.score; });
+    return ranked;
+}
+
+} // namespace cuevox::style

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "style/KeyRelationShim.hpp"
+
+#include <optional>
+
+namespace cuevox::style {
+
+// The signal that lifted a candidate most, with what a DJ needs to read it; the window and the
+// command line word it ("in 3 of your crates", "played after it 2×").
+struct StyleReason {
+    enum class Kind {
+        // `count`: the crates that hold both tracks.
+        sharedCrates,
+        // `count`: the days between their DateAdded; `between`: the tracks added in between.
+        addedTogether,
+        // `count`: the times the candidate followed the playing track in the DJ's sets.
+        playedAfter,
+        // `count`: the times it came just before it.
+        playedBefore,
+        // `relation`: a key move the DJ makes more often than chance.
+        keyMove,
+        // `percent`: a tempo step the DJ makes more often than chance, ×2 and ½ counted as
+        // the same tempo; signed, positive when the candidate is faster.
+        tempoMove,
+        // `score`: the list's own score, 0 to 100.
+        listScore,
+    };
+
+    Kind kind;
+    int count = 0;
+    int between = 0;
+    std::optional<recommendation::KeyRelation> relation = std::nullopt;
+    double percent = 0;
+    double score = 0;
+
+    bool operator==(const StyleReason&) const = default;
+};
+
+} // namespace cuevox::style
