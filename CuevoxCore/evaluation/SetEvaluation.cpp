@@ -98,9 +98,8 @@ Evaluation evaluate(const metadata::RekordboxLibrary& library, const EvaluationO
             const Track& playing = tracks[from->second];
             auto& figures = evaluation.rankings;
             figures[static_cast<std::size_t>(Ranking::style)].add(
-                rankOf(model.rank(playing), next, [&](const style::StyleCandidate& candidate) {
-                    return tracks[candidate.trackIndex].id;
-                }));
+                rankOf(model.rank(playing).order, next,
+                       [&](std::uint32_t index) { return tracks[index].id; }));
             if (options.styleOnly) {
                 continue;
             }

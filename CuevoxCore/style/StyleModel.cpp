@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -366,6 +367,8 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
     // collection would: the share of each move among the candidates is that pick.
     std::array<double, kKeyRelationCount> keyMoves{};
     std::array<double, kTempoStepCount> tempoSteps{};
+    // Each candidate's tempo step, worked out once: NaN without one.
+    std::vector<float> stepPercents(count, std::numeric_limits<float>::quiet_NaN());
     for (std::size_t index = 0; index < count; ++index) {
         const TrackData& track = m_tracks[index];
         if (excluded(index)) {
@@ -375,6 +378,7 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
             ++keyMoves[static_cast<std::size_t>(*relationTo[track.key])];
         }
         if (const auto percent = tempoStepPercent(playingBPM, track.bpm)) {
+            stepPercents[index] = static_cast<float>(*percent);
             ++tempoSteps[static_cast<std::size_t>(tempoStepOf(*percent))];
         }
     }
@@ -451,31 +455,38 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
             add(w.habits * keyMoves[static_cast<std::size_t>(relation)],
                 {.kind = StyleReason::Kind::keyMove, .relation = relation});
         }
-        if (const auto percent = tempoStepPercent(playingBPM, track.bpm)) {
-            add(w.habits * tempoSteps[static_cast<std::size_t>(tempoStepOf(*percent))],
-                {.kind = StyleReason::Kind::tempoMove, .percent = *percent});
+        if (const float percent = stepPercents[index]; !std::isnan(percent)) {
+            add(w.habits * tempoSteps[static_cast<std::size_t>(tempoStepOf(percent))],
+                {.kind = StyleReason::Kind::tempoMove, .number = percent});
         }
         if (playingBPM > 0) {
             const double list = listScore(track);
-            add(w.listScore * list / 100, {.kind = StyleReason::Kind::listScore, .score = list});
+            add(w.listScore * list / 100, {.kind = StyleReason::Kind::listScore, .number = list});
         }
         result[index] = std::move(style);
     }
     return result;
 }
 
-std::vector<StyleCandidate> StyleModel::rank(const Track& playing) const {
-    std::vector<std::optional<StyleScore>> all = scores(playing);
-    std::vector<StyleCandidate> ranked;
-    ranked.reserve(all.size());
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (all[i]) {
-            ranked.push_back({i, std::move(*all[i])});
+StyleRanking StyleModel::rank(const Track& playing) const {
+    StyleRanking ranking{scores(playing), {}};
+    // One integer per track, sorted: the score's float bits made to order as integers, higher
+    // scores first, then the position.
+    std::vector<std::uint64_t> keys;
+    keys.reserve(ranking.scores.size());
+    for (std::uint32_t index = 0; index < ranking.scores.size(); ++index) {
+        if (const std::optional<StyleScore>& style = ranking.scores[index]) {
+            const auto bits = std::bit_cast<std::uint32_t>(static_cast<float>(-style->score));
+            const std::uint32_t ordered = (bits & 0x80000000u) != 0 ? ~bits : bits | 0x80000000u;
+            keys.push_back(std::uint64_t{ordered} << 32 | index);
         }
     }
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& a, const auto& b) { return a.style.score > b.style.score; });
-    return ranked;
+    std::sort(keys.begin(), keys.end());
+    ranking.order.reserve(keys.size());
+    for (const std::uint64_t key : keys) {
+        ranking.order.push_back(static_cast<std::uint32_t>(key));
+    }
+    return ranking;
 }
 
 } // namespace cuevox::style

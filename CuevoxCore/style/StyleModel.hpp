@@ -28,12 +28,14 @@ struct StyleScore {
     bool operator==(const StyleScore&) const = default;
 };
 
-struct StyleCandidate {
-    // Its position in the collection's tracks.
-    std::size_t trackIndex;
-    StyleScore style;
-
-    bool operator==(const StyleCandidate&) const = default;
+// The collection ranked for a playing track.
+struct StyleRanking {
+    // One per collection track, in collection order: nothing for the playing track itself
+    // (every track with its id) and for other files of the same recording.
+    std::vector<std::optional<StyleScore>> scores;
+    // The positions of the scored tracks, best first; scores equal to about seven digits keep
+    // collection order.
+    std::vector<std::uint32_t> order;
 };
 
 // What this DJ's own collection says about the next track: the crates that hold both tracks,
@@ -50,12 +52,7 @@ public:
                std::span<const import::M3U8Reader::M3U8Playlist> histories = {},
                const SetPattern& sets = {}, StyleWeights weights = {});
 
-    // One per collection track, in collection order: nothing for the playing track itself
-    // (every track with its id) and for other files of the same recording.
-    std::vector<std::optional<StyleScore>> scores(const metadata::Track& playing) const;
-
-    // The same, best first; equal scores keep collection order.
-    std::vector<StyleCandidate> rank(const metadata::Track& playing) const;
+    StyleRanking rank(const metadata::Track& playing) const;
 
     const Habits& habits() const { return m_habits; }
     // The distinct sets learnt from, and their transitions between two known tracks.
@@ -85,6 +82,7 @@ private:
     };
     struct PlayedSet;
 
+    std::vector<std::optional<StyleScore>> scores(const metadata::Track& playing) const;
     void rankByAdding();
     void addCrates(std::span<const std::vector<std::uint32_t>> crates);
     void addSets(std::vector<PlayedSet> sets);

@@ -20,10 +20,11 @@ struct StyleReason {
         playedBefore,
         // `relation`: a key move the DJ makes more often than chance.
         keyMove,
-        // `percent`: a tempo step the DJ makes more often than chance, ×2 and ½ counted as
+        // `number`: a tempo step in percent that the DJ makes more often than chance, ×2 and ½
+        // counted as
         // the same tempo; signed, positive when the candidate is faster.
         tempoMove,
-        // `score`: the list's own score, 0 to 100.
+        // `number`: the list's own score, 0 to 100.
         listScore,
     };
 
@@ -31,8 +32,7 @@ struct StyleReason {
     int count = 0;
     int between = 0;
     std::optional<recommendation::KeyRelation> relation = std::nullopt;
-    double percent = 0;
-    double score = 0;
+    double number = 0;
 
     bool operator==(const StyleReason&) const = default;
 };
