@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
                         const auto result = tracklist::TrackListComputation::compute(
                             *library, playing, scenario.selections, scenario.search,
                             scenario.modes, scenario.live);
-                        listed = result.trackIndices.size();
+                        listed = result.rows.size();
                         benchmark::DoNotOptimize(result);
                     }
                     state.counters["tracks"] = static_cast<double>(library->tracks().size());

@@ -144,10 +144,7 @@ void Model::recomputeFilteredTracks() {
             &Model::bpmRangeOptionsChanged);
     publish(*this, m_keyOptions, std::move(result.keyOptions), &Model::keyOptionsChanged);
     publish(*this, m_energyOptions, std::move(result.energyOptions), &Model::energyOptionsChanged);
-    publish(*this, m_trackScores, std::move(result.trackScores), &Model::trackScoresChanged);
-    publish(*this, m_trackPitches, std::move(result.trackPitches), &Model::trackPitchesChanged);
-    publish(*this, m_filteredTracks,
-            tracklist::TrackListSnapshot(m_library, std::move(result.trackIndices)),
+    publish(*this, m_filteredTracks, tracklist::TrackListSnapshot(m_library, std::move(result.rows)),
             &Model::filteredTracksChanged);
     emit filteredTracksRecomputed();
 }
