@@ -1,5 +1,6 @@
 #include "MonitorReport.hpp"
 
+#include "tracklist/LiveInputsOfSession.hpp"
 #include "tracklist/TrackListComputation.hpp"
 
 #include <algorithm>
@@ -73,7 +74,7 @@ std::vector<NextTrack> MonitorReport::nextTracks(const metadata::Track& source) 
         return next;
     }
     const auto list = tracklist::TrackListComputation::compute(m_library, source, {}, "", m_modes,
-                                                               tracklist::LiveInputs::of(m_decks));
+                                                               tracklist::liveInputsOf(m_decks));
     // The list keeps the playing track and ranks unscored rows too; neither comes next.
     for (const tracklist::ListRow& row : list.rows) {
         const metadata::Track& track = m_library.tracks()[row.index];

@@ -1,6 +1,7 @@
 #include "state/RecommendationViewModel.hpp"
 
 #include "state/Publish.hpp"
+#include "tracklist/LiveInputsOfSession.hpp"
 #include "tracklist/TrackListComputation.hpp"
 
 #include <QSettings>
@@ -138,7 +139,7 @@ void Model::recomputeActiveDecksAndSource() {
 void Model::recomputeFilteredTracks() {
     tracklist::TrackListComputation::Result result = tracklist::TrackListComputation::compute(
         *m_library, m_sourceTrack, selections(), searchText().toStdString(), listModes(),
-        tracklist::LiveInputs::of(m_decks));
+        tracklist::liveInputsOf(m_decks));
     publish(*this, m_genreOptions, std::move(result.genreOptions), &Model::genreOptionsChanged);
     publish(*this, m_bpmRangeOptions, std::move(result.bpmRangeOptions),
             &Model::bpmRangeOptionsChanged);
