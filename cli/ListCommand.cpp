@@ -33,7 +33,6 @@ struct ListOptions {
     tracklist::ListModes modes;
     tracklist::LiveInputs live;
     bool openKey = false;
-    bool keyMoves = false;
     bool json = false;
 };
 
@@ -183,9 +182,9 @@ void runList(const ListOptions& options, CommandContext& context) {
         library, source, selections, options.search, options.modes, options.live);
     const bool tempoMode = options.modes.tempoMode();
     if (options.json) {
-        printJson(resultJson(library, result, tempoMode, options.keyMoves));
+        printJson(resultJson(library, result, tempoMode, options.modes.showsKeyMoves()));
     } else {
-        printText(library, source, result, tempoMode, options.keyMoves);
+        printText(library, source, result, tempoMode, options.modes.showsKeyMoves());
     }
     context.exitCode = 0;
 }
@@ -234,10 +233,7 @@ void addListCommand(CLI::App& app, CommandContext& context) {
         ->type_name("ID");
     addOpenKeyFlag(*command, options->openKey);
     command->add_flag("--json", options->json, "Print one JSON document");
-    command->callback([options, command, &context] {
-        options->keyMoves = showsKeyMoves(*command);
-        runList(*options, context);
-    });
+    command->callback([options, &context] { runList(*options, context); });
 }
 
 } // namespace cuevox::cli

@@ -58,16 +58,16 @@ void addListModeOptions(CLI::App& command, tracklist::ListModes& modes) {
                     tracklist::kHarmonicStrictnessNames,
                     "Which keys the automatic key filter lets through: strict (same, relative, "
                     "one step), balanced (also the diagonals and the +2 boost) or open (any key) "
-                    "(default strict); rows then show the key move");
+                    "(default strict)");
     addChoiceOption(command, "--key-lock", modes.keyLock, kKeyLock,
                     "on (default): the decks keep each track's key whatever its tempo (MASTER "
                     "TEMPO); off: keys are judged as heard at the pitch each track plays at, "
-                    "the playing one at --deck-bpm; rows then show the key move",
+                    "the playing one at --deck-bpm",
                     "on|off");
-}
-
-bool showsKeyMoves(const CLI::App& command) {
-    return command.count("--harmonic") > 0 || command.count("--key-lock") > 0;
+    command.add_flag("--key-moves", modes.keyMoves,
+                     "Say how each row's key moves from the playing one: same, relative, +1, "
+                     "diagonal, semitone up, ... (also with --harmonic balanced or open, or "
+                     "--key-lock off)");
 }
 
 bool hasChosenPlaylist(const tracklist::PreparedLibrary& library, const tracklist::ListModes& modes,

@@ -10,12 +10,9 @@
 namespace cuevox::cli {
 
 // --pitch-range, --half-double, --energy-direction, --playlist, --hide-played, --vary-artists,
-// --harmonic and --key-lock, the same for every command that lists around a playing track.
-// `modes` must outlive the parse.
+// --harmonic, --key-lock and --key-moves, the same for every command that lists around a
+// playing track. `modes` must outlive the parse.
 void addListModeOptions(CLI::App& command, tracklist::ListModes& modes);
-
-// Whether the DJ asked for the harmonic options, so that rows say how their key moves.
-bool showsKeyMoves(const CLI::App& command);
 
 // Whether the playlist that `modes` asks for, if any, is in the collection; prints the error
 // line when it is not.
