@@ -52,7 +52,10 @@ tracklist::ListModes everyMode(std::optional<std::string> playlistID) {
             .energyDirection = tracklist::EnergyDirection::up,
             .playlistID = std::move(playlistID),
             .hidePlayed = true,
-            .varyArtists = true};
+            .varyArtists = true,
+            .harmonicStrictness = tracklist::HarmonicStrictness::balanced,
+            .keyLock = false,
+            .keyMoves = true};
 }
 
 tracklist::LiveInputs liveInputs(const std::vector<metadata::Track>& tracks,
