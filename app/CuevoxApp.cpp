@@ -82,7 +82,7 @@ bool demoHasSettled(const state::RecommendationViewModel& viewModel) {
     const bool anyPlaying = std::any_of(displays.begin(), displays.end(),
                                         [](const auto& display) { return display.isPlaying; });
     return displays.size() == decks::kAllDeckIdentifiers.size() && anyPlaying &&
-           !viewModel.trackScores().empty();
+           viewModel.filteredTracks().isScored();
 }
 
 constexpr const char* kPrivacySettingsAddress =

@@ -74,8 +74,8 @@ public:
     std::vector<ReportEvent> handle(const MonitorEvent& published);
 
 private:
-    // The source deck, its track and, in the tempo mode, the tempo it shows: a change of any
-    // is a new source.
+    // The source deck, its track and, in the tempo mode or without key lock, the tempo it
+    // shows: a change of any is a new source.
     using SourceIdentity = std::tuple<decks::DeckIdentifier, std::string, std::optional<double>>;
 
     std::optional<std::string> trackIDOn(decks::DeckIdentifier deck) const;
