@@ -103,9 +103,11 @@ Evaluation evaluate(const metadata::RekordboxLibrary& library, const EvaluationO
             if (options.styleOnly) {
                 continue;
             }
-            const auto list = tracklist::TrackListComputation::compute(*prepared, playing, {}, "");
-            figures[static_cast<std::size_t>(Ranking::defaultList)].add(rankOf(
-                list.trackIndices, next, [&](std::size_t index) { return tracks[index].id; }));
+            const auto list =
+                tracklist::TrackListComputation::compute(*prepared, playing, {}, "", {}, {});
+            figures[static_cast<std::size_t>(Ranking::defaultList)].add(
+                rankOf(list.rows, next,
+                       [&](const tracklist::ListRow& row) { return tracks[row.index].id; }));
             figures[static_cast<std::size_t>(Ranking::recommend)].add(
                 rankOf(recommend->recommendations(playing, tracks), next,
                        [](const recommendation::Recommendation& r) { return r.track.id; }));

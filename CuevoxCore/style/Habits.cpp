@@ -6,7 +6,7 @@
 namespace cuevox::style {
 namespace {
 
-using recommendation::KeyRelation;
+using recommendation::KeyMove;
 
 // What the prior weighs, in transitions: after about one set of their own (20 transitions),
 // a DJ's moves count as much as everyone's.
@@ -16,7 +16,7 @@ constexpr double kPriorTransitions = 20.0;
 // relative, 10 % one step, 5 % two up, 6 % two down, 13 % a semitone, 5 % a diagonal or the
 // parallel key, 36 % none of these. Pairs that share a value are split evenly, diagonals
 // counted as the two keys they are; the shares are normalised below.
-constexpr std::array<double, kKeyRelationCount> kKeyPrior{
+constexpr std::array<double, kKeyMoveCount> kKeyPrior{
     13.0,        // same
     5.0,         // relative
     5.0,         // plusOne
@@ -72,9 +72,9 @@ TempoStep tempoStepOf(double percent) {
 
 Habits::Habits() : m_keyCounts(priorCounts(kKeyPrior)), m_tempoCounts(priorCounts(kTempoPrior)) {}
 
-void Habits::addTransition(std::optional<KeyRelation> relation, std::optional<TempoStep> step) {
-    if (relation) {
-        m_keyCounts[static_cast<std::size_t>(*relation)] += 1;
+void Habits::addTransition(std::optional<KeyMove> move, std::optional<TempoStep> step) {
+    if (move) {
+        m_keyCounts[static_cast<std::size_t>(*move)] += 1;
         ++m_keyTransitions;
     }
     if (step) {
@@ -83,8 +83,8 @@ void Habits::addTransition(std::optional<KeyRelation> relation, std::optional<Te
     }
 }
 
-double Habits::keyShare(KeyRelation relation) const {
-    return m_keyCounts[static_cast<std::size_t>(relation)] /
+double Habits::keyShare(KeyMove move) const {
+    return m_keyCounts[static_cast<std::size_t>(move)] /
            (kPriorTransitions + static_cast<double>(m_keyTransitions));
 }
 

@@ -22,7 +22,7 @@ namespace cuevox::style {
 namespace {
 
 using metadata::Track;
-using recommendation::KeyRelation;
+using recommendation::KeyMove;
 
 constexpr std::uint32_t kUnknown = std::numeric_limits<std::uint32_t>::max();
 
@@ -282,11 +282,10 @@ void StyleModel::addSets(std::vector<PlayedSet> sets) {
             const TrackData& a = m_tracks[from];
             const TrackData& b = m_tracks[to];
             const std::optional<double> percent = tempoStepPercent(a.bpm, b.bpm);
-            m_habits.addTransition(
-                a.key >= 0 && b.key >= 0
-                    ? std::optional(recommendation::keyRelation(keyAt(a.key), keyAt(b.key)))
-                    : std::nullopt,
-                percent ? std::optional(tempoStepOf(*percent)) : std::nullopt);
+            m_habits.addTransition(a.key >= 0 && b.key >= 0 ? std::optional(recommendation::keyMove(
+                                                                  keyAt(a.key), keyAt(b.key)))
+                                                            : std::nullopt,
+                                   percent ? std::optional(tempoStepOf(*percent)) : std::nullopt);
         }
         m_setCount += counted ? 1 : 0;
     }
@@ -349,10 +348,10 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
 
     const std::int8_t playingKey = keyIndex(playing.camelotKey);
     const double playingBPM = playing.bpm && *playing.bpm > 0 ? *playing.bpm : 0;
-    std::array<std::optional<KeyRelation>, 24> relationTo{};
+    std::array<std::optional<KeyMove>, 24> moveTo{};
     std::array<double, 24> harmonicTo{};
     for (std::int8_t key = 0; key < 24 && playingKey >= 0; ++key) {
-        relationTo[key] = recommendation::keyRelation(keyAt(playingKey), keyAt(key));
+        moveTo[key] = recommendation::keyMove(keyAt(playingKey), keyAt(key));
         harmonicTo[key] =
             recommendation::HarmonicCompatibilityService::evaluate(keyAt(playingKey), keyAt(key))
                 .score;
@@ -365,7 +364,7 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
 
     // The habits count by how much likelier the DJ makes a move than a random pick from the
     // collection would: the share of each move among the candidates is that pick.
-    std::array<double, kKeyRelationCount> keyMoves{};
+    std::array<double, kKeyMoveCount> keyMoves{};
     std::array<double, kTempoStepCount> tempoSteps{};
     // Each candidate's tempo step, worked out once: NaN without one.
     std::vector<float> stepPercents(count, std::numeric_limits<float>::quiet_NaN());
@@ -374,8 +373,8 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
         if (excluded(index)) {
             continue;
         }
-        if (track.key >= 0 && relationTo[track.key]) {
-            ++keyMoves[static_cast<std::size_t>(*relationTo[track.key])];
+        if (track.key >= 0 && moveTo[track.key]) {
+            ++keyMoves[static_cast<std::size_t>(*moveTo[track.key])];
         }
         if (const auto percent = tempoStepPercent(playingBPM, track.bpm)) {
             stepPercents[index] = static_cast<float>(*percent);
@@ -389,7 +388,7 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
             counts[i] = std::log(share(i)) - std::log((counts[i] + 1) / (total + size));
         }
     };
-    lifts(keyMoves, [this](std::size_t i) { return m_habits.keyShare(KeyRelation(i)); });
+    lifts(keyMoves, [this](std::size_t i) { return m_habits.keyShare(KeyMove(i)); });
     lifts(tempoSteps, [this](std::size_t i) { return m_habits.tempoShare(TempoStep(i)); });
 
     const std::optional<std::int32_t> playingDay =
@@ -450,10 +449,10 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
                  .count = playingDay ? std::abs(track.day - *playingDay) : 0,
                  .between = between});
         }
-        if (track.key >= 0 && relationTo[track.key]) {
-            const KeyRelation relation = *relationTo[track.key];
-            add(w.habits * keyMoves[static_cast<std::size_t>(relation)],
-                {.kind = StyleReason::Kind::keyMove, .relation = relation});
+        if (track.key >= 0 && moveTo[track.key]) {
+            const KeyMove move = *moveTo[track.key];
+            add(w.habits * keyMoves[static_cast<std::size_t>(move)],
+                {.kind = StyleReason::Kind::keyMove, .move = move});
         }
         if (const float percent = stepPercents[index]; !std::isnan(percent)) {
             add(w.habits * tempoSteps[static_cast<std::size_t>(tempoStepOf(percent))],

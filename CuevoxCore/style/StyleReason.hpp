@@ -1,6 +1,6 @@
 #pragma once
 
-#include "style/KeyRelationShim.hpp"
+#include "recommendation/KeyMove.hpp"
 
 #include <optional>
 
@@ -18,7 +18,7 @@ struct StyleReason {
         playedAfter,
         // `count`: the times it came just before it.
         playedBefore,
-        // `relation`: a key move the DJ makes more often than chance.
+        // `move`: a key move the DJ makes more often than chance.
         keyMove,
         // `number`: a tempo step in percent that the DJ makes more often than chance, ×2 and ½
         // counted as
@@ -31,7 +31,7 @@ struct StyleReason {
     Kind kind;
     int count = 0;
     int between = 0;
-    std::optional<recommendation::KeyRelation> relation = std::nullopt;
+    std::optional<recommendation::KeyMove> move = std::nullopt;
     double number = 0;
 
     bool operator==(const StyleReason&) const = default;
