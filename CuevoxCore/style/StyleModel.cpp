@@ -37,8 +37,6 @@ constexpr double kFileOrderAgreement = 0.8;
 constexpr double kPrecededShare = 0.5;
 // Taste drifts: a set a year older counts half.
 constexpr double kSetHalfLifeDays = 365.0;
-// A crate holding more than half of the collection ("All", "To sort") says nothing.
-constexpr double kLargestCrateShare = 0.5;
 
 // The list's fixed matchers and weights, as the window scores with them.
 const recommendation::RecommendationSettings kListSettings =
@@ -167,7 +165,7 @@ StyleModel::StyleModel(std::span<const Track> tracks, std::span<const metadata::
         }
         addPlaylist(std::move(entries), history.name, true);
     }
-    addCrates(crates);
+    m_crates = CrateIndex(crates, m_tracks.size());
     addSets(std::move(played));
 }
 
@@ -209,31 +207,6 @@ std::optional<std::uint32_t> StyleModel::indexOf(std::string_view id) const {
     return found == m_indexByID.end() ? std::nullopt : std::optional(found->second);
 }
 
-void StyleModel::addCrates(std::span<const std::vector<std::uint32_t>> crates) {
-    const double largest = kLargestCrateShare * static_cast<double>(m_tracks.size());
-    std::vector<std::uint32_t> perTrack(m_tracks.size() + 1, 0);
-    m_crateStarts.push_back(0);
-    for (const std::vector<std::uint32_t>& members : crates) {
-        const auto size = static_cast<double>(members.size());
-        // A crate of 20 says more than one of 2,000.
-        m_crateWeights.push_back(size > largest ? 0.0f
-                                                : static_cast<float>(1 / std::log2(2 + size)));
-        m_crateMembers.insert(m_crateMembers.end(), members.begin(), members.end());
-        m_crateStarts.push_back(static_cast<std::uint32_t>(m_crateMembers.size()));
-        for (const std::uint32_t member : members) {
-            ++perTrack[member + 1];
-        }
-    }
-    std::partial_sum(perTrack.begin(), perTrack.end(), perTrack.begin());
-    m_trackCrateStarts = perTrack;
-    m_trackCrates.resize(m_crateMembers.size());
-    for (std::uint32_t crate = 0; crate + 1 < m_crateStarts.size(); ++crate) {
-        for (std::uint32_t i = m_crateStarts[crate]; i < m_crateStarts[crate + 1]; ++i) {
-            m_trackCrates[perTrack[m_crateMembers[i]]++] = crate;
-        }
-    }
-}
-
 void StyleModel::addSets(std::vector<PlayedSet> sets) {
     // A set without a date in its name was played after the newest track it holds was added.
     std::optional<std::int32_t> newest;
@@ -255,16 +228,7 @@ void StyleModel::addSets(std::vector<PlayedSet> sets) {
         }
     }
 
-    struct Step {
-        std::uint32_t track;
-        std::uint32_t other;
-        float followed;
-        float preceded;
-        bool operator<(const Step& rhs) const {
-            return std::tie(track, other) < std::tie(rhs.track, rhs.other);
-        }
-    };
-    std::vector<Step> steps;
+    std::vector<ProvenPairs::Transition> transitions;
     for (const PlayedSet& set : sets) {
         const double ageDays = set.day && newest ? *newest - *set.day : 0.0;
         const auto weight = static_cast<float>(std::exp2(-ageDays / kSetHalfLifeDays));
@@ -276,9 +240,7 @@ void StyleModel::addSets(std::vector<PlayedSet> sets) {
                 continue;
             }
             counted = true;
-            ++m_transitionCount;
-            steps.push_back({from, to, weight, 0});
-            steps.push_back({to, from, 0, weight});
+            transitions.push_back({from, to, weight});
             const TrackData& a = m_tracks[from];
             const TrackData& b = m_tracks[to];
             const std::optional<double> percent = tempoStepPercent(a.bpm, b.bpm);
@@ -289,22 +251,8 @@ void StyleModel::addSets(std::vector<PlayedSet> sets) {
         }
         m_setCount += counted ? 1 : 0;
     }
-    std::sort(steps.begin(), steps.end());
-    m_pairStarts.assign(m_tracks.size() + 1, 0);
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        const Step& step = steps[i];
-        if (m_pairs.empty() || i == 0 || steps[i - 1].track != step.track ||
-            steps[i - 1].other != step.other) {
-            m_pairs.push_back({step.other, 0, 0, 0, 0});
-            ++m_pairStarts[step.track + 1];
-        }
-        Pair& pair = m_pairs.back();
-        pair.followed += step.followed;
-        pair.preceded += step.preceded;
-        pair.followedCount += step.followed > 0 ? 1 : 0;
-        pair.precededCount += step.preceded > 0 ? 1 : 0;
-    }
-    std::partial_sum(m_pairStarts.begin(), m_pairStarts.end(), m_pairStarts.begin());
+    m_transitionCount = transitions.size();
+    m_pairs = ProvenPairs(std::move(transitions), m_tracks.size());
 }
 
 std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) const {
@@ -324,25 +272,16 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
     };
     std::vector<Evidence> evidence(self ? count : 0);
     if (self) {
-        for (std::uint32_t i = m_trackCrateStarts[*self]; i < m_trackCrateStarts[*self + 1]; ++i) {
-            const std::uint32_t crate = m_trackCrates[i];
-            const float weight = m_crateWeights[crate];
-            if (weight == 0) {
-                continue;
-            }
-            for (std::uint32_t m = m_crateStarts[crate]; m < m_crateStarts[crate + 1]; ++m) {
-                Evidence& e = evidence[m_crateMembers[m]];
-                e.crates += weight;
-                ++e.crateCount;
-            }
-        }
-        for (std::uint32_t i = m_pairStarts[*self]; i < m_pairStarts[*self + 1]; ++i) {
-            const Pair& pair = m_pairs[i];
-            Evidence& e = evidence[pair.other];
-            e.followed = pair.followed;
-            e.preceded = pair.preceded;
-            e.followedCount = pair.followedCount;
-            e.precededCount = pair.precededCount;
+        m_crates.forEachNeighbour(*self, [&evidence](std::uint32_t track, float weight) {
+            evidence[track].crates += weight;
+            ++evidence[track].crateCount;
+        });
+        for (const ProvenPairs::Neighbour& neighbour : m_pairs.of(*self)) {
+            Evidence& e = evidence[neighbour.track];
+            e.followed = neighbour.followed;
+            e.preceded = neighbour.preceded;
+            e.followedCount = neighbour.followedCount;
+            e.precededCount = neighbour.precededCount;
         }
     }
 

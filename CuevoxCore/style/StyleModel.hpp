@@ -3,7 +3,9 @@
 #include "import/M3U8Reader.hpp"
 #include "metadata/Playlist.hpp"
 #include "metadata/Track.hpp"
+#include "style/CrateIndex.hpp"
 #include "style/Habits.hpp"
+#include "style/ProvenPairs.hpp"
 #include "style/SetPattern.hpp"
 #include "style/StyleReason.hpp"
 #include "style/StyleWeights.hpp"
@@ -60,13 +62,6 @@ public:
     std::size_t transitionCount() const { return m_transitionCount; }
 
 private:
-    struct Pair {
-        std::uint32_t other;
-        float followed; // aged times `other` came right after the track
-        float preceded; // aged times it came right before
-        std::uint32_t followedCount;
-        std::uint32_t precededCount;
-    };
     // What scoring reads of a track, packed.
     struct TrackData {
         double bpm = 0; // 0 when unknown
@@ -84,7 +79,6 @@ private:
 
     std::vector<std::optional<StyleScore>> scores(const metadata::Track& playing) const;
     void rankByAdding();
-    void addCrates(std::span<const std::vector<std::uint32_t>> crates);
     void addSets(std::vector<PlayedSet> sets);
     std::optional<std::uint32_t> indexOf(std::string_view id) const;
 
@@ -93,13 +87,8 @@ private:
     std::unordered_map<std::string, std::uint32_t> m_indexByID;
     std::unordered_map<std::string, std::int32_t> m_recordingIDs;
     std::unordered_map<std::string, std::int32_t> m_genreIDs;
-    // Crates: each track's crates, each crate's tracks (compressed rows) and weight.
-    std::vector<std::uint32_t> m_crateStarts, m_crateMembers;
-    std::vector<std::uint32_t> m_trackCrateStarts, m_trackCrates;
-    std::vector<float> m_crateWeights;
-    // Proven pairs: each track's neighbours in the sets.
-    std::vector<std::uint32_t> m_pairStarts;
-    std::vector<Pair> m_pairs;
+    CrateIndex m_crates;
+    ProvenPairs m_pairs;
     Habits m_habits;
     std::size_t m_setCount = 0;
     std::size_t m_transitionCount = 0;
