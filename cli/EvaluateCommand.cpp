@@ -46,8 +46,12 @@ std::string percent(double share) {
 
 void printText(std::string_view title, const Evaluation& evaluation) {
     std::cout << title << ": " << evaluation.sets << (evaluation.sets == 1 ? " set, " : " sets, ")
-              << evaluation[Ranking::style].pairs << " pairs\n"
-              << "                  in list    hit@5   hit@10    MRR\n";
+              << evaluation[Ranking::style].pairs << " pairs\n";
+    if (evaluation[Ranking::style].pairs == 0) {
+        std::cout << "  no set holds two tracks of the collection one after the other\n";
+        return;
+    }
+    std::cout << "                  in list    hit@5   hit@10    MRR\n";
     for (const RankingName& name : kRankings) {
         const RankingFigures& figures = evaluation[name.ranking];
         std::string label(name.text);
@@ -58,18 +62,24 @@ void printText(std::string_view title, const Evaluation& evaluation) {
     }
 }
 
-Json evaluationJson(const Evaluation& evaluation) {
+Json evaluationJson(Json document, const Evaluation& evaluation) {
     Json rankings = Json::object();
     for (const RankingName& name : kRankings) {
         const RankingFigures& figures = evaluation[name.ranking];
-        rankings[std::string(name.json)] = {{"shareInList", figures.shareListed()},
-                                            {"hit5", figures.hit5()},
-                                            {"hit10", figures.hit10()},
-                                            {"meanReciprocalRank", figures.meanReciprocalRank()}};
+        // Without pairs there is nothing to share out.
+        const auto share = [&figures](double value) {
+            return figures.pairs == 0 ? Json(nullptr) : Json(value);
+        };
+        rankings[std::string(name.json)] = {
+            {"shareInList", share(figures.shareListed())},
+            {"hit5", share(figures.hit5())},
+            {"hit10", share(figures.hit10())},
+            {"meanReciprocalRank", share(figures.meanReciprocalRank())}};
     }
-    return {{"sets", evaluation.sets},
-            {"pairs", evaluation[Ranking::style].pairs},
-            {"rankings", std::move(rankings)}};
+    document["sets"] = evaluation.sets;
+    document["pairs"] = evaluation[Ranking::style].pairs;
+    document["rankings"] = std::move(rankings);
+    return document;
 }
 
 void runEvaluate(const EvaluateOptions& options, CommandContext& context) {
@@ -94,17 +104,17 @@ void runEvaluate(const EvaluateOptions& options, CommandContext& context) {
         const Evaluation evaluation = evaluation::evaluate(libraries[i], evaluationOptions);
         overall += evaluation;
         if (options.json) {
-            Json entry = evaluationJson(evaluation);
-            entry.insert(entry.begin(), {"file", options.files[i]});
-            files.push_back(std::move(entry));
+            files.push_back(evaluationJson({{"file", options.files[i]}}, evaluation));
         } else {
+            std::cout << (i == 0 ? "" : "\n");
             printText(std::filesystem::path(options.files[i]).filename().string(), evaluation);
-            std::cout << '\n';
         }
     }
     if (options.json) {
-        printJson({{"files", std::move(files)}, {"overall", evaluationJson(overall)}});
-    } else {
+        printJson(
+            {{"files", std::move(files)}, {"overall", evaluationJson(Json::object(), overall)}});
+    } else if (libraries.size() > 1) {
+        std::cout << '\n';
         printText("Overall", overall);
     }
     context.exitCode = 0;

@@ -266,9 +266,9 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
         float crates = 0;
         float followed = 0;
         float preceded = 0;
-        std::uint32_t crateCount = 0;
-        std::uint32_t followedCount = 0;
-        std::uint32_t precededCount = 0;
+        int crateCount = 0;
+        int followedCount = 0;
+        int precededCount = 0;
     };
     std::vector<Evidence> evidence(self ? count : 0);
     if (self) {
@@ -280,8 +280,8 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
             Evidence& e = evidence[neighbour.track];
             e.followed = neighbour.followed;
             e.preceded = neighbour.preceded;
-            e.followedCount = neighbour.followedCount;
-            e.precededCount = neighbour.precededCount;
+            e.followedCount = static_cast<int>(neighbour.followedCount);
+            e.precededCount = static_cast<int>(neighbour.precededCount);
         }
     }
 
