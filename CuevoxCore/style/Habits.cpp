@@ -50,14 +50,12 @@ std::optional<double> tempoStepPercent(double from, double to) {
     if (!(from > 0) || !(to > 0)) {
         return std::nullopt;
     }
-    std::optional<double> best;
-    for (const double multiple : {1.0, 2.0, 0.5}) {
-        const double percent = (to * multiple / from - 1) * 100;
-        if (!best || std::abs(percent) < std::abs(*best)) {
-            best = percent;
-        }
+    const double ratio = to / from;
+    double best = ratio - 1;
+    for (const double tried : {ratio * 2 - 1, ratio / 2 - 1}) {
+        best = std::abs(tried) < std::abs(best) ? tried : best;
     }
-    return best;
+    return best * 100;
 }
 
 TempoStep tempoStepOf(double percent) {

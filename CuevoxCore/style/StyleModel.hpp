@@ -89,6 +89,8 @@ private:
     std::unordered_map<std::string, std::int32_t> m_genreIDs;
     CrateIndex m_crates;
     ProvenPairs m_pairs;
+    // Every DateAdded, ascending: how many tracks came in around a day.
+    std::vector<std::int32_t> m_sortedDays;
     Habits m_habits;
     std::size_t m_setCount = 0;
     std::size_t m_transitionCount = 0;

@@ -12,7 +12,8 @@ struct StyleReason {
     enum class Kind {
         // `count`: the crates that hold both tracks.
         sharedCrates,
-        // `count`: the days between their DateAdded; `between`: the tracks added in between.
+        // `count`: the days between their DateAdded; `between`: the tracks added in between,
+        // when the playing track is in the collection.
         addedTogether,
         // `count`: the times the candidate followed the playing track in the DJ's sets.
         playedAfter,
@@ -30,7 +31,7 @@ struct StyleReason {
 
     Kind kind;
     int count = 0;
-    int between = 0;
+    std::optional<int> between = std::nullopt;
     std::optional<recommendation::KeyMove> move = std::nullopt;
     double number = 0;
 
