@@ -7,7 +7,7 @@
 
 #include <algorithm>
 #include <limits>
-#include <map>
+#include <set>
 #include <string>
 #include <unordered_map>
 
@@ -71,11 +71,11 @@ Evaluation evaluate(const metadata::RekordboxLibrary& library, const EvaluationO
     }
 
     // Each distinct set once, in the order of the file.
-    std::map<std::vector<std::string>, bool> seen;
+    std::set<std::vector<std::string>> seen;
     Evaluation evaluation;
     for (const Playlist& set : library.playlists) {
         if (set.trackIDs.size() < 2 || !options.sets.matches(set.name) ||
-            !seen.emplace(set.trackIDs, true).second) {
+            !seen.insert(set.trackIDs).second) {
             continue;
         }
         // What the DJ knew before playing it: everything but the set and its copies.

@@ -14,7 +14,6 @@
 #include <bit>
 #include <cmath>
 #include <limits>
-#include <map>
 #include <numeric>
 #include <set>
 
