@@ -2,7 +2,6 @@
 
 // Runs a program to its end or to a deadline, capturing what it prints: what GNU timeout did for
 // the tests, on Linux and macOS alike.
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -18,26 +17,26 @@ extern char** environ;
 namespace cuevox::tests {
 
 struct ProcessResult {
-    // -1 when a signal ended it.
+    // -1 when a signal ended it, 127 when it could not start.
     int exitCode = -1;
     std::string out;
     std::string err;
 };
 
-// At `after`, `signal` goes to the program's whole process group (a shell and what it started);
-// a program still running `grace` later is killed.
+// At `after`, `signal` goes to the program's process group (a shell and what it started); what
+// still runs 10 s later is killed.
 struct Deadline {
     std::chrono::milliseconds after{20000};
     int signal = SIGKILL;
-    std::chrono::milliseconds grace{10000};
 };
 
-// Runs `arguments[0]` (a path) with stdin from /dev/null; a program that cannot start exits 127.
+// Runs `arguments[0]` (a path) with stdin from /dev/null.
 inline ProcessResult runProcess(const std::vector<std::string>& arguments, Deadline deadline = {}) {
-    int out[2];
-    int err[2];
+    int out[2] = {-1, -1};
+    int err[2] = {-1, -1};
+    ProcessResult result;
     if (::pipe(out) != 0 || ::pipe(err) != 0) {
-        return {};
+        return result;
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -50,58 +49,46 @@ inline ProcessResult runProcess(const std::vector<std::string>& arguments, Deadl
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
-    posix_spawnattr_setpgroup(&attributes, 0);
     std::vector<char*> argv;
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
     pid_t pid = -1;
-    const int spawned = ::posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+    const bool started =
+        ::posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ) == 0;
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     ::close(out[1]);
     ::close(err[1]);
 
-    ProcessResult result;
-    using Clock = std::chrono::steady_clock;
-    Clock::time_point next = Clock::now() + deadline.after;
-    int signal = spawned == 0 ? deadline.signal : 0;
-    pollfd descriptors[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
+    auto next = std::chrono::steady_clock::now() + deadline.after;
+    int signal = started ? deadline.signal : 0;
+    pollfd ends[] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
     std::string* texts[] = {&result.out, &result.err};
-    while (descriptors[0].fd >= 0 || descriptors[1].fd >= 0) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(next - Clock::now());
-        if (left.count() <= 0 && signal != 0) {
+    while (ends[0].fd >= 0 || ends[1].fd >= 0) {
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(next - std::chrono::steady_clock::now());
+        if (signal != 0 && left.count() <= 0) {
             ::kill(-pid, signal);
             signal = signal == SIGKILL ? 0 : SIGKILL;
-            next = Clock::now() + deadline.grace;
-            continue;
-        }
-        const int timeout = signal == 0 ? -1 : static_cast<int>(left.count());
-        if (::poll(descriptors, 2, timeout) < 0 && errno != EINTR) {
-            break;
-        }
-        for (int index = 0; index < 2; ++index) {
-            if (descriptors[index].fd < 0 || descriptors[index].revents == 0) {
-                continue;
+            next += std::chrono::seconds(10);
+        } else if (::poll(ends, 2, signal == 0 ? -1 : static_cast<int>(left.count())) > 0) {
+            for (int index = 0; index < 2; ++index) {
+                char buffer[4096];
+                const ssize_t count =
+                    ends[index].revents == 0 ? -1 : ::read(ends[index].fd, buffer, sizeof buffer);
+                if (count > 0) {
+                    texts[index]->append(buffer, static_cast<std::size_t>(count));
+                } else if (count == 0) {
+                    ::close(ends[index].fd);
+                    ends[index].fd = -1;
+                }
             }
-            char buffer[4096];
-            const ssize_t count = ::read(descriptors[index].fd, buffer, sizeof buffer);
-            if (count > 0) {
-                texts[index]->append(buffer, static_cast<std::size_t>(count));
-            } else if (count == 0 || errno != EINTR) {
-                ::close(descriptors[index].fd);
-                descriptors[index].fd = -1;
-            }
-        }
-    }
-    for (const pollfd& descriptor : descriptors) {
-        if (descriptor.fd >= 0) {
-            ::close(descriptor.fd);
         }
     }
     int status = 0;
-    if (spawned != 0) {
+    if (!started) {
         result.exitCode = 127;
     } else if (::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
         result.exitCode = WEXITSTATUS(status);
