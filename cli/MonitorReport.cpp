@@ -23,10 +23,14 @@ recommendation::RecommendationSettings monitorRecommendationSettings() {
     return recommendation::defaultRecommendationSettings(kRecommendationCount);
 }
 
+NextTracks nextTracksFor(const tracklist::ListModes& modes) {
+    return modes == tracklist::ListModes{} ? NextTracks::recommendations : NextTracks::listBest;
+}
+
 MonitorReport::MonitorReport(const tracklist::PreparedLibrary& library,
                              const tracklist::ListModes& modes, const ScaledMonitorClock& clock)
-    : m_library(library), m_modes(modes), m_service(monitorRecommendationSettings()),
-      m_clock(clock) {}
+    : m_library(library), m_modes(modes), m_nextTracks(nextTracksFor(modes)),
+      m_service(monitorRecommendationSettings()), m_clock(clock) {}
 
 double MonitorReport::timeOf(const MonitorEvent& published) const {
     const auto* state = std::get_if<DeckState>(&published);
@@ -66,7 +70,7 @@ std::vector<ReportEvent> MonitorReport::handle(const MonitorEvent& published) {
 
 std::vector<NextTrack> MonitorReport::nextTracks(const metadata::Track& source) const {
     std::vector<NextTrack> next;
-    if (m_modes == tracklist::ListModes{}) {
+    if (m_nextTracks == NextTracks::recommendations) {
         for (recommendation::Recommendation& r :
              m_service.recommendations(source, m_library.tracks())) {
             next.push_back({std::move(r.track), r.score, std::nullopt});
