@@ -51,14 +51,51 @@ void AccessibilityDeckMonitor::run(std::stop_token stop) {
     const auto activeInterval = intervalNanoseconds(m_configuration.pollInterval);
     const auto idleInterval = intervalNanoseconds(m_configuration.idlePollInterval);
     while (!stop.stop_requested()) {
-        DeckPoller::Outcome outcome = m_poller.pollOnce(stop);
-        if (outcome.restarted) {
-            m_restarts->push(RekordboxRestart{});
+        DeckPoller::Outcome outcome = m_poller.startPoll(stop);
+        const bool active = outcome.active;
+        publish(std::move(outcome));
+        if (const auto secondSampleAt = m_poller.secondSampleAt()) {
+            waitUntil(*secondSampleAt, stop);
+            publish(m_poller.finishPoll(stop));
         }
-        for (DeckState& state : outcome.changedStates) {
-            m_deckStates->push(std::move(state));
+        // Until rekordbox reports its changes, the polls are what sees them.
+        const auto interval = !active                  ? idleInterval
+                              : m_poller.eventsArrived() ? activeInterval * DeckPoller::kEventfulPollFactor
+                                                       : activeInterval;
+        waitUntil(m_clock->now() + interval, stop);
+    }
+}
+
+void AccessibilityDeckMonitor::waitUntil(std::chrono::system_clock::time_point deadline,
+                                         std::stop_token stop) {
+    while (true) {
+        publish(m_poller.handleEvents(stop));
+        const auto now = m_clock->now();
+        if (stop.stop_requested() || now >= deadline) {
+            return;
         }
-        m_clock->sleepFor(outcome.active ? activeInterval : idleInterval, stop);
+        auto wakeAt = deadline;
+        if (const auto next = m_poller.nextEventDeadline(); next && *next < wakeAt) {
+            wakeAt = std::max(*next, now);
+        }
+        // An event ends the sleep, unless events already wait for their coalescing delay: a
+        // flood then wakes the thread once a delay, not once an event.
+        std::stop_source wake;
+        const std::stop_callback forward(stop, [&wake] { wake.request_stop(); });
+        if (!m_poller.eventsPending()) {
+            m_poller.inbox().arm(wake);
+        }
+        m_clock->sleepFor(wakeAt - now, wake.get_token());
+        m_poller.inbox().disarm();
+    }
+}
+
+void AccessibilityDeckMonitor::publish(DeckPoller::Outcome outcome) {
+    if (outcome.restarted) {
+        m_restarts->push(RekordboxRestart{});
+    }
+    for (DeckState& state : outcome.changedStates) {
+        m_deckStates->push(std::move(state));
     }
 }
 

@@ -15,6 +15,9 @@ struct DeckMonitorConfiguration {
     double playbackSampleGap = 0;
     // Pause after a poll that found no access or no rekordbox.
     double idlePollInterval = 0;
+    // Subscribes to the changes rekordbox reports, to see them at once rather than at the next
+    // poll. Polls go on either way; off, reading is as without events.
+    bool followEvents = true;
 
     // The values the application runs with.
     static DeckMonitorConfiguration rekordbox();
