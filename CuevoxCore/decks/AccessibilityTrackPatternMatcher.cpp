@@ -65,6 +65,14 @@ std::optional<DeckTrackCandidate> blockAt(std::span<const std::string> texts, st
 
 } // namespace
 
+bool isTempoText(const std::string& text) {
+    return parseTempo(text).has_value();
+}
+
+bool isKeyText(const std::string& text) {
+    return !text::isBlank(text) && isAcceptedKey(text);
+}
+
 std::vector<DeckSlotState> extractDeckSlots(std::span<const std::string> texts) {
     std::vector<DeckSlotState> slots;
     for (PlacedDeckSlot& placed : extractPlacedDeckSlots(texts)) {

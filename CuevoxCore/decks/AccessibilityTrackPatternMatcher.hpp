@@ -38,6 +38,11 @@ struct PlacedDeckSlot {
     bool operator==(const PlacedDeckSlot&) const = default;
 };
 
+// Whether a text reads as a deck's tempo, or as a key (any notation): what a window may show
+// of itself without showing whose tracks it holds.
+bool isTempoText(const std::string& text);
+bool isKeyText(const std::string& text);
+
 // The slots of extractDeckSlots with where each begins.
 std::vector<PlacedDeckSlot> extractPlacedDeckSlots(std::span<const std::string> texts);
 
