@@ -94,6 +94,7 @@ void DeckPoller::forgetProcess() {
     m_subscription.reset();
     m_subscribedPID.reset();
     m_application.reset();
+    m_window.reset();
     m_layout.reset();
     m_places.clear();
     m_deckEvents.clear();
@@ -119,15 +120,17 @@ void DeckPoller::follow(AccessibilityPlatform::ProcessID pid) {
     });
 }
 
-std::optional<DeckPoller::Sample> DeckPoller::fullWalk(GuardedReader& reader) {
+AccessibilityPlatform::Element DeckPoller::firstWindow(GuardedReader& reader) {
     const auto windows = reader.elements(m_application, "AXWindows");
-    if (!windows || windows->empty()) {
-        return std::nullopt;
-    }
-    const std::optional<WindowWalk> walk = WindowWalk::of(reader, windows->front(), kMaxWalkDepth);
+    return windows && !windows->empty() ? windows->front() : nullptr;
+}
+
+std::optional<DeckPoller::Sample> DeckPoller::fullWalk(GuardedReader& reader, const Element& window) {
+    const std::optional<WindowWalk> walk = WindowWalk::of(reader, window, kMaxWalkDepth);
     if (!walk) {
         return std::nullopt;
     }
+    m_window = window;
     m_layout = DeckLayout::fromWalk(*walk, m_places, m_platform);
     m_lastFullWalk = m_clock.now();
     Sample sample;
@@ -235,12 +238,17 @@ DeckPoller::Outcome DeckPoller::startPoll(std::stop_token stop) {
     }
     follow(pid);
     GuardedReader reader(m_platform, m_pollLimits);
-    // Without decks to read, every poll looks for them.
+    m_pollWindow = firstWindow(reader);
+    if (!m_pollWindow) {
+        return outcome;
+    }
+    // Without decks to read, every poll looks for them; another window has other texts.
     const bool walkDue = !m_layout || m_layout->decks().empty() ||
+                         !m_platform.sameElement(m_pollWindow, m_window) ||
                          m_clock.now() - m_lastFullWalk >= kFullWalkInterval;
     std::optional<Sample> first = walkDue ? std::nullopt : readLayout(reader);
     if (!first && !reader.gaveUp()) {
-        first = fullWalk(reader);
+        first = fullWalk(reader, m_pollWindow);
     }
     if (first && !first->empty()) {
         m_firstSample = std::move(first);
@@ -263,7 +271,7 @@ DeckPoller::Outcome DeckPoller::finishPoll(std::stop_token stop) {
     if (second) {
         remember(*second);
     } else if (!reader.gaveUp()) {
-        second = fullWalk(reader);
+        second = fullWalk(reader, m_pollWindow);
     }
     if (!second) {
         return outcome;
@@ -438,7 +446,8 @@ DeckPoller::Outcome DeckPoller::handleEvents(std::stop_token stop) {
             events.dirtySince.reset();
             events.playback = false;
         }
-        if (const std::optional<Sample> sample = fullWalk(reader)) {
+        const Element window = firstWindow(reader);
+        if (const std::optional<Sample> sample = window ? fullWalk(reader, window) : std::nullopt) {
             for (const ObservedDeck& observed : *sample) {
                 if (std::optional<DeckState> state = eventState(observed, std::nullopt)) {
                     publish(std::move(*state), outcome);

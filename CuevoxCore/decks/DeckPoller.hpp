@@ -113,7 +113,8 @@ private:
 
     void forgetProcess();
     void follow(AccessibilityPlatform::ProcessID pid);
-    std::optional<Sample> fullWalk(GuardedReader& reader);
+    AccessibilityPlatform::Element firstWindow(GuardedReader& reader);
+    std::optional<Sample> fullWalk(GuardedReader& reader, const AccessibilityPlatform::Element& window);
     std::optional<Sample> readLayout(GuardedReader& reader);
     std::optional<ObservedDeck> readDeck(GuardedReader& reader, const DeckLayout::Deck& deck);
     void remember(const Sample& sample);
@@ -132,6 +133,9 @@ private:
     std::map<DeckIdentifier, DeckState> m_lastKnownStates;
     std::optional<AccessibilityPlatform::ProcessID> m_lastKnownPID;
     AccessibilityPlatform::Element m_application;
+    // The window the layout was found in, and the one this poll reads.
+    AccessibilityPlatform::Element m_window;
+    AccessibilityPlatform::Element m_pollWindow;
     std::optional<DeckLayout> m_layout;
     DeckLayout::Places m_places;
     TimePoint m_lastFullWalk;

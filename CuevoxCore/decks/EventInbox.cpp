@@ -26,6 +26,11 @@ EventInbox::Taken EventInbox::take() {
     return taken;
 }
 
+std::size_t EventInbox::size() const {
+    std::lock_guard lock(m_mutex);
+    return m_events.size();
+}
+
 void EventInbox::arm(std::stop_source& wake) {
     std::lock_guard lock(m_mutex);
     m_wake = &wake;

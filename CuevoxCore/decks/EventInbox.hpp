@@ -29,6 +29,7 @@ public:
     void post(Posted posted);
     // Everything posted since the last take, in order.
     Taken take();
+    std::size_t size() const;
 
     // The next post requests a stop of `wake` (at once when events wait), so that a sleep on
     // its token ends; until disarm, which must come before `wake` is destroyed.
@@ -36,7 +37,7 @@ public:
     void disarm();
 
 private:
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::vector<Posted> m_events;
     bool m_overflowed = false;
     std::stop_source* m_wake = nullptr;

@@ -67,6 +67,14 @@ public:
     void setAttribute(NodeID node, const std::string& name, AttributeValue value) {
         locked([&] { m_nodes.at(node).attributes.insert_or_assign(name, std::move(value)); });
     }
+    std::vector<NodeID> children(NodeID node) const {
+        return locked([&] {
+            const Attributes& attributes = m_nodes.at(node).attributes;
+            const auto found = attributes.find("AXChildren");
+            return found == attributes.end() ? std::vector<NodeID>{}
+                                             : std::get<std::vector<NodeID>>(found->second);
+        });
+    }
     // The element that applicationElement gives for `pid`.
     void setApplication(ProcessID pid, NodeID root) {
         locked([&] { m_applicationRoots.insert_or_assign(pid, root); });
