@@ -1,5 +1,8 @@
 #include "decks/AccessibilityDeckMonitor.hpp"
 
+#include <algorithm>
+#include <iterator>
+
 #if defined(__linux__)
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -53,21 +56,28 @@ void AccessibilityDeckMonitor::run(std::stop_token stop) {
     while (!stop.stop_requested()) {
         DeckPoller::Outcome outcome = m_poller.startPoll(stop);
         const bool active = outcome.active;
-        publish(std::move(outcome));
         if (const auto secondSampleAt = m_poller.secondSampleAt()) {
-            waitUntil(*secondSampleAt, stop);
-            publish(m_poller.finishPoll(stop));
+            // A restart is signalled before any state of the new process, events' included.
+            waitUntil(*secondSampleAt, stop, !outcome.restarted);
+            DeckPoller::Outcome finished = m_poller.finishPoll(stop);
+            std::ranges::move(finished.changedStates, std::back_inserter(outcome.changedStates));
         }
+        publish(std::move(outcome));
         // Until rekordbox reports its changes, the polls are what sees them.
         const auto interval = !active                  ? idleInterval
                               : m_poller.eventsArrived() ? activeInterval * DeckPoller::kEventfulPollFactor
                                                        : activeInterval;
-        waitUntil(m_clock->now() + interval, stop);
+        waitUntil(m_clock->now() + interval, stop, true);
     }
 }
 
 void AccessibilityDeckMonitor::waitUntil(std::chrono::system_clock::time_point deadline,
-                                         std::stop_token stop) {
+                                         std::stop_token stop, bool serveEvents) {
+    if (!serveEvents) {
+        const auto now = m_clock->now();
+        m_clock->sleepFor(std::max(deadline - now, std::chrono::system_clock::duration::zero()), stop);
+        return;
+    }
     while (true) {
         publish(m_poller.handleEvents(stop));
         const auto now = m_clock->now();

@@ -191,6 +191,10 @@ void DeckPoller::remember(const Sample& sample) {
 }
 
 void DeckPoller::publish(DeckState state, Outcome& outcome) {
+    // Between the two samples of a poll, an event's reading is newer than the first sample's.
+    if (m_firstSample) {
+        m_readDuringPoll.insert(state.deck);
+    }
     m_lastKnownStates.insert_or_assign(state.deck, state);
     outcome.changedStates.push_back(std::move(state));
 }
@@ -209,6 +213,7 @@ DeckPoller::Outcome DeckPoller::startPoll(std::stop_token stop) {
     Outcome outcome;
     m_firstSample.reset();
     m_secondSampleAt.reset();
+    m_readDuringPoll.clear();
     m_pollLimits = WalkLimits{stop, &m_clock, m_clock.now() + kMaxPollTime};
     if (!m_platform.isProcessTrusted()) {
         return outcome;
@@ -278,6 +283,9 @@ DeckPoller::Outcome DeckPoller::finishPoll(std::stop_token stop) {
     }
     for (std::size_t index = 0; index < first->size(); ++index) {
         const ObservedDeck& observed = (*first)[index];
+        if (m_readDuringPoll.contains(observed.deck)) {
+            continue;
+        }
         const auto known = m_lastKnownStates.find(observed.deck);
         if (const std::optional<DeckTrackCandidate>& candidate = observed.slot.candidate) {
             bool playing = known != m_lastKnownStates.end() && known->second.isPlaying;
@@ -441,6 +449,8 @@ DeckPoller::Outcome DeckPoller::handleEvents(std::stop_token stop) {
         remember({*observed});
     }
     if (walk) {
+        // The window changed under a poll under way: its first sample no longer holds.
+        m_firstSample.reset();
         m_walkDueSince.reset();
         for (auto& [deck, events] : m_deckEvents) {
             events.dirtySince.reset();

@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <stop_token>
 #include <string>
 #include <vector>
@@ -144,6 +145,7 @@ private:
     // Between the two halves of a poll.
     std::optional<Sample> m_firstSample;
     std::optional<TimePoint> m_secondSampleAt;
+    std::set<DeckIdentifier> m_readDuringPoll;
     WalkLimits m_pollLimits;
     bool m_eventsArrived = false;
     EventInbox m_inbox;

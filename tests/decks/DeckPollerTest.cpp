@@ -404,6 +404,16 @@ TEST(DeckPoller, EventsReadTheirDeckAtOnceAndTellPlayingFromTheTimes) {
     }
 }
 
+TEST(DeckPoller, ALoadReadBetweenAPollsSamplesIsNotUndoneByItsFirstSample) {
+    LiveRig rig(kTwoDecks);
+    rig.pollNow();
+    EXPECT_TRUE(rig.poller.startPoll().changedStates.empty());
+    rig.set(0, "T2");
+    rig.platform.post(kPID, Kind::valueChanged, rig.texts[0]);
+    EXPECT_EQ(rig.handleAfter(DeckPoller::kCoalescingDelay), Texts{"deck1 A::T2 paused"});
+    EXPECT_EQ(describe(rig.poller.finishPoll().changedStates), Texts{});
+}
+
 TEST(DeckPoller, EventsOfElementsOrProcessesNoLongerWatchedAreNotRead) {
     LiveRig rig(kTwoDecks);
     rig.pollNow();
