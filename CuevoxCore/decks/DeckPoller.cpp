@@ -245,6 +245,8 @@ DeckPoller::Outcome DeckPoller::startPoll(std::stop_token stop) {
     GuardedReader reader(m_platform, m_pollLimits);
     m_pollWindow = firstWindow(reader);
     if (!m_pollWindow) {
+        // Asked for again at the next poll, as an application may come back under its pid.
+        m_application.reset();
         return outcome;
     }
     // Without decks to read, every poll looks for them; another window has other texts.
