@@ -4,10 +4,10 @@
 // and while a monitor watches it, with and without events. Run inside
 // tests/e2e/with-accessibility-session (bench/run-atspi does). The source builds against this
 // tree and against an older one, so that both monitors are measured by the same harness.
-#include "linux/AtspiAccessibilityPlatform.hpp"
 #include "DeckDisplayProcess.hpp"
 #include "decks/AccessibilityDeckMonitor.hpp"
 #include "decks/DeckPoller.hpp"
+#include "linux/AtspiAccessibilityPlatform.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -79,8 +79,9 @@ void BM_WalkTheWindow(benchmark::State& state) {
         benchmark::DoNotOptimize(texts);
     }
     state.counters["texts"] = static_cast<double>(texts);
-    state.counters["display_cpu_us"] = benchmark::Counter(
-        (cpuSeconds(g_display->pid()) - displayBefore) * 1e6 / static_cast<double>(state.iterations()));
+    state.counters["display_cpu_us"] =
+        benchmark::Counter((cpuSeconds(g_display->pid()) - displayBefore) * 1e6 /
+                           static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_WalkTheWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -99,8 +100,9 @@ void BM_PollWithoutTheGap(benchmark::State& state) {
         benchmark::DoNotOptimize(poller.pollOnce());
     }
     state.counters["decks"] = static_cast<double>(poller.lastKnownStates().size());
-    state.counters["display_cpu_us"] = benchmark::Counter(
-        (cpuSeconds(g_display->pid()) - displayBefore) * 1e6 / static_cast<double>(state.iterations()));
+    state.counters["display_cpu_us"] =
+        benchmark::Counter((cpuSeconds(g_display->pid()) - displayBefore) * 1e6 /
+                           static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_PollWithoutTheGap)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -132,14 +134,19 @@ void measureMonitoring(int seconds) {
 }
 
 bool startDisplay() {
-    g_platform = std::make_shared<AtspiAccessibilityPlatform>(AtspiAccessibilityPlatform::BundleIdentifiers{
-        {AtspiAccessibilityPlatform::kDeckDisplayName, DeckMonitorConfiguration::rekordbox().bundleIdentifier}});
+    g_platform =
+        std::make_shared<AtspiAccessibilityPlatform>(AtspiAccessibilityPlatform::BundleIdentifiers{
+            {AtspiAccessibilityPlatform::kDeckDisplayName,
+             DeckMonitorConfiguration::rekordbox().bundleIdentifier}});
     g_display = cuevox::e2e::startDeckDisplay(*g_platform, 120s,
                                               {"--browser", g_browserRows, "--decks", g_decks});
     if (!g_display) {
         return false;
     }
-    const struct { int deck; const char* command; } commands[] = {
+    const struct {
+        int deck;
+        const char* command;
+    } commands[] = {
         {1, "load 1 194966882"}, {2, "load 2 53162010"}, {3, "load 3 191874777"},
         {4, "load 4 137820672"}, {1, "play 1"},          {3, "play 3"},
     };

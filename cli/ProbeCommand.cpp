@@ -70,8 +70,9 @@ Json probeJson(const DeckProbe& probe, const ProbeOptions& options) {
     }
     Json events = Json::array();
     for (const DeckProbe::Event& event : probe.events) {
-        events.push_back(
-            {{"at", event.at}, {"type", kindName(event.kind)}, {"element", jsonOrNull(event.element)}});
+        events.push_back({{"at", event.at},
+                          {"type", kindName(event.kind)},
+                          {"element", jsonOrNull(event.element)}});
     }
     Json decks = Json::array();
     for (const DeckProbe::Deck& deck : probe.decks) {
@@ -97,11 +98,11 @@ void runProbe(const ProbeOptions& options, CommandContext& context) {
     context.exitCode = 1;
     const auto platform = makeProbePlatform(options.platform, options.atspiApplication);
     decks::SystemMonitorClock clock;
-    const DeckProbe probe = DeckProbe::run(
-        *platform, decks::DeckMonitorConfiguration::rekordbox().bundleIdentifier,
-        std::chrono::duration_cast<std::chrono::nanoseconds>(
-            std::chrono::duration<double>(options.seconds)),
-        clock);
+    const DeckProbe probe =
+        DeckProbe::run(*platform, decks::DeckMonitorConfiguration::rekordbox().bundleIdentifier,
+                       std::chrono::duration_cast<std::chrono::nanoseconds>(
+                           std::chrono::duration<double>(options.seconds)),
+                       clock);
     if (!probe.trusted) {
         printError("no accessibility access: allow cuevox-cli (or its terminal) to control the "
                    "computer in the system's accessibility settings");
@@ -161,10 +162,10 @@ void addProbeCommand(CLI::App& app, CommandContext& context) {
                       "so that no title or artist leaves the machine");
     command->callback([options, platforms, &context] {
         if (std::ranges::find(platforms, options->platform) == platforms.end()) {
-            throw CLI::ValidationError("--platform", "this build cannot read " +
-                                                         (options->platform.empty()
-                                                              ? std::string("any platform")
-                                                              : options->platform));
+            throw CLI::ValidationError(
+                "--platform",
+                "this build cannot read " +
+                    (options->platform.empty() ? std::string("any platform") : options->platform));
         }
         runProbe(*options, context);
     });

@@ -14,7 +14,7 @@ std::vector<std::string> probePlatformNames();
 
 // The backend of that name. On AT-SPI the application whose accessible name is
 // `atspiApplication` stands for rekordbox.
-std::shared_ptr<decks::AccessibilityPlatform> makeProbePlatform(const std::string& name,
-                                                                const std::string& atspiApplication);
+std::shared_ptr<decks::AccessibilityPlatform>
+makeProbePlatform(const std::string& name, const std::string& atspiApplication);
 
 } // namespace cuevox::cli

@@ -64,9 +64,8 @@ void AccessibilityDeckMonitor::run(std::stop_token stop) {
         }
         publish(std::move(outcome));
         // Until rekordbox reports its changes, the polls are what sees them.
-        const auto interval = !active                  ? idleInterval
-                              : m_poller.eventsArrived() ? activeInterval * DeckPoller::kEventfulPollFactor
-                                                       : activeInterval;
+        const int slower = m_poller.eventsArrived() ? DeckPoller::kEventfulPollFactor : 1;
+        const auto interval = active ? activeInterval * slower : idleInterval;
         waitUntil(m_clock->now() + interval, stop, true);
     }
 }
@@ -75,9 +74,11 @@ void AccessibilityDeckMonitor::waitUntil(std::chrono::system_clock::time_point d
                                          std::stop_token stop, bool serveEvents) {
     if (!serveEvents) {
         const auto now = m_clock->now();
-        m_clock->sleepFor(std::max(deadline - now, std::chrono::system_clock::duration::zero()), stop);
+        m_clock->sleepFor(std::max(deadline - now, std::chrono::system_clock::duration::zero()),
+                          stop);
         return;
     }
+    bool woken = false;
     while (true) {
         publish(m_poller.handleEvents(stop));
         const auto now = m_clock->now();
@@ -88,15 +89,20 @@ void AccessibilityDeckMonitor::waitUntil(std::chrono::system_clock::time_point d
         if (const auto next = m_poller.nextEventDeadline(); next && *next < wakeAt) {
             wakeAt = std::max(*next, now);
         }
-        // An event ends the sleep, unless events already wait for their coalescing delay: a
-        // flood then wakes the thread once a delay, not once an event.
+        // An event ends the sleep, but events that wait for their coalescing delay, or that
+        // just woke it, do not: a flood then wakes the thread once a delay, not once an event.
+        const bool arm = !woken && !m_poller.eventsPending();
+        if (woken) {
+            wakeAt = std::min(wakeAt, now + DeckPoller::kCoalescingDelay);
+        }
         std::stop_source wake;
         const std::stop_callback forward(stop, [&wake] { wake.request_stop(); });
-        if (!m_poller.eventsPending()) {
+        if (arm) {
             m_poller.inbox().arm(wake);
         }
         m_clock->sleepFor(wakeAt - now, wake.get_token());
         m_poller.inbox().disarm();
+        woken = arm && wake.stop_requested();
     }
 }
 

@@ -8,8 +8,8 @@ namespace {
 
 constexpr std::size_t kFollowingTexts = 4;
 
-bool contains(const std::vector<DeckLayout::Element>& elements,
-              const DeckLayout::Element& element, AccessibilityPlatform& platform) {
+bool contains(const std::vector<DeckLayout::Element>& elements, const DeckLayout::Element& element,
+              AccessibilityPlatform& platform) {
     return std::ranges::any_of(elements, [&](const DeckLayout::Element& remembered) {
         return platform.sameElement(remembered, element);
     });
@@ -22,7 +22,8 @@ std::optional<DeckIdentifier> placeOf(const std::vector<DeckLayout::Element>& bl
                                       AccessibilityPlatform& platform) {
     for (const auto& [deck, seen] : places) {
         if (!taken[static_cast<std::size_t>(deck)] &&
-            std::ranges::any_of(block, [&](const auto& e) { return contains(seen, e, platform); })) {
+            std::ranges::any_of(block,
+                                [&](const auto& e) { return contains(seen, e, platform); })) {
             return deck;
         }
     }
@@ -55,7 +56,8 @@ DeckLayout DeckLayout::fromWalk(const WindowWalk& walk, Places& places,
         const std::size_t end = start + blockSize;
         std::vector<std::string> following(
             texts.begin() + static_cast<std::ptrdiff_t>(std::min(end, texts.size())),
-            texts.begin() + static_cast<std::ptrdiff_t>(std::min(end + kFollowingTexts, texts.size())));
+            texts.begin() +
+                static_cast<std::ptrdiff_t>(std::min(end + kFollowingTexts, texts.size())));
         found.push_back({DeckIdentifier::deck1, std::move(slot), std::move(following),
                          elementsAt(start, blockSize), elementsAt(end, kFollowingTexts)});
         spans.emplace_back(start, std::min(end + kFollowingTexts, texts.size()));

@@ -125,7 +125,8 @@ AccessibilityPlatform::Element DeckPoller::firstWindow(GuardedReader& reader) {
     return windows && !windows->empty() ? windows->front() : nullptr;
 }
 
-std::optional<DeckPoller::Sample> DeckPoller::fullWalk(GuardedReader& reader, const Element& window) {
+std::optional<DeckPoller::Sample> DeckPoller::fullWalk(GuardedReader& reader,
+                                                       const Element& window) {
     const std::optional<WindowWalk> walk = WindowWalk::of(reader, window, kMaxWalkDepth);
     if (!walk) {
         return std::nullopt;
@@ -295,7 +296,8 @@ DeckPoller::Outcome DeckPoller::finishPoll(std::stop_token stop) {
                 playing = AccessibilityPlaybackHeuristic::isLikelyPlaying(
                     observed.following, counterpart->following, 0, 0, kPlaybackWindowSize);
             }
-            DeckState state{observed.deck, provisionalTrack(*candidate), playing, false,
+            DeckState state{observed.deck, provisionalTrack(*candidate),
+                            playing,       false,
                             std::nullopt,  m_clock.now()};
             if (known == m_lastKnownStates.end() || !(known->second == state)) {
                 publish(std::move(state), outcome);
@@ -367,8 +369,9 @@ void DeckPoller::absorb(EventInbox::Taken taken) {
     }
 }
 
-std::vector<std::string> DeckPoller::playbackTexts(const DeckLayout::Deck& deck,
-                                                   const std::vector<std::string>& following) const {
+std::vector<std::string>
+DeckPoller::playbackTexts(const DeckLayout::Deck& deck,
+                          const std::vector<std::string>& following) const {
     std::vector<std::string> texts;
     for (std::size_t i = 0; i < following.size() && i < deck.followingElements.size(); ++i) {
         if (isPlaybackText(deck, i)) {

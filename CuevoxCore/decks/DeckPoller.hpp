@@ -115,7 +115,8 @@ private:
     void forgetProcess();
     void follow(AccessibilityPlatform::ProcessID pid);
     AccessibilityPlatform::Element firstWindow(GuardedReader& reader);
-    std::optional<Sample> fullWalk(GuardedReader& reader, const AccessibilityPlatform::Element& window);
+    std::optional<Sample> fullWalk(GuardedReader& reader,
+                                   const AccessibilityPlatform::Element& window);
     std::optional<Sample> readLayout(GuardedReader& reader);
     std::optional<ObservedDeck> readDeck(GuardedReader& reader, const DeckLayout::Deck& deck);
     void remember(const Sample& sample);

@@ -60,7 +60,8 @@ DeckProbe DeckProbe::run(AccessibilityPlatform& platform, const std::string& bun
     const WalkLimits limits{stop, nullptr, {}};
     GuardedReader reader(platform, limits);
     std::optional<WindowWalk> walk;
-    if (const auto windows = reader.elements(application, "AXWindows"); windows && !windows->empty()) {
+    if (const auto windows = reader.elements(application, "AXWindows");
+        windows && !windows->empty()) {
         walk = WindowWalk::of(reader, windows->front(), DeckPoller::kMaxWalkDepth,
                               {.enterBrowsers = true, .readEveryValue = true});
     }

@@ -15,8 +15,8 @@ struct Walker {
     WalkOptions options;
     WindowWalk walk;
 
-    void visit(const AccessibilityPlatform::Element& element, std::size_t depth,
-               std::size_t parent, bool inBrowser) {
+    void visit(const AccessibilityPlatform::Element& element, std::size_t depth, std::size_t parent,
+               bool inBrowser) {
         if (depth >= maxDepth || reader.gaveUp()) {
             return;
         }

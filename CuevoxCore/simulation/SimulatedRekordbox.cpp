@@ -121,7 +121,8 @@ void SimulatedRekordbox::advanceAndReportLocked(const SimulationEvent* performed
     }
     std::array<std::vector<std::string>, kDeckCount> before;
     for (int deck = 0; deck < kDeckCount; ++deck) {
-        before[static_cast<std::size_t>(deck)] = m_running ? deckTextsLocked(deck) : std::vector<std::string>{};
+        before[static_cast<std::size_t>(deck)] =
+            m_running ? deckTextsLocked(deck) : std::vector<std::string>{};
     }
     const ProcessID pid = m_pid;
     advance();

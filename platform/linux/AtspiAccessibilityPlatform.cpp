@@ -82,8 +82,8 @@ public:
     void startListening() { ++m_listening; }
     void stopListening() { --m_listening; }
     bool dispatchWaiting() {
-        return m_ready &&
-               dbus_connection_get_dispatch_status(atspi_get_a11y_bus()) == DBUS_DISPATCH_DATA_REMAINS;
+        return m_ready && dbus_connection_get_dispatch_status(atspi_get_a11y_bus()) ==
+                              DBUS_DISPATCH_DATA_REMAINS;
     }
     void nudge() {
         const std::uint64_t one = 1;
@@ -93,7 +93,8 @@ public:
 private:
     static constexpr int kDispatchTurns = 256;
 
-    Session() : m_context(g_main_context_new()), m_nudges(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
+    Session()
+        : m_context(g_main_context_new()), m_nudges(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
         // 0 is a fresh start, 1 an earlier one in this process; both leave AT-SPI usable.
         const int status = atspi_init();
         m_ready = status == 0 || status == 1;

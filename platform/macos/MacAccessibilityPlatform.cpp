@@ -137,7 +137,8 @@ MacAccessibilityPlatform::subscribe(ProcessID processIdentifier, const Element& 
 }
 
 bool MacAccessibilityPlatform::sameElement(const Element& a, const Element& b) {
-    return a == b || (a && b && CFEqual(static_cast<CFTypeRef>(a.get()), static_cast<CFTypeRef>(b.get())));
+    return a == b ||
+           (a && b && CFEqual(static_cast<CFTypeRef>(a.get()), static_cast<CFTypeRef>(b.get())));
 }
 
 } // namespace cuevox::platform::macos

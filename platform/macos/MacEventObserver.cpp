@@ -3,7 +3,6 @@
 #include "macos/CFRef.hpp"
 
 #include <ApplicationServices/ApplicationServices.h>
-
 #include <array>
 #include <condition_variable>
 #include <mutex>
@@ -82,10 +81,10 @@ public:
             if (CFEqual(name, notification.name)) {
                 CFRetain(element);
                 observer->m_handler(
-                    {notification.kind,
-                     decks::AccessibilityPlatform::Element(
-                         static_cast<const void*>(element),
-                         [](const void* ref) { CFRelease(static_cast<CFTypeRef>(ref)); })});
+                    {notification.kind, decks::AccessibilityPlatform::Element(
+                                            static_cast<const void*>(element), [](const void* ref) {
+                                                CFRelease(static_cast<CFTypeRef>(ref));
+                                            })});
                 return;
             }
         }
@@ -129,7 +128,8 @@ observeApplication(decks::AccessibilityPlatform::ProcessID processIdentifier,
         return nullptr;
     }
     CFRef<AXObserverRef> observer;
-    if (AXObserverCreate(processIdentifier, &Observer::deliver, observer.out()) != kAXErrorSuccess ||
+    if (AXObserverCreate(processIdentifier, &Observer::deliver, observer.out()) !=
+            kAXErrorSuccess ||
         !observer) {
         return nullptr;
     }

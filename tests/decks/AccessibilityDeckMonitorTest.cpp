@@ -201,7 +201,9 @@ TEST(AccessibilityDeckMonitor, EventsWakeItBetweenPollsAndAFloodHoldsNothingUp) 
     const auto texts =
         platform->children(platform->addWindow(100, {"T", "A", "128.00", "8A", "0:10", "-3:20"}));
     AccessibilityDeckMonitor monitor({kBundle, 3600, 0.001, 3600}, platform);
-    const auto next = [&] { return monitor.deckStateUpdates()->waitPop({}, SteadyClock::now() + 10s); };
+    const auto next = [&] {
+        return monitor.deckStateUpdates()->waitPop({}, SteadyClock::now() + 10s);
+    };
     ASSERT_EQ(next()->track->title, "T");
     std::jthread flood([&](std::stop_token stop) {
         for (int i = 0; i < 200'000 && !stop.stop_requested(); ++i) {

@@ -255,7 +255,8 @@ TEST(DeckPoller, WalksStaticTextsInPreOrderDownToTheDepthLimit) {
     platform.setAttribute(badChildren, "AXChildren", std::string("not a list"));
     // A browser's texts are left out, whatever holds them.
     const auto browser = [&](const char* role) {
-        return platform.addElement(role, {platform.addElement("AXGroup", {platform.addStaticText(role)})});
+        const Fake::NodeID text = platform.addStaticText(role);
+        return platform.addElement(role, {platform.addElement("AXGroup", {text})});
     };
     const Fake::NodeID window = platform.addElement(
         "AXWindow",
@@ -367,9 +368,16 @@ TEST(DeckPoller, RememberedDecksAreReadAloneUntilARuleAsksForAFullWalk) {
 // kTwoDecks' texts: 0-3 deck 1's block, 4-5 its times, 6-9 deck 2's block, 10-11 its times.
 TEST(DeckPoller, EventsReadTheirDeckAtOnceAndTellPlayingFromTheTimes) {
     enum class Act { post, silent, structure, none };
-    struct Step { Act act; std::size_t text; const char* value; std::chrono::milliseconds wait; Texts published; };
+    struct Step {
+        Act act;
+        std::size_t text;
+        const char* value;
+        std::chrono::milliseconds wait;
+        Texts published;
+    };
     const auto ms = [](int n) { return std::chrono::milliseconds(n); };
     const Texts playing{"deck1 A::T playing"}, paused{"deck1 A::T paused"};
+    const Texts reloaded{"deck1 A::T3 paused"};
     const std::vector<Step> cases[] = {
         // A load changes four texts within a millisecond: one read once they have settled.
         {{Act::post, 0, "T2", ms(5), {}}, {Act::post, 1, "B", ms(5), {"deck1 B::T2 paused"}}},
@@ -384,7 +392,7 @@ TEST(DeckPoller, EventsReadTheirDeckAtOnceAndTellPlayingFromTheTimes) {
         // A block that is gone walks the window: deck 2 is found where it was.
         {{Act::post, 2, "x", ms(10), {}}},
         // A change of structure around the decks walks the window; elsewhere it is not read.
-        {{Act::silent, 0, "T3", ms(0), {}}, {Act::structure, 0, "", ms(10), {"deck1 A::T3 paused"}}},
+        {{Act::silent, 0, "T3", ms(0), {}}, {Act::structure, 0, "", ms(10), reloaded}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);

@@ -82,8 +82,8 @@ public:
                                                       std::string_view attribute) override {
         return m_platform->stringAttribute(element, attribute);
     }
-    decks::AttributeRead<std::vector<Element>> elementsAttribute(const Element& element,
-                                                                 std::string_view attribute) override {
+    decks::AttributeRead<std::vector<Element>>
+    elementsAttribute(const Element& element, std::string_view attribute) override {
         return m_platform->elementsAttribute(element, attribute);
     }
     std::unique_ptr<Subscription> subscribe(ProcessID pid, const Element& application,
@@ -302,7 +302,8 @@ TEST(AtspiEndToEnd, AStoppedDisplayHoldsNeitherAPollNorTheClose) {
 }
 
 TEST(AtspiEndToEnd, TheProbeRecordsTheWindowItsEventsAndItsDecksWithoutATitle) {
-    auto display = startDeckDisplay(*makePlatform(), kStartTimeout, {"--browser", "20", "--decks", "2"});
+    auto display =
+        startDeckDisplay(*makePlatform(), kStartTimeout, {"--browser", "20", "--decks", "2"});
     ASSERT_TRUE(display) << "the deck display never appeared on the accessibility bus";
     for (const std::string& command : {std::string("load 1 ") + kFirstID, std::string("play 1")}) {
         ASSERT_EQ(display->request(command, kAnswerTimeout), "ok") << command;
@@ -312,7 +313,7 @@ TEST(AtspiEndToEnd, TheProbeRecordsTheWindowItsEventsAndItsDecksWithoutATitle) {
                         "--output", path});
     EXPECT_EQ(probe.readLine(30s), std::nullopt) << "nothing on stdout, and it ends";
     std::ifstream file(path);
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string text((std::istreambuf_iterator<char>(file)), {});
     for (const char* shown : {kFirstTitle, kFirstArtist, "Vunstur Orbit", "rekordbox —"}) {
         EXPECT_EQ(text.find(shown), std::string::npos) << shown;
     }

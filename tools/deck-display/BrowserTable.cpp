@@ -48,13 +48,15 @@ BrowserTable::BrowserTable(const std::vector<metadata::Track>& tracks, std::size
     static const bool installed = (QAccessible::installFactory(browserAccessible), true);
     (void)installed;
     setObjectName(QStringLiteral("browser"));
-    const int width = std::accumulate(columns.begin(), columns.end(), 0,
-                                      [](int sum, Column column) { return sum + columnWidth(column); });
+    const int width =
+        std::accumulate(columns.begin(), columns.end(), 0,
+                        [](int sum, Column column) { return sum + columnWidth(column); });
     for (std::size_t index = 0; index < rows && !tracks.empty(); ++index) {
         auto* row = new BrowserRow(this);
         row->setGeometry(0, static_cast<int>(index) * kRowHeight, width, kRowHeight);
         int x = 0;
-        const std::vector<std::string> texts = browserRowTexts(tracks[index % tracks.size()], columns);
+        const std::vector<std::string> texts =
+            browserRowTexts(tracks[index % tracks.size()], columns);
         for (std::size_t column = 0; column < columns.size(); ++column) {
             auto* label = new QLabel(QString::fromStdString(texts[column]), row);
             label->setTextFormat(Qt::PlainText);

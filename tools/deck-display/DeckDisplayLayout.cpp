@@ -30,7 +30,8 @@ tl::expected<std::vector<Column>, std::string> parseBrowserColumns(std::string_v
     while (start <= text.size()) {
         const std::size_t end = std::min(text.find(',', start), text.size());
         const std::string_view name = text.substr(start, end - start);
-        const auto* found = std::ranges::find(kColumns, name, &std::pair<std::string_view, Column>::first);
+        const auto* found =
+            std::ranges::find(kColumns, name, &std::pair<std::string_view, Column>::first);
         if (found == kColumns.end()) {
             return tl::unexpected("no column \"" + text::escapeForMessage(name) +
                                   "\": columns are title, artist, tempo, key and time");

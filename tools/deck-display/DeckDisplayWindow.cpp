@@ -46,9 +46,8 @@ DeckDisplayWindow::DeckDisplayWindow(std::unique_ptr<DeckDisplayController> cont
         grid->addWidget(panel, (deck - 1) / 2, (deck - 1) % 2);
         m_decks[static_cast<std::size_t>(deck - 1)] = panel;
     }
-    auto* help = new QLabel(
-        QStringLiteral("1–%1 deck · L load next · Space play/pause · E eject").arg(m_controller->decks()),
-        this);
+    const QString keys = QStringLiteral("1–%1 deck · L load next · Space play/pause · E eject");
+    auto* help = new QLabel(keys.arg(m_controller->decks()), this);
     help->setStyleSheet(QStringLiteral("color: #8a8f98;"));
     column->addWidget(help);
     if (layout.browserRows > 0) {

@@ -115,7 +115,8 @@ TEST(DeckDisplayLayout, ReadsTheBrowsersColumnsAndShowsARowInThem) {
         {"key,tempo,key", "column key twice"},
     };
     for (const auto& row : refused) {
-        EXPECT_EQ(parseBrowserColumns(row.text), tl::unexpected(std::string(row.error))) << row.text;
+        EXPECT_EQ(parseBrowserColumns(row.text), tl::unexpected(std::string(row.error)))
+            << row.text;
     }
     metadata::Track hour = track("1", "One", 128, "8A");
     hour.duration = 3599.6;
