@@ -322,7 +322,7 @@ void DeckPoller::absorb(EventInbox::Taken taken) {
     const auto mark = [&](DeckIdentifier deck, bool playback) {
         DeckEvents& events = m_deckEvents[deck];
         events.dirtySince = events.dirtySince.value_or(now);
-        events.playback = events.playback || playback;
+        (playback ? events.playback : events.block) = true;
     };
     for (const EventInbox::Posted& posted : taken.events) {
         // An event of a process that quit belongs to elements that are gone.
@@ -381,6 +381,21 @@ DeckPoller::playbackTexts(const DeckLayout::Deck& deck,
     return texts;
 }
 
+std::optional<std::vector<std::string>> DeckPoller::readPlaybackTexts(GuardedReader& reader,
+                                                                      const DeckLayout::Deck& deck) {
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < deck.followingElements.size(); ++i) {
+        if (isPlaybackText(deck, i)) {
+            AttributeRead<std::string> value = reader.string(deck.followingElements[i], "AXValue");
+            if (!value) {
+                return std::nullopt;
+            }
+            texts.push_back(std::move(*value));
+        }
+    }
+    return texts;
+}
+
 std::optional<DeckState> DeckPoller::eventState(const ObservedDeck& observed,
                                                 std::optional<bool> playing) {
     const TimePoint now = m_clock.now();
@@ -427,7 +442,29 @@ DeckPoller::Outcome DeckPoller::handleEvents(std::stop_token stop) {
             continue;
         }
         const bool moving = std::exchange(events.playback, false);
+        const bool blockChanged = std::exchange(events.block, false);
         events.dirtySince.reset();
+        const auto known = m_lastKnownStates.find(deck.deck);
+        // While it plays, its times alone tell whether it goes on: two reads, not the deck's.
+        if (!blockChanged && known != m_lastKnownStates.end() && known->second.isPlaying) {
+            std::optional<std::vector<std::string>> texts = readPlaybackTexts(reader, deck);
+            if (!texts) {
+                if (reader.gaveUp()) {
+                    return outcome;
+                }
+                walk = true;
+            } else if (moving || *texts != events.following) {
+                events.pausedAfter = now + gap;
+                events.following = std::move(*texts);
+            } else {
+                events.pausedAfter.reset();
+                DeckState paused = known->second;
+                paused.isPlaying = false;
+                paused.updatedAt = now;
+                publish(std::move(paused), outcome);
+            }
+            continue;
+        }
         std::optional<ObservedDeck> observed = readDeck(reader, deck);
         if (!observed) {
             if (reader.gaveUp()) {
@@ -459,7 +496,7 @@ DeckPoller::Outcome DeckPoller::handleEvents(std::stop_token stop) {
         m_walkDueSince.reset();
         for (auto& [deck, events] : m_deckEvents) {
             events.dirtySince.reset();
-            events.playback = false;
+            events.block = events.playback = false;
         }
         const Element window = firstWindow(reader);
         if (const std::optional<Sample> sample = window ? fullWalk(reader, window) : std::nullopt) {

@@ -104,7 +104,9 @@ private:
     struct DeckEvents {
         // A batch of events waits for its coalescing delay.
         std::optional<TimePoint> dirtySince;
-        // The batch holds a change of a text after the block that is no deck's own text.
+        // The batch holds a change of a block text; of a text after the block that is no deck's
+        // own text.
+        bool block = false;
         bool playback = false;
         // Playing as the events tell: read again then, and paused if no time moved.
         std::optional<TimePoint> pausedAfter;
@@ -128,6 +130,8 @@ private:
     bool isPlaybackText(const DeckLayout::Deck& deck, std::size_t following) const;
     std::vector<std::string> playbackTexts(const DeckLayout::Deck& deck,
                                            const std::vector<std::string>& following) const;
+    std::optional<std::vector<std::string>> readPlaybackTexts(GuardedReader& reader,
+                                                              const DeckLayout::Deck& deck);
 
     DeckMonitorConfiguration m_configuration;
     AccessibilityPlatform& m_platform;

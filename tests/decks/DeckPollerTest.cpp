@@ -462,6 +462,10 @@ TEST(DeckPoller, AFloodOfEventsIsBoundedAndReadsGiveUpOrWalkOnFaults) {
     rig.reads = 0;
     EXPECT_EQ(rig.handleAfter(DeckPoller::kCoalescingDelay), (Texts{"deck1 A::T playing"}));
     EXPECT_EQ(rig.reads, 8 + 6) << "every deck once, for what was lost may be any deck's";
+    rig.platform.post(kPID, Kind::valueChanged, rig.texts[5]);
+    rig.reads = 0;
+    EXPECT_EQ(rig.handleAfter(DeckPoller::kCoalescingDelay), Texts{});
+    EXPECT_EQ(rig.reads, 2) << "a playing deck's times alone";
 
     rig.set(0, "T2");
     rig.platform.post(kPID, Kind::valueChanged, rig.texts[0]);
