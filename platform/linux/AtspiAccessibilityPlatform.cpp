@@ -3,7 +3,9 @@
 #include <array>
 #include <atspi/atspi.h>
 #include <cerrno>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <mutex>
 #include <poll.h>
@@ -35,7 +37,16 @@ public:
     // from the bus but not yet dispatched: those no longer make the bus's socket readable.
     class Entered {
     public:
-        explicit Entered(Session& session) : m_session(session), m_lock(session.m_mutex) {}
+        explicit Entered(Session& session)
+            : m_session(session), m_lock(session.m_mutex, std::defer_lock) {
+            ++session.m_waiting;
+            m_lock.lock();
+            {
+                const std::lock_guard turn(session.m_turnMutex);
+                --session.m_waiting;
+            }
+            session.m_turn.notify_all();
+        }
         ~Entered() {
             if (m_session.m_listening > 0 && m_session.dispatchWaiting()) {
                 m_session.nudge();
@@ -69,6 +80,13 @@ public:
 
     bool ready() const { return m_ready; }
 
+    // For the event threads, between two dispatches: a reader waiting for the lock gets it
+    // first, so that a flood of events never holds a poll's reads back for long.
+    void letReadersIn(std::stop_token stop) {
+        std::unique_lock turn(m_turnMutex);
+        m_turn.wait(turn, stop, [this] { return m_waiting.load() == 0; });
+    }
+
     // For the event threads: the socket to the bus, and the eventfd that nudge() signals.
     int busSocket() {
         int socket = -1;
@@ -91,7 +109,7 @@ public:
     }
 
 private:
-    static constexpr int kDispatchTurns = 256;
+    static constexpr int kDispatchTurns = 64;
 
     Session()
         : m_context(g_main_context_new()), m_nudges(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
@@ -106,6 +124,9 @@ private:
     }
 
     std::recursive_mutex m_mutex;
+    std::atomic<int> m_waiting{0};
+    std::mutex m_turnMutex;
+    std::condition_variable_any m_turn;
     GMainContext* m_context;
     int m_nudges;
     // Event threads running; touched under the lock.
@@ -327,8 +348,11 @@ private:
             if (stop.stop_requested()) {
                 return;
             }
-            const auto lock = session.enter();
-            session.drainLocked();
+            {
+                const auto lock = session.enter();
+                session.drainLocked();
+            }
+            session.letReadersIn(stop);
         }
     }
 

@@ -120,8 +120,10 @@ void DeckDisplayWindow::flood(int rate, int seconds) {
     auto changes = std::make_shared<long long>(0);
     connect(m_flood, &QTimer::timeout, this, [this, rate, seconds, clock, changes] {
         const double elapsed = static_cast<double>(clock->nsecsElapsed()) / 1e9;
-        // Catches up with the rate whatever the timer's grain.
-        const auto due = static_cast<long long>(std::min<double>(elapsed, seconds) * rate);
+        // Catches up with the rate whatever the timer's grain, but never with more than two
+        // ticks' worth at once, so that the window still answers its readers between ticks.
+        const auto due = std::min(static_cast<long long>(std::min<double>(elapsed, seconds) * rate),
+                                  *changes + 2 * rate / 1000 + 1);
         while (*changes < due) {
             m_title->setText(QStringLiteral("rekordbox %1").arg(++*changes));
         }
