@@ -1,6 +1,7 @@
 #pragma once
 
 #include "decks/AccessibilityPlatform.hpp"
+#include "decks/AccessibilityTrackPatternMatcher.hpp"
 #include "decks/DeckIdentifier.hpp"
 #include "decks/DeckLayout.hpp"
 #include "decks/DeckMonitorConfiguration.hpp"
@@ -98,7 +99,12 @@ public:
                             const WalkLimits& limits = {});
 
 private:
-    struct ObservedDeck;
+    // One deck as one sample read it.
+    struct ObservedDeck {
+        DeckIdentifier deck;
+        AccessibilityTrackPatternMatcher::DeckSlotState slot;
+        std::vector<std::string> following;
+    };
     using Sample = std::vector<ObservedDeck>;
     // What events tell of one deck.
     struct DeckEvents {
@@ -114,6 +120,9 @@ private:
         std::vector<std::string> following;
     };
 
+    static metadata::Track provisionalTrack(const DeckTrackCandidate& candidate);
+    bool holds(const std::vector<AccessibilityPlatform::Element>& elements,
+               const AccessibilityPlatform::Element& element) const;
     void forgetProcess();
     void follow(AccessibilityPlatform::ProcessID pid);
     AccessibilityPlatform::Element firstWindow(GuardedReader& reader);
