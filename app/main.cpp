@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include <QApplication>
+#include <QIcon>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -132,6 +133,11 @@ int main(int argc, char** argv) {
     QApplication application(qtArgc, argv);
     QApplication::setOrganizationName(QStringLiteral("Cuevox"));
     QApplication::setApplicationName(QStringLiteral("Cuevox"));
+#ifndef __APPLE__
+    // The picture of the desktop entry (cuevox.desktop); a Mac shows the bundle's icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/appicon/cuevox.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("cuevox"));
+#endif
     cuevox::views::theme::applyDarkPalette(application);
     if (options.demo && !options.library) {
         // A missing demo collection is the usual "file not found" banner.

@@ -1,6 +1,6 @@
 // The track list's cost to the main thread with a generated collection: what one update of the
 // list costs the model alone and the list view with a kept selection (relayout and repaint
-// included), what new marks or scores cost, and painting one screenful of rows.
+// included), what new marks cost, and painting one screenful of rows.
 //
 //   cuevox-bench-tracklistview FILE      (a file from bench/generate_collection)
 #include "artwork/ArtworkLoader.hpp"
@@ -122,14 +122,14 @@ int main(int argc, char** argv) {
         state.counters["kept"] = view.selectedTrackID() ? 1 : 0;
     })->Unit(benchmark::kMicrosecond);
 
-    benchmark::RegisterBenchmark("marks or scores changed", [&](benchmark::State& state) {
+    benchmark::RegisterBenchmark("marks changed", [&](benchmark::State& state) {
         artwork::ArtworkLoader loader([](const QString&) { return QByteArray(); });
         views::TrackListView view(viewModel, fixture.localization, loader);
         view.resize(480, 800);
         view.show();
         flush();
         for (auto _ : state) {
-            emit viewModel.trackScoresChanged();
+            emit viewModel.playedTrackIDsChanged();
             flush();
         }
         state.counters["rows"] = rows;

@@ -8,6 +8,7 @@
 #include "TextArguments.hpp"
 #include "TrackJson.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
+#include "recommendation/KeyMove.hpp"
 #include "text/Text.hpp"
 #include "tracklist/TrackListComputation.hpp"
 
@@ -35,27 +36,53 @@ struct ListOptions {
     bool json = false;
 };
 
-// "-" where a row has no pitch.
-std::string pitchText(const tracklist::TrackListComputation::Result& result, const Track& track) {
-    const auto pitch = result.trackPitches.find(track.id);
-    return pitch == result.trackPitches.end() ? "-" : pitch->second.toString();
+// What the key column shows: the key, and as heard when key lock is off ("8A → 3A", "≈3A"
+// between two keys).
+std::string keyText(const Track& track, const tracklist::ListRow& row) {
+    std::string text = track.camelotKey ? track.camelotKey->toString() : "-";
+    if (const std::optional<tracklist::HeardKey>& heard = row.heardKey) {
+        text += " \u2192 " + std::string(heard->isBetweenKeys() ? "\u2248" : "") +
+                heard->key.toString();
+    }
+    return text;
+}
+
+std::string moveText(const std::optional<recommendation::KeyMove>& move) {
+    using recommendation::KeyMove;
+    if (!move) {
+        return "-";
+    }
+    switch (*move) {
+    case KeyMove::plusOne:
+        return "+1";
+    case KeyMove::minusOne:
+        return "\u22121";
+    case KeyMove::boost:
+        return "+2";
+    case KeyMove::minusTwo:
+        return "\u22122";
+    case KeyMove::semitoneUp:
+        return "semitone up";
+    case KeyMove::semitoneDown:
+        return "semitone down";
+    default:
+        return std::string(recommendation::nameOf(*move));
+    }
 }
 
 void printText(const tracklist::PreparedLibrary& library, const std::optional<Track>& source,
-               const tracklist::TrackListComputation::Result& result, bool pitchColumn) {
+               const tracklist::TrackListComputation::Result& result, bool pitchColumn,
+               bool moveColumn) {
     std::cout << (source ? "After " + source->artist + " \u2013 " + source->title + ": "
                          : std::string("No playing track: "))
-              << result.trackIndices.size() << " tracks\n\n";
-    for (const std::size_t index : result.trackIndices) {
-        const Track& track = library.tracks()[index];
-        const auto score = result.trackScores.find(track.id);
-        std::cout << (score == result.trackScores.end() ? std::string("    -")
-                                                        : fixed(score->second, 1, 5))
-                  << "  " << track.artist << " \u2013 " << track.title << "  "
-                  << tempoText(track.bpm) << "  "
-                  << (pitchColumn ? pitchText(result, track) + "  " : "")
-                  << (track.camelotKey ? track.camelotKey->toString() : "-") << "  "
-                  << (track.energy ? "E" + std::to_string(*track.energy) : "-") << "  "
+              << result.rows.size() << " tracks\n\n";
+    for (const tracklist::ListRow& row : result.rows) {
+        const Track& track = library.tracks()[row.index];
+        std::cout << (row.score ? fixed(*row.score, 1, 5) : std::string("    -")) << "  "
+                  << track.artist << " \u2013 " << track.title << "  " << tempoText(track.bpm)
+                  << "  " << (pitchColumn ? (row.pitch ? row.pitch->toString() : "-") + "  " : "")
+                  << keyText(track, row) << "  "
+                  << (moveColumn ? moveText(row.move) + "  " : "") << (track.energy ? "E" + std::to_string(*track.energy) : "-") << "  "
                   << track.genre.value_or("-") << '\n';
     }
     std::cout << "\nGenres: ";
@@ -79,20 +106,20 @@ void printText(const tracklist::PreparedLibrary& library, const std::optional<Tr
 }
 
 Json resultJson(const tracklist::PreparedLibrary& library,
-                const tracklist::TrackListComputation::Result& result, bool pitchKey) {
+                const tracklist::TrackListComputation::Result& result, bool pitchKey,
+                bool moveKeys) {
     Json tracks = Json::array();
-    for (const std::size_t index : result.trackIndices) {
-        const Track& track = library.tracks()[index];
-        const auto score = result.trackScores.find(track.id);
-        Json row{
-            {"id", track.id},
-            {"score", score == result.trackScores.end() ? Json(nullptr) : Json(score->second)}};
+    for (const tracklist::ListRow& row : result.rows) {
+        Json json{{"id", library.tracks()[row.index].id},
+                  {"score", row.score ? Json(*row.score) : Json(nullptr)}};
         if (pitchKey) {
-            const auto pitch = result.trackPitches.find(track.id);
-            row["pitch"] =
-                pitch == result.trackPitches.end() ? Json(nullptr) : Json(pitch->second.percent);
+            json["pitch"] = row.pitch ? Json(row.pitch->percent) : Json(nullptr);
         }
-        tracks.push_back(std::move(row));
+        if (moveKeys) {
+            json["relation"] = row.move ? Json(recommendation::nameOf(*row.move)) : Json(nullptr);
+            json["heardKey"] = row.heardKey ? Json(row.heardKey->key.toString()) : Json(nullptr);
+        }
+        tracks.push_back(std::move(json));
     }
     Json genres = Json::array();
     for (const auto& option : result.genreOptions) {
@@ -155,9 +182,9 @@ void runList(const ListOptions& options, CommandContext& context) {
         library, source, selections, options.search, options.modes, options.live);
     const bool tempoMode = options.modes.tempoMode();
     if (options.json) {
-        printJson(resultJson(library, result, tempoMode));
+        printJson(resultJson(library, result, tempoMode, options.modes.showsKeyMoves()));
     } else {
-        printText(library, source, result, tempoMode);
+        printText(library, source, result, tempoMode, options.modes.showsKeyMoves());
     }
     context.exitCode = 0;
 }
@@ -198,7 +225,7 @@ void addListCommand(CLI::App& app, CommandContext& context) {
     command
         ->add_option("--deck-bpm", options->live.sourceDeckBPM,
                      "The tempo the playing deck shows, pitch applied; the list aims at it with "
-                     "--pitch-range or --half-double")
+                     "--pitch-range or --half-double, and hears keys at it with --key-lock off")
         ->type_name("BPM")
         ->check(finiteNumber("above 0", [](double bpm) { return bpm > 0; }));
     takeOneTextEach(command->add_option("--played", options->live.playedTrackIDs,

@@ -97,6 +97,12 @@ PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks,
             m_playlistIDs.push_back(playlist.id);
         }
     }
+    std::unordered_map<std::string_view, std::size_t> groupOfID;
+    m_idGroups.reserve(m_tracks.size());
+    for (const metadata::Track& track : m_tracks) {
+        m_idGroups.push_back(groupOfID.try_emplace(track.id, groupOfID.size()).first->second);
+    }
+    m_idGroupCount = groupOfID.size();
     m_foldedTitles.reserve(m_tracks.size());
     m_foldedArtists.reserve(m_tracks.size());
     m_artistKeys.reserve(m_tracks.size());

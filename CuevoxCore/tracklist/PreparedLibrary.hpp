@@ -61,6 +61,11 @@ public:
     // Every playlist id once, in the order of the file: the crates a DJ can pick.
     const std::vector<std::string>& playlistIDs() const { return m_playlistIDs; }
 
+    // Tracks that share an id share a group, numbered from 0 in order of first appearance.
+    std::size_t idGroup(std::size_t index) const { return m_idGroups[index]; }
+    std::size_t idGroupCount() const { return m_idGroupCount; }
+    bool hasRepeatedIDs() const { return m_idGroupCount < m_tracks.size(); }
+
 private:
     std::vector<metadata::Track> m_tracks;
     std::vector<std::string> m_foldedTitles;
@@ -71,6 +76,8 @@ private:
     std::vector<std::string> m_genreNames;
     std::vector<BPMRange> m_buckets;
     std::vector<std::size_t> m_alphabeticalRanks;
+    std::vector<std::size_t> m_idGroups;
+    std::size_t m_idGroupCount = 0;
     decks::LibraryTrackIndex m_deckIndex;
 };
 

@@ -1,6 +1,7 @@
 #include "state/RecommendationViewModel.hpp"
 
 #include "state/Publish.hpp"
+#include "tracklist/LiveInputsOfSession.hpp"
 #include "tracklist/TrackListComputation.hpp"
 
 #include <QSettings>
@@ -138,16 +139,13 @@ void Model::recomputeActiveDecksAndSource() {
 void Model::recomputeFilteredTracks() {
     tracklist::TrackListComputation::Result result = tracklist::TrackListComputation::compute(
         *m_library, m_sourceTrack, selections(), searchText().toStdString(), listModes(),
-        tracklist::LiveInputs::of(m_decks));
+        tracklist::liveInputsOf(m_decks));
     publish(*this, m_genreOptions, std::move(result.genreOptions), &Model::genreOptionsChanged);
     publish(*this, m_bpmRangeOptions, std::move(result.bpmRangeOptions),
             &Model::bpmRangeOptionsChanged);
     publish(*this, m_keyOptions, std::move(result.keyOptions), &Model::keyOptionsChanged);
     publish(*this, m_energyOptions, std::move(result.energyOptions), &Model::energyOptionsChanged);
-    publish(*this, m_trackScores, std::move(result.trackScores), &Model::trackScoresChanged);
-    publish(*this, m_trackPitches, std::move(result.trackPitches), &Model::trackPitchesChanged);
-    publish(*this, m_filteredTracks,
-            tracklist::TrackListSnapshot(m_library, std::move(result.trackIndices)),
+    publish(*this, m_filteredTracks, tracklist::TrackListSnapshot(m_library, std::move(result.rows)),
             &Model::filteredTracksChanged);
     emit filteredTracksRecomputed();
 }

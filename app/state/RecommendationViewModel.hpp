@@ -13,7 +13,6 @@
 #include "tracklist/FilterOptions.hpp"
 #include "tracklist/FilterSelections.hpp"
 #include "tracklist/ListModes.hpp"
-#include "tracklist/PitchAdjustment.hpp"
 #include "tracklist/PreparedLibrary.hpp"
 #include "tracklist/TrackListSnapshot.hpp"
 
@@ -27,7 +26,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class QSettings;
@@ -88,8 +86,6 @@ class RecommendationViewModel : public QObject {
     Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
     Q_PROPERTY(tracklist::TrackListSnapshot filteredTracks READ filteredTracks NOTIFY
                    filteredTracksChanged)
-    Q_PROPERTY(TrackScores trackScores READ trackScores NOTIFY trackScoresChanged)
-    Q_PROPERTY(TrackPitches trackPitches READ trackPitches NOTIFY trackPitchesChanged)
     Q_PROPERTY(tracklist::ListModes listModes READ listModes NOTIFY listModesChanged)
     Q_PROPERTY(bool openKey READ openKey WRITE setOpenKey NOTIFY openKeyChanged)
     Q_PROPERTY(std::vector<std::string> crateIDs READ crateIDs NOTIFY crateIDsChanged)
@@ -100,8 +96,6 @@ public:
     using LoadedTrackDecks = decks::DeckSession::LoadedTrackDecks;
     using DeckStates = decks::DeckSession::DeckStates;
     using KeySet = FilterState::KeySet;
-    using TrackScores = std::unordered_map<std::string, double>;
-    using TrackPitches = std::unordered_map<std::string, tracklist::PitchAdjustment>;
 
     using Timing = ViewModelTiming;
 
@@ -145,10 +139,8 @@ public:
     const std::set<int>& selectedEnergies() const { return selections().energies; }
     const tracklist::FilterSelections& selections() const { return m_filters.selections(); }
     const QString& searchText() const { return m_filters.searchText(); }
+    // The listed tracks with their scores and, in the tempo mode, how to pitch them.
     const tracklist::TrackListSnapshot& filteredTracks() const { return m_filteredTracks; }
-    const TrackScores& trackScores() const { return m_trackScores; }
-    // In the tempo mode, how to pitch each scored track whose tempo matches.
-    const TrackPitches& trackPitches() const { return m_trackPitches; }
     // The live-set modes; a filter Reset leaves them as they are.
     const tracklist::ListModes& listModes() const { return m_modes->modes(); }
     // Whether key texts in the Open Key notation are read as keys.
@@ -227,8 +219,6 @@ signals:
     void selectedEnergiesChanged();
     void searchTextChanged();
     void filteredTracksChanged();
-    void trackScoresChanged();
-    void trackPitchesChanged();
     void listModesChanged();
     void openKeyChanged();
     void crateIDsChanged();
@@ -281,8 +271,6 @@ private:
     std::vector<tracklist::KeyOption> m_keyOptions;
     std::vector<tracklist::EnergyOption> m_energyOptions;
     tracklist::TrackListSnapshot m_filteredTracks;
-    TrackScores m_trackScores;
-    TrackPitches m_trackPitches;
     bool m_hasAccessibilityPermission = true;
 
     bool m_recomputeScheduled = false;

@@ -36,8 +36,6 @@ TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel, 
     });
     connect(&viewModel, &VM::loadedTrackDecksChanged, this,
             [this] { marksChanged({LoadedDeckRole}); });
-    connect(&viewModel, &VM::trackScoresChanged, this, [this] { marksChanged({ScoreRole}); });
-    connect(&viewModel, &VM::trackPitchesChanged, this, [this] { marksChanged({PitchTextRole}); });
 }
 
 void TrackListModel::takeTracks() {
@@ -61,7 +59,8 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
-    const metadata::Track& track = trackAt(index.row());
+    const auto row = static_cast<std::size_t>(index.row());
+    const metadata::Track& track = m_tracks[row];
     const auto played = [&] {
         return m_viewModel.playedTrackIDs().contains(track.id);
     };
@@ -88,17 +87,15 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
                    : QVariant(QString::fromLatin1(decks::displayName(found->second).data()));
     }
     case ScoreRole: {
-        const auto& scores = m_viewModel.trackScores();
-        const auto found = scores.find(track.id);
-        return found == scores.end() ? QVariant() : QVariant(found->second);
+        const std::optional<double>& score = m_tracks.row(row).score;
+        return score ? QVariant(*score) : QVariant();
     }
     case TempoTextRole:
         // Always a full stop, whatever the locale.
         return track.bpm ? QVariant(QString::asprintf("%.2f", *track.bpm)) : QVariant();
     case PitchTextRole: {
-        const auto& pitches = m_viewModel.trackPitches();
-        const auto found = pitches.find(track.id);
-        return found == pitches.end() ? QVariant() : QVariant(fromUtf8(found->second.toString()));
+        const auto& pitch = m_tracks.row(row).pitch;
+        return pitch ? QVariant(fromUtf8(pitch->toString())) : QVariant();
     }
     case KeyTextRole:
         return track.camelotKey ? QVariant(fromUtf8(track.camelotKey->toString())) : QVariant();

@@ -47,6 +47,7 @@ TEST_F(ListModesCli, EveryOptionReachesTheList) {
         {{"--hide-played", "--played", "1", "--played", "[2]"}, {"2", "3", "4", "5"}},
         {{"--id", "1", "--half-double", "--vary-artists"}, {"3"}},
         {{"--id", "1", "--open-key"}, {"1", "4"}},
+        {{"--id", "1", "--harmonic", "open"}, {"1", "4"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -67,6 +68,8 @@ TEST_F(ListModesCli, BadValuesAreUsageErrorsAndAnUnknownPlaylistIsBadInput) {
         {{"--deck-bpm", "nan"}, 2, usage("--deck-bpm: must be a number above 0, not nan")},
         {{"--deck-bpm", "inf"}, 2, usage("--deck-bpm: must be a number above 0, not inf")},
         {{"--energy-direction", "Up"}, 2, usage("--energy-direction: must be hold, up or down, not \"Up\"")},
+        {{"--harmonic", "experimental"}, 2, usage("--harmonic: must be strict, balanced or open, not \"experimental\"")},
+        {{"--key-lock", "yes"}, 2, usage("--key-lock: must be on or off, not \"yes\"")},
         {{"--playlist", "Crates\tPeak"}, 1, "cuevox-cli: no playlist \"Crates\\tPeak\" in " + path + "\n"},
         // clang-format on
     };
@@ -93,6 +96,24 @@ TEST_F(ListModesCli, PitchShowsOnlyInTheTempoMode) {
 
     const std::string text = run({"list", "--id", "1", "--pitch-range", "2"}).out;
     EXPECT_NE(text.find("B \u2013 Slower  126.00  +1.6 %  8A  E6"), std::string::npos) << text;
+}
+
+TEST_F(ListModesCli, KeyMovesAndHeardKeysShowOnlyWhenAsked) {
+    const json plain = json::parse(run({"list", "--id", "1", "--json"}).out).at("tracks");
+    EXPECT_FALSE(plain[0].contains("relation"));
+    // 126 played at 128 is 0.27 semitones up: still 8A, and a quarter off it.
+    const json heard = json::parse(run({"list", "--id", "1", "--pitch-range", "2", "--key-lock",
+                                        "off", "--deck-bpm", "128", "--json"})
+                                       .out)
+                           .at("tracks");
+    EXPECT_EQ(heard[0], json::parse(R"({"id": "1", "score": 100.0, "pitch": 0.0,
+                                        "relation": "same", "heardKey": "8A"})"));
+    const std::string text = run({"list", "--id", "1", "--pitch-range", "2", "--key-lock", "off"}).out;
+    EXPECT_NE(text.find("126.00  +1.6 %  8A \u2192 \u22488A  same  E6"), std::string::npos) << text;
+    const json moves =
+        json::parse(run({"list", "--open-key", "--key-moves", "--json"}).out).at("tracks");
+    EXPECT_TRUE(moves[0].at("relation").is_null()) << "no playing key";
+    EXPECT_TRUE(moves[0].at("heardKey").is_null());
 }
 
 TEST_F(ListModesCli, OpenKeyReachesEveryReader) {

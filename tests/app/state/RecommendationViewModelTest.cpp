@@ -141,7 +141,7 @@ TEST_F(RecommendationViewModelTest, DeckStatesOfOneTurnRecomputeOnceAndARestartC
     ASSERT_EQ(vm.activeDeckDisplays().size(), 3U);
     EXPECT_EQ(vm.sourceTrack()->id, "1");
     ASSERT_EQ(vm.filteredTracks().size(), 2U) << "ranked around the source";
-    EXPECT_DOUBLE_EQ(vm.trackScores().at(vm.filteredTracks()[0].id), 100.0);
+    EXPECT_DOUBLE_EQ(*vm.filteredTracks().row(0).score, 100.0);
 
     // A restart queued before a poll's states is taken before them, and both recompute once.
     monitor->restarts->push({});
@@ -165,8 +165,7 @@ TEST_F(RecommendationViewModelTest, AnnouncesOnlyWhatChangedInTheOrderOfAssignme
              {&Model::unresolvedTrackInfoChanged, "unresolved"}, {&Model::selectedGenresChanged, "genres"},
              {&Model::searchTextChanged, "search"}, {&Model::genreOptionsChanged, "genreOptions"},
              {&Model::bpmRangeOptionsChanged, "bpmOptions"}, {&Model::keyOptionsChanged, "keyOptions"},
-             {&Model::energyOptionsChanged, "energyOptions"}, {&Model::trackScoresChanged, "scores"},
-             {&Model::filteredTracksChanged, "list"}}) {
+             {&Model::energyOptionsChanged, "energyOptions"}, {&Model::filteredTracksChanged, "list"}}) {
         QObject::connect(&vm, signal, [&order, name = name] { order.emplace_back(name); });
     }
     // clang-format on
@@ -178,12 +177,12 @@ TEST_F(RecommendationViewModelTest, AnnouncesOnlyWhatChangedInTheOrderOfAssignme
         std::vector<std::string> expected;
     } steps[] = {
         // clang-format off
-        {"a deck plays", [&] { monitor->states->push(shownOnDeck(DeckIdentifier::deck1, {{"Near", "Other"}}, true)); }, {"deckStates", "rows", "played", "loaded", "sourceDeck", "sourceTrack", "genreOptions", "bpmOptions", "keyOptions", "energyOptions", "scores", "list"}},
+        {"a deck plays", [&] { monitor->states->push(shownOnDeck(DeckIdentifier::deck1, {{"Near", "Other"}}, true)); }, {"deckStates", "rows", "played", "loaded", "sourceDeck", "sourceTrack", "genreOptions", "bpmOptions", "keyOptions", "energyOptions", "list"}},
         {"it becomes master", [&] { monitor->states->push(master); }, {"deckStates"}},
         {"the same selection", [&] { vm.setSelectedGenres({}); }, {}},
         {"the same search", [&] { vm.setSearchText(""); }, {}},
-        {"a genre the source rules out", [&] { vm.setSelectedGenres({"Techno"}); }, {"genres", "bpmOptions", "keyOptions", "energyOptions", "scores", "list"}},
-        {"the genre cleared", [&] { vm.setSelectedGenres({}); }, {"genres", "bpmOptions", "keyOptions", "energyOptions", "scores", "list"}},
+        {"a genre the source rules out", [&] { vm.setSelectedGenres({"Techno"}); }, {"genres", "bpmOptions", "keyOptions", "energyOptions", "list"}},
+        {"the genre cleared", [&] { vm.setSelectedGenres({}); }, {"genres", "bpmOptions", "keyOptions", "energyOptions", "list"}},
         {"a reset of nothing", [&] { vm.resetFilters(); }, {}},
         // clang-format on
     };
@@ -248,15 +247,19 @@ TEST_F(RecommendationViewModelTest, LiveModesAimAtTheDeckSurviveAResetAndAreReme
         }
         return ids;
     };
+    const auto pitch = [&vm](std::size_t row) {
+        const auto& adjustment = vm.filteredTracks().row(row).pitch;
+        return adjustment ? adjustment->toString() : "-";
+    };
     EXPECT_EQ(listed(), (std::vector<std::string>{"1", "2"}));
-    EXPECT_TRUE(vm.trackPitches().empty());
+    EXPECT_EQ(pitch(0) + pitch(1), "--");
 
     QSignalSpy modesChanged(&vm, &Model::listModesChanged);
     vm.setPitchRange(*tracklist::PitchRange::fromPercent(2));
     vm.setHalfDouble(true);
     EXPECT_EQ(listed(), (std::vector<std::string>{"2", "3", "1"})) << "64.20 doubled";
-    EXPECT_EQ(vm.trackPitches().at("2").toString(), "+1.2 %") << "aimed at the deck's 130";
-    EXPECT_EQ(vm.trackPitches().at("3").toString(), "×2 +1.2 %");
+    EXPECT_EQ(pitch(0), "+1.2 %") << "aimed at the deck's 130";
+    EXPECT_EQ(pitch(1), "×2 +1.2 %");
     vm.setVaryArtists(true);
     EXPECT_EQ(listed(), (std::vector<std::string>{"2"})) << "the playing artist, both spellings";
     vm.setVaryArtists(false);

@@ -93,7 +93,7 @@ TEST_F(TrackListModelTest, PlayedLoadedAndScoredRowsChangeWithTheDecks) {
     EXPECT_EQ(roleOf("2", Qt::ForegroundRole), theme::kPrimaryText);
     EXPECT_EQ(roleOf("2", TrackListModel::LoadedDeckRole), QStringLiteral("DECK 3"));
     EXPECT_EQ(roleOf("1", TrackListModel::ScoreRole), 100.0);
-    EXPECT_EQ(roleOf("2", TrackListModel::ScoreRole), vm.model.trackScores().at("2"));
+    EXPECT_EQ(roleOf("2", TrackListModel::ScoreRole), *vm.model.filteredTracks().row(1).score);
     // Unloading deck 3 takes its badge away at the next update; deck 1's stays.
     vm.show(DeckIdentifier::deck3, std::nullopt, false);
     EXPECT_FALSE(roleOf("2", TrackListModel::LoadedDeckRole).isValid());
