@@ -51,8 +51,8 @@ AccessibilityDeckMonitor::~AccessibilityDeckMonitor() {
 
 void AccessibilityDeckMonitor::run(std::stop_token stop) {
     lowerThisThreadsPriority();
-    const auto activeInterval = intervalNanoseconds(m_configuration.pollInterval);
-    const auto idleInterval = intervalNanoseconds(m_configuration.idlePollInterval);
+    const auto activeInterval = clockInterval(m_configuration.pollInterval);
+    const auto idleInterval = clockInterval(m_configuration.idlePollInterval);
     while (!stop.stop_requested()) {
         DeckPoller::Outcome outcome = m_poller.startPoll(stop);
         const bool active = outcome.active;

@@ -28,5 +28,8 @@ struct DeckMonitorConfiguration {
 // Seconds to whole nanoseconds, truncated. An interval that is negative, not finite or too
 // long to count is a programming error and stops the program.
 std::chrono::nanoseconds intervalNanoseconds(double seconds);
+// The same in the system clock's own unit, which is coarser on macOS (microseconds), so that
+// it adds to a time point of that clock.
+std::chrono::system_clock::duration clockInterval(double seconds);
 
 } // namespace cuevox::decks

@@ -253,7 +253,7 @@ DeckPoller::Outcome DeckPoller::startPoll(std::stop_token stop) {
     }
     if (first && !first->empty()) {
         m_firstSample = std::move(first);
-        m_secondSampleAt = m_clock.now() + intervalNanoseconds(m_configuration.playbackSampleGap);
+        m_secondSampleAt = m_clock.now() + clockInterval(m_configuration.playbackSampleGap);
     }
     return outcome;
 }

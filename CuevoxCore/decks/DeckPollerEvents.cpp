@@ -124,7 +124,7 @@ DeckPoller::Outcome DeckPoller::handleEvents(std::stop_token stop) {
         return outcome;
     }
     const TimePoint now = m_clock.now();
-    const auto gap = intervalNanoseconds(m_configuration.playbackSampleGap);
+    const auto gap = clockInterval(m_configuration.playbackSampleGap);
     const auto due = [&](const std::optional<TimePoint>& since) {
         return since && now - *since >= kCoalescingDelay;
     };
