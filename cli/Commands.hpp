@@ -17,5 +17,6 @@ void addDecksCommand(CLI::App& app, CommandContext& context);
 void addMonitorCommand(CLI::App& app, CommandContext& context);
 void addRecommendCommand(CLI::App& app, CommandContext& context);
 void addEvaluateCommand(CLI::App& app, CommandContext& context);
+void addProbeCommand(CLI::App& app, CommandContext& context);
 
 } // namespace cuevox::cli

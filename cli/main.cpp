@@ -25,6 +25,7 @@ int run(int argc, char** argv) {
     cuevox::cli::addMonitorCommand(app, context);
     cuevox::cli::addRecommendCommand(app, context);
     cuevox::cli::addEvaluateCommand(app, context);
+    cuevox::cli::addProbeCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -65,16 +65,32 @@ std::optional<DeckTrackCandidate> blockAt(std::span<const std::string> texts, st
 
 } // namespace
 
+bool isTempoText(const std::string& text) {
+    return parseTempo(text).has_value();
+}
+
+bool isKeyText(const std::string& text) {
+    return !text::isBlank(text) && isAcceptedKey(text);
+}
+
 std::vector<DeckSlotState> extractDeckSlots(std::span<const std::string> texts) {
     std::vector<DeckSlotState> slots;
+    for (PlacedDeckSlot& placed : extractPlacedDeckSlots(texts)) {
+        slots.push_back(std::move(placed.slot));
+    }
+    return slots;
+}
+
+std::vector<PlacedDeckSlot> extractPlacedDeckSlots(std::span<const std::string> texts) {
+    std::vector<PlacedDeckSlot> slots;
     std::size_t i = 0;
     while (i < texts.size()) {
         if (std::optional<DeckTrackCandidate> candidate = blockAt(texts, i)) {
-            slots.push_back(DeckSlotState::loaded(std::move(*candidate)));
+            slots.push_back({DeckSlotState::loaded(std::move(*candidate)), i});
             i += 4;
         } else {
             if (texts[i] == kEmptyDeckMarker) {
-                slots.push_back(DeckSlotState::empty());
+                slots.push_back({DeckSlotState::empty(), i});
             }
             ++i;
         }
