@@ -7,7 +7,7 @@
 #include "style/Habits.hpp"
 #include "style/ProvenPairs.hpp"
 #include "style/SetPattern.hpp"
-#include "style/StyleReason.hpp"
+#include "style/StyleScore.hpp"
 #include "style/StyleWeights.hpp"
 
 #include <cstddef>
@@ -20,15 +20,6 @@
 #include <vector>
 
 namespace cuevox::style {
-
-// A candidate's style score against the playing track (higher is likelier next) and the
-// signal that counted most, when one counted for it.
-struct StyleScore {
-    double score = 0;
-    std::optional<StyleReason> reason;
-
-    bool operator==(const StyleScore&) const = default;
-};
 
 // The collection ranked for a playing track.
 struct StyleRanking {
