@@ -94,34 +94,34 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
       m_keyPicker(new KeyPickerView(model, localization)),
       m_tempoList(new CheckboxFilterList(
           checkboxFilterSource<BPMRangeOption, std::set<BPMRange>>(
-              [&model]() -> const auto& { return model.bpmRangeOptions(); }, tempoLabel,
+              [&model]() -> const auto& { return model.list().bpmRangeOptions; }, tempoLabel,
               [](const BPMRangeOption& option) { return option.count; },
               [](const BPMRangeOption& option) { return option.range; },
-              [&model]() -> const auto& { return model.selectedBPMRanges(); },
+              [&model]() -> const auto& { return model.filters().selections().bpmRanges; },
               [&model](std::set<BPMRange> ranges) {
-                  model.setSelectedBPMRanges(std::move(ranges));
+                  model.filters().setBPMRanges(std::move(ranges));
               }),
           localization)),
       m_energyList(new CheckboxFilterList(
           checkboxFilterSource<EnergyOption, std::set<int>>(
-              [&model]() -> const auto& { return model.energyOptions(); },
+              [&model]() -> const auto& { return model.list().energyOptions; },
               [&localization](const EnergyOption& option) {
                   return localization.t("filter.energy_option", option.energy);
               },
               [](const EnergyOption& option) { return option.count; },
               [](const EnergyOption& option) { return option.energy; },
-              [&model]() -> const auto& { return model.selectedEnergies(); },
-              [&model](std::set<int> energies) { model.setSelectedEnergies(std::move(energies)); }),
+              [&model]() -> const auto& { return model.filters().selections().energies; },
+              [&model](std::set<int> energies) { model.filters().setEnergies(std::move(energies)); }),
           localization)),
       m_genreList(new CheckboxFilterList(
           checkboxFilterSource<GenreOption, std::set<std::string>>(
-              [&model]() -> const auto& { return model.genreOptions(); },
+              [&model]() -> const auto& { return model.list().genreOptions; },
               [](const GenreOption& option) { return QString::fromStdString(option.name); },
               [](const GenreOption& option) { return option.count; },
               [](const GenreOption& option) { return option.name; },
-              [&model]() -> const auto& { return model.selectedGenres(); },
+              [&model]() -> const auto& { return model.filters().selections().genres; },
               [&model](std::set<std::string> genres) {
-                  model.setSelectedGenres(std::move(genres));
+                  model.filters().setGenres(std::move(genres));
               }),
           localization)),
       m_reset(new UnderlinedButton(this)), m_pitchRangeTitle(makeSectionTitle()),
@@ -163,45 +163,43 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
     layout->addLayout(m_secondRow);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
-    connect(m_reset, &QAbstractButton::clicked, &m_model, &RecommendationViewModel::resetFilters);
-    connect(m_pitchRange, &SegmentedChoice::picked, &m_model, [this](int percent) {
-        m_model.setPitchRange(PitchRange::fromPercent(percent).value_or(PitchRange()));
+    state::FilterState& filters = m_model.filters();
+    state::ListModesState& modes = m_model.modes();
+    using Modes = tracklist::ListModes;
+    connect(m_reset, &QAbstractButton::clicked, &filters, &state::FilterState::reset);
+    connect(m_pitchRange, &SegmentedChoice::picked, &modes, [&modes](int percent) {
+        modes.set(&Modes::pitchRange, PitchRange::fromPercent(percent).value_or(PitchRange()));
     });
-    connect(m_halfDouble, &QAbstractButton::clicked, &m_model,
-            [this] { m_model.setHalfDouble(!m_model.listModes().halfDouble); });
-    connect(m_energyDirection, &SegmentedChoice::picked, &m_model, [this](int direction) {
-        m_model.setEnergyDirection(static_cast<EnergyDirection>(direction));
+    connect(m_halfDouble, &QAbstractButton::clicked, &modes,
+            [&modes] { modes.set(&Modes::halfDouble, !modes.modes().halfDouble); });
+    connect(m_energyDirection, &SegmentedChoice::picked, &modes, [&modes](int direction) {
+        modes.set(&Modes::energyDirection, static_cast<EnergyDirection>(direction));
     });
-    connect(m_hidePlayed, &QAbstractButton::clicked, &m_model,
-            &RecommendationViewModel::setHidePlayed);
-    connect(m_varyArtists, &QAbstractButton::clicked, &m_model,
-            &RecommendationViewModel::setVaryArtists);
+    connect(m_hidePlayed, &QAbstractButton::clicked, &modes,
+            [&modes](bool on) { modes.set(&Modes::hidePlayed, on); });
+    connect(m_varyArtists, &QAbstractButton::clicked, &modes,
+            [&modes](bool on) { modes.set(&Modes::varyArtists, on); });
     connect(m_cratePicker, &CratePicker::picked, &m_crateButton->panel(), &QWidget::hide);
-    connect(&m_model, &RecommendationViewModel::listModesChanged, this, &FilterBarView::showModes);
+    connect(&modes, &state::ListModesState::modesChanged, this, &FilterBarView::showModes);
     connect(&m_model, &RecommendationViewModel::crateIDsChanged, this, &FilterBarView::showCrates);
 
     // The lists follow their options and selections while open.
-    connect(&m_model, &RecommendationViewModel::bpmRangeOptionsChanged, m_tempoList,
+    for (CheckboxFilterList* list : {m_tempoList, m_energyList, m_genreList}) {
+        connect(&m_model, &RecommendationViewModel::listChanged, list,
+                &CheckboxFilterList::refresh);
+    }
+    connect(&filters, &state::FilterState::bpmRangesChanged, m_tempoList,
             &CheckboxFilterList::refresh);
-    connect(&m_model, &RecommendationViewModel::selectedBPMRangesChanged, m_tempoList,
+    connect(&filters, &state::FilterState::energiesChanged, m_energyList,
             &CheckboxFilterList::refresh);
-    connect(&m_model, &RecommendationViewModel::energyOptionsChanged, m_energyList,
-            &CheckboxFilterList::refresh);
-    connect(&m_model, &RecommendationViewModel::selectedEnergiesChanged, m_energyList,
-            &CheckboxFilterList::refresh);
-    connect(&m_model, &RecommendationViewModel::genreOptionsChanged, m_genreList,
-            &CheckboxFilterList::refresh);
-    connect(&m_model, &RecommendationViewModel::selectedGenresChanged, m_genreList,
+    connect(&filters, &state::FilterState::genresChanged, m_genreList,
             &CheckboxFilterList::refresh);
 
-    connect(&m_model, &RecommendationViewModel::filteredTracksChanged, this,
-            &FilterBarView::showCount);
-    for (auto signal : {&RecommendationViewModel::selectedKeysChanged,
-                        &RecommendationViewModel::selectedBPMRangesChanged,
-                        &RecommendationViewModel::selectedEnergiesChanged,
-                        &RecommendationViewModel::selectedGenresChanged,
-                        &RecommendationViewModel::searchTextChanged}) {
-        connect(&m_model, signal, this, &FilterBarView::showActivity);
+    connect(&m_model, &RecommendationViewModel::listChanged, this, &FilterBarView::showCount);
+    for (auto signal : {&state::FilterState::keysChanged, &state::FilterState::bpmRangesChanged,
+                        &state::FilterState::energiesChanged, &state::FilterState::genresChanged,
+                        &state::FilterState::searchTextChanged}) {
+        connect(&filters, signal, this, &FilterBarView::showActivity);
     }
     connect(&m_localization, &i18n::LocalizationManager::languageChanged, this,
             &FilterBarView::retranslate);
@@ -211,7 +209,7 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
 }
 
 bool FilterBarView::anyFilterActive(const RecommendationViewModel& model) {
-    return !model.selections().isEmpty() || !model.searchText().isEmpty();
+    return !model.filters().selections().isEmpty() || !model.filters().searchText().isEmpty();
 }
 
 void FilterBarView::retranslate() {
@@ -291,8 +289,8 @@ void FilterBarView::resizeEvent(QResizeEvent* event) {
 }
 
 void FilterBarView::showCount() {
-    const auto count = static_cast<long long>(m_model.filteredTracks().size());
-    const std::optional<std::string>& crate = m_model.listModes().playlistID;
+    const auto count = static_cast<long long>(m_model.list().tracks.size());
+    const std::optional<std::string>& crate = m_model.modes().modes().playlistID;
     if (crate) {
         // The crate's own name, without its folders.
         const QString path = QString::fromStdString(*crate);
@@ -312,18 +310,18 @@ void FilterBarView::showCount() {
 }
 
 void FilterBarView::showActivity() {
-    const tracklist::ListModes& modes = m_model.listModes();
-    m_keyPill->setActive(!m_model.selectedKeys().empty());
-    m_tempoPill->setActive(!m_model.selectedBPMRanges().empty() || modes.tempoMode());
-    m_energyPill->setActive(!m_model.selectedEnergies().empty() ||
+    const tracklist::ListModes& modes = m_model.modes().modes();
+    m_keyPill->setActive(!m_model.filters().selections().keys.empty());
+    m_tempoPill->setActive(!m_model.filters().selections().bpmRanges.empty() || modes.tempoMode());
+    m_energyPill->setActive(!m_model.filters().selections().energies.empty() ||
                             modes.energyDirection != EnergyDirection::hold);
-    m_genrePill->setActive(!m_model.selectedGenres().empty());
+    m_genrePill->setActive(!m_model.filters().selections().genres.empty());
     m_crateButton->setActive(modes.playlistID.has_value());
     m_reset->setEnabled(anyFilterActive(m_model));
 }
 
 void FilterBarView::showModes() {
-    const tracklist::ListModes& modes = m_model.listModes();
+    const tracklist::ListModes& modes = m_model.modes().modes();
     m_pitchRange->setChosen(modes.pitchRange.percent());
     m_halfDouble->setOption(m_localization.t("filter.half_double"), modes.halfDouble);
     m_energyDirection->setChosen(static_cast<int>(modes.energyDirection));
