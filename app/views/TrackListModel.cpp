@@ -28,8 +28,7 @@ bool hasFile(const metadata::Track& track) {
 } // namespace
 
 TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel, QObject* parent)
-    : QAbstractListModel(parent), m_viewModel(viewModel), m_tracks(viewModel.list().tracks),
- {
+    : QAbstractListModel(parent), m_viewModel(viewModel), m_tracks(viewModel.list().tracks) {
     using VM = state::RecommendationViewModel;
     connect(&viewModel, &VM::listChanged, this, &TrackListModel::takeTracks);
     connect(&viewModel, &VM::decksChanged, this, [this] {
