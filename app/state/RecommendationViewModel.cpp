@@ -24,8 +24,8 @@ Model::RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> d
                                std::function<bool()> permissionCheck, QSettings* settings,
                                Timing timing, LibraryBookmarks bookmarks, QObject* parent)
     : QObject(parent), m_deckMonitor(std::move(deckMonitor)),
-      m_deckStateUpdates(m_deckMonitor->deckStateUpdates()),
-      m_restarts(m_deckMonitor->rekordboxDidRestart()), m_settings(settings), m_timing(timing),
+      m_deckEvents(std::make_unique<decks::MonitorEvents>(*m_deckMonitor)), m_settings(settings),
+      m_timing(timing),
       m_filters(std::chrono::milliseconds(timing.searchDebounceMilliseconds)) {
     if (m_settings == nullptr) {
         m_ownSettings = std::make_unique<QSettings>();
@@ -43,12 +43,12 @@ Model::RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> d
     connect(m_session.get(), &LibrarySession::failed, this, &Model::takeLoadFailure);
     connect(&m_filters, &FilterState::listNeeded, this, &Model::relist);
 
-    takeQueued(this, *m_deckStateUpdates, [this](decks::DeckState state) {
-        m_decks.update(std::move(state));
-        scheduleRecompute();
-    });
-    takeQueued(this, *m_restarts, [this](decks::RekordboxRestart) {
-        m_decks.restart();
+    takeQueued(this, m_deckEvents->queue(), [this](decks::MonitorEvent event) {
+        if (auto* state = std::get_if<decks::DeckState>(&event)) {
+            m_decks.update(std::move(*state));
+        } else {
+            m_decks.restart();
+        }
         scheduleRecompute();
     });
     m_permissionPoller = std::make_unique<PermissionPoller>(
@@ -66,8 +66,7 @@ Model::RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> d
 Model::~RecommendationViewModel() {
     // Once these return no notifier runs or will run on the monitor's thread; events already
     // posted to this object die with it.
-    m_deckStateUpdates->setNotifier(nullptr);
-    m_restarts->setNotifier(nullptr);
+    m_deckEvents.reset();
     m_permissionPoller->answers()->setNotifier(nullptr);
 }
 

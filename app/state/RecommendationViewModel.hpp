@@ -1,5 +1,6 @@
 #pragma once
 
+#include "decks/MonitorEvents.hpp"
 #include "decks/RekordboxDeckMonitoring.hpp"
 #include "metadata/Track.hpp"
 #include "state/FilterState.hpp"
@@ -118,8 +119,7 @@ private:
     // close then waits for that one read only.
     std::unique_ptr<PermissionPoller> m_permissionPoller;
     std::unique_ptr<decks::RekordboxDeckMonitoring> m_deckMonitor;
-    std::shared_ptr<decks::EventQueue<decks::DeckState>> m_deckStateUpdates;
-    std::shared_ptr<decks::EventQueue<decks::RekordboxRestart>> m_restarts;
+    std::unique_ptr<decks::MonitorEvents> m_deckEvents;
     QSettings* m_settings;
     std::unique_ptr<QSettings> m_ownSettings;
     Timing m_timing;

@@ -9,9 +9,8 @@
 
 namespace cuevox::state {
 
-// Hands each element that another thread queues to `take` on the thread of `receiver`, as one queued
-// call per element in the order pushed: a restart queued before a poll's states is also taken
-// before them.
+// Hands each element that another thread queues to `take` on the thread of `receiver`, as one
+// queued call per element in the order pushed.
 template <typename T, typename Take>
 void takeQueued(QObject* receiver, decks::EventQueue<T>& queue, Take take) {
     queue.setNotifier([receiver, &queue, take] {
