@@ -198,7 +198,7 @@ TEST_F(RecommendationViewModelTest, ALoadListsOnceClearsTheFiltersAndMatchesTheD
     vm.filters().setKeys({*metadata::CamelotKey::fromString("8A")});
     vm.filters().setSearchText("o");
     settle();
-    EXPECT_EQ(vm.decks().unresolvedTrackInfo, (UnresolvedTrackInfo{"Unknown Song", "Somebody"}));
+    EXPECT_EQ(vm.decks().unresolvedTrackInfo, (decks::UnresolvedTrackInfo{"Unknown Song", "Somebody"}));
 
     QSignalSpy listRecomputed(&vm, &Model::listRecomputed);
     QSignalSpy keysChanged(&vm.filters(), &FilterState::keysChanged);

@@ -18,7 +18,7 @@ namespace {
 using metadata::CamelotKey;
 using metadata::CamelotLetter;
 using testing::key;
-using KeySet = state::RecommendationViewModel::KeySet;
+using KeySet = state::FilterState::KeySet;
 
 // A point of the wheel from its centre: `degreesFromTop` clockwise from straight up, `radius`
 // as a fraction of the wheel's radius.

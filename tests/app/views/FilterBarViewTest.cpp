@@ -77,7 +77,7 @@ constexpr const char* kCrates = R"(<DJ_PLAYLISTS><COLLECTION>
 
 // The five filters at once, as a row of a table sets them.
 struct Filters {
-    state::RecommendationViewModel::KeySet keys;
+    state::FilterState::KeySet keys;
     std::set<BPMRange> tempos;
     std::set<int> energies;
     std::set<std::string> genres;
