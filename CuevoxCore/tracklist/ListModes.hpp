@@ -29,6 +29,10 @@ struct ListModes {
     bool keyLock = true;
     // Rows say how their key moves from the playing one.
     bool keyMoves = false;
+    // Ranks by what the DJ's own crates, dates and sets say (the style model of the live
+    // inputs). The DJ's habits then weigh each key move and tempo step in the ranking in place
+    // of the automatic filters; the filters the DJ picks still apply.
+    bool style = false;
 
     // The list then aims at the tempo the source deck shows and says how to pitch each track.
     bool tempoMode() const { return !pitchRange.isOff() || halfDouble; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recommendation/KeyMove.hpp"
+#include "style/StyleScore.hpp"
 #include "tracklist/HeardKey.hpp"
 #include "tracklist/PitchAdjustment.hpp"
 
@@ -22,6 +23,8 @@ struct ListRow {
     std::optional<recommendation::KeyMove> move;
     // With key lock off: the key this track sounds in at the pitch the list has it played at.
     std::optional<HeardKey> heardKey;
+    // In the style mode: how likely this track is next for this DJ, and why.
+    std::optional<style::StyleScore> style;
 
     bool operator==(const ListRow&) const = default;
 };

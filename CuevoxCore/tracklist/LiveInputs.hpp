@@ -1,8 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace cuevox::style {
+class StyleModel;
+}
 
 namespace cuevox::tracklist {
 
@@ -13,6 +18,9 @@ struct LiveInputs {
     std::optional<double> sourceDeckBPM;
     // Each track id once, in the order first played, oldest first.
     std::vector<std::string> playedTrackIDs;
+    // What this DJ's collection and sets say, prepared for the collection the list reads;
+    // it ranks the list in the style mode.
+    std::shared_ptr<const style::StyleModel> style = nullptr;
 
     bool operator==(const LiveInputs&) const = default;
 };

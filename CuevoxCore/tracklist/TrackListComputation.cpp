@@ -8,12 +8,15 @@
 #include "recommendation/KeyMove.hpp"
 #include "recommendation/RecommendationScorer.hpp"
 #include "recommendation/RecommendationSettings.hpp"
+#include "style/StyleModel.hpp"
 #include "text/Text.hpp"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <map>
 #include <span>
 #include <unordered_map>
@@ -57,6 +60,8 @@ struct Reference {
     std::optional<HarmonicMatcher> keyFilter = kAutoHarmonicMatcher;
     // With key lock off, the tempo the next track will play at: the deck's, else the source's.
     std::optional<double> playingTempo;
+    // In the style mode: what ranks the list, its habits standing in for the automatic filters.
+    const style::StyleModel* style = nullptr;
 };
 
 std::optional<int> energyTarget(std::optional<int> energy, EnergyDirection direction) {
@@ -93,6 +98,7 @@ Reference makeReference(const std::optional<Track>& source, const ListModes& mod
         return reference;
     }
     reference.source = &*source;
+    reference.style = modes.style ? live.style.get() : nullptr;
     reference.energy = energyTarget(source->energy, modes.energyDirection);
     reference.key = source->camelotKey;
     reference.keyFilter = keyFilterOf(modes.harmonicStrictness);
@@ -176,14 +182,14 @@ private:
     bool passesGenre(const Track& track) const { return m_selections.matchesGenre(track); }
 
     bool passesBPM(const Track& track) const {
-        if (m_selections.bpmRanges.empty() && m_reference.tempo) {
+        if (m_selections.bpmRanges.empty() && m_reference.tempo && !m_reference.style) {
             return track.bpm && bestTempoFit(m_reference, *track.bpm).has_value();
         }
         return m_selections.matchesBPM(track);
     }
 
     bool passesKey(const Track& track) const {
-        if (!m_selections.keys.empty() || !m_reference.key) {
+        if (!m_selections.keys.empty() || !m_reference.key || m_reference.style) {
             return m_selections.matchesKey(track);
         }
         if (!m_reference.keyFilter) {
@@ -198,7 +204,7 @@ private:
     }
 
     bool passesEnergy(const Track& track) const {
-        if (m_selections.energies.empty() && m_reference.energy) {
+        if (m_selections.energies.empty() && m_reference.energy && !m_reference.style) {
             return track.energy &&
                    std::abs(static_cast<long long>(*track.energy) - *m_reference.energy) <= 1;
         }
@@ -367,6 +373,25 @@ void shareAmongEqualIDs(const PreparedLibrary& library, std::vector<ListRow>& ro
     }
 }
 
+// In the style model's order; the tracks it does not rank (the playing recording's own files)
+// last.
+void rankByStyle(const style::StyleModel& model, const Track& playing, std::vector<ListRow>& rows) {
+    constexpr std::uint32_t kUnranked = std::numeric_limits<std::uint32_t>::max();
+    const style::StyleRanking ranking = model.rank(playing);
+    std::vector<std::uint32_t> place(ranking.scores.size(), kUnranked);
+    for (std::uint32_t position = 0; position < ranking.order.size(); ++position) {
+        place[ranking.order[position]] = position;
+    }
+    for (ListRow& row : rows) {
+        row.style = row.index < ranking.scores.size() ? ranking.scores[row.index] : std::nullopt;
+    }
+    const auto placeOf = [&](const ListRow& row) {
+        return row.index < place.size() ? place[row.index] : kUnranked;
+    };
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const ListRow& a, const ListRow& b) { return placeOf(a) < placeOf(b); });
+}
+
 // Scored best first, then by year and alphabetically; alphabetical and unscored without a
 // tempo to aim at.
 void rank(const PreparedLibrary& library, const Reference& reference, bool tempoMode,
@@ -387,6 +412,10 @@ void rank(const PreparedLibrary& library, const Reference& reference, bool tempo
         }
     }
     shareAmongEqualIDs(library, rows);
+    if (reference.style) {
+        rankByStyle(*reference.style, *reference.source, rows);
+        return;
+    }
     if (!reference.tempo) {
         std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
             return library.alphabeticalRank(a.index) < library.alphabeticalRank(b.index);

@@ -15,9 +15,10 @@ using nlohmann::json;
 // Source 1 at 128 BPM in 8A with energy 6; track 4's key is Open Key.
 const char* const kCollection = R"(<DJ_PLAYLISTS><COLLECTION>
   <TRACK TrackID="1" Name="Source" Artist="A" AverageBpm="128.00" Tonality="8A" Comments="E6"
-         Genre="House"/>
+         Genre="House" Location="file:///1.mp3"/>
   <TRACK TrackID="2" Name="Slower" Artist="B" AverageBpm="126.00" Tonality="8A" Comments="E6"/>
-  <TRACK TrackID="3" Name="Half" Artist="C" AverageBpm="64.00" Tonality="8A" Comments="E6"/>
+  <TRACK TrackID="3" Name="Half" Artist="C" AverageBpm="64.00" Tonality="8A" Comments="E6"
+         Location="file:///3.mp3"/>
   <TRACK TrackID="4" Name="Open" Artist="D" AverageBpm="128.00" Tonality="1d" Comments="E6"
          Genre="House" Location="file:///4.mp3"/>
   <TRACK TrackID="5" Name="Higher" Artist="E" AverageBpm="128.00" Tonality="8A" Comments="E8"/>
@@ -48,6 +49,8 @@ TEST_F(ListModesCli, EveryOptionReachesTheList) {
         {{"--id", "1", "--half-double", "--vary-artists"}, {"3"}},
         {{"--id", "1", "--open-key"}, {"1", "4"}},
         {{"--id", "1", "--harmonic", "open"}, {"1", "4"}},
+        {{"--id", "1", "--style"}, {"1", "2", "3", "4", "5"}},
+        {{"--id", "1", "--style", "--energy", "8"}, {"5"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -71,6 +74,8 @@ TEST_F(ListModesCli, BadValuesAreUsageErrorsAndAnUnknownPlaylistIsBadInput) {
         {{"--harmonic", "experimental"}, 2, usage("--harmonic: must be strict, balanced or open, not \"experimental\"")},
         {{"--key-lock", "yes"}, 2, usage("--key-lock: must be on or off, not \"yes\"")},
         {{"--playlist", "Crates\tPeak"}, 1, "cuevox-cli: no playlist \"Crates\\tPeak\" in " + path + "\n"},
+        {{"--history", "h.m3u8"}, 2, usage("--history requires --style")},
+        {{"--style", "--history", "/no/set.m3u8"}, 1, "cuevox-cli: cannot read the history /no/set.m3u8: No such file or directory\n"},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -79,6 +84,19 @@ TEST_F(ListModesCli, BadValuesAreUsageErrorsAndAnUnknownPlaylistIsBadInput) {
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
         expectFailure(run(arguments), c.exitCode, c.err);
     }
+}
+
+TEST_F(ListModesCli, StyleRanksByYourSetsAndSaysWhy) {
+    const std::string history =
+        directory.write("HISTORY 2024-05-17.m3u8", "#EXTM3U\n/1.mp3\n/3.mp3\n").string();
+    const json tracks = json::parse(run({"list", "--id", "1", "--style", "--history", history,
+                                         "--json"}).out).at("tracks");
+    EXPECT_EQ(tracks.at(0).at("id"), "3");
+    EXPECT_EQ(tracks.at(0).at("style").at("reason"), "played after it 1\u00D7");
+    EXPECT_TRUE(tracks.back().at("style").is_null()) << "the playing track";
+    EXPECT_FALSE(json::parse(run({"list", "--id", "1", "--json"}).out).at("tracks")[0].contains("style"));
+    const std::string text = run({"list", "--id", "1", "--style", "--history", history}).out;
+    EXPECT_NE(text.find("Half  64.00  8A  E6  -  played after it 1\u00D7\n"), std::string::npos) << text;
 }
 
 TEST_F(ListModesCli, PitchShowsOnlyInTheTempoMode) {

@@ -1,9 +1,12 @@
 #include "tracklist/TrackListComputation.hpp"
 
+#include "style/StyleModel.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -527,6 +530,48 @@ TEST(ListModes, WithoutKeyLockKeysAreJudgedAsHeard) {
         modes.keyLock = c.keyLock;
         EXPECT_EQ(keyRows(library, compute(library, kSource, {}, "", modes, {c.deck, {}})), c.rows);
     }
+}
+
+
+TEST(ListModes, StyleRanksByTheDJsCollectionInPlaceOfTheAutomaticFilters) {
+    // "far" is outside every automatic filter but shares a small crate with the source.
+    const std::vector<Track> tracks{kSource, track("far", 90.0, "3B", 1, "Techno"),
+                                    track("a", 128.0, "8A", 6, "House"),
+                                    track("b", 128.0, "9A", 6, "House"),
+                                    track("c", 150.0, "8A", 6, "House")};
+    const std::vector<metadata::Playlist> crates{{"Peak", "Peak", {"source", "far"}}};
+    const PreparedLibrary library(tracks, crates);
+    const auto model = std::make_shared<const style::StyleModel>(tracks, crates);
+    FilterSelections energySix;
+    energySix.energies = {6};
+    struct Case {
+        bool style;
+        bool model;
+        FilterSelections selections;
+        std::vector<std::string> ids;
+    } cases[] = {
+        {false, true, {}, {"a", "source", "b"}},
+        {true, false, {}, {"a", "source", "b"}},
+        {true, true, {}, {"far", "a", "b", "c", "source"}},
+        {true, true, energySix, {"a", "b", "c", "source"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.style << c.model << c.selections.energies.size());
+        ListModes modes;
+        modes.style = c.style;
+        LiveInputs live;
+        live.style = c.model ? model : nullptr;
+        const auto result = compute(library, kSource, c.selections, "", modes, live);
+        EXPECT_EQ(listedIds(library, result), c.ids);
+        EXPECT_EQ(result.rows.front().style.has_value(), c.style && c.model);
+    }
+    ListModes modes;
+    modes.style = true;
+    const auto result = compute(library, kSource, {}, "", modes, {std::nullopt, {}, model});
+    const std::optional<style::StyleScore>& far = rowOf(library, result, "far").style;
+    ASSERT_TRUE(far && far->reason);
+    EXPECT_EQ(far->reason->kind, style::StyleReason::Kind::sharedCrates);
+    EXPECT_FALSE(rowOf(library, result, "source").style) << "the playing track is not ranked";
 }
 
 } // namespace
