@@ -78,11 +78,11 @@ state::LibraryBookmarks systemLibraryBookmarks() {
 
 // The demo has settled once all four decks show tracks, one plays, and the list is scored.
 bool demoHasSettled(const state::RecommendationViewModel& viewModel) {
-    const auto& displays = viewModel.activeDeckDisplays();
+    const auto& displays = viewModel.decks().rows;
     const bool anyPlaying = std::any_of(displays.begin(), displays.end(),
                                         [](const auto& display) { return display.isPlaying; });
     return displays.size() == decks::kAllDeckIdentifiers.size() && anyPlaying &&
-           viewModel.filteredTracks().isScored();
+           viewModel.list().tracks.isScored();
 }
 
 constexpr const char* kPrivacySettingsAddress =

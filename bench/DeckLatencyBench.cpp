@@ -66,8 +66,26 @@ std::vector<Change> aSet(std::size_t count) {
     return changes;
 }
 
+// The deck rows and the list's signal by the names of either tree.
+template <typename Model>
+const auto& deckRows(const Model& model) {
+    if constexpr (requires { model.decks(); }) {
+        return model.decks().rows;
+    } else {
+        return model.activeDeckDisplays();
+    }
+}
+template <typename Model>
+auto listRecomputedSignal() {
+    if constexpr (requires { &Model::listRecomputed; }) {
+        return &Model::listRecomputed;
+    } else {
+        return &Model::filteredTracksRecomputed;
+    }
+}
+
 bool shows(const RecommendationViewModel& model, const Change& change) {
-    const auto& rows = model.activeDeckDisplays();
+    const auto& rows = deckRows(model);
     return std::ranges::any_of(rows, [&](const cuevox::decks::DeckDisplayInfo& row) {
         return row.deck == change.deck && row.track && row.track->id == change.trackID &&
                row.isPlaying == change.playing;
@@ -159,7 +177,7 @@ int main(int argc, char** argv) {
 
     std::optional<Change> awaited;
     std::optional<Clock::time_point> listedAt;
-    QObject::connect(&model, &RecommendationViewModel::filteredTracksRecomputed, [&] {
+    QObject::connect(&model, listRecomputedSignal<RecommendationViewModel>(), [&] {
         if (awaited && !listedAt && shows(model, *awaited)) {
             listedAt = Clock::now();
         }

@@ -32,12 +32,13 @@ MonitorReport::MonitorReport(const tracklist::PreparedLibrary& library,
     : m_library(library), m_modes(modes), m_nextTracks(nextTracksFor(modes)),
       m_service(monitorRecommendationSettings()), m_clock(clock) {}
 
-double MonitorReport::timeOf(const MonitorEvent& published) const {
+double MonitorReport::timeOf(const decks::MonitorEvent& published) const {
     const auto* state = std::get_if<DeckState>(&published);
-    return state ? m_clock.secondsAt(state->updatedAt) : std::get<TimedRestart>(published).at;
+    return m_clock.secondsAt(state ? state->updatedAt
+                                   : std::get<decks::StampedRestart>(published).at);
 }
 
-std::vector<ReportEvent> MonitorReport::handle(const MonitorEvent& published) {
+std::vector<ReportEvent> MonitorReport::handle(const decks::MonitorEvent& published) {
     std::vector<ReportEvent> events;
     const double at = milliseconds(timeOf(published));
     if (const auto* state = std::get_if<DeckState>(&published)) {

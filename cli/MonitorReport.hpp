@@ -3,6 +3,7 @@
 #include "ScaledMonitorClock.hpp"
 #include "decks/DeckSession.hpp"
 #include "decks/DeckState.hpp"
+#include "decks/MonitorEvents.hpp"
 #include "metadata/Track.hpp"
 #include "recommendation/RecommendationService.hpp"
 #include "tracklist/ListModes.hpp"
@@ -17,14 +18,6 @@
 #include <vector>
 
 namespace cuevox::cli {
-
-// A restart, stamped with the simulated time of the poll that saw it.
-struct TimedRestart {
-    double at = 0;
-};
-
-// What the monitor publishes, in one stream.
-using MonitorEvent = std::variant<decks::DeckState, TimedRestart>;
 
 // The run's events. Times are simulated seconds, rounded to the millisecond, so that text and
 // JSON show the same moment.
@@ -72,11 +65,11 @@ public:
                   const ScaledMonitorClock& clock);
 
     // Simulated seconds at which the element was observed.
-    double timeOf(const MonitorEvent& published) const;
+    double timeOf(const decks::MonitorEvent& published) const;
 
     // The events that one published element causes, in order: its own, then a source event
     // when the source deck or its track changed, with the recommendations for that track.
-    std::vector<ReportEvent> handle(const MonitorEvent& published);
+    std::vector<ReportEvent> handle(const decks::MonitorEvent& published);
 
 private:
     // The source deck, its track and, in the tempo mode or without key lock, the tempo it

@@ -89,14 +89,14 @@ CratePicker::CratePicker(state::RecommendationViewModel& model,
     connect(m_tree, &QTreeView::clicked, this, &CratePicker::pick);
     connect(m_tree, &QTreeView::activated, this, &CratePicker::pick);
     connect(m_wholeCollection, &QAbstractButton::clicked, this, [this] {
-        m_model.setCrate(std::nullopt);
+        m_model.modes().set(&tracklist::ListModes::playlistID, std::nullopt);
         emit picked();
     });
     connect(&m_model, &state::RecommendationViewModel::crateIDsChanged, this,
             &CratePicker::refresh);
     // Of the modes, only the pick shows in the tree.
-    connect(&m_model, &state::RecommendationViewModel::listModesChanged, this, [this] {
-        if (m_model.listModes().playlistID != m_shownPick) {
+    connect(&m_model.modes(), &state::ListModesState::modesChanged, this, [this] {
+        if (m_model.modes().modes().playlistID != m_shownPick) {
             refresh();
         }
     });
@@ -112,7 +112,7 @@ void CratePicker::retranslate() {
 }
 
 void CratePicker::refresh() {
-    const std::optional<std::string>& picked = m_model.listModes().playlistID;
+    const std::optional<std::string>& picked = m_model.modes().modes().playlistID;
     m_shownPick = picked;
     m_items->clear();
     // Ids are folder paths in file order, so a folder's playlists follow one another.
@@ -156,7 +156,8 @@ void CratePicker::pick(const QModelIndex& index) {
     if (!id.isValid()) {
         return;
     }
-    m_model.setCrate(id.toString().toStdString());
+    m_model.modes().set(&tracklist::ListModes::playlistID,
+                        std::optional(id.toString().toStdString()));
     emit picked();
 }
 

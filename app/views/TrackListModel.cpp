@@ -28,20 +28,19 @@ bool hasFile(const metadata::Track& track) {
 } // namespace
 
 TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel, QObject* parent)
-    : QAbstractListModel(parent), m_viewModel(viewModel), m_tracks(viewModel.filteredTracks()) {
+    : QAbstractListModel(parent), m_viewModel(viewModel), m_tracks(viewModel.list().tracks) {
     using VM = state::RecommendationViewModel;
-    connect(&viewModel, &VM::filteredTracksChanged, this, &TrackListModel::takeTracks);
-    connect(&viewModel, &VM::playedTrackIDsChanged, this, [this] {
-        marksChanged({HasBeenPlayedRole, Qt::ForegroundRole, ArtistColorRole});
+    connect(&viewModel, &VM::listChanged, this, &TrackListModel::takeTracks);
+    connect(&viewModel, &VM::decksChanged, this, [this] {
+        marksChanged({HasBeenPlayedRole, Qt::ForegroundRole, ArtistColorRole, LoadedDeckRole});
     });
-    connect(&viewModel, &VM::loadedTrackDecksChanged, this,
-            [this] { marksChanged({LoadedDeckRole}); });
 }
+
 
 void TrackListModel::takeTracks() {
     // Every update reloads all rows, even with the same ids: their tracks may have changed.
     beginResetModel();
-    m_tracks = m_viewModel.filteredTracks();
+    m_tracks = m_viewModel.list().tracks;
     endResetModel();
 }
 
@@ -62,7 +61,7 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row());
     const metadata::Track& track = m_tracks[row];
     const auto played = [&] {
-        return m_viewModel.playedTrackIDs().contains(track.id);
+        return m_viewModel.decks().playedTrackIDs.contains(track.id);
     };
     switch (role) {
     case Qt::DisplayRole:
@@ -80,7 +79,7 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
     case HasBeenPlayedRole:
         return played();
     case LoadedDeckRole: {
-        const auto& decks = m_viewModel.loadedTrackDecks();
+        const auto& decks = m_viewModel.decks().loadedTrackDecks;
         const auto found = decks.find(track.id);
         return found == decks.end()
                    ? QVariant()
