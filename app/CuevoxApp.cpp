@@ -78,11 +78,11 @@ state::LibraryBookmarks systemLibraryBookmarks() {
 
 // The demo has settled once all four decks show tracks, one plays, and the list is scored.
 bool demoHasSettled(const state::RecommendationViewModel& viewModel) {
-    const auto& displays = viewModel.activeDeckDisplays();
+    const auto& displays = viewModel.decks().rows;
     const bool anyPlaying = std::any_of(displays.begin(), displays.end(),
                                         [](const auto& display) { return display.isPlaying; });
     return displays.size() == decks::kAllDeckIdentifiers.size() && anyPlaying &&
-           !viewModel.trackScores().empty();
+           viewModel.list().tracks.isScored();
 }
 
 constexpr const char* kPrivacySettingsAddress =
@@ -111,6 +111,11 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
         m_platform = m_demo->rekordbox();
     } else {
         m_platform = systemAccessibilityPlatform(m_options);
+#ifdef CUEVOX_HAS_MAC
+        // A window that rekordbox covers would be napped, and its deck poll slowed with it.
+        m_pollActivity = std::make_unique<platform::macos::ActivityWhileRunning>(
+            decks::DeckMonitorConfiguration::rekordbox().bundleIdentifier);
+#endif
     }
     auto monitor = std::make_unique<decks::AccessibilityDeckMonitor>(
         decks::DeckMonitorConfiguration::rekordbox(), m_platform);
@@ -181,6 +186,10 @@ void CuevoxApp::showSettings() {
         m_settingsWindow = views::makeSettingsWindow(*m_localization, *m_viewModel, *m_window);
     }
     m_settingsWindow->show();
+#ifdef CUEVOX_HAS_MAC
+    // Opened over a full-screen rekordbox, it must show in that Space too.
+    platform::macos::joinEverySpace(*m_settingsWindow);
+#endif
     m_settingsWindow->raise();
     m_settingsWindow->activateWindow();
 }

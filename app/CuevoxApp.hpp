@@ -28,6 +28,11 @@ class DemoLoop;
 namespace cuevox::state {
 class RecommendationViewModel;
 }
+#ifdef CUEVOX_HAS_MAC
+namespace cuevox::platform::macos {
+class ActivityWhileRunning;
+}
+#endif
 namespace cuevox::views {
 class ContentView;
 }
@@ -92,6 +97,9 @@ private:
     std::unique_ptr<QMainWindow> m_window;
     // Owned by the main window.
     QWidget* m_settingsWindow = nullptr;
+#ifdef CUEVOX_HAS_MAC
+    std::unique_ptr<platform::macos::ActivityWhileRunning> m_pollActivity;
+#endif
 };
 
 } // namespace cuevox::app

@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include <QApplication>
+#include <QIcon>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -50,53 +51,48 @@ std::optional<QSize> parseWindowSize(std::string_view text) {
     return QSize(static_cast<int>(*width), static_cast<int>(*height));
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    CLI::App cli{"Cuevox: what fits after the track that is playing in rekordbox."};
-    cli.name("cuevox");
+// The command line as typed, before it becomes launch options.
+struct Arguments {
     cuevox::app::LaunchOptions options;
+    std::string deckSource = "system";
     std::string library;
     std::string screenshot;
     std::string language;
     std::string size;
-    cli.add_flag("--demo", options.demo,
+};
+
+void addOptions(CLI::App& cli, Arguments& arguments) {
+    cli.add_flag("--demo", arguments.options.demo,
                  "play a set on a simulated rekordbox (with the demo collection unless --library)");
-    std::string deckSource = "system";
-    cli.add_option("--platform", deckSource,
+    cli.add_option("--platform", arguments.deckSource,
                    "where the decks are read from: system (the operating system's accessibility "
                    "interface) or atspi (an AT-SPI application standing in for rekordbox)")
         ->check(CLI::IsMember({"system", "atspi"}))
         ->capture_default_str();
-    cli.add_option("--atspi-application", options.atspiApplication,
+    cli.add_option("--atspi-application", arguments.options.atspiApplication,
                    "with --platform atspi: the accessible name of the application to read as "
                    "rekordbox")
         ->capture_default_str();
-    cli.add_option("--library", library, "the rekordbox collection XML to open")
+    cli.add_option("--library", arguments.library, "the rekordbox collection XML to open")
         ->check(CLI::ExistingFile);
-    cli.add_option("--screenshot", screenshot,
+    cli.add_option("--screenshot", arguments.screenshot,
                    "write a picture of the window once the collection has loaded and the demo has "
                    "settled, then quit");
-    cli.add_option("--language", language,
+    cli.add_option("--language", arguments.language,
                    "the interface language: en, tr, de, es, fr, it, "
                    "pt, ru, ja or zh")
         ->check([](const std::string& code) {
             return cuevox::i18n::languageFromCode(code) ? std::string()
                                                         : "unknown language code " + code;
         });
-    cli.add_option("--size", size, "the window's size, WIDTHxHEIGHT (860x560)");
-    try {
-        std::vector<char*> arguments = withoutProcessSerialNumber(argc, argv);
-        cli.parse(static_cast<int>(arguments.size()), arguments.data());
-    } catch (const CLI::ParseError& error) {
-        // --help is a success; anything else is a usage error, on one line whatever was typed.
-        if (error.get_exit_code() == 0) {
-            return cli.exit(error);
-        }
-        std::fprintf(stderr, "cuevox: %s\n", cuevox::text::escapeForMessage(error.what()).c_str());
-        return 2;
-    }
-    if (deckSource == "atspi") {
+    cli.add_option("--size", arguments.size, "the window's size, WIDTHxHEIGHT (860x560)");
+}
+
+// Completes the launch options from what the parser could not check alone; the exit code of a
+// usage error, after its message.
+std::optional<int> takeArguments(Arguments& arguments) {
+    cuevox::app::LaunchOptions& options = arguments.options;
+    if (arguments.deckSource == "atspi") {
 #ifndef CUEVOX_HAS_ATSPI
         std::fprintf(stderr, "cuevox: this build has no AT-SPI backend (libatspi2.0-dev was "
                              "not found when it was configured)\n");
@@ -108,8 +104,8 @@ int main(int argc, char** argv) {
         }
         options.deckSource = cuevox::app::DeckSource::atspi;
     }
-    if (!size.empty()) {
-        const std::optional<QSize> windowSize = parseWindowSize(size);
+    if (!arguments.size.empty()) {
+        const std::optional<QSize> windowSize = parseWindowSize(arguments.size);
         if (!windowSize) {
             std::fprintf(stderr,
                          "cuevox: --size takes WIDTHxHEIGHT, such as 860x560, each from 1 to %d\n",
@@ -118,21 +114,51 @@ int main(int argc, char** argv) {
         }
         options.windowSize = *windowSize;
     }
-    if (!library.empty()) {
-        options.library = library;
+    if (!arguments.library.empty()) {
+        options.library = arguments.library;
     }
-    if (!screenshot.empty()) {
-        options.screenshot = screenshot;
+    if (!arguments.screenshot.empty()) {
+        options.screenshot = arguments.screenshot;
     }
-    if (!language.empty()) {
-        options.language = QString::fromStdString(language);
+    if (!arguments.language.empty()) {
+        options.language = QString::fromStdString(arguments.language);
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App cli{"Cuevox: what fits after the track that is playing in rekordbox."};
+    cli.name("cuevox");
+    Arguments arguments;
+    addOptions(cli, arguments);
+    try {
+        std::vector<char*> typed = withoutProcessSerialNumber(argc, argv);
+        cli.parse(static_cast<int>(typed.size()), typed.data());
+    } catch (const CLI::ParseError& error) {
+        // --help is a success; anything else is a usage error, on one line whatever was typed.
+        if (error.get_exit_code() == 0) {
+            return cli.exit(error);
+        }
+        std::fprintf(stderr, "cuevox: %s\n", cuevox::text::escapeForMessage(error.what()).c_str());
+        return 2;
+    }
+    if (const std::optional<int> exitCode = takeArguments(arguments)) {
+        return *exitCode;
+    }
+    cuevox::app::LaunchOptions& options = arguments.options;
 
     // Qt would take --platform for its own plugin option: it gets the program name only.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     QApplication::setOrganizationName(QStringLiteral("Cuevox"));
     QApplication::setApplicationName(QStringLiteral("Cuevox"));
+#ifndef __APPLE__
+    // The picture of the desktop entry (cuevox.desktop); a Mac shows the bundle's icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/appicon/cuevox.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("cuevox"));
+#endif
     cuevox::views::theme::applyDarkPalette(application);
     if (options.demo && !options.library) {
         // A missing demo collection is the usual "file not found" banner.

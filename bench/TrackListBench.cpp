@@ -52,7 +52,10 @@ tracklist::ListModes everyMode(std::optional<std::string> playlistID) {
             .energyDirection = tracklist::EnergyDirection::up,
             .playlistID = std::move(playlistID),
             .hidePlayed = true,
-            .varyArtists = true};
+            .varyArtists = true,
+            .harmonicStrictness = tracklist::HarmonicStrictness::balanced,
+            .keyLock = false,
+            .keyMoves = true};
 }
 
 tracklist::LiveInputs liveInputs(const std::vector<metadata::Track>& tracks,
@@ -143,7 +146,7 @@ int main(int argc, char** argv) {
                         const auto result = tracklist::TrackListComputation::compute(
                             *library, playing, scenario.selections, scenario.search,
                             scenario.modes, scenario.live);
-                        listed = result.trackIndices.size();
+                        listed = result.rows.size();
                         benchmark::DoNotOptimize(result);
                     }
                     state.counters["tracks"] = static_cast<double>(library->tracks().size());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tracklist/ListModeNames.hpp"
+
 #include <CLI/CLI.hpp>
 
 #include <array>
@@ -10,10 +12,7 @@
 namespace cuevox::cli {
 
 template <typename Enum>
-struct Choice {
-    std::string_view name;
-    Enum value;
-};
+using Choice = tracklist::Named<Enum>;
 
 // One of a fixed set of names, spelt exactly; anything else is refused with the full list.
 // `target` and `choices` must outlive the parse.

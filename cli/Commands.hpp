@@ -16,5 +16,7 @@ void addListCommand(CLI::App& app, CommandContext& context);
 void addDecksCommand(CLI::App& app, CommandContext& context);
 void addMonitorCommand(CLI::App& app, CommandContext& context);
 void addRecommendCommand(CLI::App& app, CommandContext& context);
+void addEvaluateCommand(CLI::App& app, CommandContext& context);
+void addProbeCommand(CLI::App& app, CommandContext& context);
 
 } // namespace cuevox::cli

@@ -8,12 +8,17 @@
 #include "TextArguments.hpp"
 #include "TrackJson.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
+#include "import/M3U8Reader.hpp"
+#include "recommendation/KeyMove.hpp"
+#include "style/StyleModel.hpp"
 #include "text/Text.hpp"
 #include "tracklist/TrackListComputation.hpp"
 
+#include <cmath>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -33,32 +38,90 @@ struct ListOptions {
     std::string search;
     tracklist::ListModes modes;
     tracklist::LiveInputs live;
+    std::vector<std::string> histories;
     bool openKey = false;
     bool json = false;
 };
 
-// "-" where a row has no pitch.
-std::string pitchText(const tracklist::TrackListComputation::Result& result, const Track& track) {
-    const auto pitch = result.trackPitches.find(track.id);
-    return pitch == result.trackPitches.end() ? "-" : pitch->second.toString();
+// What the key column shows: the key, and as heard when key lock is off ("8A → 3A", "≈3A"
+// between two keys).
+std::string keyText(const Track& track, const tracklist::ListRow& row) {
+    std::string text = track.camelotKey ? track.camelotKey->toString() : "-";
+    if (const std::optional<tracklist::HeardKey>& heard = row.heardKey) {
+        text += " \u2192 " + std::string(heard->isBetweenKeys() ? "\u2248" : "") +
+                heard->key.toString();
+    }
+    return text;
+}
+
+std::string moveText(const std::optional<recommendation::KeyMove>& move) {
+    using recommendation::KeyMove;
+    if (!move) {
+        return "-";
+    }
+    switch (*move) {
+    case KeyMove::plusOne:
+        return "+1";
+    case KeyMove::minusOne:
+        return "\u22121";
+    case KeyMove::boost:
+        return "+2";
+    case KeyMove::minusTwo:
+        return "\u22122";
+    case KeyMove::semitoneUp:
+        return "semitone up";
+    case KeyMove::semitoneDown:
+        return "semitone down";
+    default:
+        return std::string(recommendation::nameOf(*move));
+    }
+}
+
+// A style reason in a few words: "in 3 of your crates", "played after it 2×".
+std::string reasonText(const style::StyleReason& reason) {
+    using Kind = style::StyleReason::Kind;
+    const std::string count = std::to_string(reason.count);
+    switch (reason.kind) {
+    case Kind::sharedCrates:
+        return "in " + count + " of your crates";
+    case Kind::addedTogether:
+        return reason.count == 0  ? std::string("added the same day")
+               : reason.count < 7 ? std::string("added the same week")
+                                  : "added " + count + " days apart";
+    case Kind::playedAfter:
+        return "played after it " + count + "\u00D7";
+    case Kind::playedBefore:
+        return "played before it " + count + "\u00D7";
+    case Kind::keyMove:
+        return "your usual " + (reason.move ? moveText(*reason.move) : "-") + " move";
+    case Kind::tempoMove:
+        return "your usual " + std::string(reason.number >= 0 ? "+" : "\u2212") +
+               fixed(std::abs(reason.number), 0) + " % tempo step";
+    case Kind::listScore:
+        return "list score " + fixed(reason.number, 0);
+    }
+    return {};
+}
+
+std::string reasonText(const std::optional<style::StyleScore>& style) {
+    return style && style->reason ? reasonText(*style->reason) : std::string("-");
 }
 
 void printText(const tracklist::PreparedLibrary& library, const std::optional<Track>& source,
-               const tracklist::TrackListComputation::Result& result, bool pitchColumn) {
+               const tracklist::TrackListComputation::Result& result, bool pitchColumn,
+               bool moveColumn, bool styleColumn) {
     std::cout << (source ? "After " + source->artist + " \u2013 " + source->title + ": "
                          : std::string("No playing track: "))
-              << result.trackIndices.size() << " tracks\n\n";
-    for (const std::size_t index : result.trackIndices) {
-        const Track& track = library.tracks()[index];
-        const auto score = result.trackScores.find(track.id);
-        std::cout << (score == result.trackScores.end() ? std::string("    -")
-                                                        : fixed(score->second, 1, 5))
-                  << "  " << track.artist << " \u2013 " << track.title << "  "
-                  << tempoText(track.bpm) << "  "
-                  << (pitchColumn ? pitchText(result, track) + "  " : "")
-                  << (track.camelotKey ? track.camelotKey->toString() : "-") << "  "
-                  << (track.energy ? "E" + std::to_string(*track.energy) : "-") << "  "
-                  << track.genre.value_or("-") << '\n';
+              << result.rows.size() << " tracks\n\n";
+    for (const tracklist::ListRow& row : result.rows) {
+        const Track& track = library.tracks()[row.index];
+        std::cout << (row.score ? fixed(*row.score, 1, 5) : std::string("    -")) << "  "
+                  << track.artist << " \u2013 " << track.title << "  " << tempoText(track.bpm)
+                  << "  " << (pitchColumn ? (row.pitch ? row.pitch->toString() : "-") + "  " : "")
+                  << keyText(track, row) << "  "
+                  << (moveColumn ? moveText(row.move) + "  " : "") << (track.energy ? "E" + std::to_string(*track.energy) : "-") << "  "
+                  << track.genre.value_or("-")
+                  << (styleColumn ? "  " + reasonText(row.style) : std::string()) << '\n';
     }
     std::cout << "\nGenres: ";
     for (const tracklist::GenreOption& option : result.genreOptions) {
@@ -81,20 +144,27 @@ void printText(const tracklist::PreparedLibrary& library, const std::optional<Tr
 }
 
 Json resultJson(const tracklist::PreparedLibrary& library,
-                const tracklist::TrackListComputation::Result& result, bool pitchKey) {
+                const tracklist::TrackListComputation::Result& result, bool pitchKey,
+                bool moveKeys, bool styleKey) {
     Json tracks = Json::array();
-    for (const std::size_t index : result.trackIndices) {
-        const Track& track = library.tracks()[index];
-        const auto score = result.trackScores.find(track.id);
-        Json row{
-            {"id", track.id},
-            {"score", score == result.trackScores.end() ? Json(nullptr) : Json(score->second)}};
+    for (const tracklist::ListRow& row : result.rows) {
+        Json json{{"id", library.tracks()[row.index].id},
+                  {"score", row.score ? Json(*row.score) : Json(nullptr)}};
         if (pitchKey) {
-            const auto pitch = result.trackPitches.find(track.id);
-            row["pitch"] =
-                pitch == result.trackPitches.end() ? Json(nullptr) : Json(pitch->second.percent);
+            json["pitch"] = row.pitch ? Json(row.pitch->percent) : Json(nullptr);
         }
-        tracks.push_back(std::move(row));
+        if (moveKeys) {
+            json["relation"] = row.move ? Json(recommendation::nameOf(*row.move)) : Json(nullptr);
+            json["heardKey"] = row.heardKey ? Json(row.heardKey->key.toString()) : Json(nullptr);
+        }
+        if (styleKey) {
+            json["style"] = row.style ? Json{{"score", row.style->score},
+                                             {"reason", row.style->reason
+                                                            ? Json(reasonText(*row.style->reason))
+                                                            : Json(nullptr)}}
+                                      : Json(nullptr);
+        }
+        tracks.push_back(std::move(json));
     }
     Json genres = Json::array();
     for (const auto& option : result.genreOptions) {
@@ -173,14 +243,29 @@ void runList(const ListOptions& options, CommandContext& context) {
             live.playedTrackIDs.push_back(id);
         }
     }
-
+    if (options.modes.style) {
+        std::vector<import::M3U8Reader::M3U8Playlist> histories;
+        for (const std::string& file : options.histories) {
+            auto history = import::M3U8Reader::read(file);
+            if (!history) {
+                printError("cannot read the history " + history.error().message());
+                context.exitCode = 1;
+                return;
+            }
+            histories.push_back(std::move(*history));
+        }
+        live.style = std::make_shared<const style::StyleModel>(
+            std::span(library.tracks()), std::span(collection->playlists),
+            std::span(histories));
+    }
     const auto result = tracklist::TrackListComputation::compute(
         library, source, selections, options.search, options.modes, live);
     const bool tempoMode = options.modes.tempoMode();
+    const bool style = options.modes.style;
     if (options.json) {
-        printJson(resultJson(library, result, tempoMode));
+        printJson(resultJson(library, result, tempoMode, options.modes.showsKeyMoves(), style));
     } else {
-        printText(library, source, result, tempoMode);
+        printText(library, source, result, tempoMode, options.modes.showsKeyMoves(), style);
     }
     context.exitCode = 0;
 }
@@ -221,13 +306,23 @@ void addListCommand(CLI::App& app, CommandContext& context) {
     command
         ->add_option("--deck-bpm", options->live.sourceDeckBPM,
                      "The tempo the playing deck shows, pitch applied; the list aims at it with "
-                     "--pitch-range or --half-double")
+                     "--pitch-range or --half-double, and hears keys at it with --key-lock off")
         ->type_name("BPM")
         ->check(finiteNumber("above 0 and below 1000",
                              [](double bpm) { return bpm > 0 && bpm < 1000; }));
     takeOneTextEach(command->add_option("--played", options->live.playedTrackIDs,
                                         "A TrackID played in this set, oldest first (repeatable)"))
         ->type_name("ID");
+    command->add_flag("--style", options->modes.style,
+                      "Rank by how you play: the crates that hold both tracks, how close they "
+                      "were added, what followed what in your sets (set and HISTORY playlists), "
+                      "your usual key and tempo moves in place of the automatic filters; each "
+                      "row says why");
+    takeOneTextEach(command->add_option("--history", options->histories,
+                                        "An M3U8 history of a set, as rekordbox exports its "
+                                        "HISTORY playlists, for --style (repeatable)"))
+        ->type_name("FILE")
+        ->needs("--style");
     addOpenKeyFlag(*command, options->openKey);
     command->add_flag("--json", options->json, "Print one JSON document");
     command->callback([options, &context] { runList(*options, context); });

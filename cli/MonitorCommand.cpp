@@ -3,13 +3,14 @@
 #include "FiniteNumber.hpp"
 #include "JsonInput.hpp"
 #include "ListModeOptions.hpp"
+#include "MonitorOutput.hpp"
 #include "MonitorReport.hpp"
 #include "MonitorTimeline.hpp"
 #include "OpenKeyOption.hpp"
 #include "Output.hpp"
 #include "ScaledMonitorClock.hpp"
 #include "decks/AccessibilityDeckMonitor.hpp"
-#include "decks/EventQueue.hpp"
+#include "decks/MonitorEvents.hpp"
 #include "recommendation/RecommendationService.hpp"
 #include "simulation/SimulatedRekordbox.hpp"
 #include "text/Text.hpp"
@@ -17,11 +18,10 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <iostream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace cuevox::cli {
@@ -60,103 +60,65 @@ private:
     void (*m_previous)(int);
 };
 
-int deckNumber(decks::DeckIdentifier deck) {
-    return static_cast<int>(deck) + 1;
-}
-
-std::string artistAndTitle(const Track& track) {
-    return track.artist + " \u2013 " + track.title;
-}
-
-const char* stateName(const decks::DeckState& state) {
-    return !state.track ? "empty" : state.isPlaying ? "playing" : "paused";
-}
-
-Json toJson(const ReportEvent& event, bool tempoMode) {
-    if (const auto* deck = std::get_if<DeckEvent>(&event)) {
-        const std::optional<Track>& shown = deck->state.track;
-        return Json{{"at", deck->at},
-                    {"type", "deck"},
-                    {"deck", deckNumber(deck->state.deck)},
-                    {"state", stateName(deck->state)},
-                    {"title", shown ? Json(shown->title) : Json(nullptr)},
-                    {"artist", shown ? Json(shown->artist) : Json(nullptr)},
-                    {"bpm", shown ? jsonOrNull(shown->bpm) : Json(nullptr)},
-                    {"key", shown ? jsonOrNull(shown->musicalKey) : Json(nullptr)},
-                    {"trackID", jsonOrNull(deck->trackID)}};
-    }
-    if (const auto* restart = std::get_if<RestartEvent>(&event)) {
-        return Json{{"at", restart->at}, {"type", "restart"}};
-    }
-    const auto& source = std::get<SourceEvent>(event);
-    const std::optional<decks::DeckState>& deck = source.source;
-    Json recommendations = Json::array();
-    for (const auto& next : source.recommendations) {
-        Json row{{"id", next.track.id},
-                 {"title", next.track.title},
-                 {"artist", next.track.artist},
-                 {"score", next.score},
-                 {"bpm", jsonOrNull(next.track.bpm)},
-                 {"key",
-                  next.track.camelotKey ? Json(next.track.camelotKey->toString()) : Json(nullptr)}};
-        if (tempoMode) {
-            row["pitch"] = next.pitch ? Json(next.pitch->percent) : Json(nullptr);
+// The script's timeline, or the demo's over this collection; nothing after an error printed.
+std::optional<MonitorTimeline> timelineFor(const MonitorOptions& options,
+                                           const tracklist::PreparedLibrary& library) {
+    const std::vector<Track>& tracks = library.tracks();
+    if (!options.script) {
+        auto demo =
+            demoTimeline(tracks, library.deckIndex(),
+                         recommendation::RecommendationService(monitorRecommendationSettings()));
+        if (!demo) {
+            printError(text::escapeForMessage(options.file) +
+                       ": the demo needs two tracks with a title and a tempo");
         }
-        recommendations.push_back(std::move(row));
+        return demo;
     }
-    return Json{{"at", source.at},
-                {"type", "source"},
-                {"deck", deck ? Json(deckNumber(deck->deck)) : Json(nullptr)},
-                {"trackID", jsonOrNull(source.trackID)},
-                {"title", deck ? Json(deck->track->title) : Json(nullptr)},
-                {"artist", deck ? Json(deck->track->artist) : Json(nullptr)},
-                {"recommendations", std::move(recommendations)}};
+    const auto script = readJsonInput(*options.script);
+    if (!script) {
+        printError(script.error());
+        return std::nullopt;
+    }
+    auto parsed = timelineFromScript(*script, inputName(*options.script), tracks,
+                                     text::escapeForMessage(options.file));
+    if (!parsed) {
+        printError(parsed.error());
+        return std::nullopt;
+    }
+    return std::move(*parsed);
 }
 
-void printDeck(const DeckEvent& event) {
-    const std::string state = stateName(event.state);
-    std::cout << "DECK " << deckNumber(event.state.deck) << "  " << state;
-    if (event.state.track) {
-        std::cout << std::string(8 - state.size(), ' ') << artistAndTitle(*event.state.track)
-                  << "  "
-                  << (event.trackID ? "(id " + *event.trackID + ")" : "(not in collection)");
+// Plays `timeline` on a simulated rekordbox under a real deck monitor that reads keys in
+// `keyNotation`, and hands each event the monitor publishes to `take` until `seconds` of
+// simulated time or an interrupt.
+void play(const MonitorTimeline& timeline, double seconds,
+          metadata::KeyNotationOptions keyNotation,
+          const std::shared_ptr<ScaledMonitorClock>& clock, const MonitorReport& report,
+          const std::function<void(const decks::MonitorEvent&)>& take) {
+    auto rekordbox = std::make_shared<simulation::SimulatedRekordbox>(
+        [clock] { return clock->elapsedSeconds(); });
+    rekordbox->schedule(timeline.events);
+    decks::DeckMonitorConfiguration configuration = decks::DeckMonitorConfiguration::rekordbox();
+    configuration.keyNotation = keyNotation;
+    decks::AccessibilityDeckMonitor monitor(configuration, rekordbox, clock);
+    const decks::MonitorEvents published(monitor, [clock] { return clock->now(); });
+    // An element is queued before the monitor sleeps past its time, so once the clock is past
+    // the end, everything up to the end is in the queue.
+    bool ended = false;
+    while (!ended && !g_interrupted.load()) {
+        // Short waits, so that an interrupt is noticed soon.
+        const std::optional<decks::MonitorEvent> next = published.queue().waitPop(
+            {}, std::chrono::steady_clock::now() + std::chrono::milliseconds(50));
+        if (next) {
+            ended = report.timeOf(*next) > seconds;
+            if (!ended) {
+                take(*next);
+            }
+        } else {
+            ended = clock->elapsedSeconds() > seconds && published.queue().size() == 0;
+        }
     }
-    std::cout << '\n';
-}
-
-void printSource(const SourceEvent& event, bool tempoMode) {
-    if (!event.source) {
-        std::cout << "source: none, nothing to recommend\n";
-        return;
-    }
-    std::cout << "source: DECK " << deckNumber(event.source->deck) << ", "
-              << artistAndTitle(*event.source->track);
-    if (!event.trackID) {
-        std::cout << " is not in the collection: nothing to recommend\n";
-    } else if (event.recommendations.empty()) {
-        std::cout << ": no track fits after it\n";
-    } else {
-        std::cout << ", next:\n";
-    }
-    int rank = 0;
-    for (const auto& next : event.recommendations) {
-        std::cout << "           " << ++rank << ". " << fixed(next.score, 1, 5) << "  "
-                  << artistAndTitle(next.track) << "  " << tempoText(next.track.bpm) << "  "
-                  << (tempoMode ? (next.pitch ? next.pitch->toString() : "-") + "  " : "")
-                  << (next.track.camelotKey ? next.track.camelotKey->toString() : "-") << '\n';
-    }
-}
-
-void printText(const ReportEvent& event, bool tempoMode) {
-    std::visit([](const auto& e) { std::cout << fixed(e.at, 2, 7) << "s  "; }, event);
-    if (const auto* deck = std::get_if<DeckEvent>(&event)) {
-        printDeck(*deck);
-    } else if (std::holds_alternative<RestartEvent>(event)) {
-        std::cout << "rekordbox restarted under a new process id: every deck is forgotten\n";
-    } else {
-        printSource(std::get<SourceEvent>(event), tempoMode);
-    }
-    std::cout.flush();
+    // The stream lets go of the monitor first, whose destructor then stops and joins its thread.
 }
 
 void runMonitor(const MonitorOptions& options, CommandContext& context) {
@@ -171,92 +133,25 @@ void runMonitor(const MonitorOptions& options, CommandContext& context) {
     if (!hasChosenPlaylist(library, options.modes, options.file)) {
         return;
     }
-    const std::vector<Track>& tracks = library.tracks();
-
-    std::optional<MonitorTimeline> timeline;
-    if (options.script) {
-        const auto script = readJsonInput(*options.script);
-        if (!script) {
-            printError(script.error());
-            return;
-        }
-        auto parsed = timelineFromScript(*script, inputName(*options.script), tracks,
-                                         text::escapeForMessage(options.file));
-        if (!parsed) {
-            printError(parsed.error());
-            return;
-        }
-        timeline = std::move(*parsed);
-    } else {
-        timeline =
-            demoTimeline(tracks, library.deckIndex(),
-                         recommendation::RecommendationService(monitorRecommendationSettings()));
-        if (!timeline) {
-            printError(text::escapeForMessage(options.file) +
-                       ": the demo needs two tracks with a title and a tempo");
-            return;
-        }
+    const std::optional<MonitorTimeline> timeline = timelineFor(options, library);
+    if (!timeline) {
+        return;
     }
-    const double seconds = options.seconds.value_or(timeline->length);
-
     auto clock = std::make_shared<ScaledMonitorClock>(options.speed);
-    auto rekordbox = std::make_shared<simulation::SimulatedRekordbox>(
-        [clock] { return clock->elapsedSeconds(); });
-    rekordbox->schedule(timeline->events);
-
     MonitorReport report(library, options.modes, *clock);
     const bool tempoMode = options.modes.tempoMode();
     Json events = Json::array();
-    const auto emit = [&](const MonitorEvent& published) {
-        for (const ReportEvent& event : report.handle(published)) {
-            if (options.json) {
-                events.push_back(toJson(event, tempoMode));
-            } else {
-                printText(event, tempoMode);
-            }
-        }
-    };
-    {
-        // One queue in publication order: each notifier runs on the polling thread right
-        // after its element is queued, and a restart is queued before that poll's states.
-        auto published = std::make_shared<decks::EventQueue<MonitorEvent>>();
-        decks::DeckMonitorConfiguration configuration =
-            decks::DeckMonitorConfiguration::rekordbox();
-        configuration.keyNotation = libraryReadOptions(options.openKey).keyNotation;
-        decks::AccessibilityDeckMonitor monitor(configuration, rekordbox, clock);
-        monitor.rekordboxDidRestart()->setNotifier(
-            [published, clock, queue = monitor.rekordboxDidRestart().get()] {
-                if (queue->tryPop()) {
-                    published->push(TimedRestart{clock->elapsedSeconds()});
-                }
-            });
-        monitor.deckStateUpdates()->setNotifier(
-            [published, queue = monitor.deckStateUpdates().get()] {
-                if (auto state = queue->tryPop()) {
-                    published->push(std::move(*state));
-                }
-            });
-
-        // An element is queued before the monitor sleeps past its time, so once the clock
-        // is past the end, everything up to the end is in the queue.
-        bool ended = false;
-        while (!ended && !g_interrupted.load()) {
-            // Short waits, so that an interrupt is noticed soon.
-            const std::optional<MonitorEvent> next = published->waitPop(
-                {}, std::chrono::steady_clock::now() + std::chrono::milliseconds(50));
-            if (next) {
-                ended = report.timeOf(*next) > seconds;
-                if (!ended) {
-                    emit(*next);
-                }
-            } else {
-                ended = clock->elapsedSeconds() > seconds && published->size() == 0;
-            }
-        }
-        monitor.deckStateUpdates()->setNotifier({});
-        monitor.rekordboxDidRestart()->setNotifier({});
-        // The monitor's destructor stops and joins its thread.
-    }
+    play(*timeline, options.seconds.value_or(timeline->length),
+         libraryReadOptions(options.openKey).keyNotation, clock, report,
+         [&](const decks::MonitorEvent& published) {
+             for (const ReportEvent& event : report.handle(published)) {
+                 if (options.json) {
+                     events.push_back(toJson(event, tempoMode));
+                 } else {
+                     printText(event, tempoMode);
+                 }
+             }
+         });
     if (options.json) {
         printJson(events);
     }
@@ -270,10 +165,10 @@ void addMonitorCommand(CLI::App& app, CommandContext& context) {
     CLI::App* command = app.add_subcommand(
         "monitor",
         "Run the deck monitor against a simulated rekordbox that shows tracks of the collection, "
-        "and print every deck change and restart as it happens, and the top 5 recommendations "
-        "whenever the source deck changes (with a list option: the top 5 of the track list, "
-        "aimed at the tempo the source deck shows and the tracks played). Ends after --seconds "
-        "or on Ctrl-C");
+        "and print every deck change and restart as it happens, and the next 5 tracks whenever "
+        "the source deck changes. The next tracks are the top 5 recommendations while every list "
+        "option is off; with any list option on, the top 5 of the track list, aimed at the tempo "
+        "the source deck shows and the tracks played. Ends after --seconds or on Ctrl-C");
     command->add_option("FILE", options->file, "The exported collection XML file")->required();
     CLI::Option* demo =
         command->add_flag("--demo", options->demo,

@@ -1,5 +1,6 @@
 #include "MonitorReport.hpp"
 
+#include "tracklist/LiveInputsOfSession.hpp"
 #include "tracklist/TrackListComputation.hpp"
 
 #include <algorithm>
@@ -22,17 +23,22 @@ recommendation::RecommendationSettings monitorRecommendationSettings() {
     return recommendation::defaultRecommendationSettings(kRecommendationCount);
 }
 
-MonitorReport::MonitorReport(const tracklist::PreparedLibrary& library,
-                             const tracklist::ListModes& modes, const ScaledMonitorClock& clock)
-    : m_library(library), m_modes(modes), m_service(monitorRecommendationSettings()),
-      m_clock(clock) {}
-
-double MonitorReport::timeOf(const MonitorEvent& published) const {
-    const auto* state = std::get_if<DeckState>(&published);
-    return state ? m_clock.secondsAt(state->updatedAt) : std::get<TimedRestart>(published).at;
+NextTracks nextTracksFor(const tracklist::ListModes& modes) {
+    return modes == tracklist::ListModes{} ? NextTracks::recommendations : NextTracks::listBest;
 }
 
-std::vector<ReportEvent> MonitorReport::handle(const MonitorEvent& published) {
+MonitorReport::MonitorReport(const tracklist::PreparedLibrary& library,
+                             const tracklist::ListModes& modes, const ScaledMonitorClock& clock)
+    : m_library(library), m_modes(modes), m_nextTracks(nextTracksFor(modes)),
+      m_service(monitorRecommendationSettings()), m_clock(clock) {}
+
+double MonitorReport::timeOf(const decks::MonitorEvent& published) const {
+    const auto* state = std::get_if<DeckState>(&published);
+    return m_clock.secondsAt(state ? state->updatedAt
+                                   : std::get<decks::StampedRestart>(published).at);
+}
+
+std::vector<ReportEvent> MonitorReport::handle(const decks::MonitorEvent& published) {
     std::vector<ReportEvent> events;
     const double at = milliseconds(timeOf(published));
     if (const auto* state = std::get_if<DeckState>(&published)) {
@@ -51,7 +57,8 @@ std::vector<ReportEvent> MonitorReport::handle(const MonitorEvent& published) {
     std::optional<SourceIdentity> identity;
     if (source) {
         identity.emplace(source->deck, source->track->id,
-                         m_modes.tempoMode() ? source->track->bpm : std::nullopt);
+                         m_modes.tempoMode() || !m_modes.keyLock ? source->track->bpm
+                                                                 : std::nullopt);
     }
     if (identity != m_lastSource) {
         m_lastSource = identity;
@@ -64,7 +71,7 @@ std::vector<ReportEvent> MonitorReport::handle(const MonitorEvent& published) {
 
 std::vector<NextTrack> MonitorReport::nextTracks(const metadata::Track& source) const {
     std::vector<NextTrack> next;
-    if (m_modes == tracklist::ListModes{}) {
+    if (m_nextTracks == NextTracks::recommendations) {
         for (recommendation::Recommendation& r :
              m_service.recommendations(source, m_library.tracks())) {
             next.push_back({std::move(r.track), r.score, std::nullopt});
@@ -72,18 +79,14 @@ std::vector<NextTrack> MonitorReport::nextTracks(const metadata::Track& source) 
         return next;
     }
     const auto list = tracklist::TrackListComputation::compute(m_library, source, {}, "", m_modes,
-                                                               tracklist::LiveInputs::of(m_decks));
+                                                               tracklist::liveInputsOf(m_decks));
     // The list keeps the playing track and ranks unscored rows too; neither comes next.
-    for (const std::size_t index : list.trackIndices) {
-        const metadata::Track& track = m_library.tracks()[index];
-        const auto score = list.trackScores.find(track.id);
-        if (track.id == source.id || score == list.trackScores.end()) {
+    for (const tracklist::ListRow& row : list.rows) {
+        const metadata::Track& track = m_library.tracks()[row.index];
+        if (track.id == source.id || !row.score) {
             continue;
         }
-        const auto pitch = list.trackPitches.find(track.id);
-        next.push_back(
-            {track, score->second,
-             pitch == list.trackPitches.end() ? std::nullopt : std::optional(pitch->second)});
+        next.push_back({track, *row.score, row.pitch});
         if (next.size() == kRecommendationCount) {
             break;
         }

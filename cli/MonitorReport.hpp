@@ -3,6 +3,7 @@
 #include "ScaledMonitorClock.hpp"
 #include "decks/DeckSession.hpp"
 #include "decks/DeckState.hpp"
+#include "decks/MonitorEvents.hpp"
 #include "metadata/Track.hpp"
 #include "recommendation/RecommendationService.hpp"
 #include "tracklist/ListModes.hpp"
@@ -17,14 +18,6 @@
 #include <vector>
 
 namespace cuevox::cli {
-
-// A restart, stamped with the simulated time of the poll that saw it.
-struct TimedRestart {
-    double at = 0;
-};
-
-// What the monitor publishes, in one stream.
-using MonitorEvent = std::variant<decks::DeckState, TimedRestart>;
 
 // The run's events. Times are simulated seconds, rounded to the millisecond, so that text and
 // JSON show the same moment.
@@ -57,25 +50,30 @@ using ReportEvent = std::variant<DeckEvent, RestartEvent, SourceEvent>;
 // The application's ranking settings, keeping the best 5.
 recommendation::RecommendationSettings monitorRecommendationSettings();
 
+// Where the next tracks come from: the recommendations, as long as every list mode is off;
+// with any on, the best of the window's list, which alone knows them.
+enum class NextTracks { recommendations, listBest };
+
+NextTracks nextTracksFor(const tracklist::ListModes& modes);
+
 // Turns what the monitor publishes into the run's events, keeping the decks as the application
-// does. With every list mode off the next tracks are the recommendations; with any on, they
-// are the best of the window's list, aimed at what the source deck shows and the tracks played
-// so far. Borrows the library and the clock.
+// does, and ranks the next tracks as nextTracksFor says: the list's best are aimed at what the
+// source deck shows and the tracks played so far. Borrows the library and the clock.
 class MonitorReport {
 public:
     MonitorReport(const tracklist::PreparedLibrary& library, const tracklist::ListModes& modes,
                   const ScaledMonitorClock& clock);
 
     // Simulated seconds at which the element was observed.
-    double timeOf(const MonitorEvent& published) const;
+    double timeOf(const decks::MonitorEvent& published) const;
 
     // The events that one published element causes, in order: its own, then a source event
     // when the source deck or its track changed, with the recommendations for that track.
-    std::vector<ReportEvent> handle(const MonitorEvent& published);
+    std::vector<ReportEvent> handle(const decks::MonitorEvent& published);
 
 private:
-    // The source deck, its track and, in the tempo mode, the tempo it shows: a change of any
-    // is a new source.
+    // The source deck, its track and, in the tempo mode or without key lock, the tempo it
+    // shows: a change of any is a new source.
     using SourceIdentity = std::tuple<decks::DeckIdentifier, std::string, std::optional<double>>;
 
     std::optional<std::string> trackIDOn(decks::DeckIdentifier deck) const;
@@ -83,6 +81,7 @@ private:
 
     const tracklist::PreparedLibrary& m_library;
     tracklist::ListModes m_modes;
+    NextTracks m_nextTracks;
     decks::DeckSession m_decks{m_library.deckIndex()};
     recommendation::RecommendationService m_service;
     const ScaledMonitorClock& m_clock;

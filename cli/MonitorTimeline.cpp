@@ -64,6 +64,56 @@ const std::set<std::string, std::less<>> kLoadFields{"id", "title", "artist", "b
 const std::set<std::string, std::less<>> kFields{"at",    "action", "deck", "id",
                                                  "title", "artist", "bpm",  "key"};
 
+// The track a load shows: one of the collection by its id, with the tempo the deck shows, or
+// one the collection lacks as the deck describes it.
+tl::expected<Track, std::string> loadedTrack(const Json& entry, std::span<const Track> tracks,
+                                             const std::string& collectionName) {
+    const auto id = entry.find("id");
+    const bool described = entry.contains("title") || entry.contains("artist") ||
+                           (entry.contains("bpm") && id == entry.end()) || entry.contains("key");
+    if ((id != entry.end()) == described) {
+        return fail(
+            "a load needs either \"id\" or \"title\" and \"artist\" (with \"bpm\" and \"key\")");
+    }
+    if (id != entry.end()) {
+        if (!id->is_string()) {
+            return fail("\"id\" must be a string");
+        }
+        const std::string wanted = id->get<std::string>();
+        const auto track = std::ranges::find(tracks, wanted, &Track::id);
+        if (track == tracks.end()) {
+            return fail("no track with id " + quotedInput(wanted) + " in " + collectionName);
+        }
+        Track shown = *track;
+        // A deck shows the tempo with the pitch fader applied.
+        if (const auto bpm = entry.find("bpm"); bpm != entry.end()) {
+            if (!readTempo(*bpm, shown.bpm)) {
+                return fail(kTempoRange);
+            }
+        }
+        return shown;
+    }
+    for (const char* field : {"title", "artist", "key"}) {
+        const auto value = entry.find(field);
+        if ((value == entry.end() && std::string_view(field) != "key") ||
+            (value != entry.end() && !value->is_string())) {
+            return fail("\"" + std::string(field) + "\" must be a string");
+        }
+    }
+    Track track;
+    track.title = entry.at("title").get<std::string>();
+    track.artist = entry.at("artist").get<std::string>();
+    if (const auto key = entry.find("key"); key != entry.end()) {
+        track.musicalKey = key->get<std::string>();
+    }
+    if (const auto bpm = entry.find("bpm"); bpm != entry.end()) {
+        if (!readTempo(*bpm, track.bpm)) {
+            return fail(kTempoRange);
+        }
+    }
+    return track;
+}
+
 tl::expected<SimulationEvent, std::string>
 parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& collectionName) {
     if (!entry.is_object()) {
@@ -113,51 +163,11 @@ parseEvent(const Json& entry, std::span<const Track> tracks, const std::string& 
         }
         return event;
     }
-    const auto id = entry.find("id");
-    const bool described = entry.contains("title") || entry.contains("artist") ||
-                           (entry.contains("bpm") && id == entry.end()) || entry.contains("key");
-    if ((id != entry.end()) == described) {
-        return fail(
-            "a load needs either \"id\" or \"title\" and \"artist\" (with \"bpm\" and \"key\")");
+    auto track = loadedTrack(entry, tracks, collectionName);
+    if (!track) {
+        return tl::unexpected(std::move(track.error()));
     }
-    if (id != entry.end()) {
-        if (!id->is_string()) {
-            return fail("\"id\" must be a string");
-        }
-        const std::string wanted = id->get<std::string>();
-        const auto track = std::ranges::find(tracks, wanted, &Track::id);
-        if (track == tracks.end()) {
-            return fail("no track with id " + quotedInput(wanted) + " in " + collectionName);
-        }
-        Track shown = *track;
-        // A deck shows the tempo with the pitch fader applied.
-        if (const auto bpm = entry.find("bpm"); bpm != entry.end()) {
-            if (!readTempo(*bpm, shown.bpm)) {
-                return fail(kTempoRange);
-            }
-        }
-        event.track = SimulatedTrack::from(shown);
-        return event;
-    }
-    for (const char* field : {"title", "artist", "key"}) {
-        const auto value = entry.find(field);
-        if ((value == entry.end() && std::string_view(field) != "key") ||
-            (value != entry.end() && !value->is_string())) {
-            return fail("\"" + std::string(field) + "\" must be a string");
-        }
-    }
-    Track track;
-    track.title = entry.at("title").get<std::string>();
-    track.artist = entry.at("artist").get<std::string>();
-    if (const auto key = entry.find("key"); key != entry.end()) {
-        track.musicalKey = key->get<std::string>();
-    }
-    if (const auto bpm = entry.find("bpm"); bpm != entry.end()) {
-        if (!readTempo(*bpm, track.bpm)) {
-            return fail(kTempoRange);
-        }
-    }
-    event.track = SimulatedTrack::from(track);
+    event.track = SimulatedTrack::from(*track);
     return event;
 }
 

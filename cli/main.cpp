@@ -24,6 +24,8 @@ int run(int argc, char** argv) {
     cuevox::cli::addDecksCommand(app, context);
     cuevox::cli::addMonitorCommand(app, context);
     cuevox::cli::addRecommendCommand(app, context);
+    cuevox::cli::addEvaluateCommand(app, context);
+    cuevox::cli::addProbeCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -1,5 +1,8 @@
 #include "decks/AccessibilityDeckMonitor.hpp"
 
+#include <algorithm>
+#include <iterator>
+
 #if defined(__linux__)
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -48,17 +51,67 @@ AccessibilityDeckMonitor::~AccessibilityDeckMonitor() {
 
 void AccessibilityDeckMonitor::run(std::stop_token stop) {
     lowerThisThreadsPriority();
-    const auto activeInterval = intervalNanoseconds(m_configuration.pollInterval);
-    const auto idleInterval = intervalNanoseconds(m_configuration.idlePollInterval);
+    const auto activeInterval = clockInterval(m_configuration.pollInterval);
+    const auto idleInterval = clockInterval(m_configuration.idlePollInterval);
     while (!stop.stop_requested()) {
-        DeckPoller::Outcome outcome = m_poller.pollOnce(stop);
-        if (outcome.restarted) {
-            m_restarts->push(RekordboxRestart{});
+        DeckPoller::Outcome outcome = m_poller.startPoll(stop);
+        const bool active = outcome.active;
+        if (const auto secondSampleAt = m_poller.secondSampleAt()) {
+            // A restart is signalled before any state of the new process, events' included.
+            waitUntil(*secondSampleAt, stop, !outcome.restarted);
+            DeckPoller::Outcome finished = m_poller.finishPoll(stop);
+            std::ranges::move(finished.changedStates, std::back_inserter(outcome.changedStates));
         }
-        for (DeckState& state : outcome.changedStates) {
-            m_deckStates->push(std::move(state));
+        publish(std::move(outcome));
+        // Until rekordbox reports its changes, the polls are what sees them.
+        const int slower = m_poller.eventsArrived() ? DeckPoller::kEventfulPollFactor : 1;
+        const auto interval = active ? activeInterval * slower : idleInterval;
+        waitUntil(m_clock->now() + interval, stop, true);
+    }
+}
+
+void AccessibilityDeckMonitor::waitUntil(std::chrono::system_clock::time_point deadline,
+                                         std::stop_token stop, bool serveEvents) {
+    if (!serveEvents) {
+        const auto now = m_clock->now();
+        m_clock->sleepFor(std::max(deadline - now, std::chrono::system_clock::duration::zero()),
+                          stop);
+        return;
+    }
+    bool woken = false;
+    while (true) {
+        publish(m_poller.handleEvents(stop));
+        const auto now = m_clock->now();
+        if (stop.stop_requested() || now >= deadline) {
+            return;
         }
-        m_clock->sleepFor(outcome.active ? activeInterval : idleInterval, stop);
+        auto wakeAt = deadline;
+        if (const auto next = m_poller.nextEventDeadline(); next && *next < wakeAt) {
+            wakeAt = std::max(*next, now);
+        }
+        // An event ends the sleep, but events that wait for their coalescing delay, or that
+        // just woke it, do not: a flood then wakes the thread once a delay, not once an event.
+        const bool arm = !woken && !m_poller.eventsPending();
+        if (woken) {
+            wakeAt = std::min(wakeAt, now + DeckPoller::kCoalescingDelay);
+        }
+        std::stop_source wake;
+        const std::stop_callback forward(stop, [&wake] { wake.request_stop(); });
+        if (arm) {
+            m_poller.inbox().arm(wake);
+        }
+        m_clock->sleepFor(wakeAt - now, wake.get_token());
+        m_poller.inbox().disarm();
+        woken = arm && wake.stop_requested();
+    }
+}
+
+void AccessibilityDeckMonitor::publish(DeckPoller::Outcome outcome) {
+    if (outcome.restarted) {
+        m_restarts->push(RekordboxRestart{});
+    }
+    for (DeckState& state : outcome.changedStates) {
+        m_deckStates->push(std::move(state));
     }
 }
 

@@ -48,6 +48,10 @@ public:
 
 private:
     void run(std::stop_token stop);
+    // Sleeps until `deadline`, acting on events as they come when asked to.
+    void waitUntil(std::chrono::system_clock::time_point deadline, std::stop_token stop,
+                   bool serveEvents);
+    void publish(DeckPoller::Outcome outcome);
 
     Configuration m_configuration;
     std::shared_ptr<AccessibilityPlatform> m_platform;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,6 +48,32 @@ public:
         bool operator==(const RunningApplication&) const = default;
     };
 
+    // A change the application reports by itself, so that a reader need not wait for its next
+    // look: AT-SPI's accessible-name and children-changed events, macOS's AXObserver
+    // notifications.
+    struct Event {
+        enum class Kind {
+            // The element's value or name changed.
+            valueChanged,
+            // The element gained or lost children.
+            childrenChanged,
+            created,
+            destroyed,
+        };
+        Kind kind = Kind::valueChanged;
+        // Null when the backend could not say which element.
+        Element element;
+    };
+    using EventHandler = std::function<void(Event)>;
+
+    // Delivers events while it lives; destroying it unsubscribes, and no handler runs after.
+    class Subscription {
+    public:
+        virtual ~Subscription() = default;
+        // Asks again for what a busy application refused; called once a poll.
+        virtual void retry() {}
+    };
+
     virtual ~AccessibilityPlatform() = default;
 
     // Whether this process may read other applications' accessibility trees.
@@ -67,6 +94,20 @@ public:
                                                        std::string_view attribute) = 0;
     virtual AttributeRead<std::vector<Element>> elementsAttribute(const Element& element,
                                                                   std::string_view attribute) = 0;
+
+    // Subscribes to the changes the application reports. `handler` runs on a thread of the
+    // backend's, so it must be quick and must not call back into this platform (it may drop
+    // the event). Nothing when the backend has no events or the application cannot be
+    // watched: events are a bonus, never a dependency.
+    virtual std::unique_ptr<Subscription> subscribe(ProcessID /*processIdentifier*/,
+                                                    const Element& /*application*/,
+                                                    EventHandler /*handler*/) {
+        return nullptr;
+    }
+
+    // Whether two handles stand for the same element. Backends whose handles are not unique
+    // per element (macOS) compare them their own way.
+    virtual bool sameElement(const Element& a, const Element& b) { return a == b; }
 };
 
 } // namespace cuevox::decks

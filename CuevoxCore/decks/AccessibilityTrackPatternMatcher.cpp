@@ -97,17 +97,34 @@ std::optional<DeckTrackCandidate> blockAt(std::span<const std::string> texts, st
 
 } // namespace
 
+bool isTempoText(const std::string& text) {
+    return isTempoPlaceholder(text) || parseTempo(text).has_value();
+}
+
+bool isKeyText(const std::string& text) {
+    return !text::isBlank(text) && isAcceptedKey(text, {.openKey = true});
+}
+
 std::vector<DeckSlotState> extractDeckSlots(std::span<const std::string> texts,
                                             metadata::KeyNotationOptions keyNotation) {
     std::vector<DeckSlotState> slots;
+    for (PlacedDeckSlot& placed : extractPlacedDeckSlots(texts, keyNotation)) {
+        slots.push_back(std::move(placed.slot));
+    }
+    return slots;
+}
+
+std::vector<PlacedDeckSlot> extractPlacedDeckSlots(std::span<const std::string> texts,
+                                                   metadata::KeyNotationOptions keyNotation) {
+    std::vector<PlacedDeckSlot> slots;
     std::size_t i = 0;
     while (i < texts.size()) {
         if (std::optional<DeckTrackCandidate> candidate = blockAt(texts, i, keyNotation)) {
-            slots.push_back(DeckSlotState::loaded(std::move(*candidate)));
+            slots.push_back({DeckSlotState::loaded(std::move(*candidate)), i});
             i += 4;
         } else {
             if (texts[i] == kEmptyDeckMarker) {
-                slots.push_back(DeckSlotState::empty());
+                slots.push_back({DeckSlotState::empty(), i});
             }
             ++i;
         }

@@ -33,6 +33,23 @@ struct DeckSlotState {
 std::vector<DeckSlotState> extractDeckSlots(std::span<const std::string> texts,
                                             metadata::KeyNotationOptions keyNotation = {});
 
+// A slot and the index of its first text: the title, or the empty marker.
+struct PlacedDeckSlot {
+    DeckSlotState slot;
+    std::size_t start = 0;
+
+    bool operator==(const PlacedDeckSlot&) const = default;
+};
+
+// Whether a text reads as a deck's tempo (or its placeholder), or as a key (any notation): what
+// a window may show of itself without showing whose tracks it holds.
+bool isTempoText(const std::string& text);
+bool isKeyText(const std::string& text);
+
+// The slots of extractDeckSlots with where each begins.
+std::vector<PlacedDeckSlot> extractPlacedDeckSlots(std::span<const std::string> texts,
+                                                   metadata::KeyNotationOptions keyNotation = {});
+
 // The loaded decks only: always the candidates of extractDeckSlots on the same texts.
 std::vector<DeckTrackCandidate> extractCandidates(std::span<const std::string> texts,
                                                   metadata::KeyNotationOptions keyNotation = {});

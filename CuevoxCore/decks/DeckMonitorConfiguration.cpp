@@ -23,4 +23,9 @@ std::chrono::nanoseconds intervalNanoseconds(double seconds) {
     return std::chrono::nanoseconds(static_cast<std::chrono::nanoseconds::rep>(nanoseconds));
 }
 
+std::chrono::system_clock::duration clockInterval(double seconds) {
+    return std::chrono::duration_cast<std::chrono::system_clock::duration>(
+        intervalNanoseconds(seconds));
+}
+
 } // namespace cuevox::decks

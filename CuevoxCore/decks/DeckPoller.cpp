@@ -2,9 +2,12 @@
 
 #include "decks/AccessibilityPlaybackHeuristic.hpp"
 #include "decks/AccessibilityTrackPatternMatcher.hpp"
+#include "decks/WindowWalk.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace cuevox::decks {
 namespace {
@@ -12,96 +15,29 @@ namespace {
 using AccessibilityTrackPatternMatcher::DeckSlotState;
 using Element = AccessibilityPlatform::Element;
 
-// Reads for one poll that give up for good at a stop request, at the deadline, or at the
-// first read that finds the application not answering: each read of a frozen application
-// costs the backend's whole timeout, and a walk makes hundreds.
-class GuardedReader {
-public:
-    GuardedReader(AccessibilityPlatform& platform, const WalkLimits& limits)
-        : m_platform(platform), m_limits(limits) {}
-
-    bool gaveUp() const { return m_gaveUp; }
-
-    AttributeRead<std::string> string(const Element& element, std::string_view attribute) {
-        return guarded([&] { return m_platform.stringAttribute(element, attribute); });
-    }
-    AttributeRead<std::vector<Element>> elements(const Element& element,
-                                                 std::string_view attribute) {
-        return guarded([&] { return m_platform.elementsAttribute(element, attribute); });
-    }
-
-private:
-    template <typename Read>
-    auto guarded(Read read) -> decltype(read()) {
-        m_gaveUp = m_gaveUp || m_limits.stop.stop_requested() || pastDeadline();
-        if (m_gaveUp) {
-            return std::nullopt;
-        }
-        auto result = read();
-        m_gaveUp = result.isNotAnswering();
-        return result;
-    }
-
-    // Out of line, so that the reads around it stay inlined into the walk.
-    [[gnu::noinline]] bool pastDeadline() const {
-        return m_limits.clock != nullptr && m_limits.clock->now() >= m_limits.deadline;
-    }
-
-    AccessibilityPlatform& m_platform;
-    const WalkLimits& m_limits;
-    bool m_gaveUp = false;
-};
-
-void walk(GuardedReader& reader, const Element& element, std::size_t depth, std::size_t maxDepth,
-          std::vector<std::string>& texts) {
-    if (depth >= maxDepth || reader.gaveUp()) {
-        return;
-    }
-    if (reader.string(element, "AXRole") == "AXStaticText") {
-        if (AttributeRead<std::string> value = reader.string(element, "AXValue")) {
-            texts.push_back(std::move(*value));
-        }
-    }
-    if (const auto children = reader.elements(element, "AXChildren")) {
-        for (const Element& child : *children) {
-            walk(reader, child, depth + 1, maxDepth, texts);
-        }
-    }
-}
-
-// What the deck shows, as a track that is not (yet) a collection track.
-metadata::Track provisionalTrack(const DeckTrackCandidate& candidate,
-                                 metadata::KeyNotationOptions keyNotation) {
-    metadata::Track track;
-    track.id = candidate.artist + "::" + candidate.title;
-    track.title = candidate.title;
-    track.artist = candidate.artist;
-    track.bpm = candidate.bpm;
-    track.musicalKey = candidate.rawKey;
-    track.camelotKey =
-        metadata::MusicalKeyConverter::parseAnyKeyNotation(candidate.rawKey, keyNotation);
-    return track;
-}
-
 bool sameTrackTexts(const DeckTrackCandidate& a, const DeckTrackCandidate& b) {
     return a.title == b.title && a.artist == b.artist;
 }
 
-// The n-th block of the second sample showing the same title and artist, where this is the
-// n-th such block of the first: a track loaded on two decks keeps each deck's own reading.
-const DeckTrackCandidate*
-counterpartInSecondSample(const std::vector<DeckSlotState>& firstSlots, std::size_t slotIndex,
-                          const std::vector<DeckTrackCandidate>& secondCandidates) {
-    const DeckTrackCandidate& candidate = *firstSlots[slotIndex].candidate;
+} // namespace
+
+namespace {
+
+// The n-th deck of the second sample showing the same title and artist, where this is the
+// n-th such deck of the first: a track loaded on two decks keeps each deck's own reading.
+template <typename Sample>
+auto counterpartInSecondSample(const Sample& first, std::size_t index, const Sample& second)
+    -> const typename Sample::value_type* {
+    const DeckTrackCandidate& candidate = *first[index].slot.candidate;
     const auto occurrence = std::count_if(
-        firstSlots.begin(), firstSlots.begin() + static_cast<std::ptrdiff_t>(slotIndex),
-        [&](const DeckSlotState& slot) {
-            return slot.candidate && sameTrackTexts(*slot.candidate, candidate);
+        first.begin(), first.begin() + static_cast<std::ptrdiff_t>(index), [&](const auto& deck) {
+            return deck.slot.candidate && sameTrackTexts(*deck.slot.candidate, candidate);
         });
     std::ptrdiff_t seen = 0;
-    for (const DeckTrackCandidate& second : secondCandidates) {
-        if (sameTrackTexts(second, candidate) && seen++ == occurrence) {
-            return &second;
+    for (const auto& deck : second) {
+        if (deck.slot.candidate && sameTrackTexts(*deck.slot.candidate, candidate) &&
+            seen++ == occurrence) {
+            return &deck;
         }
     }
     return nullptr;
@@ -114,21 +50,168 @@ DeckPoller::DeckPoller(DeckMonitorConfiguration configuration, AccessibilityPlat
     : m_configuration(std::move(configuration)), m_platform(platform), m_clock(clock),
       m_keyNotation(m_configuration.keyNotation) {}
 
+DeckPoller::~DeckPoller() = default;
+
 std::optional<std::vector<std::string>>
 DeckPoller::collectStaticTextValues(AccessibilityPlatform& platform, const Element& root,
                                     std::size_t maxDepth, const WalkLimits& limits) {
     GuardedReader reader(platform, limits);
-    std::vector<std::string> texts;
-    walk(reader, root, 0, maxDepth, texts);
-    if (reader.gaveUp()) {
+    const std::optional<WindowWalk> walk = WindowWalk::of(reader, root, maxDepth);
+    if (!walk) {
         return std::nullopt;
+    }
+    std::vector<std::string> texts;
+    for (const std::size_t index : walk->deckTextIndices()) {
+        texts.push_back(*walk->elements[index].value);
     }
     return texts;
 }
 
+// What the deck shows, as a track that is not (yet) a collection track.
+metadata::Track DeckPoller::provisionalTrack(const DeckTrackCandidate& candidate) const {
+    metadata::Track track;
+    track.id = candidate.artist + "::" + candidate.title;
+    track.title = candidate.title;
+    track.artist = candidate.artist;
+    track.bpm = candidate.bpm;
+    track.musicalKey = candidate.rawKey;
+    track.camelotKey =
+        metadata::MusicalKeyConverter::parseAnyKeyNotation(candidate.rawKey, m_keyNotation);
+    return track;
+}
+
+bool DeckPoller::holds(const std::vector<Element>& elements, const Element& element) const {
+    return std::ranges::any_of(
+        elements, [&](const Element& held) { return m_platform.sameElement(held, element); });
+}
+
+void DeckPoller::forgetProcess() {
+    m_subscription.reset();
+    m_subscribedPID.reset();
+    m_application.reset();
+    m_window.reset();
+    m_layout.reset();
+    m_places.clear();
+    m_deckEvents.clear();
+    m_walkDueSince.reset();
+    m_eventsArrived = false;
+    m_inbox.take();
+}
+
+void DeckPoller::follow(AccessibilityPlatform::ProcessID pid) {
+    if (!m_configuration.followEvents) {
+        return;
+    }
+    if (m_subscribedPID == pid) {
+        if (m_subscription) {
+            m_subscription->retry();
+        }
+        return;
+    }
+    m_subscription.reset();
+    m_subscribedPID = pid;
+    m_subscription = m_platform.subscribe(pid, m_application, [inbox = &m_inbox, pid](auto event) {
+        inbox->post({pid, std::move(event)});
+    });
+}
+
+AccessibilityPlatform::Element DeckPoller::firstWindow(GuardedReader& reader) {
+    const auto windows = reader.elements(m_application, "AXWindows");
+    return windows && !windows->empty() ? windows->front() : nullptr;
+}
+
+std::optional<DeckPoller::Sample> DeckPoller::fullWalk(GuardedReader& reader,
+                                                       const Element& window) {
+    const std::optional<WindowWalk> walk = WindowWalk::of(reader, window, kMaxWalkDepth);
+    if (!walk) {
+        return std::nullopt;
+    }
+    m_window = window;
+    m_layout = DeckLayout::fromWalk(*walk, m_places, m_platform, m_keyNotation);
+    m_lastFullWalk = m_clock.now();
+    Sample sample;
+    for (const DeckLayout::Deck& deck : m_layout->decks()) {
+        sample.push_back({deck.deck, deck.slot, deck.following});
+    }
+    return sample;
+}
+
+std::optional<DeckPoller::ObservedDeck> DeckPoller::readDeck(GuardedReader& reader,
+                                                             const DeckLayout::Deck& deck) {
+    const auto read = [&](const std::vector<Element>& elements) {
+        std::optional<std::vector<std::string>> texts(std::in_place);
+        for (const Element& element : elements) {
+            AttributeRead<std::string> value = reader.string(element, "AXValue");
+            if (!value) {
+                return std::optional<std::vector<std::string>>();
+            }
+            texts->push_back(std::move(*value));
+        }
+        return texts;
+    };
+    const auto block = read(deck.blockElements);
+    // Gone, or no longer the deck it was: only a full walk can tell what the window shows now.
+    if (!block) {
+        return std::nullopt;
+    }
+    std::vector<DeckSlotState> slots =
+        AccessibilityTrackPatternMatcher::extractDeckSlots(*block, m_keyNotation);
+    if (slots.size() != 1 || slots.front().isLoaded() != deck.slot.isLoaded()) {
+        return std::nullopt;
+    }
+    auto following = read(deck.followingElements);
+    if (!following) {
+        return std::nullopt;
+    }
+    return ObservedDeck{deck.deck, std::move(slots.front()), std::move(*following)};
+}
+
+std::optional<DeckPoller::Sample> DeckPoller::readLayout(GuardedReader& reader) {
+    Sample sample;
+    for (const DeckLayout::Deck& deck : m_layout->decks()) {
+        std::optional<ObservedDeck> observed = readDeck(reader, deck);
+        if (!observed) {
+            return std::nullopt;
+        }
+        sample.push_back(std::move(*observed));
+    }
+    return sample;
+}
+
+void DeckPoller::remember(const Sample& sample) {
+    if (!m_layout) {
+        return;
+    }
+    for (const ObservedDeck& observed : sample) {
+        m_layout->setReading(observed.deck, observed.slot, observed.following);
+    }
+}
+
+void DeckPoller::publish(DeckState state, Outcome& outcome) {
+    // Between the two samples of a poll, an event's reading is newer than the first sample's.
+    if (m_firstSample) {
+        m_readDuringPoll.insert(state.deck);
+    }
+    m_lastKnownStates.insert_or_assign(state.deck, state);
+    outcome.changedStates.push_back(std::move(state));
+}
+
 DeckPoller::Outcome DeckPoller::pollOnce(std::stop_token stop) {
+    Outcome outcome = startPoll(stop);
+    if (m_secondSampleAt) {
+        m_clock.sleepFor(intervalNanoseconds(m_configuration.playbackSampleGap), stop);
+        Outcome finished = finishPoll(stop);
+        std::ranges::move(finished.changedStates, std::back_inserter(outcome.changedStates));
+    }
+    return outcome;
+}
+
+DeckPoller::Outcome DeckPoller::startPoll(std::stop_token stop) {
     Outcome outcome;
-    const WalkLimits limits{stop, &m_clock, m_clock.now() + kMaxPollTime};
+    m_firstSample.reset();
+    m_secondSampleAt.reset();
+    m_readDuringPoll.clear();
+    m_pollLimits = WalkLimits{stop, &m_clock, m_clock.now() + kMaxPollTime};
     if (!m_platform.isProcessTrusted()) {
         return outcome;
     }
@@ -144,66 +227,83 @@ DeckPoller::Outcome DeckPoller::pollOnce(std::stop_token stop) {
     // Another id than the last one seen: rekordbox quit and came back.
     if (m_lastKnownPID && *m_lastKnownPID != pid) {
         m_lastKnownStates.clear();
+        forgetProcess();
         outcome.restarted = true;
     }
     m_lastKnownPID = pid;
 
-    const Element application = m_platform.applicationElement(pid);
-    if (!application) {
-        return outcome;
-    }
-    GuardedReader reader(m_platform, limits);
-    const auto windows = reader.elements(application, "AXWindows");
-    if (!windows || windows->empty()) {
-        return outcome;
-    }
-    const Element& window = windows->front();
-
-    const auto texts1 = collectStaticTextValues(m_platform, window, kMaxWalkDepth, limits);
-    if (!texts1) {
-        return outcome;
-    }
-    const metadata::KeyNotationOptions keyNotation = m_keyNotation;
-    const std::vector<DeckSlotState> slots1 =
-        AccessibilityTrackPatternMatcher::extractDeckSlots(*texts1, keyNotation);
-    if (slots1.empty()) {
-        return outcome;
-    }
-    m_clock.sleepFor(intervalNanoseconds(m_configuration.playbackSampleGap), stop);
-    const auto texts2 = collectStaticTextValues(m_platform, window, kMaxWalkDepth, limits);
-    if (!texts2) {
-        return outcome;
-    }
-    const std::vector<DeckTrackCandidate> candidates2 =
-        AccessibilityTrackPatternMatcher::extractCandidates(*texts2, keyNotation);
-
-    const std::size_t pairs = std::min(slots1.size(), kAllDeckIdentifiers.size());
-    for (std::size_t index = 0; index < pairs; ++index) {
-        const DeckIdentifier deck = kAllDeckIdentifiers[index];
-        const auto known = m_lastKnownStates.find(deck);
-        std::optional<DeckState> state;
-        if (const std::optional<DeckTrackCandidate>& candidate = slots1[index].candidate) {
-            bool playing = known != m_lastKnownStates.end() && known->second.isPlaying;
-            if (const DeckTrackCandidate* second =
-                    counterpartInSecondSample(slots1, index, candidates2)) {
-                playing = AccessibilityPlaybackHeuristic::isLikelyPlaying(
-                    *texts1, *texts2, candidate->sourceEndIndex, second->sourceEndIndex,
-                    kPlaybackWindowSize);
-            }
-            metadata::Track shown = provisionalTrack(*candidate, keyNotation);
-            state = DeckState{deck, std::move(shown), playing, false, std::nullopt, m_clock.now()};
-            if (known != m_lastKnownStates.end() && known->second == *state) {
-                continue;
-            }
-        } else {
-            if (known == m_lastKnownStates.end() || !known->second.track) {
-                continue;
-            }
-            state = DeckState{deck, std::nullopt, false, false, std::nullopt, m_clock.now()};
+    if (!m_application) {
+        m_application = m_platform.applicationElement(pid);
+        if (!m_application) {
+            return outcome;
         }
-        m_lastKnownStates.insert_or_assign(deck, *state);
-        outcome.changedStates.push_back(std::move(*state));
     }
+    follow(pid);
+    GuardedReader reader(m_platform, m_pollLimits);
+    m_pollWindow = firstWindow(reader);
+    if (!m_pollWindow) {
+        // Asked for again at the next poll, as an application may come back under its pid.
+        m_application.reset();
+        return outcome;
+    }
+    // Without decks to read, every poll looks for them; another window has other texts.
+    const bool walkDue = !m_layout || m_layout->decks().empty() ||
+                         !m_platform.sameElement(m_pollWindow, m_window) ||
+                         m_clock.now() - m_lastFullWalk >= kFullWalkInterval;
+    std::optional<Sample> first = walkDue ? std::nullopt : readLayout(reader);
+    if (!first && !reader.gaveUp()) {
+        first = fullWalk(reader, m_pollWindow);
+    }
+    if (first && !first->empty()) {
+        m_firstSample = std::move(first);
+        m_secondSampleAt = m_clock.now() + clockInterval(m_configuration.playbackSampleGap);
+    }
+    return outcome;
+}
+
+DeckPoller::Outcome DeckPoller::finishPoll(std::stop_token stop) {
+    Outcome outcome;
+    outcome.active = true;
+    m_secondSampleAt.reset();
+    const std::optional<Sample> first = std::exchange(m_firstSample, std::nullopt);
+    if (!first || !m_layout) {
+        return outcome;
+    }
+    m_pollLimits.stop = std::move(stop);
+    GuardedReader reader(m_platform, m_pollLimits);
+    std::optional<Sample> second = readLayout(reader);
+    if (second) {
+        remember(*second);
+    } else if (!reader.gaveUp()) {
+        second = fullWalk(reader, m_pollWindow);
+    }
+    if (!second) {
+        return outcome;
+    }
+    for (std::size_t index = 0; index < first->size(); ++index) {
+        const ObservedDeck& observed = (*first)[index];
+        if (m_readDuringPoll.contains(observed.deck)) {
+            continue;
+        }
+        const auto known = m_lastKnownStates.find(observed.deck);
+        if (const std::optional<DeckTrackCandidate>& candidate = observed.slot.candidate) {
+            bool playing = known != m_lastKnownStates.end() && known->second.isPlaying;
+            if (const auto* counterpart = counterpartInSecondSample(*first, index, *second)) {
+                playing = AccessibilityPlaybackHeuristic::isLikelyPlaying(
+                    observed.following, counterpart->following, 0, 0, kPlaybackWindowSize);
+            }
+            DeckState state{observed.deck, provisionalTrack(*candidate),
+                            playing,       false,
+                            std::nullopt,  m_clock.now()};
+            if (known == m_lastKnownStates.end() || !(known->second == state)) {
+                publish(std::move(state), outcome);
+            }
+        } else if (known != m_lastKnownStates.end() && known->second.track) {
+            publish({observed.deck, std::nullopt, false, false, std::nullopt, m_clock.now()},
+                    outcome);
+        }
+    }
+    std::ranges::stable_sort(outcome.changedStates, {}, &DeckState::deck);
     return outcome;
 }
 

@@ -228,8 +228,13 @@ XMLLibraryReader::loadLibrary(std::stop_token stop, const ReadProgress& progress
         return tl::unexpected(systemError(m_filePath, errno));
     }
     const std::size_t documentSize = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
-    // The whole file is read once, front to back.
+    // The whole file is read once, front to back. macOS has no posix_fadvise; its read-ahead
+    // is on by default, and asked for all the same.
+#if defined(POSIX_FADV_SEQUENTIAL)
     ::posix_fadvise(file.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+#elif defined(F_RDAHEAD)
+    ::fcntl(file.fd, F_RDAHEAD, 1);
+#endif
 
     // Straight from the file into Expat's buffer: the document is never held whole.
     ParseSession session(documentSize, m_options);

@@ -32,6 +32,9 @@ public:
     // The key `offset` steps around the wheel with the same letter.
     CamelotKey neighbor(int offset) const;
 
+    // The key `semitones` higher (lower when negative), same letter: a semitone is seven steps.
+    CamelotKey transposed(int semitones) const { return neighbor(7 * (semitones % 12)); }
+
     // Same number, other letter: the relative major or minor.
     CamelotKey relative() const;
 

@@ -41,8 +41,3 @@ struct Track {
 };
 
 } // namespace cuevox::metadata
-
-template <>
-struct std::hash<cuevox::metadata::Track> {
-    std::size_t operator()(const cuevox::metadata::Track& track) const noexcept;
-};

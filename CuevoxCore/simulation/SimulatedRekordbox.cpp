@@ -66,14 +66,14 @@ SimulatedRekordbox::SimulatedRekordbox(TimeSource now) : m_now(std::move(now)) {
 
 void SimulatedRekordbox::schedule(std::vector<SimulationEvent> events) {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     insertLocked(std::move(events));
 }
 
 void SimulatedRekordbox::scheduleRepeating(std::vector<SimulationEvent> events, double period) {
     assert(period > 0);
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     m_repeated = std::move(events);
     m_period = period;
     m_nextRound = 0;
@@ -105,8 +105,51 @@ void SimulatedRekordbox::queueRoundLocked(double time) {
 
 void SimulatedRekordbox::perform(SimulationEvent event) {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
-    applyLocked(event, m_time);
+    advanceAndReportLocked(&event);
+}
+
+void SimulatedRekordbox::advanceAndReportLocked(const SimulationEvent* performed) {
+    const auto advance = [&] {
+        advanceLocked();
+        if (performed != nullptr) {
+            applyLocked(*performed, m_time);
+        }
+    };
+    if (!m_postsEvents || m_subscribers.empty()) {
+        advance();
+        return;
+    }
+    std::array<std::vector<std::string>, kDeckCount> before;
+    for (int deck = 0; deck < kDeckCount; ++deck) {
+        before[static_cast<std::size_t>(deck)] =
+            m_running ? deckTextsLocked(deck) : std::vector<std::string>{};
+    }
+    const ProcessID pid = m_pid;
+    advance();
+    if (!m_running || pid != m_pid) {
+        return;
+    }
+    for (int deck = 0; deck < kDeckCount; ++deck) {
+        const std::vector<std::string> after = deckTextsLocked(deck);
+        const std::vector<std::string>& was = before[static_cast<std::size_t>(deck)];
+        for (std::size_t index = 0; index < after.size(); ++index) {
+            std::optional<Event> event;
+            if (was.size() != after.size()) {
+                event = Event{Event::Kind::childrenChanged, makeNode(NodeKind::deck, deck, 0)};
+            } else if (was[index] != after[index]) {
+                event = Event{Event::Kind::valueChanged,
+                              makeNode(NodeKind::deckText, deck, static_cast<int>(index))};
+            }
+            for (const auto& [id, subscriber] : m_subscribers) {
+                if (event && subscriber.first == pid) {
+                    subscriber.second(*event);
+                }
+            }
+            if (was.size() != after.size()) {
+                break;
+            }
+        }
+    }
 }
 
 void SimulatedRekordbox::advanceLocked() {
@@ -214,19 +257,19 @@ std::vector<std::string> SimulatedRekordbox::deckTextsLocked(int index) const {
 
 bool SimulatedRekordbox::isRunning() {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     return m_running;
 }
 
 std::optional<decks::AccessibilityPlatform::ProcessID> SimulatedRekordbox::processIdentifier() {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     return m_running ? std::optional(m_pid) : std::nullopt;
 }
 
 std::vector<std::string> SimulatedRekordbox::windowTexts() {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     if (!m_running) {
         return {};
     }
@@ -241,7 +284,7 @@ std::vector<std::string> SimulatedRekordbox::windowTexts() {
 
 std::vector<std::string> SimulatedRekordbox::deckTexts(int deck) {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     if (!m_running || deck < 1 || deck > kDeckCount) {
         return {};
     }
@@ -250,14 +293,14 @@ std::vector<std::string> SimulatedRekordbox::deckTexts(int deck) {
 
 bool SimulatedRekordbox::isPlaying(int deck) {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     return m_running && deck >= 1 && deck <= kDeckCount &&
            m_decks[static_cast<std::size_t>(deck - 1)].playing;
 }
 
 bool SimulatedRekordbox::isProcessTrusted() {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     return m_trusted;
 }
 
@@ -268,7 +311,7 @@ bool SimulatedRekordbox::requestTrust() {
 std::vector<decks::AccessibilityPlatform::RunningApplication>
 SimulatedRekordbox::runningApplications() {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     std::vector<RunningApplication> applications{{"com.apple.finder", 301}, {std::nullopt, 302}};
     if (m_running) {
         applications.push_back({std::string(kBundleIdentifier), m_pid});
@@ -284,7 +327,7 @@ decks::AccessibilityPlatform::Element SimulatedRekordbox::makeNode(NodeKind kind
 
 decks::AccessibilityPlatform::Element SimulatedRekordbox::applicationElement(ProcessID pid) {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     // Like the real service, any pid gives an element; one not of the running rekordbox
     // reads as nothing.
     const std::uint64_t generation =
@@ -307,7 +350,7 @@ const SimulatedRekordbox::Node* SimulatedRekordbox::liveNodeLocked(const Element
 decks::AttributeRead<std::string> SimulatedRekordbox::stringAttribute(const Element& element,
                                                                       std::string_view attribute) {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     const Node* node = liveNodeLocked(element);
     if (node == nullptr) {
         return std::nullopt;
@@ -354,7 +397,7 @@ decks::AttributeRead<std::string> SimulatedRekordbox::stringAttribute(const Elem
 decks::AttributeRead<std::vector<decks::AccessibilityPlatform::Element>>
 SimulatedRekordbox::elementsAttribute(const Element& element, std::string_view attribute) {
     std::lock_guard lock(m_mutex);
-    advanceLocked();
+    advanceAndReportLocked();
     const Node* node = liveNodeLocked(element);
     if (node == nullptr) {
         return std::nullopt;
@@ -393,6 +436,47 @@ SimulatedRekordbox::elementsAttribute(const Element& element, std::string_view a
     default:
         return std::nullopt;
     }
+}
+
+} // namespace cuevox::simulation
+
+namespace cuevox::simulation {
+
+void SimulatedRekordbox::setPostsEvents(bool posts) {
+    std::lock_guard lock(m_mutex);
+    m_postsEvents = posts;
+}
+
+std::unique_ptr<decks::AccessibilityPlatform::Subscription>
+SimulatedRekordbox::subscribe(ProcessID processIdentifier, const Element&, EventHandler handler) {
+    // Handlers run under the lock, so none runs once the subscription is gone.
+    class Held final : public Subscription {
+    public:
+        Held(SimulatedRekordbox& rekordbox, std::uint64_t id) : m_rekordbox(rekordbox), m_id(id) {}
+        ~Held() override {
+            std::lock_guard lock(m_rekordbox.m_mutex);
+            m_rekordbox.m_subscribers.erase(m_id);
+        }
+
+    private:
+        SimulatedRekordbox& m_rekordbox;
+        std::uint64_t m_id;
+    };
+    std::lock_guard lock(m_mutex);
+    if (!m_postsEvents) {
+        return nullptr;
+    }
+    m_subscribers.emplace(++m_lastSubscriber, std::pair(processIdentifier, std::move(handler)));
+    return std::make_unique<Held>(*this, m_lastSubscriber);
+}
+
+bool SimulatedRekordbox::sameElement(const Element& a, const Element& b) {
+    const auto* first = static_cast<const Node*>(a.get());
+    const auto* second = static_cast<const Node*>(b.get());
+    return first == second ||
+           (first != nullptr && second != nullptr && first->generation == second->generation &&
+            first->kind == second->kind && first->deck == second->deck &&
+            first->index == second->index && first->loaded == second->loaded);
 }
 
 } // namespace cuevox::simulation

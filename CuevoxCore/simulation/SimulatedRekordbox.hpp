@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -99,6 +101,14 @@ public:
     decks::AttributeRead<std::vector<Element>>
     elementsAttribute(const Element& element, std::string_view attribute) override;
 
+    // Reports each change of a deck's texts, as it is seen (time moves when the simulation is
+    // asked anything): off until asked for, so that a scripted run stays the same.
+    void setPostsEvents(bool posts);
+    std::unique_ptr<Subscription> subscribe(ProcessID processIdentifier, const Element& application,
+                                            EventHandler handler) override;
+    // Elements are made anew at each read: the same deck text is the same element.
+    bool sameElement(const Element& a, const Element& b) override;
+
 private:
     struct Deck {
         std::optional<SimulatedTrack> track;
@@ -120,6 +130,8 @@ private:
     struct Node;
 
     void advanceLocked();
+    // Advances (and applies `performed`), then reports what changed on the decks.
+    void advanceAndReportLocked(const SimulationEvent* performed = nullptr);
     void insertLocked(std::vector<SimulationEvent> events);
     void queueRoundLocked(double time);
     void settleLocked(double time);
@@ -142,6 +154,9 @@ private:
     ProcessID m_pid = kFirstPID;
     // Elements made before a quit belong to the old process and read as nothing after it.
     std::uint64_t m_generation = 0;
+    bool m_postsEvents = false;
+    std::map<std::uint64_t, std::pair<ProcessID, EventHandler>> m_subscribers;
+    std::uint64_t m_lastSubscriber = 0;
 };
 
 } // namespace cuevox::simulation

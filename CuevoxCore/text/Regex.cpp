@@ -139,22 +139,69 @@ struct Regex::Compiled {
     std::unique_ptr<icu::RegexPattern> pattern;
 };
 
+namespace {
+
+std::unique_ptr<icu::RegexPattern> compilePattern(std::string_view pattern, UErrorCode& status) {
+    UParseError parseError{};
+    const icu::UnicodeString source = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(pattern.data(), static_cast<int32_t>(pattern.size())));
+    std::unique_ptr<icu::RegexPattern> compiled(
+        icu::RegexPattern::compile(source, 0, parseError, status));
+    return U_SUCCESS(status) ? std::move(compiled) : nullptr;
+}
+
+// U_REGEX_MISSING_CLOSE_PAREN as "missing close paren".
+std::string errorWords(UErrorCode status) {
+    std::string words = u_errorName(status);
+    for (const std::string_view prefix : {"U_REGEX_", "U_"}) {
+        if (words.starts_with(prefix)) {
+            words.erase(0, prefix.size());
+            break;
+        }
+    }
+    for (char& c : words) {
+        c = c == '_' ? ' ' : static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return words;
+}
+
+int groupCount(const icu::RegexPattern& pattern, UErrorCode& status) {
+    const std::unique_ptr<icu::RegexMatcher> probe(pattern.matcher(status));
+    return probe && U_SUCCESS(status) ? probe->groupCount() : 0;
+}
+
+} // namespace
+
 Regex::Regex(std::string_view pattern, std::string_view owner)
     : m_compiled(std::make_unique<Compiled>()),
       m_id(nextId.fetch_add(1, std::memory_order_relaxed)) {
-    UParseError parseError{};
     UErrorCode status = U_ZERO_ERROR;
-    const icu::UnicodeString source = icu::UnicodeString::fromUTF8(
-        icu::StringPiece(pattern.data(), static_cast<int32_t>(pattern.size())));
-    m_compiled->pattern.reset(icu::RegexPattern::compile(source, 0, parseError, status));
-    if (U_FAILURE(status) || !m_compiled->pattern) {
+    m_compiled->pattern = compilePattern(pattern, status);
+    if (!m_compiled->pattern) {
         fail(owner, "regular expression does not compile", status);
     }
-    std::unique_ptr<icu::RegexMatcher> probe(m_compiled->pattern->matcher(status));
-    m_groupCount = probe ? probe->groupCount() : 0;
+    m_groupCount = groupCount(*m_compiled->pattern, status);
     if (U_FAILURE(status) || m_groupCount > kMaxGroups) {
         fail(owner, "regular expression has too many groups", status);
     }
+}
+
+Regex::Regex(std::unique_ptr<Compiled> compiled, int groupCount)
+    : m_compiled(std::move(compiled)), m_id(nextId.fetch_add(1, std::memory_order_relaxed)),
+      m_groupCount(groupCount) {}
+
+tl::expected<std::unique_ptr<Regex>, std::string> Regex::compile(std::string_view pattern) {
+    UErrorCode status = U_ZERO_ERROR;
+    auto compiled = std::make_unique<Compiled>();
+    compiled->pattern = compilePattern(pattern, status);
+    if (!compiled->pattern) {
+        return tl::unexpected("not a regular expression: " + errorWords(status));
+    }
+    const int groups = groupCount(*compiled->pattern, status);
+    if (U_FAILURE(status) || groups > kMaxGroups) {
+        return tl::unexpected("more than " + std::to_string(kMaxGroups) + " groups");
+    }
+    return std::unique_ptr<Regex>(new Regex(std::move(compiled), groups));
 }
 
 Regex::~Regex() = default;

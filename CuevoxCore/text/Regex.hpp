@@ -1,9 +1,12 @@
 #pragma once
 
+#include <tl/expected.hpp>
+
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace cuevox::text {
@@ -32,6 +35,9 @@ public:
     Regex(std::string_view pattern, std::string_view owner);
     ~Regex();
 
+    // A pattern the user typed, which may not compile: then the reason, in one line.
+    static tl::expected<std::unique_ptr<Regex>, std::string> compile(std::string_view pattern);
+
     Regex(const Regex&) = delete;
     Regex& operator=(const Regex&) = delete;
 
@@ -39,8 +45,10 @@ public:
     std::optional<Match> search(std::string_view text) const;
 
 private:
-    // ICU stays out of this header, so users of the core never need its headers.
     struct Compiled;
+    Regex(std::unique_ptr<Compiled> compiled, int groupCount);
+
+    // ICU stays out of this header, so users of the core never need its headers.
     std::unique_ptr<Compiled> m_compiled;
     std::uint64_t m_id;
     int m_groupCount;

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <compare>
-#include <cstddef>
-#include <functional>
 
 namespace cuevox::tracklist {
 
@@ -17,9 +15,3 @@ struct BPMRange {
 
 } // namespace cuevox::tracklist
 
-template <>
-struct std::hash<cuevox::tracklist::BPMRange> {
-    std::size_t operator()(const cuevox::tracklist::BPMRange& range) const noexcept {
-        return std::hash<int>{}(range.lowerBound);
-    }
-};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tracklist/EnergyDirection.hpp"
+#include "tracklist/HarmonicStrictness.hpp"
 #include "tracklist/PitchRange.hpp"
 
 #include <optional>
@@ -22,9 +23,25 @@ struct ListModes {
     bool hidePlayed = false;
     // Leaves out the playing artist and the artists of the last three tracks played.
     bool varyArtists = false;
+    HarmonicStrictness harmonicStrictness = HarmonicStrictness::strict;
+    // The decks keep each track's key whatever its tempo (rekordbox's MASTER TEMPO). Off, the
+    // list judges keys as heard: moved by the pitch each track is played at.
+    bool keyLock = true;
+    // Rows say how their key moves from the playing one.
+    bool keyMoves = false;
+    // Ranks by what the DJ's own crates, dates and sets say (the style model of the live
+    // inputs). The DJ's habits then weigh each key move and tempo step in the ranking in place
+    // of the automatic filters; the filters the DJ picks still apply.
+    bool style = false;
 
     // The list then aims at the tempo the source deck shows and says how to pitch each track.
     bool tempoMode() const { return !pitchRange.isOff() || halfDouble; }
+
+    // Rows show their key move, and their key as heard without key lock, when asked or when
+    // the DJ loosened the key rules.
+    bool showsKeyMoves() const {
+        return keyMoves || harmonicStrictness != HarmonicStrictness::strict || !keyLock;
+    }
 
     bool operator==(const ListModes&) const = default;
 };

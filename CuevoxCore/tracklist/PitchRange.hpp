@@ -1,28 +1,25 @@
 #pragma once
 
+#include "tracklist/ListModeNames.hpp"
+
+#include <algorithm>
 #include <optional>
 
 namespace cuevox::tracklist {
 
 // How far the DJ's pitch fader may move a track, in percent: 0 (off) or one of the ranges DJ
-// players offer, 2, 4, 6, 8 and 16. Valid by construction.
+// players offer (kPitchRangePercents). Valid by construction.
 class PitchRange {
 public:
     // Off.
     constexpr PitchRange() = default;
 
     static constexpr std::optional<PitchRange> fromPercent(int percent) {
-        switch (percent) {
-        case 0:
-        case 2:
-        case 4:
-        case 6:
-        case 8:
-        case 16:
-            return PitchRange(percent);
-        default:
+        if (std::find(kPitchRangePercents.begin(), kPitchRangePercents.end(), percent) ==
+            kPitchRangePercents.end()) {
             return std::nullopt;
         }
+        return PitchRange(percent);
     }
 
     constexpr int percent() const { return m_percent; }

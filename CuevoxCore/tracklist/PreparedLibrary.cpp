@@ -121,6 +121,15 @@ std::shared_ptr<const PreparedLibrary> PreparedLibrary::prepare(metadata::Rekord
 bool PreparedLibrary::prepareTracks(std::stop_token stop) {
     m_genreNames = distinctGenres(m_tracks);
     m_buckets = makeBPMRangeBuckets(m_tracks);
+    std::unordered_map<std::string_view, std::size_t> groupOfID;
+    m_idGroups.reserve(m_tracks.size());
+    for (const metadata::Track& track : m_tracks) {
+        if (stopAt(m_idGroups.size(), stop)) {
+            return false;
+        }
+        m_idGroups.push_back(groupOfID.try_emplace(track.id, groupOfID.size()).first->second);
+    }
+    m_idGroupCount = groupOfID.size();
     m_foldedTitles.reserve(m_tracks.size());
     m_foldedArtists.reserve(m_tracks.size());
     m_artistKeys.reserve(m_tracks.size());

@@ -95,6 +95,11 @@ public:
     // The own name of the first playlist with this id, without its folders; empty when none.
     std::string_view playlistName(std::string_view id) const;
 
+    // Tracks that share an id share a group, numbered from 0 in order of first appearance.
+    std::size_t idGroup(std::size_t index) const { return m_idGroups[index]; }
+    std::size_t idGroupCount() const { return m_idGroupCount; }
+    bool hasRepeatedIDs() const { return m_idGroupCount < m_tracks.size(); }
+
 private:
     PreparedLibrary(std::vector<metadata::Track> tracks,
                     const std::vector<metadata::Playlist>& playlists,
@@ -129,6 +134,8 @@ private:
     std::vector<std::string> m_genreNames;
     std::vector<BPMRange> m_buckets;
     std::vector<std::size_t> m_alphabeticalRanks;
+    std::vector<std::size_t> m_idGroups;
+    std::size_t m_idGroupCount = 0;
     decks::LibraryTrackIndex m_deckIndex;
 };
 

@@ -5,16 +5,21 @@
 #include "recommendation/GenreMatcher.hpp"
 #include "recommendation/HarmonicCompatibilityService.hpp"
 #include "recommendation/HarmonicMatcher.hpp"
+#include "recommendation/KeyMove.hpp"
 #include "recommendation/RecommendationScorer.hpp"
 #include "recommendation/RecommendationSettings.hpp"
+#include "style/StyleModel.hpp"
 #include "text/Text.hpp"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <map>
 #include <span>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace cuevox::tracklist::TrackListComputation {
@@ -39,7 +44,7 @@ std::size_t keyIndex(CamelotKey key) {
                                     (key.letter() == metadata::CamelotLetter::a ? 0 : 1));
 }
 
-// What the list narrows and scores around: the source track, and the tempo and energy the
+// What the list narrows and scores around: the source track, and the tempo, energy and key the
 // live-set modes aim at from it.
 struct Reference {
     const Track* source = nullptr;
@@ -49,6 +54,14 @@ struct Reference {
     bool halfDouble = false;
     // T: the energy the direction aims at.
     std::optional<int> energy;
+    // The source's key as heard; its own with key lock on.
+    std::optional<CamelotKey> key;
+    // Nothing lets any key through.
+    std::optional<HarmonicMatcher> keyFilter = kAutoHarmonicMatcher;
+    // With key lock off, the tempo the next track will play at: the deck's, else the source's.
+    std::optional<double> playingTempo;
+    // In the style mode: what ranks the list, its habits standing in for the automatic filters.
+    const style::StyleModel* style = nullptr;
 };
 
 std::optional<int> energyTarget(std::optional<int> energy, EnergyDirection direction) {
@@ -66,6 +79,18 @@ std::optional<int> energyTarget(std::optional<int> energy, EnergyDirection direc
     return energy;
 }
 
+std::optional<HarmonicMatcher> keyFilterOf(HarmonicStrictness strictness) {
+    switch (strictness) {
+    case HarmonicStrictness::strict:
+        return kAutoHarmonicMatcher;
+    case HarmonicStrictness::balanced:
+        return HarmonicMatcher{HarmonicMode::balanced};
+    case HarmonicStrictness::open:
+        break;
+    }
+    return std::nullopt;
+}
+
 Reference makeReference(const std::optional<Track>& source, const ListModes& modes,
                         const LiveInputs& live) {
     Reference reference;
@@ -73,13 +98,24 @@ Reference makeReference(const std::optional<Track>& source, const ListModes& mod
         return reference;
     }
     reference.source = &*source;
+    reference.style = modes.style ? live.style.get() : nullptr;
     reference.energy = energyTarget(source->energy, modes.energyDirection);
+    reference.key = source->camelotKey;
+    reference.keyFilter = keyFilterOf(modes.harmonicStrictness);
+    const std::optional<double>& deck = live.sourceDeckBPM;
+    const bool deckShowsTempo = deck && std::isfinite(*deck) && *deck > 0;
+    if (!modes.keyLock) {
+        reference.playingTempo = deckShowsTempo ? deck : source->bpm;
+        if (source->camelotKey && source->bpm && deckShowsTempo) {
+            if (const auto heard = HeardKey::at(*source->camelotKey, *deck, *source->bpm)) {
+                reference.key = heard->key;
+            }
+        }
+    }
     if (!source->bpm) {
         return reference;
     }
-    const std::optional<double>& deck = live.sourceDeckBPM;
-    const bool deckTempo = modes.tempoMode() && deck && std::isfinite(*deck) && *deck > 0;
-    reference.tempo = deckTempo ? *deck : *source->bpm;
+    reference.tempo = modes.tempoMode() && deckShowsTempo ? *deck : *source->bpm;
     if (!modes.pitchRange.isOff()) {
         reference.tempoMatcher.tolerance.max = *reference.tempo * modes.pitchRange.percent() / 100;
     }
@@ -110,6 +146,25 @@ std::optional<TempoFit> bestTempoFit(const Reference& reference, double bpm) {
     return best;
 }
 
+// With key lock off: the track's key at the tempo it plays at, the tried tempo when it has a
+// fit, else the playing tempo.
+std::optional<HeardKey> heardKeyOf(const Reference& reference, const Track& track,
+                                   const std::optional<TempoFit>& fit) {
+    if (!reference.playingTempo || !track.camelotKey || !track.bpm) {
+        return std::nullopt;
+    }
+    return HeardKey::at(*track.camelotKey, *reference.playingTempo, fit ? fit->bpm : *track.bpm);
+}
+
+std::optional<TempoFit> tempoFitOf(const Reference& reference, const Track& track) {
+    return reference.tempo && track.bpm ? bestTempoFit(reference, *track.bpm) : std::nullopt;
+}
+
+// The key the list judges a track by: as heard with key lock off, else its own.
+std::optional<CamelotKey> judgedKey(const std::optional<HeardKey>& heard, const Track& track) {
+    return heard ? std::optional(heard->key) : track.camelotKey;
+}
+
 class FilterTest {
 public:
     FilterTest(const Reference& reference, const FilterSelections& selections)
@@ -127,24 +182,29 @@ private:
     bool passesGenre(const Track& track) const { return m_selections.matchesGenre(track); }
 
     bool passesBPM(const Track& track) const {
-        if (m_selections.bpmRanges.empty() && m_reference.tempo) {
+        if (m_selections.bpmRanges.empty() && m_reference.tempo && !m_reference.style) {
             return track.bpm && bestTempoFit(m_reference, *track.bpm).has_value();
         }
         return m_selections.matchesBPM(track);
     }
 
     bool passesKey(const Track& track) const {
-        const Track* source = m_reference.source;
-        if (m_selections.keys.empty() && source && source->camelotKey) {
-            return track.camelotKey &&
-                   kAutoHarmonicMatcher.evaluate(*source->camelotKey, *track.camelotKey)
-                       .has_value();
+        if (!m_selections.keys.empty() || !m_reference.key || m_reference.style) {
+            return m_selections.matchesKey(track);
         }
-        return m_selections.matchesKey(track);
+        if (!m_reference.keyFilter) {
+            return true;
+        }
+        const std::optional<CamelotKey> key = judgedKey(
+            m_reference.playingTempo
+                ? heardKeyOf(m_reference, track, tempoFitOf(m_reference, track))
+                : std::nullopt,
+            track);
+        return key && m_reference.keyFilter->evaluate(*m_reference.key, *key).has_value();
     }
 
     bool passesEnergy(const Track& track) const {
-        if (m_selections.energies.empty() && m_reference.energy) {
+        if (m_selections.energies.empty() && m_reference.energy && !m_reference.style) {
             return track.energy &&
                    std::abs(static_cast<long long>(*track.energy) - *m_reference.energy) <= 1;
         }
@@ -160,7 +220,7 @@ double scoreOf(const std::optional<MatchResult>& match) {
     return match ? match->score : 0.0;
 }
 
-double score(const Reference& reference, const Track& track,
+double score(const Reference& reference, const Track& track, const std::optional<CamelotKey>& key,
              const std::optional<TempoFit>& tempoFit) {
     const Track& source = *reference.source;
     const double genre = !source.genre || !track.genre
@@ -168,9 +228,8 @@ double score(const Reference& reference, const Track& track,
                              : scoreOf(kScoreGenreMatcher.evaluate(*source.genre, *track.genre));
     const double bpm = tempoFit ? tempoFit->score : 0.0;
     const double harmonic =
-        source.camelotKey && track.camelotKey
-            ? HarmonicCompatibilityService::evaluate(*source.camelotKey, *track.camelotKey).score
-            : 50.0;
+        reference.key && key ? HarmonicCompatibilityService::evaluate(*reference.key, *key).score
+                             : 50.0;
     const double energy = kScoreEnergyMatcher.evaluate(reference.energy, track.energy).score;
     return kScorer.score(genre, bpm, harmonic, energy);
 }
@@ -226,37 +285,41 @@ private:
     std::vector<std::string> m_artists;
 };
 
-} // namespace
-
-Result compute(const PreparedLibrary& library, const std::optional<Track>& sourceTrack,
-               const FilterSelections& selections, std::string_view searchText) {
-    return compute(library, sourceTrack, selections, searchText, {}, {});
+// The tracks the list draws from, ascending: the chosen playlist's, or the whole collection.
+std::vector<std::size_t> scope(const PreparedLibrary& library, const ListModes& modes) {
+    if (modes.playlistID) {
+        const auto tracks =
+            library.playlistTracks(*modes.playlistID).value_or(std::span<const std::size_t>());
+        return {tracks.begin(), tracks.end()};
+    }
+    std::vector<std::size_t> all(library.tracks().size());
+    for (std::size_t index = 0; index < all.size(); ++index) {
+        all[index] = index;
+    }
+    return all;
 }
 
-Result compute(const PreparedLibrary& library, const std::optional<Track>& sourceTrack,
-               const FilterSelections& selections, std::string_view searchText,
-               const ListModes& modes, const LiveInputs& live) {
+// The rows that pass the search, the set memory and every filter, in scope order; and for each
+// option of a filter group, how many tracks would pass with the group's own filter left out.
+std::vector<ListRow> filterAndCount(const PreparedLibrary& library,
+                                    std::span<const std::size_t> scope, const FilterTest& filter,
+                                    const SetMemory& setMemory, std::string_view query,
+                                    Result& options) {
     const std::vector<Track>& tracks = library.tracks();
-    const Reference reference = makeReference(sourceTrack, modes, live);
-    const FilterTest filter(reference, selections);
-    const SetMemory setMemory(library, reference, modes, live);
-    const std::string query = PreparedLibrary::foldForSearch(text::trim(searchText));
-
-    Result result;
-    result.trackIndices.reserve(tracks.size());
+    std::vector<ListRow> rows;
+    rows.reserve(scope.size());
     std::unordered_map<std::string_view, int> genreCounts;
     std::map<int, int> bucketCounts;
     std::array<int, 24> keyCounts{};
     std::array<int, 11> energyCounts{};
-
-    const auto visit = [&](std::size_t index) {
+    for (const std::size_t index : scope) {
         const Track& track = tracks[index];
         if ((!query.empty() && !library.matchesSearch(index, query)) ||
             setMemory.leavesOut(index)) {
-            return;
+            continue;
         }
         if (filter.passes(track)) {
-            result.trackIndices.push_back(index);
+            rows.emplace_back().index = index;
         }
         if (track.genre && filter.passes(track, FilterField::genre)) {
             ++genreCounts[*track.genre];
@@ -273,76 +336,119 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
             filter.passes(track, FilterField::energy)) {
             ++energyCounts[static_cast<std::size_t>(*track.energy)];
         }
-    };
-    if (modes.playlistID) {
-        // Ascending positions, so the scope is visited in collection order too.
-        for (const std::size_t index :
-             library.playlistTracks(*modes.playlistID).value_or(std::span<const std::size_t>())) {
-            visit(index);
-        }
-    } else {
-        for (std::size_t index = 0; index < tracks.size(); ++index) {
-            visit(index);
-        }
     }
 
     for (const std::string& name : library.availableGenreNames()) {
         const auto found = genreCounts.find(name);
-        result.genreOptions.push_back({name, found == genreCounts.end() ? 0 : found->second});
+        options.genreOptions.push_back({name, found == genreCounts.end() ? 0 : found->second});
     }
     for (const BPMRange& range : library.bpmRangeBuckets()) {
         const auto found = bucketCounts.find(range.lowerBound);
-        result.bpmRangeOptions.push_back({range, found == bucketCounts.end() ? 0 : found->second});
+        options.bpmRangeOptions.push_back(
+            {range, found == bucketCounts.end() ? 0 : found->second});
     }
     for (const CamelotKey& key : CamelotKey::allPositions()) {
-        result.keyOptions.push_back({key, keyCounts[keyIndex(key)]});
+        options.keyOptions.push_back({key, keyCounts[keyIndex(key)]});
     }
     for (int energy = 1; energy <= 10; ++energy) {
-        result.energyOptions.push_back({energy, energyCounts[static_cast<std::size_t>(energy)]});
+        options.energyOptions.push_back({energy, energyCounts[static_cast<std::size_t>(energy)]});
     }
+    return rows;
+}
 
-    std::vector<std::size_t>& order = result.trackIndices;
-    if (!reference.tempo) {
-        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            return library.alphabeticalRank(a) < library.alphabeticalRank(b);
-        });
-        return result;
+// Equal ids are one track to the list: every row of an id takes what the list worked out for
+// its last row, and they sort together.
+void shareAmongEqualIDs(const PreparedLibrary& library, std::vector<ListRow>& rows) {
+    if (!library.hasRepeatedIDs()) {
+        return;
     }
+    std::vector<std::size_t> lastRowOfGroup(library.idGroupCount(), rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        lastRowOfGroup[library.idGroup(rows[row].index)] = row;
+    }
+    for (ListRow& row : rows) {
+        const std::size_t index = row.index;
+        row = rows[lastRowOfGroup[library.idGroup(index)]];
+        row.index = index;
+    }
+}
 
-    // Scores and pitches go by id, so a later track with the same id overwrites an earlier
-    // one's, and both sort by it.
-    result.trackScores.reserve(order.size());
-    for (const std::size_t index : order) {
-        const Track& track = tracks[index];
-        const std::optional<TempoFit> fit =
-            track.bpm ? bestTempoFit(reference, *track.bpm) : std::nullopt;
-        result.trackScores.insert_or_assign(track.id, score(reference, track, fit));
-        if (!modes.tempoMode()) {
+// In the style model's order; the tracks it does not rank (the playing recording's own files)
+// last.
+void rankByStyle(const style::StyleModel& model, const Track& playing, std::vector<ListRow>& rows) {
+    constexpr std::uint32_t kUnranked = std::numeric_limits<std::uint32_t>::max();
+    const style::StyleRanking ranking = model.rank(playing);
+    std::vector<std::uint32_t> place(ranking.scores.size(), kUnranked);
+    for (std::uint32_t position = 0; position < ranking.order.size(); ++position) {
+        place[ranking.order[position]] = position;
+    }
+    for (ListRow& row : rows) {
+        row.style = row.index < ranking.scores.size() ? ranking.scores[row.index] : std::nullopt;
+    }
+    const auto placeOf = [&](const ListRow& row) {
+        return row.index < place.size() ? place[row.index] : kUnranked;
+    };
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const ListRow& a, const ListRow& b) { return placeOf(a) < placeOf(b); });
+}
+
+// Scored best first, then by year and alphabetically; alphabetical and unscored without a
+// tempo to aim at.
+void rank(const PreparedLibrary& library, const Reference& reference, bool tempoMode,
+          std::vector<ListRow>& rows) {
+    const std::vector<Track>& tracks = library.tracks();
+    for (ListRow& row : rows) {
+        const Track& track = tracks[row.index];
+        const std::optional<TempoFit> fit = tempoFitOf(reference, track);
+        row.heardKey = heardKeyOf(reference, track, fit);
+        const std::optional<CamelotKey> key = judgedKey(row.heardKey, track);
+        row.move = recommendation::keyMove(reference.key, key);
+        if (!reference.tempo) {
             continue;
         }
-        if (fit) {
-            result.trackPitches.insert_or_assign(
-                track.id, PitchAdjustment{fit->multiple, (*reference.tempo / fit->bpm - 1) * 100});
-        } else {
-            result.trackPitches.erase(track.id);
+        row.score = score(reference, track, key, fit);
+        if (tempoMode && fit) {
+            row.pitch = PitchAdjustment{fit->multiple, (*reference.tempo / fit->bpm - 1) * 100};
         }
     }
-    std::vector<double> scores(tracks.size(), 0.0);
-    for (const std::size_t index : order) {
-        scores[index] = result.trackScores.at(tracks[index].id);
+    shareAmongEqualIDs(library, rows);
+    if (reference.style) {
+        rankByStyle(*reference.style, *reference.source, rows);
+        return;
     }
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        if (scores[a] != scores[b]) {
-            return scores[a] > scores[b];
+    if (!reference.tempo) {
+        std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
+            return library.alphabeticalRank(a.index) < library.alphabeticalRank(b.index);
+        });
+        return;
+    }
+    std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
+        if (*a.score != *b.score) {
+            return *a.score > *b.score;
         }
-        const Track& first = tracks[a];
-        const Track& second = tracks[b];
+        const Track& first = tracks[a.index];
+        const Track& second = tracks[b.index];
         if (first.year != second.year) {
             // A missing year sorts below every year.
             return first.year && (!second.year || *first.year > *second.year);
         }
-        return library.alphabeticalRank(a) < library.alphabeticalRank(b);
+        return library.alphabeticalRank(a.index) < library.alphabeticalRank(b.index);
     });
+}
+
+} // namespace
+
+Result compute(const PreparedLibrary& library, const std::optional<Track>& sourceTrack,
+               const FilterSelections& selections, std::string_view searchText,
+               const ListModes& modes, const LiveInputs& live) {
+    const Reference reference = makeReference(sourceTrack, modes, live);
+    const FilterTest filter(reference, selections);
+    const SetMemory setMemory(library, reference, modes, live);
+    const std::string query = PreparedLibrary::foldForSearch(text::trim(searchText));
+
+    Result result;
+    result.rows = filterAndCount(library, scope(library, modes), filter, setMemory, query, result);
+    rank(library, reference, modes.tempoMode(), result.rows);
     return result;
 }
 

@@ -1,6 +1,9 @@
 #include "state/ListModesState.hpp"
 
+#include "tracklist/ListModeNames.hpp"
+
 #include <QSettings>
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -8,21 +11,18 @@
 namespace cuevox::state {
 namespace {
 
+using tracklist::ListModes;
+
 constexpr const char* kPitchRange = "listModes/pitchRange";
-constexpr const char* kHalfDouble = "listModes/halfDouble";
 constexpr const char* kEnergyDirection = "listModes/energyDirection";
 constexpr const char* kCrate = "listModes/crate";
-constexpr const char* kHidePlayed = "listModes/hidePlayed";
-constexpr const char* kVaryArtists = "listModes/varyArtists";
 constexpr const char* kOpenKey = "openKey";
 
-using tracklist::EnergyDirection;
-
-// Stored by name, so that the settings file reads as what the DJ chose.
-constexpr std::array<std::pair<EnergyDirection, std::string_view>, 3> kDirectionNames{{
-    {EnergyDirection::hold, "hold"},
-    {EnergyDirection::up, "up"},
-    {EnergyDirection::down, "down"},
+// The switches, each under its key.
+constexpr std::array<std::pair<bool ListModes::*, const char*>, 3> kSwitches{{
+    {&ListModes::halfDouble, "listModes/halfDouble"},
+    {&ListModes::hidePlayed, "listModes/hidePlayed"},
+    {&ListModes::varyArtists, "listModes/varyArtists"},
 }};
 
 bool readSwitch(const QSettings& settings, const char* key) {
@@ -31,51 +31,40 @@ bool readSwitch(const QSettings& settings, const char* key) {
                                               : stored.toString() == QStringLiteral("true");
 }
 
-tracklist::ListModes readModes(const QSettings& settings) {
-    tracklist::ListModes modes;
+ListModes readModes(const QSettings& settings) {
+    ListModes modes;
     bool isNumber = false;
     const int percent = settings.value(kPitchRange).toInt(&isNumber);
     if (const auto range = tracklist::PitchRange::fromPercent(percent); isNumber && range) {
         modes.pitchRange = *range;
     }
-    modes.halfDouble = readSwitch(settings, kHalfDouble);
-    const QByteArray direction = settings.value(kEnergyDirection).toString().toUtf8();
-    for (const auto& [value, name] : kDirectionNames) {
-        if (std::string_view(direction.constData(), direction.size()) == name) {
-            modes.energyDirection = value;
-        }
-    }
+    // Stored by name, so that the settings file reads as what the DJ chose.
+    const std::string direction = settings.value(kEnergyDirection).toString().toStdString();
+    modes.energyDirection = tracklist::valueNamed(tracklist::kEnergyDirectionNames, direction)
+                                .value_or(tracklist::EnergyDirection::hold);
     if (const QVariant crate = settings.value(kCrate); crate.isValid()) {
         modes.playlistID = crate.toString().toStdString();
     }
-    modes.hidePlayed = readSwitch(settings, kHidePlayed);
-    modes.varyArtists = readSwitch(settings, kVaryArtists);
+    for (const auto& [field, key] : kSwitches) {
+        modes.*field = readSwitch(settings, key);
+    }
     return modes;
 }
 
-void writeModes(QSettings& settings, const tracklist::ListModes& modes) {
+void writeModes(QSettings& settings, const ListModes& modes) {
     settings.setValue(kPitchRange, modes.pitchRange.percent());
-    settings.setValue(kHalfDouble, modes.halfDouble);
-    for (const auto& [value, name] : kDirectionNames) {
-        if (value == modes.energyDirection) {
-            settings.setValue(kEnergyDirection,
-                              QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-        }
-    }
+    const std::string_view direction =
+        tracklist::nameOf(tracklist::kEnergyDirectionNames, modes.energyDirection);
+    settings.setValue(kEnergyDirection, QString::fromUtf8(direction.data(),
+                                                          static_cast<qsizetype>(direction.size())));
     if (modes.playlistID) {
         settings.setValue(kCrate, QString::fromStdString(*modes.playlistID));
     } else {
         settings.remove(kCrate);
     }
-    settings.setValue(kHidePlayed, modes.hidePlayed);
-    settings.setValue(kVaryArtists, modes.varyArtists);
-}
-
-// `modes` with one field changed.
-template <typename T>
-tracklist::ListModes with(tracklist::ListModes modes, T tracklist::ListModes::*field, T value) {
-    modes.*field = std::move(value);
-    return modes;
+    for (const auto& [field, key] : kSwitches) {
+        settings.setValue(key, modes.*field);
+    }
 }
 
 } // namespace
@@ -84,7 +73,7 @@ ListModesState::ListModesState(QSettings& settings, QObject* parent)
     : QObject(parent), m_settings(settings), m_modes(readModes(settings)),
       m_openKey(readSwitch(settings, kOpenKey)) {}
 
-void ListModesState::take(tracklist::ListModes modes) {
+void ListModesState::take(ListModes modes) {
     if (modes == m_modes) {
         return;
     }
@@ -93,28 +82,11 @@ void ListModesState::take(tracklist::ListModes modes) {
     emit modesChanged();
 }
 
-void ListModesState::setPitchRange(tracklist::PitchRange range) {
-    take(with(m_modes, &tracklist::ListModes::pitchRange, range));
-}
-
-void ListModesState::setHalfDouble(bool on) {
-    take(with(m_modes, &tracklist::ListModes::halfDouble, on));
-}
-
-void ListModesState::setEnergyDirection(tracklist::EnergyDirection direction) {
-    take(with(m_modes, &tracklist::ListModes::energyDirection, direction));
-}
-
-void ListModesState::setCrate(std::optional<std::string> playlistID) {
-    take(with(m_modes, &tracklist::ListModes::playlistID, std::move(playlistID)));
-}
-
-void ListModesState::setHidePlayed(bool on) {
-    take(with(m_modes, &tracklist::ListModes::hidePlayed, on));
-}
-
-void ListModesState::setVaryArtists(bool on) {
-    take(with(m_modes, &tracklist::ListModes::varyArtists, on));
+void ListModesState::dropCrateUnlessIn(const std::vector<std::string>& crateIDs) {
+    if (m_modes.playlistID &&
+        std::find(crateIDs.begin(), crateIDs.end(), *m_modes.playlistID) == crateIDs.end()) {
+        set(&ListModes::playlistID, std::nullopt);
+    }
 }
 
 void ListModesState::setOpenKey(bool on) {

@@ -3,8 +3,8 @@
 #include "tracklist/ListModes.hpp"
 
 #include <QObject>
-#include <optional>
 #include <string>
+#include <vector>
 
 class QSettings;
 
@@ -23,13 +23,15 @@ public:
     const tracklist::ListModes& modes() const { return m_modes; }
     bool openKey() const { return m_openKey; }
 
-    void setPitchRange(tracklist::PitchRange range);
-    void setHalfDouble(bool on);
-    void setEnergyDirection(tracklist::EnergyDirection direction);
-    // No id is the whole collection.
-    void setCrate(std::optional<std::string> playlistID);
-    void setHidePlayed(bool on);
-    void setVaryArtists(bool on);
+    // Sets one mode, e.g. set(&tracklist::ListModes::hidePlayed, true).
+    template <typename T, typename Value>
+    void set(T tracklist::ListModes::*field, Value&& value) {
+        tracklist::ListModes changed = m_modes;
+        changed.*field = std::forward<Value>(value);
+        take(std::move(changed));
+    }
+    // Back to the whole collection when the crate picked is none of `crateIDs`.
+    void dropCrateUnlessIn(const std::vector<std::string>& crateIDs);
     void setOpenKey(bool on);
 
 signals:

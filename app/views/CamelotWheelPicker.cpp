@@ -31,7 +31,7 @@ CamelotWheelPicker::CamelotWheelPicker(state::RecommendationViewModel& model, QW
     : QWidget(parent), m_model(model) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setMouseTracking(true);
-    connect(&m_model, &state::RecommendationViewModel::selectedKeysChanged, this,
+    connect(&m_model.filters(), &state::FilterState::keysChanged, this,
             qOverload<>(&QWidget::update));
 }
 
@@ -80,7 +80,7 @@ void CamelotWheelPicker::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF wheel = wheelRect();
-    const auto& selected = m_model.selectedKeys();
+    const auto& selected = m_model.filters().selections().keys;
 
     for (const CamelotKey key : CamelotKey::allPositions()) {
         const QPainterPath path = WedgeShape::forKey(key).path(wheel);
@@ -123,11 +123,11 @@ void CamelotWheelPicker::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !pressed || keyAt(event->position()) != pressed) {
         return;
     }
-    auto keys = m_model.selectedKeys();
+    auto keys = m_model.filters().selections().keys;
     if (!keys.erase(*pressed)) {
         keys.insert(*pressed);
     }
-    m_model.setSelectedKeys(std::move(keys));
+    m_model.filters().setKeys(std::move(keys));
 }
 
 } // namespace cuevox::views

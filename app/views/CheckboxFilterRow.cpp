@@ -1,19 +1,18 @@
 #include "views/CheckboxFilterRow.hpp"
 
 #include "views/Icons.hpp"
+#include "views/Pill.hpp"
 #include "views/Theme.hpp"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <algorithm>
 
 namespace cuevox::views {
 namespace {
 
-constexpr int kHorizontalPadding = 14;
-constexpr int kVerticalPadding = 7;
-constexpr int kMinimumGap = 12;
-constexpr int kCheckboxSize = 14;
+constexpr int kHorizontalPadding = theme::kFilterRow.horizontalPadding;
+constexpr int kMinimumGap = theme::kFilterRow.spacing;
+constexpr int kCheckboxSize = theme::kFilterRow.iconSize;
 
 } // namespace
 
@@ -40,9 +39,8 @@ void CheckboxFilterRow::setOption(const QString& label, bool selected) {
 
 QSize CheckboxFilterRow::sizeHint() const {
     const QFontMetrics metrics(font());
-    return {kHorizontalPadding + metrics.horizontalAdvance(text()) + kMinimumGap + kCheckboxSize +
-                kHorizontalPadding,
-            std::max(metrics.height(), kCheckboxSize) + 2 * kVerticalPadding};
+    return {theme::kFilterRow.width(metrics.horizontalAdvance(text()), false),
+            theme::kFilterRow.height(metrics.height())};
 }
 
 void CheckboxFilterRow::paintEvent(QPaintEvent*) {

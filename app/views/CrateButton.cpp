@@ -2,6 +2,7 @@
 
 #include "views/DropDownPanel.hpp"
 #include "views/Icons.hpp"
+#include "views/Pill.hpp"
 #include "views/Theme.hpp"
 
 #include <QHBoxLayout>
@@ -9,20 +10,13 @@
 #include <QPainter>
 
 namespace cuevox::views {
-namespace {
 
-constexpr int kIconSize = 14;
-constexpr int kIconGap = 4;
-constexpr int kHorizontalPadding = 10;
-constexpr int kVerticalPadding = 6;
-constexpr int kChevronSize = 9;
-
-} // namespace
+using theme::kCratePill;
 
 CrateButton::CrateButton(QWidget* parent)
     : QAbstractButton(parent), m_icon(new QLabel(this)), m_text(new QLabel(this)),
       m_panel(new DropDownPanel(*this)) {
-    m_icon->setFixedSize(kIconSize, kIconSize);
+    m_icon->setFixedSize(kCratePill.iconSize, kCratePill.iconSize);
     m_text->setFont(theme::font(theme::TextStyle::subheadline, QFont::DemiBold));
     // Its natural size, always: the search field gives way first.
     m_text->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -32,7 +26,7 @@ CrateButton::CrateButton(QWidget* parent)
     // Inside a button a label would take the button's text colour.
     m_text->setForegroundRole(QPalette::WindowText);
     auto* layout = new QHBoxLayout(this);
-    layout->setSpacing(kIconGap);
+    layout->setSpacing(kCratePill.spacing);
     layout->addWidget(m_icon);
     layout->addWidget(m_text);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -67,15 +61,16 @@ void CrateButton::restyle() {
     setCursor(m_pickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     setFocusPolicy(m_pickable ? Qt::TabFocus : Qt::NoFocus);
     if (m_pickable) {
-        layout()->setContentsMargins(kHorizontalPadding, kVerticalPadding,
-                                     kHorizontalPadding + kIconGap + kChevronSize,
-                                     kVerticalPadding);
+        layout()->setContentsMargins(
+            kCratePill.horizontalPadding, kCratePill.verticalPadding,
+            kCratePill.horizontalPadding + kCratePill.spacing + kCratePill.chevronSize,
+            kCratePill.verticalPadding);
     } else {
         layout()->setContentsMargins(0, 0, 0, 0);
     }
     const QColor colour = m_active ? theme::kAccent : theme::kPrimaryText;
-    m_icon->setPixmap(iconPixmap(m_active ? Icon::crate : Icon::allTracks, colour, kIconSize,
-                                 devicePixelRatioF()));
+    m_icon->setPixmap(iconPixmap(m_active ? Icon::crate : Icon::allTracks, colour,
+                                 kCratePill.iconSize, devicePixelRatioF()));
     QPalette palette = m_text->palette();
     palette.setColor(QPalette::WindowText, colour);
     m_text->setPalette(palette);
@@ -89,13 +84,11 @@ void CrateButton::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF capsule = rect();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(theme::kPillBackground);
-    painter.drawRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
+    theme::paintCapsule(painter, rect(), theme::kPillBackground);
     const QColor colour = m_active ? theme::kAccent : theme::kPrimaryText;
-    painter.drawPixmap(width() - kHorizontalPadding - kChevronSize, (height() - kChevronSize) / 2,
-                       iconPixmap(Icon::chevronDown, colour, kChevronSize, devicePixelRatioF()));
+    const int chevron = kCratePill.chevronSize;
+    painter.drawPixmap(width() - kCratePill.horizontalPadding - chevron, (height() - chevron) / 2,
+                       iconPixmap(Icon::chevronDown, colour, chevron, devicePixelRatioF()));
 }
 
 } // namespace cuevox::views

@@ -81,15 +81,15 @@ CratePicker::CratePicker(state::RecommendationViewModel& model,
     connect(m_tree, &QTreeView::clicked, this, &CratePicker::pick);
     connect(m_tree, &QTreeView::activated, this, &CratePicker::pick);
     connect(m_wholeCollection, &QAbstractButton::clicked, this, [this] {
-        m_model.setCrate(std::nullopt);
+        m_model.modes().set(&tracklist::ListModes::playlistID, std::nullopt);
         emit picked();
     });
     connect(&m_model, &state::RecommendationViewModel::crateIDsChanged, this,
             &CratePicker::refresh);
     // Of the modes, only the pick shows in the tree.
-    connect(&m_model, &state::RecommendationViewModel::listModesChanged, this, [this] {
-        m_items->setPicked(m_model.listModes().playlistID);
-        m_wholeCollection->setEnabled(m_model.listModes().playlistID.has_value());
+    connect(&m_model.modes(), &state::ListModesState::modesChanged, this, [this] {
+        m_items->setPicked(m_model.modes().modes().playlistID);
+        m_wholeCollection->setEnabled(m_model.modes().modes().playlistID.has_value());
     });
     connect(&m_localization, &i18n::LocalizationManager::languageChanged, this,
             &CratePicker::retranslate);
@@ -104,11 +104,11 @@ void CratePicker::retranslate() {
 
 void CratePicker::refresh() {
     m_items->setLibrary(m_model.preparedLibrary());
-    m_items->setPicked(m_model.listModes().playlistID);
+    m_items->setPicked(m_model.modes().modes().playlistID);
     const int rows = openFolders();
     const int rowHeight = std::max(1, m_tree->sizeHintForRow(0));
     m_tree->setFixedHeight(std::min(kMaximumTreeHeight, rows * rowHeight + 4));
-    m_wholeCollection->setEnabled(m_model.listModes().playlistID.has_value());
+    m_wholeCollection->setEnabled(m_model.modes().modes().playlistID.has_value());
 }
 
 int CratePicker::openFolders() {
@@ -140,7 +140,8 @@ void CratePicker::pick(const QModelIndex& index) {
     if (!id.isValid()) {
         return;
     }
-    m_model.setCrate(id.toString().toStdString());
+    m_model.modes().set(&tracklist::ListModes::playlistID,
+                        std::optional(id.toString().toStdString()));
     emit picked();
 }
 

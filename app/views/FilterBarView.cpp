@@ -3,149 +3,55 @@
 #include "i18n/LocalizationManager.hpp"
 #include "state/RecommendationViewModel.hpp"
 #include "views/CheckboxFilterList.hpp"
-#include "views/CheckboxFilterRow.hpp"
-#include "views/CheckboxFilterSource.hpp"
-#include "views/CrateButton.hpp"
-#include "views/CratePicker.hpp"
-#include "views/Divider.hpp"
-#include "views/DropDownPanel.hpp"
+#include "views/EnergyPanel.hpp"
+#include "views/FilterLists.hpp"
 #include "views/FilterPillButton.hpp"
 #include "views/Icons.hpp"
 #include "views/KeyPickerView.hpp"
-#include "views/ModeChip.hpp"
+#include "views/LiveSetControls.hpp"
 #include "views/SearchField.hpp"
-#include "views/SegmentedChoice.hpp"
+#include "views/TempoPanel.hpp"
 #include "views/Theme.hpp"
 #include "views/UnderlinedButton.hpp"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
 namespace cuevox::views {
 
+using state::FilterState;
 using state::RecommendationViewModel;
-using tracklist::BPMRange;
-using tracklist::BPMRangeOption;
-using tracklist::EnergyDirection;
-using tracklist::EnergyOption;
-using tracklist::GenreOption;
-using tracklist::PitchRange;
 
 namespace {
 
 constexpr int kGap = 8;
-constexpr int kPitchPercents[] = {0, 2, 4, 6, 8, 16};
-constexpr EnergyDirection kDirections[] = {EnergyDirection::hold, EnergyDirection::up,
-                                           EnergyDirection::down};
-// A long crate name gives way before the search field does.
-constexpr int kLongestCrateName = 90;
-
-QString tempoLabel(const BPMRangeOption& option) {
-    return QStringLiteral("%1 - %2").arg(option.range.lowerBound).arg(option.range.lowerBound + 10);
-}
-
-QLabel* makeSectionTitle() {
-    auto* title = new QLabel;
-    title->setFont(theme::font(theme::TextStyle::caption, QFont::DemiBold));
-    QPalette grey = title->palette();
-    grey.setColor(QPalette::WindowText, theme::kSecondaryText);
-    title->setPalette(grey);
-    return title;
-}
-
-// A filter's panel with its list modes above the filter's own list; `below` spans the width.
-QWidget* withModes(QLabel* title, SegmentedChoice* choice, QWidget* below,
-                   CheckboxFilterList* list) {
-    auto* panel = new QWidget;
-    auto* modes = new QVBoxLayout;
-    modes->setContentsMargins(14, 12, 14, below ? 4 : 12);
-    modes->setSpacing(6);
-    modes->addWidget(title);
-    modes->addWidget(choice);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addLayout(modes);
-    if (below) {
-        layout->addWidget(below);
-    }
-    layout->addWidget(makeDivider(Qt::Horizontal, panel));
-    layout->addWidget(list);
-    return panel;
-}
 
 } // namespace
 
 FilterBarView::FilterBarView(RecommendationViewModel& model,
                              i18n::LocalizationManager& localization, QWidget* parent)
     : QWidget(parent), m_model(model), m_localization(localization),
-      m_crateButton(new CrateButton(this)), m_countText(&m_crateButton->label()),
-      m_cratePicker(new CratePicker(model, localization)),
-      m_hidePlayed(new ModeChip(Icon::hidePlayed, this)),
-      m_varyArtists(new ModeChip(Icon::varyArtists, this)),
+      m_liveSet(new LiveSetControls(model, localization, this)),
       m_search(new SearchField(model, localization, this)),
       m_keyPill(new FilterPillButton(Icon::key, this)),
       m_tempoPill(new FilterPillButton(Icon::tempo, this)),
       m_energyPill(new FilterPillButton(Icon::energy, this)),
       m_genrePill(new FilterPillButton(Icon::genre, this)),
       m_keyPicker(new KeyPickerView(model, localization)),
-      m_tempoList(new CheckboxFilterList(
-          checkboxFilterSource<BPMRangeOption, std::set<BPMRange>>(
-              [&model]() -> const auto& { return model.bpmRangeOptions(); }, tempoLabel,
-              [](const BPMRangeOption& option) { return option.count; },
-              [](const BPMRangeOption& option) { return option.range; },
-              [&model]() -> const auto& { return model.selectedBPMRanges(); },
-              [&model](std::set<BPMRange> ranges) {
-                  model.setSelectedBPMRanges(std::move(ranges));
-              }),
-          localization)),
-      m_energyList(new CheckboxFilterList(
-          checkboxFilterSource<EnergyOption, std::set<int>>(
-              [&model]() -> const auto& { return model.energyOptions(); },
-              [&localization](const EnergyOption& option) {
-                  return localization.t("filter.energy_option", option.energy);
-              },
-              [](const EnergyOption& option) { return option.count; },
-              [](const EnergyOption& option) { return option.energy; },
-              [&model]() -> const auto& { return model.selectedEnergies(); },
-              [&model](std::set<int> energies) { model.setSelectedEnergies(std::move(energies)); }),
-          localization)),
-      m_genreList(new CheckboxFilterList(
-          checkboxFilterSource<GenreOption, std::set<std::string>>(
-              [&model]() -> const auto& { return model.genreOptions(); },
-              [](const GenreOption& option) { return QString::fromStdString(option.name); },
-              [](const GenreOption& option) { return option.count; },
-              [](const GenreOption& option) { return option.name; },
-              [&model]() -> const auto& { return model.selectedGenres(); },
-              [&model](std::set<std::string> genres) {
-                  model.setSelectedGenres(std::move(genres));
-              }),
-          localization)),
-      m_reset(new UnderlinedButton(this)), m_pitchRangeTitle(makeSectionTitle()),
-      m_pitchRange(new SegmentedChoice), m_halfDouble(new CheckboxFilterRow),
-      m_energyDirectionTitle(makeSectionTitle()), m_energyDirection(new SegmentedChoice) {
-    for (const int percent : kPitchPercents) {
-        m_pitchRange->addSegment(percent);
-    }
-    for (const EnergyDirection direction : kDirections) {
-        m_energyDirection->addSegment(static_cast<int>(direction));
-    }
+      m_tempoPanel(new TempoPanel(model, localization)),
+      m_energyPanel(new EnergyPanel(model, localization)),
+      m_genreList(filterListFor(FilterGroup::genre, model, localization)),
+      m_reset(new UnderlinedButton(this)) {
     m_keyPill->setPanelContent(m_keyPicker);
-    m_tempoPill->setPanelContent(
-        withModes(m_pitchRangeTitle, m_pitchRange, m_halfDouble, m_tempoList));
-    m_energyPill->setPanelContent(
-        withModes(m_energyDirectionTitle, m_energyDirection, nullptr, m_energyList));
+    m_tempoPill->setPanelContent(m_tempoPanel);
+    m_energyPill->setPanelContent(m_energyPanel);
     m_genrePill->setPanelContent(m_genreList);
-    m_crateButton->setPanelContent(m_cratePicker);
 
     m_firstRow = new QHBoxLayout;
     m_firstRow->setSpacing(kGap);
-    m_firstRow->addWidget(m_crateButton);
-    m_firstRow->addWidget(m_hidePlayed);
-    m_firstRow->addWidget(m_varyArtists);
+    m_liveSet->addTo(*m_firstRow);
     m_firstRow->addStretch(1);
     m_firstRow->addWidget(m_search);
     for (FilterPillButton* pill : pills()) {
@@ -163,89 +69,73 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
     layout->addLayout(m_secondRow);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
-    connect(m_reset, &QAbstractButton::clicked, &m_model, &RecommendationViewModel::resetFilters);
-    connect(m_pitchRange, &SegmentedChoice::picked, &m_model, [this](int percent) {
-        m_model.setPitchRange(PitchRange::fromPercent(percent).value_or(PitchRange()));
-    });
-    connect(m_halfDouble, &QAbstractButton::clicked, &m_model,
-            [this] { m_model.setHalfDouble(!m_model.listModes().halfDouble); });
-    connect(m_energyDirection, &SegmentedChoice::picked, &m_model, [this](int direction) {
-        m_model.setEnergyDirection(static_cast<EnergyDirection>(direction));
-    });
-    connect(m_hidePlayed, &QAbstractButton::clicked, &m_model,
-            &RecommendationViewModel::setHidePlayed);
-    connect(m_varyArtists, &QAbstractButton::clicked, &m_model,
-            &RecommendationViewModel::setVaryArtists);
-    connect(m_cratePicker, &CratePicker::picked, &m_crateButton->panel(), &QWidget::hide);
-    connect(&m_model, &RecommendationViewModel::listModesChanged, this, &FilterBarView::showModes);
-    connect(&m_model, &RecommendationViewModel::crateIDsChanged, this, &FilterBarView::showCrates);
-
-    // The lists follow their options and selections while open.
-    connect(&m_model, &RecommendationViewModel::bpmRangeOptionsChanged, m_tempoList,
-            &CheckboxFilterList::refresh);
-    connect(&m_model, &RecommendationViewModel::selectedBPMRangesChanged, m_tempoList,
-            &CheckboxFilterList::refresh);
-    connect(&m_model, &RecommendationViewModel::energyOptionsChanged, m_energyList,
-            &CheckboxFilterList::refresh);
-    connect(&m_model, &RecommendationViewModel::selectedEnergiesChanged, m_energyList,
-            &CheckboxFilterList::refresh);
-    connect(&m_model, &RecommendationViewModel::genreOptionsChanged, m_genreList,
-            &CheckboxFilterList::refresh);
-    connect(&m_model, &RecommendationViewModel::selectedGenresChanged, m_genreList,
-            &CheckboxFilterList::refresh);
-
-    connect(&m_model, &RecommendationViewModel::filteredTracksChanged, this,
-            &FilterBarView::showCount);
-    for (auto signal : {&RecommendationViewModel::selectedKeysChanged,
-                        &RecommendationViewModel::selectedBPMRangesChanged,
-                        &RecommendationViewModel::selectedEnergiesChanged,
-                        &RecommendationViewModel::selectedGenresChanged,
-                        &RecommendationViewModel::searchTextChanged}) {
-        connect(&m_model, signal, this, &FilterBarView::showActivity);
+    FilterState& filters = m_model.filters();
+    connect(m_reset, &QAbstractButton::clicked, &filters, &FilterState::reset);
+    for (auto signal : {&FilterState::keysChanged, &FilterState::bpmRangesChanged,
+                        &FilterState::energiesChanged, &FilterState::genresChanged,
+                        &FilterState::searchTextChanged}) {
+        connect(&filters, signal, this, &FilterBarView::showActivity);
     }
+    connect(&m_model.modes(), &state::ListModesState::modesChanged, this,
+            &FilterBarView::showActivity);
+    // A longer count can leave too little room for one row.
+    connect(m_liveSet, &LiveSetControls::contentChanged, this, [this] { arrange(width()); });
     connect(&m_localization, &i18n::LocalizationManager::languageChanged, this,
             &FilterBarView::retranslate);
-    showCrates();
     retranslate();
-    showModes();
 }
 
 bool FilterBarView::anyFilterActive(const RecommendationViewModel& model) {
-    return !model.selections().isEmpty() || !model.searchText().isEmpty();
+    return !model.filters().selections().isEmpty() || !model.filters().searchText().isEmpty();
+}
+
+QLabel& FilterBarView::countLabel() const {
+    return m_liveSet->countLabel();
+}
+CrateButton& FilterBarView::crateButton() const {
+    return m_liveSet->crateButton();
+}
+CratePicker& FilterBarView::cratePicker() const {
+    return m_liveSet->cratePicker();
+}
+ModeChip& FilterBarView::hidePlayedChip() const {
+    return *m_liveSet->switches().at(0);
+}
+ModeChip& FilterBarView::varyArtistsChip() const {
+    return *m_liveSet->switches().at(1);
+}
+CheckboxFilterList& FilterBarView::tempoList() const {
+    return m_tempoPanel->list();
+}
+CheckboxFilterList& FilterBarView::energyList() const {
+    return m_energyPanel->list();
+}
+SegmentedChoice& FilterBarView::pitchRangeChoice() const {
+    return m_tempoPanel->pitchRangeChoice();
+}
+CheckboxFilterRow& FilterBarView::halfDoubleSwitch() const {
+    return m_tempoPanel->halfDoubleSwitch();
+}
+SegmentedChoice& FilterBarView::energyDirectionChoice() const {
+    return m_energyPanel->directionChoice();
 }
 
 void FilterBarView::retranslate() {
-    showCount();
     m_keyPill->setText(m_localization.t("filter.key"));
     m_tempoPill->setText(m_localization.t("filter.tempo"));
     m_energyPill->setText(m_localization.t("filter.energy"));
     m_genrePill->setText(m_localization.t("filter.genres"));
     m_reset->setText(m_localization.t("filter.reset"));
-    m_hidePlayed->setTitle(m_localization.t("filter.hide_played"));
-    m_varyArtists->setTitle(m_localization.t("filter.vary_artists"));
-    m_pitchRangeTitle->setText(m_localization.t("filter.pitch_range"));
-    for (const int percent : kPitchPercents) {
-        m_pitchRange->setSegmentText(percent, percent == 0 ? m_localization.t("filter.pitch_off")
-                                                           : QStringLiteral("±%1").arg(percent));
-    }
-    m_energyDirectionTitle->setText(m_localization.t("filter.energy_direction"));
-    constexpr const char* kDirectionKeys[] = {"filter.energy_hold", "filter.energy_up",
-                                              "filter.energy_down"};
-    for (std::size_t i = 0; i < std::size(kDirections); ++i) {
-        m_energyDirection->setSegmentText(static_cast<int>(kDirections[i]),
-                                          m_localization.t(kDirectionKeys[i]));
-    }
-    showModes();
+    showActivity();
+    arrange(width());
 }
 
 int FilterBarView::firstRowWidth(bool compactChips) const {
     const QMargins margins = layout()->contentsMargins();
-    // Count, both switches, search and reset at their least, and the five gaps between them and
-    // around the flexible space.
-    return margins.left() + m_crateButton->sizeHint().width() +
-           m_hidePlayed->preferredWidth(compactChips) +
-           m_varyArtists->preferredWidth(compactChips) + m_search->minimumWidth() +
-           m_reset->sizeHint().width() + 5 * kGap + margins.right();
+    // The live-set controls, search and reset at their least, and the three gaps between them
+    // and around the flexible space.
+    return margins.left() + m_liveSet->preferredWidth(compactChips, kGap) + m_search->minimumWidth() +
+           m_reset->sizeHint().width() + 3 * kGap + margins.right();
 }
 
 int FilterBarView::oneRowWidth(bool compactChips) const {
@@ -261,9 +151,7 @@ void FilterBarView::arrange(int width) {
     // too narrow for that, the pills move to a row of their own rather than overlap, and the
     // switches show their titles again if the first row has room for them.
     const bool twoRows = width < oneRowWidth(true);
-    const bool compact = twoRows ? width < firstRowWidth(false) : width < oneRowWidth(false);
-    m_hidePlayed->setCompact(compact);
-    m_varyArtists->setCompact(compact);
+    m_liveSet->setCompact(twoRows ? width < firstRowWidth(false) : width < oneRowWidth(false));
     if (twoRows == wrapsPills()) {
         return;
     }
@@ -290,53 +178,15 @@ void FilterBarView::resizeEvent(QResizeEvent* event) {
     arrange(event->size().width());
 }
 
-void FilterBarView::showCount() {
-    const auto count = static_cast<long long>(m_model.filteredTracks().size());
-    const std::optional<std::string>& crate = m_model.listModes().playlistID;
-    if (crate) {
-        // The crate's own name, without its folders (a name may hold a "/" of its own).
-        const QString path = QString::fromStdString(*crate);
-        const std::string_view own = m_model.crateName(*crate);
-        const QString name = QString::fromUtf8(own.data(), static_cast<qsizetype>(own.size()));
-        m_countText->setText(
-            QStringLiteral("%1 (%2)")
-                .arg(m_countText->fontMetrics().elidedText(name, Qt::ElideRight, kLongestCrateName))
-                .arg(count));
-        m_crateButton->setToolTip(path);
-    } else {
-        m_countText->setText(m_localization.t("filter.all_tracks", count));
-        m_crateButton->setToolTip(
-            m_crateButton->isPickable() ? m_localization.t("filter.pick_crate") : QString());
-    }
-    // A longer count can leave too little room for one row.
-    arrange(width());
-}
-
 void FilterBarView::showActivity() {
-    const tracklist::ListModes& modes = m_model.listModes();
-    m_keyPill->setActive(!m_model.selectedKeys().empty());
-    m_tempoPill->setActive(!m_model.selectedBPMRanges().empty() || modes.tempoMode());
-    m_energyPill->setActive(!m_model.selectedEnergies().empty() ||
-                            modes.energyDirection != EnergyDirection::hold);
-    m_genrePill->setActive(!m_model.selectedGenres().empty());
-    m_crateButton->setActive(modes.playlistID.has_value());
+    const tracklist::ListModes& modes = m_model.modes().modes();
+    const tracklist::FilterSelections& selections = m_model.filters().selections();
+    m_keyPill->setActive(!selections.keys.empty());
+    m_tempoPill->setActive(!selections.bpmRanges.empty() || modes.tempoMode());
+    m_energyPill->setActive(!selections.energies.empty() ||
+                            modes.energyDirection != tracklist::EnergyDirection::hold);
+    m_genrePill->setActive(!selections.genres.empty());
     m_reset->setEnabled(anyFilterActive(m_model));
-}
-
-void FilterBarView::showModes() {
-    const tracklist::ListModes& modes = m_model.listModes();
-    m_pitchRange->setChosen(modes.pitchRange.percent());
-    m_halfDouble->setOption(m_localization.t("filter.half_double"), modes.halfDouble);
-    m_energyDirection->setChosen(static_cast<int>(modes.energyDirection));
-    m_hidePlayed->setChecked(modes.hidePlayed);
-    m_varyArtists->setChecked(modes.varyArtists);
-    showActivity();
-    showCount();
-}
-
-void FilterBarView::showCrates() {
-    m_crateButton->setPickable(!m_model.crateIDs().empty());
-    showCount();
 }
 
 void FilterBarView::paintEvent(QPaintEvent*) {

@@ -19,17 +19,21 @@ class CheckboxFilterList;
 class CheckboxFilterRow;
 class CrateButton;
 class CratePicker;
+class EnergyPanel;
 class FilterPillButton;
 class KeyPickerView;
+class LiveSetControls;
 class ModeChip;
 class SearchField;
 class SegmentedChoice;
+class TempoPanel;
 class UnderlinedButton;
 
-// The row between the decks and the track list: how many tracks are listed, from which crate,
-// the switches of two live-set modes, the search field, the four filter pills with their
-// panels (tempo and energy with their modes) and the Reset of every filter, which leaves the
-// modes. It keeps no state: every control reads and writes the view model.
+// The row between the decks and the track list: the live-set controls with the count, the
+// search field, the four filter pills with their panels (tempo and energy with their modes) and
+// the Reset of every filter, which leaves the modes. It lays them out on one row, or the pills
+// on a second when the window is too narrow. It keeps no state: every control reads and writes
+// the view model.
 class FilterBarView : public QWidget {
     Q_OBJECT
 
@@ -41,25 +45,26 @@ public:
     // Any selection, or any search text at all: blanks count, as they still filter.
     static bool anyFilterActive(const state::RecommendationViewModel& model);
 
-    QLabel& countLabel() const { return *m_countText; }
-    CrateButton& crateButton() const { return *m_crateButton; }
-    CratePicker& cratePicker() const { return *m_cratePicker; }
-    ModeChip& hidePlayedChip() const { return *m_hidePlayed; }
-    ModeChip& varyArtistsChip() const { return *m_varyArtists; }
+    LiveSetControls& liveSetControls() const { return *m_liveSet; }
+    QLabel& countLabel() const;
+    CrateButton& crateButton() const;
+    CratePicker& cratePicker() const;
+    ModeChip& hidePlayedChip() const;
+    ModeChip& varyArtistsChip() const;
     SearchField& searchField() const { return *m_search; }
     FilterPillButton& keyPill() const { return *m_keyPill; }
     FilterPillButton& tempoPill() const { return *m_tempoPill; }
     FilterPillButton& energyPill() const { return *m_energyPill; }
     FilterPillButton& genrePill() const { return *m_genrePill; }
     KeyPickerView& keyPicker() const { return *m_keyPicker; }
-    CheckboxFilterList& tempoList() const { return *m_tempoList; }
-    CheckboxFilterList& energyList() const { return *m_energyList; }
+    CheckboxFilterList& tempoList() const;
+    CheckboxFilterList& energyList() const;
     CheckboxFilterList& genreList() const { return *m_genreList; }
     // Segments by percent.
-    SegmentedChoice& pitchRangeChoice() const { return *m_pitchRange; }
-    CheckboxFilterRow& halfDoubleSwitch() const { return *m_halfDouble; }
+    SegmentedChoice& pitchRangeChoice() const;
+    CheckboxFilterRow& halfDoubleSwitch() const;
     // Segments by tracklist::EnergyDirection.
-    SegmentedChoice& energyDirectionChoice() const { return *m_energyDirection; }
+    SegmentedChoice& energyDirectionChoice() const;
     UnderlinedButton& resetButton() const { return *m_reset; }
     // Whether the pills sit on a second row, the window being too narrow for one.
     bool wrapsPills() const;
@@ -70,10 +75,7 @@ protected:
 
 private:
     void retranslate();
-    void showCount();
     void showActivity();
-    void showModes();
-    void showCrates();
     int firstRowWidth(bool compactChips) const;
     int oneRowWidth(bool compactChips) const;
     void arrange(int width);
@@ -81,26 +83,17 @@ private:
 
     state::RecommendationViewModel& m_model;
     i18n::LocalizationManager& m_localization;
-    CrateButton* m_crateButton;
-    QLabel* m_countText;
-    CratePicker* m_cratePicker;
-    ModeChip* m_hidePlayed;
-    ModeChip* m_varyArtists;
+    LiveSetControls* m_liveSet;
     SearchField* m_search;
     FilterPillButton* m_keyPill;
     FilterPillButton* m_tempoPill;
     FilterPillButton* m_energyPill;
     FilterPillButton* m_genrePill;
     KeyPickerView* m_keyPicker;
-    CheckboxFilterList* m_tempoList;
-    CheckboxFilterList* m_energyList;
+    TempoPanel* m_tempoPanel;
+    EnergyPanel* m_energyPanel;
     CheckboxFilterList* m_genreList;
     UnderlinedButton* m_reset;
-    QLabel* m_pitchRangeTitle;
-    SegmentedChoice* m_pitchRange;
-    CheckboxFilterRow* m_halfDouble;
-    QLabel* m_energyDirectionTitle;
-    SegmentedChoice* m_energyDirection;
     QHBoxLayout* m_firstRow;
     QHBoxLayout* m_secondRow;
 };

@@ -1,22 +1,13 @@
 #include "views/FilterPillButton.hpp"
 
 #include "views/DropDownPanel.hpp"
+#include "views/Pill.hpp"
 #include "views/Theme.hpp"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <algorithm>
 
 namespace cuevox::views {
-namespace {
-
-constexpr int kHorizontalPadding = 10;
-constexpr int kVerticalPadding = 6;
-constexpr int kSpacing = 4;
-constexpr int kIconSize = 12;
-constexpr int kChevronSize = 9;
-
-} // namespace
 
 FilterPillButton::FilterPillButton(Icon icon, QWidget* parent)
     : QAbstractButton(parent), m_icon(icon), m_panel(new DropDownPanel(*this)) {
@@ -49,34 +40,15 @@ QColor FilterPillButton::foreground() const {
 
 QSize FilterPillButton::sizeHint() const {
     const QFontMetrics metrics(font());
-    const int content =
-        kIconSize + kSpacing + metrics.horizontalAdvance(text()) + kSpacing + kChevronSize;
-    return {content + 2 * kHorizontalPadding,
-            std::max(metrics.height(), kIconSize) + 2 * kVerticalPadding};
+    return {theme::kPill.width(metrics.horizontalAdvance(text()), true),
+            theme::kPill.height(metrics.height())};
 }
 
 void FilterPillButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF capsule = rect();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(theme::kPillBackground);
-    painter.drawRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
-
-    const QColor colour = foreground();
-    const qreal ratio = devicePixelRatioF();
-    int x = kHorizontalPadding;
-    painter.drawPixmap(x, (height() - kIconSize) / 2, iconPixmap(m_icon, colour, kIconSize, ratio));
-    x += kIconSize + kSpacing;
-
-    const int textWidth = QFontMetrics(font()).horizontalAdvance(text());
-    painter.setPen(colour);
-    painter.setFont(font());
-    painter.drawText(QRect(x, 0, textWidth, height()), Qt::AlignVCenter | Qt::AlignLeft, text());
-    x += textWidth + kSpacing;
-
-    painter.drawPixmap(x, (height() - kChevronSize) / 2,
-                       iconPixmap(Icon::chevronDown, colour, kChevronSize, ratio));
+    theme::paintCapsule(painter, rect(), theme::kPillBackground);
+    theme::paintPillContent(painter, *this, theme::kPill, m_icon, text(), foreground(), true);
 }
 
 } // namespace cuevox::views

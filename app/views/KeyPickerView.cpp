@@ -28,7 +28,7 @@ KeyPickerView::KeyPickerView(state::RecommendationViewModel& model,
     layout->addWidget(m_wheel, 0, Qt::AlignHCenter);
     layout->addWidget(m_reset, 0, Qt::AlignHCenter);
 
-    connect(m_reset, &QAbstractButton::clicked, &model, [&model] { model.setSelectedKeys({}); });
+    connect(m_reset, &QAbstractButton::clicked, &model, [&model] { model.filters().setKeys({}); });
     connect(&m_localization, &i18n::LocalizationManager::languageChanged, this,
             &KeyPickerView::retranslate);
     retranslate();

@@ -1,20 +1,14 @@
 #include "views/ModeChip.hpp"
 
+#include "views/Pill.hpp"
 #include "views/Theme.hpp"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <algorithm>
 
 namespace cuevox::views {
-namespace {
 
-constexpr int kHorizontalPadding = 10;
-constexpr int kVerticalPadding = 6;
-constexpr int kSpacing = 4;
-constexpr int kIconSize = 12;
-
-} // namespace
+using theme::kPill;
 
 ModeChip::ModeChip(Icon icon, QWidget* parent) : QAbstractButton(parent), m_icon(icon) {
     setCheckable(true);
@@ -41,35 +35,26 @@ void ModeChip::setCompact(bool compact) {
 int ModeChip::preferredWidth(bool compact) const {
     const QFontMetrics metrics(font());
     // Compact, a circle around the icon.
-    return compact ? std::max(metrics.height(), kIconSize) + 2 * kVerticalPadding
-                   : kHorizontalPadding + kIconSize + kSpacing + metrics.horizontalAdvance(text()) +
-                         kHorizontalPadding;
+    return compact ? kPill.height(metrics.height())
+                   : kPill.width(metrics.horizontalAdvance(text()), false);
 }
 
 QSize ModeChip::sizeHint() const {
-    return {preferredWidth(m_compact),
-            std::max(QFontMetrics(font()).height(), kIconSize) + 2 * kVerticalPadding};
+    return {preferredWidth(m_compact), kPill.height(QFontMetrics(font()).height())};
 }
 
 void ModeChip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF capsule = rect();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(isChecked() ? theme::withOpacity(theme::kAccent, 0.25)
-                                 : theme::kPillBackground);
-    painter.drawRoundedRect(capsule, capsule.height() / 2, capsule.height() / 2);
-
+    theme::paintCapsule(painter, rect(),
+                        isChecked() ? theme::withOpacity(theme::kAccent, 0.25)
+                                    : theme::kPillBackground);
     const QColor colour = isChecked() ? theme::kAccent : theme::kPrimaryText;
-    const int iconLeft = m_compact ? (width() - kIconSize) / 2 : kHorizontalPadding;
-    painter.drawPixmap(iconLeft, (height() - kIconSize) / 2,
-                       iconPixmap(m_icon, colour, kIconSize, devicePixelRatioF()));
-    if (!m_compact) {
-        const int x = iconLeft + kIconSize + kSpacing;
-        painter.setPen(colour);
-        painter.setFont(font());
-        painter.drawText(QRect(x, 0, width() - x, height()), Qt::AlignVCenter | Qt::AlignLeft,
-                         text());
+    if (m_compact) {
+        painter.drawPixmap((width() - kPill.iconSize) / 2, (height() - kPill.iconSize) / 2,
+                           iconPixmap(m_icon, colour, kPill.iconSize, devicePixelRatioF()));
+    } else {
+        theme::paintPillContent(painter, *this, kPill, m_icon, text(), colour, false);
     }
 }
 

@@ -30,11 +30,8 @@ NowPlayingSection::NowPlayingSection(state::RecommendationViewModel& viewModel,
     layout->setSpacing(0);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
-    using Model = state::RecommendationViewModel;
-    for (auto signal : {&Model::activeDeckDisplaysChanged, &Model::sourceDeckChanged,
-                        &Model::sourceTrackChanged, &Model::unresolvedTrackInfoChanged}) {
-        connect(&m_viewModel, signal, this, &NowPlayingSection::rebuild);
-    }
+    connect(&m_viewModel, &state::RecommendationViewModel::decksChanged, this,
+            &NowPlayingSection::rebuild);
     rebuild();
 }
 
@@ -57,12 +54,12 @@ void NowPlayingSection::rebuild() {
         m_panels.append(panel);
     };
 
-    const std::vector<DeckDisplayInfo>& displays = m_viewModel.activeDeckDisplays();
+    const state::ShownDecks& decks = m_viewModel.decks();
+    const std::vector<DeckDisplayInfo>& displays = decks.rows;
     if (displays.empty()) {
         auto* row = new QHBoxLayout;
         rows->addLayout(row);
-        addPanel(row, {m_viewModel.sourceDeck(), m_viewModel.sourceTrack(),
-                       m_viewModel.unresolvedTrackInfo(), false});
+        addPanel(row, {decks.sourceDeck, decks.sourceTrack, decks.unresolvedTrackInfo, false});
         return;
     }
 

@@ -51,9 +51,9 @@ SearchField::SearchField(state::RecommendationViewModel& model,
 
     // Every keystroke writes the model; the echo that comes back is then equal to the text and
     // leaves the cursor alone. Only a change made elsewhere (a reset) replaces the text.
-    connect(m_lineEdit, &QLineEdit::textEdited, &m_model,
-            &state::RecommendationViewModel::setSearchText);
-    connect(&m_model, &state::RecommendationViewModel::searchTextChanged, this,
+    connect(m_lineEdit, &QLineEdit::textEdited, &m_model.filters(),
+            &state::FilterState::setSearchText);
+    connect(&m_model.filters(), &state::FilterState::searchTextChanged, this,
             &SearchField::showModelText);
     connect(&m_localization, &i18n::LocalizationManager::languageChanged, this,
             &SearchField::retranslate);
@@ -62,8 +62,8 @@ SearchField::SearchField(state::RecommendationViewModel& model,
 }
 
 void SearchField::showModelText() {
-    if (m_lineEdit->text() != m_model.searchText()) {
-        m_lineEdit->setText(m_model.searchText());
+    if (m_lineEdit->text() != m_model.filters().searchText()) {
+        m_lineEdit->setText(m_model.filters().searchText());
     }
 }
 

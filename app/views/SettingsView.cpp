@@ -33,7 +33,7 @@ SettingsView::SettingsView(i18n::LocalizationManager& localization,
         hint->setForegroundRole(QPalette::PlaceholderText);
         hint->setWordWrap(true);
     }
-    m_openKey->setChecked(m_model.openKey());
+    m_openKey->setChecked(m_model.modes().openKey());
 
     auto* form = new QFormLayout(this);
     form->setContentsMargins(24, 24, 24, 24);
@@ -44,9 +44,9 @@ SettingsView::SettingsView(i18n::LocalizationManager& localization,
     form->addRow(QString(), m_openKeyHint);
     setMinimumWidth(360);
 
-    connect(m_openKey, &QCheckBox::clicked, &m_model, &state::RecommendationViewModel::setOpenKey);
-    connect(&m_model, &state::RecommendationViewModel::openKeyChanged, this,
-            [this] { m_openKey->setChecked(m_model.openKey()); });
+    connect(m_openKey, &QCheckBox::clicked, &m_model.modes(), &state::ListModesState::setOpenKey);
+    connect(&m_model.modes(), &state::ListModesState::openKeyChanged, this,
+            [this] { m_openKey->setChecked(m_model.modes().openKey()); });
 
     connect(m_languageMenu, &QComboBox::activated, this, [this](int index) {
         m_localization.setLanguage(

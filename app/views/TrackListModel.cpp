@@ -28,22 +28,19 @@ bool hasFile(const metadata::Track& track) {
 } // namespace
 
 TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel, QObject* parent)
-    : QAbstractListModel(parent), m_viewModel(viewModel), m_tracks(viewModel.filteredTracks()) {
+    : QAbstractListModel(parent), m_viewModel(viewModel), m_tracks(viewModel.list().tracks) {
     using VM = state::RecommendationViewModel;
-    connect(&viewModel, &VM::filteredTracksChanged, this, &TrackListModel::takeTracks);
-    connect(&viewModel, &VM::playedTrackIDsChanged, this, [this] {
-        marksChanged({HasBeenPlayedRole, Qt::ForegroundRole, ArtistColorRole});
+    connect(&viewModel, &VM::listChanged, this, &TrackListModel::takeTracks);
+    connect(&viewModel, &VM::decksChanged, this, [this] {
+        marksChanged({HasBeenPlayedRole, Qt::ForegroundRole, ArtistColorRole, LoadedDeckRole});
     });
-    connect(&viewModel, &VM::loadedTrackDecksChanged, this,
-            [this] { marksChanged({LoadedDeckRole}); });
-    connect(&viewModel, &VM::trackScoresChanged, this, [this] { marksChanged({ScoreRole}); });
-    connect(&viewModel, &VM::trackPitchesChanged, this, [this] { marksChanged({PitchTextRole}); });
 }
+
 
 void TrackListModel::takeTracks() {
     // Every update reloads all rows, even with the same ids: their tracks may have changed.
     beginResetModel();
-    m_tracks = m_viewModel.filteredTracks();
+    m_tracks = m_viewModel.list().tracks;
     endResetModel();
 }
 
@@ -61,9 +58,10 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
-    const metadata::Track& track = trackAt(index.row());
+    const auto row = static_cast<std::size_t>(index.row());
+    const metadata::Track& track = m_tracks[row];
     const auto played = [&] {
-        return m_viewModel.playedTrackIDs().contains(track.id);
+        return m_viewModel.decks().playedTrackIDs.contains(track.id);
     };
     switch (role) {
     case Qt::DisplayRole:
@@ -81,24 +79,22 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
     case HasBeenPlayedRole:
         return played();
     case LoadedDeckRole: {
-        const auto& decks = m_viewModel.loadedTrackDecks();
+        const auto& decks = m_viewModel.decks().loadedTrackDecks;
         const auto found = decks.find(track.id);
         return found == decks.end()
                    ? QVariant()
                    : QVariant(QString::fromLatin1(decks::displayName(found->second).data()));
     }
     case ScoreRole: {
-        const auto& scores = m_viewModel.trackScores();
-        const auto found = scores.find(track.id);
-        return found == scores.end() ? QVariant() : QVariant(found->second);
+        const std::optional<double>& score = m_tracks.row(row).score;
+        return score ? QVariant(*score) : QVariant();
     }
     case TempoTextRole:
         // Always a full stop, whatever the locale.
         return track.bpm ? QVariant(QString::asprintf("%.2f", *track.bpm)) : QVariant();
     case PitchTextRole: {
-        const auto& pitches = m_viewModel.trackPitches();
-        const auto found = pitches.find(track.id);
-        return found == pitches.end() ? QVariant() : QVariant(fromUtf8(found->second.toString()));
+        const auto& pitch = m_tracks.row(row).pitch;
+        return pitch ? QVariant(fromUtf8(pitch->toString())) : QVariant();
     }
     case KeyTextRole:
         return track.camelotKey ? QVariant(fromUtf8(track.camelotKey->toString())) : QVariant();

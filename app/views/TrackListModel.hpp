@@ -13,8 +13,8 @@ class RecommendationViewModel;
 
 namespace cuevox::views {
 
-// The state object's listed tracks as rows, with their played mark, deck, score and pitch by id.
-// A new list resets the model; new marks, scores or pitches change the data of every row.
+// The state object's listed tracks as rows, with their score and pitch, and their played mark
+// and deck by id. A new list resets the model; new marks change the data of every row.
 class TrackListModel : public QAbstractListModel {
     Q_OBJECT
 

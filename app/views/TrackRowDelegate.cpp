@@ -3,6 +3,7 @@
 #include "artwork/ArtworkLoader.hpp"
 #include "views/ArtworkPainter.hpp"
 #include "views/Icons.hpp"
+#include "views/Pill.hpp"
 #include "views/ScoreBadge.hpp"
 #include "views/Theme.hpp"
 #include "views/TrackListModel.hpp"
@@ -44,12 +45,12 @@ const Fonts& fonts() {
 // Draws the badge with its right edge at `right`, centred on `centreY`; returns its left edge.
 int paintScoreBadge(QPainter& painter, const ScoreBadge& badge, int right, int centreY) {
     const Fonts& f = fonts();
-    const int width = f.badgeMetrics.horizontalAdvance(badge.text) + 2 * 7;
-    const int height = f.badgeMetrics.height() + 2 * 3;
+    const theme::PillMetrics& metrics = theme::kScoreBadge;
+    const int width = f.badgeMetrics.horizontalAdvance(badge.text) + 2 * metrics.horizontalPadding;
+    const int height = f.badgeMetrics.height() + 2 * metrics.verticalPadding;
     const QRectF box(right - width, centreY - height / 2.0, width, height);
-    painter.setPen(QPen(theme::withOpacity(badge.color, 0.5), 1.0));
-    painter.setBrush(theme::withOpacity(badge.color, 0.15));
-    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    theme::paintCapsule(painter, box, theme::withOpacity(badge.color, 0.15),
+                        theme::withOpacity(badge.color, 0.5), theme::kScoreBadgeRadius);
     painter.setFont(f.badge);
     painter.setPen(badge.color);
     painter.drawText(box, Qt::AlignCenter, badge.text);

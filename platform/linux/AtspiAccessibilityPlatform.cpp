@@ -1,8 +1,16 @@
 #include "linux/AtspiAccessibilityPlatform.hpp"
 
+#include <array>
 #include <atspi/atspi.h>
+#include <cerrno>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <cstring>
 #include <mutex>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <thread>
 #include <unistd.h>
 
 namespace cuevox::platform {
@@ -21,29 +29,90 @@ constexpr std::chrono::milliseconds kUnansweredAfter = kCallTimeout * 4 / 5;
 
 // libatspi is one process-wide client that is not thread-safe, and it would otherwise deliver
 // the bus's messages on the default main context, which the Qt event loop runs on another
-// thread. So it gets a private context, iterated only under the lock.
+// thread. So it gets a private context, iterated only under the lock. The lock is recursive:
+// an event handler may release an element, and releasing takes the lock.
 class Session {
 public:
+    // The lock, and on leaving it a nudge to the event threads when a call left messages read
+    // from the bus but not yet dispatched: those no longer make the bus's socket readable.
+    class Entered {
+    public:
+        explicit Entered(Session& session)
+            : m_session(session), m_lock(session.m_mutex, std::defer_lock) {
+            ++session.m_waiting;
+            m_lock.lock();
+            {
+                const std::lock_guard turn(session.m_turnMutex);
+                --session.m_waiting;
+            }
+            session.m_turn.notify_all();
+        }
+        ~Entered() {
+            if (m_session.m_listening > 0 && m_session.dispatchWaiting()) {
+                m_session.nudge();
+            }
+        }
+        Entered(const Entered&) = delete;
+        Entered& operator=(const Entered&) = delete;
+
+    private:
+        Session& m_session;
+        std::unique_lock<std::recursive_mutex> m_lock;
+    };
+
     static Session& shared() {
         static Session session;
         return session;
     }
 
-    std::unique_lock<std::mutex> enter() { return std::unique_lock(m_mutex); }
+    Entered enter() { return Entered(*this); }
 
-    // Messages nobody reads would pile up for as long as the program runs; once a poll is
-    // enough. Call with the session entered.
+    // Messages nobody reads would pile up for as long as the program runs, so each poll and
+    // each event thread dispatches them. Bounded, so that a flood of events never holds the
+    // lock for long. Call with the session entered.
     void drainLocked() {
-        if (m_ready) {
-            while (g_main_context_iteration(m_context, FALSE)) {
+        for (int turn = 0; m_ready && turn < kDispatchTurns; ++turn) {
+            if (!g_main_context_iteration(m_context, FALSE)) {
+                return;
             }
         }
     }
 
     bool ready() const { return m_ready; }
 
+    // For the event threads, between two dispatches: a reader waiting for the lock gets it
+    // first, so that a flood of events never holds a poll's reads back for long.
+    void letReadersIn(std::stop_token stop) {
+        std::unique_lock turn(m_turnMutex);
+        m_turn.wait(turn, stop, [this] { return m_waiting.load() == 0; });
+    }
+
+    // For the event threads: the socket to the bus, and the eventfd that nudge() signals.
+    int busSocket() {
+        int socket = -1;
+        const Entered entered(*this);
+        if (!m_ready || !dbus_connection_get_unix_fd(atspi_get_a11y_bus(), &socket)) {
+            return -1;
+        }
+        return socket;
+    }
+    int nudges() const { return m_nudges; }
+    void startListening() { ++m_listening; }
+    void stopListening() { --m_listening; }
+    bool dispatchWaiting() {
+        return m_ready && dbus_connection_get_dispatch_status(atspi_get_a11y_bus()) ==
+                              DBUS_DISPATCH_DATA_REMAINS;
+    }
+    void nudge() {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const auto written = ::write(m_nudges, &one, sizeof one);
+    }
+
 private:
-    Session() : m_context(g_main_context_new()) {
+    static constexpr int kDispatchTurns = 64;
+
+    Session()
+        : m_context(g_main_context_new()), m_nudges(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
         // 0 is a fresh start, 1 an earlier one in this process; both leave AT-SPI usable.
         const int status = atspi_init();
         m_ready = status == 0 || status == 1;
@@ -54,10 +123,35 @@ private:
         }
     }
 
-    std::mutex m_mutex;
+    std::recursive_mutex m_mutex;
+    std::atomic<int> m_waiting{0};
+    std::mutex m_turnMutex;
+    std::condition_variable_any m_turn;
     GMainContext* m_context;
+    int m_nudges;
+    // Event threads running; touched under the lock.
+    int m_listening = 0;
     bool m_ready = false;
 };
+
+// The roles the deck monitor tells apart, by their macOS names; the others keep AT-SPI's.
+const char* axRoleName(AtspiRole role) {
+    switch (role) {
+    case ATSPI_ROLE_LABEL:
+    case ATSPI_ROLE_STATIC:
+        return "AXStaticText";
+    case ATSPI_ROLE_TABLE:
+        return "AXTable";
+    case ATSPI_ROLE_TREE_TABLE:
+        return "AXOutline";
+    case ATSPI_ROLE_TABLE_ROW:
+        return "AXRow";
+    case ATSPI_ROLE_TABLE_CELL:
+        return "AXCell";
+    default:
+        return nullptr;
+    }
+}
 
 // Takes over one reference; the last copy of the element gives it back.
 Element adopt(AtspiAccessible* accessible) {
@@ -178,6 +272,117 @@ std::vector<AtspiAccessible*> applicationsLocked(const Session& session) {
     return found;
 }
 
+constexpr std::array<const char*, 2> kEventTypes{"object:property-change:accessible-name",
+                                                 "object:children-changed"};
+
+// Events of one application, dispatched on a thread of its own that sleeps in poll() on the
+// bus's socket and takes the session's lock only to dispatch what arrived.
+class AtspiSubscription final : public decks::AccessibilityPlatform::Subscription {
+public:
+    using EventHandler = decks::AccessibilityPlatform::EventHandler;
+
+    static std::unique_ptr<AtspiSubscription> make(AtspiAccessible* application,
+                                                   EventHandler handler) {
+        Session& session = Session::shared();
+        const int socket = session.busSocket();
+        const int stop = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+        if (socket < 0 || stop < 0 || application->parent.app == nullptr ||
+            application->parent.app->bus_name == nullptr) {
+            if (stop >= 0) {
+                ::close(stop);
+            }
+            return nullptr;
+        }
+        return std::unique_ptr<AtspiSubscription>(
+            new AtspiSubscription(application, std::move(handler), socket, stop));
+    }
+
+    ~AtspiSubscription() override {
+        m_thread.request_stop();
+        m_thread.join();
+        {
+            const auto lock = Session::shared().enter();
+            for (const char* type : kEventTypes) {
+                GError* error = nullptr;
+                atspi_event_listener_deregister(m_listener, type, &error);
+                failed(error);
+            }
+            g_object_unref(m_listener);
+            Session::shared().stopListening();
+        }
+        ::close(m_stop);
+    }
+
+private:
+    AtspiSubscription(AtspiAccessible* application, EventHandler handler, int socket, int stop)
+        : m_handler(std::move(handler)), m_busName(application->parent.app->bus_name),
+          m_socket(socket), m_stop(stop) {
+        const auto lock = Session::shared().enter();
+        Session::shared().startListening();
+        m_listener = atspi_event_listener_new(&AtspiSubscription::deliver, this, nullptr);
+        // Only this application's events reach the bus's socket; and only once a listener is
+        // registered do Qt's labels send their changes at all.
+        for (const char* type : kEventTypes) {
+            GError* error = nullptr;
+            atspi_event_listener_register_with_app(m_listener, type, nullptr, application, &error);
+            failed(error);
+        }
+        m_thread = std::jthread([this](std::stop_token stop) { listen(std::move(stop)); });
+    }
+
+    void listen(std::stop_token stop) {
+        const std::stop_callback wake(stop, [this] {
+            const std::uint64_t one = 1;
+            [[maybe_unused]] const auto written = ::write(m_stop, &one, sizeof one);
+        });
+        Session& session = Session::shared();
+        std::array<pollfd, 3> watched{{{m_socket, POLLIN, 0},
+                                       {session.nudges(), POLLIN, 0},
+                                       {m_stop, POLLIN, 0}}};
+        while (!stop.stop_requested()) {
+            if (::poll(watched.data(), watched.size(), -1) < 0 && errno != EINTR) {
+                return;
+            }
+            std::uint64_t count = 0;
+            [[maybe_unused]] const auto read = ::read(session.nudges(), &count, sizeof count);
+            if (stop.stop_requested()) {
+                return;
+            }
+            {
+                const auto lock = session.enter();
+                session.drainLocked();
+            }
+            session.letReadersIn(stop);
+        }
+    }
+
+    // Runs under the session's lock, on whichever thread dispatches; owns the event.
+    static void deliver(AtspiEvent* event, void* self) {
+        auto* subscription = static_cast<AtspiSubscription*>(self);
+        AtspiAccessible* source = event->source;
+        const bool ours = source != nullptr && source->parent.app != nullptr &&
+                          source->parent.app->bus_name != nullptr &&
+                          subscription->m_busName == source->parent.app->bus_name;
+        if (ours) {
+            using Kind = decks::AccessibilityPlatform::Event::Kind;
+            const Kind kind = std::strncmp(event->type, "object:children-changed", 23) == 0
+                                  ? Kind::childrenChanged
+                                  : Kind::valueChanged;
+            subscription->m_handler(
+                {kind, adopt(static_cast<AtspiAccessible*>(g_object_ref(source)))});
+        }
+        g_boxed_free(ATSPI_TYPE_EVENT, event);
+    }
+
+    EventHandler m_handler;
+    std::string m_busName;
+    int m_socket;
+    int m_stop;
+    AtspiEventListener* m_listener = nullptr;
+    // Last: stopped and joined before the rest goes.
+    std::jthread m_thread;
+};
+
 } // namespace
 
 AtspiAccessibilityPlatform::AtspiAccessibilityPlatform(BundleIdentifiers bundleIdentifiers)
@@ -273,8 +478,8 @@ AtspiAccessibilityPlatform::stringAttribute(const Element& element, std::string_
         if (failed(error) || ranOut) {
             return ranOut ? decks::AttributeRead<std::string>::notAnswering() : std::nullopt;
         }
-        if (role == ATSPI_ROLE_LABEL || role == ATSPI_ROLE_STATIC) {
-            return "AXStaticText";
+        if (const char* name = axRoleName(role)) {
+            return name;
         }
         // The role's name from the library's own table: no second call over the bus.
         return takeString(atspi_role_get_name(role), error);
@@ -291,6 +496,14 @@ AtspiAccessibilityPlatform::stringAttribute(const Element& element, std::string_
         return takeString(name, error);
     }
     return std::nullopt;
+}
+
+std::unique_ptr<decks::AccessibilityPlatform::Subscription>
+AtspiAccessibilityPlatform::subscribe(ProcessID, const Element& application, EventHandler handler) {
+    if (!application || !Session::shared().ready()) {
+        return nullptr;
+    }
+    return AtspiSubscription::make(raw(application), std::move(handler));
 }
 
 decks::AttributeRead<std::vector<decks::AccessibilityPlatform::Element>>

@@ -10,7 +10,8 @@ namespace cuevox::platform {
 // The accessibility seam over AT-SPI. An application's accessible name stands in for the
 // bundle identifier through the table given at construction; unmapped names have none.
 // Trust is the accessibility bus being reachable. Safe to call from any thread: every call
-// into AT-SPI, from every instance, is serialised.
+// into AT-SPI, from every instance, is serialised. Roles are AT-SPI's names but for labels
+// (AXStaticText) and tables, tree tables, rows and cells (AXTable, AXOutline, AXRow, AXCell).
 class AtspiAccessibilityPlatform final : public decks::AccessibilityPlatform {
 public:
     using BundleIdentifiers = std::map<std::string, std::string, std::less<>>;
@@ -28,6 +29,10 @@ public:
                                                       std::string_view attribute) override;
     decks::AttributeRead<std::vector<Element>>
     elementsAttribute(const Element& element, std::string_view attribute) override;
+    // The application's name changes and changes of children, from a thread of the
+    // subscription's own.
+    std::unique_ptr<Subscription> subscribe(ProcessID processIdentifier, const Element& application,
+                                            EventHandler handler) override;
 
 private:
     BundleIdentifiers m_bundleIdentifiers;

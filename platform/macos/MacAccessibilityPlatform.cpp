@@ -1,6 +1,7 @@
 #include "macos/MacAccessibilityPlatform.hpp"
 
 #include "macos/CFRef.hpp"
+#include "macos/MacEventObserver.hpp"
 #include "macos/MacRunningApplications.hpp"
 
 #include <ApplicationServices/ApplicationServices.h>
@@ -127,6 +128,17 @@ MacAccessibilityPlatform::elementsAttribute(const Element& element, std::string_
         elements.push_back(adoptElement(static_cast<AXUIElementRef>(CFRetain(item))));
     }
     return elements;
+}
+
+std::unique_ptr<decks::AccessibilityPlatform::Subscription>
+MacAccessibilityPlatform::subscribe(ProcessID processIdentifier, const Element& application,
+                                    EventHandler handler) {
+    return observeApplication(processIdentifier, application, std::move(handler));
+}
+
+bool MacAccessibilityPlatform::sameElement(const Element& a, const Element& b) {
+    return a == b ||
+           (a && b && CFEqual(static_cast<CFTypeRef>(a.get()), static_cast<CFTypeRef>(b.get())));
 }
 
 } // namespace cuevox::platform::macos

@@ -24,6 +24,11 @@ public:
                                                       std::string_view attribute) override;
     decks::AttributeRead<std::vector<Element>>
     elementsAttribute(const Element& element, std::string_view attribute) override;
+    // One AXObserver for the process, served on a thread of its own.
+    std::unique_ptr<Subscription> subscribe(ProcessID processIdentifier, const Element& application,
+                                            EventHandler handler) override;
+    // Two AXUIElementRefs of one element are not one object: CFEqual tells.
+    bool sameElement(const Element& a, const Element& b) override;
 };
 
 } // namespace cuevox::platform::macos

@@ -1,25 +1,18 @@
 #pragma once
 
 // Runs programs as a user would from a shell, and cuevox-cli where a test names it.
+#include "support/RunProcess.hpp"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace cuevox::tests {
 
-struct CliResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using CliResult = ProcessResult;
 
 inline std::string shellQuote(const std::string& argument) {
     std::string quoted = "'";
@@ -29,26 +22,10 @@ inline std::string shellQuote(const std::string& argument) {
     return quoted + "'";
 }
 
-// Runs a shell command line, capturing stdout, stderr and the exit code.
-inline CliResult runShell(std::string command) {
-    const std::string errPath = ::testing::TempDir() + "cuevox-err-" + std::to_string(::getpid());
-    command += " 2>" + shellQuote(errPath);
-    CliResult result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    for (std::size_t read = 0; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        result.out.append(buffer, read);
-    }
-    const int status = ::pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::stringstream err;
-    err << std::ifstream(errPath).rdbuf();
-    result.err = err.str();
-    std::remove(errPath.c_str());
-    return result;
+// Runs a shell command line, capturing stdout, stderr and the exit code; a command that hangs
+// is killed at the deadline.
+inline CliResult runShell(const std::string& command, Deadline deadline = {}) {
+    return runProcess({"/bin/sh", "-c", command}, deadline);
 }
 
 #ifdef CUEVOX_CLI_PATH

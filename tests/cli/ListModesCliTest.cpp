@@ -15,9 +15,10 @@ using nlohmann::json;
 // Source 1 at 128 BPM in 8A with energy 6; track 4's key is Open Key.
 const char* const kCollection = R"(<DJ_PLAYLISTS><COLLECTION>
   <TRACK TrackID="1" Name="Source" Artist="A" AverageBpm="128.00" Tonality="8A" Comments="E6"
-         Genre="House"/>
+         Genre="House" Location="file:///1.mp3"/>
   <TRACK TrackID="2" Name="Slower" Artist="B" AverageBpm="126.00" Tonality="8A" Comments="E6"/>
-  <TRACK TrackID="3" Name="Half" Artist="C" AverageBpm="64.00" Tonality="8A" Comments="E6"/>
+  <TRACK TrackID="3" Name="Half" Artist="C" AverageBpm="64.00" Tonality="8A" Comments="E6"
+         Location="file:///3.mp3"/>
   <TRACK TrackID="4" Name="Open" Artist="D" AverageBpm="128.00" Tonality="1d" Comments="E6"
          Genre="House" Location="file:///4.mp3"/>
   <TRACK TrackID="5" Name="Higher" Artist="E" AverageBpm="128.00" Tonality="8A" Comments="E8"/>
@@ -50,6 +51,9 @@ TEST_F(ListModesCli, EveryOptionReachesTheList) {
         {{"--key", "1d", "--open-key"}, {"4"}},
         // A repeated id keeps its first place, as the window keeps it: 3, 4 and 5 were last.
         {{"--vary-artists", "--played", "2", "--played", "3", "--played", "4", "--played", "5", "--played", "2"}, {"1", "2"}},
+        {{"--id", "1", "--harmonic", "open"}, {"1", "4"}},
+        {{"--id", "1", "--style"}, {"1", "2", "3", "4", "5"}},
+        {{"--id", "1", "--style", "--energy", "8"}, {"5"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -71,7 +75,11 @@ TEST_F(ListModesCli, BadValuesAreUsageErrorsAndAnUnknownPlaylistIsBadInput) {
         {{"--deck-bpm", "nan"}, 2, usage("--deck-bpm: must be a number above 0 and below 1000, not nan")},
         {{"--key", "1d"}, 2, usage("--key: \"1d\" is an Open Key text, read only with --open-key")},
         {{"--energy-direction", "Up"}, 2, usage("--energy-direction: must be hold, up or down, not \"Up\"")},
+        {{"--harmonic", "experimental"}, 2, usage("--harmonic: must be strict, balanced or open, not \"experimental\"")},
+        {{"--key-lock", "yes"}, 2, usage("--key-lock: must be on or off, not \"yes\"")},
         {{"--playlist", "Crates\tPeak"}, 1, "cuevox-cli: no playlist \"Crates\\tPeak\" in " + path + "\n"},
+        {{"--history", "h.m3u8"}, 2, usage("--history requires --style")},
+        {{"--style", "--history", "/no/set.m3u8"}, 1, "cuevox-cli: cannot read the history /no/set.m3u8: No such file or directory\n"},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -99,6 +107,19 @@ TEST_F(ListModesCli, PlaylistsSharingAPathAreListedTogetherWithANote) {
     EXPECT_EQ(playlists.at(1).at("path"), json::parse(R"(["A/B"])"));
 }
 
+TEST_F(ListModesCli, StyleRanksByYourSetsAndSaysWhy) {
+    const std::string history =
+        directory.write("HISTORY 2024-05-17.m3u8", "#EXTM3U\n/1.mp3\n/3.mp3\n").string();
+    const json tracks = json::parse(run({"list", "--id", "1", "--style", "--history", history,
+                                         "--json"}).out).at("tracks");
+    EXPECT_EQ(tracks.at(0).at("id"), "3");
+    EXPECT_EQ(tracks.at(0).at("style").at("reason"), "played after it 1\u00D7");
+    EXPECT_TRUE(tracks.back().at("style").is_null()) << "the playing track";
+    EXPECT_FALSE(json::parse(run({"list", "--id", "1", "--json"}).out).at("tracks")[0].contains("style"));
+    const std::string text = run({"list", "--id", "1", "--style", "--history", history}).out;
+    EXPECT_NE(text.find("Half  64.00  8A  E6  -  played after it 1\u00D7\n"), std::string::npos) << text;
+}
+
 TEST_F(ListModesCli, PitchShowsOnlyInTheTempoMode) {
     const json plain = json::parse(run({"list", "--id", "1", "--json"}).out).at("tracks");
     EXPECT_FALSE(plain[0].contains("pitch"));
@@ -114,6 +135,24 @@ TEST_F(ListModesCli, PitchShowsOnlyInTheTempoMode) {
 
     const std::string text = run({"list", "--id", "1", "--pitch-range", "2"}).out;
     EXPECT_NE(text.find("B \u2013 Slower  126.00  +1.6 %  8A  E6"), std::string::npos) << text;
+}
+
+TEST_F(ListModesCli, KeyMovesAndHeardKeysShowOnlyWhenAsked) {
+    const json plain = json::parse(run({"list", "--id", "1", "--json"}).out).at("tracks");
+    EXPECT_FALSE(plain[0].contains("relation"));
+    // 126 played at 128 is 0.27 semitones up: still 8A, and a quarter off it.
+    const json heard = json::parse(run({"list", "--id", "1", "--pitch-range", "2", "--key-lock",
+                                        "off", "--deck-bpm", "128", "--json"})
+                                       .out)
+                           .at("tracks");
+    EXPECT_EQ(heard[0], json::parse(R"({"id": "1", "score": 100.0, "pitch": 0.0,
+                                        "relation": "same", "heardKey": "8A"})"));
+    const std::string text = run({"list", "--id", "1", "--pitch-range", "2", "--key-lock", "off"}).out;
+    EXPECT_NE(text.find("126.00  +1.6 %  8A \u2192 \u22488A  same  E6"), std::string::npos) << text;
+    const json moves =
+        json::parse(run({"list", "--open-key", "--key-moves", "--json"}).out).at("tracks");
+    EXPECT_TRUE(moves[0].at("relation").is_null()) << "no playing key";
+    EXPECT_TRUE(moves[0].at("heardKey").is_null());
 }
 
 TEST_F(ListModesCli, OpenKeyReachesEveryReader) {

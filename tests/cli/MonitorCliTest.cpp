@@ -261,8 +261,9 @@ TEST(MonitorCli, UsageErrorsAndMissingFiles) {
 
 TEST(MonitorCli, InterruptStopsCleanlyWithOneDocument) {
     // At speed 1 the demo lasts 27 s; the interrupt comes after 3 s, long before the restart.
-    const CliResult result = runShell("timeout --preserve-status -s INT 3 " +
-                                      cliCommand({"monitor", kDemoCollection, "--demo", "--json"}));
+    const CliResult result =
+        runProcess({CUEVOX_CLI_PATH, "monitor", kDemoCollection, "--demo", "--json"},
+                   {std::chrono::seconds(3), SIGINT});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "");
     const json events = json::parse(result.out);

@@ -193,9 +193,34 @@ TEST(AccessibilityDeckMonitor, AStalledReadEndsThePollAndNothingIsReadAfterIt) {
     EXPECT_EQ(walkReadsAfter, 0);
 }
 
+TEST(AccessibilityDeckMonitor, EventsWakeItBetweenPollsAndAFloodHoldsNothingUp) {
+    // Polls an hour apart: only the events can explain what is published.
+    auto platform = std::make_shared<Fake>();
+    platform->setRunningApplications({{kBundle, 100}});
+    platform->setPostsEvents(true);
+    const auto texts =
+        platform->children(platform->addWindow(100, {"T", "A", "128.00", "8A", "0:10", "-3:20"}));
+    AccessibilityDeckMonitor monitor({kBundle, 3600, 0.001, 3600}, platform);
+    const auto next = [&] {
+        return monitor.deckStateUpdates()->waitPop({}, SteadyClock::now() + 10s);
+    };
+    ASSERT_EQ(next()->track->title, "T");
+    std::jthread flood([&](std::stop_token stop) {
+        for (int i = 0; i < 200'000 && !stop.stop_requested(); ++i) {
+            platform->post(100, Fake::Event::Kind::valueChanged, texts[4]);
+        }
+    });
+    platform->setAttribute(texts[0], "AXValue", std::string("U"));
+    platform->post(100, Fake::Event::Kind::valueChanged, texts[0]);
+    std::optional<DeckState> state;
+    while ((state = next()) && state->track->title != "U") {
+    }
+    EXPECT_TRUE(state) << "the load never arrived";
+}
+
 TEST(DeckMonitorConfiguration, IntervalsAreTruncatedToNanosecondsAndMustBeFinite) {
     EXPECT_EQ(DeckMonitorConfiguration::rekordbox(),
-              (DeckMonitorConfiguration{kBundle, 0.25, 0.18, 3.0}));
+              (DeckMonitorConfiguration{kBundle, 0.25, 0.18, 3.0, true}));
     EXPECT_EQ(intervalNanoseconds(1.9e-9), 1ns);
     EXPECT_EQ(intervalNanoseconds(9e9), std::chrono::nanoseconds(9'000'000'000'000'000'000));
     GTEST_FLAG_SET(death_test_style, "threadsafe");

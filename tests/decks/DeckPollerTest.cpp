@@ -259,9 +259,15 @@ TEST(DeckPoller, WalksStaticTextsInPreOrderDownToTheDepthLimit) {
     platform.setAttribute(button, "AXChildren", std::vector{platform.addStaticText("in button")});
     const Fake::NodeID badChildren = platform.addStaticText("leaf");
     platform.setAttribute(badChildren, "AXChildren", std::string("not a list"));
+    // A browser's texts are left out, whatever holds them.
+    const auto browser = [&](const char* role) {
+        const Fake::NodeID text = platform.addStaticText(role);
+        return platform.addElement(role, {platform.addElement("AXGroup", {text})});
+    };
     const Fake::NodeID window = platform.addElement(
         "AXWindow",
-        {platform.addElement("AXGroup", {platform.addStaticText("g1"), button}),
+        {browser("AXTable"), browser("AXOutline"), browser("AXRow"), browser("AXCell"),
+         platform.addElement("AXGroup", {platform.addStaticText("g1"), button}),
          platform.addNode({{"AXRole", std::string("AXStaticText")}}),
          node(std::string("AXStaticText"), 1.5), node(3.0, std::string("x")), node(std::string("axstatictext"), std::string("y")),
          platform.addStaticText(""), badChildren, chain[0]});
@@ -283,6 +289,209 @@ TEST(DeckPoller, WalksStaticTextsInPreOrderDownToTheDepthLimit) {
         *DeckPoller::collectStaticTextValues(platform, windows->front(), DeckPoller::kMaxWalkDepth);
     EXPECT_EQ(full.size(), 4U + 59U);
     EXPECT_EQ(full.back(), "d58");
+}
+
+} // namespace
+} // namespace cuevox::decks
+
+namespace cuevox::decks {
+namespace {
+
+using Kind = AccessibilityPlatform::Event::Kind;
+
+// rekordbox whose texts stay the same elements from poll to poll, as a toolkit's labels do,
+// and that reports their changes. Counts the reads, and the full walks by the roles they read
+// (kTwoDecks: the window's and its twelve texts').
+struct LiveRig : Rig {
+    std::vector<Fake::NodeID> texts;
+    int walks = 0;
+    int reads = 0;
+    int roles = 0;
+
+    explicit LiveRig(const Texts& shown, bool events = true) {
+        platform.setPostsEvents(events);
+        platform.setWindowTexts(window, shown);
+        texts = platform.children(window);
+        platform.setReadHook([this](std::string_view attribute) {
+            walks += attribute == "AXRole" && ++roles % 13 == 1;
+            ++reads;
+            return true;
+        });
+    }
+    Texts pollNow() { return describe(poller.pollOnce().changedStates); }
+    void set(std::size_t text, const std::string& value) {
+        platform.setAttribute(texts.at(text), "AXValue", value);
+    }
+    // Takes the events now, as the monitor does when they arrive, then acts after `wait`.
+    Texts handleAfter(std::chrono::nanoseconds wait) {
+        Texts published = describe(poller.handleEvents().changedStates);
+        clock.advance(wait);
+        const Texts later = describe(poller.handleEvents().changedStates);
+        published.insert(published.end(), later.begin(), later.end());
+        return published;
+    }
+};
+
+const Texts kTwoDecks = concat({deck("T"), deck("U")});
+
+// The first poll walks the window; later ones read the decks' remembered texts alone (deck 1's
+// block and the four texts after it, deck 2's block and its two times) until a rule asks for
+// a walk. A deck's number comes from its place: deck 2 stays deck 2 when deck 1 is lost.
+TEST(DeckPoller, RememberedDecksAreReadAloneUntilARuleAsksForAFullWalk) {
+    enum class Change { none, titleGone, notABlock, time, restart };
+    const struct { Change change; int walks, reads; Texts published; } cases[] = {
+        {Change::none, 0, 1 + 2 * (8 + 6), {}},
+        {Change::titleGone, 1, -1, {}},
+        {Change::notABlock, 1, -1, {}},
+        {Change::time, 1, -1, {}},
+        {Change::restart, 1, -1, {"deck1 A::T paused", "deck2 A::U paused"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.change));
+        LiveRig rig(kTwoDecks);
+        ASSERT_EQ(rig.pollNow(), (Texts{"deck1 A::T paused", "deck2 A::U paused"}));
+        EXPECT_EQ(rig.walks, 1);
+        rig.walks = rig.reads = rig.roles = 0;
+        if (c.change == Change::titleGone) {
+            rig.platform.setAttribute(rig.texts[0], "AXValue", 1.0);
+        } else if (c.change == Change::notABlock) {
+            rig.set(2, "x");
+        } else if (c.change == Change::time) {
+            rig.clock.advance(DeckPoller::kFullWalkInterval);
+        } else if (c.change == Change::restart) {
+            rig.platform.addWindow(kPID + 1, kTwoDecks);
+            rig.platform.setRunningApplications({{kBundle, kPID + 1}});
+        }
+        EXPECT_EQ(rig.pollNow(), c.published);
+        EXPECT_EQ(rig.walks, c.walks);
+        if (c.reads >= 0) {
+            EXPECT_EQ(rig.reads, c.reads);
+        }
+    }
+}
+
+// Each row: events and silent changes of the texts, time passing, and what each step publishes.
+// kTwoDecks' texts: 0-3 deck 1's block, 4-5 its times, 6-9 deck 2's block, 10-11 its times.
+TEST(DeckPoller, EventsReadTheirDeckAtOnceAndTellPlayingFromTheTimes) {
+    enum class Act { post, silent, structure, none };
+    struct Step {
+        Act act;
+        std::size_t text;
+        const char* value;
+        std::chrono::milliseconds wait;
+        Texts published;
+    };
+    const auto ms = [](int n) { return std::chrono::milliseconds(n); };
+    const Texts playing{"deck1 A::T playing"}, paused{"deck1 A::T paused"};
+    const Texts reloaded{"deck1 A::T3 paused"};
+    const std::vector<Step> cases[] = {
+        // A load changes four texts within a millisecond: one read once they have settled.
+        {{Act::post, 0, "T2", ms(5), {}}, {Act::post, 1, "B", ms(5), {"deck1 B::T2 paused"}}},
+        // A time that moves is playing; the same times a gap after the last change are paused.
+        {{Act::post, 4, "0:11", ms(10), playing}, {Act::post, 4, "0:12", ms(100), {}},
+         {Act::none, 0, "", ms(179), {}}, {Act::none, 0, "", ms(1), paused}},
+        // Times that move without events keep the deck playing, until they stop.
+        {{Act::post, 5, "-3:19", ms(10), playing}, {Act::silent, 5, "-3:18", ms(180), {}},
+         {Act::none, 0, "", ms(180), paused}},
+        // Deck 2's title follows deck 1's times: it is deck 2's load, not deck 1's playback.
+        {{Act::post, 6, "U2", ms(10), {"deck2 A::U2 paused"}}},
+        // A block that is gone walks the window: deck 2 is found where it was.
+        {{Act::post, 2, "x", ms(10), {}}},
+        // A change of structure around the decks walks the window; elsewhere it is not read.
+        {{Act::silent, 0, "T3", ms(0), {}}, {Act::structure, 0, "", ms(10), reloaded}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        LiveRig rig(kTwoDecks);
+        rig.pollNow();
+        for (const Step& step : cases[i]) {
+            if (step.act == Act::post || step.act == Act::silent) {
+                rig.set(step.text, step.value);
+            }
+            if (step.act == Act::post) {
+                rig.platform.post(kPID, Kind::valueChanged, rig.texts[step.text]);
+            } else if (step.act == Act::structure) {
+                rig.platform.post(kPID, Kind::childrenChanged, rig.window);
+            }
+            EXPECT_EQ(rig.handleAfter(step.wait), step.published);
+        }
+    }
+}
+
+TEST(DeckPoller, ALoadReadBetweenAPollsSamplesIsNotUndoneByItsFirstSample) {
+    LiveRig rig(kTwoDecks);
+    rig.pollNow();
+    EXPECT_TRUE(rig.poller.startPoll().changedStates.empty());
+    rig.set(0, "T2");
+    rig.platform.post(kPID, Kind::valueChanged, rig.texts[0]);
+    EXPECT_EQ(rig.handleAfter(DeckPoller::kCoalescingDelay), Texts{"deck1 A::T2 paused"});
+    EXPECT_EQ(describe(rig.poller.finishPoll().changedStates), Texts{});
+}
+
+TEST(DeckPoller, EventsOfElementsOrProcessesNoLongerWatchedAreNotRead) {
+    LiveRig rig(kTwoDecks);
+    rig.pollNow();
+    const Fake::NodeID elsewhere = rig.platform.addStaticText("128.00");
+    rig.platform.post(kPID, Kind::valueChanged, elsewhere);
+    rig.platform.post(kPID, Kind::childrenChanged, elsewhere);
+    rig.platform.post(kPID + 7, Kind::valueChanged, rig.texts[0]);
+    rig.reads = 0;
+    EXPECT_EQ(rig.handleAfter(std::chrono::seconds(1)), Texts{});
+    EXPECT_EQ(rig.reads, 0);
+
+    // rekordbox restarts with an event of the old process still queued: the old subscription
+    // goes, the new process is watched, and the old event reads nothing.
+    rig.platform.post(kPID, Kind::valueChanged, rig.texts[0]);
+    rig.window = rig.platform.addWindow(kPID + 1, kTwoDecks);
+    rig.platform.setRunningApplications({{kBundle, kPID + 1}});
+    EXPECT_TRUE(rig.poller.pollOnce().restarted);
+    rig.reads = 0;
+    EXPECT_EQ(rig.handleAfter(std::chrono::seconds(1)), Texts{});
+    EXPECT_EQ(rig.reads, 0);
+    EXPECT_EQ(rig.platform.liveSubscriptions(), 1U);
+    EXPECT_EQ(rig.platform.callCounts().subscriptions, 2U);
+    DeckPoller quiet({kBundle, 0.25, 0.18, 3.0, false}, rig.platform, rig.clock);
+    quiet.pollOnce();
+    EXPECT_EQ(rig.platform.callCounts().subscriptions, 2U) << "events off: never asked for";
+}
+
+// 100,000 events between two looks keep a bounded inbox and cost one read of each deck; an
+// application that stops answering in the middle of such a read holds nothing else up; a text
+// destroyed while read walks the window instead.
+TEST(DeckPoller, AFloodOfEventsIsBoundedAndReadsGiveUpOrWalkOnFaults) {
+    LiveRig rig(kTwoDecks);
+    rig.pollNow();
+    for (int i = 0; i < 100'000; ++i) {
+        rig.platform.post(kPID, Kind::valueChanged, rig.texts[4]);
+    }
+    EXPECT_EQ(rig.poller.inbox().size(), EventInbox::kCapacity);
+    rig.reads = 0;
+    EXPECT_EQ(rig.handleAfter(DeckPoller::kCoalescingDelay), (Texts{"deck1 A::T playing"}));
+    EXPECT_EQ(rig.reads, 8 + 6) << "every deck once, for what was lost may be any deck's";
+    rig.platform.post(kPID, Kind::valueChanged, rig.texts[5]);
+    rig.reads = 0;
+    EXPECT_EQ(rig.handleAfter(DeckPoller::kCoalescingDelay), Texts{});
+    EXPECT_EQ(rig.reads, 2) << "a playing deck's times alone";
+
+    rig.set(0, "T2");
+    rig.platform.post(kPID, Kind::valueChanged, rig.texts[0]);
+    rig.reads = 0;
+    rig.platform.setReadHook([&](std::string_view) { return ++rig.reads > 1; });
+    EXPECT_EQ(rig.handleAfter(DeckPoller::kCoalescingDelay), Texts{});
+    EXPECT_EQ(rig.reads, 1);
+
+    rig.platform.post(kPID, Kind::valueChanged, rig.texts[0]);
+    rig.platform.setReadHook([&](std::string_view attribute) {
+        if (attribute == "AXValue") {
+            rig.platform.setAttribute(rig.texts[0], "AXValue", 0.0);
+            rig.platform.setReadHook({});
+        }
+        return true;
+    });
+    EXPECT_EQ(rig.handleAfter(DeckPoller::kCoalescingDelay), Texts{});
+    ASSERT_TRUE(rig.poller.layout());
+    EXPECT_EQ(rig.poller.layout()->decks().size(), 1U) << "walked: deck 1 is no block now";
+    EXPECT_EQ(rig.poller.layout()->decks()[0].deck, DeckIdentifier::deck2);
 }
 
 } // namespace

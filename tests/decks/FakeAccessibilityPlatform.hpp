@@ -30,7 +30,7 @@ public:
     using Attributes = std::map<std::string, AttributeValue, std::less<>>;
     struct CallCounts {
         std::size_t trustChecks = 0, trustRequests = 0, applicationLists = 0,
-                    applicationElements = 0, attributeReads = 0;
+                    applicationElements = 0, attributeReads = 0, subscriptions = 0;
         bool operator==(const CallCounts&) const = default;
     };
     // Runs before every attribute read, on the reading thread and outside the fake's lock: where
@@ -67,6 +67,14 @@ public:
     void setAttribute(NodeID node, const std::string& name, AttributeValue value) {
         locked([&] { m_nodes.at(node).attributes.insert_or_assign(name, std::move(value)); });
     }
+    std::vector<NodeID> children(NodeID node) const {
+        return locked([&] {
+            const Attributes& attributes = m_nodes.at(node).attributes;
+            const auto found = attributes.find("AXChildren");
+            return found == attributes.end() ? std::vector<NodeID>{}
+                                             : std::get<std::vector<NodeID>>(found->second);
+        });
+    }
     // The element that applicationElement gives for `pid`.
     void setApplication(ProcessID pid, NodeID root) {
         locked([&] { m_applicationRoots.insert_or_assign(pid, root); });
@@ -80,13 +88,61 @@ public:
                                      {"AXWindows", std::vector{window}}}));
         return window;
     }
-    // Replaces the window's static texts, keeping the window element itself.
+    // Replaces the window's static texts, keeping the window element itself; the texts it
+    // held are gone, as a toolkit's deleted labels are.
     void setWindowTexts(NodeID window, const std::vector<std::string>& texts) {
+        locked([&] {
+            const Attributes& attributes = m_nodes.at(window).attributes;
+            const auto old = attributes.find("AXChildren");
+            const auto* children = old != attributes.end()
+                                       ? std::get_if<std::vector<NodeID>>(&old->second)
+                                       : nullptr;
+            for (const NodeID child : children ? *children : std::vector<NodeID>{}) {
+                m_nodes.at(child).attributes.clear();
+            }
+        });
         std::vector<NodeID> children;
         for (const std::string& text : texts) {
             children.push_back(addStaticText(text));
         }
         setAttribute(window, "AXChildren", std::move(children));
+    }
+
+    // Events: off until asked for, as for a backend without them. post() runs the handlers
+    // of the process's live subscriptions on the calling thread.
+    void setPostsEvents(bool posts) {
+        locked([&] { m_postsEvents = posts; });
+    }
+    void post(ProcessID pid, Event::Kind kind, NodeID node) {
+        const Element element = locked([&] { return m_nodes.at(node).handle; });
+        std::lock_guard lock(m_eventMutex);
+        for (const auto& [id, subscriber] : m_subscribers) {
+            if (subscriber.first == pid) {
+                subscriber.second(Event{kind, element});
+            }
+        }
+    }
+    std::size_t liveSubscriptions() const {
+        std::lock_guard lock(m_eventMutex);
+        return m_subscribers.size();
+    }
+    std::unique_ptr<Subscription> subscribe(ProcessID pid, const Element&,
+                                            EventHandler handler) override {
+        if (!locked([&] { return ++m_counts.subscriptions, m_postsEvents; })) {
+            return nullptr;
+        }
+        struct Held final : Subscription {
+            FakeAccessibilityPlatform* fake;
+            std::size_t id;
+            Held(FakeAccessibilityPlatform* f, std::size_t i) : fake(f), id(i) {}
+            ~Held() override {
+                std::lock_guard lock(fake->m_eventMutex);
+                fake->m_subscribers.erase(id);
+            }
+        };
+        std::lock_guard lock(m_eventMutex);
+        m_subscribers.emplace(++m_lastSubscriber, std::pair(pid, std::move(handler)));
+        return std::make_unique<Held>(this, m_lastSubscriber);
     }
 
     bool isProcessTrusted() override {
@@ -152,6 +208,10 @@ private:
     std::map<ProcessID, NodeID> m_applicationRoots;
     CallCounts m_counts;
     ReadHook m_readHook;
+    bool m_postsEvents = false;
+    mutable std::mutex m_eventMutex;
+    std::map<std::size_t, std::pair<ProcessID, EventHandler>> m_subscribers;
+    std::size_t m_lastSubscriber = 0;
 };
 
 } // namespace cuevox::decks::tests

@@ -3,6 +3,7 @@
 #include "decks/DeckMonitorConfiguration.hpp"
 
 #include <algorithm>
+#include <cstdlib>
 #include <thread>
 
 namespace cuevox::e2e {
@@ -16,11 +17,15 @@ bool isListedAsRekordbox(decks::AccessibilityPlatform& platform, pid_t pid) {
 }
 
 std::unique_ptr<ChildProcess> startDeckDisplay(decks::AccessibilityPlatform& platform,
-                                               std::chrono::milliseconds timeout) {
+                                               std::chrono::milliseconds timeout,
+                                               const std::vector<std::string>& arguments) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    auto display = std::make_unique<ChildProcess>(std::vector<std::string>{
-        CUEVOX_DECK_DISPLAY, "--commands", "--library",
-        CUEVOX_SOURCE_DIR "/data/demo-collection.xml"});
+    const char* program = std::getenv("CUEVOX_DECK_DISPLAY");
+    std::vector<std::string> command{program != nullptr ? program : CUEVOX_DECK_DISPLAY,
+                                     "--commands", "--library",
+                                     CUEVOX_SOURCE_DIR "/data/demo-collection.xml"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    auto display = std::make_unique<ChildProcess>(command);
     if (display->readLine(timeout) != "ready") {
         return nullptr;
     }

@@ -47,28 +47,5 @@ TEST(Track, DuplicateKeyTrimsAndLowerCasesArtistAndTitle) {
 }
 
 // Equal tracks hash alike, and each field, present or not, takes part in the hash.
-TEST(Track, EveryFieldTakesPartInTheHash) {
-    const Track base{};
-    using Change = void (*)(Track&);
-    const std::vector<Change> changes = {
-        [](Track& t) { t.id = "1"; }, [](Track& t) { t.title = "a"; },
-        [](Track& t) { t.artist = "a"; }, [](Track& t) { t.genre = ""; },
-        [](Track& t) { t.bpm = 0.0; }, [](Track& t) { t.musicalKey = ""; },
-        [](Track& t) { t.camelotKey = CamelotKey::make(1, CamelotLetter::a); },
-        [](Track& t) { t.comment = ""; }, [](Track& t) { t.energy = 0; },
-        [](Track& t) { t.rating = 0; }, [](Track& t) { t.duration = 0.0; },
-        [](Track& t) { t.filepath = ""; }, [](Track& t) { t.dateAdded = std::chrono::sys_days{}; },
-        [](Track& t) { t.year = 0; }, [](Track& t) { t.label = ""; },
-    };
-    const std::hash<Track> hash;
-    EXPECT_EQ(hash(base), hash(Track{}));
-    for (std::size_t i = 0; i < changes.size(); ++i) {
-        SCOPED_TRACE("field " + std::to_string(i + 1));
-        Track changed = base;
-        changes[i](changed);
-        EXPECT_NE(hash(changed), hash(base));
-    }
-}
-
 } // namespace
 } // namespace cuevox::metadata

@@ -166,6 +166,33 @@ TEST(SimulatedRekordbox, RestartComesBackEmptyUnderANewProcessID) {
     EXPECT_EQ(rig.rekordbox.processIdentifier(), SimulatedRekordbox::kFirstPID + 2);
 }
 
+TEST(SimulatedRekordbox, PostsEachChangeOfADecksTextsOnceAskedTo) {
+    Rig rig;
+    using Event = decks::AccessibilityPlatform::Event;
+    std::vector<Event> seen;
+    const auto record = [&](Event event) { seen.push_back(std::move(event)); };
+    const auto pid = SimulatedRekordbox::kFirstPID;
+    EXPECT_FALSE(rig.rekordbox.subscribe(pid, nullptr, record)) << "off unless asked for";
+    rig.rekordbox.setPostsEvents(true);
+    const auto subscription = rig.rekordbox.subscribe(pid, nullptr, record);
+    const auto elsewhere = rig.rekordbox.subscribe(pid + 1, nullptr, [](Event) { FAIL(); });
+    rig.rekordbox.perform({0, A::load, 2, track("T")});
+    rig.rekordbox.perform({0, A::play, 2, {}});
+    ASSERT_EQ(seen.size(), 1U) << "a load changes the deck's children; a play no text yet";
+    EXPECT_EQ(seen[0].kind, Event::Kind::childrenChanged);
+    rig.time = 0.35;
+    EXPECT_TRUE(rig.rekordbox.isRunning());
+    ASSERT_EQ(seen.size(), 3U) << "the two times";
+    Texts values;
+    for (const Event& event : {seen[1], seen[2]}) {
+        EXPECT_EQ(event.kind, Event::Kind::valueChanged);
+        values.push_back(*rig.rekordbox.stringAttribute(event.element, "AXValue"));
+    }
+    EXPECT_EQ(values, (Texts{"0:00.3", "-4:59.7"}));
+    EXPECT_TRUE(rig.rekordbox.sameElement(seen[1].element, seen[1].element));
+    EXPECT_FALSE(rig.rekordbox.sameElement(seen[1].element, seen[2].element));
+}
+
 TEST(SimulatedRekordbox, ShowsCollectionTracksAsRekordboxWritesThem) {
     metadata::Track track;
     track.title = "Bare";

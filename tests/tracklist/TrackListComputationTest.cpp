@@ -1,10 +1,13 @@
 #include "tracklist/TrackListComputation.hpp"
 
 #include "import/XMLLibraryReader.hpp"
+#include "style/StyleModel.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,10 +39,21 @@ Track track(std::string id, std::optional<double> bpm, const char* camelot,
 std::vector<std::string> listedIds(const PreparedLibrary& library,
                                    const TrackListComputation::Result& result) {
     std::vector<std::string> ids;
-    for (const std::size_t index : result.trackIndices) {
-        ids.push_back(library.tracks()[index].id);
+    for (const ListRow& row : result.rows) {
+        ids.push_back(library.tracks()[row.index].id);
     }
     return ids;
+}
+
+// The row of the first listed track with this id.
+const ListRow& rowOf(const PreparedLibrary& library, const TrackListComputation::Result& result,
+                    const std::string& id) {
+    const auto found = std::find_if(result.rows.begin(), result.rows.end(), [&](const ListRow& r) {
+        return library.tracks()[r.index].id == id;
+    });
+    EXPECT_NE(found, result.rows.end()) << id;
+    static const ListRow kNone;
+    return found == result.rows.end() ? kNone : *found;
 }
 
 const Track kSource = track("source", 128.0, "8A", 6, "House");
@@ -58,7 +72,7 @@ TEST(TrackListComputation, AutomaticFiltersNarrowAroundTheSourceTrack) {
         track("no tempo", std::nullopt, "8A", 6),
         track("wrap", 128.0, "7A", 6),
     });
-    const auto result = TrackListComputation::compute(library, kSource, {}, "");
+    const auto result = compute(library, kSource, {}, "", {}, {});
     std::vector<std::string> ids = listedIds(library, result);
     std::sort(ids.begin(), ids.end());
     EXPECT_EQ(ids, (std::vector<std::string>{"near", "relative", "tempo at the edge", "wrap"}));
@@ -73,17 +87,17 @@ TEST(TrackListComputation, SelectionsReplaceTheAutomaticFilterOfTheirGroup) {
     });
     FilterSelections selections;
     selections.keys = {*key("10A")};
-    const auto result = TrackListComputation::compute(library, kSource, selections, "");
+    const auto result = compute(library, kSource, selections, "", {}, {});
     EXPECT_EQ(listedIds(library, result), std::vector<std::string>{"10A"});
     // Genre 50 (no genre), tempo 100, harmonic 65 (energy boost), energy 100.
-    EXPECT_DOUBLE_EQ(result.trackScores.at("10A"), 0.35 * 50 + 0.25 * 100 + 0.25 * 65 + 0.15 * 100);
+    EXPECT_DOUBLE_EQ(*rowOf(library, result, "10A").score, 0.35 * 50 + 0.25 * 100 + 0.25 * 65 + 0.15 * 100);
 
     FilterSelections ranges;
     ranges.bpmRanges = {BPMRange{140}};
     ranges.keys = {*key("10A")};
-    const auto wide = TrackListComputation::compute(library, kSource, ranges, "");
+    const auto wide = compute(library, kSource, ranges, "", {}, {});
     EXPECT_EQ(listedIds(library, wide), std::vector<std::string>{"far 10A"});
-    EXPECT_DOUBLE_EQ(wide.trackScores.at("far 10A"), 0.35 * 50 + 0.25 * 0 + 0.25 * 65 + 0.15 * 100)
+    EXPECT_DOUBLE_EQ(*rowOf(library, wide, "far 10A").score, 0.35 * 50 + 0.25 * 0 + 0.25 * 65 + 0.15 * 100)
         << "a tempo the matcher refuses scores 0";
 }
 
@@ -96,9 +110,9 @@ TEST(TrackListComputation, AMissingGenreScoresHalfAnEmptyOneNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.candidate.id);
         const PreparedLibrary library({c.candidate});
-        const auto result = TrackListComputation::compute(library, kSource, {}, "");
-        ASSERT_EQ(result.trackIndices.size(), 1U);
-        EXPECT_NEAR(result.trackScores.at(c.candidate.id), c.expected, 1e-9);
+        const auto result = compute(library, kSource, {}, "", {}, {});
+        ASSERT_EQ(result.rows.size(), 1U);
+        EXPECT_NEAR(*result.rows[0].score, c.expected, 1e-9);
     }
 }
 
@@ -119,7 +133,7 @@ TEST(TrackListComputation, OrdersByScoreThenYearThenArtistThenTitle) {
         renamed(track("2021 B a", 128.0, "8A", 6, "House"), "B", "A", 2021),
         renamed(track("lower score", 128.0, "9A", 6, "House"), "A", "A", 2030),
     });
-    const auto result = TrackListComputation::compute(library, kSource, {}, "");
+    const auto result = compute(library, kSource, {}, "", {}, {});
     EXPECT_EQ(listedIds(library, result),
               (std::vector<std::string>{"2021 B a", "2021 B", "2021 b", "2019", "no year",
                                         "lower score"}));
@@ -139,8 +153,8 @@ TEST(TrackListComputation, WithoutASourceTempoTheListIsAlphabeticalAndUnscored) 
          {std::optional<Track>(),
           std::optional<Track>(track("s", std::nullopt, "8A", std::nullopt))}) {
         SCOPED_TRACE(source ? "source without tempo" : "no source");
-        const auto result = TrackListComputation::compute(library, source, {}, "");
-        EXPECT_TRUE(result.trackScores.empty());
+        const auto result = compute(library, source, {}, "", {}, {});
+        EXPECT_FALSE(std::any_of(result.rows.begin(), result.rows.end(), [](const ListRow& r) { return r.score.has_value(); }));
         // With a source key the automatic key filter still applies.
         EXPECT_EQ(listedIds(library, result),
                   source ? (std::vector<std::string>{"4", "2", "7", "6", "1", "5"})
@@ -163,7 +177,7 @@ TEST(TrackListComputation, CountsLeaveTheirOwnGroupAside) {
     FilterSelections selections;
     selections.genres = {"Techno"};
     selections.bpmRanges = {BPMRange{120}};
-    const auto result = TrackListComputation::compute(library, std::nullopt, selections, "");
+    const auto result = compute(library, std::nullopt, selections, "", {}, {});
     EXPECT_EQ(listedIds(library, result), (std::vector<std::string>{"129.99", "t1", "t2"}));
     EXPECT_EQ(result.genreOptions, (std::vector<GenreOption>{{"House", 1}, {"Techno", 3}}));
     EXPECT_EQ(result.bpmRangeOptions,
@@ -175,7 +189,7 @@ TEST(TrackListComputation, CountsLeaveTheirOwnGroupAside) {
     EXPECT_EQ(result.energyOptions[5], (EnergyOption{6, 3}));
     EXPECT_EQ(result.energyOptions[0], (EnergyOption{1, 0}));
     // An empty collection still offers every key and energy.
-    const auto none = compute(PreparedLibrary(), kSource, {}, "x");
+    const auto none = compute(PreparedLibrary(), kSource, {}, "x", {}, {});
     EXPECT_TRUE(none.genreOptions.empty());
     EXPECT_EQ(none.keyOptions[0], (KeyOption{*key("1A"), 0}));
     EXPECT_EQ(none.keyOptions.size() + none.energyOptions.size(), 24U + 10U);
@@ -196,7 +210,7 @@ TEST(TrackListComputation, SearchMatchesTitleOrArtistIgnoringCaseAndSkipsCountin
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.search);
-        const auto result = TrackListComputation::compute(library, std::nullopt, {}, c.search);
+        const auto result = compute(library, std::nullopt, {}, c.search, {}, {});
         std::vector<std::string> ids = listedIds(library, result);
         std::sort(ids.rbegin(), ids.rend());
         EXPECT_EQ(ids, c.expected);
@@ -292,18 +306,16 @@ ListModes tempoModes(int pitchRange, bool halfDouble) {
     return modes;
 }
 
-std::string pitchOf(const TrackListComputation::Result& result, const std::string& id) {
-    const auto found = result.trackPitches.find(id);
-    return found == result.trackPitches.end() ? "-" : found->second.toString();
+std::string pitchOf(const ListRow& row) {
+    return row.pitch ? row.pitch->toString() : "-";
 }
 
 // "id pitch" per row, in the order listed.
 std::vector<std::string> rows(const PreparedLibrary& library,
                               const TrackListComputation::Result& result) {
     std::vector<std::string> listed;
-    for (const std::size_t index : result.trackIndices) {
-        listed.push_back(library.tracks()[index].id + " " +
-                         pitchOf(result, library.tracks()[index].id));
+    for (const ListRow& row : result.rows) {
+        listed.push_back(library.tracks()[row.index].id + " " + pitchOf(row));
     }
     return listed;
 }
@@ -339,14 +351,14 @@ void checkTempo(const TempoCase& c) {
     const auto result = compute(library, house("s", c.sourceBPM), selections, "",
                                 tempoModes(c.pitchRange, c.halfDouble), {c.deckBPM, {}});
     if (!c.pitch) {
-        EXPECT_TRUE(result.trackIndices.empty());
+        EXPECT_TRUE(result.rows.empty());
         return;
     }
-    ASSERT_EQ(result.trackIndices.size(), 1U);
-    EXPECT_EQ(pitchOf(result, "t"), c.pitch);
-    ASSERT_EQ(result.trackScores.contains("t"), c.bpmScore.has_value());
+    ASSERT_EQ(result.rows.size(), 1U);
+    EXPECT_EQ(pitchOf(result.rows[0]), c.pitch);
+    ASSERT_EQ(result.rows[0].score.has_value(), c.bpmScore.has_value());
     if (c.bpmScore) {
-        EXPECT_NEAR(result.trackScores.at("t"), 75 + 0.25 * *c.bpmScore, 1e-9);
+        EXPECT_NEAR(*result.rows[0].score, 75 + 0.25 * *c.bpmScore, 1e-9);
     }
 }
 
@@ -402,9 +414,9 @@ TEST(ListModes, EnergyDirectionMovesTheTargetWithinOneToTen) {
         modes.energyDirection = c.direction;
         const PreparedLibrary library({house("t", 128.0, c.energy)});
         const auto result = compute(library, house("s", 128.0, c.source), {}, "", modes, {});
-        ASSERT_EQ(result.trackIndices.size(), c.energyScore ? 1U : 0U);
+        ASSERT_EQ(result.rows.size(), c.energyScore ? 1U : 0U);
         if (c.energyScore) {
-            EXPECT_NEAR(result.trackScores.at("t"), 85 + 0.15 * *c.energyScore, 1e-9);
+            EXPECT_NEAR(*result.rows[0].score, 85 + 0.15 * *c.energyScore, 1e-9);
         }
     }
 }
@@ -445,8 +457,8 @@ TEST(ListModes, ScopeAndSetMemoryLeaveTracksUncounted) {
             compute(library, house("s", std::nullopt, std::nullopt, c.playingArtist), {}, "", modes,
                     {std::nullopt, c.played});
         std::vector<std::string> artists;
-        for (const std::size_t index : result.trackIndices) {
-            artists.push_back(library.tracks()[index].artist);
+        for (const ListRow& row : result.rows) {
+            artists.push_back(library.tracks()[row.index].artist);
         }
         std::sort(artists.begin(), artists.end());
         EXPECT_EQ(artists, c.artists);
@@ -474,6 +486,132 @@ TEST(ListModes, ModesCombine) {
     modes.varyArtists = true;
     const auto live = compute(library, source, {}, "", modes, {130.0, {"near"}});
     EXPECT_EQ(rows(library, live), std::vector<std::string>{"x2 \u00D72 +1.6 %"});
+}
+
+TEST(HeardKey, TempoMovesTheKeyBySemitonesRoundedHalvesAwayFromZero) {
+    // Half a semitone sits at +2.93 % and −2.85 %, a whole one at +5.95 % and −5.61 %; a
+    // quarter (25 cents) at +1.455 %.
+    struct Case { double percent; int semitones; const char* key; bool between; } cases[] = {
+        {0, 0, "8A", false},       {1.44, 0, "8A", false},    {1.47, 0, "8A", true},
+        {2.92, 0, "8A", true},     {2.94, 1, "3A", true},     {-2.84, 0, "8A", true},
+        {-2.86, -1, "1A", true},   {5.90, 1, "3A", false},    {6.00, 1, "3A", false},
+        {-5.56, -1, "1A", false},  {-5.66, -1, "1A", false},  {16, 3, "5A", true},
+        {100, 12, "8A", false},    {-50, -12, "8A", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.percent);
+        const auto heard = HeardKey::at(*key("8A"), 128 * (1 + c.percent / 100), 128);
+        ASSERT_TRUE(heard);
+        EXPECT_EQ(heard->semitones, c.semitones);
+        EXPECT_EQ(heard->key.toString(), c.key);
+        EXPECT_EQ(heard->isBetweenKeys(), c.between);
+    }
+    for (const double bpm : {0.0, -128.0, std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_FALSE(HeardKey::at(*key("8A"), bpm, 128)) << bpm;
+        EXPECT_FALSE(HeardKey::at(*key("8A"), 128, bpm)) << bpm;
+    }
+}
+
+// "id move heard" per row, in the order listed.
+std::vector<std::string> keyRows(const PreparedLibrary& library,
+                                 const TrackListComputation::Result& result) {
+    std::vector<std::string> listed;
+    for (const ListRow& row : result.rows) {
+        listed.push_back(library.tracks()[row.index].id + " " +
+                         (row.move ? std::string(recommendation::nameOf(*row.move)) : "-") + " " +
+                         (row.heardKey ? row.heardKey->key.toString() : "-"));
+    }
+    return listed;
+}
+
+TEST(ListModes, StrictnessWidensTheAutomaticKeyFilterOnly) {
+    const PreparedLibrary library({track("9A", 128.0, "9A", 6), track("9B", 128.0, "9B", 6),
+                                   track("10A", 128.0, "10A", 6), track("3A", 128.0, "3A", 6),
+                                   track("none", 128.0, nullptr, 6)});
+    const struct { HarmonicStrictness strictness; std::vector<std::string> rows; } cases[] = {
+        {HarmonicStrictness::strict, {"9A plusOne -"}},
+        {HarmonicStrictness::balanced, {"9A plusOne -", "9B diagonal -", "10A boost -"}},
+        {HarmonicStrictness::open, {"9A plusOne -", "9B diagonal -", "10A boost -", "none - -", "3A semitoneUp -"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.strictness));
+        ListModes modes;
+        modes.harmonicStrictness = c.strictness;
+        EXPECT_EQ(keyRows(library, compute(library, kSource, {}, "", modes, {})), c.rows);
+        // A key chosen on the wheel overrides the strictness.
+        FilterSelections chosen;
+        chosen.keys = {*key("3A")};
+        EXPECT_EQ(keyRows(library, compute(library, kSource, chosen, "", modes, {})),
+                  std::vector<std::string>{"3A semitoneUp -"});
+    }
+}
+
+TEST(ListModes, WithoutKeyLockKeysAreJudgedAsHeard) {
+    // Played at 128, a track of 121 sounds a semitone higher: 1A as 8A, 8A as 3A.
+    const PreparedLibrary library({house("own 8A", 121.0), track("1A", 121.0, "1A", 6, "House"),
+                                   track("level 8A", 128.0, "8A", 6, "House")});
+    const struct {
+        const char* name;
+        int pitchRange;
+        bool keyLock;
+        std::optional<double> deck;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"key lock on", 8, true, {}, {"level 8A same -", "own 8A same -"}},
+        {"key lock off", 8, false, {}, {"level 8A same 8A", "1A same 8A"}},
+        {"a deck a semitone up hears the source in 3A", 8, false, 135.6, {"level 8A same 3A"}},
+        {"no tempo mode: rows at the deck's tempo", 0, false, 135.6, {"level 8A same 3A"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ListModes modes;
+        modes.pitchRange = *PitchRange::fromPercent(c.pitchRange);
+        modes.keyLock = c.keyLock;
+        EXPECT_EQ(keyRows(library, compute(library, kSource, {}, "", modes, {c.deck, {}})), c.rows);
+    }
+}
+
+
+TEST(ListModes, StyleRanksByTheDJsCollectionInPlaceOfTheAutomaticFilters) {
+    // "far" is outside every automatic filter but shares a small crate with the source.
+    const std::vector<Track> tracks{kSource, track("far", 90.0, "3B", 1, "Techno"),
+                                    track("a", 128.0, "8A", 6, "House"),
+                                    track("b", 128.0, "9A", 6, "House"),
+                                    track("c", 150.0, "8A", 6, "House")};
+    const std::vector<metadata::Playlist> crates{{"Peak", "Peak", {"source", "far"}}};
+    const PreparedLibrary library(tracks, crates);
+    const auto model = std::make_shared<const style::StyleModel>(tracks, crates);
+    FilterSelections energySix;
+    energySix.energies = {6};
+    struct Case {
+        bool style;
+        bool model;
+        FilterSelections selections;
+        std::vector<std::string> ids;
+    } cases[] = {
+        {false, true, {}, {"a", "source", "b"}},
+        {true, false, {}, {"a", "source", "b"}},
+        {true, true, {}, {"far", "a", "b", "c", "source"}},
+        {true, true, energySix, {"a", "b", "c", "source"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.style << c.model << c.selections.energies.size());
+        ListModes modes;
+        modes.style = c.style;
+        LiveInputs live;
+        live.style = c.model ? model : nullptr;
+        const auto result = compute(library, kSource, c.selections, "", modes, live);
+        EXPECT_EQ(listedIds(library, result), c.ids);
+        EXPECT_EQ(result.rows.front().style.has_value(), c.style && c.model);
+    }
+    ListModes modes;
+    modes.style = true;
+    const auto result = compute(library, kSource, {}, "", modes, {std::nullopt, {}, model});
+    const std::optional<style::StyleScore>& far = rowOf(library, result, "far").style;
+    ASSERT_TRUE(far && far->reason);
+    EXPECT_EQ(far->reason->kind, style::StyleReason::Kind::sharedCrates);
+    EXPECT_FALSE(rowOf(library, result, "source").style) << "the playing track is not ranked";
 }
 
 } // namespace

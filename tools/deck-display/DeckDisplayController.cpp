@@ -10,10 +10,15 @@ using simulation::SimulationAction;
 using Verb = DeckDisplayCommand::Verb;
 
 DeckDisplayController::DeckDisplayController(std::vector<metadata::Track> tracks,
-                                             simulation::SimulatedRekordbox::TimeSource now)
-    : m_tracks(std::move(tracks)), m_rekordbox(std::move(now)) {}
+                                             simulation::SimulatedRekordbox::TimeSource now,
+                                             int decks)
+    : m_tracks(std::move(tracks)), m_decks(decks), m_rekordbox(std::move(now)) {}
 
 std::optional<std::string> DeckDisplayController::perform(const DeckDisplayCommand& command) {
+    if (command.deck > m_decks) {
+        return "no deck " + std::to_string(command.deck) + ": the display shows " +
+               std::to_string(m_decks) + " decks";
+    }
     const auto act = [&](SimulationAction action,
                          std::optional<simulation::SimulatedTrack> track = {}) {
         m_rekordbox.perform({0, action, command.deck, std::move(track)});
@@ -50,6 +55,7 @@ std::optional<std::string> DeckDisplayController::perform(const DeckDisplayComma
     case Verb::eject:
         return act(SimulationAction::eject);
     case Verb::quit:
+    case Verb::flood:
         return std::nullopt;
     }
     return std::nullopt;

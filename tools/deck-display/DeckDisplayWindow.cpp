@@ -1,20 +1,23 @@
 #include "deck-display/DeckDisplayWindow.hpp"
 
+#include "deck-display/BrowserTable.hpp"
 #include "deck-display/DeckPanel.hpp"
 
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <unistd.h>
 
 namespace cuevox::tools {
 namespace {
-
-constexpr int kDeckCount = simulation::SimulatedRekordbox::kDeckCount;
 
 // Fast enough that two reads 0.18 s apart see a playing deck's tenths move.
 constexpr int kRefreshMilliseconds = 40;
@@ -26,27 +29,35 @@ void answer(const std::string& line) {
 
 } // namespace
 
-DeckDisplayWindow::DeckDisplayWindow(std::unique_ptr<DeckDisplayController> controller)
+DeckDisplayWindow::DeckDisplayWindow(std::unique_ptr<DeckDisplayController> controller,
+                                     const DeckDisplayLayout& layout)
     : m_controller(std::move(controller)) {
     setWindowTitle(QStringLiteral("rekordbox — Cuevox deck display"));
     setObjectName(QStringLiteral("deckDisplay"));
     setStyleSheet(QStringLiteral("#deckDisplay { background: #0b0c0e; }"));
-    auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel(QStringLiteral("rekordbox"), this);
-    title->setStyleSheet(QStringLiteral("color: #e6e6e6; font-size: 18px; font-weight: bold;"));
-    layout->addWidget(title);
+    auto* column = new QVBoxLayout(this);
+    m_title = new QLabel(QStringLiteral("rekordbox"), this);
+    m_title->setStyleSheet(QStringLiteral("color: #e6e6e6; font-size: 18px; font-weight: bold;"));
+    column->addWidget(m_title);
     auto* grid = new QGridLayout;
-    layout->addLayout(grid, 1);
-    for (int deck = 1; deck <= kDeckCount; ++deck) {
+    column->addLayout(grid, 1);
+    for (int deck = 1; deck <= m_controller->decks(); ++deck) {
         auto* panel = new DeckPanel(deck, this);
         grid->addWidget(panel, (deck - 1) / 2, (deck - 1) % 2);
         m_decks[static_cast<std::size_t>(deck - 1)] = panel;
     }
-    auto* help = new QLabel(
-        QStringLiteral("1–4 deck · L load next · Space play/pause · E eject"), this);
+    const QString keys = QStringLiteral("1–%1 deck · L load next · Space play/pause · E eject");
+    auto* help = new QLabel(keys.arg(m_controller->decks()), this);
     help->setStyleSheet(QStringLiteral("color: #8a8f98;"));
-    layout->addWidget(help);
-    resize(900, 420);
+    column->addWidget(help);
+    if (layout.browserRows > 0) {
+        auto* browser = new QScrollArea(this);
+        browser->setStyleSheet(QStringLiteral("background: #15171b; border: none;"));
+        browser->setWidget(
+            new BrowserTable(m_controller->tracks(), layout.browserRows, layout.columns, browser));
+        column->addWidget(browser, 2);
+    }
+    resize(900, layout.browserRows > 0 ? 760 : 420);
 
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &DeckDisplayWindow::refresh);
@@ -57,7 +68,7 @@ DeckDisplayWindow::DeckDisplayWindow(std::unique_ptr<DeckDisplayController> cont
 DeckDisplayWindow::~DeckDisplayWindow() = default;
 
 void DeckDisplayWindow::refresh() {
-    for (int deck = 1; deck <= kDeckCount; ++deck) {
+    for (int deck = 1; deck <= m_controller->decks(); ++deck) {
         m_decks[static_cast<std::size_t>(deck - 1)]->display(
             m_controller->deckTexts(deck), m_controller->isPlaying(deck), deck == m_selectedDeck);
     }
@@ -66,6 +77,10 @@ void DeckDisplayWindow::refresh() {
 std::optional<std::string> DeckDisplayWindow::perform(const DeckDisplayCommand& command) {
     if (command.verb == DeckDisplayCommand::Verb::quit) {
         close();
+        return std::nullopt;
+    }
+    if (command.verb == DeckDisplayCommand::Verb::flood) {
+        flood(command.rate, command.seconds);
         return std::nullopt;
     }
     std::optional<std::string> problem = m_controller->perform(command);
@@ -82,7 +97,7 @@ void DeckDisplayWindow::performKey(const DeckDisplayCommand& command) {
 void DeckDisplayWindow::keyPressEvent(QKeyEvent* event) {
     using Verb = DeckDisplayCommand::Verb;
     const int key = event->key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_4) {
+    if (key >= Qt::Key_1 && key < Qt::Key_1 + m_controller->decks()) {
         m_selectedDeck = key - Qt::Key_1 + 1;
         refresh();
     } else if (key == Qt::Key_L) {
@@ -94,6 +109,30 @@ void DeckDisplayWindow::keyPressEvent(QKeyEvent* event) {
     } else {
         QWidget::keyPressEvent(event);
     }
+}
+
+void DeckDisplayWindow::flood(int rate, int seconds) {
+    delete m_flood;
+    m_flood = new QTimer(this);
+    m_flood->setTimerType(Qt::PreciseTimer);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    auto changes = std::make_shared<long long>(0);
+    connect(m_flood, &QTimer::timeout, this, [this, rate, seconds, clock, changes] {
+        const double elapsed = static_cast<double>(clock->nsecsElapsed()) / 1e9;
+        // Catches up with the rate whatever the timer's grain, but never with more than two
+        // ticks' worth at once, so that the window still answers its readers between ticks.
+        const auto due = std::min(static_cast<long long>(std::min<double>(elapsed, seconds) * rate),
+                                  *changes + 2 * rate / 1000 + 1);
+        while (*changes < due) {
+            m_title->setText(QStringLiteral("rekordbox %1").arg(++*changes));
+        }
+        if (elapsed >= seconds) {
+            m_title->setText(QStringLiteral("rekordbox"));
+            m_flood->stop();
+        }
+    });
+    m_flood->start(1);
 }
 
 void DeckDisplayWindow::readCommandsFromStandardInput() {

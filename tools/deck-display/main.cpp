@@ -13,7 +13,8 @@
 #include <string>
 
 int main(int argc, char** argv) {
-    CLI::App cli{"A stand-in for rekordbox's four decks that accessibility clients can read."};
+    CLI::App cli{"A stand-in for rekordbox's window, its decks and its browser, that "
+                 "accessibility clients can read."};
     cli.name("cuevox-deck-display");
     std::string library;
     bool commands = false;
@@ -24,9 +25,28 @@ int main(int argc, char** argv) {
         ->check(CLI::ExistingFile);
     cli.add_flag("--commands", commands,
                  "also take commands on standard input: load DECK TRACKID, next DECK, play "
-                 "DECK, pause DECK, toggle DECK, eject DECK, quit");
+                 "DECK, pause DECK, toggle DECK, eject DECK, flood RATE SECONDS, quit");
     cli.add_option("--screenshot", screenshot,
                    "write a picture of the window after the first second, then quit");
+    cuevox::tools::DeckDisplayLayout layout;
+    cli.add_option("--decks", layout.decks, "how many decks the window shows: 2 or 4")
+        ->check(CLI::IsMember({2, 4}))
+        ->capture_default_str();
+    cli.add_option("--browser", layout.browserRows,
+                   "add a browser of N track rows from the collection below the decks")
+        ->check(CLI::Range(std::size_t{0}, cuevox::tools::DeckDisplayLayout::kMaxBrowserRows));
+    std::string columns;
+    cli.add_option("--browser-columns", columns,
+                   "the browser's columns in order, from title, artist, tempo, key and time "
+                   "(default: title,artist,tempo,key,time, the decks' own order)")
+        ->check([&layout](const std::string& text) {
+            auto parsed = cuevox::tools::parseBrowserColumns(text);
+            if (!parsed) {
+                return parsed.error();
+            }
+            layout.columns = std::move(*parsed);
+            return std::string();
+        });
     try {
         cli.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -59,11 +79,13 @@ int main(int argc, char** argv) {
 
     const auto start = std::chrono::steady_clock::now();
     auto controller = std::make_unique<cuevox::tools::DeckDisplayController>(
-        std::move(*tracks), [start] {
+        std::move(*tracks),
+        [start] {
             return std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
                 .count();
-        });
-    cuevox::tools::DeckDisplayWindow window(std::move(controller));
+        },
+        layout.decks);
+    cuevox::tools::DeckDisplayWindow window(std::move(controller), layout);
     window.show();
     if (commands) {
         window.readCommandsFromStandardInput();

@@ -11,6 +11,7 @@ namespace cuevox::state {
 namespace {
 
 using tracklist::EnergyDirection;
+using Modes = tracklist::ListModes;
 
 TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsOff) {
     tests::TemporaryDirectory directory;
@@ -20,14 +21,15 @@ TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsOff) 
         ListModesState state(settings);
         EXPECT_EQ(state.modes(), tracklist::ListModes{});
         QSignalSpy changed(&state, &ListModesState::modesChanged);
-        state.setPitchRange(*tracklist::PitchRange::fromPercent(6));
-        state.setHalfDouble(true);
-        state.setEnergyDirection(EnergyDirection::down);
-        state.setCrate("Crates/Peak");
-        state.setHidePlayed(true);
-        state.setVaryArtists(true);
-        state.setVaryArtists(true);
+        state.set(&Modes::pitchRange, *tracklist::PitchRange::fromPercent(6));
+        state.set(&Modes::halfDouble, true);
+        state.set(&Modes::energyDirection, EnergyDirection::down);
+        state.set(&Modes::playlistID, std::optional<std::string>("Crates/Peak"));
+        state.set(&Modes::hidePlayed, true);
+        state.set(&Modes::varyArtists, true);
+        state.set(&Modes::varyArtists, true);
         state.setOpenKey(true);
+        state.dropCrateUnlessIn({"Crates", "Crates/Peak"});
         EXPECT_EQ(changed.count(), 6) << "an unchanged value is not announced";
     }
     QSettings settings(file, QSettings::IniFormat);
@@ -37,7 +39,8 @@ TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsOff) 
     EXPECT_EQ(next.modes().energyDirection, EnergyDirection::down);
     EXPECT_EQ(next.modes().playlistID, "Crates/Peak");
     EXPECT_TRUE(next.modes().hidePlayed && next.modes().varyArtists && next.openKey());
-    next.setCrate(std::nullopt);
+    next.dropCrateUnlessIn({"Crates", "Peak"});
+    EXPECT_EQ(next.modes().playlistID, std::nullopt);
     EXPECT_FALSE(settings.contains("listModes/crate")) << "the whole collection stores nothing";
 
     const struct { const char* key; QVariant stored; } unreadable[] = {

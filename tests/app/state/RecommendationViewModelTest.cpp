@@ -130,46 +130,40 @@ protected:
 TEST_F(RecommendationViewModelTest, DeckStatesOfOneTurnRecomputeOnceAndARestartComesFirst) {
     auto& vm = make();
     load(collection);
-    QSignalSpy decksRecomputed(&vm, &Model::activeDecksRecomputed);
-    QSignalSpy listRecomputed(&vm, &Model::filteredTracksRecomputed);
+    QSignalSpy decksChanged(&vm, &Model::decksChanged);
+    QSignalSpy listRecomputed(&vm, &Model::listRecomputed);
     monitor->states->push(shownOnDeck(DeckIdentifier::deck3, {{"Far", "Third"}}, false));
     monitor->states->push(shownOnDeck(DeckIdentifier::deck1, {{"Near", "Other"}}, false));
     monitor->states->push(shownOnDeck(DeckIdentifier::deck2, {{"Night Song", "The Band"}}, true));
     settle();
-    EXPECT_EQ(decksRecomputed.count(), 1);
+    EXPECT_EQ(decksChanged.count(), 1);
     EXPECT_EQ(listRecomputed.count(), 1);
-    ASSERT_EQ(vm.activeDeckDisplays().size(), 3U);
-    EXPECT_EQ(vm.sourceTrack()->id, "1");
-    ASSERT_EQ(vm.filteredTracks().size(), 2U) << "ranked around the source";
-    EXPECT_DOUBLE_EQ(vm.trackScores().at(vm.filteredTracks()[0].id), 100.0);
+    ASSERT_EQ(vm.decks().rows.size(), 3U);
+    EXPECT_EQ(vm.decks().sourceTrack->id, "1");
+    ASSERT_EQ(vm.list().tracks.size(), 2U) << "ranked around the source";
+    EXPECT_DOUBLE_EQ(*vm.list().tracks.row(0).score, 100.0);
 
     // A restart queued before a poll's states is taken before them, and both recompute once.
     monitor->restarts->push({});
     monitor->states->push(shownOnDeck(DeckIdentifier::deck4, {{"Near", "Other"}}, false));
     settle();
-    EXPECT_EQ(decksRecomputed.count(), 2);
-    EXPECT_EQ(vm.deckStates().size(), 1U);
-    EXPECT_TRUE(vm.playedTrackIDs().empty());
-    EXPECT_EQ(vm.sourceDeck(), DeckIdentifier::deck4);
+    EXPECT_EQ(decksChanged.count(), 2);
+    EXPECT_EQ(vm.decks().rows.size(), 1U);
+    EXPECT_TRUE(vm.decks().playedTrackIDs.empty());
+    EXPECT_EQ(vm.decks().sourceDeck, DeckIdentifier::deck4);
 }
 
 TEST_F(RecommendationViewModelTest, AnnouncesOnlyWhatChangedInTheOrderOfAssignment) {
     auto& vm = make();
     load(collection);
     std::vector<std::string> order;
-    // clang-format off
-    for (const auto& [signal, name] : std::vector<std::pair<void (Model::*)(), const char*>>{
-             {&Model::deckStatesChanged, "deckStates"}, {&Model::activeDeckDisplaysChanged, "rows"},
-             {&Model::playedTrackIDsChanged, "played"}, {&Model::loadedTrackDecksChanged, "loaded"},
-             {&Model::sourceDeckChanged, "sourceDeck"}, {&Model::sourceTrackChanged, "sourceTrack"},
-             {&Model::unresolvedTrackInfoChanged, "unresolved"}, {&Model::selectedGenresChanged, "genres"},
-             {&Model::searchTextChanged, "search"}, {&Model::genreOptionsChanged, "genreOptions"},
-             {&Model::bpmRangeOptionsChanged, "bpmOptions"}, {&Model::keyOptionsChanged, "keyOptions"},
-             {&Model::energyOptionsChanged, "energyOptions"}, {&Model::trackScoresChanged, "scores"},
-             {&Model::filteredTracksChanged, "list"}}) {
-        QObject::connect(&vm, signal, [&order, name = name] { order.emplace_back(name); });
-    }
-    // clang-format on
+    const auto record = [&order](auto* sender, auto signal, const char* name) {
+        QObject::connect(sender, signal, [&order, name] { order.emplace_back(name); });
+    };
+    record(&vm, &Model::decksChanged, "decks");
+    record(&vm, &Model::listChanged, "list");
+    record(&vm.filters(), &FilterState::genresChanged, "genres");
+    record(&vm.filters(), &FilterState::searchTextChanged, "search");
     auto master = shownOnDeck(DeckIdentifier::deck1, {{"Near", "Other"}}, true);
     master.isMaster = true;
     const struct {
@@ -178,13 +172,13 @@ TEST_F(RecommendationViewModelTest, AnnouncesOnlyWhatChangedInTheOrderOfAssignme
         std::vector<std::string> expected;
     } steps[] = {
         // clang-format off
-        {"a deck plays", [&] { monitor->states->push(shownOnDeck(DeckIdentifier::deck1, {{"Near", "Other"}}, true)); }, {"deckStates", "rows", "played", "loaded", "sourceDeck", "sourceTrack", "genreOptions", "bpmOptions", "keyOptions", "energyOptions", "scores", "list"}},
-        {"it becomes master", [&] { monitor->states->push(master); }, {"deckStates"}},
-        {"the same selection", [&] { vm.setSelectedGenres({}); }, {}},
-        {"the same search", [&] { vm.setSearchText(""); }, {}},
-        {"a genre the source rules out", [&] { vm.setSelectedGenres({"Techno"}); }, {"genres", "bpmOptions", "keyOptions", "energyOptions", "scores", "list"}},
-        {"the genre cleared", [&] { vm.setSelectedGenres({}); }, {"genres", "bpmOptions", "keyOptions", "energyOptions", "scores", "list"}},
-        {"a reset of nothing", [&] { vm.resetFilters(); }, {}},
+        {"a deck plays", [&] { monitor->states->push(shownOnDeck(DeckIdentifier::deck1, {{"Near", "Other"}}, true)); }, {"decks", "list"}},
+        {"it becomes master", [&] { monitor->states->push(master); }, {}},
+        {"the same selection", [&] { vm.filters().setGenres({}); }, {}},
+        {"the same search", [&] { vm.filters().setSearchText(""); }, {}},
+        {"a genre the source rules out", [&] { vm.filters().setGenres({"Techno"}); }, {"genres", "list"}},
+        {"the genre cleared", [&] { vm.filters().setGenres({}); }, {"genres", "list"}},
+        {"a reset of nothing", [&] { vm.filters().reset(); }, {}},
         // clang-format on
     };
     for (const auto& step : steps) {
@@ -200,26 +194,26 @@ TEST_F(RecommendationViewModelTest, ALoadListsOnceClearsTheFiltersAndMatchesTheD
     auto& vm = make();
     load(collection);
     monitor->states->push(shownOnDeck(DeckIdentifier::deck1, {{"Unknown Song", "Somebody"}}, true));
-    vm.setSelectedGenres({"House"});
-    vm.setSelectedKeys({*metadata::CamelotKey::fromString("8A")});
-    vm.setSearchText("o");
+    vm.filters().setGenres({"House"});
+    vm.filters().setKeys({*metadata::CamelotKey::fromString("8A")});
+    vm.filters().setSearchText("o");
     settle();
-    EXPECT_EQ(vm.unresolvedTrackInfo(), (UnresolvedTrackInfo{"Unknown Song", "Somebody"}));
+    EXPECT_EQ(vm.decks().unresolvedTrackInfo, (decks::UnresolvedTrackInfo{"Unknown Song", "Somebody"}));
 
-    QSignalSpy listRecomputed(&vm, &Model::filteredTracksRecomputed);
-    QSignalSpy keysChanged(&vm, &Model::selectedKeysChanged);
-    QSignalSpy energiesChanged(&vm, &Model::selectedEnergiesChanged);
+    QSignalSpy listRecomputed(&vm, &Model::listRecomputed);
+    QSignalSpy keysChanged(&vm.filters(), &FilterState::keysChanged);
+    QSignalSpy energiesChanged(&vm.filters(), &FilterState::energiesChanged);
     vm.loadLibrary(other);
     EXPECT_EQ(vm.library().size(), 3U) << "the open collection stays until the next is ready";
     waitForLoad();
     settle();
     EXPECT_EQ(listRecomputed.count(), 1);
-    EXPECT_TRUE(vm.selections().isEmpty());
-    EXPECT_EQ(vm.searchText(), "");
+    EXPECT_TRUE(vm.filters().selections().isEmpty());
+    EXPECT_EQ(vm.filters().searchText(), "");
     EXPECT_EQ(keysChanged.count(), 1);
     EXPECT_EQ(energiesChanged.count(), 0) << "an empty selection is left alone";
-    EXPECT_EQ(vm.sourceTrack()->id, "9");
-    EXPECT_EQ(vm.genreOptions(), (std::vector<tracklist::GenreOption>{{"Disco", 1}}));
+    EXPECT_EQ(vm.decks().sourceTrack->id, "9");
+    EXPECT_EQ(vm.list().genreOptions, (std::vector<tracklist::GenreOption>{{"Disco", 1}}));
 
     // A failure keeps everything but the message.
     const std::filesystem::path missing = directory.path() / "gone.xml";
@@ -246,45 +240,49 @@ TEST_F(RecommendationViewModelTest, LiveModesAimAtTheDeckSurviveAResetAndAreReme
     settle();
     const auto listed = [&vm] {
         std::vector<std::string> ids;
-        for (std::size_t i = 0; i < vm.filteredTracks().size(); ++i) {
-            ids.push_back(vm.filteredTracks()[i].id);
+        for (std::size_t i = 0; i < vm.list().tracks.size(); ++i) {
+            ids.push_back(vm.list().tracks[i].id);
         }
         return ids;
     };
+    const auto pitch = [&vm](std::size_t row) {
+        const auto& adjustment = vm.list().tracks.row(row).pitch;
+        return adjustment ? adjustment->toString() : "-";
+    };
     EXPECT_EQ(listed(), (std::vector<std::string>{"1", "2"}));
-    EXPECT_TRUE(vm.trackPitches().empty());
+    EXPECT_EQ(pitch(0) + pitch(1), "--");
 
-    QSignalSpy modesChanged(&vm, &Model::listModesChanged);
-    vm.setPitchRange(*tracklist::PitchRange::fromPercent(2));
-    vm.setHalfDouble(true);
+    QSignalSpy modesChanged(&vm.modes(), &ListModesState::modesChanged);
+    vm.modes().set(&tracklist::ListModes::pitchRange, *tracklist::PitchRange::fromPercent(2));
+    vm.modes().set(&tracklist::ListModes::halfDouble, true);
     EXPECT_EQ(listed(), (std::vector<std::string>{"2", "3", "1"})) << "64.20 doubled";
-    EXPECT_EQ(vm.trackPitches().at("2").toString(), "+1.2 %") << "aimed at the deck's 130";
-    EXPECT_EQ(vm.trackPitches().at("3").toString(), "×2 +1.2 %");
-    vm.setVaryArtists(true);
+    EXPECT_EQ(pitch(0), "+1.2 %") << "aimed at the deck's 130";
+    EXPECT_EQ(pitch(1), "×2 +1.2 %");
+    vm.modes().set(&tracklist::ListModes::varyArtists, true);
     EXPECT_EQ(listed(), (std::vector<std::string>{"2"})) << "the playing artist, both spellings";
-    vm.setVaryArtists(false);
-    vm.setCrate("Crates/Peak");
-    vm.setHidePlayed(true);
-    vm.resetFilters();
+    vm.modes().set(&tracklist::ListModes::varyArtists, false);
+    vm.modes().set(&tracklist::ListModes::playlistID, std::optional<std::string>("Crates/Peak"));
+    vm.modes().set(&tracklist::ListModes::hidePlayed, true);
+    vm.filters().reset();
     EXPECT_EQ(modesChanged.count(), 6) << "and none for the reset";
     EXPECT_EQ(listed(), (std::vector<std::string>{"2", "3"}));
     EXPECT_EQ(vm.library()[3].camelotKey, std::nullopt);
 
     // Open Key reads the collection again; the next start finds every mode as it was left.
-    vm.setOpenKey(true);
+    vm.modes().setOpenKey(true);
     waitForLoad();
     settle();
     EXPECT_EQ(vm.library()[3].camelotKey, metadata::CamelotKey::fromString("8A"));
     model.reset();
     auto& next = make();
-    EXPECT_EQ(next.listModes().playlistID, "Crates/Peak");
+    EXPECT_EQ(next.modes().modes().playlistID, "Crates/Peak");
     EXPECT_EQ(next.library()[3].camelotKey, metadata::CamelotKey::fromString("8A"));
 
     // A collection without the crate lists all of itself, and forgets the crate.
     load(other);
-    EXPECT_EQ(next.listModes().playlistID, std::nullopt);
-    EXPECT_EQ(next.filteredTracks().size(), 1U);
-    EXPECT_TRUE(next.listModes().hidePlayed);
+    EXPECT_EQ(next.modes().modes().playlistID, std::nullopt);
+    EXPECT_EQ(next.list().tracks.size(), 1U);
+    EXPECT_TRUE(next.modes().modes().hidePlayed);
 }
 
 TEST_F(RecommendationViewModelTest, ReopensThroughBookmarksAndRenewsOnlyWhatIsStale) {

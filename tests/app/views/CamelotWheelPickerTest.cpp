@@ -18,7 +18,7 @@ namespace {
 using metadata::CamelotKey;
 using metadata::CamelotLetter;
 using testing::key;
-using KeySet = state::RecommendationViewModel::KeySet;
+using KeySet = state::FilterState::KeySet;
 
 // A point of the wheel from its centre: `degreesFromTop` clockwise from straight up, `radius`
 // as a fraction of the wheel's radius.
@@ -141,26 +141,26 @@ TEST(CamelotWheelPickerTest, ClickingTogglesAKeyAndDimsTheOthers) {
     };
     expectPainted(wheel, {"8A", "8B", "12A", "1B"}, {});
     click(wheelPoint({110, 110}, 110, 8 * 30 + 15, 0.44));
-    EXPECT_EQ(vm.model.selectedKeys(), (KeySet{key("8A")}));
+    EXPECT_EQ(vm.model.filters().selections().keys, (KeySet{key("8A")}));
     expectPainted(wheel, {"8A"}, {"8B", "9A", "7A", "3B", "12A"});
     EXPECT_GT(outline8A(), 235);
     // Any number of keys: 3B joins, 8A stays.
     click(fillPoint("3B"));
-    EXPECT_EQ(vm.model.selectedKeys(), (KeySet{key("8A"), key("3B")}));
+    EXPECT_EQ(vm.model.filters().selections().keys, (KeySet{key("8A"), key("3B")}));
     expectPainted(wheel, {"8A", "3B"}, {"9A"});
     // Clicking a selected key again removes it; with none left nothing is dimmed or outlined.
     click(fillPoint("3B"));
     click(fillPoint("8A"));
-    EXPECT_TRUE(vm.model.selectedKeys().empty());
+    EXPECT_TRUE(vm.model.filters().selections().keys.empty());
     expectPainted(wheel, {"8B", "9A", "7A", "3B", "12A"}, {});
     EXPECT_LT(outline8A(), 235);
     // A click on the centre disc or between press and release on two keys changes nothing.
     click({110, 110});
     QTest::mousePress(&wheel, Qt::LeftButton, {}, fillPoint("5A").toPoint());
     QTest::mouseRelease(&wheel, Qt::LeftButton, {}, fillPoint("6A").toPoint());
-    EXPECT_TRUE(vm.model.selectedKeys().empty());
+    EXPECT_TRUE(vm.model.filters().selections().keys.empty());
     // A selection made elsewhere shows at once.
-    vm.model.setSelectedKeys({key("5A")});
+    vm.model.filters().setKeys({key("5A")});
     expectPainted(wheel, {"5A"}, {"8A"});
 }
 

@@ -83,7 +83,7 @@ TEST_F(ContentViewTest, HeaderShowsTheLoadThenTheCollectionSizeDecidesCountFilte
     vm.load(kThreeTracks);
     EXPECT_EQ(view.header()->countLabel()->text(), QStringLiteral("3 tracks"));
     EXPECT_EQ(sections(), (std::array{true, true, true}));
-    vm.model.setSearchText(QStringLiteral("no such title"));
+    vm.model.filters().setSearchText(QStringLiteral("no such title"));
     vm.settle();
     EXPECT_EQ(empty.text(), QStringLiteral("No tracks match these filters"));
     EXPECT_FALSE(shown(view.trackList()->loadButton()));

@@ -77,7 +77,7 @@ constexpr const char* kCrates = R"(<DJ_PLAYLISTS><COLLECTION>
 
 // The five filters at once, as a row of a table sets them.
 struct Filters {
-    state::RecommendationViewModel::KeySet keys;
+    state::FilterState::KeySet keys;
     std::set<BPMRange> tempos;
     std::set<int> energies;
     std::set<std::string> genres;
@@ -95,17 +95,17 @@ protected:
     }
 
     void select(const Filters& filters) {
-        vm.model.setSelectedKeys(filters.keys);
-        vm.model.setSelectedBPMRanges(filters.tempos);
-        vm.model.setSelectedEnergies(filters.energies);
-        vm.model.setSelectedGenres(filters.genres);
-        vm.model.setSearchText(filters.search);
+        vm.model.filters().setKeys(filters.keys);
+        vm.model.filters().setBPMRanges(filters.tempos);
+        vm.model.filters().setEnergies(filters.energies);
+        vm.model.filters().setGenres(filters.genres);
+        vm.model.filters().setSearchText(filters.search);
     }
     // Whether each group is selected, and whether its pill is accented.
     Groups selected() const {
         const auto& m = vm.model;
-        return {!m.selectedKeys().empty(), !m.selectedBPMRanges().empty(),
-                !m.selectedEnergies().empty(), !m.selectedGenres().empty()};
+        return {!m.filters().selections().keys.empty(), !m.filters().selections().bpmRanges.empty(),
+                !m.filters().selections().energies.empty(), !m.filters().selections().genres.empty()};
     }
     Groups accented() const {
         return {bar.keyPill().isActive(), bar.tempoPill().isActive(), bar.energyPill().isActive(),
@@ -133,7 +133,7 @@ TEST_F(FilterBarViewTest, PillsAccentActiveFiltersResetsClearThemAndTheSearchKee
         EXPECT_EQ(reset.isEnabled(), c.resettable);
         QTest::mouseClick(&reset, Qt::LeftButton);
         EXPECT_EQ(selected(), Groups{});
-        EXPECT_EQ(vm.model.searchText(), QString());
+        EXPECT_EQ(vm.model.filters().searchText(), QString());
         EXPECT_EQ(accented(), Groups{});
         EXPECT_FALSE(reset.isEnabled());
     }
@@ -147,19 +147,19 @@ TEST_F(FilterBarViewTest, PillsAccentActiveFiltersResetsClearThemAndTheSearchKee
         select({{key("8A")}, {BPMRange{120}}, {6, 7}, {"House"}, QStringLiteral("a")});
         QTest::mouseClick(c.reset, Qt::LeftButton);
         EXPECT_EQ(selected(), c.left);
-        EXPECT_EQ(vm.model.searchText(), QStringLiteral("a"));
+        EXPECT_EQ(vm.model.filters().searchText(), QStringLiteral("a"));
     }
     // The search field writes every keystroke, keeps its cursor and empties on Reset.
-    vm.model.resetFilters();
+    vm.model.filters().reset();
     QLineEdit& field = bar.searchField().lineEdit();
     QTest::keyClicks(&field, QStringLiteral("nigt"));
     EXPECT_TRUE(bar.resetButton().isEnabled());
     QTest::keyClick(&field, Qt::Key_Left);
     QTest::keyClicks(&field, QStringLiteral("h"));
-    EXPECT_EQ(vm.model.searchText(), QStringLiteral("night"));
+    EXPECT_EQ(vm.model.filters().searchText(), QStringLiteral("night"));
     EXPECT_EQ(field.text(), QStringLiteral("night"));
     EXPECT_EQ(field.cursorPosition(), 4) << "the model's echo must not move the cursor";
-    vm.model.setSearchText(QStringLiteral("far"));
+    vm.model.filters().setSearchText(QStringLiteral("far"));
     EXPECT_EQ(field.text(), QStringLiteral("far"));
     QTest::mouseClick(&bar.resetButton(), Qt::LeftButton);
     EXPECT_EQ(field.text(), QString());
@@ -194,20 +194,20 @@ TEST_F(FilterBarViewTest, ListsShowTheirOptionsToggleTheirOwnSelectionAndFollowA
     EXPECT_EQ(rowTexts(bar.energyList()).value(5), QStringLiteral("Energy 6 (1)"));
     // A click anywhere on a row toggles it; the counts of the other groups follow.
     clickRow(bar.genreList(), QStringLiteral("Techno (2)"), QPoint(2, 2));
-    EXPECT_EQ(vm.model.selectedGenres(), (std::set<std::string>{"Techno"}));
+    EXPECT_EQ(vm.model.filters().selections().genres, (std::set<std::string>{"Techno"}));
     EXPECT_FALSE(bar.genreList().rows()[0]->isSelected());
     EXPECT_TRUE(bar.genreList().rows()[1]->isSelected());
     EXPECT_EQ(rowTexts(bar.tempoList()).first(), QStringLiteral("120 - 130 (1)"));
     clickRow(bar.genreList(), QStringLiteral("House (1)"));
-    EXPECT_EQ(vm.model.selectedGenres(), (std::set<std::string>{"House", "Techno"}));
+    EXPECT_EQ(vm.model.filters().selections().genres, (std::set<std::string>{"House", "Techno"}));
     // The far right end, on the checkbox, belongs to the row as well.
     const CheckboxFilterRow* techno = bar.genreList().rows()[1];
     clickRow(bar.genreList(), techno->text(), QPoint(techno->width() - 3, techno->height() / 2));
-    EXPECT_EQ(vm.model.selectedGenres(), (std::set<std::string>{"House"}));
+    EXPECT_EQ(vm.model.filters().selections().genres, (std::set<std::string>{"House"}));
     clickRow(bar.energyList(), QStringLiteral("Energy 6 (1)"));
-    EXPECT_EQ(vm.model.selectedEnergies(), (std::set<int>{6}));
+    EXPECT_EQ(vm.model.filters().selections().energies, (std::set<int>{6}));
     clickRow(bar.tempoList(), QStringLiteral("120 - 130 (1)"));
-    EXPECT_EQ(vm.model.selectedBPMRanges(), (std::set<BPMRange>{BPMRange{120}}));
+    EXPECT_EQ(vm.model.filters().selections().bpmRanges, (std::set<BPMRange>{BPMRange{120}}));
     // An open list follows a new collection and scrolls beyond 260 points.
     QTest::mouseClick(&bar.genrePill(), Qt::LeftButton);
     ASSERT_TRUE(bar.genrePill().isPresented());
@@ -244,7 +244,7 @@ TEST_F(FilterBarViewTest, ModesInThePanelsSetTheModelFollowItLightThePillsAndOut
     SegmentedChoice* direction = &bar.energyDirectionChoice();
     // What the model holds for the choice, and whether the choice's pill is lit.
     const auto shown = [&](const SegmentedChoice* choice) {
-        const tracklist::ListModes& modes = vm.model.listModes();
+        const tracklist::ListModes& modes = vm.model.modes().modes();
         return choice == range
                    ? std::pair(modes.pitchRange.percent(), bar.tempoPill().isActive())
                    : std::pair(id(modes.energyDirection), bar.energyPill().isActive());
@@ -265,15 +265,15 @@ TEST_F(FilterBarViewTest, ModesInThePanelsSetTheModelFollowItLightThePillsAndOut
     }
     // The switch below the range: the tempo mode on its own.
     QTest::mouseClick(&bar.halfDoubleSwitch(), Qt::LeftButton);
-    EXPECT_TRUE(vm.model.listModes().halfDouble);
+    EXPECT_TRUE(vm.model.modes().modes().halfDouble);
     EXPECT_TRUE(bar.halfDoubleSwitch().isSelected());
     EXPECT_TRUE(bar.tempoPill().isActive());
     // Changes made elsewhere show; Reset clears a filter and leaves every mode lit.
-    vm.model.setPitchRange(*tracklist::PitchRange::fromPercent(8));
-    vm.model.setEnergyDirection(EnergyDirection::up);
+    vm.model.modes().set(&tracklist::ListModes::pitchRange, *tracklist::PitchRange::fromPercent(8));
+    vm.model.modes().set(&tracklist::ListModes::energyDirection, EnergyDirection::up);
     EXPECT_EQ(range->chosen(), 8);
     EXPECT_EQ(direction->chosen(), id(EnergyDirection::up));
-    vm.model.setSelectedGenres({"House"});
+    vm.model.filters().setGenres({"House"});
     QTest::mouseClick(&bar.resetButton(), Qt::LeftButton);
     EXPECT_TRUE(bar.tempoPill().isActive());
     EXPECT_TRUE(bar.energyPill().isActive());
@@ -288,21 +288,20 @@ TEST_F(FilterBarViewTest, ModesInThePanelsSetTheModelFollowItLightThePillsAndOut
 
 TEST_F(FilterBarViewTest, SwitchesBesideTheCountSetTheModelAndGiveUpTheirTitlesWhenNarrow) {
     using Modes = tracklist::ListModes;
-    using Model = state::RecommendationViewModel;
-    const struct { ModeChip* chip; bool Modes::*mode; void (Model::*set)(bool); } chips[] = {
-        {&bar.hidePlayedChip(), &Modes::hidePlayed, &Model::setHidePlayed},
-        {&bar.varyArtistsChip(), &Modes::varyArtists, &Model::setVaryArtists},
+    const struct { ModeChip* chip; bool Modes::*mode; } chips[] = {
+        {&bar.hidePlayedChip(), &Modes::hidePlayed},
+        {&bar.varyArtistsChip(), &Modes::varyArtists},
     };
     for (const auto& c : chips) {
         SCOPED_TRACE(c.chip->text().toStdString());
         QTest::mouseClick(c.chip, Qt::LeftButton);
-        EXPECT_TRUE(vm.model.listModes().*c.mode);
+        EXPECT_TRUE(vm.model.modes().modes().*c.mode);
         EXPECT_TRUE(c.chip->isChecked());
-        (vm.model.*c.set)(false);
+        vm.model.modes().set(c.mode, false);
         EXPECT_FALSE(c.chip->isChecked());
         EXPECT_EQ(c.chip->toolTip(), c.chip->text());
     }
-    vm.model.setHidePlayed(true);
+    vm.model.modes().set(&tracklist::ListModes::hidePlayed, true);
     // As narrow as the window gets; the bar's own minimum would keep one row.
     bar.setMinimumWidth(460);
     for (const int width : {1400, 460}) {
@@ -346,7 +345,7 @@ TEST_F(FilterBarViewTest, TheCountPicksACrateFromTheFolderTreeAndItsSearchNarrow
     QTreeView& tree = picker.tree();
     const QModelIndex warmUp = tree.model()->index(0, 0, tree.model()->index(0, 0));
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(warmUp).center());
-    EXPECT_EQ(vm.model.listModes().playlistID, "Sets/Warm Up");
+    EXPECT_EQ(vm.model.modes().modes().playlistID, "Sets/Warm Up");
     EXPECT_FALSE(button.panel().isVisible()) << "a pick closes the panel";
     EXPECT_TRUE(button.isActive());
     EXPECT_EQ(bar.countLabel().text(), QStringLiteral("Warm Up (2)"));
@@ -355,10 +354,10 @@ TEST_F(FilterBarViewTest, TheCountPicksACrateFromTheFolderTreeAndItsSearchNarrow
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {},
                       tree.visualRect(tree.model()->index(0, 0)).center());
-    EXPECT_EQ(vm.model.listModes().playlistID, "Sets/Warm Up");
+    EXPECT_EQ(vm.model.modes().modes().playlistID, "Sets/Warm Up");
     EXPECT_TRUE(button.panel().isVisible());
     QTest::mouseClick(&picker.wholeCollectionButton(), Qt::LeftButton);
-    EXPECT_EQ(vm.model.listModes().playlistID, std::nullopt);
+    EXPECT_EQ(vm.model.modes().modes().playlistID, std::nullopt);
     EXPECT_FALSE(button.isActive());
     EXPECT_EQ(bar.countLabel().text(), QStringLiteral("All Tracks (3)"));
     EXPECT_TRUE(tree.isExpanded(tree.model()->index(0, 0))) << "a small tree is open";
@@ -374,7 +373,7 @@ TEST_F(FilterBarViewTest, TheCountPicksACrateFromTheFolderTreeAndItsSearchNarrow
 }
 
 TEST_F(FilterBarViewTest, TextsFollowTheLanguageAtOnce) {
-    vm.model.setSelectedKeys({key("8A")});
+    vm.model.filters().setKeys({key("8A")});
     vm.localization.setLanguage(i18n::AppLanguage::ru);
     QCoreApplication::processEvents(); // the layout settles on the next turn
     EXPECT_EQ(bar.countLabel().text(), QStringLiteral("Все треки (1)"));

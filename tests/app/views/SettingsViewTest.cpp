@@ -60,15 +60,15 @@ TEST(SettingsViewTest, ChoosingALanguageRetranslatesAtOnceAndTheWindowOpensAbove
 
 TEST(SettingsViewTest, TheOpenKeySwitchSetsTheReadingAndFollowsIt) {
     testing::TestViewModel vm;
-    vm.model.setOpenKey(true);
+    vm.model.modes().setOpenKey(true);
     SettingsView view(vm.localization, vm.model);
     QCheckBox& openKey = view.openKeySwitch();
     EXPECT_TRUE(openKey.isChecked()) << "what the model remembers";
     openKey.click();
-    EXPECT_FALSE(vm.model.openKey());
+    EXPECT_FALSE(vm.model.modes().openKey());
     openKey.click();
-    EXPECT_TRUE(vm.model.openKey());
-    vm.model.setOpenKey(false);
+    EXPECT_TRUE(vm.model.modes().openKey());
+    vm.model.modes().setOpenKey(false);
     EXPECT_FALSE(openKey.isChecked());
     EXPECT_TRUE(labelTexts(view).contains(QStringLiteral(
         "8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads "

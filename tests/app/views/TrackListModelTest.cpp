@@ -93,7 +93,7 @@ TEST_F(TrackListModelTest, PlayedLoadedAndScoredRowsChangeWithTheDecks) {
     EXPECT_EQ(roleOf("2", Qt::ForegroundRole), theme::kPrimaryText);
     EXPECT_EQ(roleOf("2", TrackListModel::LoadedDeckRole), QStringLiteral("DECK 3"));
     EXPECT_EQ(roleOf("1", TrackListModel::ScoreRole), 100.0);
-    EXPECT_EQ(roleOf("2", TrackListModel::ScoreRole), vm.model.trackScores().at("2"));
+    EXPECT_EQ(roleOf("2", TrackListModel::ScoreRole), *vm.model.list().tracks.row(1).score);
     // Unloading deck 3 takes its badge away at the next update; deck 1's stays.
     vm.show(DeckIdentifier::deck3, std::nullopt, false);
     EXPECT_FALSE(roleOf("2", TrackListModel::LoadedDeckRole).isValid());
@@ -110,7 +110,7 @@ TEST_F(TrackListModelTest, RowsGiveTheirPitchOnlyInTheTempoMode) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.percent);
-        vm.model.setPitchRange(*tracklist::PitchRange::fromPercent(c.percent));
+        vm.model.modes().set(&tracklist::ListModes::pitchRange, *tracklist::PitchRange::fromPercent(c.percent));
         vm.settle();
         EXPECT_EQ(roleOf("1", TrackListModel::PitchTextRole), c.pitch);
         EXPECT_EQ(roleOf("2", TrackListModel::PitchTextRole), c.pitch) << "127.999 BPM";

@@ -95,14 +95,14 @@ TEST_F(TrackListViewTest, EmptyListShowsANoteAndOneSelectedRowFollowsTheTrackAcr
     EXPECT_EQ(view.selectedTrackID(), "3");
     EXPECT_EQ(highlightedID(), "3");
     // Filtered out: nothing highlighted, but the choice is remembered.
-    vm.model.setSelectedGenres({"House"});
+    vm.model.filters().setGenres({"House"});
     EXPECT_EQ(highlightedID(), std::nullopt);
     EXPECT_EQ(view.selectedTrackID(), "3");
     // Back, at another row: highlighted again.
-    vm.model.setSelectedGenres({"Techno"});
+    vm.model.filters().setGenres({"Techno"});
     EXPECT_EQ(view.model()->rowOf("3"), 0);
     EXPECT_EQ(highlightedID(), "3");
-    vm.model.resetFilters();
+    vm.model.filters().reset();
     EXPECT_EQ(view.model()->rowOf("3"), 2);
     EXPECT_EQ(highlightedID(), "3");
     // A playing deck reorders the list by score; the highlight moves with the track.
@@ -116,15 +116,15 @@ TEST_F(TrackListViewTest, EmptyListShowsANoteAndOneSelectedRowFollowsTheTrackAcr
     click("5", Qt::ControlModifier);
     EXPECT_EQ(highlightedID(), std::nullopt);
     EXPECT_EQ(view.selectedTrackID(), std::nullopt);
-    vm.model.setSelectedGenres({"House"});
+    vm.model.filters().setGenres({"House"});
     EXPECT_EQ(highlightedID(), std::nullopt);
     // Keeping the selection never scrolls to it.
     vm.load(numberedCollection(40));
     click("30");
     QScrollBar& bar = *view.listView()->verticalScrollBar();
     bar.setValue(0);
-    vm.model.setSelectedGenres({"Techno"});
-    vm.model.resetFilters();
+    vm.model.filters().setGenres({"Techno"});
+    vm.model.filters().reset();
     EXPECT_EQ(highlightedID(), "30");
     EXPECT_EQ(bar.value(), 0);
     EXPECT_EQ(view.listView()->currentIndex().data(TrackListModel::TrackIDRole).toString(),
@@ -137,9 +137,9 @@ TEST_F(TrackListViewTest, RowsShowThePitchBesideTheTempoInTheTempoModeOnly) {
     vm.show(DeckIdentifier::deck1, {{"Track 03", "Artist 03"}}, true, 124.0);
     QWidget& rows = *view.listView()->viewport();
     EXPECT_EQ(accentPixels(rows), 0);
-    vm.model.setPitchRange(*tracklist::PitchRange::fromPercent(8));
+    vm.model.modes().set(&tracklist::ListModes::pitchRange, *tracklist::PitchRange::fromPercent(8));
     vm.settle();
-    ASSERT_FALSE(vm.model.trackPitches().empty());
+    ASSERT_TRUE(vm.model.list().tracks.row(0).pitch.has_value());
     EXPECT_GT(accentPixels(rows), 20);
 }
 

@@ -1,5 +1,6 @@
 #include "deck-display/DeckDisplayCommand.hpp"
 #include "deck-display/DeckDisplayController.hpp"
+#include "deck-display/DeckDisplayLayout.hpp"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,7 @@ TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
         {"toggle 1", {Verb::toggle, 1, ""}},
         {"eject 2", {Verb::eject, 2, ""}},
         {"quit", {Verb::quit, 0, ""}},
+        {"flood 10000 10", {Verb::flood, 0, "", 10000, 10}},
     };
     for (const auto& row : accepted) {
         EXPECT_EQ(parseDeckDisplayCommand(row.line), row.command) << row.line;
@@ -37,6 +39,9 @@ TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
         {"play 1\xFF", "no deck \"1\\xFF\": decks are 1 to 4"},
         {"play +1", "no deck \"+1\": decks are 1 to 4"},
         {"play 99999999999999999999", "no deck \"99999999999999999999\": decks are 1 to 4"},
+        {"flood 10", "flood takes changes a second and seconds"},
+        {"flood 0 10", "flood takes 1 to 100000 changes a second for 1 to 600 seconds"},
+        {"flood 10 601", "flood takes 1 to 100000 changes a second for 1 to 600 seconds"},
     };
     for (const auto& row : refused) {
         EXPECT_EQ(parseDeckDisplayCommand(row.line), tl::unexpected(std::string(row.error)))
@@ -91,6 +96,42 @@ TEST(DeckDisplayController, LoadsPlaysAndCyclesThroughTheShowableTracksOrSaysThe
                   "no track in the collection has a title and a tempo to show");
         EXPECT_EQ(empty.deckTexts(1), Texts{"Not Loaded."});
     }
+}
+
+TEST(DeckDisplayLayout, ReadsTheBrowsersColumnsAndShowsARowInThem) {
+    using Column = DeckDisplayLayout::Column;
+    const struct { const char* text; std::vector<Column> columns; } accepted[] = {
+        {"key,title", {Column::key, Column::title}},
+        {"title,artist,tempo,time,key",
+         {Column::title, Column::artist, Column::tempo, Column::time, Column::key}},
+    };
+    for (const auto& row : accepted) {
+        EXPECT_EQ(parseBrowserColumns(row.text), row.columns) << row.text;
+    }
+    const struct { const char* text; const char* error; } refused[] = {
+        {"", "no column \"\": columns are title, artist, tempo, key and time"},
+        {"title,", "no column \"\": columns are title, artist, tempo, key and time"},
+        {"title,Key", "no column \"Key\": columns are title, artist, tempo, key and time"},
+        {"key,tempo,key", "column key twice"},
+    };
+    for (const auto& row : refused) {
+        EXPECT_EQ(parseBrowserColumns(row.text), tl::unexpected(std::string(row.error)))
+            << row.text;
+    }
+    metadata::Track hour = track("1", "One", 128, "8A");
+    hour.duration = 3599.6;
+    EXPECT_EQ(browserRowTexts(hour, DeckDisplayLayout{}.columns),
+              (Texts{"One", "Artist", "128.00", "8A", "60:00"}));
+    EXPECT_EQ(browserRowTexts(track("2", "Two", std::nullopt, std::nullopt),
+                              {Column::time, Column::tempo, Column::key}),
+              (Texts{"1:40", "--.--", ""}));
+}
+
+TEST(DeckDisplayController, TwoDecksTakeNoCommandForDecksThreeAndFour) {
+    DeckDisplayController controller({track("1", "One", 120, "8A")}, [] { return 0.0; }, 2);
+    EXPECT_EQ(controller.perform({Verb::load, 2, "1"}), std::nullopt);
+    EXPECT_EQ(controller.perform({Verb::load, 3, "1"}), "no deck 3: the display shows 2 decks");
+    EXPECT_EQ(controller.deckTexts(3), Texts{"Not Loaded."});
 }
 
 } // namespace

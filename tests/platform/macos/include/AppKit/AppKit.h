@@ -6,3 +6,6 @@
 
 // https://developer.apple.com/documentation/appkit/nswindow/collectionbehavior-swift.struct/canjoinallapplications
 enum : NSWindowCollectionBehavior { NSWindowCollectionBehaviorCanJoinAllApplications = 1 << 18 };
+
+// https://developer.apple.com/documentation/appkit/nsworkspace/applicationuserinfokey
+APPKIT_EXPORT NSString* const NSWorkspaceApplicationKey;

@@ -29,6 +29,7 @@ static const CFIndex kCFNotFound = -1;
 // CFType: https://developer.apple.com/documentation/corefoundation/cftype
 typedef const CF_BRIDGED_TYPE(id) void* CFTypeRef;
 CFTypeID CFGetTypeID(CFTypeRef cf);
+Boolean CFEqual(CFTypeRef cf1, CFTypeRef cf2);
 CFTypeRef CFRetain(CFTypeRef cf);
 void CFRelease(CFTypeRef cf);
 
@@ -44,6 +45,9 @@ CFTypeID CFStringGetTypeID(void);
 CFStringRef CFStringCreateWithBytes(CFAllocatorRef alloc, const UInt8* bytes, CFIndex numBytes,
                                     CFStringEncoding encoding, Boolean isExternalRepresentation);
 CFIndex CFStringGetLength(CFStringRef theString);
+// What CFSTR expands to (CFString.h).
+CFStringRef __CFStringMakeConstantString(const char* cStr) __attribute__((format_arg(1)));
+#define CFSTR(cStr) __CFStringMakeConstantString("" cStr "")
 CFIndex CFStringGetMaximumSizeForEncoding(CFIndex length, CFStringEncoding encoding);
 Boolean CFStringGetCString(CFStringRef theString, char* buffer, CFIndex bufferSize,
                            CFStringEncoding encoding);
@@ -65,6 +69,22 @@ CFDictionaryRef CFDictionaryCreate(CFAllocatorRef allocator, const void** keys,
                                    const void** values, CFIndex numValues,
                                    const CFDictionaryKeyCallBacks* keyCallBacks,
                                    const CFDictionaryValueCallBacks* valueCallBacks);
+
+// CFRunLoop: https://developer.apple.com/documentation/corefoundation/cfrunloop
+typedef double CFTimeInterval;
+typedef int32_t SInt32;
+typedef struct CF_BRIDGED_TYPE(id) __CFRunLoop* CFRunLoopRef;
+typedef struct CF_BRIDGED_TYPE(id) __CFRunLoopSource* CFRunLoopSourceRef;
+typedef CFStringRef CFRunLoopMode;
+typedef SInt32 CFRunLoopRunResult;
+extern const CFRunLoopMode kCFRunLoopDefaultMode;
+CFRunLoopRef CFRunLoopGetCurrent(void);
+void CFRunLoopAddSource(CFRunLoopRef rl, CFRunLoopSourceRef source, CFRunLoopMode mode);
+void CFRunLoopRemoveSource(CFRunLoopRef rl, CFRunLoopSourceRef source, CFRunLoopMode mode);
+CFRunLoopRunResult CFRunLoopRunInMode(CFRunLoopMode mode, CFTimeInterval seconds,
+                                      Boolean returnAfterSourceHandled);
+void CFRunLoopStop(CFRunLoopRef rl);
+void CFRunLoopWakeUp(CFRunLoopRef rl);
 
 // CFBoolean: https://developer.apple.com/documentation/corefoundation/cfboolean
 typedef const struct CF_BRIDGED_TYPE(NSNumber) __CFBoolean* CFBooleanRef;

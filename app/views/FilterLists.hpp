@@ -1,0 +1,34 @@
+#pragma once
+
+class QLabel;
+class QWidget;
+
+namespace cuevox::i18n {
+class LocalizationManager;
+}
+namespace cuevox::state {
+class RecommendationViewModel;
+}
+
+namespace cuevox::views {
+
+class CheckboxFilterList;
+class SegmentedChoice;
+
+// The filter groups that a checkbox list chooses from.
+enum class FilterGroup { tempo, energy, genre };
+
+// The checkbox list of one group over `model`'s options and selection, which it follows while
+// open. `model` and `localization` must outlive the list.
+CheckboxFilterList* filterListFor(FilterGroup group, state::RecommendationViewModel& model,
+                                  i18n::LocalizationManager& localization);
+
+// A grey caption above a list mode.
+QLabel* makeSectionTitle();
+
+// Lays out a filter's panel: its list mode, titled, above the filter's own list; `below`, when
+// given, spans the width under the mode.
+void layOutModePanel(QWidget& panel, QLabel* title, SegmentedChoice* choice, QWidget* below,
+                     CheckboxFilterList* list);
+
+} // namespace cuevox::views
