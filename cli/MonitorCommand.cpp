@@ -91,8 +91,7 @@ std::optional<MonitorTimeline> timelineFor(const MonitorOptions& options,
 // Plays `timeline` on a simulated rekordbox under a real deck monitor that reads keys in
 // `keyNotation`, and hands each event the monitor publishes to `take` until `seconds` of
 // simulated time or an interrupt.
-void play(const MonitorTimeline& timeline, double seconds,
-          metadata::KeyNotationOptions keyNotation,
+void play(const MonitorTimeline& timeline, double seconds, metadata::KeyNotationOptions keyNotation,
           const std::shared_ptr<ScaledMonitorClock>& clock, const MonitorReport& report,
           const std::function<void(const decks::MonitorEvent&)>& take) {
     auto rekordbox = std::make_shared<simulation::SimulatedRekordbox>(

@@ -52,7 +52,8 @@ DeckLayout DeckLayout::fromWalk(const WindowWalk& walk, Places& places,
     std::vector<Deck> found;
     // Where each deck's texts begin and end among the deck texts.
     std::vector<std::pair<std::size_t, std::size_t>> spans;
-    for (auto& [slot, start] : AccessibilityTrackPatternMatcher::extractPlacedDeckSlots(texts, keyNotation)) {
+    for (auto& [slot, start] :
+         AccessibilityTrackPatternMatcher::extractPlacedDeckSlots(texts, keyNotation)) {
         const std::size_t blockSize = slot.isLoaded() ? 4 : 1;
         const std::size_t end = start + blockSize;
         std::vector<std::string> following(
