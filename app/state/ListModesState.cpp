@@ -19,10 +19,11 @@ constexpr const char* kCrate = "listModes/crate";
 constexpr const char* kOpenKey = "openKey";
 
 // The switches, each under its key.
-constexpr std::array<std::pair<bool ListModes::*, const char*>, 3> kSwitches{{
+constexpr std::array<std::pair<bool ListModes::*, const char*>, 4> kSwitches{{
     {&ListModes::halfDouble, "listModes/halfDouble"},
     {&ListModes::hidePlayed, "listModes/hidePlayed"},
     {&ListModes::varyArtists, "listModes/varyArtists"},
+    {&ListModes::style, "listModes/style"},
 }};
 
 bool readSwitch(const QSettings& settings, const char* key) {

@@ -1,6 +1,8 @@
 #include "views/TrackListModel.hpp"
 
+#include "i18n/LocalizationManager.hpp"
 #include "state/RecommendationViewModel.hpp"
+#include "views/StyleReasonText.hpp"
 #include "views/Theme.hpp"
 
 #include <QMimeData>
@@ -27,13 +29,17 @@ bool hasFile(const metadata::Track& track) {
 
 } // namespace
 
-TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel, QObject* parent)
-    : QAbstractListModel(parent), m_viewModel(viewModel), m_tracks(viewModel.list().tracks) {
+TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel,
+                               const i18n::LocalizationManager& localization, QObject* parent)
+    : QAbstractListModel(parent), m_viewModel(viewModel), m_localization(localization),
+      m_tracks(viewModel.list().tracks) {
     using VM = state::RecommendationViewModel;
     connect(&viewModel, &VM::listChanged, this, &TrackListModel::takeTracks);
     connect(&viewModel, &VM::decksChanged, this, [this] {
         marksChanged({HasBeenPlayedRole, Qt::ForegroundRole, ArtistColorRole, LoadedDeckRole});
     });
+    connect(&localization, &i18n::LocalizationManager::languageChanged, this,
+            [this] { marksChanged({StyleReasonRole}); });
 }
 
 
@@ -106,6 +112,11 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
         return optionalNumber(track.year);
     case LabelRole:
         return optionalText(track.label);
+    case StyleReasonRole: {
+        const auto& style = m_tracks.row(row).style;
+        return style && style->reason ? QVariant(styleReasonText(*style->reason, m_localization))
+                                      : QVariant();
+    }
     default:
         return {};
     }
@@ -126,7 +137,8 @@ QHash<int, QByteArray> TrackListModel::roleNames() const {
                   {EnergyTextRole, "energy"},
                   {YearTextRole, "year"},
                   {LabelRole, "label"},
-                  {ArtistColorRole, "artistColor"}});
+                  {ArtistColorRole, "artistColor"},
+                  {StyleReasonRole, "styleReason"}});
     return names;
 }
 

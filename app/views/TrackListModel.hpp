@@ -7,6 +7,9 @@
 #include <optional>
 #include <string_view>
 
+namespace cuevox::i18n {
+class LocalizationManager;
+}
 namespace cuevox::state {
 class RecommendationViewModel;
 }
@@ -39,11 +42,13 @@ public:
         LabelRole,
         // The artist line's colour; Qt::ForegroundRole is the title's.
         ArtistColorRole,
+        // In the style mode, why the track may come next, in words; no value without one.
+        StyleReasonRole,
     };
 
-    // `viewModel` must outlive the model.
-    explicit TrackListModel(const state::RecommendationViewModel& viewModel,
-                            QObject* parent = nullptr);
+    // `viewModel` and `localization` must outlive the model.
+    TrackListModel(const state::RecommendationViewModel& viewModel,
+                   const i18n::LocalizationManager& localization, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -65,6 +70,7 @@ private:
     void marksChanged(const QList<int>& roles);
 
     const state::RecommendationViewModel& m_viewModel;
+    const i18n::LocalizationManager& m_localization;
     // Our own copy of the list's shape, so that the row count changes only inside a reset.
     tracklist::TrackListSnapshot m_tracks;
 };

@@ -28,9 +28,10 @@ TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsOff) 
         state.set(&Modes::hidePlayed, true);
         state.set(&Modes::varyArtists, true);
         state.set(&Modes::varyArtists, true);
+        state.set(&Modes::style, true);
         state.setOpenKey(true);
         state.dropCrateUnlessIn({"Crates", "Crates/Peak"});
-        EXPECT_EQ(changed.count(), 6) << "an unchanged value is not announced";
+        EXPECT_EQ(changed.count(), 7) << "an unchanged value is not announced";
     }
     QSettings settings(file, QSettings::IniFormat);
     ListModesState next(settings);
@@ -38,7 +39,8 @@ TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsOff) 
     EXPECT_TRUE(next.modes().halfDouble);
     EXPECT_EQ(next.modes().energyDirection, EnergyDirection::down);
     EXPECT_EQ(next.modes().playlistID, "Crates/Peak");
-    EXPECT_TRUE(next.modes().hidePlayed && next.modes().varyArtists && next.openKey());
+    EXPECT_TRUE(next.modes().hidePlayed && next.modes().varyArtists && next.modes().style &&
+                next.openKey());
     next.dropCrateUnlessIn({"Crates", "Peak"});
     EXPECT_EQ(next.modes().playlistID, std::nullopt);
     EXPECT_FALSE(settings.contains("listModes/crate")) << "the whole collection stores nothing";
