@@ -31,6 +31,22 @@ using namespace recommendation;
 
 enum class FilterField { genre, bpm, key, energy };
 
+// Which of the four filters a track passes. The list needs all four, and each option count all
+// but its own group's: each filter is asked once.
+struct FilterOutcome {
+    std::array<bool, 4> passed{};
+
+    bool all() const { return passed[0] && passed[1] && passed[2] && passed[3]; }
+    bool allBut(FilterField skipped) const {
+        for (std::size_t field = 0; field < passed.size(); ++field) {
+            if (!passed[field] && field != static_cast<std::size_t>(skipped)) {
+                return false;
+            }
+        }
+        return true;
+    }
+};
+
 // The list's fixed tolerances and weights are the recommendations' defaults.
 const RecommendationSettings kDefaults = defaultRecommendationSettings();
 const BPMMatcher kAutoBPMMatcher{kDefaults.bpmTolerance};
@@ -170,11 +186,8 @@ public:
     FilterTest(const Reference& reference, const FilterSelections& selections)
         : m_reference(reference), m_selections(selections) {}
 
-    bool passes(const Track& track, std::optional<FilterField> skipping = std::nullopt) const {
-        return (skipping == FilterField::genre || passesGenre(track)) &&
-               (skipping == FilterField::bpm || passesBPM(track)) &&
-               (skipping == FilterField::key || passesKey(track)) &&
-               (skipping == FilterField::energy || passesEnergy(track));
+    FilterOutcome test(const Track& track) const {
+        return {{passesGenre(track), passesBPM(track), passesKey(track), passesEnergy(track)}};
     }
 
 private:
@@ -220,18 +233,37 @@ double scoreOf(const std::optional<MatchResult>& match) {
     return match ? match->score : 0.0;
 }
 
+// The genre score of each genre text met, worked out once per list: comparing two genres
+// folds both through ICU, and a collection repeats a few dozen genres over thousands of tracks.
+class GenreScores {
+public:
+    explicit GenreScores(const Reference& reference) : m_reference(reference) {}
+
+    double of(const Track& track) {
+        const std::optional<std::string>& source = m_reference.source->genre;
+        if (!source || !track.genre) {
+            return 50.0;
+        }
+        const auto [found, added] = m_scores.try_emplace(*track.genre, 0.0);
+        if (added) {
+            found->second = scoreOf(kScoreGenreMatcher.evaluate(*source, *track.genre));
+        }
+        return found->second;
+    }
+
+private:
+    const Reference& m_reference;
+    std::unordered_map<std::string_view, double> m_scores;
+};
+
 double score(const Reference& reference, const Track& track, const std::optional<CamelotKey>& key,
-             const std::optional<TempoFit>& tempoFit) {
-    const Track& source = *reference.source;
-    const double genre = !source.genre || !track.genre
-                             ? 50.0
-                             : scoreOf(kScoreGenreMatcher.evaluate(*source.genre, *track.genre));
+             const std::optional<TempoFit>& tempoFit, GenreScores& genres) {
     const double bpm = tempoFit ? tempoFit->score : 0.0;
     const double harmonic =
         reference.key && key ? HarmonicCompatibilityService::evaluate(*reference.key, *key).score
                              : 50.0;
     const double energy = kScoreEnergyMatcher.evaluate(reference.energy, track.energy).score;
-    return kScorer.score(genre, bpm, harmonic, energy);
+    return kScorer.score(genres.of(track), bpm, harmonic, energy);
 }
 
 // What the set leaves out: tracks already played, and tracks by the playing artist or the
@@ -318,22 +350,23 @@ std::vector<ListRow> filterAndCount(const PreparedLibrary& library,
             setMemory.leavesOut(index)) {
             continue;
         }
-        if (filter.passes(track)) {
+        const FilterOutcome outcome = filter.test(track);
+        if (outcome.all()) {
             rows.emplace_back().index = index;
         }
-        if (track.genre && filter.passes(track, FilterField::genre)) {
+        if (track.genre && outcome.allBut(FilterField::genre)) {
             ++genreCounts[*track.genre];
         }
-        if (track.bpm && filter.passes(track, FilterField::bpm)) {
+        if (track.bpm && outcome.allBut(FilterField::bpm)) {
             if (const std::optional<BPMRange> bucket = bucketOf(*track.bpm)) {
                 ++bucketCounts[bucket->lowerBound];
             }
         }
-        if (track.camelotKey && filter.passes(track, FilterField::key)) {
+        if (track.camelotKey && outcome.allBut(FilterField::key)) {
             ++keyCounts[keyIndex(*track.camelotKey)];
         }
         if (track.energy && *track.energy >= 1 && *track.energy <= 10 &&
-            filter.passes(track, FilterField::energy)) {
+            outcome.allBut(FilterField::energy)) {
             ++energyCounts[static_cast<std::size_t>(*track.energy)];
         }
     }
@@ -376,20 +409,31 @@ void shareAmongEqualIDs(const PreparedLibrary& library, std::vector<ListRow>& ro
 // In the style model's order; the tracks it does not rank (the playing recording's own files)
 // last.
 void rankByStyle(const style::StyleModel& model, const Track& playing, std::vector<ListRow>& rows) {
-    constexpr std::uint32_t kUnranked = std::numeric_limits<std::uint32_t>::max();
+    constexpr std::size_t kNoRow = std::numeric_limits<std::size_t>::max();
     const style::StyleRanking ranking = model.rank(playing);
-    std::vector<std::uint32_t> place(ranking.scores.size(), kUnranked);
-    for (std::uint32_t position = 0; position < ranking.order.size(); ++position) {
-        place[ranking.order[position]] = position;
+    // Placed, not sorted: each row moves once.
+    std::vector<std::size_t> rowOf(ranking.scores.size(), kNoRow);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].index < rowOf.size()) {
+            rowOf[rows[i].index] = i;
+        }
+    }
+    std::vector<ListRow> ranked;
+    ranked.reserve(rows.size());
+    for (const std::uint32_t index : ranking.order) {
+        if (const std::size_t row = rowOf[index]; row != kNoRow) {
+            ranked.push_back(std::move(rows[row]));
+            ranked.back().style = ranking.scores[index];
+            rowOf[index] = kNoRow;
+        }
     }
     for (ListRow& row : rows) {
-        row.style = row.index < ranking.scores.size() ? ranking.scores[row.index] : std::nullopt;
+        if (row.index >= rowOf.size() || rowOf[row.index] != kNoRow) {
+            ranked.push_back(std::move(row));
+            ranked.back().style = std::nullopt;
+        }
     }
-    const auto placeOf = [&](const ListRow& row) {
-        return row.index < place.size() ? place[row.index] : kUnranked;
-    };
-    std::stable_sort(rows.begin(), rows.end(),
-                     [&](const ListRow& a, const ListRow& b) { return placeOf(a) < placeOf(b); });
+    rows = std::move(ranked);
 }
 
 // Scored best first, then by year and alphabetically; alphabetical and unscored without a
@@ -397,6 +441,7 @@ void rankByStyle(const style::StyleModel& model, const Track& playing, std::vect
 void rank(const PreparedLibrary& library, const Reference& reference, bool tempoMode,
           std::vector<ListRow>& rows) {
     const std::vector<Track>& tracks = library.tracks();
+    GenreScores genres(reference);
     for (ListRow& row : rows) {
         const Track& track = tracks[row.index];
         const std::optional<TempoFit> fit = tempoFitOf(reference, track);
@@ -406,7 +451,7 @@ void rank(const PreparedLibrary& library, const Reference& reference, bool tempo
         if (!reference.tempo) {
             continue;
         }
-        row.score = score(reference, track, key, fit);
+        row.score = score(reference, track, key, fit, genres);
         if (tempoMode && fit) {
             row.pitch = PitchAdjustment{fit->multiple, (*reference.tempo / fit->bpm - 1) * 100};
         }
