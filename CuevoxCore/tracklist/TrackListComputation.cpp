@@ -333,13 +333,14 @@ std::vector<std::size_t> scope(const PreparedLibrary& library, const ListModes& 
 
 // The rows that pass the search, the set memory and every filter, in scope order; and for each
 // option of a filter group, how many tracks would pass with the group's own filter left out.
-std::vector<ListRow> filterAndCount(const PreparedLibrary& library,
-                                    std::span<const std::size_t> scope, const FilterTest& filter,
-                                    const SetMemory& setMemory, std::string_view query,
-                                    Result& options) {
+// The positions of the tracks listed, ascending.
+std::vector<std::size_t> filterAndCount(const PreparedLibrary& library,
+                                        std::span<const std::size_t> scope,
+                                        const FilterTest& filter, const SetMemory& setMemory,
+                                        std::string_view query, Result& options) {
     const std::vector<Track>& tracks = library.tracks();
-    std::vector<ListRow> rows;
-    rows.reserve(scope.size());
+    std::vector<std::size_t> listed;
+    listed.reserve(scope.size());
     std::unordered_map<std::string_view, int> genreCounts;
     std::map<int, int> bucketCounts;
     std::array<int, 24> keyCounts{};
@@ -352,7 +353,7 @@ std::vector<ListRow> filterAndCount(const PreparedLibrary& library,
         }
         const FilterOutcome outcome = filter.test(track);
         if (outcome.all()) {
-            rows.emplace_back().index = index;
+            listed.push_back(index);
         }
         if (track.genre && outcome.allBut(FilterField::genre)) {
             ++genreCounts[*track.genre];
@@ -386,18 +387,21 @@ std::vector<ListRow> filterAndCount(const PreparedLibrary& library,
     for (int energy = 1; energy <= 10; ++energy) {
         options.energyOptions.push_back({energy, energyCounts[static_cast<std::size_t>(energy)]});
     }
-    return rows;
+    return listed;
 }
 
 // Equal ids are one track to the list: every row of an id takes what the list worked out for
-// its last row, and they sort together.
+// its last track in the collection, and they sort together.
 void shareAmongEqualIDs(const PreparedLibrary& library, std::vector<ListRow>& rows) {
     if (!library.hasRepeatedIDs()) {
         return;
     }
     std::vector<std::size_t> lastRowOfGroup(library.idGroupCount(), rows.size());
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        lastRowOfGroup[library.idGroup(rows[row].index)] = row;
+        std::size_t& last = lastRowOfGroup[library.idGroup(rows[row].index)];
+        if (last == rows.size() || rows[last].index < rows[row].index) {
+            last = row;
+        }
     }
     for (ListRow& row : rows) {
         const std::size_t index = row.index;
@@ -406,43 +410,57 @@ void shareAmongEqualIDs(const PreparedLibrary& library, std::vector<ListRow>& ro
     }
 }
 
-// In the style model's order; the tracks it does not rank (the playing recording's own files)
-// last.
-void rankByStyle(const style::StyleModel& model, const Track& playing, std::vector<ListRow>& rows) {
-    constexpr std::size_t kNoRow = std::numeric_limits<std::size_t>::max();
-    const style::StyleRanking ranking = model.rank(playing);
-    // Placed, not sorted: each row moves once.
-    std::vector<std::size_t> rowOf(ranking.scores.size(), kNoRow);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].index < rowOf.size()) {
-            rowOf[rows[i].index] = i;
+// The listed positions in the style model's order, each with its style score; the tracks it
+// does not rank (the playing recording's own files) last. Placed, not sorted.
+std::vector<std::optional<style::StyleScore>> orderByStyle(const style::StyleModel& model,
+                                                           const Track& playing,
+                                                           std::vector<std::size_t>& listed) {
+    style::StyleRanking ranking = model.rank(playing);
+    std::vector<bool> isListed(ranking.scores.size());
+    for (const std::size_t index : listed) {
+        if (index < isListed.size()) {
+            isListed[index] = true;
         }
     }
-    std::vector<ListRow> ranked;
-    ranked.reserve(rows.size());
+    std::vector<std::size_t> ordered;
+    ordered.reserve(listed.size());
     for (const std::uint32_t index : ranking.order) {
-        if (const std::size_t row = rowOf[index]; row != kNoRow) {
-            ranked.push_back(std::move(rows[row]));
-            ranked.back().style = ranking.scores[index];
-            rowOf[index] = kNoRow;
+        if (isListed[index]) {
+            ordered.push_back(index);
+            isListed[index] = false;
         }
     }
-    for (ListRow& row : rows) {
-        if (row.index >= rowOf.size() || rowOf[row.index] != kNoRow) {
-            ranked.push_back(std::move(row));
-            ranked.back().style = std::nullopt;
+    for (const std::size_t index : listed) {
+        if (index >= isListed.size() || isListed[index]) {
+            ordered.push_back(index);
         }
     }
-    rows = std::move(ranked);
+    listed = std::move(ordered);
+    return std::move(ranking.scores);
 }
 
 // Scored best first, then by year and alphabetically; alphabetical and unscored without a
 // tempo to aim at.
-void rank(const PreparedLibrary& library, const Reference& reference, bool tempoMode,
-          std::vector<ListRow>& rows) {
+std::vector<ListRow> rank(const PreparedLibrary& library, const Reference& reference,
+                          bool tempoMode, std::vector<std::size_t> listed) {
     const std::vector<Track>& tracks = library.tracks();
+    std::vector<std::optional<style::StyleScore>> styleScores;
+    // Ordered before the rows are made where the order needs no score: positions move cheaply.
+    if (reference.style) {
+        styleScores = orderByStyle(*reference.style, *reference.source, listed);
+    } else if (!reference.tempo) {
+        std::sort(listed.begin(), listed.end(), [&](std::size_t a, std::size_t b) {
+            return library.alphabeticalRank(a) < library.alphabeticalRank(b);
+        });
+    }
+    std::vector<ListRow> rows(listed.size());
     GenreScores genres(reference);
-    for (ListRow& row : rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ListRow& row = rows[i];
+        row.index = listed[i];
+        if (row.index < styleScores.size()) {
+            row.style = styleScores[row.index];
+        }
         const Track& track = tracks[row.index];
         const std::optional<TempoFit> fit = tempoFitOf(reference, track);
         row.heardKey = heardKeyOf(reference, track, fit);
@@ -457,15 +475,8 @@ void rank(const PreparedLibrary& library, const Reference& reference, bool tempo
         }
     }
     shareAmongEqualIDs(library, rows);
-    if (reference.style) {
-        rankByStyle(*reference.style, *reference.source, rows);
-        return;
-    }
-    if (!reference.tempo) {
-        std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
-            return library.alphabeticalRank(a.index) < library.alphabeticalRank(b.index);
-        });
-        return;
+    if (reference.style || !reference.tempo) {
+        return rows;
     }
     std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
         if (*a.score != *b.score) {
@@ -479,6 +490,7 @@ void rank(const PreparedLibrary& library, const Reference& reference, bool tempo
         }
         return library.alphabeticalRank(a.index) < library.alphabeticalRank(b.index);
     });
+    return rows;
 }
 
 } // namespace
@@ -492,8 +504,9 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
     const std::string query = PreparedLibrary::foldForSearch(text::trim(searchText));
 
     Result result;
-    result.rows = filterAndCount(library, scope(library, modes), filter, setMemory, query, result);
-    rank(library, reference, modes.tempoMode(), result.rows);
+    result.rows = rank(library, reference, modes.tempoMode(),
+                       filterAndCount(library, scope(library, modes), filter, setMemory, query,
+                                      result));
     return result;
 }
 
