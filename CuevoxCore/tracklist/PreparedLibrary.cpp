@@ -123,6 +123,17 @@ std::shared_ptr<const PreparedLibrary> PreparedLibrary::prepare(metadata::Rekord
 
 bool PreparedLibrary::prepareTracks(std::stop_token stop) {
     m_genreNames = distinctGenres(m_tracks);
+    std::unordered_map<std::string_view, std::uint32_t> genreIndexes;
+    for (const std::string& name : m_genreNames) {
+        genreIndexes.emplace(name, static_cast<std::uint32_t>(genreIndexes.size()));
+    }
+    m_genreIndexes.reserve(m_tracks.size());
+    for (const metadata::Track& track : m_tracks) {
+        if (stopAt(m_genreIndexes.size(), stop)) {
+            return false;
+        }
+        m_genreIndexes.push_back(track.genre ? genreIndexes.at(*track.genre) : kNoGenre);
+    }
     m_buckets = makeBPMRangeBuckets(m_tracks);
     std::unordered_map<std::string_view, std::size_t> groupOfID;
     m_idGroups.reserve(m_tracks.size());

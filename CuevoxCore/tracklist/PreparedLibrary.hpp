@@ -6,7 +6,9 @@
 #include "metadata/Track.hpp"
 #include "tracklist/BPMRange.hpp"
 
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <span>
@@ -62,6 +64,10 @@ public:
     // Every distinct genre text once, case and spaces kept, in code-point order of the NFC
     // forms.
     const std::vector<std::string>& availableGenreNames() const { return m_genreNames; }
+    // The track's genre as its place in availableGenreNames(), so that a list counts and
+    // compares genres without hashing their texts; kNoGenre without one.
+    static constexpr std::uint32_t kNoGenre = std::numeric_limits<std::uint32_t>::max();
+    std::uint32_t genreIndex(std::size_t index) const { return m_genreIndexes[index]; }
     const std::vector<BPMRange>& bpmRangeBuckets() const { return m_buckets; }
 
     // The track's place in alphabetical order (recommendation::AlphabeticalKey, ties by
@@ -133,6 +139,7 @@ private:
     std::vector<Crate> m_crates;
     std::vector<metadata::PlaylistNode> m_playlistNodes;
     std::vector<std::string> m_genreNames;
+    std::vector<std::uint32_t> m_genreIndexes;
     std::vector<BPMRange> m_buckets;
     std::vector<std::size_t> m_alphabeticalRanks;
     std::vector<std::size_t> m_idGroups;

@@ -233,37 +233,43 @@ double scoreOf(const std::optional<MatchResult>& match) {
     return match ? match->score : 0.0;
 }
 
-// The genre score of each genre text met, worked out once per list: comparing two genres
-// folds both through ICU, and a collection repeats a few dozen genres over thousands of tracks.
+// The genre score of each genre met, worked out once per list: comparing two genres folds both
+// through ICU, and a collection repeats a few dozen genres over thousands of tracks.
 class GenreScores {
 public:
-    explicit GenreScores(const Reference& reference) : m_reference(reference) {}
+    GenreScores(const PreparedLibrary& library, const Reference& reference)
+        : m_library(library), m_reference(reference),
+          m_scores(library.availableGenreNames().size(), -1.0) {}
 
-    double of(const Track& track) {
+    double of(std::size_t index) {
         const std::optional<std::string>& source = m_reference.source->genre;
-        if (!source || !track.genre) {
+        const std::uint32_t genre = m_library.genreIndex(index);
+        if (!source || genre == PreparedLibrary::kNoGenre) {
             return 50.0;
         }
-        const auto [found, added] = m_scores.try_emplace(*track.genre, 0.0);
-        if (added) {
-            found->second = scoreOf(kScoreGenreMatcher.evaluate(*source, *track.genre));
+        double& known = m_scores[genre];
+        if (known < 0) {
+            known = scoreOf(kScoreGenreMatcher.evaluate(*source, *m_library.tracks()[index].genre));
         }
-        return found->second;
+        return known;
     }
 
 private:
+    const PreparedLibrary& m_library;
     const Reference& m_reference;
-    std::unordered_map<std::string_view, double> m_scores;
+    // Below 0 until worked out.
+    std::vector<double> m_scores;
 };
 
-double score(const Reference& reference, const Track& track, const std::optional<CamelotKey>& key,
-             const std::optional<TempoFit>& tempoFit, GenreScores& genres) {
+double score(const Reference& reference, std::size_t index, const Track& track,
+             const std::optional<CamelotKey>& key, const std::optional<TempoFit>& tempoFit,
+             GenreScores& genres) {
     const double bpm = tempoFit ? tempoFit->score : 0.0;
     const double harmonic =
         reference.key && key ? HarmonicCompatibilityService::evaluate(*reference.key, *key).score
                              : 50.0;
     const double energy = kScoreEnergyMatcher.evaluate(reference.energy, track.energy).score;
-    return kScorer.score(genres.of(track), bpm, harmonic, energy);
+    return kScorer.score(genres.of(index), bpm, harmonic, energy);
 }
 
 // What the set leaves out: tracks already played, and tracks by the playing artist or the
@@ -341,7 +347,7 @@ std::vector<std::size_t> filterAndCount(const PreparedLibrary& library,
     const std::vector<Track>& tracks = library.tracks();
     std::vector<std::size_t> listed;
     listed.reserve(scope.size());
-    std::unordered_map<std::string_view, int> genreCounts;
+    std::vector<int> genreCounts(library.availableGenreNames().size());
     std::map<int, int> bucketCounts;
     std::array<int, 24> keyCounts{};
     std::array<int, 11> energyCounts{};
@@ -355,8 +361,9 @@ std::vector<std::size_t> filterAndCount(const PreparedLibrary& library,
         if (outcome.all()) {
             listed.push_back(index);
         }
-        if (track.genre && outcome.allBut(FilterField::genre)) {
-            ++genreCounts[*track.genre];
+        if (const std::uint32_t genre = library.genreIndex(index);
+            genre != PreparedLibrary::kNoGenre && outcome.allBut(FilterField::genre)) {
+            ++genreCounts[genre];
         }
         if (track.bpm && outcome.allBut(FilterField::bpm)) {
             if (const std::optional<BPMRange> bucket = bucketOf(*track.bpm)) {
@@ -372,9 +379,8 @@ std::vector<std::size_t> filterAndCount(const PreparedLibrary& library,
         }
     }
 
-    for (const std::string& name : library.availableGenreNames()) {
-        const auto found = genreCounts.find(name);
-        options.genreOptions.push_back({name, found == genreCounts.end() ? 0 : found->second});
+    for (std::size_t genre = 0; genre < genreCounts.size(); ++genre) {
+        options.genreOptions.push_back({library.availableGenreNames()[genre], genreCounts[genre]});
     }
     for (const BPMRange& range : library.bpmRangeBuckets()) {
         const auto found = bucketCounts.find(range.lowerBound);
@@ -454,7 +460,7 @@ std::vector<ListRow> rank(const PreparedLibrary& library, const Reference& refer
         });
     }
     std::vector<ListRow> rows(listed.size());
-    GenreScores genres(reference);
+    GenreScores genres(library, reference);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         ListRow& row = rows[i];
         row.index = listed[i];
@@ -469,7 +475,7 @@ std::vector<ListRow> rank(const PreparedLibrary& library, const Reference& refer
         if (!reference.tempo) {
             continue;
         }
-        row.score = score(reference, track, key, fit, genres);
+        row.score = score(reference, row.index, track, key, fit, genres);
         if (tempoMode && fit) {
             row.pitch = PitchAdjustment{fit->multiple, (*reference.tempo / fit->bpm - 1) * 100};
         }

@@ -41,11 +41,8 @@ Model::RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> d
         }
     });
     connect(m_modes.get(), &ListModesState::modesChanged, this, &Model::relist);
-    connect(m_style.get(), &StyleSession::modelChanged, this, [this] {
-        if (m_modes->modes().style) {
-            relist();
-        }
-    });
+    // A model is made only while the style is on.
+    connect(m_style.get(), &StyleSession::modelChanged, this, &Model::relist);
     connect(this, &Model::decksChanged, m_style.get(),
             [this] { m_style->sourceChanged(m_shownDecks.sourceTrack); });
     m_session = std::make_unique<LibrarySession>(*m_settings, std::move(bookmarks));
