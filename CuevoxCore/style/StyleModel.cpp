@@ -340,6 +340,9 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
                                 playing.dateAdded->time_since_epoch().count()))
                           : std::nullopt;
     const std::int32_t playingRank = self ? m_tracks[*self].addedRank : -1;
+    // As plain values: GCC cannot follow an optional into the loop below.
+    const bool hasPlayingDay = playingDay.has_value();
+    const std::int32_t playingDayNumber = playingDay.value_or(0);
     double dayWeight = 0;
     if (playingDay) {
         const auto scale = static_cast<std::int32_t>(kAddedScaleDays);
@@ -399,9 +402,9 @@ std::vector<std::optional<StyleScore>> StyleModel::scores(const Track& playing) 
             add(w.provenPairs * kPrecededShare * e.preceded,
                 {.kind = StyleReason::Kind::playedBefore, .count = e.precededCount});
         }
-        if (playingDay && track.hasDay) {
+        if (hasPlayingDay && track.hasDay) {
             StyleReason reason{.kind = StyleReason::Kind::addedTogether,
-                               .count = std::abs(track.day - *playingDay)};
+                               .count = std::abs(track.day - playingDayNumber)};
             const auto days = static_cast<std::size_t>(reason.count);
             double closeness = days < byDays.size() ? byDays[days] : 0.0;
             if (playingRank >= 0) {
@@ -461,6 +464,15 @@ StyleRanking StyleModel::rank(const Track& playing) const {
         ranking.order.push_back(static_cast<std::uint32_t>(key));
     }
     return ranking;
+}
+
+std::shared_ptr<const StyleRanking> StyleModel::rankOnce(const Track& playing) const {
+    const std::lock_guard lock(m_lastGuard);
+    if (!m_lastRanking || m_lastPlaying != playing) {
+        m_lastRanking = std::make_shared<const StyleRanking>(rank(playing));
+        m_lastPlaying = playing;
+    }
+    return m_lastRanking;
 }
 
 } // namespace cuevox::style

@@ -12,6 +12,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
@@ -46,6 +48,9 @@ public:
                const SetPattern& sets = {}, StyleWeights weights = {});
 
     StyleRanking rank(const metadata::Track& playing) const;
+    // The same, worked out once while one track plays: a window lists again at every keystroke,
+    // filter and tempo change. Safe to call from several threads.
+    std::shared_ptr<const StyleRanking> rankOnce(const metadata::Track& playing) const;
 
     const Habits& habits() const { return m_habits; }
     // The distinct sets learnt from, and their transitions between two known tracks.
@@ -85,6 +90,10 @@ private:
     Habits m_habits;
     std::size_t m_setCount = 0;
     std::size_t m_transitionCount = 0;
+
+    mutable std::mutex m_lastGuard;
+    mutable std::optional<metadata::Track> m_lastPlaying;
+    mutable std::shared_ptr<const StyleRanking> m_lastRanking;
 };
 
 } // namespace cuevox::style

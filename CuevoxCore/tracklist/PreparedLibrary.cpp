@@ -137,11 +137,13 @@ bool PreparedLibrary::prepareTracks(std::stop_token stop) {
     m_buckets = makeBPMRangeBuckets(m_tracks);
     std::unordered_map<std::string_view, std::size_t> groupOfID;
     m_idGroups.reserve(m_tracks.size());
+    m_idHashes.reserve(m_tracks.size());
     for (const metadata::Track& track : m_tracks) {
         if (stopAt(m_idGroups.size(), stop)) {
             return false;
         }
         m_idGroups.push_back(groupOfID.try_emplace(track.id, groupOfID.size()).first->second);
+        m_idHashes.push_back(hashID(track.id));
     }
     m_idGroupCount = groupOfID.size();
     m_foldedTitles.reserve(m_tracks.size());

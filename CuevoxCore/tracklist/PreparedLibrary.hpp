@@ -106,6 +106,9 @@ public:
     std::size_t idGroup(std::size_t index) const { return m_idGroups[index]; }
     std::size_t idGroupCount() const { return m_idGroupCount; }
     bool hasRepeatedIDs() const { return m_idGroupCount < m_tracks.size(); }
+    // hashID of the track's id, worked out once: a list compares ids by it before their texts.
+    std::uint64_t idHash(std::size_t index) const { return m_idHashes[index]; }
+    static std::uint64_t hashID(std::string_view id) { return std::hash<std::string_view>{}(id); }
 
 private:
     PreparedLibrary(std::vector<metadata::Track> tracks, std::vector<metadata::Playlist> playlists,
@@ -143,6 +146,7 @@ private:
     std::vector<BPMRange> m_buckets;
     std::vector<std::size_t> m_alphabeticalRanks;
     std::vector<std::size_t> m_idGroups;
+    std::vector<std::uint64_t> m_idHashes;
     std::size_t m_idGroupCount = 0;
     decks::LibraryTrackIndex m_deckIndex;
 };

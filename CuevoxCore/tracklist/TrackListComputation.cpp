@@ -16,9 +16,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <future>
 #include <limits>
 #include <map>
 #include <span>
+#include <system_error>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -282,6 +284,10 @@ public:
         const std::vector<std::string>& played = live.playedTrackIDs;
         if (modes.hidePlayed) {
             m_played.insert(played.begin(), played.end());
+            for (const std::string& id : played) {
+                m_playedHashes.push_back(PreparedLibrary::hashID(id));
+            }
+            std::sort(m_playedHashes.begin(), m_playedHashes.end());
         }
         if (!modes.varyArtists) {
             return;
@@ -289,14 +295,11 @@ public:
         if (reference.source) {
             addArtist(PreparedLibrary::artistKeyOf(reference.source->artist));
         }
-        const std::vector<Track>& tracks = library.tracks();
         for (std::size_t i = played.size() - std::min<std::size_t>(played.size(), 3);
              i < played.size(); ++i) {
             // A played track the collection lacks has no artist to leave out.
-            const auto found = std::find_if(tracks.begin(), tracks.end(),
-                                            [&](const Track& t) { return t.id == played[i]; });
-            if (found != tracks.end()) {
-                addArtist(library.artistKey(static_cast<std::size_t>(found - tracks.begin())));
+            if (const std::optional<std::size_t> index = firstWithID(played[i])) {
+                addArtist(library.artistKey(*index));
             }
         }
     }
@@ -305,12 +308,27 @@ public:
         if (m_played.empty() && m_artists.empty()) {
             return false;
         }
+        // The hash first: most tracks are not played, and their id text is never read.
+        const bool played =
+            std::binary_search(m_playedHashes.begin(), m_playedHashes.end(),
+                               m_library.idHash(index)) &&
+            m_played.contains(m_library.tracks()[index].id);
         const std::string& artist = m_library.artistKey(index);
-        return m_played.contains(m_library.tracks()[index].id) ||
-               std::find(m_artists.begin(), m_artists.end(), artist) != m_artists.end();
+        return played || std::find(m_artists.begin(), m_artists.end(), artist) != m_artists.end();
     }
 
 private:
+    std::optional<std::size_t> firstWithID(std::string_view id) const {
+        const std::uint64_t hash = PreparedLibrary::hashID(id);
+        const std::vector<Track>& tracks = m_library.tracks();
+        for (std::size_t index = 0; index < tracks.size(); ++index) {
+            if (m_library.idHash(index) == hash && tracks[index].id == id) {
+                return index;
+            }
+        }
+        return std::nullopt;
+    }
+
     // An empty artist names nobody.
     void addArtist(std::string key) {
         if (!key.empty()) {
@@ -320,6 +338,7 @@ private:
 
     const PreparedLibrary& m_library;
     std::unordered_set<std::string_view> m_played;
+    std::vector<std::uint64_t> m_playedHashes;
     std::vector<std::string> m_artists;
 };
 
@@ -416,12 +435,9 @@ void shareAmongEqualIDs(const PreparedLibrary& library, std::vector<ListRow>& ro
     }
 }
 
-// The listed positions in the style model's order, each with its style score; the tracks it
-// does not rank (the playing recording's own files) last. Placed, not sorted.
-std::vector<std::optional<style::StyleScore>> orderByStyle(const style::StyleModel& model,
-                                                           const Track& playing,
-                                                           std::vector<std::size_t>& listed) {
-    style::StyleRanking ranking = model.rank(playing);
+// The listed positions in the style model's order; the tracks it does not rank (the playing
+// recording's own files) last. Placed, not sorted.
+void orderByStyle(const style::StyleRanking& ranking, std::vector<std::size_t>& listed) {
     std::vector<bool> isListed(ranking.scores.size());
     for (const std::size_t index : listed) {
         if (index < isListed.size()) {
@@ -442,18 +458,18 @@ std::vector<std::optional<style::StyleScore>> orderByStyle(const style::StyleMod
         }
     }
     listed = std::move(ordered);
-    return std::move(ranking.scores);
 }
 
 // Scored best first, then by year and alphabetically; alphabetical and unscored without a
 // tempo to aim at.
 std::vector<ListRow> rank(const PreparedLibrary& library, const Reference& reference,
-                          bool tempoMode, std::vector<std::size_t> listed) {
+                          bool tempoMode, std::vector<std::size_t> listed,
+                          const std::shared_ptr<const style::StyleRanking>& styleRanking) {
     const std::vector<Track>& tracks = library.tracks();
-    std::vector<std::optional<style::StyleScore>> styleScores;
     // Ordered before the rows are made where the order needs no score: positions move cheaply.
-    if (reference.style) {
-        styleScores = orderByStyle(*reference.style, *reference.source, listed);
+    if (styleRanking) {
+        orderByStyle(*styleRanking, listed);
+        listed.resize(std::min(listed.size(), kStyleListLength));
     } else if (!reference.tempo) {
         std::sort(listed.begin(), listed.end(), [&](std::size_t a, std::size_t b) {
             return library.alphabeticalRank(a) < library.alphabeticalRank(b);
@@ -464,8 +480,8 @@ std::vector<ListRow> rank(const PreparedLibrary& library, const Reference& refer
     for (std::size_t i = 0; i < rows.size(); ++i) {
         ListRow& row = rows[i];
         row.index = listed[i];
-        if (row.index < styleScores.size()) {
-            row.style = styleScores[row.index];
+        if (styleRanking && row.index < styleRanking->scores.size()) {
+            row.style = styleRanking->scores[row.index];
         }
         const Track& track = tracks[row.index];
         const std::optional<TempoFit> fit = tempoFitOf(reference, track);
@@ -481,7 +497,7 @@ std::vector<ListRow> rank(const PreparedLibrary& library, const Reference& refer
         }
     }
     shareAmongEqualIDs(library, rows);
-    if (reference.style || !reference.tempo) {
+    if (styleRanking || !reference.tempo) {
         return rows;
     }
     std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
@@ -509,10 +525,25 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
     const SetMemory setMemory(library, reference, modes, live);
     const std::string query = PreparedLibrary::foldForSearch(text::trim(searchText));
 
+    // The style's ranking of the collection runs beside the filtering: each costs a few
+    // milliseconds for a large collection.
+    std::future<std::shared_ptr<const style::StyleRanking>> styleRanking;
+    if (reference.style) {
+        const auto rankOnce = [&reference] {
+            return reference.style->rankOnce(*reference.source);
+        };
+        try {
+            styleRanking = std::async(std::launch::async, rankOnce);
+        } catch (const std::system_error&) {
+            // No thread to be had: in turn, then.
+            styleRanking = std::async(std::launch::deferred, rankOnce);
+        }
+    }
     Result result;
-    result.rows = rank(library, reference, modes.tempoMode(),
-                       filterAndCount(library, scope(library, modes), filter, setMemory, query,
-                                      result));
+    std::vector<std::size_t> listed =
+        filterAndCount(library, scope(library, modes), filter, setMemory, query, result);
+    result.rows = rank(library, reference, modes.tempoMode(), std::move(listed),
+                       styleRanking.valid() ? styleRanking.get() : nullptr);
     return result;
 }
 

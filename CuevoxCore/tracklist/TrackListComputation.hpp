@@ -16,6 +16,10 @@
 // search text: a pure function, shared by the application state and the command line.
 namespace cuevox::tracklist::TrackListComputation {
 
+// In the style mode the list holds at most this many tracks, the likeliest first: far more than
+// anyone scrolls through between two mixes, and cheap enough to rank anew at every change.
+inline constexpr std::size_t kStyleListLength = 1000;
+
 struct Result {
     // In the order shown.
     std::vector<ListRow> rows;

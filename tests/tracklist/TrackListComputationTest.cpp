@@ -18,6 +18,7 @@ namespace {
 using metadata::CamelotKey;
 using metadata::Track;
 using TrackListComputation::compute;
+using TrackListComputation::kStyleListLength;
 
 std::optional<CamelotKey> key(const char* text) {
     return CamelotKey::fromString(text);
@@ -607,11 +608,25 @@ TEST(ListModes, StyleRanksByTheDJsCollectionInPlaceOfTheAutomaticFilters) {
     }
     ListModes modes;
     modes.style = true;
-    const auto result = compute(library, kSource, {}, "", modes, {std::nullopt, {}, model});
+    LiveInputs live{std::nullopt, {}, model};
+    const auto result = compute(library, kSource, {}, "", modes, live);
     const std::optional<style::StyleScore>& far = rowOf(library, result, "far").style;
     ASSERT_TRUE(far && far->reason);
     EXPECT_EQ(far->reason->kind, style::StyleReason::Kind::sharedCrates);
     EXPECT_FALSE(rowOf(library, result, "source").style) << "the playing track is not ranked";
+
+    // A longer list keeps its likeliest tracks; a search still reaches every one.
+    std::vector<Track> many{kSource};
+    for (std::size_t i = 0; i <= kStyleListLength; ++i) {
+        many.push_back(track("t" + std::to_string(i), 128.0, "8A", 6, "House"));
+    }
+    const PreparedLibrary large(many, {{"Peak", "Peak", {"source", "t1000"}}});
+    live.style = std::make_shared<const style::StyleModel>(large.tracks(), large.playlists());
+    const auto longest = compute(large, kSource, {}, "", modes, live);
+    ASSERT_EQ(longest.rows.size(), kStyleListLength);
+    EXPECT_EQ(listedIds(large, longest).front(), "t1000") << "the crate mate first";
+    EXPECT_EQ(listedIds(large, compute(large, kSource, {}, "t999", modes, live)),
+              std::vector<std::string>{"t999"});
 }
 
 } // namespace
