@@ -7,14 +7,17 @@
 #include <optional>
 #include <string_view>
 
+namespace cuevox::i18n {
+class LocalizationManager;
+}
 namespace cuevox::state {
 class RecommendationViewModel;
 }
 
 namespace cuevox::views {
 
-// The state object's listed tracks as rows, with their score and pitch, and their played mark
-// and deck by id. A new list resets the model; new marks change the data of every row.
+// The state object's listed tracks as rows, with their score, pitch and key move, and their
+// played mark and deck by id. A new list resets the model; new marks change the data of every row.
 class TrackListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -39,11 +42,20 @@ public:
         LabelRole,
         // The artist line's colour; Qt::ForegroundRole is the title's.
         ArtistColorRole,
+        // The move from the playing key to the row's ("+1", "Relative") while the rows show
+        // key moves and a track plays; no value otherwise.
+        KeyMoveTextRole,
+        // The move's colour: the score colour of what the list scores it.
+        KeyMoveColorRole,
+        // The move in words.
+        KeyMoveTipRole,
+        // With key lock off: what the key as heard means, and how far between two keys it is.
+        KeyTipRole,
     };
 
-    // `viewModel` must outlive the model.
-    explicit TrackListModel(const state::RecommendationViewModel& viewModel,
-                            QObject* parent = nullptr);
+    // `viewModel` and `localization` must outlive the model.
+    TrackListModel(const state::RecommendationViewModel& viewModel,
+                   const i18n::LocalizationManager& localization, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -64,7 +76,11 @@ private:
     void takeTracks();
     void marksChanged(const QList<int>& roles);
 
+    QVariant keyMoveData(std::size_t row, int role) const;
+    QVariant keyTip(std::size_t row) const;
+
     const state::RecommendationViewModel& m_viewModel;
+    const i18n::LocalizationManager& m_localization;
     // Our own copy of the list's shape, so that the row count changes only inside a reset.
     tracklist::TrackListSnapshot m_tracks;
 };
