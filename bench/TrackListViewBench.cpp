@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     const auto rows = static_cast<double>(viewModel.list().tracks.size());
 
     benchmark::RegisterBenchmark("model reset", [&](benchmark::State& state) {
-        views::TrackListModel model(viewModel);
+        views::TrackListModel model(viewModel, fixture.localization);
         for (auto _ : state) {
             emit viewModel.listChanged();
             benchmark::DoNotOptimize(model.rowCount());
