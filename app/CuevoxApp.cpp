@@ -96,6 +96,11 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
         m_scratch = std::make_unique<QTemporaryDir>();
         m_settings =
             std::make_unique<QSettings>(m_scratch->filePath("settings.ini"), QSettings::IniFormat);
+        // Nor read or write the sets they remember.
+        m_settings->setValue(state::StyleSession::kLogFolderKey, m_scratch->filePath("Sets"));
+        for (const auto& [key, value] : m_options.settings) {
+            m_settings->setValue(QString::fromStdString(key), QString::fromStdString(value));
+        }
     } else {
         m_settings = std::make_unique<QSettings>();
     }
@@ -146,10 +151,14 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
     settingsAction->setShortcuts(
         {QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)});
     connect(settingsAction, &QAction::triggered, this, &CuevoxApp::showSettings);
+    auto* setsAction = new QAction(m_window.get());
+    connect(setsAction, &QAction::triggered, content, &views::ContentView::openSetsFolder);
     QMenu* menu = m_window->menuBar()->addMenu(QStringLiteral("Cuevox"));
     menu->addAction(settingsAction);
-    const auto retranslateMenu = [this, settingsAction] {
+    menu->addAction(setsAction);
+    const auto retranslateMenu = [this, settingsAction, setsAction] {
         settingsAction->setText(m_localization->t("settings.title") + QStringLiteral("…"));
+        setsAction->setText(m_localization->t("menu.open_sets"));
     };
     connect(m_localization.get(), &i18n::LocalizationManager::languageChanged, this,
             retranslateMenu);

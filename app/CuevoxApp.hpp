@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QMainWindow;
 class QSettings;
@@ -61,6 +63,8 @@ struct LaunchOptions {
     // Renders the window into this file once the demo has settled, then quits.
     std::optional<std::filesystem::path> screenshot;
     std::optional<QString> language;
+    // Settings a demo or screenshot run starts with, by key.
+    std::vector<std::pair<std::string, std::string>> settings;
     QSize windowSize{860, 560};
 };
 

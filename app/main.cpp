@@ -59,6 +59,7 @@ struct Arguments {
     std::string screenshot;
     std::string language;
     std::string size;
+    std::vector<std::string> settings;
 };
 
 void addOptions(CLI::App& cli, Arguments& arguments) {
@@ -86,6 +87,9 @@ void addOptions(CLI::App& cli, Arguments& arguments) {
                                                         : "unknown language code " + code;
         });
     cli.add_option("--size", arguments.size, "the window's size, WIDTHxHEIGHT (860x560)");
+    cli.add_option("--setting", arguments.settings,
+                   "with --demo or --screenshot: start with this setting, KEY=VALUE, such as "
+                   "listModes/style=true (repeatable)");
 }
 
 // Completes the launch options from what the parser could not check alone; the exit code of a
@@ -122,6 +126,15 @@ std::optional<int> takeArguments(Arguments& arguments) {
     }
     if (!arguments.language.empty()) {
         options.language = QString::fromStdString(arguments.language);
+    }
+    for (const std::string& setting : arguments.settings) {
+        const std::size_t equals = setting.find('=');
+        // The user's own settings stay as they are: only a run that keeps none takes these.
+        if (equals == std::string::npos || equals == 0 || (!options.demo && !options.screenshot)) {
+            std::fprintf(stderr, "cuevox: --setting takes KEY=VALUE, with --demo or --screenshot\n");
+            return 2;
+        }
+        options.settings.emplace_back(setting.substr(0, equals), setting.substr(equals + 1));
     }
     return std::nullopt;
 }

@@ -7,6 +7,7 @@
 //
 //   cuevox-bench-tracklist FILE...      (files from bench/generate_collection)
 #include "import/XMLLibraryReader.hpp"
+#include "style/StyleModel.hpp"
 #include "tracklist/ListModes.hpp"
 #include "tracklist/LiveInputs.hpp"
 #include "tracklist/TrackListComputation.hpp"
@@ -17,6 +18,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -124,6 +126,12 @@ int main(int argc, char** argv) {
                         *metadata::CamelotKey::fromString("9A")};
         several.energies = {5, 6, 7};
 
+        tracklist::ListModes styled = everyMode(std::nullopt);
+        styled.style = true;
+        tracklist::LiveInputs styledLive = liveInputs(library->tracks(), source);
+        styledLive.style = std::make_shared<const style::StyleModel>(
+            std::span(library->tracks()), std::span(library->playlists()));
+
         const std::vector<Scenario> scenarios = {
             {"no source", false, {}, ""},
             {"source", true, {}, ""},
@@ -134,6 +142,7 @@ int main(int argc, char** argv) {
              liveInputs(library->tracks(), source)},
             {"source, every live mode, one crate", true, {}, "",
              everyMode(largestPlaylist(read->playlists)), liveInputs(library->tracks(), source)},
+            {"source, every live mode and the style", true, {}, "", styled, styledLive},
         };
         for (const Scenario& scenario : scenarios) {
             benchmark::RegisterBenchmark(

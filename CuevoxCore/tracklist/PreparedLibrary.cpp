@@ -93,22 +93,25 @@ PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks)
     : PreparedLibrary(std::move(tracks), {}) {}
 
 PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks,
-                                 const std::vector<metadata::Playlist>& playlists,
+                                 std::vector<metadata::Playlist> playlists,
                                  std::vector<metadata::PlaylistNode> nodes)
-    : PreparedLibrary(std::move(tracks), playlists, std::move(nodes), std::stop_token()) {}
+    : PreparedLibrary(std::move(tracks), std::move(playlists), std::move(nodes),
+                      std::stop_token()) {}
 
 PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks,
-                                 const std::vector<metadata::Playlist>& playlists,
+                                 std::vector<metadata::Playlist> playlists,
                                  std::vector<metadata::PlaylistNode> nodes, std::stop_token stop)
-    : m_tracks(std::move(tracks)), m_playlistNodes(std::move(nodes)) {
-    m_complete = prepareTracks(stop) && prepareCrates(playlists, stop);
+    : m_tracks(std::move(tracks)), m_playlists(std::move(playlists)),
+      m_playlistNodes(std::move(nodes)) {
+    m_complete = prepareTracks(stop) && prepareCrates(m_playlists, stop);
 }
 
 std::shared_ptr<const PreparedLibrary> PreparedLibrary::prepare(metadata::RekordboxLibrary library,
                                                                 std::stop_token stop,
                                                                 const Unfinished& unfinished) {
     std::unique_ptr<const PreparedLibrary> prepared(new PreparedLibrary(
-        std::move(library.tracks), library.playlists, std::move(library.playlistNodes), stop));
+        std::move(library.tracks), std::move(library.playlists), std::move(library.playlistNodes),
+        stop));
     if (prepared->m_complete) {
         return prepared;
     }

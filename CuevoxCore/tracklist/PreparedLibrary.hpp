@@ -36,8 +36,7 @@ public:
     PreparedLibrary() = default;
     explicit PreparedLibrary(std::vector<metadata::Track> tracks);
     // A playlist whose node is not among `nodes` stands at the top, named by its id.
-    PreparedLibrary(std::vector<metadata::Track> tracks,
-                    const std::vector<metadata::Playlist>& playlists,
+    PreparedLibrary(std::vector<metadata::Track> tracks, std::vector<metadata::Playlist> playlists,
                     std::vector<metadata::PlaylistNode> nodes = {});
 
     // What a stopped preparation had made, for a caller that would rather not wait while it
@@ -88,6 +87,8 @@ public:
     const std::vector<std::string>& playlistIDs() const { return m_playlistIDs; }
     // Every playlist in the order of the file, each at its own place in the tree.
     const std::vector<Crate>& crates() const { return m_crates; }
+    // The playlists as read, their entries in the DJ's order: what a style model learns from.
+    const std::vector<metadata::Playlist>& playlists() const { return m_playlists; }
     // The levels that the crates' paths name (see metadata::RekordboxLibrary::pathOf).
     const std::vector<metadata::PlaylistNode>& playlistNodes() const { return m_playlistNodes; }
     // How many playlists have this id.
@@ -101,8 +102,7 @@ public:
     bool hasRepeatedIDs() const { return m_idGroupCount < m_tracks.size(); }
 
 private:
-    PreparedLibrary(std::vector<metadata::Track> tracks,
-                    const std::vector<metadata::Playlist>& playlists,
+    PreparedLibrary(std::vector<metadata::Track> tracks, std::vector<metadata::Playlist> playlists,
                     std::vector<metadata::PlaylistNode> nodes, std::stop_token stop);
     bool prepareTracks(std::stop_token stop);
     bool prepareCrates(const std::vector<metadata::Playlist>& playlists, std::stop_token stop);
@@ -128,6 +128,7 @@ private:
         }
     };
     std::unordered_map<std::string, ListedTracks, TextHash, std::equal_to<>> m_playlistTracks;
+    std::vector<metadata::Playlist> m_playlists;
     std::vector<std::string> m_playlistIDs;
     std::vector<Crate> m_crates;
     std::vector<metadata::PlaylistNode> m_playlistNodes;

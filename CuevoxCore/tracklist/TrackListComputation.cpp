@@ -31,6 +31,22 @@ using namespace recommendation;
 
 enum class FilterField { genre, bpm, key, energy };
 
+// Which of the four filters a track passes. The list needs all four, and each option count all
+// but its own group's: each filter is asked once.
+struct FilterOutcome {
+    std::array<bool, 4> passed{};
+
+    bool all() const { return passed[0] && passed[1] && passed[2] && passed[3]; }
+    bool allBut(FilterField skipped) const {
+        for (std::size_t field = 0; field < passed.size(); ++field) {
+            if (!passed[field] && field != static_cast<std::size_t>(skipped)) {
+                return false;
+            }
+        }
+        return true;
+    }
+};
+
 // The list's fixed tolerances and weights are the recommendations' defaults.
 const RecommendationSettings kDefaults = defaultRecommendationSettings();
 const BPMMatcher kAutoBPMMatcher{kDefaults.bpmTolerance};
@@ -170,11 +186,8 @@ public:
     FilterTest(const Reference& reference, const FilterSelections& selections)
         : m_reference(reference), m_selections(selections) {}
 
-    bool passes(const Track& track, std::optional<FilterField> skipping = std::nullopt) const {
-        return (skipping == FilterField::genre || passesGenre(track)) &&
-               (skipping == FilterField::bpm || passesBPM(track)) &&
-               (skipping == FilterField::key || passesKey(track)) &&
-               (skipping == FilterField::energy || passesEnergy(track));
+    FilterOutcome test(const Track& track) const {
+        return {{passesGenre(track), passesBPM(track), passesKey(track), passesEnergy(track)}};
     }
 
 private:
@@ -220,18 +233,37 @@ double scoreOf(const std::optional<MatchResult>& match) {
     return match ? match->score : 0.0;
 }
 
+// The genre score of each genre text met, worked out once per list: comparing two genres
+// folds both through ICU, and a collection repeats a few dozen genres over thousands of tracks.
+class GenreScores {
+public:
+    explicit GenreScores(const Reference& reference) : m_reference(reference) {}
+
+    double of(const Track& track) {
+        const std::optional<std::string>& source = m_reference.source->genre;
+        if (!source || !track.genre) {
+            return 50.0;
+        }
+        const auto [found, added] = m_scores.try_emplace(*track.genre, 0.0);
+        if (added) {
+            found->second = scoreOf(kScoreGenreMatcher.evaluate(*source, *track.genre));
+        }
+        return found->second;
+    }
+
+private:
+    const Reference& m_reference;
+    std::unordered_map<std::string_view, double> m_scores;
+};
+
 double score(const Reference& reference, const Track& track, const std::optional<CamelotKey>& key,
-             const std::optional<TempoFit>& tempoFit) {
-    const Track& source = *reference.source;
-    const double genre = !source.genre || !track.genre
-                             ? 50.0
-                             : scoreOf(kScoreGenreMatcher.evaluate(*source.genre, *track.genre));
+             const std::optional<TempoFit>& tempoFit, GenreScores& genres) {
     const double bpm = tempoFit ? tempoFit->score : 0.0;
     const double harmonic =
         reference.key && key ? HarmonicCompatibilityService::evaluate(*reference.key, *key).score
                              : 50.0;
     const double energy = kScoreEnergyMatcher.evaluate(reference.energy, track.energy).score;
-    return kScorer.score(genre, bpm, harmonic, energy);
+    return kScorer.score(genres.of(track), bpm, harmonic, energy);
 }
 
 // What the set leaves out: tracks already played, and tracks by the playing artist or the
@@ -301,13 +333,14 @@ std::vector<std::size_t> scope(const PreparedLibrary& library, const ListModes& 
 
 // The rows that pass the search, the set memory and every filter, in scope order; and for each
 // option of a filter group, how many tracks would pass with the group's own filter left out.
-std::vector<ListRow> filterAndCount(const PreparedLibrary& library,
-                                    std::span<const std::size_t> scope, const FilterTest& filter,
-                                    const SetMemory& setMemory, std::string_view query,
-                                    Result& options) {
+// The positions of the tracks listed, ascending.
+std::vector<std::size_t> filterAndCount(const PreparedLibrary& library,
+                                        std::span<const std::size_t> scope,
+                                        const FilterTest& filter, const SetMemory& setMemory,
+                                        std::string_view query, Result& options) {
     const std::vector<Track>& tracks = library.tracks();
-    std::vector<ListRow> rows;
-    rows.reserve(scope.size());
+    std::vector<std::size_t> listed;
+    listed.reserve(scope.size());
     std::unordered_map<std::string_view, int> genreCounts;
     std::map<int, int> bucketCounts;
     std::array<int, 24> keyCounts{};
@@ -318,22 +351,23 @@ std::vector<ListRow> filterAndCount(const PreparedLibrary& library,
             setMemory.leavesOut(index)) {
             continue;
         }
-        if (filter.passes(track)) {
-            rows.emplace_back().index = index;
+        const FilterOutcome outcome = filter.test(track);
+        if (outcome.all()) {
+            listed.push_back(index);
         }
-        if (track.genre && filter.passes(track, FilterField::genre)) {
+        if (track.genre && outcome.allBut(FilterField::genre)) {
             ++genreCounts[*track.genre];
         }
-        if (track.bpm && filter.passes(track, FilterField::bpm)) {
+        if (track.bpm && outcome.allBut(FilterField::bpm)) {
             if (const std::optional<BPMRange> bucket = bucketOf(*track.bpm)) {
                 ++bucketCounts[bucket->lowerBound];
             }
         }
-        if (track.camelotKey && filter.passes(track, FilterField::key)) {
+        if (track.camelotKey && outcome.allBut(FilterField::key)) {
             ++keyCounts[keyIndex(*track.camelotKey)];
         }
         if (track.energy && *track.energy >= 1 && *track.energy <= 10 &&
-            filter.passes(track, FilterField::energy)) {
+            outcome.allBut(FilterField::energy)) {
             ++energyCounts[static_cast<std::size_t>(*track.energy)];
         }
     }
@@ -353,18 +387,21 @@ std::vector<ListRow> filterAndCount(const PreparedLibrary& library,
     for (int energy = 1; energy <= 10; ++energy) {
         options.energyOptions.push_back({energy, energyCounts[static_cast<std::size_t>(energy)]});
     }
-    return rows;
+    return listed;
 }
 
 // Equal ids are one track to the list: every row of an id takes what the list worked out for
-// its last row, and they sort together.
+// its last track in the collection, and they sort together.
 void shareAmongEqualIDs(const PreparedLibrary& library, std::vector<ListRow>& rows) {
     if (!library.hasRepeatedIDs()) {
         return;
     }
     std::vector<std::size_t> lastRowOfGroup(library.idGroupCount(), rows.size());
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        lastRowOfGroup[library.idGroup(rows[row].index)] = row;
+        std::size_t& last = lastRowOfGroup[library.idGroup(rows[row].index)];
+        if (last == rows.size() || rows[last].index < rows[row].index) {
+            last = row;
+        }
     }
     for (ListRow& row : rows) {
         const std::size_t index = row.index;
@@ -373,31 +410,57 @@ void shareAmongEqualIDs(const PreparedLibrary& library, std::vector<ListRow>& ro
     }
 }
 
-// In the style model's order; the tracks it does not rank (the playing recording's own files)
-// last.
-void rankByStyle(const style::StyleModel& model, const Track& playing, std::vector<ListRow>& rows) {
-    constexpr std::uint32_t kUnranked = std::numeric_limits<std::uint32_t>::max();
-    const style::StyleRanking ranking = model.rank(playing);
-    std::vector<std::uint32_t> place(ranking.scores.size(), kUnranked);
-    for (std::uint32_t position = 0; position < ranking.order.size(); ++position) {
-        place[ranking.order[position]] = position;
+// The listed positions in the style model's order, each with its style score; the tracks it
+// does not rank (the playing recording's own files) last. Placed, not sorted.
+std::vector<std::optional<style::StyleScore>> orderByStyle(const style::StyleModel& model,
+                                                           const Track& playing,
+                                                           std::vector<std::size_t>& listed) {
+    style::StyleRanking ranking = model.rank(playing);
+    std::vector<bool> isListed(ranking.scores.size());
+    for (const std::size_t index : listed) {
+        if (index < isListed.size()) {
+            isListed[index] = true;
+        }
     }
-    for (ListRow& row : rows) {
-        row.style = row.index < ranking.scores.size() ? ranking.scores[row.index] : std::nullopt;
+    std::vector<std::size_t> ordered;
+    ordered.reserve(listed.size());
+    for (const std::uint32_t index : ranking.order) {
+        if (isListed[index]) {
+            ordered.push_back(index);
+            isListed[index] = false;
+        }
     }
-    const auto placeOf = [&](const ListRow& row) {
-        return row.index < place.size() ? place[row.index] : kUnranked;
-    };
-    std::stable_sort(rows.begin(), rows.end(),
-                     [&](const ListRow& a, const ListRow& b) { return placeOf(a) < placeOf(b); });
+    for (const std::size_t index : listed) {
+        if (index >= isListed.size() || isListed[index]) {
+            ordered.push_back(index);
+        }
+    }
+    listed = std::move(ordered);
+    return std::move(ranking.scores);
 }
 
 // Scored best first, then by year and alphabetically; alphabetical and unscored without a
 // tempo to aim at.
-void rank(const PreparedLibrary& library, const Reference& reference, bool tempoMode,
-          std::vector<ListRow>& rows) {
+std::vector<ListRow> rank(const PreparedLibrary& library, const Reference& reference,
+                          bool tempoMode, std::vector<std::size_t> listed) {
     const std::vector<Track>& tracks = library.tracks();
-    for (ListRow& row : rows) {
+    std::vector<std::optional<style::StyleScore>> styleScores;
+    // Ordered before the rows are made where the order needs no score: positions move cheaply.
+    if (reference.style) {
+        styleScores = orderByStyle(*reference.style, *reference.source, listed);
+    } else if (!reference.tempo) {
+        std::sort(listed.begin(), listed.end(), [&](std::size_t a, std::size_t b) {
+            return library.alphabeticalRank(a) < library.alphabeticalRank(b);
+        });
+    }
+    std::vector<ListRow> rows(listed.size());
+    GenreScores genres(reference);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ListRow& row = rows[i];
+        row.index = listed[i];
+        if (row.index < styleScores.size()) {
+            row.style = styleScores[row.index];
+        }
         const Track& track = tracks[row.index];
         const std::optional<TempoFit> fit = tempoFitOf(reference, track);
         row.heardKey = heardKeyOf(reference, track, fit);
@@ -406,21 +469,14 @@ void rank(const PreparedLibrary& library, const Reference& reference, bool tempo
         if (!reference.tempo) {
             continue;
         }
-        row.score = score(reference, track, key, fit);
+        row.score = score(reference, track, key, fit, genres);
         if (tempoMode && fit) {
             row.pitch = PitchAdjustment{fit->multiple, (*reference.tempo / fit->bpm - 1) * 100};
         }
     }
     shareAmongEqualIDs(library, rows);
-    if (reference.style) {
-        rankByStyle(*reference.style, *reference.source, rows);
-        return;
-    }
-    if (!reference.tempo) {
-        std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
-            return library.alphabeticalRank(a.index) < library.alphabeticalRank(b.index);
-        });
-        return;
+    if (reference.style || !reference.tempo) {
+        return rows;
     }
     std::sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
         if (*a.score != *b.score) {
@@ -434,6 +490,7 @@ void rank(const PreparedLibrary& library, const Reference& reference, bool tempo
         }
         return library.alphabeticalRank(a.index) < library.alphabeticalRank(b.index);
     });
+    return rows;
 }
 
 } // namespace
@@ -447,8 +504,9 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
     const std::string query = PreparedLibrary::foldForSearch(text::trim(searchText));
 
     Result result;
-    result.rows = filterAndCount(library, scope(library, modes), filter, setMemory, query, result);
-    rank(library, reference, modes.tempoMode(), result.rows);
+    result.rows = rank(library, reference, modes.tempoMode(),
+                       filterAndCount(library, scope(library, modes), filter, setMemory, query,
+                                      result));
     return result;
 }
 

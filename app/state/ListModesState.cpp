@@ -20,10 +20,11 @@ constexpr const char* kCrate = "listModes/crate";
 constexpr const char* kOpenKey = "openKey";
 
 // The switches, each under its key.
-constexpr std::array<std::pair<bool ListModes::*, const char*>, 5> kSwitches{{
+constexpr std::array<std::pair<bool ListModes::*, const char*>, 6> kSwitches{{
     {&ListModes::halfDouble, "listModes/halfDouble"},
     {&ListModes::hidePlayed, "listModes/hidePlayed"},
     {&ListModes::varyArtists, "listModes/varyArtists"},
+    {&ListModes::style, "listModes/style"},
     {&ListModes::keyLock, "listModes/keyLock"},
     {&ListModes::keyMoves, "listModes/keyMoves"},
 }};

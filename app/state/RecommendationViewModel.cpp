@@ -32,7 +32,22 @@ Model::RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> d
         m_settings = m_ownSettings.get();
     }
     m_modes = std::make_unique<ListModesState>(*m_settings);
+    m_style = std::make_unique<StyleSession>(
+        *m_settings, std::chrono::milliseconds(timing.setLogHoldMilliseconds));
+    // Prepared only for a DJ who turned the style on: it costs a moment and memory per track.
+    connect(m_modes.get(), &ListModesState::modesChanged, this, [this] {
+        if (m_modes->modes().style) {
+            m_style->prepareFor(m_library);
+        }
+    });
     connect(m_modes.get(), &ListModesState::modesChanged, this, &Model::relist);
+    connect(m_style.get(), &StyleSession::modelChanged, this, [this] {
+        if (m_modes->modes().style) {
+            relist();
+        }
+    });
+    connect(this, &Model::decksChanged, m_style.get(),
+            [this] { m_style->sourceChanged(m_shownDecks.sourceTrack); });
     m_session = std::make_unique<LibrarySession>(*m_settings, std::move(bookmarks));
     m_session->setReadOptions(readOptions(m_modes->openKey()));
     m_deckMonitor->setKeyNotation(readOptions(m_modes->openKey()).keyNotation);
@@ -105,9 +120,11 @@ void Model::relist() {
 }
 
 void Model::recomputeList() {
+    tracklist::LiveInputs live = tracklist::liveInputsOf(m_decks);
+    live.style = m_style->modelFor(*m_library);
     tracklist::TrackListComputation::Result result = tracklist::TrackListComputation::compute(
         *m_library, m_shownDecks.sourceTrack, m_filters.selections(),
-        m_filters.searchText().toStdString(), m_modes->modes(), tracklist::liveInputsOf(m_decks));
+        m_filters.searchText().toStdString(), m_modes->modes(), live);
     publish(*this, m_shownList,
             ShownList{tracklist::TrackListSnapshot(m_library, std::move(result.rows)),
                       std::move(result.genreOptions), std::move(result.bpmRangeOptions),
@@ -119,6 +136,7 @@ void Model::recomputeList() {
 void Model::takeLibrary(std::shared_ptr<const tracklist::PreparedLibrary> library) {
     m_library = std::move(library);
     m_decks.matchAgainst(m_library->deckIndex());
+    m_style->prepareFor(m_modes->modes().style ? m_library : nullptr);
     // The one recomputation this schedules lists the new collection for the cleared filters
     // and the crate dropped too.
     scheduleRecompute();

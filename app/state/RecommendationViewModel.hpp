@@ -9,6 +9,7 @@
 #include "state/ListModesState.hpp"
 #include "state/PermissionPoller.hpp"
 #include "state/ShownValues.hpp"
+#include "state/StyleSession.hpp"
 #include "tracklist/PreparedLibrary.hpp"
 
 #include <QObject>
@@ -29,6 +30,8 @@ struct ViewModelTiming {
     int searchDebounceMilliseconds = 200;
     int permissionPollMissingMilliseconds = 1000;
     int permissionPollGrantedMilliseconds = 15000;
+    // How long a track stays the source before the set log takes it.
+    int setLogHoldMilliseconds = 60000;
 };
 
 // The one state object behind the main window: the collection, what the decks show, the
@@ -65,6 +68,9 @@ public:
     // that succeeds.
     ListModesState& modes() { return *m_modes; }
     const ListModesState& modes() const { return *m_modes; }
+    // The DJ's style: the model the style mode ranks by, and the set log.
+    StyleSession& style() { return *m_style; }
+    const StyleSession& style() const { return *m_style; }
 
     int libraryTrackCount() const { return m_libraryTrackCount; }
     // Why the last load failed, until it is dismissed or a load succeeds.
@@ -132,6 +138,7 @@ private:
     Timing m_timing;
     std::unique_ptr<ListModesState> m_modes;
     std::unique_ptr<LibrarySession> m_session;
+    std::unique_ptr<StyleSession> m_style;
     std::shared_ptr<const tracklist::PreparedLibrary> m_library =
         std::make_shared<const tracklist::PreparedLibrary>();
     // Borrows the deck index of m_library.

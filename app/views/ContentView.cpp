@@ -1,5 +1,6 @@
 #include "views/ContentView.hpp"
 
+#include "i18n/LocalizationManager.hpp"
 #include "state/RecommendationViewModel.hpp"
 #include "views/BannerView.hpp"
 #include "views/Divider.hpp"
@@ -10,9 +11,12 @@
 #include "views/Theme.hpp"
 #include "views/TrackListView.hpp"
 
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -47,6 +51,10 @@ ContentView::ContentView(state::RecommendationViewModel& viewModel,
                                     "library.try_again", "library.dismiss"},
                                    localization)),
       m_errorGroup(withDivider(m_errorBanner, this)),
+      m_setLogBanner(new BannerView({theme::kOrange, "sets.log_failed_title",
+                                     "sets.log_failed_body", "sets.open_folder", "library.dismiss"},
+                                    localization)),
+      m_setLogGroup(withDivider(m_setLogBanner, this)),
       m_nowPlaying(new NowPlayingSection(viewModel, localization, artwork)),
       m_filterBar(new FilterBarView(viewModel, localization)),
       m_filterGroup(withDivider(m_filterBar, this)),
@@ -59,6 +67,7 @@ ContentView::ContentView(state::RecommendationViewModel& viewModel,
     layout->addWidget(withDivider(m_header, this));
     layout->addWidget(m_permissionGroup);
     layout->addWidget(m_errorGroup);
+    layout->addWidget(m_setLogGroup);
     layout->addWidget(withDivider(m_nowPlaying, this));
     layout->addWidget(m_filterGroup);
     layout->addWidget(m_trackList, 1);
@@ -78,6 +87,18 @@ ContentView::ContentView(state::RecommendationViewModel& viewModel,
                 permissionActions.openSystemSettings);
     }
 
+    connect(m_setLogBanner->firstButton(), &QPushButton::clicked, this,
+            &ContentView::openSetsFolder);
+    connect(m_setLogBanner->secondButton(), &QPushButton::clicked, m_setLogGroup, &QWidget::hide);
+    // The set goes on; the banner says once why it is not remembered.
+    connect(&m_viewModel.style(), &state::StyleSession::logFailed, this,
+            [this](const QString& reason) {
+                m_setLogBanner->setMessage([this, reason] {
+                    return m_localization.t("sets.log_failed_body") + QLatin1Char('\n') + reason;
+                });
+                m_setLogGroup->show();
+            });
+    m_setLogGroup->hide();
     connect(&m_viewModel, &Model::libraryTrackCountChanged, this, &ContentView::showTrackCount);
     connect(&m_viewModel, &Model::libraryLoadProgressChanged, this, &ContentView::showLoadProgress);
     connect(&m_viewModel, &Model::hasAccessibilityPermissionChanged, this,
@@ -96,6 +117,12 @@ void ContentView::pickLibrary() {
     if (!file.isEmpty()) {
         m_viewModel.loadLibrary(std::filesystem::path(file.toStdString()));
     }
+}
+
+void ContentView::openSetsFolder() {
+    const QString folder = QString::fromStdString(m_viewModel.style().logFolder().string());
+    QDir().mkpath(folder);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 void ContentView::showTrackCount() {

@@ -21,8 +21,8 @@ class HeaderView;
 class NowPlayingSection;
 class TrackListView;
 
-// The main window's content, top to bottom: header, the permission and collection banners
-// while they apply, the decks, the filter bar while a collection has tracks, and the list.
+// The main window's content, top to bottom: header, the permission, collection and set log
+// banners while they apply, the decks, the filter bar while a collection has tracks, and the list.
 // It only shows the state object's fields and calls its operations.
 class ContentView : public QWidget {
     Q_OBJECT
@@ -46,9 +46,14 @@ public:
     HeaderView* header() const { return m_header; }
     BannerView* permissionBanner() const { return m_permissionBanner; }
     BannerView* errorBanner() const { return m_errorBanner; }
+    BannerView* setLogBanner() const { return m_setLogBanner; }
     NowPlayingSection* nowPlaying() const { return m_nowPlaying; }
     FilterBarView* filterBar() const { return m_filterBar; }
     TrackListView* trackList() const { return m_trackList; }
+
+    // Shows the folder of the sets Cuevox remembers in the system's file browser, made first
+    // when it is not there yet.
+    void openSetsFolder();
 
 private:
     // Asks for a collection file and loads it; nothing when the user cancels.
@@ -65,6 +70,8 @@ private:
     QWidget* m_permissionGroup;
     BannerView* m_errorBanner;
     QWidget* m_errorGroup;
+    BannerView* m_setLogBanner;
+    QWidget* m_setLogGroup;
     NowPlayingSection* m_nowPlaying;
     FilterBarView* m_filterBar;
     QWidget* m_filterGroup;

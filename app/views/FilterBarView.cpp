@@ -104,6 +104,9 @@ ModeChip& FilterBarView::hidePlayedChip() const {
 ModeChip& FilterBarView::varyArtistsChip() const {
     return *m_liveSet->switches().at(1);
 }
+ModeChip& FilterBarView::yourStyleChip() const {
+    return *m_liveSet->switches().at(2);
+}
 CheckboxFilterList& FilterBarView::tempoList() const {
     return m_tempoPanel->list();
 }

@@ -51,6 +51,7 @@ public:
     CratePicker& cratePicker() const;
     ModeChip& hidePlayedChip() const;
     ModeChip& varyArtistsChip() const;
+    ModeChip& yourStyleChip() const;
     SearchField& searchField() const { return *m_search; }
     FilterPillButton& keyPill() const { return *m_keyPill; }
     FilterPillButton& tempoPill() const { return *m_tempoPill; }

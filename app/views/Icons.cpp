@@ -30,6 +30,7 @@ QString resourcePath(Icon icon) {
         case Icon::crate: return "folder-music";
         case Icon::hidePlayed: return "eye-off";
         case Icon::varyArtists: return "account-switch";
+        case Icon::yourStyle: return "account-music";
         }
         return "alert";
     }();

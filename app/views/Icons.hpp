@@ -24,6 +24,7 @@ enum class Icon {
     crate,
     hidePlayed,
     varyArtists,
+    yourStyle,
 };
 
 // The icon tinted in one colour, `size` device-independent pixels square, sharp on any screen.

@@ -29,6 +29,7 @@ struct Switch {
 constexpr Switch kSwitches[] = {
     {Icon::hidePlayed, "filter.hide_played", &ListModes::hidePlayed},
     {Icon::varyArtists, "filter.vary_artists", &ListModes::varyArtists},
+    {Icon::yourStyle, "filter.your_style", &ListModes::style},
 };
 
 } // namespace

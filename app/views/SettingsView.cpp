@@ -5,9 +5,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace cuevox::views {
@@ -19,7 +22,11 @@ SettingsView::SettingsView(i18n::LocalizationManager& localization,
     : QWidget(parent), m_localization(localization), m_model(model),
       m_languageLabel(new QLabel(this)), m_languageMenu(new QComboBox(this)),
       m_hint(new QLabel(this)), m_keysLabel(new QLabel(this)), m_openKey(new QCheckBox(this)),
-      m_openKeyHint(new QLabel(this)) {
+      m_openKeyHint(new QLabel(this)), m_setsLabel(new QLabel(this)),
+      m_rememberSets(new QCheckBox(this)), m_rememberSetsHint(new QLabel(this)),
+      m_historyLabel(new QLabel(this)), m_folder(new QLabel(this)),
+      m_chooseFolder(new QPushButton(this)), m_clearFolder(new QPushButton(this)),
+      m_historyHint(new QLabel(this)) {
     // Native names never change with the interface language, so the items are filled once.
     for (const AppLanguage language : i18n::kAllLanguages) {
         m_languageMenu->addItem(QString::fromUtf8(i18n::nativeName(language).data()),
@@ -28,7 +35,7 @@ SettingsView::SettingsView(i18n::LocalizationManager& localization,
 
     QFont caption = m_hint->font();
     caption.setPointSizeF(caption.pointSizeF() * 0.85);
-    for (QLabel* hint : {m_hint, m_openKeyHint}) {
+    for (QLabel* hint : {m_hint, m_openKeyHint, m_rememberSetsHint, m_historyHint}) {
         hint->setFont(caption);
         hint->setForegroundRole(QPalette::PlaceholderText);
         hint->setWordWrap(true);
@@ -42,6 +49,7 @@ SettingsView::SettingsView(i18n::LocalizationManager& localization,
     form->addItem(new QSpacerItem(0, 8));
     form->addRow(m_keysLabel, m_openKey);
     form->addRow(QString(), m_openKeyHint);
+    addSetsRows(*form);
     setMinimumWidth(360);
 
     connect(m_openKey, &QCheckBox::clicked, &m_model.modes(), &state::ListModesState::setOpenKey);
@@ -57,12 +65,56 @@ SettingsView::SettingsView(i18n::LocalizationManager& localization,
     retranslate();
 }
 
+void SettingsView::addSetsRows(QFormLayout& form) {
+    auto* folderRow = new QHBoxLayout;
+    m_folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_folder->setWordWrap(true);
+    folderRow->addWidget(m_folder, 1);
+    folderRow->addWidget(m_chooseFolder);
+    folderRow->addWidget(m_clearFolder);
+    form.addItem(new QSpacerItem(0, 8));
+    form.addRow(m_setsLabel, m_rememberSets);
+    form.addRow(QString(), m_rememberSetsHint);
+    form.addRow(m_historyLabel, folderRow);
+    form.addRow(QString(), m_historyHint);
+
+    state::StyleSession& style = m_model.style();
+    connect(m_rememberSets, &QCheckBox::clicked, &style, &state::StyleSession::setRemembersSets);
+    connect(m_chooseFolder, &QPushButton::clicked, this, [this] {
+        const QString folder =
+            QFileDialog::getExistingDirectory(this, m_localization.t("settings.history_folder"));
+        if (!folder.isEmpty()) {
+            m_model.style().setHistoryFolder(std::filesystem::path(folder.toStdString()));
+        }
+    });
+    connect(m_clearFolder, &QPushButton::clicked, &style,
+            [&style] { style.setHistoryFolder(std::nullopt); });
+    connect(&style, &state::StyleSession::settingsChanged, this, &SettingsView::showSets);
+}
+
+void SettingsView::showSets() {
+    const state::StyleSession& style = m_model.style();
+    m_rememberSets->setChecked(style.remembersSets());
+    const auto folder = style.historyFolder();
+    m_folder->setText(folder ? QString::fromStdString(folder->string())
+                             : m_localization.t("settings.no_folder"));
+    m_clearFolder->setEnabled(folder.has_value());
+}
+
 void SettingsView::retranslate() {
     m_languageLabel->setText(m_localization.t("settings.language"));
     m_hint->setText(m_localization.t("settings.language_hint"));
     m_keysLabel->setText(m_localization.t("settings.keys"));
     m_openKey->setText(m_localization.t("settings.open_key"));
     m_openKeyHint->setText(m_localization.t("settings.open_key_hint"));
+    m_setsLabel->setText(m_localization.t("settings.sets"));
+    m_rememberSets->setText(m_localization.t("settings.remember_sets"));
+    m_rememberSetsHint->setText(m_localization.t("settings.remember_sets_hint"));
+    m_historyLabel->setText(m_localization.t("settings.history_folder"));
+    m_chooseFolder->setText(m_localization.t("settings.choose_folder"));
+    m_clearFolder->setText(m_localization.t("settings.clear_folder"));
+    m_historyHint->setText(m_localization.t("settings.history_hint"));
+    showSets();
     m_languageMenu->setCurrentIndex(
         m_languageMenu->findData(static_cast<int>(m_localization.language())));
 }

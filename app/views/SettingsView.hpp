@@ -4,7 +4,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
+class QPushButton;
 
 namespace cuevox::i18n {
 class LocalizationManager;
@@ -15,8 +17,9 @@ class RecommendationViewModel;
 
 namespace cuevox::views {
 
-// The settings pane: the interface language and the Open Key reading, each applied the moment
-// it is chosen.
+// The settings pane: the interface language, the Open Key reading, and what Your style learns
+// from (the sets Cuevox remembers, a folder of history files), each applied the moment it is
+// chosen.
 class SettingsView : public QWidget {
     Q_OBJECT
 
@@ -26,9 +29,15 @@ public:
                  QWidget* parent = nullptr);
 
     QCheckBox& openKeySwitch() const { return *m_openKey; }
+    QCheckBox& rememberSetsSwitch() const { return *m_rememberSets; }
+    QPushButton& chooseHistoryFolderButton() const { return *m_chooseFolder; }
+    QPushButton& clearHistoryFolderButton() const { return *m_clearFolder; }
+    QLabel& historyFolderLabel() const { return *m_folder; }
 
 private:
+    void addSetsRows(QFormLayout& form);
     void retranslate();
+    void showSets();
 
     i18n::LocalizationManager& m_localization;
     state::RecommendationViewModel& m_model;
@@ -38,6 +47,14 @@ private:
     QLabel* m_keysLabel;
     QCheckBox* m_openKey;
     QLabel* m_openKeyHint;
+    QLabel* m_setsLabel;
+    QCheckBox* m_rememberSets;
+    QLabel* m_rememberSetsHint;
+    QLabel* m_historyLabel;
+    QLabel* m_folder;
+    QPushButton* m_chooseFolder;
+    QPushButton* m_clearFolder;
+    QLabel* m_historyHint;
 };
 
 // The settings pane in a window of its own, titled in the current language. `mainWindow` owns

@@ -4,6 +4,7 @@
 #include "recommendation/HarmonicCompatibilityService.hpp"
 #include "state/RecommendationViewModel.hpp"
 #include "views/ScoreBadge.hpp"
+#include "views/StyleReasonText.hpp"
 #include "views/Theme.hpp"
 
 #include <QMimeData>
@@ -82,7 +83,9 @@ TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel,
         marksChanged({HasBeenPlayedRole, Qt::ForegroundRole, ArtistColorRole, LoadedDeckRole});
     });
     connect(&localization, &i18n::LocalizationManager::languageChanged, this,
-            [this] { marksChanged({KeyMoveTextRole, KeyMoveTipRole, KeyTipRole}); });
+            [this] {
+                marksChanged({StyleReasonRole, KeyMoveTextRole, KeyMoveTipRole, KeyTipRole});
+            });
 }
 
 
@@ -174,6 +177,11 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
         return optionalNumber(track.year);
     case LabelRole:
         return optionalText(track.label);
+    case StyleReasonRole: {
+        const auto& style = m_tracks.row(row).style;
+        return style && style->reason ? QVariant(styleReasonText(*style->reason, m_localization))
+                                      : QVariant();
+    }
     default:
         return {};
     }
@@ -228,6 +236,7 @@ QHash<int, QByteArray> TrackListModel::roleNames() const {
                   {YearTextRole, "year"},
                   {LabelRole, "label"},
                   {ArtistColorRole, "artistColor"},
+                  {StyleReasonRole, "styleReason"},
                   {KeyMoveTextRole, "keyMove"},
                   {KeyMoveColorRole, "keyMoveColor"},
                   {KeyMoveTipRole, "keyMoveTip"},

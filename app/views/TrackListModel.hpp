@@ -42,6 +42,8 @@ public:
         LabelRole,
         // The artist line's colour; Qt::ForegroundRole is the title's.
         ArtistColorRole,
+        // In the style mode, why the track may come next, in words; no value without one.
+        StyleReasonRole,
         // The move from the playing key to the row's ("+1", "Relative") while the rows show
         // key moves and a track plays; no value otherwise.
         KeyMoveTextRole,

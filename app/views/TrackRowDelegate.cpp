@@ -261,12 +261,25 @@ void TrackRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
     y += f.bodyMetrics.height() + kLineSpacing;
 
+    // In the style mode, why the track may come next, at the end of the artist line; it takes
+    // at most half the line.
+    int artistRight = textRight;
+    if (const QString reason = index.data(TrackListModel::StyleReasonRole).toString();
+        !reason.isEmpty()) {
+        const QString shown = f.caption2Metrics.elidedText(reason, Qt::ElideRight,
+                                                           std::max(0, textRight - textLeft) / 2);
+        const int width = f.caption2Metrics.horizontalAdvance(shown);
+        painter->setFont(f.caption2);
+        painter->setPen(theme::kAccent);
+        painter->drawText(QPoint(textRight - width, y + f.captionMetrics.ascent()), shown);
+        artistRight = textRight - width - kSpacing;
+    }
     painter->setFont(f.caption);
     painter->setPen(index.data(TrackListModel::ArtistColorRole).value<QColor>());
     painter->drawText(QPoint(textLeft, y + f.captionMetrics.ascent()),
                       f.captionMetrics.elidedText(index.data(TrackListModel::ArtistRole).toString(),
                                                   Qt::ElideRight,
-                                                  std::max(0, textRight - textLeft)));
+                                                  std::max(0, artistRight - textLeft)));
 
     layOutMetadata(painter, index, QPoint(textLeft, layout.metadataTop), textRight, pixelRatio);
 

@@ -323,5 +323,93 @@
         <source>%d cents off: between two keys</source>
         <translation>%d Cent daneben: zwischen zwei Tonarten</translation>
     </message>
+    <message id="filter.your_style">
+        <source>Your style</source>
+        <translation>Dein Stil</translation>
+    </message>
+    <message id="style.crates">
+        <source>in %d of your crates</source>
+        <translation>in %d deiner Playlists</translation>
+    </message>
+    <message id="style.same_day">
+        <source>added the same day</source>
+        <translation>am selben Tag hinzugefügt</translation>
+    </message>
+    <message id="style.same_week">
+        <source>added the same week</source>
+        <translation>in derselben Woche hinzugefügt</translation>
+    </message>
+    <message id="style.days_apart">
+        <source>added %d days apart</source>
+        <translation>%d Tage auseinander hinzugefügt</translation>
+    </message>
+    <message id="style.played_after">
+        <source>played after it %d×</source>
+        <translation>%d× danach gespielt</translation>
+    </message>
+    <message id="style.played_before">
+        <source>played before it %d×</source>
+        <translation>%d× davor gespielt</translation>
+    </message>
+    <message id="style.key_move">
+        <source>your usual %1 move</source>
+        <translation>dein üblicher %1-Wechsel</translation>
+    </message>
+    <message id="style.tempo_step">
+        <source>your usual %1 % tempo step</source>
+        <translation>dein üblicher Temposchritt von %1 %</translation>
+    </message>
+    <message id="style.list_score">
+        <source>list score %d</source>
+        <translation>Listenwert %d</translation>
+    </message>
+    <message id="settings.sets">
+        <source>Your sets</source>
+        <translation>Deine Sets</translation>
+    </message>
+    <message id="settings.remember_sets">
+        <source>Remember my sets</source>
+        <translation>Meine Sets merken</translation>
+    </message>
+    <message id="settings.remember_sets_hint">
+        <source>Each track that plays for a minute joins a playlist of the day in Cuevox's data folder, which Your style learns from.</source>
+        <translation>Jeder Titel, der eine Minute läuft, kommt in eine Playlist des Tages im Datenordner von Cuevox, aus der Dein Stil lernt.</translation>
+    </message>
+    <message id="settings.history_folder">
+        <source>History files</source>
+        <translation>Verlaufsdateien</translation>
+    </message>
+    <message id="settings.history_hint">
+        <source>A folder of your past sets as M3U8 playlists, such as rekordbox's exported HISTORY playlists.</source>
+        <translation>Ein Ordner deiner früheren Sets als M3U8-Playlists, etwa die aus rekordbox exportierten HISTORY-Playlists.</translation>
+    </message>
+    <message id="settings.choose_folder">
+        <source>Choose…</source>
+        <translation>Auswählen…</translation>
+    </message>
+    <message id="settings.no_folder">
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message id="settings.clear_folder">
+        <source>Clear</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message id="menu.open_sets">
+        <source>Open My Sets Folder</source>
+        <translation>Ordner meiner Sets öffnen</translation>
+    </message>
+    <message id="sets.log_failed_title">
+        <source>Your set is not being remembered</source>
+        <translation>Dein Set wird nicht gemerkt</translation>
+    </message>
+    <message id="sets.log_failed_body">
+        <source>The set log cannot be written; your set goes on.</source>
+        <translation>Das Set-Protokoll kann nicht geschrieben werden; dein Set läuft weiter.</translation>
+    </message>
+    <message id="sets.open_folder">
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
 </context>
 </TS>

@@ -323,5 +323,93 @@
         <source>%d cents off: between two keys</source>
         <translation>%d cents off: between two keys</translation>
     </message>
+    <message id="filter.your_style">
+        <source>Your style</source>
+        <translation>Your style</translation>
+    </message>
+    <message id="style.crates">
+        <source>in %d of your crates</source>
+        <translation>in %d of your crates</translation>
+    </message>
+    <message id="style.same_day">
+        <source>added the same day</source>
+        <translation>added the same day</translation>
+    </message>
+    <message id="style.same_week">
+        <source>added the same week</source>
+        <translation>added the same week</translation>
+    </message>
+    <message id="style.days_apart">
+        <source>added %d days apart</source>
+        <translation>added %d days apart</translation>
+    </message>
+    <message id="style.played_after">
+        <source>played after it %d×</source>
+        <translation>played after it %d×</translation>
+    </message>
+    <message id="style.played_before">
+        <source>played before it %d×</source>
+        <translation>played before it %d×</translation>
+    </message>
+    <message id="style.key_move">
+        <source>your usual %1 move</source>
+        <translation>your usual %1 move</translation>
+    </message>
+    <message id="style.tempo_step">
+        <source>your usual %1 % tempo step</source>
+        <translation>your usual %1 % tempo step</translation>
+    </message>
+    <message id="style.list_score">
+        <source>list score %d</source>
+        <translation>list score %d</translation>
+    </message>
+    <message id="settings.sets">
+        <source>Your sets</source>
+        <translation>Your sets</translation>
+    </message>
+    <message id="settings.remember_sets">
+        <source>Remember my sets</source>
+        <translation>Remember my sets</translation>
+    </message>
+    <message id="settings.remember_sets_hint">
+        <source>Each track that plays for a minute joins a playlist of the day in Cuevox's data folder, which Your style learns from.</source>
+        <translation>Each track that plays for a minute joins a playlist of the day in Cuevox's data folder, which Your style learns from.</translation>
+    </message>
+    <message id="settings.history_folder">
+        <source>History files</source>
+        <translation>History files</translation>
+    </message>
+    <message id="settings.history_hint">
+        <source>A folder of your past sets as M3U8 playlists, such as rekordbox's exported HISTORY playlists.</source>
+        <translation>A folder of your past sets as M3U8 playlists, such as rekordbox's exported HISTORY playlists.</translation>
+    </message>
+    <message id="settings.choose_folder">
+        <source>Choose…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message id="settings.no_folder">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="settings.clear_folder">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="menu.open_sets">
+        <source>Open My Sets Folder</source>
+        <translation>Open My Sets Folder</translation>
+    </message>
+    <message id="sets.log_failed_title">
+        <source>Your set is not being remembered</source>
+        <translation>Your set is not being remembered</translation>
+    </message>
+    <message id="sets.log_failed_body">
+        <source>The set log cannot be written; your set goes on.</source>
+        <translation>The set log cannot be written; your set goes on.</translation>
+    </message>
+    <message id="sets.open_folder">
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
 </context>
 </TS>

@@ -323,5 +323,93 @@
         <source>%d cents off: between two keys</source>
         <translation>%d cents de desvío: entre dos tonalidades</translation>
     </message>
+    <message id="filter.your_style">
+        <source>Your style</source>
+        <translation>Tu estilo</translation>
+    </message>
+    <message id="style.crates">
+        <source>in %d of your crates</source>
+        <translation>en %d de tus listas</translation>
+    </message>
+    <message id="style.same_day">
+        <source>added the same day</source>
+        <translation>añadida el mismo día</translation>
+    </message>
+    <message id="style.same_week">
+        <source>added the same week</source>
+        <translation>añadida la misma semana</translation>
+    </message>
+    <message id="style.days_apart">
+        <source>added %d days apart</source>
+        <translation>añadidas con %d días de diferencia</translation>
+    </message>
+    <message id="style.played_after">
+        <source>played after it %d×</source>
+        <translation>puesta después %d×</translation>
+    </message>
+    <message id="style.played_before">
+        <source>played before it %d×</source>
+        <translation>puesta antes %d×</translation>
+    </message>
+    <message id="style.key_move">
+        <source>your usual %1 move</source>
+        <translation>tu cambio habitual %1</translation>
+    </message>
+    <message id="style.tempo_step">
+        <source>your usual %1 % tempo step</source>
+        <translation>tu salto de tempo habitual de %1 %</translation>
+    </message>
+    <message id="style.list_score">
+        <source>list score %d</source>
+        <translation>puntuación %d</translation>
+    </message>
+    <message id="settings.sets">
+        <source>Your sets</source>
+        <translation>Tus sets</translation>
+    </message>
+    <message id="settings.remember_sets">
+        <source>Remember my sets</source>
+        <translation>Recordar mis sets</translation>
+    </message>
+    <message id="settings.remember_sets_hint">
+        <source>Each track that plays for a minute joins a playlist of the day in Cuevox's data folder, which Your style learns from.</source>
+        <translation>Cada pista que suena un minuto se añade a una lista del día en la carpeta de datos de Cuevox, de la que aprende Tu estilo.</translation>
+    </message>
+    <message id="settings.history_folder">
+        <source>History files</source>
+        <translation>Archivos de historial</translation>
+    </message>
+    <message id="settings.history_hint">
+        <source>A folder of your past sets as M3U8 playlists, such as rekordbox's exported HISTORY playlists.</source>
+        <translation>Una carpeta con tus sets anteriores en listas M3U8, como las listas HISTORY exportadas de rekordbox.</translation>
+    </message>
+    <message id="settings.choose_folder">
+        <source>Choose…</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message id="settings.no_folder">
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message id="settings.clear_folder">
+        <source>Clear</source>
+        <translation>Quitar</translation>
+    </message>
+    <message id="menu.open_sets">
+        <source>Open My Sets Folder</source>
+        <translation>Abrir la carpeta de mis sets</translation>
+    </message>
+    <message id="sets.log_failed_title">
+        <source>Your set is not being remembered</source>
+        <translation>Tu set no se está recordando</translation>
+    </message>
+    <message id="sets.log_failed_body">
+        <source>The set log cannot be written; your set goes on.</source>
+        <translation>No se puede escribir el registro del set; tu set continúa.</translation>
+    </message>
+    <message id="sets.open_folder">
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
 </context>
 </TS>

@@ -323,5 +323,93 @@
         <source>%d cents off: between two keys</source>
         <translation>Décalé de %d cents : entre deux tonalités</translation>
     </message>
+    <message id="filter.your_style">
+        <source>Your style</source>
+        <translation>Ton style</translation>
+    </message>
+    <message id="style.crates">
+        <source>in %d of your crates</source>
+        <translation>dans %d de tes playlists</translation>
+    </message>
+    <message id="style.same_day">
+        <source>added the same day</source>
+        <translation>ajouté le même jour</translation>
+    </message>
+    <message id="style.same_week">
+        <source>added the same week</source>
+        <translation>ajouté la même semaine</translation>
+    </message>
+    <message id="style.days_apart">
+        <source>added %d days apart</source>
+        <translation>ajoutés à %d jours d'écart</translation>
+    </message>
+    <message id="style.played_after">
+        <source>played after it %d×</source>
+        <translation>passé après %d×</translation>
+    </message>
+    <message id="style.played_before">
+        <source>played before it %d×</source>
+        <translation>passé avant %d×</translation>
+    </message>
+    <message id="style.key_move">
+        <source>your usual %1 move</source>
+        <translation>ton passage habituel %1</translation>
+    </message>
+    <message id="style.tempo_step">
+        <source>your usual %1 % tempo step</source>
+        <translation>ton écart de tempo habituel de %1 %</translation>
+    </message>
+    <message id="style.list_score">
+        <source>list score %d</source>
+        <translation>score %d</translation>
+    </message>
+    <message id="settings.sets">
+        <source>Your sets</source>
+        <translation>Tes sets</translation>
+    </message>
+    <message id="settings.remember_sets">
+        <source>Remember my sets</source>
+        <translation>Mémoriser mes sets</translation>
+    </message>
+    <message id="settings.remember_sets_hint">
+        <source>Each track that plays for a minute joins a playlist of the day in Cuevox's data folder, which Your style learns from.</source>
+        <translation>Chaque morceau joué une minute rejoint une playlist du jour dans le dossier de données de Cuevox, dont Ton style apprend.</translation>
+    </message>
+    <message id="settings.history_folder">
+        <source>History files</source>
+        <translation>Fichiers d'historique</translation>
+    </message>
+    <message id="settings.history_hint">
+        <source>A folder of your past sets as M3U8 playlists, such as rekordbox's exported HISTORY playlists.</source>
+        <translation>Un dossier de tes sets passés en playlists M3U8, comme les playlists HISTORY exportées de rekordbox.</translation>
+    </message>
+    <message id="settings.choose_folder">
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message id="settings.no_folder">
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message id="settings.clear_folder">
+        <source>Clear</source>
+        <translation>Retirer</translation>
+    </message>
+    <message id="menu.open_sets">
+        <source>Open My Sets Folder</source>
+        <translation>Ouvrir le dossier de mes sets</translation>
+    </message>
+    <message id="sets.log_failed_title">
+        <source>Your set is not being remembered</source>
+        <translation>Ton set n'est pas mémorisé</translation>
+    </message>
+    <message id="sets.log_failed_body">
+        <source>The set log cannot be written; your set goes on.</source>
+        <translation>Le journal du set ne peut pas être écrit ; ton set continue.</translation>
+    </message>
+    <message id="sets.open_folder">
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
 </context>
 </TS>

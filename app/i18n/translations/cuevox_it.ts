@@ -323,5 +323,93 @@
         <source>%d cents off: between two keys</source>
         <translation>Scostamento di %d cent: tra due tonalità</translation>
     </message>
+    <message id="filter.your_style">
+        <source>Your style</source>
+        <translation>Il tuo stile</translation>
+    </message>
+    <message id="style.crates">
+        <source>in %d of your crates</source>
+        <translation>in %d delle tue playlist</translation>
+    </message>
+    <message id="style.same_day">
+        <source>added the same day</source>
+        <translation>aggiunto lo stesso giorno</translation>
+    </message>
+    <message id="style.same_week">
+        <source>added the same week</source>
+        <translation>aggiunto la stessa settimana</translation>
+    </message>
+    <message id="style.days_apart">
+        <source>added %d days apart</source>
+        <translation>aggiunti a %d giorni di distanza</translation>
+    </message>
+    <message id="style.played_after">
+        <source>played after it %d×</source>
+        <translation>suonato dopo %d×</translation>
+    </message>
+    <message id="style.played_before">
+        <source>played before it %d×</source>
+        <translation>suonato prima %d×</translation>
+    </message>
+    <message id="style.key_move">
+        <source>your usual %1 move</source>
+        <translation>il tuo solito passaggio %1</translation>
+    </message>
+    <message id="style.tempo_step">
+        <source>your usual %1 % tempo step</source>
+        <translation>il tuo solito salto di tempo del %1 %</translation>
+    </message>
+    <message id="style.list_score">
+        <source>list score %d</source>
+        <translation>punteggio %d</translation>
+    </message>
+    <message id="settings.sets">
+        <source>Your sets</source>
+        <translation>I tuoi set</translation>
+    </message>
+    <message id="settings.remember_sets">
+        <source>Remember my sets</source>
+        <translation>Ricorda i miei set</translation>
+    </message>
+    <message id="settings.remember_sets_hint">
+        <source>Each track that plays for a minute joins a playlist of the day in Cuevox's data folder, which Your style learns from.</source>
+        <translation>Ogni brano suonato per un minuto entra in una playlist del giorno nella cartella dati di Cuevox, da cui impara Il tuo stile.</translation>
+    </message>
+    <message id="settings.history_folder">
+        <source>History files</source>
+        <translation>File della cronologia</translation>
+    </message>
+    <message id="settings.history_hint">
+        <source>A folder of your past sets as M3U8 playlists, such as rekordbox's exported HISTORY playlists.</source>
+        <translation>Una cartella dei tuoi set passati come playlist M3U8, ad esempio le playlist HISTORY esportate da rekordbox.</translation>
+    </message>
+    <message id="settings.choose_folder">
+        <source>Choose…</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message id="settings.no_folder">
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message id="settings.clear_folder">
+        <source>Clear</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message id="menu.open_sets">
+        <source>Open My Sets Folder</source>
+        <translation>Apri la cartella dei miei set</translation>
+    </message>
+    <message id="sets.log_failed_title">
+        <source>Your set is not being remembered</source>
+        <translation>Il tuo set non viene ricordato</translation>
+    </message>
+    <message id="sets.log_failed_body">
+        <source>The set log cannot be written; your set goes on.</source>
+        <translation>Il registro del set non può essere scritto; il tuo set continua.</translation>
+    </message>
+    <message id="sets.open_folder">
+        <source>Open Folder</source>
+        <translation>Apri cartella</translation>
+    </message>
 </context>
 </TS>

@@ -323,5 +323,93 @@
         <source>%d cents off: between two keys</source>
         <translation>%dセントずれ：2つのキーの間</translation>
     </message>
+    <message id="filter.your_style">
+        <source>Your style</source>
+        <translation>あなたのスタイル</translation>
+    </message>
+    <message id="style.crates">
+        <source>in %d of your crates</source>
+        <translation>%d 個のプレイリストに</translation>
+    </message>
+    <message id="style.same_day">
+        <source>added the same day</source>
+        <translation>同じ日に追加</translation>
+    </message>
+    <message id="style.same_week">
+        <source>added the same week</source>
+        <translation>同じ週に追加</translation>
+    </message>
+    <message id="style.days_apart">
+        <source>added %d days apart</source>
+        <translation>%d 日違いで追加</translation>
+    </message>
+    <message id="style.played_after">
+        <source>played after it %d×</source>
+        <translation>この後に %d 回</translation>
+    </message>
+    <message id="style.played_before">
+        <source>played before it %d×</source>
+        <translation>この前に %d 回</translation>
+    </message>
+    <message id="style.key_move">
+        <source>your usual %1 move</source>
+        <translation>いつもの %1 の移動</translation>
+    </message>
+    <message id="style.tempo_step">
+        <source>your usual %1 % tempo step</source>
+        <translation>いつものテンポ差 %1 %</translation>
+    </message>
+    <message id="style.list_score">
+        <source>list score %d</source>
+        <translation>スコア %d</translation>
+    </message>
+    <message id="settings.sets">
+        <source>Your sets</source>
+        <translation>あなたのセット</translation>
+    </message>
+    <message id="settings.remember_sets">
+        <source>Remember my sets</source>
+        <translation>セットを記録する</translation>
+    </message>
+    <message id="settings.remember_sets_hint">
+        <source>Each track that plays for a minute joins a playlist of the day in Cuevox's data folder, which Your style learns from.</source>
+        <translation>1分間再生された曲は、Cuevox のデータフォルダにあるその日のプレイリストに追加され、「あなたのスタイル」が学習します。</translation>
+    </message>
+    <message id="settings.history_folder">
+        <source>History files</source>
+        <translation>履歴ファイル</translation>
+    </message>
+    <message id="settings.history_hint">
+        <source>A folder of your past sets as M3U8 playlists, such as rekordbox's exported HISTORY playlists.</source>
+        <translation>過去のセットを M3U8 プレイリストとして入れたフォルダ（rekordbox から書き出した HISTORY プレイリストなど）。</translation>
+    </message>
+    <message id="settings.choose_folder">
+        <source>Choose…</source>
+        <translation>選択…</translation>
+    </message>
+    <message id="settings.no_folder">
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message id="settings.clear_folder">
+        <source>Clear</source>
+        <translation>解除</translation>
+    </message>
+    <message id="menu.open_sets">
+        <source>Open My Sets Folder</source>
+        <translation>セットのフォルダを開く</translation>
+    </message>
+    <message id="sets.log_failed_title">
+        <source>Your set is not being remembered</source>
+        <translation>セットを記録できません</translation>
+    </message>
+    <message id="sets.log_failed_body">
+        <source>The set log cannot be written; your set goes on.</source>
+        <translation>セットの記録を書き込めません。セットはそのまま続きます。</translation>
+    </message>
+    <message id="sets.open_folder">
+        <source>Open Folder</source>
+        <translation>フォルダを開く</translation>
+    </message>
 </context>
 </TS>

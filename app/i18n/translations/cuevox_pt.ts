@@ -323,5 +323,93 @@
         <source>%d cents off: between two keys</source>
         <translation>%d cents de desvio: entre dois tons</translation>
     </message>
+    <message id="filter.your_style">
+        <source>Your style</source>
+        <translation>Seu estilo</translation>
+    </message>
+    <message id="style.crates">
+        <source>in %d of your crates</source>
+        <translation>em %d das suas playlists</translation>
+    </message>
+    <message id="style.same_day">
+        <source>added the same day</source>
+        <translation>adicionada no mesmo dia</translation>
+    </message>
+    <message id="style.same_week">
+        <source>added the same week</source>
+        <translation>adicionada na mesma semana</translation>
+    </message>
+    <message id="style.days_apart">
+        <source>added %d days apart</source>
+        <translation>adicionadas com %d dias de diferença</translation>
+    </message>
+    <message id="style.played_after">
+        <source>played after it %d×</source>
+        <translation>tocada depois %d×</translation>
+    </message>
+    <message id="style.played_before">
+        <source>played before it %d×</source>
+        <translation>tocada antes %d×</translation>
+    </message>
+    <message id="style.key_move">
+        <source>your usual %1 move</source>
+        <translation>sua mudança habitual %1</translation>
+    </message>
+    <message id="style.tempo_step">
+        <source>your usual %1 % tempo step</source>
+        <translation>seu salto de andamento habitual de %1 %</translation>
+    </message>
+    <message id="style.list_score">
+        <source>list score %d</source>
+        <translation>pontuação %d</translation>
+    </message>
+    <message id="settings.sets">
+        <source>Your sets</source>
+        <translation>Seus sets</translation>
+    </message>
+    <message id="settings.remember_sets">
+        <source>Remember my sets</source>
+        <translation>Lembrar meus sets</translation>
+    </message>
+    <message id="settings.remember_sets_hint">
+        <source>Each track that plays for a minute joins a playlist of the day in Cuevox's data folder, which Your style learns from.</source>
+        <translation>Cada faixa que toca por um minuto entra numa playlist do dia na pasta de dados do Cuevox, com a qual Seu estilo aprende.</translation>
+    </message>
+    <message id="settings.history_folder">
+        <source>History files</source>
+        <translation>Arquivos de histórico</translation>
+    </message>
+    <message id="settings.history_hint">
+        <source>A folder of your past sets as M3U8 playlists, such as rekordbox's exported HISTORY playlists.</source>
+        <translation>Uma pasta com seus sets anteriores em playlists M3U8, como as playlists HISTORY exportadas do rekordbox.</translation>
+    </message>
+    <message id="settings.choose_folder">
+        <source>Choose…</source>
+        <translation>Escolher…</translation>
+    </message>
+    <message id="settings.no_folder">
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message id="settings.clear_folder">
+        <source>Clear</source>
+        <translation>Remover</translation>
+    </message>
+    <message id="menu.open_sets">
+        <source>Open My Sets Folder</source>
+        <translation>Abrir a pasta dos meus sets</translation>
+    </message>
+    <message id="sets.log_failed_title">
+        <source>Your set is not being remembered</source>
+        <translation>Seu set não está sendo lembrado</translation>
+    </message>
+    <message id="sets.log_failed_body">
+        <source>The set log cannot be written; your set goes on.</source>
+        <translation>O registro do set não pode ser gravado; seu set continua.</translation>
+    </message>
+    <message id="sets.open_folder">
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
 </context>
 </TS>

@@ -323,5 +323,93 @@
         <source>%d cents off: between two keys</source>
         <translation>Отклонение %d центов: между двумя тональностями</translation>
     </message>
+    <message id="filter.your_style">
+        <source>Your style</source>
+        <translation>Ваш стиль</translation>
+    </message>
+    <message id="style.crates">
+        <source>in %d of your crates</source>
+        <translation>в %d ваших плейлистах</translation>
+    </message>
+    <message id="style.same_day">
+        <source>added the same day</source>
+        <translation>добавлен в тот же день</translation>
+    </message>
+    <message id="style.same_week">
+        <source>added the same week</source>
+        <translation>добавлен на той же неделе</translation>
+    </message>
+    <message id="style.days_apart">
+        <source>added %d days apart</source>
+        <translation>добавлены с разницей в %d дн.</translation>
+    </message>
+    <message id="style.played_after">
+        <source>played after it %d×</source>
+        <translation>играл после него %d×</translation>
+    </message>
+    <message id="style.played_before">
+        <source>played before it %d×</source>
+        <translation>играл перед ним %d×</translation>
+    </message>
+    <message id="style.key_move">
+        <source>your usual %1 move</source>
+        <translation>ваш привычный переход %1</translation>
+    </message>
+    <message id="style.tempo_step">
+        <source>your usual %1 % tempo step</source>
+        <translation>ваш привычный шаг темпа %1 %</translation>
+    </message>
+    <message id="style.list_score">
+        <source>list score %d</source>
+        <translation>оценка %d</translation>
+    </message>
+    <message id="settings.sets">
+        <source>Your sets</source>
+        <translation>Ваши сеты</translation>
+    </message>
+    <message id="settings.remember_sets">
+        <source>Remember my sets</source>
+        <translation>Запоминать мои сеты</translation>
+    </message>
+    <message id="settings.remember_sets_hint">
+        <source>Each track that plays for a minute joins a playlist of the day in Cuevox's data folder, which Your style learns from.</source>
+        <translation>Каждый трек, звучащий минуту, попадает в плейлист дня в папке данных Cuevox, на котором учится «Ваш стиль».</translation>
+    </message>
+    <message id="settings.history_folder">
+        <source>History files</source>
+        <translation>Файлы истории</translation>
+    </message>
+    <message id="settings.history_hint">
+        <source>A folder of your past sets as M3U8 playlists, such as rekordbox's exported HISTORY playlists.</source>
+        <translation>Папка с прошлыми сетами в виде плейлистов M3U8, например экспортированных из rekordbox плейлистов HISTORY.</translation>
+    </message>
+    <message id="settings.choose_folder">
+        <source>Choose…</source>
+        <translation>Выбрать…</translation>
+    </message>
+    <message id="settings.no_folder">
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message id="settings.clear_folder">
+        <source>Clear</source>
+        <translation>Убрать</translation>
+    </message>
+    <message id="menu.open_sets">
+        <source>Open My Sets Folder</source>
+        <translation>Открыть папку моих сетов</translation>
+    </message>
+    <message id="sets.log_failed_title">
+        <source>Your set is not being remembered</source>
+        <translation>Ваш сет не запоминается</translation>
+    </message>
+    <message id="sets.log_failed_body">
+        <source>The set log cannot be written; your set goes on.</source>
+        <translation>Журнал сета не удаётся записать; ваш сет продолжается.</translation>
+    </message>
+    <message id="sets.open_folder">
+        <source>Open Folder</source>
+        <translation>Открыть папку</translation>
+    </message>
 </context>
 </TS>

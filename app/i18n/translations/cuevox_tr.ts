@@ -323,5 +323,93 @@
         <source>%d cents off: between two keys</source>
         <translation>%d sent sapma: iki ton arasında</translation>
     </message>
+    <message id="filter.your_style">
+        <source>Your style</source>
+        <translation>Tarzın</translation>
+    </message>
+    <message id="style.crates">
+        <source>in %d of your crates</source>
+        <translation>%d kasanda</translation>
+    </message>
+    <message id="style.same_day">
+        <source>added the same day</source>
+        <translation>aynı gün eklendi</translation>
+    </message>
+    <message id="style.same_week">
+        <source>added the same week</source>
+        <translation>aynı hafta eklendi</translation>
+    </message>
+    <message id="style.days_apart">
+        <source>added %d days apart</source>
+        <translation>%d gün arayla eklendi</translation>
+    </message>
+    <message id="style.played_after">
+        <source>played after it %d×</source>
+        <translation>ondan sonra %d× çalındı</translation>
+    </message>
+    <message id="style.played_before">
+        <source>played before it %d×</source>
+        <translation>ondan önce %d× çalındı</translation>
+    </message>
+    <message id="style.key_move">
+        <source>your usual %1 move</source>
+        <translation>alışkın olduğun %1 geçişi</translation>
+    </message>
+    <message id="style.tempo_step">
+        <source>your usual %1 % tempo step</source>
+        <translation>alışkın olduğun %1 % tempo adımı</translation>
+    </message>
+    <message id="style.list_score">
+        <source>list score %d</source>
+        <translation>liste puanı %d</translation>
+    </message>
+    <message id="settings.sets">
+        <source>Your sets</source>
+        <translation>Setlerin</translation>
+    </message>
+    <message id="settings.remember_sets">
+        <source>Remember my sets</source>
+        <translation>Setlerimi hatırla</translation>
+    </message>
+    <message id="settings.remember_sets_hint">
+        <source>Each track that plays for a minute joins a playlist of the day in Cuevox's data folder, which Your style learns from.</source>
+        <translation>Bir dakika çalan her parça, Cuevox'un veri klasöründeki günün çalma listesine eklenir; Tarzın bundan öğrenir.</translation>
+    </message>
+    <message id="settings.history_folder">
+        <source>History files</source>
+        <translation>Geçmiş dosyaları</translation>
+    </message>
+    <message id="settings.history_hint">
+        <source>A folder of your past sets as M3U8 playlists, such as rekordbox's exported HISTORY playlists.</source>
+        <translation>Geçmiş setlerinin M3U8 çalma listeleri olarak bulunduğu bir klasör, örneğin rekordbox'tan dışa aktarılan HISTORY listeleri.</translation>
+    </message>
+    <message id="settings.choose_folder">
+        <source>Choose…</source>
+        <translation>Seç…</translation>
+    </message>
+    <message id="settings.no_folder">
+        <source>None</source>
+        <translation>Yok</translation>
+    </message>
+    <message id="settings.clear_folder">
+        <source>Clear</source>
+        <translation>Temizle</translation>
+    </message>
+    <message id="menu.open_sets">
+        <source>Open My Sets Folder</source>
+        <translation>Setlerim klasörünü aç</translation>
+    </message>
+    <message id="sets.log_failed_title">
+        <source>Your set is not being remembered</source>
+        <translation>Setin hatırlanamıyor</translation>
+    </message>
+    <message id="sets.log_failed_body">
+        <source>The set log cannot be written; your set goes on.</source>
+        <translation>Set kaydı yazılamıyor; setin devam ediyor.</translation>
+    </message>
+    <message id="sets.open_folder">
+        <source>Open Folder</source>
+        <translation>Klasörü aç</translation>
+    </message>
 </context>
 </TS>

@@ -323,5 +323,93 @@
         <source>%d cents off: between two keys</source>
         <translation>偏差 %d 音分：介于两个调之间</translation>
     </message>
+    <message id="filter.your_style">
+        <source>Your style</source>
+        <translation>你的风格</translation>
+    </message>
+    <message id="style.crates">
+        <source>in %d of your crates</source>
+        <translation>在你的 %d 个歌单中</translation>
+    </message>
+    <message id="style.same_day">
+        <source>added the same day</source>
+        <translation>同一天添加</translation>
+    </message>
+    <message id="style.same_week">
+        <source>added the same week</source>
+        <translation>同一周添加</translation>
+    </message>
+    <message id="style.days_apart">
+        <source>added %d days apart</source>
+        <translation>相隔 %d 天添加</translation>
+    </message>
+    <message id="style.played_after">
+        <source>played after it %d×</source>
+        <translation>在它之后播放 %d 次</translation>
+    </message>
+    <message id="style.played_before">
+        <source>played before it %d×</source>
+        <translation>在它之前播放 %d 次</translation>
+    </message>
+    <message id="style.key_move">
+        <source>your usual %1 move</source>
+        <translation>你常用的 %1 转调</translation>
+    </message>
+    <message id="style.tempo_step">
+        <source>your usual %1 % tempo step</source>
+        <translation>你常用的 %1 % 速度变化</translation>
+    </message>
+    <message id="style.list_score">
+        <source>list score %d</source>
+        <translation>评分 %d</translation>
+    </message>
+    <message id="settings.sets">
+        <source>Your sets</source>
+        <translation>你的演出</translation>
+    </message>
+    <message id="settings.remember_sets">
+        <source>Remember my sets</source>
+        <translation>记住我的演出</translation>
+    </message>
+    <message id="settings.remember_sets_hint">
+        <source>Each track that plays for a minute joins a playlist of the day in Cuevox's data folder, which Your style learns from.</source>
+        <translation>播放满一分钟的曲目会加入 Cuevox 数据文件夹中当天的歌单，供“你的风格”学习。</translation>
+    </message>
+    <message id="settings.history_folder">
+        <source>History files</source>
+        <translation>历史文件</translation>
+    </message>
+    <message id="settings.history_hint">
+        <source>A folder of your past sets as M3U8 playlists, such as rekordbox's exported HISTORY playlists.</source>
+        <translation>存放过往演出 M3U8 歌单的文件夹，例如从 rekordbox 导出的 HISTORY 歌单。</translation>
+    </message>
+    <message id="settings.choose_folder">
+        <source>Choose…</source>
+        <translation>选择…</translation>
+    </message>
+    <message id="settings.no_folder">
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message id="settings.clear_folder">
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message id="menu.open_sets">
+        <source>Open My Sets Folder</source>
+        <translation>打开我的演出文件夹</translation>
+    </message>
+    <message id="sets.log_failed_title">
+        <source>Your set is not being remembered</source>
+        <translation>无法记住你的演出</translation>
+    </message>
+    <message id="sets.log_failed_body">
+        <source>The set log cannot be written; your set goes on.</source>
+        <translation>无法写入演出记录；你的演出照常进行。</translation>
+    </message>
+    <message id="sets.open_folder">
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
 </context>
 </TS>

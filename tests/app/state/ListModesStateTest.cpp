@@ -28,12 +28,13 @@ TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsTheDe
         state.set(&Modes::hidePlayed, true);
         state.set(&Modes::varyArtists, true);
         state.set(&Modes::varyArtists, true);
+        state.set(&Modes::style, true);
         state.set(&Modes::harmonicStrictness, tracklist::HarmonicStrictness::balanced);
         state.set(&Modes::keyLock, false);
         state.set(&Modes::keyMoves, true);
         state.setOpenKey(true);
         state.dropCrateUnlessIn({"Crates", "Crates/Peak"});
-        EXPECT_EQ(changed.count(), 9) << "an unchanged value is not announced";
+        EXPECT_EQ(changed.count(), 10) << "an unchanged value is not announced";
     }
     QSettings settings(file, QSettings::IniFormat);
     ListModesState next(settings);
@@ -41,7 +42,8 @@ TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsTheDe
     EXPECT_TRUE(next.modes().halfDouble);
     EXPECT_EQ(next.modes().energyDirection, EnergyDirection::down);
     EXPECT_EQ(next.modes().playlistID, "Crates/Peak");
-    EXPECT_TRUE(next.modes().hidePlayed && next.modes().varyArtists && next.openKey());
+    EXPECT_TRUE(next.modes().hidePlayed && next.modes().varyArtists && next.modes().style &&
+                next.openKey());
     EXPECT_EQ(next.modes().harmonicStrictness, tracklist::HarmonicStrictness::balanced);
     EXPECT_FALSE(next.modes().keyLock);
     EXPECT_TRUE(next.modes().keyMoves);

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <array>
 #include <atomic>
+#include <fstream>
 
 namespace cuevox::views {
 namespace {
@@ -63,7 +64,7 @@ protected:
 
     std::atomic<bool> trusted{true};
     int accessRequests = 0;
-    testing::TestViewModel vm{[this] { return trusted.load(); }, {1, 5, 5}};
+    testing::TestViewModel vm{[this] { return trusted.load(); }, {1, 5, 5, 20}};
     artwork::ArtworkLoader artwork{[](const QString&) { return QByteArray(); }};
     ContentView view{vm.model, vm.localization, artwork, {[this] { ++accessRequests; }, {}}};
 };
@@ -167,6 +168,23 @@ TEST_F(ContentViewTest, BannersFollowEachFailedLoadAndTheTrustCheckWithoutUserAc
     EXPECT_TRUE(body->text().startsWith(QStringLiteral("„collection-3.xml“ ist kein lesbarer")));
     setTrusted(true);
     EXPECT_FALSE(shown(view.permissionBanner()));
+}
+
+TEST_F(ContentViewTest, ASetLogThatCannotBeWrittenSaysSoOnceAndWhy) {
+    vm.load(kThreeTracks);
+    const QString blocked = vm.directory.filePath("blocked");
+    std::ofstream(blocked.toStdString()) << "a file where the folder should be";
+    vm.settings.setValue(state::StyleSession::kLogFolderKey, blocked);
+    vm.model.style().setRemembersSets(true);
+    EXPECT_FALSE(shown(view.setLogBanner()));
+    vm.show(DeckIdentifier::deck1, {{"Night Song", "The Band"}}, true);
+    QTest::qWait(100);
+    ASSERT_TRUE(shown(view.setLogBanner()));
+    EXPECT_TRUE(view.setLogBanner()->bodyLabel()->text().contains(blocked));
+    QTest::mouseClick(view.setLogBanner()->secondButton(), Qt::LeftButton);
+    vm.show(DeckIdentifier::deck1, {{"Near", "Other"}}, true);
+    QTest::qWait(100);
+    EXPECT_FALSE(shown(view.setLogBanner())) << "once";
 }
 
 TEST_F(ContentViewTest, DecksAreLaidOutLikeAFourDeckMixer) {

@@ -329,6 +329,7 @@ TEST_F(FilterBarViewTest, SwitchesBesideTheCountSetTheModelAndGiveUpTheirTitlesW
     const struct { ModeChip* chip; bool Modes::*mode; } chips[] = {
         {&bar.hidePlayedChip(), &Modes::hidePlayed},
         {&bar.varyArtistsChip(), &Modes::varyArtists},
+        {&bar.yourStyleChip(), &Modes::style},
     };
     for (const auto& c : chips) {
         SCOPED_TRACE(c.chip->text().toStdString());

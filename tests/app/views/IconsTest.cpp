@@ -9,7 +9,7 @@ namespace {
 
 TEST(IconsTest, EveryIconIsDrawnInItsColour) {
     const QColor orange(255, 149, 0);
-    for (int value = static_cast<int>(Icon::warning); value <= static_cast<int>(Icon::varyArtists);
+    for (int value = static_cast<int>(Icon::warning); value <= static_cast<int>(Icon::yourStyle);
          ++value) {
         SCOPED_TRACE(value);
         const QImage image = iconPixmap(static_cast<Icon>(value), orange, 16, 2.0).toImage();

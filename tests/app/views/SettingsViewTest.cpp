@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QWindow>
 
 namespace cuevox::views {
@@ -73,6 +74,22 @@ TEST(SettingsViewTest, TheOpenKeySwitchSetsTheReadingAndFollowsIt) {
     EXPECT_TRUE(labelTexts(view).contains(QStringLiteral(
         "8A is always read; this also reads 1m and 1d from other DJ software. Switching reloads "
         "the collection.")));
+}
+
+TEST(SettingsViewTest, TheSetsRowsSetWhatYourStyleLearnsFromAndFollowIt) {
+    testing::TestViewModel vm;
+    state::StyleSession& style = vm.model.style();
+    SettingsView view(vm.localization, vm.model);
+    EXPECT_FALSE(view.rememberSetsSwitch().isChecked()) << "off until the DJ asks";
+    EXPECT_EQ(view.historyFolderLabel().text(), QStringLiteral("None"));
+    EXPECT_FALSE(view.clearHistoryFolderButton().isEnabled());
+    view.rememberSetsSwitch().click();
+    EXPECT_TRUE(style.remembersSets());
+    style.setHistoryFolder(std::filesystem::path("/Music/History"));
+    EXPECT_EQ(view.historyFolderLabel().text(), QStringLiteral("/Music/History"));
+    view.clearHistoryFolderButton().click();
+    EXPECT_EQ(style.historyFolder(), std::nullopt);
+    EXPECT_EQ(view.historyFolderLabel().text(), QStringLiteral("None"));
 }
 
 } // namespace

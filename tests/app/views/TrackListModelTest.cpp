@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QDeadlineTimer>
+#include <QTest>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QUrl>
@@ -115,6 +117,26 @@ TEST_F(TrackListModelTest, RowsGiveTheirPitchOnlyInTheTempoMode) {
         EXPECT_EQ(roleOf("1", TrackListModel::PitchTextRole), c.pitch);
         EXPECT_EQ(roleOf("2", TrackListModel::PitchTextRole), c.pitch) << "127.999 BPM";
     }
+}
+
+TEST_F(TrackListModelTest, InTheStyleModeRowsSayWhyInTheLanguageShown) {
+    std::string crates = kCollection;
+    crates.replace(crates.find("</DJ_PLAYLISTS>"), std::string::npos,
+                   R"(<PLAYLISTS><NODE Type="0" Name="ROOT"><NODE Type="1" Name="Crate">
+  <TRACK Key="1"/><TRACK Key="3"/></NODE></NODE></PLAYLISTS></DJ_PLAYLISTS>)");
+    vm.load(crates);
+    vm.show(DeckIdentifier::deck1, {{"Night Song", "The Band"}}, true);
+    EXPECT_FALSE(roleOf("2", M::StyleReasonRole).isValid()) << "style off";
+    vm.model.modes().set(&tracklist::ListModes::style, true);
+    // Prepared in the background; until then the list is the usual one, without Far.
+    for (QDeadlineTimer ready(5000); !model.rowOf("3") && !ready.hasExpired();) {
+        QTest::qWait(10);
+    }
+    EXPECT_EQ(roleOf("3", M::StyleReasonRole), QStringLiteral("in 1 of your crates"));
+    QSignalSpy relabelled(&model, &QAbstractItemModel::dataChanged);
+    vm.localization.setLanguage(i18n::AppLanguage::de);
+    EXPECT_EQ(relabelled.count(), 1);
+    EXPECT_EQ(roleOf("3", M::StyleReasonRole), QStringLiteral("in 1 deiner Playlists"));
 }
 
 // Around Night Song (8A, 128 BPM, E6) played at 128: Lower is heard a semitone up at 128,

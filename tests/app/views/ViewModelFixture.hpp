@@ -25,7 +25,10 @@ struct TestViewModel {
     explicit TestViewModel(std::function<bool()> permissionCheck = [] { return true; },
                            state::ViewModelTiming timing = {1, 1000, 1000})
         : model(std::unique_ptr<tests::FakeDeckMonitor>(fake), std::move(permissionCheck),
-                &settings, timing) {}
+                &settings, timing) {
+        // The sets a test remembers stay in its own folder.
+        settings.setValue(state::StyleSession::kLogFolderKey, directory.filePath("Sets"));
+    }
 
     void load(const std::string& xml) {
         const QString path = directory.filePath(QStringLiteral("collection-%1.xml").arg(++files));

@@ -1,0 +1,106 @@
+#include "state/StyleSession.hpp"
+
+#include "style/SetLog.hpp"
+
+#include <gtest/gtest.h>
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+namespace cuevox::state {
+namespace {
+
+using namespace std::chrono_literals;
+
+metadata::Track track(const std::string& id) {
+    metadata::Track t{};
+    t.id = id;
+    t.title = "Title " + id;
+    t.artist = "Artist " + id;
+    t.filepath = "/Music/" + id + ".mp3";
+    return t;
+}
+
+// The entries of every remembered set, in order.
+std::vector<std::string> remembered(const std::filesystem::path& folder) {
+    std::vector<std::string> entries;
+    for (const auto& set : style::SetLog(folder).sets()) {
+        entries.insert(entries.end(), set.locations.begin(), set.locations.end());
+    }
+    return entries;
+}
+
+class StyleSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.setValue(StyleSession::kLogFolderKey, folder());
+        settings.setValue(StyleSession::kRememberSetsKey, true);
+    }
+    QString folder() const { return directory.filePath("Sets"); }
+    std::filesystem::path folderPath() const { return folder().toStdString(); }
+
+    QTemporaryDir directory;
+    QSettings settings{directory.filePath("settings.ini"), QSettings::IniFormat};
+    StyleSession session{settings, 50ms};
+};
+
+TEST_F(StyleSessionTest, OnlyATrackThatStaysTheSourceIsRememberedOnce) {
+    session.sourceChanged(track("a"));
+    QTest::qWait(150);
+    session.sourceChanged(track("a")); // the same track again: no second entry
+    session.sourceChanged(track("b")); // replaced before its time
+    session.sourceChanged(track("c"));
+    QTest::qWait(20);
+    session.sourceChanged(std::nullopt);
+    QTest::qWait(150);
+    session.sourceChanged(track("d"));
+    QTest::qWait(150);
+    EXPECT_EQ(remembered(folderPath()), (std::vector<std::string>{"/Music/a.mp3", "/Music/d.mp3"}));
+}
+
+TEST_F(StyleSessionTest, NothingIsWrittenWhileTheDJHasNotAskedForIt) {
+    session.setRemembersSets(false);
+    session.sourceChanged(track("a"));
+    QTest::qWait(150);
+    EXPECT_FALSE(std::filesystem::exists(folderPath()));
+}
+
+TEST_F(StyleSessionTest, AnUnwritableLogIsReportedOnceAndTheSetGoesOn) {
+    std::ofstream(folderPath()) << "a file where the folder should be";
+    QSignalSpy failed(&session, &StyleSession::logFailed);
+    for (const char* id : {"a", "b"}) {
+        session.sourceChanged(track(id));
+        QTest::qWait(150);
+    }
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_TRUE(failed.at(0).at(0).toString().contains(QStringLiteral("Cuevox set")));
+}
+
+TEST_F(StyleSessionTest, TheModelLearnsFromTheRememberedSetsAndServesOnlyItsCollection) {
+    const std::vector<metadata::Track> tracks{track("a"), track("b"), track("c")};
+    const auto now = std::chrono::system_clock::now();
+    for (const auto& played : {tracks[0], tracks[2]}) {
+        ASSERT_FALSE(style::SetLog(folderPath()).append(played, now));
+    }
+    auto library = std::make_shared<const tracklist::PreparedLibrary>(tracks);
+    QSignalSpy changed(&session, &StyleSession::modelChanged);
+    session.prepareFor(library);
+    session.prepareFor(library); // under way: not made twice
+    ASSERT_TRUE(changed.wait(5000));
+    const auto model = session.modelFor(*library);
+    ASSERT_TRUE(model);
+    EXPECT_EQ(model->rank(tracks[0]).scores[2]->reason,
+              (style::StyleReason{.kind = style::StyleReason::Kind::playedAfter, .count = 1}));
+    const tracklist::PreparedLibrary other(tracks);
+    EXPECT_FALSE(session.modelFor(other));
+    // A collection let go is not kept.
+    session.prepareFor(nullptr);
+    EXPECT_FALSE(session.modelFor(*library));
+    EXPECT_EQ(changed.count(), 1);
+}
+
+} // namespace
+} // namespace cuevox::state
