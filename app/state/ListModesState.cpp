@@ -15,21 +15,44 @@ using tracklist::ListModes;
 
 constexpr const char* kPitchRange = "listModes/pitchRange";
 constexpr const char* kEnergyDirection = "listModes/energyDirection";
+constexpr const char* kHarmonicStrictness = "listModes/harmonicStrictness";
 constexpr const char* kCrate = "listModes/crate";
 constexpr const char* kOpenKey = "openKey";
 
 // The switches, each under its key.
-constexpr std::array<std::pair<bool ListModes::*, const char*>, 4> kSwitches{{
+constexpr std::array<std::pair<bool ListModes::*, const char*>, 6> kSwitches{{
     {&ListModes::halfDouble, "listModes/halfDouble"},
     {&ListModes::hidePlayed, "listModes/hidePlayed"},
     {&ListModes::varyArtists, "listModes/varyArtists"},
     {&ListModes::style, "listModes/style"},
+    {&ListModes::keyLock, "listModes/keyLock"},
+    {&ListModes::keyMoves, "listModes/keyMoves"},
 }};
 
-bool readSwitch(const QSettings& settings, const char* key) {
+// `fallback` when the key is absent or holds neither true nor false: key lock stays on unless
+// the DJ turned it off.
+bool readSwitch(const QSettings& settings, const char* key, bool fallback = false) {
     const QVariant stored = settings.value(key);
-    return stored.typeId() == QMetaType::Bool ? stored.toBool()
-                                              : stored.toString() == QStringLiteral("true");
+    if (stored.typeId() == QMetaType::Bool) {
+        return stored.toBool();
+    }
+    const QString text = stored.toString();
+    return text == QStringLiteral("true") || (text != QStringLiteral("false") && fallback);
+}
+
+// The text form of a named mode's value, for the settings file.
+template <typename Enum, std::size_t N>
+QString storedName(const std::array<tracklist::Named<Enum>, N>& names, Enum value) {
+    const std::string_view name = tracklist::nameOf(names, value);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The value stored by name, or `fallback` for an absent or unknown name.
+template <typename Enum, std::size_t N>
+Enum readNamed(const QSettings& settings, const char* key,
+               const std::array<tracklist::Named<Enum>, N>& names, Enum fallback) {
+    const std::string name = settings.value(key).toString().toStdString();
+    return tracklist::valueNamed(names, name).value_or(fallback);
 }
 
 ListModes readModes(const QSettings& settings) {
@@ -40,24 +63,26 @@ ListModes readModes(const QSettings& settings) {
         modes.pitchRange = *range;
     }
     // Stored by name, so that the settings file reads as what the DJ chose.
-    const std::string direction = settings.value(kEnergyDirection).toString().toStdString();
-    modes.energyDirection = tracklist::valueNamed(tracklist::kEnergyDirectionNames, direction)
-                                .value_or(tracklist::EnergyDirection::hold);
+    modes.energyDirection = readNamed(settings, kEnergyDirection, tracklist::kEnergyDirectionNames,
+                                      modes.energyDirection);
+    modes.harmonicStrictness = readNamed(settings, kHarmonicStrictness,
+                                         tracklist::kHarmonicStrictnessNames,
+                                         modes.harmonicStrictness);
     if (const QVariant crate = settings.value(kCrate); crate.isValid()) {
         modes.playlistID = crate.toString().toStdString();
     }
     for (const auto& [field, key] : kSwitches) {
-        modes.*field = readSwitch(settings, key);
+        modes.*field = readSwitch(settings, key, modes.*field);
     }
     return modes;
 }
 
 void writeModes(QSettings& settings, const ListModes& modes) {
     settings.setValue(kPitchRange, modes.pitchRange.percent());
-    const std::string_view direction =
-        tracklist::nameOf(tracklist::kEnergyDirectionNames, modes.energyDirection);
-    settings.setValue(kEnergyDirection, QString::fromUtf8(direction.data(),
-                                                          static_cast<qsizetype>(direction.size())));
+    settings.setValue(kEnergyDirection,
+                      storedName(tracklist::kEnergyDirectionNames, modes.energyDirection));
+    settings.setValue(kHarmonicStrictness,
+                      storedName(tracklist::kHarmonicStrictnessNames, modes.harmonicStrictness));
     if (modes.playlistID) {
         settings.setValue(kCrate, QString::fromStdString(*modes.playlistID));
     } else {

@@ -12,7 +12,7 @@ namespace cuevox::state {
 
 // The live-set modes and the Open Key reading, as the DJ left them: read from the settings
 // at the start and written back at every change. A value the settings hold that this version
-// cannot read counts as off.
+// cannot read counts as the mode's default.
 class ListModesState : public QObject {
     Q_OBJECT
 

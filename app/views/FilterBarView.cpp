@@ -184,7 +184,10 @@ void FilterBarView::resizeEvent(QResizeEvent* event) {
 void FilterBarView::showActivity() {
     const tracklist::ListModes& modes = m_model.modes().modes();
     const tracklist::FilterSelections& selections = m_model.filters().selections();
-    m_keyPill->setActive(!selections.keys.empty());
+    // The rows' key moves only show more; the other key rules change which tracks are listed.
+    m_keyPill->setActive(!selections.keys.empty() ||
+                         modes.harmonicStrictness != tracklist::HarmonicStrictness::strict ||
+                         !modes.keyLock);
     m_tempoPill->setActive(!selections.bpmRanges.empty() || modes.tempoMode());
     m_energyPill->setActive(!selections.energies.empty() ||
                             modes.energyDirection != tracklist::EnergyDirection::hold);

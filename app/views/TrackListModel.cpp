@@ -1,12 +1,16 @@
 #include "views/TrackListModel.hpp"
 
 #include "i18n/LocalizationManager.hpp"
+#include "recommendation/HarmonicCompatibilityService.hpp"
 #include "state/RecommendationViewModel.hpp"
+#include "views/ScoreBadge.hpp"
 #include "views/StyleReasonText.hpp"
 #include "views/Theme.hpp"
 
 #include <QMimeData>
 #include <QUrl>
+#include <array>
+#include <cmath>
 
 namespace cuevox::views {
 namespace {
@@ -27,6 +31,46 @@ bool hasFile(const metadata::Track& track) {
     return track.filepath && !track.filepath->empty();
 }
 
+using recommendation::KeyMove;
+constexpr std::size_t kMoveCount = static_cast<std::size_t>(KeyMove::clash) + 1;
+
+// A move's badge, as signed steps where DJs count them so, else a translated name, and its tip.
+struct MoveTexts {
+    const char* steps;
+    const char* name;
+    const char* tip;
+};
+
+// By KeyMove.
+constexpr std::array<MoveTexts, kMoveCount> kMoveTexts{{
+    {nullptr, "move.same", "move.same_tip"},
+    {nullptr, "move.relative", "move.relative_tip"},
+    {"+1", nullptr, "move.plus_one_tip"},
+    {"\u22121", nullptr, "move.minus_one_tip"},
+    {nullptr, "move.diagonal", "move.diagonal_tip"},
+    {"+2", nullptr, "move.boost_tip"},
+    {"\u22122", nullptr, "move.minus_two_tip"},
+    {nullptr, "move.parallel", "move.parallel_tip"},
+    {nullptr, "move.semitone_up", "move.semitone_up_tip"},
+    {nullptr, "move.semitone_down", "move.semitone_down_tip"},
+    {nullptr, "move.clash", "move.clash_tip"},
+}};
+
+// The harmonic score the list gives each move. The score depends on the move alone, and every
+// move is one from 1A: asking the list's own scoring keeps the colours true to the ranking.
+double harmonicScoreOf(KeyMove move) {
+    static const std::array<double, kMoveCount> scores = [] {
+        std::array<double, kMoveCount> byMove{};
+        const metadata::CamelotKey from = metadata::CamelotKey::allPositions().front();
+        for (const metadata::CamelotKey& to : metadata::CamelotKey::allPositions()) {
+            byMove[static_cast<std::size_t>(recommendation::keyMove(from, to))] =
+                recommendation::HarmonicCompatibilityService::evaluate(from, to).score;
+        }
+        return byMove;
+    }();
+    return scores[static_cast<std::size_t>(move)];
+}
+
 } // namespace
 
 TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel,
@@ -39,7 +83,9 @@ TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel,
         marksChanged({HasBeenPlayedRole, Qt::ForegroundRole, ArtistColorRole, LoadedDeckRole});
     });
     connect(&localization, &i18n::LocalizationManager::languageChanged, this,
-            [this] { marksChanged({StyleReasonRole}); });
+            [this] {
+                marksChanged({StyleReasonRole, KeyMoveTextRole, KeyMoveTipRole, KeyTipRole});
+            });
 }
 
 
@@ -102,8 +148,27 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
         const auto& pitch = m_tracks.row(row).pitch;
         return pitch ? QVariant(fromUtf8(pitch->toString())) : QVariant();
     }
-    case KeyTextRole:
-        return track.camelotKey ? QVariant(fromUtf8(track.camelotKey->toString())) : QVariant();
+    case KeyTextRole: {
+        if (!track.camelotKey) {
+            return {};
+        }
+        // With key lock off, beside the key as heard: "8A → 3A", "8A → ≈3A" between two keys.
+        QString text = fromUtf8(track.camelotKey->toString());
+        if (const auto& heard = m_tracks.row(row).heardKey) {
+            text += QStringLiteral(" \u2192 ");
+            if (heard->isBetweenKeys()) {
+                text += QChar(0x2248);
+            }
+            text += fromUtf8(heard->key.toString());
+        }
+        return text;
+    }
+    case KeyMoveTextRole:
+    case KeyMoveColorRole:
+    case KeyMoveTipRole:
+        return keyMoveData(row, role);
+    case KeyTipRole:
+        return keyTip(row);
     case GenreRole:
         return optionalText(track.genre);
     case EnergyTextRole:
@@ -122,6 +187,39 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+QVariant TrackListModel::keyMoveData(std::size_t row, int role) const {
+    const std::optional<KeyMove>& move = m_tracks.row(row).move;
+    if (!move || !m_viewModel.modes().modes().showsKeyMoves()) {
+        return {};
+    }
+    const MoveTexts& texts = kMoveTexts[static_cast<std::size_t>(*move)];
+    switch (role) {
+    case KeyMoveTextRole:
+        return texts.steps ? QString::fromUtf8(texts.steps) : m_localization.t(texts.name);
+    case KeyMoveColorRole:
+        return ScoreBadge::forScore(harmonicScoreOf(*move))->color;
+    default:
+        return m_localization.t(texts.tip);
+    }
+}
+
+QVariant TrackListModel::keyTip(std::size_t row) const {
+    const std::optional<tracklist::HeardKey>& heard = m_tracks.row(row).heardKey;
+    if (!heard) {
+        return {};
+    }
+    QString tip = m_localization.t("key.heard_tip");
+    if (heard->isBetweenKeys()) {
+        // Signed, so that the DJ reads whether it sounds sharp or flat.
+        const long cents = std::lround(heard->cents);
+        const QString signedCents = (cents < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) +
+                                    QString::number(std::labs(cents));
+        tip += QLatin1Char('\n') +
+               m_localization.t("key.between_tip").replace(QStringLiteral("%d"), signedCents);
+    }
+    return tip;
+}
+
 QHash<int, QByteArray> TrackListModel::roleNames() const {
     QHash<int, QByteArray> names = QAbstractListModel::roleNames();
     names.insert({{TrackIDRole, "trackID"},
@@ -138,7 +236,11 @@ QHash<int, QByteArray> TrackListModel::roleNames() const {
                   {YearTextRole, "year"},
                   {LabelRole, "label"},
                   {ArtistColorRole, "artistColor"},
-                  {StyleReasonRole, "styleReason"}});
+                  {StyleReasonRole, "styleReason"},
+                  {KeyMoveTextRole, "keyMove"},
+                  {KeyMoveColorRole, "keyMoveColor"},
+                  {KeyMoveTipRole, "keyMoveTip"},
+                  {KeyTipRole, "keyTip"}});
     return names;
 }
 

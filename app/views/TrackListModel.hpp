@@ -16,8 +16,8 @@ class RecommendationViewModel;
 
 namespace cuevox::views {
 
-// The state object's listed tracks as rows, with their score and pitch, and their played mark
-// and deck by id. A new list resets the model; new marks change the data of every row.
+// The state object's listed tracks as rows, with their score, pitch and key move, and their
+// played mark and deck by id. A new list resets the model; new marks change the data of every row.
 class TrackListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -44,6 +44,15 @@ public:
         ArtistColorRole,
         // In the style mode, why the track may come next, in words; no value without one.
         StyleReasonRole,
+        // The move from the playing key to the row's ("+1", "Relative") while the rows show
+        // key moves and a track plays; no value otherwise.
+        KeyMoveTextRole,
+        // The move's colour: the score colour of what the list scores it.
+        KeyMoveColorRole,
+        // The move in words.
+        KeyMoveTipRole,
+        // With key lock off: what the key as heard means, and how far between two keys it is.
+        KeyTipRole,
     };
 
     // `viewModel` and `localization` must outlive the model.
@@ -68,6 +77,9 @@ public:
 private:
     void takeTracks();
     void marksChanged(const QList<int>& roles);
+
+    QVariant keyMoveData(std::size_t row, int role) const;
+    QVariant keyTip(std::size_t row) const;
 
     const state::RecommendationViewModel& m_viewModel;
     const i18n::LocalizationManager& m_localization;

@@ -219,6 +219,110 @@
         <source>This collection has no tracks</source>
         <translation>Diese Bibliothek enthält keine Titel</translation>
     </message>
+    <message id="filter.key_rules">
+        <source>Key rules</source>
+        <translation>Tonart-Regeln</translation>
+    </message>
+    <message id="filter.strict">
+        <source>Strict</source>
+        <translation>Streng</translation>
+    </message>
+    <message id="filter.balanced">
+        <source>Balanced</source>
+        <translation>Ausgewogen</translation>
+    </message>
+    <message id="filter.open">
+        <source>Open</source>
+        <translation>Offen</translation>
+    </message>
+    <message id="filter.key_lock">
+        <source>Key lock (MASTER TEMPO)</source>
+        <translation>Tonart-Lock (MASTER TEMPO)</translation>
+    </message>
+    <message id="filter.key_moves">
+        <source>Show key moves</source>
+        <translation>Tonart-Wechsel zeigen</translation>
+    </message>
+    <message id="move.same">
+        <source>Same</source>
+        <translation>Gleich</translation>
+    </message>
+    <message id="move.relative">
+        <source>Relative</source>
+        <translation>Parallel</translation>
+    </message>
+    <message id="move.diagonal">
+        <source>Diagonal</source>
+        <translation>Diagonal</translation>
+    </message>
+    <message id="move.parallel">
+        <source>Parallel</source>
+        <translation>Variante</translation>
+    </message>
+    <message id="move.semitone_up">
+        <source>Semitone ↑</source>
+        <translation>Halbton ↑</translation>
+    </message>
+    <message id="move.semitone_down">
+        <source>Semitone ↓</source>
+        <translation>Halbton ↓</translation>
+    </message>
+    <message id="move.clash">
+        <source>Clash</source>
+        <translation>Clash</translation>
+    </message>
+    <message id="move.same_tip">
+        <source>The same key</source>
+        <translation>Dieselbe Tonart</translation>
+    </message>
+    <message id="move.relative_tip">
+        <source>The relative key: the same notes, minor and major swapped</source>
+        <translation>Die Paralleltonart: dieselben Töne, Moll und Dur getauscht</translation>
+    </message>
+    <message id="move.plus_one_tip">
+        <source>One step clockwise: a fifth up</source>
+        <translation>Ein Schritt im Uhrzeigersinn: eine Quinte höher</translation>
+    </message>
+    <message id="move.minus_one_tip">
+        <source>One step counter-clockwise: a fifth down</source>
+        <translation>Ein Schritt gegen den Uhrzeigersinn: eine Quinte tiefer</translation>
+    </message>
+    <message id="move.diagonal_tip">
+        <source>One step and the other letter: a neighbour's relative key</source>
+        <translation>Ein Schritt und der andere Buchstabe: die Paralleltonart eines Nachbarn</translation>
+    </message>
+    <message id="move.boost_tip">
+        <source>Two steps clockwise: a whole tone up, an energy boost</source>
+        <translation>Zwei Schritte im Uhrzeigersinn: ein Ganzton höher, ein Energieschub</translation>
+    </message>
+    <message id="move.minus_two_tip">
+        <source>Two steps counter-clockwise: a whole tone down</source>
+        <translation>Zwei Schritte gegen den Uhrzeigersinn: ein Ganzton tiefer</translation>
+    </message>
+    <message id="move.parallel_tip">
+        <source>The parallel key: the same root, minor and major swapped</source>
+        <translation>Die Variante: derselbe Grundton, Moll und Dur getauscht</translation>
+    </message>
+    <message id="move.semitone_up_tip">
+        <source>Seven steps clockwise: a semitone up</source>
+        <translation>Sieben Schritte im Uhrzeigersinn: ein Halbton höher</translation>
+    </message>
+    <message id="move.semitone_down_tip">
+        <source>Seven steps counter-clockwise: a semitone down</source>
+        <translation>Sieben Schritte gegen den Uhrzeigersinn: ein Halbton tiefer</translation>
+    </message>
+    <message id="move.clash_tip">
+        <source>The keys clash</source>
+        <translation>Die Tonarten beißen sich</translation>
+    </message>
+    <message id="key.heard_tip">
+        <source>Heard in this key at the pitch it plays at, without key lock</source>
+        <translation>Ohne Tonart-Lock bei diesem Pitch in dieser Tonart zu hören</translation>
+    </message>
+    <message id="key.between_tip">
+        <source>%d cents off: between two keys</source>
+        <translation>%d Cent daneben: zwischen zwei Tonarten</translation>
+    </message>
     <message id="filter.your_style">
         <source>Your style</source>
         <translation>Dein Stil</translation>

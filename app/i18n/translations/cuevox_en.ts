@@ -219,6 +219,110 @@
         <source>This collection has no tracks</source>
         <translation>This collection has no tracks</translation>
     </message>
+    <message id="filter.key_rules">
+        <source>Key rules</source>
+        <translation>Key rules</translation>
+    </message>
+    <message id="filter.strict">
+        <source>Strict</source>
+        <translation>Strict</translation>
+    </message>
+    <message id="filter.balanced">
+        <source>Balanced</source>
+        <translation>Balanced</translation>
+    </message>
+    <message id="filter.open">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="filter.key_lock">
+        <source>Key lock (MASTER TEMPO)</source>
+        <translation>Key lock (MASTER TEMPO)</translation>
+    </message>
+    <message id="filter.key_moves">
+        <source>Show key moves</source>
+        <translation>Show key moves</translation>
+    </message>
+    <message id="move.same">
+        <source>Same</source>
+        <translation>Same</translation>
+    </message>
+    <message id="move.relative">
+        <source>Relative</source>
+        <translation>Relative</translation>
+    </message>
+    <message id="move.diagonal">
+        <source>Diagonal</source>
+        <translation>Diagonal</translation>
+    </message>
+    <message id="move.parallel">
+        <source>Parallel</source>
+        <translation>Parallel</translation>
+    </message>
+    <message id="move.semitone_up">
+        <source>Semitone ↑</source>
+        <translation>Semitone ↑</translation>
+    </message>
+    <message id="move.semitone_down">
+        <source>Semitone ↓</source>
+        <translation>Semitone ↓</translation>
+    </message>
+    <message id="move.clash">
+        <source>Clash</source>
+        <translation>Clash</translation>
+    </message>
+    <message id="move.same_tip">
+        <source>The same key</source>
+        <translation>The same key</translation>
+    </message>
+    <message id="move.relative_tip">
+        <source>The relative key: the same notes, minor and major swapped</source>
+        <translation>The relative key: the same notes, minor and major swapped</translation>
+    </message>
+    <message id="move.plus_one_tip">
+        <source>One step clockwise: a fifth up</source>
+        <translation>One step clockwise: a fifth up</translation>
+    </message>
+    <message id="move.minus_one_tip">
+        <source>One step counter-clockwise: a fifth down</source>
+        <translation>One step counter-clockwise: a fifth down</translation>
+    </message>
+    <message id="move.diagonal_tip">
+        <source>One step and the other letter: a neighbour's relative key</source>
+        <translation>One step and the other letter: a neighbour's relative key</translation>
+    </message>
+    <message id="move.boost_tip">
+        <source>Two steps clockwise: a whole tone up, an energy boost</source>
+        <translation>Two steps clockwise: a whole tone up, an energy boost</translation>
+    </message>
+    <message id="move.minus_two_tip">
+        <source>Two steps counter-clockwise: a whole tone down</source>
+        <translation>Two steps counter-clockwise: a whole tone down</translation>
+    </message>
+    <message id="move.parallel_tip">
+        <source>The parallel key: the same root, minor and major swapped</source>
+        <translation>The parallel key: the same root, minor and major swapped</translation>
+    </message>
+    <message id="move.semitone_up_tip">
+        <source>Seven steps clockwise: a semitone up</source>
+        <translation>Seven steps clockwise: a semitone up</translation>
+    </message>
+    <message id="move.semitone_down_tip">
+        <source>Seven steps counter-clockwise: a semitone down</source>
+        <translation>Seven steps counter-clockwise: a semitone down</translation>
+    </message>
+    <message id="move.clash_tip">
+        <source>The keys clash</source>
+        <translation>The keys clash</translation>
+    </message>
+    <message id="key.heard_tip">
+        <source>Heard in this key at the pitch it plays at, without key lock</source>
+        <translation>Heard in this key at the pitch it plays at, without key lock</translation>
+    </message>
+    <message id="key.between_tip">
+        <source>%d cents off: between two keys</source>
+        <translation>%d cents off: between two keys</translation>
+    </message>
     <message id="filter.your_style">
         <source>Your style</source>
         <translation>Your style</translation>

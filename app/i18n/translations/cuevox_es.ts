@@ -219,6 +219,110 @@
         <source>This collection has no tracks</source>
         <translation>Esta biblioteca no tiene pistas</translation>
     </message>
+    <message id="filter.key_rules">
+        <source>Key rules</source>
+        <translation>Reglas de tonalidad</translation>
+    </message>
+    <message id="filter.strict">
+        <source>Strict</source>
+        <translation>Estricto</translation>
+    </message>
+    <message id="filter.balanced">
+        <source>Balanced</source>
+        <translation>Equilibrado</translation>
+    </message>
+    <message id="filter.open">
+        <source>Open</source>
+        <translation>Abierto</translation>
+    </message>
+    <message id="filter.key_lock">
+        <source>Key lock (MASTER TEMPO)</source>
+        <translation>Bloqueo de tono (MASTER TEMPO)</translation>
+    </message>
+    <message id="filter.key_moves">
+        <source>Show key moves</source>
+        <translation>Mostrar cambios de tono</translation>
+    </message>
+    <message id="move.same">
+        <source>Same</source>
+        <translation>Igual</translation>
+    </message>
+    <message id="move.relative">
+        <source>Relative</source>
+        <translation>Relativa</translation>
+    </message>
+    <message id="move.diagonal">
+        <source>Diagonal</source>
+        <translation>Diagonal</translation>
+    </message>
+    <message id="move.parallel">
+        <source>Parallel</source>
+        <translation>Homónima</translation>
+    </message>
+    <message id="move.semitone_up">
+        <source>Semitone ↑</source>
+        <translation>Semitono ↑</translation>
+    </message>
+    <message id="move.semitone_down">
+        <source>Semitone ↓</source>
+        <translation>Semitono ↓</translation>
+    </message>
+    <message id="move.clash">
+        <source>Clash</source>
+        <translation>Choque</translation>
+    </message>
+    <message id="move.same_tip">
+        <source>The same key</source>
+        <translation>La misma tonalidad</translation>
+    </message>
+    <message id="move.relative_tip">
+        <source>The relative key: the same notes, minor and major swapped</source>
+        <translation>La tonalidad relativa: las mismas notas, menor y mayor intercambiados</translation>
+    </message>
+    <message id="move.plus_one_tip">
+        <source>One step clockwise: a fifth up</source>
+        <translation>Un paso en sentido horario: una quinta arriba</translation>
+    </message>
+    <message id="move.minus_one_tip">
+        <source>One step counter-clockwise: a fifth down</source>
+        <translation>Un paso en sentido antihorario: una quinta abajo</translation>
+    </message>
+    <message id="move.diagonal_tip">
+        <source>One step and the other letter: a neighbour's relative key</source>
+        <translation>Un paso y la otra letra: la relativa de una vecina</translation>
+    </message>
+    <message id="move.boost_tip">
+        <source>Two steps clockwise: a whole tone up, an energy boost</source>
+        <translation>Dos pasos en sentido horario: un tono arriba, un impulso de energía</translation>
+    </message>
+    <message id="move.minus_two_tip">
+        <source>Two steps counter-clockwise: a whole tone down</source>
+        <translation>Dos pasos en sentido antihorario: un tono abajo</translation>
+    </message>
+    <message id="move.parallel_tip">
+        <source>The parallel key: the same root, minor and major swapped</source>
+        <translation>La tonalidad homónima: la misma tónica, menor y mayor intercambiados</translation>
+    </message>
+    <message id="move.semitone_up_tip">
+        <source>Seven steps clockwise: a semitone up</source>
+        <translation>Siete pasos en sentido horario: un semitono arriba</translation>
+    </message>
+    <message id="move.semitone_down_tip">
+        <source>Seven steps counter-clockwise: a semitone down</source>
+        <translation>Siete pasos en sentido antihorario: un semitono abajo</translation>
+    </message>
+    <message id="move.clash_tip">
+        <source>The keys clash</source>
+        <translation>Las tonalidades chocan</translation>
+    </message>
+    <message id="key.heard_tip">
+        <source>Heard in this key at the pitch it plays at, without key lock</source>
+        <translation>Sin bloqueo de tono, suena en esta tonalidad al pitch al que se reproduce</translation>
+    </message>
+    <message id="key.between_tip">
+        <source>%d cents off: between two keys</source>
+        <translation>%d cents de desvío: entre dos tonalidades</translation>
+    </message>
     <message id="filter.your_style">
         <source>Your style</source>
         <translation>Tu estilo</translation>

@@ -219,6 +219,110 @@
         <source>This collection has no tracks</source>
         <translation>Cette bibliothèque ne contient aucun morceau</translation>
     </message>
+    <message id="filter.key_rules">
+        <source>Key rules</source>
+        <translation>Règles de tonalité</translation>
+    </message>
+    <message id="filter.strict">
+        <source>Strict</source>
+        <translation>Strict</translation>
+    </message>
+    <message id="filter.balanced">
+        <source>Balanced</source>
+        <translation>Équilibré</translation>
+    </message>
+    <message id="filter.open">
+        <source>Open</source>
+        <translation>Ouvert</translation>
+    </message>
+    <message id="filter.key_lock">
+        <source>Key lock (MASTER TEMPO)</source>
+        <translation>Verrouillage de tonalité (MASTER TEMPO)</translation>
+    </message>
+    <message id="filter.key_moves">
+        <source>Show key moves</source>
+        <translation>Afficher les changements de tonalité</translation>
+    </message>
+    <message id="move.same">
+        <source>Same</source>
+        <translation>Même</translation>
+    </message>
+    <message id="move.relative">
+        <source>Relative</source>
+        <translation>Relative</translation>
+    </message>
+    <message id="move.diagonal">
+        <source>Diagonal</source>
+        <translation>Diagonale</translation>
+    </message>
+    <message id="move.parallel">
+        <source>Parallel</source>
+        <translation>Homonyme</translation>
+    </message>
+    <message id="move.semitone_up">
+        <source>Semitone ↑</source>
+        <translation>Demi-ton ↑</translation>
+    </message>
+    <message id="move.semitone_down">
+        <source>Semitone ↓</source>
+        <translation>Demi-ton ↓</translation>
+    </message>
+    <message id="move.clash">
+        <source>Clash</source>
+        <translation>Conflit</translation>
+    </message>
+    <message id="move.same_tip">
+        <source>The same key</source>
+        <translation>La même tonalité</translation>
+    </message>
+    <message id="move.relative_tip">
+        <source>The relative key: the same notes, minor and major swapped</source>
+        <translation>La tonalité relative : les mêmes notes, mineur et majeur échangés</translation>
+    </message>
+    <message id="move.plus_one_tip">
+        <source>One step clockwise: a fifth up</source>
+        <translation>Un pas dans le sens horaire : une quinte au-dessus</translation>
+    </message>
+    <message id="move.minus_one_tip">
+        <source>One step counter-clockwise: a fifth down</source>
+        <translation>Un pas dans le sens antihoraire : une quinte en dessous</translation>
+    </message>
+    <message id="move.diagonal_tip">
+        <source>One step and the other letter: a neighbour's relative key</source>
+        <translation>Un pas et l'autre lettre : la relative d'une voisine</translation>
+    </message>
+    <message id="move.boost_tip">
+        <source>Two steps clockwise: a whole tone up, an energy boost</source>
+        <translation>Deux pas dans le sens horaire : un ton au-dessus, un regain d'énergie</translation>
+    </message>
+    <message id="move.minus_two_tip">
+        <source>Two steps counter-clockwise: a whole tone down</source>
+        <translation>Deux pas dans le sens antihoraire : un ton en dessous</translation>
+    </message>
+    <message id="move.parallel_tip">
+        <source>The parallel key: the same root, minor and major swapped</source>
+        <translation>La tonalité homonyme : la même tonique, mineur et majeur échangés</translation>
+    </message>
+    <message id="move.semitone_up_tip">
+        <source>Seven steps clockwise: a semitone up</source>
+        <translation>Sept pas dans le sens horaire : un demi-ton au-dessus</translation>
+    </message>
+    <message id="move.semitone_down_tip">
+        <source>Seven steps counter-clockwise: a semitone down</source>
+        <translation>Sept pas dans le sens antihoraire : un demi-ton en dessous</translation>
+    </message>
+    <message id="move.clash_tip">
+        <source>The keys clash</source>
+        <translation>Les tonalités se heurtent</translation>
+    </message>
+    <message id="key.heard_tip">
+        <source>Heard in this key at the pitch it plays at, without key lock</source>
+        <translation>Sans verrouillage, entendu dans cette tonalité au pitch joué</translation>
+    </message>
+    <message id="key.between_tip">
+        <source>%d cents off: between two keys</source>
+        <translation>Décalé de %d cents : entre deux tonalités</translation>
+    </message>
     <message id="filter.your_style">
         <source>Your style</source>
         <translation>Ton style</translation>

@@ -219,6 +219,110 @@
         <source>This collection has no tracks</source>
         <translation>Questa libreria non contiene brani</translation>
     </message>
+    <message id="filter.key_rules">
+        <source>Key rules</source>
+        <translation>Regole di tonalità</translation>
+    </message>
+    <message id="filter.strict">
+        <source>Strict</source>
+        <translation>Rigido</translation>
+    </message>
+    <message id="filter.balanced">
+        <source>Balanced</source>
+        <translation>Bilanciato</translation>
+    </message>
+    <message id="filter.open">
+        <source>Open</source>
+        <translation>Aperto</translation>
+    </message>
+    <message id="filter.key_lock">
+        <source>Key lock (MASTER TEMPO)</source>
+        <translation>Blocco tonalità (MASTER TEMPO)</translation>
+    </message>
+    <message id="filter.key_moves">
+        <source>Show key moves</source>
+        <translation>Mostra i cambi di tonalità</translation>
+    </message>
+    <message id="move.same">
+        <source>Same</source>
+        <translation>Uguale</translation>
+    </message>
+    <message id="move.relative">
+        <source>Relative</source>
+        <translation>Relativa</translation>
+    </message>
+    <message id="move.diagonal">
+        <source>Diagonal</source>
+        <translation>Diagonale</translation>
+    </message>
+    <message id="move.parallel">
+        <source>Parallel</source>
+        <translation>Omonima</translation>
+    </message>
+    <message id="move.semitone_up">
+        <source>Semitone ↑</source>
+        <translation>Semitono ↑</translation>
+    </message>
+    <message id="move.semitone_down">
+        <source>Semitone ↓</source>
+        <translation>Semitono ↓</translation>
+    </message>
+    <message id="move.clash">
+        <source>Clash</source>
+        <translation>Stride</translation>
+    </message>
+    <message id="move.same_tip">
+        <source>The same key</source>
+        <translation>La stessa tonalità</translation>
+    </message>
+    <message id="move.relative_tip">
+        <source>The relative key: the same notes, minor and major swapped</source>
+        <translation>La tonalità relativa: le stesse note, minore e maggiore scambiati</translation>
+    </message>
+    <message id="move.plus_one_tip">
+        <source>One step clockwise: a fifth up</source>
+        <translation>Un passo in senso orario: una quinta sopra</translation>
+    </message>
+    <message id="move.minus_one_tip">
+        <source>One step counter-clockwise: a fifth down</source>
+        <translation>Un passo in senso antiorario: una quinta sotto</translation>
+    </message>
+    <message id="move.diagonal_tip">
+        <source>One step and the other letter: a neighbour's relative key</source>
+        <translation>Un passo e l'altra lettera: la relativa di una vicina</translation>
+    </message>
+    <message id="move.boost_tip">
+        <source>Two steps clockwise: a whole tone up, an energy boost</source>
+        <translation>Due passi in senso orario: un tono sopra, una spinta di energia</translation>
+    </message>
+    <message id="move.minus_two_tip">
+        <source>Two steps counter-clockwise: a whole tone down</source>
+        <translation>Due passi in senso antiorario: un tono sotto</translation>
+    </message>
+    <message id="move.parallel_tip">
+        <source>The parallel key: the same root, minor and major swapped</source>
+        <translation>La tonalità omonima: la stessa tonica, minore e maggiore scambiati</translation>
+    </message>
+    <message id="move.semitone_up_tip">
+        <source>Seven steps clockwise: a semitone up</source>
+        <translation>Sette passi in senso orario: un semitono sopra</translation>
+    </message>
+    <message id="move.semitone_down_tip">
+        <source>Seven steps counter-clockwise: a semitone down</source>
+        <translation>Sette passi in senso antiorario: un semitono sotto</translation>
+    </message>
+    <message id="move.clash_tip">
+        <source>The keys clash</source>
+        <translation>Le tonalità stridono</translation>
+    </message>
+    <message id="key.heard_tip">
+        <source>Heard in this key at the pitch it plays at, without key lock</source>
+        <translation>Senza blocco della tonalità, si sente in questa tonalità al pitch a cui suona</translation>
+    </message>
+    <message id="key.between_tip">
+        <source>%d cents off: between two keys</source>
+        <translation>Scostamento di %d cent: tra due tonalità</translation>
+    </message>
     <message id="filter.your_style">
         <source>Your style</source>
         <translation>Il tuo stile</translation>

@@ -219,6 +219,110 @@
         <source>This collection has no tracks</source>
         <translation>このライブラリにはトラックがありません</translation>
     </message>
+    <message id="filter.key_rules">
+        <source>Key rules</source>
+        <translation>キーのルール</translation>
+    </message>
+    <message id="filter.strict">
+        <source>Strict</source>
+        <translation>厳格</translation>
+    </message>
+    <message id="filter.balanced">
+        <source>Balanced</source>
+        <translation>バランス</translation>
+    </message>
+    <message id="filter.open">
+        <source>Open</source>
+        <translation>自由</translation>
+    </message>
+    <message id="filter.key_lock">
+        <source>Key lock (MASTER TEMPO)</source>
+        <translation>キーロック（MASTER TEMPO）</translation>
+    </message>
+    <message id="filter.key_moves">
+        <source>Show key moves</source>
+        <translation>キーの移動を表示</translation>
+    </message>
+    <message id="move.same">
+        <source>Same</source>
+        <translation>同じ</translation>
+    </message>
+    <message id="move.relative">
+        <source>Relative</source>
+        <translation>平行調</translation>
+    </message>
+    <message id="move.diagonal">
+        <source>Diagonal</source>
+        <translation>斜め</translation>
+    </message>
+    <message id="move.parallel">
+        <source>Parallel</source>
+        <translation>同主調</translation>
+    </message>
+    <message id="move.semitone_up">
+        <source>Semitone ↑</source>
+        <translation>半音↑</translation>
+    </message>
+    <message id="move.semitone_down">
+        <source>Semitone ↓</source>
+        <translation>半音↓</translation>
+    </message>
+    <message id="move.clash">
+        <source>Clash</source>
+        <translation>不協和</translation>
+    </message>
+    <message id="move.same_tip">
+        <source>The same key</source>
+        <translation>同じキー</translation>
+    </message>
+    <message id="move.relative_tip">
+        <source>The relative key: the same notes, minor and major swapped</source>
+        <translation>平行調：同じ音で、短調と長調が入れ替わる</translation>
+    </message>
+    <message id="move.plus_one_tip">
+        <source>One step clockwise: a fifth up</source>
+        <translation>時計回りに1つ：5度上</translation>
+    </message>
+    <message id="move.minus_one_tip">
+        <source>One step counter-clockwise: a fifth down</source>
+        <translation>反時計回りに1つ：5度下</translation>
+    </message>
+    <message id="move.diagonal_tip">
+        <source>One step and the other letter: a neighbour's relative key</source>
+        <translation>1つ隣でもう一方の文字：隣のキーの平行調</translation>
+    </message>
+    <message id="move.boost_tip">
+        <source>Two steps clockwise: a whole tone up, an energy boost</source>
+        <translation>時計回りに2つ：全音上、エネルギーブースト</translation>
+    </message>
+    <message id="move.minus_two_tip">
+        <source>Two steps counter-clockwise: a whole tone down</source>
+        <translation>反時計回りに2つ：全音下</translation>
+    </message>
+    <message id="move.parallel_tip">
+        <source>The parallel key: the same root, minor and major swapped</source>
+        <translation>同主調：同じ主音で、短調と長調が入れ替わる</translation>
+    </message>
+    <message id="move.semitone_up_tip">
+        <source>Seven steps clockwise: a semitone up</source>
+        <translation>時計回りに7つ：半音上</translation>
+    </message>
+    <message id="move.semitone_down_tip">
+        <source>Seven steps counter-clockwise: a semitone down</source>
+        <translation>反時計回りに7つ：半音下</translation>
+    </message>
+    <message id="move.clash_tip">
+        <source>The keys clash</source>
+        <translation>キーがぶつかる</translation>
+    </message>
+    <message id="key.heard_tip">
+        <source>Heard in this key at the pitch it plays at, without key lock</source>
+        <translation>キーロックなしで、再生ピッチではこのキーに聞こえる</translation>
+    </message>
+    <message id="key.between_tip">
+        <source>%d cents off: between two keys</source>
+        <translation>%dセントずれ：2つのキーの間</translation>
+    </message>
     <message id="filter.your_style">
         <source>Your style</source>
         <translation>あなたのスタイル</translation>

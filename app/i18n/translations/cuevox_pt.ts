@@ -219,6 +219,110 @@
         <source>This collection has no tracks</source>
         <translation>Esta biblioteca não tem faixas</translation>
     </message>
+    <message id="filter.key_rules">
+        <source>Key rules</source>
+        <translation>Regras de tom</translation>
+    </message>
+    <message id="filter.strict">
+        <source>Strict</source>
+        <translation>Estrito</translation>
+    </message>
+    <message id="filter.balanced">
+        <source>Balanced</source>
+        <translation>Equilibrado</translation>
+    </message>
+    <message id="filter.open">
+        <source>Open</source>
+        <translation>Aberto</translation>
+    </message>
+    <message id="filter.key_lock">
+        <source>Key lock (MASTER TEMPO)</source>
+        <translation>Trava de tom (MASTER TEMPO)</translation>
+    </message>
+    <message id="filter.key_moves">
+        <source>Show key moves</source>
+        <translation>Mostrar mudanças de tom</translation>
+    </message>
+    <message id="move.same">
+        <source>Same</source>
+        <translation>Igual</translation>
+    </message>
+    <message id="move.relative">
+        <source>Relative</source>
+        <translation>Relativa</translation>
+    </message>
+    <message id="move.diagonal">
+        <source>Diagonal</source>
+        <translation>Diagonal</translation>
+    </message>
+    <message id="move.parallel">
+        <source>Parallel</source>
+        <translation>Homônima</translation>
+    </message>
+    <message id="move.semitone_up">
+        <source>Semitone ↑</source>
+        <translation>Semitom ↑</translation>
+    </message>
+    <message id="move.semitone_down">
+        <source>Semitone ↓</source>
+        <translation>Semitom ↓</translation>
+    </message>
+    <message id="move.clash">
+        <source>Clash</source>
+        <translation>Conflito</translation>
+    </message>
+    <message id="move.same_tip">
+        <source>The same key</source>
+        <translation>O mesmo tom</translation>
+    </message>
+    <message id="move.relative_tip">
+        <source>The relative key: the same notes, minor and major swapped</source>
+        <translation>O tom relativo: as mesmas notas, menor e maior trocados</translation>
+    </message>
+    <message id="move.plus_one_tip">
+        <source>One step clockwise: a fifth up</source>
+        <translation>Um passo no sentido horário: uma quinta acima</translation>
+    </message>
+    <message id="move.minus_one_tip">
+        <source>One step counter-clockwise: a fifth down</source>
+        <translation>Um passo no sentido anti-horário: uma quinta abaixo</translation>
+    </message>
+    <message id="move.diagonal_tip">
+        <source>One step and the other letter: a neighbour's relative key</source>
+        <translation>Um passo e a outra letra: o relativo de um vizinho</translation>
+    </message>
+    <message id="move.boost_tip">
+        <source>Two steps clockwise: a whole tone up, an energy boost</source>
+        <translation>Dois passos no sentido horário: um tom acima, um impulso de energia</translation>
+    </message>
+    <message id="move.minus_two_tip">
+        <source>Two steps counter-clockwise: a whole tone down</source>
+        <translation>Dois passos no sentido anti-horário: um tom abaixo</translation>
+    </message>
+    <message id="move.parallel_tip">
+        <source>The parallel key: the same root, minor and major swapped</source>
+        <translation>O tom homônimo: a mesma tônica, menor e maior trocados</translation>
+    </message>
+    <message id="move.semitone_up_tip">
+        <source>Seven steps clockwise: a semitone up</source>
+        <translation>Sete passos no sentido horário: um semitom acima</translation>
+    </message>
+    <message id="move.semitone_down_tip">
+        <source>Seven steps counter-clockwise: a semitone down</source>
+        <translation>Sete passos no sentido anti-horário: um semitom abaixo</translation>
+    </message>
+    <message id="move.clash_tip">
+        <source>The keys clash</source>
+        <translation>Os tons entram em conflito</translation>
+    </message>
+    <message id="key.heard_tip">
+        <source>Heard in this key at the pitch it plays at, without key lock</source>
+        <translation>Sem trava de tom, soa neste tom no pitch em que toca</translation>
+    </message>
+    <message id="key.between_tip">
+        <source>%d cents off: between two keys</source>
+        <translation>%d cents de desvio: entre dois tons</translation>
+    </message>
     <message id="filter.your_style">
         <source>Your style</source>
         <translation>Seu estilo</translation>

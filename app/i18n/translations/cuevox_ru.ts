@@ -219,6 +219,110 @@
         <source>This collection has no tracks</source>
         <translation>В этой библиотеке нет треков</translation>
     </message>
+    <message id="filter.key_rules">
+        <source>Key rules</source>
+        <translation>Правила тональности</translation>
+    </message>
+    <message id="filter.strict">
+        <source>Strict</source>
+        <translation>Строго</translation>
+    </message>
+    <message id="filter.balanced">
+        <source>Balanced</source>
+        <translation>Сбалансированно</translation>
+    </message>
+    <message id="filter.open">
+        <source>Open</source>
+        <translation>Свободно</translation>
+    </message>
+    <message id="filter.key_lock">
+        <source>Key lock (MASTER TEMPO)</source>
+        <translation>Фиксация тональности (MASTER TEMPO)</translation>
+    </message>
+    <message id="filter.key_moves">
+        <source>Show key moves</source>
+        <translation>Показывать смену тональности</translation>
+    </message>
+    <message id="move.same">
+        <source>Same</source>
+        <translation>Та же</translation>
+    </message>
+    <message id="move.relative">
+        <source>Relative</source>
+        <translation>Параллельная</translation>
+    </message>
+    <message id="move.diagonal">
+        <source>Diagonal</source>
+        <translation>Диагональ</translation>
+    </message>
+    <message id="move.parallel">
+        <source>Parallel</source>
+        <translation>Одноимённая</translation>
+    </message>
+    <message id="move.semitone_up">
+        <source>Semitone ↑</source>
+        <translation>Полутон ↑</translation>
+    </message>
+    <message id="move.semitone_down">
+        <source>Semitone ↓</source>
+        <translation>Полутон ↓</translation>
+    </message>
+    <message id="move.clash">
+        <source>Clash</source>
+        <translation>Конфликт</translation>
+    </message>
+    <message id="move.same_tip">
+        <source>The same key</source>
+        <translation>Та же тональность</translation>
+    </message>
+    <message id="move.relative_tip">
+        <source>The relative key: the same notes, minor and major swapped</source>
+        <translation>Параллельная тональность: те же ноты, минор и мажор меняются местами</translation>
+    </message>
+    <message id="move.plus_one_tip">
+        <source>One step clockwise: a fifth up</source>
+        <translation>Шаг по часовой стрелке: на квинту вверх</translation>
+    </message>
+    <message id="move.minus_one_tip">
+        <source>One step counter-clockwise: a fifth down</source>
+        <translation>Шаг против часовой стрелки: на квинту вниз</translation>
+    </message>
+    <message id="move.diagonal_tip">
+        <source>One step and the other letter: a neighbour's relative key</source>
+        <translation>Шаг и другая буква: параллельная тональность соседа</translation>
+    </message>
+    <message id="move.boost_tip">
+        <source>Two steps clockwise: a whole tone up, an energy boost</source>
+        <translation>Два шага по часовой стрелке: на тон выше, прилив энергии</translation>
+    </message>
+    <message id="move.minus_two_tip">
+        <source>Two steps counter-clockwise: a whole tone down</source>
+        <translation>Два шага против часовой стрелки: на тон ниже</translation>
+    </message>
+    <message id="move.parallel_tip">
+        <source>The parallel key: the same root, minor and major swapped</source>
+        <translation>Одноимённая тональность: та же тоника, минор и мажор меняются местами</translation>
+    </message>
+    <message id="move.semitone_up_tip">
+        <source>Seven steps clockwise: a semitone up</source>
+        <translation>Семь шагов по часовой стрелке: на полутон выше</translation>
+    </message>
+    <message id="move.semitone_down_tip">
+        <source>Seven steps counter-clockwise: a semitone down</source>
+        <translation>Семь шагов против часовой стрелки: на полутон ниже</translation>
+    </message>
+    <message id="move.clash_tip">
+        <source>The keys clash</source>
+        <translation>Тональности конфликтуют</translation>
+    </message>
+    <message id="key.heard_tip">
+        <source>Heard in this key at the pitch it plays at, without key lock</source>
+        <translation>Без фиксации тональности звучит в этой тональности при таком питче</translation>
+    </message>
+    <message id="key.between_tip">
+        <source>%d cents off: between two keys</source>
+        <translation>Отклонение %d центов: между двумя тональностями</translation>
+    </message>
     <message id="filter.your_style">
         <source>Your style</source>
         <translation>Ваш стиль</translation>

@@ -219,6 +219,110 @@
         <source>This collection has no tracks</source>
         <translation>Bu kütüphanede parça yok</translation>
     </message>
+    <message id="filter.key_rules">
+        <source>Key rules</source>
+        <translation>Ton kuralları</translation>
+    </message>
+    <message id="filter.strict">
+        <source>Strict</source>
+        <translation>Katı</translation>
+    </message>
+    <message id="filter.balanced">
+        <source>Balanced</source>
+        <translation>Dengeli</translation>
+    </message>
+    <message id="filter.open">
+        <source>Open</source>
+        <translation>Serbest</translation>
+    </message>
+    <message id="filter.key_lock">
+        <source>Key lock (MASTER TEMPO)</source>
+        <translation>Ton kilidi (MASTER TEMPO)</translation>
+    </message>
+    <message id="filter.key_moves">
+        <source>Show key moves</source>
+        <translation>Ton geçişlerini göster</translation>
+    </message>
+    <message id="move.same">
+        <source>Same</source>
+        <translation>Aynı</translation>
+    </message>
+    <message id="move.relative">
+        <source>Relative</source>
+        <translation>Paralel</translation>
+    </message>
+    <message id="move.diagonal">
+        <source>Diagonal</source>
+        <translation>Çapraz</translation>
+    </message>
+    <message id="move.parallel">
+        <source>Parallel</source>
+        <translation>Aynı kök</translation>
+    </message>
+    <message id="move.semitone_up">
+        <source>Semitone ↑</source>
+        <translation>Yarım ton ↑</translation>
+    </message>
+    <message id="move.semitone_down">
+        <source>Semitone ↓</source>
+        <translation>Yarım ton ↓</translation>
+    </message>
+    <message id="move.clash">
+        <source>Clash</source>
+        <translation>Uyumsuz</translation>
+    </message>
+    <message id="move.same_tip">
+        <source>The same key</source>
+        <translation>Aynı ton</translation>
+    </message>
+    <message id="move.relative_tip">
+        <source>The relative key: the same notes, minor and major swapped</source>
+        <translation>Paralel ton: aynı notalar, minör ile majör yer değiştirir</translation>
+    </message>
+    <message id="move.plus_one_tip">
+        <source>One step clockwise: a fifth up</source>
+        <translation>Saat yönünde bir adım: beşli yukarı</translation>
+    </message>
+    <message id="move.minus_one_tip">
+        <source>One step counter-clockwise: a fifth down</source>
+        <translation>Saat yönünün tersine bir adım: beşli aşağı</translation>
+    </message>
+    <message id="move.diagonal_tip">
+        <source>One step and the other letter: a neighbour's relative key</source>
+        <translation>Bir adım ve diğer harf: komşunun paralel tonu</translation>
+    </message>
+    <message id="move.boost_tip">
+        <source>Two steps clockwise: a whole tone up, an energy boost</source>
+        <translation>Saat yönünde iki adım: bir tam ton yukarı, enerji artışı</translation>
+    </message>
+    <message id="move.minus_two_tip">
+        <source>Two steps counter-clockwise: a whole tone down</source>
+        <translation>Saat yönünün tersine iki adım: bir tam ton aşağı</translation>
+    </message>
+    <message id="move.parallel_tip">
+        <source>The parallel key: the same root, minor and major swapped</source>
+        <translation>Aynı kökten ton: aynı kök nota, minör ile majör yer değiştirir</translation>
+    </message>
+    <message id="move.semitone_up_tip">
+        <source>Seven steps clockwise: a semitone up</source>
+        <translation>Saat yönünde yedi adım: yarım ton yukarı</translation>
+    </message>
+    <message id="move.semitone_down_tip">
+        <source>Seven steps counter-clockwise: a semitone down</source>
+        <translation>Saat yönünün tersine yedi adım: yarım ton aşağı</translation>
+    </message>
+    <message id="move.clash_tip">
+        <source>The keys clash</source>
+        <translation>Tonlar çatışıyor</translation>
+    </message>
+    <message id="key.heard_tip">
+        <source>Heard in this key at the pitch it plays at, without key lock</source>
+        <translation>Ton kilidi kapalıyken, çaldığı pitch'te bu tonda duyulur</translation>
+    </message>
+    <message id="key.between_tip">
+        <source>%d cents off: between two keys</source>
+        <translation>%d sent sapma: iki ton arasında</translation>
+    </message>
     <message id="filter.your_style">
         <source>Your style</source>
         <translation>Tarzın</translation>

@@ -219,6 +219,110 @@
         <source>This collection has no tracks</source>
         <translation>该曲库中没有曲目</translation>
     </message>
+    <message id="filter.key_rules">
+        <source>Key rules</source>
+        <translation>调性规则</translation>
+    </message>
+    <message id="filter.strict">
+        <source>Strict</source>
+        <translation>严格</translation>
+    </message>
+    <message id="filter.balanced">
+        <source>Balanced</source>
+        <translation>均衡</translation>
+    </message>
+    <message id="filter.open">
+        <source>Open</source>
+        <translation>开放</translation>
+    </message>
+    <message id="filter.key_lock">
+        <source>Key lock (MASTER TEMPO)</source>
+        <translation>调性锁定（MASTER TEMPO）</translation>
+    </message>
+    <message id="filter.key_moves">
+        <source>Show key moves</source>
+        <translation>显示调性变化</translation>
+    </message>
+    <message id="move.same">
+        <source>Same</source>
+        <translation>相同</translation>
+    </message>
+    <message id="move.relative">
+        <source>Relative</source>
+        <translation>关系调</translation>
+    </message>
+    <message id="move.diagonal">
+        <source>Diagonal</source>
+        <translation>对角</translation>
+    </message>
+    <message id="move.parallel">
+        <source>Parallel</source>
+        <translation>同主音调</translation>
+    </message>
+    <message id="move.semitone_up">
+        <source>Semitone ↑</source>
+        <translation>半音↑</translation>
+    </message>
+    <message id="move.semitone_down">
+        <source>Semitone ↓</source>
+        <translation>半音↓</translation>
+    </message>
+    <message id="move.clash">
+        <source>Clash</source>
+        <translation>冲突</translation>
+    </message>
+    <message id="move.same_tip">
+        <source>The same key</source>
+        <translation>相同的调</translation>
+    </message>
+    <message id="move.relative_tip">
+        <source>The relative key: the same notes, minor and major swapped</source>
+        <translation>关系调：音符相同，大小调互换</translation>
+    </message>
+    <message id="move.plus_one_tip">
+        <source>One step clockwise: a fifth up</source>
+        <translation>顺时针一步：上行五度</translation>
+    </message>
+    <message id="move.minus_one_tip">
+        <source>One step counter-clockwise: a fifth down</source>
+        <translation>逆时针一步：下行五度</translation>
+    </message>
+    <message id="move.diagonal_tip">
+        <source>One step and the other letter: a neighbour's relative key</source>
+        <translation>一步并换字母：相邻调的关系调</translation>
+    </message>
+    <message id="move.boost_tip">
+        <source>Two steps clockwise: a whole tone up, an energy boost</source>
+        <translation>顺时针两步：升一个全音，能量提升</translation>
+    </message>
+    <message id="move.minus_two_tip">
+        <source>Two steps counter-clockwise: a whole tone down</source>
+        <translation>逆时针两步：降一个全音</translation>
+    </message>
+    <message id="move.parallel_tip">
+        <source>The parallel key: the same root, minor and major swapped</source>
+        <translation>同主音调：主音相同，大小调互换</translation>
+    </message>
+    <message id="move.semitone_up_tip">
+        <source>Seven steps clockwise: a semitone up</source>
+        <translation>顺时针七步：升半音</translation>
+    </message>
+    <message id="move.semitone_down_tip">
+        <source>Seven steps counter-clockwise: a semitone down</source>
+        <translation>逆时针七步：降半音</translation>
+    </message>
+    <message id="move.clash_tip">
+        <source>The keys clash</source>
+        <translation>调性冲突</translation>
+    </message>
+    <message id="key.heard_tip">
+        <source>Heard in this key at the pitch it plays at, without key lock</source>
+        <translation>未锁定调性时，在此播放音高下听起来是这个调</translation>
+    </message>
+    <message id="key.between_tip">
+        <source>%d cents off: between two keys</source>
+        <translation>偏差 %d 音分：介于两个调之间</translation>
+    </message>
     <message id="filter.your_style">
         <source>Your style</source>
         <translation>你的风格</translation>

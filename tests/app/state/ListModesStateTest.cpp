@@ -13,7 +13,7 @@ namespace {
 using tracklist::EnergyDirection;
 using Modes = tracklist::ListModes;
 
-TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsOff) {
+TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsTheDefault) {
     tests::TemporaryDirectory directory;
     const QString file = QString::fromStdString((directory.path() / "settings.ini").string());
     {
@@ -29,9 +29,12 @@ TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsOff) 
         state.set(&Modes::varyArtists, true);
         state.set(&Modes::varyArtists, true);
         state.set(&Modes::style, true);
+        state.set(&Modes::harmonicStrictness, tracklist::HarmonicStrictness::balanced);
+        state.set(&Modes::keyLock, false);
+        state.set(&Modes::keyMoves, true);
         state.setOpenKey(true);
         state.dropCrateUnlessIn({"Crates", "Crates/Peak"});
-        EXPECT_EQ(changed.count(), 7) << "an unchanged value is not announced";
+        EXPECT_EQ(changed.count(), 10) << "an unchanged value is not announced";
     }
     QSettings settings(file, QSettings::IniFormat);
     ListModesState next(settings);
@@ -41,6 +44,10 @@ TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsOff) 
     EXPECT_EQ(next.modes().playlistID, "Crates/Peak");
     EXPECT_TRUE(next.modes().hidePlayed && next.modes().varyArtists && next.modes().style &&
                 next.openKey());
+    EXPECT_EQ(next.modes().harmonicStrictness, tracklist::HarmonicStrictness::balanced);
+    EXPECT_FALSE(next.modes().keyLock);
+    EXPECT_TRUE(next.modes().keyMoves);
+    EXPECT_EQ(settings.value("listModes/harmonicStrictness"), "balanced") << "stored by name";
     next.dropCrateUnlessIn({"Crates", "Peak"});
     EXPECT_EQ(next.modes().playlistID, std::nullopt);
     EXPECT_FALSE(settings.contains("listModes/crate")) << "the whole collection stores nothing";
@@ -49,6 +56,7 @@ TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsOff) 
         {"listModes/pitchRange", 5},     {"listModes/pitchRange", "six"},
         {"listModes/halfDouble", "yes"}, {"listModes/energyDirection", "sideways"},
         {"listModes/hidePlayed", 1},     {"openKey", "on"},
+        {"listModes/keyLock", "off"},    {"listModes/harmonicStrictness", "loose"},
     };
     for (const auto& [key, stored] : unreadable) {
         SCOPED_TRACE(key);

@@ -23,6 +23,7 @@
 #include <QTreeView>
 #include <array>
 #include <sstream>
+#include <tuple>
 
 namespace cuevox::views {
 namespace {
@@ -284,6 +285,43 @@ TEST_F(FilterBarViewTest, ModesInThePanelsSetTheModelFollowItLightThePillsAndOut
     EXPECT_TRUE(later.halfDoubleSwitch().isSelected());
     EXPECT_EQ(later.energyDirectionChoice().chosen(), id(EnergyDirection::up));
     EXPECT_TRUE(later.tempoPill().isActive());
+}
+
+TEST_F(FilterBarViewTest, KeyRulesSetTheModelLightTheKeyPillAndOutliveEveryReset) {
+    using tracklist::HarmonicStrictness;
+    const KeyPickerView& panel = bar.keyPicker();
+    const auto segment = [&](HarmonicStrictness strictness) {
+        return panel.strictnessChoice().segment(static_cast<int>(strictness));
+    };
+    QAbstractButton* keyLock = &panel.keyLockSwitch();
+    QAbstractButton* keyMoves = &panel.keyMovesSwitch();
+    EXPECT_TRUE(panel.keyLockSwitch().isSelected()) << "on by default";
+    // Each click, then the rules as the model holds them and whether the Key pill is lit.
+    const struct { QAbstractButton* click; HarmonicStrictness strictness; bool lock, moves, lit; } clicks[] = {
+        {segment(HarmonicStrictness::balanced), HarmonicStrictness::balanced, true, false, true},
+        {segment(HarmonicStrictness::open), HarmonicStrictness::open, true, false, true},
+        {segment(HarmonicStrictness::strict), HarmonicStrictness::strict, true, false, false},
+        {keyMoves, HarmonicStrictness::strict, true, true, false},
+        {keyLock, HarmonicStrictness::strict, false, true, true},
+        {keyLock, HarmonicStrictness::strict, true, true, false},
+    };
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(&c - clicks);
+        QTest::mouseClick(c.click, Qt::LeftButton);
+        const tracklist::ListModes& modes = vm.model.modes().modes();
+        EXPECT_EQ(modes.harmonicStrictness, c.strictness);
+        EXPECT_EQ(std::tuple(modes.keyLock, modes.keyMoves, bar.keyPill().isActive()), std::tuple(c.lock, c.moves, c.lit));
+        EXPECT_EQ(panel.strictnessChoice().chosen(), static_cast<int>(c.strictness));
+        EXPECT_EQ(std::pair(panel.keyLockSwitch().isSelected(), panel.keyMovesSwitch().isSelected()), std::pair(c.lock, c.moves));
+    }
+    vm.model.modes().set(&tracklist::ListModes::keyLock, false);
+    EXPECT_FALSE(panel.keyLockSwitch().isSelected()) << "a change made elsewhere shows";
+    for (QAbstractButton* reset : std::initializer_list<QAbstractButton*>{&panel.resetButton(), &bar.resetButton()}) {
+        vm.model.filters().setKeys({key("8A")});
+        QTest::mouseClick(reset, Qt::LeftButton);
+    }
+    EXPECT_TRUE(vm.model.modes().modes().keyMoves);
+    EXPECT_TRUE(bar.keyPill().isActive()) << "key lock stays off";
 }
 
 TEST_F(FilterBarViewTest, SwitchesBesideTheCountSetTheModelAndGiveUpTheirTitlesWhenNarrow) {

@@ -139,6 +139,47 @@ TEST_F(TrackListModelTest, InTheStyleModeRowsSayWhyInTheLanguageShown) {
     EXPECT_EQ(roleOf("3", M::StyleReasonRole), QStringLiteral("in 1 deiner Playlists"));
 }
 
+// Around Night Song (8A, 128 BPM, E6) played at 128: Lower is heard a semitone up at 128,
+// Between nearly half a semitone up.
+constexpr const char* kKeyMoves = R"(<DJ_PLAYLISTS><COLLECTION>
+  <TRACK TrackID="1" Name="Night Song" Artist="A" AverageBpm="128.00" Tonality="8A" Comments="E6"/>
+  <TRACK TrackID="2" Name="Lower" Artist="B" AverageBpm="121.00" Tonality="8A" Comments="E6"/>
+  <TRACK TrackID="3" Name="Between" Artist="C" AverageBpm="124.50" Tonality="9A" Comments="E6"/>
+  <TRACK TrackID="4" Name="Relative" Artist="D" AverageBpm="128.00" Tonality="8B" Comments="E6"/>
+  <TRACK TrackID="5" Name="Keyless" Artist="E" AverageBpm="128.00" Comments="E6"/>
+</COLLECTION></DJ_PLAYLISTS>)";
+
+TEST_F(TrackListModelTest, RowsShowTheirKeyMoveAndTheirKeyAsHeardOnlyWhenTheModesAskForThem) {
+    using tracklist::HarmonicStrictness;
+    using tracklist::ListModes;
+    vm.load(kKeyMoves);
+    vm.model.modes().set(&ListModes::pitchRange, *tracklist::PitchRange::fromPercent(8));
+    vm.show(DeckIdentifier::deck1, {{"Night Song", "A"}}, true, 128.0);
+    const QString heard = QStringLiteral("Heard in this key at the pitch it plays at, without key lock");
+    const struct { bool keyLock; bool keyMoves; const char* id; QVariant key, move, colour, tip; } cases[] = {
+        {false, false, "2", QStringLiteral("8A → 3A"), QStringLiteral("Semitone ↑"), theme::kSecondaryText, heard},
+        {false, false, "3", QStringLiteral("9A → ≈9A"), QStringLiteral("+1"), theme::kYellow, heard + QStringLiteral("\n+48 cents off: between two keys")},
+        {false, false, "4", QStringLiteral("8B → 8B"), QStringLiteral("Relative"), theme::kGreen, heard},
+        {false, false, "5", {}, {}, {}, {}},
+        {true, false, "3", QStringLiteral("9A"), {}, {}, {}},
+        {true, true, "2", QStringLiteral("8A"), QStringLiteral("Same"), theme::kGreen, {}},
+        {true, true, "3", QStringLiteral("9A"), QStringLiteral("+1"), theme::kYellow, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.id) + (c.keyLock ? " key lock" : "") + (c.keyMoves ? " moves" : ""));
+        vm.model.modes().set(&ListModes::keyLock, c.keyLock);
+        vm.model.modes().set(&ListModes::keyMoves, c.keyMoves);
+        // Open lets the semitone through without key lock.
+        vm.model.modes().set(&ListModes::harmonicStrictness, c.keyLock ? HarmonicStrictness::strict : HarmonicStrictness::open);
+        vm.settle();
+        EXPECT_EQ(roleOf(c.id, M::KeyTextRole), c.key);
+        EXPECT_EQ(roleOf(c.id, M::KeyMoveTextRole), c.move);
+        EXPECT_EQ(roleOf(c.id, M::KeyMoveColorRole), c.colour);
+        EXPECT_EQ(roleOf(c.id, M::KeyTipRole), c.tip);
+    }
+    EXPECT_EQ(roleOf("3", M::KeyMoveTipRole), QStringLiteral("One step clockwise: a fifth up"));
+}
+
 TEST_F(TrackListModelTest, OnlyRowsWithAFileDragAndTheyCarryItsURLAsACopy) {
     EXPECT_EQ(model.supportedDragActions(), Qt::CopyAction);
     EXPECT_TRUE(model.mimeTypes().contains(QStringLiteral("text/uri-list")));

@@ -11,7 +11,10 @@
 #include <QListView>
 #include <QScrollBar>
 #include <QStackedLayout>
+#include <QHelpEvent>
+#include <QSet>
 #include <QTest>
+#include <QToolTip>
 
 namespace cuevox::views {
 namespace {
@@ -141,6 +144,31 @@ TEST_F(TrackListViewTest, RowsShowThePitchBesideTheTempoInTheTempoModeOnly) {
     vm.settle();
     ASSERT_TRUE(vm.model.list().tracks.row(0).pitch.has_value());
     EXPECT_GT(accentPixels(rows), 20);
+}
+
+TEST_F(TrackListViewTest, TheKeyAsHeardAndTheKeyMoveEachHaveATooltip) {
+    vm.load(R"(<DJ_PLAYLISTS><COLLECTION>
+      <TRACK TrackID="1" Name="Playing" Artist="A" AverageBpm="128.00" Tonality="8A"/>
+      <TRACK TrackID="2" Name="Between" Artist="B" AverageBpm="124.50" Tonality="9A"/>
+    </COLLECTION></DJ_PLAYLISTS>)");
+    vm.model.modes().set(&tracklist::ListModes::keyLock, false);
+    vm.model.modes().set(&tracklist::ListModes::pitchRange, *tracklist::PitchRange::fromPercent(4));
+    vm.show(DeckIdentifier::deck1, {{"Playing", "A"}}, true, 128.0);
+    // Every tooltip the row of Between gives anywhere over it.
+    QWidget& rows = *view.listView()->viewport();
+    const QModelIndex between = view.model()->index(*view.model()->rowOf("2"));
+    const QRect row = view.listView()->visualRect(between);
+    QSet<QString> tips;
+    for (int y = row.top(); y <= row.bottom(); y += 3) {
+        for (int x = row.left(); x <= row.right(); x += 3) {
+            QHelpEvent event(QEvent::ToolTip, {x, y}, rows.mapToGlobal(QPoint(x, y)));
+            QCoreApplication::sendEvent(&rows, &event);
+            tips << QToolTip::text();
+        }
+    }
+    tips.remove({});
+    EXPECT_EQ(tips, (QSet<QString>{between.data(TrackListModel::KeyMoveTipRole).toString(),
+                                   between.data(TrackListModel::KeyTipRole).toString()}));
 }
 
 } // namespace
