@@ -4,7 +4,7 @@
 #include "recommendation/HarmonicCompatibilityService.hpp"
 #include "state/RecommendationViewModel.hpp"
 #include "views/ScoreBadge.hpp"
-#include "views/StyleReasonText.hpp"
+#include "views/RowTexts.hpp"
 #include "views/Theme.hpp"
 
 #include <QMimeData>
@@ -33,28 +33,6 @@ bool hasFile(const metadata::Track& track) {
 
 using recommendation::KeyMove;
 constexpr std::size_t kMoveCount = static_cast<std::size_t>(KeyMove::clash) + 1;
-
-// A move's badge, as signed steps where DJs count them so, else a translated name, and its tip.
-struct MoveTexts {
-    const char* steps;
-    const char* name;
-    const char* tip;
-};
-
-// By KeyMove.
-constexpr std::array<MoveTexts, kMoveCount> kMoveTexts{{
-    {nullptr, "move.same", "move.same_tip"},
-    {nullptr, "move.relative", "move.relative_tip"},
-    {"+1", nullptr, "move.plus_one_tip"},
-    {"\u22121", nullptr, "move.minus_one_tip"},
-    {nullptr, "move.diagonal", "move.diagonal_tip"},
-    {"+2", nullptr, "move.boost_tip"},
-    {"\u22122", nullptr, "move.minus_two_tip"},
-    {nullptr, "move.parallel", "move.parallel_tip"},
-    {nullptr, "move.semitone_up", "move.semitone_up_tip"},
-    {nullptr, "move.semitone_down", "move.semitone_down_tip"},
-    {nullptr, "move.clash", "move.clash_tip"},
-}};
 
 // The harmonic score the list gives each move. The score depends on the move alone, and every
 // move is one from 1A: asking the list's own scoring keeps the colours true to the ranking.
@@ -192,14 +170,13 @@ QVariant TrackListModel::keyMoveData(std::size_t row, int role) const {
     if (!move || !m_viewModel.modes().modes().showsKeyMoves()) {
         return {};
     }
-    const MoveTexts& texts = kMoveTexts[static_cast<std::size_t>(*move)];
     switch (role) {
     case KeyMoveTextRole:
-        return texts.steps ? QString::fromUtf8(texts.steps) : m_localization.t(texts.name);
+        return keyMoveText(*move, m_localization);
     case KeyMoveColorRole:
         return ScoreBadge::forScore(harmonicScoreOf(*move))->color;
     default:
-        return m_localization.t(texts.tip);
+        return keyMoveTip(*move, m_localization);
     }
 }
 

@@ -1,7 +1,8 @@
-#include "views/StyleReasonText.hpp"
+#include "views/RowTexts.hpp"
 
 #include "i18n/LocalizationManager.hpp"
 
+#include <array>
 #include <cmath>
 
 namespace cuevox::views {
@@ -9,25 +10,37 @@ namespace {
 
 using recommendation::KeyMove;
 
-// Steps on the wheel read as numbers in every language; the other moves by name.
-QString moveText(KeyMove move, const i18n::LocalizationManager& localization) {
-    switch (move) {
-    case KeyMove::plusOne: return QStringLiteral("+1");
-    case KeyMove::minusOne: return QStringLiteral("\u22121");
-    case KeyMove::boost: return QStringLiteral("+2");
-    case KeyMove::minusTwo: return QStringLiteral("\u22122");
-    case KeyMove::same: return localization.t("move.same");
-    case KeyMove::relative: return localization.t("move.relative");
-    case KeyMove::diagonal: return localization.t("move.diagonal");
-    case KeyMove::parallel: return localization.t("move.parallel");
-    case KeyMove::semitoneUp: return localization.t("move.semitone_up");
-    case KeyMove::semitoneDown: return localization.t("move.semitone_down");
-    case KeyMove::clash: return localization.t("move.clash");
-    }
-    return {};
-}
+struct MoveTexts {
+    const char* steps;
+    const char* name;
+    const char* tip;
+};
+
+// By KeyMove.
+constexpr std::array<MoveTexts, static_cast<std::size_t>(KeyMove::clash) + 1> kMoveTexts{{
+    {nullptr, "move.same", "move.same_tip"},
+    {nullptr, "move.relative", "move.relative_tip"},
+    {"+1", nullptr, "move.plus_one_tip"},
+    {"\u22121", nullptr, "move.minus_one_tip"},
+    {nullptr, "move.diagonal", "move.diagonal_tip"},
+    {"+2", nullptr, "move.boost_tip"},
+    {"\u22122", nullptr, "move.minus_two_tip"},
+    {nullptr, "move.parallel", "move.parallel_tip"},
+    {nullptr, "move.semitone_up", "move.semitone_up_tip"},
+    {nullptr, "move.semitone_down", "move.semitone_down_tip"},
+    {nullptr, "move.clash", "move.clash_tip"},
+}};
 
 } // namespace
+
+QString keyMoveText(KeyMove move, const i18n::LocalizationManager& localization) {
+    const MoveTexts& texts = kMoveTexts[static_cast<std::size_t>(move)];
+    return texts.steps ? QString::fromUtf8(texts.steps) : localization.t(texts.name);
+}
+
+QString keyMoveTip(KeyMove move, const i18n::LocalizationManager& localization) {
+    return localization.t(kMoveTexts[static_cast<std::size_t>(move)].tip);
+}
 
 QString styleReasonText(const style::StyleReason& reason,
                         const i18n::LocalizationManager& localization) {
@@ -45,7 +58,7 @@ QString styleReasonText(const style::StyleReason& reason,
         return localization.t("style.played_before", reason.count);
     case Kind::keyMove:
         return reason.move ? localization.t("style.key_move")
-                                 .replace(QStringLiteral("%1"), moveText(*reason.move, localization))
+                                 .replace(QStringLiteral("%1"), keyMoveText(*reason.move, localization))
                            : QString();
     case Kind::tempoMove:
         return localization.t("style.tempo_step")
