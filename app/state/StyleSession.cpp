@@ -84,12 +84,12 @@ void StyleSession::start() {
     m_madeFor = m_library;
     m_thread = std::jthread([this, library = m_library, histories = historyFolder(),
                              log = logFolder()] {
-        Histories sets = readHistories(histories);
-        for (auto& set : style::SetLog(log).sets()) {
-            sets.push_back(std::move(set));
-        }
         // Nothing a preparation throws may end the program: the list then ranks as without.
         try {
+            Histories sets = readHistories(histories);
+            for (auto& set : style::SetLog(log).sets()) {
+                sets.push_back(std::move(set));
+            }
             m_made = std::make_shared<const style::StyleModel>(
                 std::span(library->tracks()), std::span(library->playlists()), std::span(sets));
         } catch (...) {
