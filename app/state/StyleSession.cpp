@@ -2,6 +2,7 @@
 
 #include "import/M3U8Reader.hpp"
 #include "style/SetLog.hpp"
+#include "text/Text.hpp"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -29,9 +30,7 @@ Histories readHistories(const std::optional<std::filesystem::path>& folder) {
     std::vector<std::filesystem::path> files;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(*folder, error)) {
-        std::string extension = entry.path().extension().string();
-        std::transform(extension.begin(), extension.end(), extension.begin(),
-                       [](unsigned char c) { return static_cast<char>(c | 0x20); });
+        const std::string extension = text::foldCase(entry.path().extension().string());
         if ((extension == ".m3u8" || extension == ".m3u") && entry.is_regular_file(error)) {
             files.push_back(entry.path());
         }

@@ -1,6 +1,7 @@
 #include "state/StyleSession.hpp"
 
 #include "style/SetLog.hpp"
+#include "support/WaitUntil.hpp"
 
 #include <gtest/gtest.h>
 
@@ -48,17 +49,20 @@ protected:
 };
 
 TEST_F(StyleSessionTest, OnlyATrackThatStaysTheSourceIsRememberedOnce) {
+    const auto rememberedAre = [this](std::vector<std::string> files) {
+        return tests::waitUntil([&] { return remembered(folderPath()) == files; });
+    };
     session.sourceChanged(track("a"));
-    QTest::qWait(150);
+    ASSERT_TRUE(rememberedAre({"/Music/a.mp3"}));
     session.sourceChanged(track("a")); // the same track again: no second entry
     session.sourceChanged(track("b")); // replaced before its time
     session.sourceChanged(track("c"));
     QTest::qWait(20);
     session.sourceChanged(std::nullopt);
-    QTest::qWait(150);
+    QTest::qWait(100);
     session.sourceChanged(track("d"));
-    QTest::qWait(150);
-    EXPECT_EQ(remembered(folderPath()), (std::vector<std::string>{"/Music/a.mp3", "/Music/d.mp3"}));
+    EXPECT_TRUE(rememberedAre({"/Music/a.mp3", "/Music/d.mp3"}))
+        << "got " << testing::PrintToString(remembered(folderPath()));
 }
 
 TEST_F(StyleSessionTest, NothingIsWrittenWhileTheDJHasNotAskedForIt) {
@@ -71,11 +75,11 @@ TEST_F(StyleSessionTest, NothingIsWrittenWhileTheDJHasNotAskedForIt) {
 TEST_F(StyleSessionTest, AnUnwritableLogIsReportedOnceAndTheSetGoesOn) {
     std::ofstream(folderPath()) << "a file where the folder should be";
     QSignalSpy failed(&session, &StyleSession::logFailed);
-    for (const char* id : {"a", "b"}) {
-        session.sourceChanged(track(id));
-        QTest::qWait(150);
-    }
-    ASSERT_EQ(failed.count(), 1);
+    session.sourceChanged(track("a"));
+    ASSERT_TRUE(tests::waitUntil([&] { return failed.count() == 1; }));
+    session.sourceChanged(track("b"));
+    QTest::qWait(150);
+    ASSERT_EQ(failed.count(), 1) << "once";
     EXPECT_TRUE(failed.at(0).at(0).toString().contains(QStringLiteral("Cuevox set")));
 }
 

@@ -1,6 +1,7 @@
 #include "views/ContentView.hpp"
 
 #include "ViewModelFixture.hpp"
+#include "support/WaitUntil.hpp"
 #include "artwork/ArtworkLoader.hpp"
 #include "views/BannerView.hpp"
 #include "views/FilterBarView.hpp"
@@ -178,8 +179,7 @@ TEST_F(ContentViewTest, ASetLogThatCannotBeWrittenSaysSoOnceAndWhy) {
     vm.model.style().setRemembersSets(true);
     EXPECT_FALSE(shown(view.setLogBanner()));
     vm.show(DeckIdentifier::deck1, {{"Night Song", "The Band"}}, true);
-    QTest::qWait(100);
-    ASSERT_TRUE(shown(view.setLogBanner()));
+    ASSERT_TRUE(tests::waitUntil([&] { return shown(view.setLogBanner()); }));
     EXPECT_TRUE(view.setLogBanner()->bodyLabel()->text().contains(blocked));
     QTest::mouseClick(view.setLogBanner()->secondButton(), Qt::LeftButton);
     vm.show(DeckIdentifier::deck1, {{"Near", "Other"}}, true);

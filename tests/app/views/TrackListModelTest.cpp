@@ -1,13 +1,12 @@
 #include "views/TrackListModel.hpp"
 
 #include "ViewModelFixture.hpp"
+#include "support/WaitUntil.hpp"
 #include "views/Theme.hpp"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
-#include <QDeadlineTimer>
-#include <QTest>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QUrl>
@@ -129,9 +128,7 @@ TEST_F(TrackListModelTest, InTheStyleModeRowsSayWhyInTheLanguageShown) {
     EXPECT_FALSE(roleOf("2", M::StyleReasonRole).isValid()) << "style off";
     vm.model.modes().set(&tracklist::ListModes::style, true);
     // Prepared in the background; until then the list is the usual one, without Far.
-    for (QDeadlineTimer ready(5000); !model.rowOf("3") && !ready.hasExpired();) {
-        QTest::qWait(10);
-    }
+    ASSERT_TRUE(tests::waitUntil([&] { return model.rowOf("3").has_value(); }));
     EXPECT_EQ(roleOf("3", M::StyleReasonRole), QStringLiteral("in 1 of your crates"));
     QSignalSpy relabelled(&model, &QAbstractItemModel::dataChanged);
     vm.localization.setLanguage(i18n::AppLanguage::de);
