@@ -10,7 +10,7 @@
 #include "decks/DeckPoller.hpp"
 #include "decks/LibraryTrackIndex.hpp"
 #include "decks/MonitorClock.hpp"
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 #include "simulation/SimulatedRekordbox.hpp"
 
 #include <benchmark/benchmark.h>
@@ -281,7 +281,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: cuevox-bench-decks [benchmark options] FILE\n");
         return 2;
     }
-    auto tracks = import::XMLLibraryReader(argv[1]).loadTracks();
+    auto tracks = importing::XMLLibraryReader(argv[1]).loadTracks();
     if (!tracks) {
         std::fprintf(stderr, "%s: %s\n", argv[1], tracks.error().message().c_str());
         return 1;

@@ -3,7 +3,7 @@
 // never beat (b); the target is to stay within twice it.
 //
 //   cuevox-bench-import FILE...      (files from bench/generate_collection)
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -19,7 +19,7 @@
 
 namespace {
 
-using cuevox::import::XMLLibraryReader;
+using cuevox::importing::XMLLibraryReader;
 
 std::string readFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);

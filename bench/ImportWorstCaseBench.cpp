@@ -4,7 +4,7 @@
 // an input grows. bench/run-import-worst also measures each load's peak memory.
 //
 //   cuevox-bench-import-worst [benchmark options] DIR
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -16,7 +16,7 @@
 
 namespace {
 
-using cuevox::import::XMLLibraryReader;
+using cuevox::importing::XMLLibraryReader;
 
 struct Input {
     std::string name;

@@ -3,7 +3,7 @@
 // bass), and for all of them in turn. Counters: time per candidate, allocations per call.
 //
 //   cuevox-bench-recommendation FILE...      (files from bench/generate_collection)
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 #include "recommendation/ExactGenreCompatibility.hpp"
 #include "recommendation/RecommendationService.hpp"
 
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
 
     for (int i = 1; i < argc; ++i) {
         const std::string path = argv[i];
-        auto loaded = import::XMLLibraryReader(path).loadTracks();
+        auto loaded = importing::XMLLibraryReader(path).loadTracks();
         if (!loaded) {
             std::fprintf(stderr, "%s: %s\n", path.c_str(), loaded.error().message().c_str());
             return 1;

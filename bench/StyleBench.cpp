@@ -3,7 +3,7 @@
 // location), the memory it keeps, and one ranking of the whole collection.
 //
 //   cuevox-bench-style FILE...   (files from bench/generate_collection with --histories)
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 #include "style/StyleModel.hpp"
 
 #include <benchmark/benchmark.h>
@@ -31,7 +31,7 @@ struct Collection {
     std::vector<metadata::Playlist> playlists;
     // The same, with the HISTORY playlists as files of locations.
     std::vector<metadata::Playlist> crates;
-    std::vector<import::M3U8Reader::M3U8Playlist> histories;
+    std::vector<importing::M3U8Reader::M3U8Playlist> histories;
 };
 
 Collection split(metadata::RekordboxLibrary library) {
@@ -45,7 +45,7 @@ Collection split(metadata::RekordboxLibrary library) {
             collection.crates.push_back(playlist);
             continue;
         }
-        import::M3U8Reader::M3U8Playlist history{playlist.name.substr(8), {}};
+        importing::M3U8Reader::M3U8Playlist history{playlist.name.substr(8), {}};
         for (const std::string& id : playlist.trackIDs) {
             const auto found = byID.find(id);
             if (found != byID.end() && found->second->filepath) {
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     std::vector<std::shared_ptr<const Collection>> collections;
     for (int i = 1; i < argc; ++i) {
         const std::string path = argv[i];
-        auto read = import::XMLLibraryReader(path).loadLibrary();
+        auto read = importing::XMLLibraryReader(path).loadLibrary();
         if (!read) {
             std::fprintf(stderr, "%s: %s\n", path.c_str(), read.error().message().c_str());
             return 1;

@@ -6,7 +6,7 @@
 //   cuevox-style-tuning FILE...   (three or more collection exports with set playlists)
 
 #include "evaluation/SetEvaluation.hpp"
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 
 #include <algorithm>
 #include <cstdio>
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     std::vector<cuevox::metadata::RekordboxLibrary> libraries;
     std::vector<std::string> names;
     for (int i = 1; i < argc; ++i) {
-        auto library = cuevox::import::XMLLibraryReader(argv[i]).loadLibrary();
+        auto library = cuevox::importing::XMLLibraryReader(argv[i]).loadLibrary();
         if (!library) {
             std::fprintf(stderr, "%s\n", library.error().message().c_str());
             return 1;

@@ -6,7 +6,7 @@
 // playlist).
 //
 //   cuevox-bench-tracklist FILE...      (files from bench/generate_collection)
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 #include "style/StyleModel.hpp"
 #include "tracklist/ListModes.hpp"
 #include "tracklist/LiveInputs.hpp"
@@ -93,7 +93,7 @@ int main(int argc, char** argv) {
     std::vector<std::shared_ptr<const tracklist::PreparedLibrary>> libraries;
     for (int i = 1; i < argc; ++i) {
         const std::string path = argv[i];
-        auto read = import::XMLLibraryReader(path).loadLibrary();
+        auto read = importing::XMLLibraryReader(path).loadLibrary();
         if (!read) {
             std::fprintf(stderr, "%s: %s\n", path.c_str(), read.error().message().c_str());
             return 1;

@@ -1,13 +1,13 @@
 #include "Collection.hpp"
 
 #include "Output.hpp"
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 
 namespace cuevox::cli {
 
 std::optional<metadata::RekordboxLibrary> loadCollection(const std::string& file,
-                                                         import::LibraryReadOptions options) {
-    auto library = import::XMLLibraryReader(file, options).loadLibrary();
+                                                         importing::LibraryReadOptions options) {
+    auto library = importing::XMLLibraryReader(file, options).loadLibrary();
     if (!library) {
         printError(library.error().message());
         return std::nullopt;

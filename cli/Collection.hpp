@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/LibraryReadOptions.hpp"
+#include "importing/LibraryReadOptions.hpp"
 #include "metadata/RekordboxLibrary.hpp"
 
 #include <optional>
@@ -10,6 +10,6 @@ namespace cuevox::cli {
 
 // The collection in `file`; nothing once the reader's error has been printed as the error line.
 std::optional<metadata::RekordboxLibrary> loadCollection(const std::string& file,
-                                                         import::LibraryReadOptions options = {});
+                                                         importing::LibraryReadOptions options = {});
 
 } // namespace cuevox::cli

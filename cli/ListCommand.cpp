@@ -7,7 +7,7 @@
 #include "SourceTrackOption.hpp"
 #include "TextArguments.hpp"
 #include "TrackJson.hpp"
-#include "import/M3U8Reader.hpp"
+#include "importing/M3U8Reader.hpp"
 #include "metadata/MusicalKeyConverter.hpp"
 #include "recommendation/KeyMove.hpp"
 #include "style/StyleModel.hpp"
@@ -244,9 +244,9 @@ void runList(const ListOptions& options, CommandContext& context) {
         }
     }
     if (options.modes.style) {
-        std::vector<import::M3U8Reader::M3U8Playlist> histories;
+        std::vector<importing::M3U8Reader::M3U8Playlist> histories;
         for (const std::string& file : options.histories) {
-            auto history = import::M3U8Reader::read(file);
+            auto history = importing::M3U8Reader::read(file);
             if (!history) {
                 printError("cannot read the history " + history.error().message());
                 context.exitCode = 1;

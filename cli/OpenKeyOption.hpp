@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/LibraryReadOptions.hpp"
+#include "importing/LibraryReadOptions.hpp"
 
 #include <CLI/CLI.hpp>
 
@@ -13,7 +13,7 @@ inline CLI::Option* addOpenKeyFlag(CLI::App& command, bool& openKey) {
                             "12d (1m is 8A, 1d is 8B)");
 }
 
-inline import::LibraryReadOptions libraryReadOptions(bool openKey) {
+inline importing::LibraryReadOptions libraryReadOptions(bool openKey) {
     return {.keyNotation = {.openKey = openKey}};
 }
 

@@ -4,8 +4,8 @@
 #include "JsonInput.hpp"
 #include "MonitorTimeline.hpp"
 #include "decks/AccessibilityTrackPatternMatcher.hpp"
-#include "import/RekordboxMetadataMapper.hpp"
-#include "import/XMLLibraryReader.hpp"
+#include "importing/RekordboxMetadataMapper.hpp"
+#include "importing/XMLLibraryReader.hpp"
 #include "metadata/CamelotKey.hpp"
 #include "metadata/CommentTagParser.hpp"
 #include "metadata/EnergyParser.hpp"
@@ -120,9 +120,9 @@ void checkDeckTexts(const cli::Json& document) {
 
 void fuzzLibrary(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const auto library = import::XMLLibraryReader::parseLibrary(bytes);
+    const auto library = importing::XMLLibraryReader::parseLibrary(bytes);
     if (!library) {
-        check(library.error().kind == import::RekordboxXMLError::Kind::malformedXML,
+        check(library.error().kind == importing::RekordboxXMLError::Kind::malformedXML,
               "parse errors are malformedXML");
         check(!library.error().payload.empty(), "errors carry a message");
         return;
@@ -154,14 +154,14 @@ void fuzzTexts(const std::uint8_t* data, std::size_t size) {
     checkEnergy(tag.energy);
     check(!tag.energy || tag.key, "a tag energy comes with its key");
     checkEnergy(metadata::EnergyParser::parse(text));
-    const auto rating = import::RekordboxMetadataMapper::parseRating(text);
+    const auto rating = importing::RekordboxMetadataMapper::parseRating(text);
     check(!rating || (*rating >= 0 && *rating <= 5), "rating in 0...5");
-    const auto year = import::RekordboxMetadataMapper::parseYear(text);
+    const auto year = importing::RekordboxMetadataMapper::parseYear(text);
     check(!year || *year > 0, "year positive");
-    const auto location = import::RekordboxMetadataMapper::parseLocation(text);
+    const auto location = importing::RekordboxMetadataMapper::parseLocation(text);
     check(text.empty() == !location.has_value(), "only an empty location is absent");
-    (void)import::RekordboxMetadataMapper::parseDate(text);
-    const auto number = import::RekordboxMetadataMapper::parseNumber(text);
+    (void)importing::RekordboxMetadataMapper::parseDate(text);
+    const auto number = importing::RekordboxMetadataMapper::parseNumber(text);
     check(!number || std::isfinite(*number), "numbers are finite");
 }
 

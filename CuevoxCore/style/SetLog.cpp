@@ -80,7 +80,7 @@ std::optional<std::string> SetLog::append(const metadata::Track& track,
     return flushError == 0 ? std::nullopt : std::optional(failure(flushError));
 }
 
-std::vector<import::M3U8Reader::M3U8Playlist> SetLog::sets() const {
+std::vector<importing::M3U8Reader::M3U8Playlist> SetLog::sets() const {
     std::vector<std::filesystem::path> files;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(m_folder, error)) {
@@ -90,9 +90,9 @@ std::vector<import::M3U8Reader::M3U8Playlist> SetLog::sets() const {
         }
     }
     std::sort(files.begin(), files.end());
-    std::vector<import::M3U8Reader::M3U8Playlist> sets;
+    std::vector<importing::M3U8Reader::M3U8Playlist> sets;
     for (const std::filesystem::path& file : files) {
-        if (auto set = import::M3U8Reader::read(file)) {
+        if (auto set = importing::M3U8Reader::read(file)) {
             sets.push_back(std::move(*set));
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/M3U8Reader.hpp"
+#include "importing/M3U8Reader.hpp"
 #include "metadata/Track.hpp"
 
 #include <chrono>
@@ -27,7 +27,7 @@ public:
                                       std::chrono::system_clock::time_point playedAt) const;
 
     // Every set in the folder, oldest day first; files that cannot be read are left out.
-    std::vector<import::M3U8Reader::M3U8Playlist> sets() const;
+    std::vector<importing::M3U8Reader::M3U8Playlist> sets() const;
 
     const std::filesystem::path& folder() const { return m_folder; }
 

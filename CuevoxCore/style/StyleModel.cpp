@@ -1,6 +1,6 @@
 #include "style/StyleModel.hpp"
 
-#include "import/RekordboxMetadataMapper.hpp"
+#include "importing/RekordboxMetadataMapper.hpp"
 #include "recommendation/BPMMatcher.hpp"
 #include "recommendation/EnergyMatcher.hpp"
 #include "recommendation/HarmonicCompatibilityService.hpp"
@@ -79,7 +79,7 @@ std::optional<std::int32_t> dayInName(std::string_view name) {
     if (!match) {
         return std::nullopt;
     }
-    const auto day = import::RekordboxMetadataMapper::parseDate(match->group(0));
+    const auto day = importing::RekordboxMetadataMapper::parseDate(match->group(0));
     return day ? std::optional<std::int32_t>(day->time_since_epoch().count()) : std::nullopt;
 }
 
@@ -91,7 +91,7 @@ struct StyleModel::PlayedSet {
 };
 
 StyleModel::StyleModel(std::span<const Track> tracks, std::span<const metadata::Playlist> playlists,
-                       std::span<const import::M3U8Reader::M3U8Playlist> histories,
+                       std::span<const importing::M3U8Reader::M3U8Playlist> histories,
                        const SetPattern& sets, StyleWeights weights)
     : m_weights(weights) {
     m_tracks.reserve(tracks.size());
@@ -161,7 +161,7 @@ StyleModel::StyleModel(std::span<const Track> tracks, std::span<const metadata::
                                         static_cast<std::uint32_t>(i));
         }
     }
-    for (const import::M3U8Reader::M3U8Playlist& history : histories) {
+    for (const importing::M3U8Reader::M3U8Playlist& history : histories) {
         std::vector<std::uint32_t> entries;
         entries.reserve(history.locations.size());
         for (const std::string& location : history.locations) {

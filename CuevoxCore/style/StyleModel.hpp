@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/M3U8Reader.hpp"
+#include "importing/M3U8Reader.hpp"
 #include "metadata/Playlist.hpp"
 #include "metadata/Track.hpp"
 #include "style/CrateIndex.hpp"
@@ -44,7 +44,7 @@ public:
     // matched to tracks by location. A playlist is a set when `sets` matches its name.
     StyleModel(std::span<const metadata::Track> tracks,
                std::span<const metadata::Playlist> playlists,
-               std::span<const import::M3U8Reader::M3U8Playlist> histories = {},
+               std::span<const importing::M3U8Reader::M3U8Playlist> histories = {},
                const SetPattern& sets = {}, StyleWeights weights = {});
 
     StyleRanking rank(const metadata::Track& playing) const;

@@ -11,12 +11,12 @@ namespace cuevox::state {
 namespace {
 
 // Why a load gave no collection; nothing when it was asked to stop.
-tl::unexpected<std::optional<import::LoadError>> failedWith(std::optional<import::LoadError> why) {
+tl::unexpected<std::optional<importing::LoadError>> failedWith(std::optional<importing::LoadError> why) {
     return tl::unexpected(std::move(why));
 }
 
-tl::unexpected<std::optional<import::LoadError>> failedWith(import::FileReadError why) {
-    return failedWith(import::LoadError{std::move(why)});
+tl::unexpected<std::optional<importing::LoadError>> failedWith(importing::FileReadError why) {
+    return failedWith(importing::LoadError{std::move(why)});
 }
 
 // What a load had prepared when the program closed, left for the program's end to reclaim:
@@ -57,11 +57,11 @@ LibrarySession::~LibrarySession() {
     }
 }
 
-tl::expected<metadata::RekordboxLibrary, import::LoadError>
+tl::expected<metadata::RekordboxLibrary, importing::LoadError>
 LibrarySession::readFile(const std::filesystem::path& path, std::stop_token stop,
-                         const import::XMLLibraryReader::ReadProgress& progress,
-                         const import::LibraryReadOptions& options) {
-    return import::XMLLibraryReader(path, options).loadLibrary(stop, progress);
+                         const importing::XMLLibraryReader::ReadProgress& progress,
+                         const importing::LibraryReadOptions& options) {
+    return importing::XMLLibraryReader(path, options).loadLibrary(stop, progress);
 }
 
 void LibrarySession::load(const std::filesystem::path& path) {
@@ -79,7 +79,7 @@ void LibrarySession::reopenRemembered() {
     }
 }
 
-void LibrarySession::setReadOptions(const import::LibraryReadOptions& options) {
+void LibrarySession::setReadOptions(const importing::LibraryReadOptions& options) {
     if (options == m_options) {
         return;
     }
@@ -114,14 +114,14 @@ void LibrarySession::start(const std::filesystem::path& path, bool rememberOnSuc
         });
     } catch (const std::system_error& failure) {
         // No thread to be had (the system is out of them): the load fails like any other.
-        load.outcome = failedWith(import::FileReadError{absolute.string(), failure.code()});
+        load.outcome = failedWith(importing::FileReadError{absolute.string(), failure.code()});
         finish(generation);
     }
 }
 
 void LibrarySession::run(std::stop_token stop, std::uint64_t generation,
                          const std::filesystem::path& path,
-                         const import::LibraryReadOptions& options, Outcome& outcome) {
+                         const importing::LibraryReadOptions& options, Outcome& outcome) {
     outcome = read(stop, generation, path, options);
     // A load that was superseded or abandoned is dropped here, so that a big collection is not
     // freed on the main thread.
@@ -136,9 +136,9 @@ void LibrarySession::run(std::stop_token stop, std::uint64_t generation,
 
 LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t generation,
                                              const std::filesystem::path& path,
-                                             const import::LibraryReadOptions& options) {
+                                             const importing::LibraryReadOptions& options) {
     const auto failure = [&path](std::error_code code) {
-        return failedWith(import::FileReadError{path.string(), code});
+        return failedWith(importing::FileReadError{path.string(), code});
     };
     // Nothing a load throws may end the program: whatever it is fails the load.
     try {
@@ -171,7 +171,7 @@ LibrarySession::Outcome LibrarySession::read(std::stop_token stop, std::uint64_t
     } catch (const std::system_error& error) {
         return failure(error.code());
     } catch (...) {
-        return failure(import::FileReadErrc::unexpectedFailure);
+        return failure(importing::FileReadErrc::unexpectedFailure);
     }
 }
 

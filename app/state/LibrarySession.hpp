@@ -1,8 +1,8 @@
 #pragma once
 
-#include "import/LibraryReadOptions.hpp"
-#include "import/LoadError.hpp"
-#include "import/XMLLibraryReader.hpp"
+#include "importing/LibraryReadOptions.hpp"
+#include "importing/LoadError.hpp"
+#include "importing/XMLLibraryReader.hpp"
 #include "metadata/RekordboxLibrary.hpp"
 #include "state/LibraryBookmarks.hpp"
 #include "tracklist/PreparedLibrary.hpp"
@@ -42,7 +42,7 @@ struct LoadProgress {
 // A load that failed: which file, and why.
 struct LoadFailure {
     std::filesystem::path file;
-    import::LoadError error;
+    importing::LoadError error;
 
     bool operator==(const LoadFailure&) const = default;
 };
@@ -54,10 +54,10 @@ class LibrarySession : public QObject {
     Q_OBJECT
 
 public:
-    using Reader = std::function<tl::expected<metadata::RekordboxLibrary, import::LoadError>(
+    using Reader = std::function<tl::expected<metadata::RekordboxLibrary, importing::LoadError>(
         const std::filesystem::path& path, std::stop_token stop,
-        const import::XMLLibraryReader::ReadProgress& progress,
-        const import::LibraryReadOptions& options)>;
+        const importing::XMLLibraryReader::ReadProgress& progress,
+        const importing::LibraryReadOptions& options)>;
 
     static constexpr const char* kLastLibraryKey = "lastLibraryURL";
 
@@ -75,7 +75,7 @@ public:
     void reopenRemembered();
     // Reads later loads with `options`; when they differ, the open collection (or the one
     // being loaded) is read again with them, and stays open until that succeeds.
-    void setReadOptions(const import::LibraryReadOptions& options);
+    void setReadOptions(const importing::LibraryReadOptions& options);
 
     // The newest load's progress; absent while none runs.
     const std::optional<LoadProgress>& progress() const { return m_progress; }
@@ -83,10 +83,10 @@ public:
     const std::optional<std::filesystem::path>& openPath() const { return m_openPath; }
 
     // The collection file, read by XMLLibraryReader.
-    static tl::expected<metadata::RekordboxLibrary, import::LoadError>
+    static tl::expected<metadata::RekordboxLibrary, importing::LoadError>
     readFile(const std::filesystem::path& path, std::stop_token stop,
-             const import::XMLLibraryReader::ReadProgress& progress,
-             const import::LibraryReadOptions& options);
+             const importing::XMLLibraryReader::ReadProgress& progress,
+             const importing::LibraryReadOptions& options);
 
 signals:
     void progressChanged();
@@ -106,7 +106,7 @@ private:
     // What a thread hands back: the library, or why there is none (nothing to announce when
     // the load was asked to stop).
     using Outcome = tl::expected<std::shared_ptr<const tracklist::PreparedLibrary>,
-                                 std::optional<import::LoadError>>;
+                                 std::optional<importing::LoadError>>;
 
     struct Load {
         std::filesystem::path path;
@@ -120,9 +120,9 @@ private:
     void start(const std::filesystem::path& path, bool rememberOnSuccess);
     // On the load's own thread.
     void run(std::stop_token stop, std::uint64_t generation, const std::filesystem::path& path,
-             const import::LibraryReadOptions& options, Outcome& outcome);
+             const importing::LibraryReadOptions& options, Outcome& outcome);
     Outcome read(std::stop_token stop, std::uint64_t generation, const std::filesystem::path& path,
-                 const import::LibraryReadOptions& options);
+                 const importing::LibraryReadOptions& options);
     void takeProgress(std::uint64_t generation, std::uint64_t bytesRead, std::uint64_t totalBytes);
     void finish(std::uint64_t generation);
     void remember(const std::filesystem::path& path);
@@ -130,7 +130,7 @@ private:
     QSettings& m_settings;
     LibraryBookmarks m_bookmarks;
     Reader m_reader;
-    import::LibraryReadOptions m_options;
+    importing::LibraryReadOptions m_options;
     // The file of the collection last announced as loaded.
     std::optional<std::filesystem::path> m_openPath;
     std::optional<LoadProgress> m_progress;

@@ -12,8 +12,8 @@ namespace {
 
 using Model = RecommendationViewModel;
 
-import::LibraryReadOptions readOptions(bool openKey) {
-    import::LibraryReadOptions options;
+importing::LibraryReadOptions readOptions(bool openKey) {
+    importing::LibraryReadOptions options;
     options.keyNotation.openKey = openKey;
     return options;
 }

@@ -1,6 +1,6 @@
 #include "state/StyleSession.hpp"
 
-#include "import/M3U8Reader.hpp"
+#include "importing/M3U8Reader.hpp"
 #include "style/SetLog.hpp"
 #include "text/Text.hpp"
 
@@ -14,7 +14,7 @@
 namespace cuevox::state {
 namespace {
 
-using Histories = std::vector<import::M3U8Reader::M3U8Playlist>;
+using Histories = std::vector<importing::M3U8Reader::M3U8Playlist>;
 
 QString fromPath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
@@ -37,7 +37,7 @@ Histories readHistories(const std::optional<std::filesystem::path>& folder) {
     }
     std::sort(files.begin(), files.end());
     for (const std::filesystem::path& file : files) {
-        if (auto history = import::M3U8Reader::read(file)) {
+        if (auto history = importing::M3U8Reader::read(file)) {
             histories.push_back(std::move(*history));
         }
     }

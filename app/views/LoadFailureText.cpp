@@ -12,9 +12,9 @@ QString loadFailureText(const state::LoadFailure& failure,
                         const i18n::LocalizationManager& localization) {
     const QFileInfo file(QString::fromStdString(failure.file.string()));
     const QString name = file.fileName();
-    if (const auto* xml = std::get_if<import::RekordboxXMLError>(&failure.error.error)) {
+    if (const auto* xml = std::get_if<importing::RekordboxXMLError>(&failure.error.error)) {
         const QString detail = QString::fromStdString(xml->payload);
-        if (xml->kind == import::RekordboxXMLError::Kind::fileNotFound) {
+        if (xml->kind == importing::RekordboxXMLError::Kind::fileNotFound) {
             return localization.t("library.error_not_found")
                 .arg(name, QDir::toNativeSeparators(file.absolutePath()));
         }
@@ -25,8 +25,8 @@ QString loadFailureText(const state::LoadFailure& failure,
             .arg(name, QString::number(xml->place->line), QString::number(xml->place->column),
                  detail);
     }
-    const std::error_code& code = std::get<import::FileReadError>(failure.error.error).code;
-    if (code == import::FileReadErrc::notARegularFile) {
+    const std::error_code& code = std::get<importing::FileReadError>(failure.error.error).code;
+    if (code == importing::FileReadErrc::notARegularFile) {
         return localization.t("library.error_not_a_file").arg(name);
     }
     if (code == std::errc::permission_denied || code == std::errc::operation_not_permitted) {

@@ -130,7 +130,7 @@ TEST(StyleModel, HistoryFilesAreSetsMatchedByTheirTracksLocations) {
     std::vector<Track> tracks{track("a"), track("b"), track("c")};
     tracks[0].filepath = "/C:/Music/A.mp3";             // from file://localhost/C:/Music/A.mp3
     tracks[1].filepath = "/Users/dj/M\u00FAsica/b.mp3"; // precomposed ú
-    const std::vector<import::M3U8Reader::M3U8Playlist> histories{
+    const std::vector<importing::M3U8Reader::M3U8Playlist> histories{
         {"HISTORY 2024-02-01", {"c:\\music\\a.mp3", "/Users/dj/Mu\u0301sica/B.mp3"}},
     };
     // The same night as a playlist too: counted once.

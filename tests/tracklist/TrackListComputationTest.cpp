@@ -1,6 +1,6 @@
 #include "tracklist/TrackListComputation.hpp"
 
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 #include "style/StyleModel.hpp"
 
 #include <gtest/gtest.h>
@@ -266,7 +266,7 @@ TEST(PreparedLibrary, CratesKeepTheirPlaceAndPlaylistsSharingAnIdShareTheirTrack
     }
     xml += R"(</NODE></NODE><NODE Name="A/B" Type="1"><TRACK Key="2"/></NODE>)"
            R"(<NODE Name="C" Type="1"><TRACK Key="ghost"/></NODE></NODE></C>)";
-    auto read = import::XMLLibraryReader::parseLibrary(xml);
+    auto read = importing::XMLLibraryReader::parseLibrary(xml);
     ASSERT_TRUE(read);
     std::stop_source stop;
     stop.request_stop();

@@ -1,6 +1,6 @@
 #include "deck-display/DeckDisplayController.hpp"
 #include "deck-display/DeckDisplayWindow.hpp"
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 #include "simulation/DemoCollection.hpp"
 #include "text/Text.hpp"
 
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
             cuevox::simulation::findDemoCollection(QApplication::applicationDirPath().toStdString())
                 .value_or("demo-collection.xml");
     }
-    auto tracks = cuevox::import::XMLLibraryReader(library).loadTracks();
+    auto tracks = cuevox::importing::XMLLibraryReader(library).loadTracks();
     if (!tracks) {
         std::fprintf(stderr, "cuevox-deck-display: %s\n", tracks.error().message().c_str());
         return 1;

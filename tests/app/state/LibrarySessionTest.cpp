@@ -14,8 +14,8 @@
 namespace cuevox::state {
 namespace {
 
-using ReadResult = tl::expected<metadata::RekordboxLibrary, import::LoadError>;
-using Progress = import::XMLLibraryReader::ReadProgress;
+using ReadResult = tl::expected<metadata::RekordboxLibrary, importing::LoadError>;
+using Progress = importing::XMLLibraryReader::ReadProgress;
 
 metadata::RekordboxLibrary trackNamedAfter(const std::filesystem::path& path) {
     metadata::Track track{};
@@ -77,7 +77,7 @@ TEST_F(LibrarySessionTest, ANewerLoadWinsAndTheOlderIsAskedToStop) {
 }
 
 TEST_F(LibrarySessionTest, WhateverALoadThrowsFailsTheLoadAndNothingElse) {
-    const import::LoadError notFound{import::RekordboxXMLError::fileNotFound("/c.xml")};
+    const importing::LoadError notFound{importing::RekordboxXMLError::fileNotFound("/c.xml")};
     using std::errc;
     const struct { std::function<void()> raise; std::string message; } cases[] = {
         {[] { throw std::bad_alloc(); }, "/c.xml: Cannot allocate memory"},
@@ -107,7 +107,7 @@ TEST_F(LibrarySessionTest, OtherReadOptionsReadTheOpenCollectionAgainWithoutReme
                                reads.emplace_back(path.string(), options.keyNotation.openKey);
                                return ReadResult(trackNamedAfter(path));
                            });
-    import::LibraryReadOptions openKey;
+    importing::LibraryReadOptions openKey;
     openKey.keyNotation.openKey = true;
     session.setReadOptions(openKey); // nothing open yet: nothing to read
     session.load("/a.xml");
@@ -130,7 +130,7 @@ TEST_F(LibrarySessionTest, ShowsHowFarTheFileIsReadAndClosingStopsTheLoad) {
             progress(1, 4);
             progress(5, 4); // the file grew while read
             never.wait(stop);
-            return tl::unexpected(import::LoadError{import::FileReadError{}});
+            return tl::unexpected(importing::LoadError{importing::FileReadError{}});
         });
     QSignalSpy changed(session.get(), &LibrarySession::progressChanged);
     session->load("/big.xml");

@@ -219,7 +219,7 @@ TEST_F(RecommendationViewModelTest, ALoadListsOnceClearsTheFiltersAndMatchesTheD
     const std::filesystem::path missing = directory.path() / "gone.xml";
     load(missing);
     EXPECT_EQ(vm.libraryLoadError(),
-              (state::LoadFailure{missing, {import::RekordboxXMLError::fileNotFound(missing)}}));
+              (state::LoadFailure{missing, {importing::RekordboxXMLError::fileNotFound(missing)}}));
     EXPECT_EQ(vm.libraryTrackCount(), 1);
     EXPECT_EQ(settings.value(Model::kLastLibraryKey).toString().toStdString(), other.string());
     const std::filesystem::path broken = directory.write("broken.xml", "<C>");

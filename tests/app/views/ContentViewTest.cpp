@@ -107,16 +107,16 @@ TEST_F(ContentViewTest, HeaderShowsTheLoadThenTheCollectionSizeDecidesCountFilte
 // Each way a load fails as a sentence of the interface language naming the file, the place
 // where a broken one stops, and the system's or the parser's own words.
 TEST_F(ContentViewTest, ALoadFailureIsASentenceInTheInterfaceLanguage) {
-    using import::FileReadError, import::RekordboxXMLError;
+    using importing::FileReadError, importing::RekordboxXMLError;
     const auto readError = [](std::error_code code) {
-        return import::LoadError{FileReadError{"/m/a.xml", code}};
+        return importing::LoadError{FileReadError{"/m/a.xml", code}};
     };
     // clang-format off
-    const struct { AppLanguage language; import::LoadError error; const char* text; } cases[] = {
+    const struct { AppLanguage language; importing::LoadError error; const char* text; } cases[] = {
         {AppLanguage::en, {RekordboxXMLError::fileNotFound("/m/a.xml")}, "There is no file “a.xml” in /m."},
         {AppLanguage::en, {RekordboxXMLError::malformedXML("no element found", {{349, 4}})}, "“a.xml” is not a readable XML export: reading stopped at line 349, column 4 (no element found)."},
         {AppLanguage::en, {RekordboxXMLError::malformedXML("unknown XML parse error")}, "“a.xml” is not a readable XML export (unknown XML parse error)."},
-        {AppLanguage::en, readError(import::FileReadErrc::notARegularFile), "“a.xml” is not a file that can be loaded: it is a folder, a device or a pipe."},
+        {AppLanguage::en, readError(importing::FileReadErrc::notARegularFile), "“a.xml” is not a file that can be loaded: it is a folder, a device or a pipe."},
         {AppLanguage::en, readError(std::make_error_code(std::errc::permission_denied)), "Cuevox may not read “a.xml”: check the file's permissions."},
         {AppLanguage::en, readError(std::make_error_code(std::errc::not_enough_memory)), "There is not enough memory to load “a.xml”."},
         {AppLanguage::en, readError(std::make_error_code(std::errc::io_error)), "“a.xml” could not be read (Input/output error)."},

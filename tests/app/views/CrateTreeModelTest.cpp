@@ -1,6 +1,6 @@
 #include "views/CrateTreeModel.hpp"
 
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 #include "views/Theme.hpp"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ namespace cuevox::views {
 namespace {
 
 std::shared_ptr<const tracklist::PreparedLibrary> prepared(const std::string& playlists) {
-    auto read = import::XMLLibraryReader::parseLibrary(
+    auto read = importing::XMLLibraryReader::parseLibrary(
         R"(<C><TRACK TrackID="1" Name="t"/><NODE Name="ROOT">)" + playlists + "</NODE></C>");
     EXPECT_TRUE(read);
     return tracklist::PreparedLibrary::prepare(std::move(*read), {});

@@ -1,5 +1,5 @@
 // Collections exported by rekordbox itself: the shapes no hand-written fixture anticipates.
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 namespace {
 
 using namespace std::chrono;
@@ -90,4 +90,4 @@ TEST(RealExports, GermanExportWithSamplesAndAnEmptyPlaylist) {
 }
 
 } // namespace
-} // namespace cuevox::import
+} // namespace cuevox::importing

@@ -1,4 +1,4 @@
-#include "import/RekordboxMetadataMapper.hpp"
+#include "importing/RekordboxMetadataMapper.hpp"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 namespace {
 
 using namespace std::chrono;
@@ -165,4 +165,4 @@ TEST(RekordboxMetadataMapper, LocationsDecodeFileURLsAndKeepEverythingElse) {
 }
 
 } // namespace
-} // namespace cuevox::import
+} // namespace cuevox::importing

@@ -1,8 +1,8 @@
-#include "import/LoadError.hpp"
+#include "importing/LoadError.hpp"
 
 #include "text/Text.hpp"
 
-namespace cuevox::import {
+namespace cuevox::importing {
 
 std::string FileReadError::message() const {
     return text::escapeForMessage(path) + ": " + code.message();
@@ -20,4 +20,4 @@ std::string LoadError::message() const {
         error);
 }
 
-} // namespace cuevox::import
+} // namespace cuevox::importing

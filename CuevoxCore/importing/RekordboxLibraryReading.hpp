@@ -1,13 +1,13 @@
 #pragma once
 
-#include "import/LoadError.hpp"
+#include "importing/LoadError.hpp"
 #include "metadata/Track.hpp"
 
 #include <tl/expected.hpp>
 
 #include <vector>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 
 // A source of collection tracks; the application depends on this, tests substitute it.
 class RekordboxLibraryReading {
@@ -16,4 +16,4 @@ public:
     virtual tl::expected<std::vector<metadata::Track>, LoadError> loadTracks() const = 0;
 };
 
-} // namespace cuevox::import
+} // namespace cuevox::importing

@@ -1,8 +1,8 @@
-#include "import/RekordboxXMLError.hpp"
+#include "importing/RekordboxXMLError.hpp"
 
 #include "text/Text.hpp"
 
-namespace cuevox::import {
+namespace cuevox::importing {
 
 std::string quotedLiteral(std::string_view text) {
     std::string out = "\"";
@@ -25,4 +25,4 @@ std::string RekordboxXMLError::toString() const {
     return name + ("(" + quotedLiteral(text) + ")");
 }
 
-} // namespace cuevox::import
+} // namespace cuevox::importing

@@ -2,7 +2,7 @@
 
 #include "metadata/KeyNotationOptions.hpp"
 
-namespace cuevox::import {
+namespace cuevox::importing {
 
 // How a collection file is read; the defaults read it as rekordbox writes it.
 struct LibraryReadOptions {
@@ -12,4 +12,4 @@ struct LibraryReadOptions {
     bool operator==(const LibraryReadOptions&) const = default;
 };
 
-} // namespace cuevox::import
+} // namespace cuevox::importing

@@ -1,4 +1,4 @@
-#include "import/RekordboxMetadataMapper.hpp"
+#include "importing/RekordboxMetadataMapper.hpp"
 
 #include "metadata/CommentTagParser.hpp"
 #include "metadata/EnergyParser.hpp"
@@ -12,7 +12,7 @@
 #include <climits>
 #include <cmath>
 
-namespace cuevox::import::RekordboxMetadataMapper {
+namespace cuevox::importing::RekordboxMetadataMapper {
 namespace {
 
 using metadata::Track;
@@ -236,4 +236,4 @@ std::optional<Track> track(TrackAttributes attributes, metadata::KeyNotationOpti
     };
 }
 
-} // namespace cuevox::import::RekordboxMetadataMapper
+} // namespace cuevox::importing::RekordboxMetadataMapper

@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 
 // One attribute of a track element, viewing the parser's buffers: valid only during the
 // element's start event.
@@ -27,4 +27,4 @@ inline std::optional<std::string_view> attributeValue(TrackAttributes attributes
     return std::nullopt;
 }
 
-} // namespace cuevox::import
+} // namespace cuevox::importing

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/TrackAttributes.hpp"
+#include "importing/TrackAttributes.hpp"
 #include "metadata/KeyNotationOptions.hpp"
 #include "metadata/Track.hpp"
 
@@ -10,7 +10,7 @@
 #include <string_view>
 
 // Turns one track element's attributes, as rekordbox writes them, into a Track.
-namespace cuevox::import::RekordboxMetadataMapper {
+namespace cuevox::importing::RekordboxMetadataMapper {
 
 // Nothing when "TrackID" or "Name" is missing or empty; every other attribute that cannot be
 // read only leaves its field absent. `keyNotation` says how Tonality may be written.
@@ -32,4 +32,4 @@ std::optional<double> parseNumber(std::optional<std::string_view> text);
 // The path of a file URL, percent-escapes decoded and host dropped; any other text unchanged.
 std::optional<std::string> parseLocation(std::optional<std::string_view> text);
 
-} // namespace cuevox::import::RekordboxMetadataMapper
+} // namespace cuevox::importing::RekordboxMetadataMapper

@@ -1,4 +1,4 @@
-#include "import/M3U8Reader.hpp"
+#include "importing/M3U8Reader.hpp"
 
 #include "support/TemporaryFiles.hpp"
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 namespace {
 
 using tests::TemporaryDirectory;
@@ -33,4 +33,4 @@ TEST(M3U8Reader, AFileIsReadWithItsNameOrRefusedWithTheSystemsReason) {
 }
 
 } // namespace
-} // namespace cuevox::import
+} // namespace cuevox::importing

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/TrackAttributes.hpp"
+#include "importing/TrackAttributes.hpp"
 #include "metadata/KeyNotationOptions.hpp"
 #include "metadata/Playlist.hpp"
 #include "metadata/Track.hpp"
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 
 // Builds tracks and playlists from the element events of one parse. Reacts to "TRACK" and
 // "NODE" wherever they stand; everything else passes by.
@@ -63,4 +63,4 @@ private:
     std::string m_path;
 };
 
-} // namespace cuevox::import
+} // namespace cuevox::importing

@@ -1,4 +1,4 @@
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <vector>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 namespace {
 
 using metadata::Playlist;
@@ -266,4 +266,4 @@ TEST(XMLLibraryReader, ToldEachBlockReadAndStopsBetweenBlocksWhenAsked) {
 }
 
 } // namespace
-} // namespace cuevox::import
+} // namespace cuevox::importing

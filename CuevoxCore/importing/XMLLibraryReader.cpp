@@ -1,6 +1,6 @@
-#include "import/XMLLibraryReader.hpp"
+#include "importing/XMLLibraryReader.hpp"
 
-#include "import/CollectionParserDelegate.hpp"
+#include "importing/CollectionParserDelegate.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 namespace {
 
 constexpr std::size_t kChunkSize = std::size_t{1} << 20;
@@ -271,4 +271,4 @@ tl::expected<std::vector<metadata::Track>, LoadError> XMLLibraryReader::loadTrac
         [](metadata::RekordboxLibrary&& library) { return std::move(library.tracks); });
 }
 
-} // namespace cuevox::import
+} // namespace cuevox::importing

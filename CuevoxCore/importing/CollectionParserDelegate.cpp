@@ -1,12 +1,12 @@
-#include "import/CollectionParserDelegate.hpp"
+#include "importing/CollectionParserDelegate.hpp"
 
-#include "import/RekordboxMetadataMapper.hpp"
+#include "importing/RekordboxMetadataMapper.hpp"
 #include "text/Text.hpp"
 
 #include <algorithm>
 #include <cstdint>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 namespace {
 
 // Real exports hold far fewer bytes of playlist paths than of file, since every playlist's
@@ -100,4 +100,4 @@ void CollectionParserDelegate::endElement(std::string_view name) {
     }
 }
 
-} // namespace cuevox::import
+} // namespace cuevox::importing

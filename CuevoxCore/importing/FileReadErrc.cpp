@@ -1,8 +1,8 @@
-#include "import/FileReadErrc.hpp"
+#include "importing/FileReadErrc.hpp"
 
 #include <string>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 namespace {
 
 class FileReadCategory final : public std::error_category {
@@ -27,4 +27,4 @@ const std::error_category& fileReadCategory() noexcept {
     return category;
 }
 
-} // namespace cuevox::import
+} // namespace cuevox::importing

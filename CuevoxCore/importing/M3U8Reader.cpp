@@ -1,6 +1,6 @@
-#include "import/M3U8Reader.hpp"
+#include "importing/M3U8Reader.hpp"
 
-#include "import/RekordboxMetadataMapper.hpp"
+#include "importing/RekordboxMetadataMapper.hpp"
 #include "text/Text.hpp"
 
 #include <cerrno>
@@ -8,7 +8,7 @@
 #include <iterator>
 #include <sys/stat.h>
 
-namespace cuevox::import::M3U8Reader {
+namespace cuevox::importing::M3U8Reader {
 
 std::vector<std::string> parseLocations(std::string_view text) {
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -51,4 +51,4 @@ tl::expected<M3U8Playlist, FileReadError> read(const std::filesystem::path& path
     return M3U8Playlist{path.stem().string(), parseLocations(text)};
 }
 
-} // namespace cuevox::import::M3U8Reader
+} // namespace cuevox::importing::M3U8Reader

@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 
 // The reader's own reasons for refusing a file that the system would open, carried in a
 // FileReadError's code beside the system's errno values.
@@ -19,7 +19,7 @@ inline std::error_code make_error_code(FileReadErrc code) noexcept {
     return {static_cast<int>(code), fileReadCategory()};
 }
 
-} // namespace cuevox::import
+} // namespace cuevox::importing
 
 template <>
-struct std::is_error_code_enum<cuevox::import::FileReadErrc> : std::true_type {};
+struct std::is_error_code_enum<cuevox::importing::FileReadErrc> : std::true_type {};

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "import/LibraryReadOptions.hpp"
-#include "import/LoadError.hpp"
-#include "import/RekordboxLibraryReading.hpp"
-#include "import/RekordboxXMLError.hpp"
+#include "importing/LibraryReadOptions.hpp"
+#include "importing/LoadError.hpp"
+#include "importing/RekordboxLibraryReading.hpp"
+#include "importing/RekordboxXMLError.hpp"
 #include "metadata/RekordboxLibrary.hpp"
 
 #include <tl/expected.hpp>
@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 
 // Reads the collection file that rekordbox exports ("Export Collection in xml format").
 // Tolerant of structure, strict about well-formedness: the first XML error fails the read and
@@ -47,4 +47,4 @@ private:
     LibraryReadOptions m_options;
 };
 
-} // namespace cuevox::import
+} // namespace cuevox::importing

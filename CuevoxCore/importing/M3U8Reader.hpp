@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/LoadError.hpp"
+#include "importing/LoadError.hpp"
 
 #include <tl/expected.hpp>
 
@@ -11,7 +11,7 @@
 
 // Reads the playlist files rekordbox exports, such as its HISTORY playlists (Export a playlist
 // to a file for KUVO, m3u8): each entry is a file, by path or file URL.
-namespace cuevox::import::M3U8Reader {
+namespace cuevox::importing::M3U8Reader {
 
 struct M3U8Playlist {
     // The file's name without its extension: rekordbox names a history "HISTORY 2024-05-17".
@@ -27,4 +27,4 @@ std::vector<std::string> parseLocations(std::string_view text);
 
 tl::expected<M3U8Playlist, FileReadError> read(const std::filesystem::path& path);
 
-} // namespace cuevox::import::M3U8Reader
+} // namespace cuevox::importing::M3U8Reader

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 
 // Why a collection file could not be read as XML. Shown to the DJ in its text form.
 struct RekordboxXMLError {
@@ -44,4 +44,4 @@ struct RekordboxXMLError {
 // double quotes escaped too.
 std::string quotedLiteral(std::string_view text);
 
-} // namespace cuevox::import
+} // namespace cuevox::importing

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "import/FileReadErrc.hpp"
-#include "import/RekordboxXMLError.hpp"
+#include "importing/FileReadErrc.hpp"
+#include "importing/RekordboxXMLError.hpp"
 
 #include <string>
 #include <system_error>
 #include <variant>
 
-namespace cuevox::import {
+namespace cuevox::importing {
 
 // The file exists but its bytes cannot be had (no permission, an I/O error, or FileReadErrc:
 // not a regular file). Kept apart from RekordboxXMLError so the system's own reason reaches
@@ -32,4 +32,4 @@ struct LoadError {
     bool operator==(const LoadError&) const = default;
 };
 
-} // namespace cuevox::import
+} // namespace cuevox::importing
