@@ -145,24 +145,7 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
          }});
     m_window->setCentralWidget(content);
     m_window->setMinimumSize(views::ContentView::kMinimumSize);
-
-    auto* settingsAction = new QAction(m_window.get());
-    settingsAction->setMenuRole(QAction::PreferencesRole);
-    settingsAction->setShortcuts(
-        {QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)});
-    connect(settingsAction, &QAction::triggered, this, &CuevoxApp::showSettings);
-    auto* setsAction = new QAction(m_window.get());
-    connect(setsAction, &QAction::triggered, content, &views::ContentView::openSetsFolder);
-    QMenu* menu = m_window->menuBar()->addMenu(QStringLiteral("Cuevox"));
-    menu->addAction(settingsAction);
-    menu->addAction(setsAction);
-    const auto retranslateMenu = [this, settingsAction, setsAction] {
-        settingsAction->setText(m_localization->t("settings.title") + QStringLiteral("…"));
-        setsAction->setText(m_localization->t("menu.open_sets"));
-    };
-    connect(m_localization.get(), &i18n::LocalizationManager::languageChanged, this,
-            retranslateMenu);
-    retranslateMenu();
+    addMenu(*content);
 
     if (m_options.library) {
         m_viewModel->loadLibrary(*m_options.library);
@@ -176,6 +159,26 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
 }
 
 CuevoxApp::~CuevoxApp() = default;
+
+void CuevoxApp::addMenu(views::ContentView& content) {
+    auto* settingsAction = new QAction(m_window.get());
+    settingsAction->setMenuRole(QAction::PreferencesRole);
+    settingsAction->setShortcuts(
+        {QKeySequence::Preferences, QKeySequence(Qt::CTRL | Qt::Key_Comma)});
+    connect(settingsAction, &QAction::triggered, this, &CuevoxApp::showSettings);
+    auto* setsAction = new QAction(m_window.get());
+    connect(setsAction, &QAction::triggered, &content, &views::ContentView::openSetsFolder);
+    QMenu* menu = m_window->menuBar()->addMenu(QStringLiteral("Cuevox"));
+    menu->addAction(settingsAction);
+    menu->addAction(setsAction);
+    const auto retranslateMenu = [this, settingsAction, setsAction] {
+        settingsAction->setText(m_localization->t("settings.title") + QStringLiteral("…"));
+        setsAction->setText(m_localization->t("menu.open_sets"));
+    };
+    connect(m_localization.get(), &i18n::LocalizationManager::languageChanged, this,
+            retranslateMenu);
+    retranslateMenu();
+}
 
 void CuevoxApp::start() {
     // First shown at its ideal size, its top-left corner where the window system put it.

@@ -87,6 +87,8 @@ signals:
     void finished(int exitCode);
 
 private:
+    // The Settings and the sets' folder, in the menu bar.
+    void addMenu(views::ContentView& content);
     void showSettings();
     void takeScreenshotWhenSettled();
 

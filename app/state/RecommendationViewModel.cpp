@@ -25,21 +25,13 @@ Model::RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> d
                                Timing timing, LibraryBookmarks bookmarks, QObject* parent)
     : QObject(parent), m_deckMonitor(std::move(deckMonitor)),
       m_deckEvents(std::make_unique<decks::MonitorEvents>(*m_deckMonitor)), m_settings(settings),
-      m_timing(timing),
-      m_filters(std::chrono::milliseconds(timing.searchDebounceMilliseconds)) {
+      m_filters(timing.searchDebounce) {
     if (m_settings == nullptr) {
         m_ownSettings = std::make_unique<QSettings>();
         m_settings = m_ownSettings.get();
     }
     m_modes = std::make_unique<ListModesState>(*m_settings);
-    m_style = std::make_unique<StyleSession>(
-        *m_settings, std::chrono::milliseconds(timing.setLogHoldMilliseconds));
-    // Prepared only for a DJ who turned the style on: it costs a moment and memory per track.
-    connect(m_modes.get(), &ListModesState::modesChanged, this, [this] {
-        if (m_modes->modes().style) {
-            m_style->prepareFor(m_library);
-        }
-    });
+    m_style = std::make_unique<StyleSession>(*m_settings, *m_modes, timing.setLogHold);
     connect(m_modes.get(), &ListModesState::modesChanged, this, &Model::relist);
     // A model is made only while the style is on.
     connect(m_style.get(), &StyleSession::modelChanged, this, &Model::relist);
@@ -66,11 +58,8 @@ Model::RecommendationViewModel(std::unique_ptr<decks::RekordboxDeckMonitoring> d
         }
         scheduleRecompute();
     });
-    m_permissionPoller = std::make_unique<PermissionPoller>(
-        std::move(permissionCheck),
-        PermissionPoller::Intervals{
-            std::chrono::milliseconds(m_timing.permissionPollMissingMilliseconds),
-            std::chrono::milliseconds(m_timing.permissionPollGrantedMilliseconds)});
+    m_permissionPoller =
+        std::make_unique<PermissionPoller>(std::move(permissionCheck), timing.permissionPoll);
     takeQueued(this, *m_permissionPoller->answers(), [this](bool granted) {
         publish(*this, m_hasAccessibilityPermission, granted,
                 &Model::hasAccessibilityPermissionChanged);
@@ -133,7 +122,7 @@ void Model::recomputeList() {
 void Model::takeLibrary(std::shared_ptr<const tracklist::PreparedLibrary> library) {
     m_library = std::move(library);
     m_decks.matchAgainst(m_library->deckIndex());
-    m_style->prepareFor(m_modes->modes().style ? m_library : nullptr);
+    m_style->setCollection(m_library);
     // The one recomputation this schedules lists the new collection for the cleared filters
     // and the crate dropped too.
     scheduleRecompute();

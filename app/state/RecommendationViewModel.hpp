@@ -13,6 +13,7 @@
 #include "tracklist/PreparedLibrary.hpp"
 
 #include <QObject>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -27,11 +28,10 @@ namespace cuevox::state {
 
 // The view model's waits; tests shorten them.
 struct ViewModelTiming {
-    int searchDebounceMilliseconds = 200;
-    int permissionPollMissingMilliseconds = 1000;
-    int permissionPollGrantedMilliseconds = 15000;
+    std::chrono::milliseconds searchDebounce{200};
+    PermissionPoller::Intervals permissionPoll{std::chrono::seconds(1), std::chrono::seconds(15)};
     // How long a track stays the source before the set log takes it.
-    int setLogHoldMilliseconds = 60000;
+    std::chrono::milliseconds setLogHold = std::chrono::minutes(1);
 };
 
 // The one state object behind the main window: the collection, what the decks show, the
@@ -135,7 +135,6 @@ private:
     std::unique_ptr<decks::MonitorEvents> m_deckEvents;
     QSettings* m_settings;
     std::unique_ptr<QSettings> m_ownSettings;
-    Timing m_timing;
     std::unique_ptr<ListModesState> m_modes;
     std::unique_ptr<LibrarySession> m_session;
     std::unique_ptr<StyleSession> m_style;

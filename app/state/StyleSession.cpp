@@ -1,6 +1,7 @@
 #include "state/StyleSession.hpp"
 
 #include "importing/M3U8Reader.hpp"
+#include "state/ListModesState.hpp"
 #include "style/SetLog.hpp"
 #include "text/Text.hpp"
 
@@ -46,17 +47,27 @@ Histories readHistories(const std::optional<std::filesystem::path>& folder) {
 
 } // namespace
 
-StyleSession::StyleSession(QSettings& settings, std::chrono::milliseconds heldFor,
-                           QObject* parent)
-    : QObject(parent), m_settings(settings) {
+StyleSession::StyleSession(QSettings& settings, const ListModesState& modes,
+                           std::chrono::milliseconds heldFor, QObject* parent)
+    : QObject(parent), m_settings(settings), m_modes(modes) {
     m_holdTimer.setSingleShot(true);
     m_holdTimer.setInterval(heldFor);
     connect(&m_holdTimer, &QTimer::timeout, this, &StyleSession::remember);
     connect(this, &StyleSession::prepared, this, &StyleSession::takePrepared,
             Qt::QueuedConnection);
+    connect(&modes, &ListModesState::modesChanged, this, [this] {
+        if (m_modes.modes().style) {
+            prepareFor(m_collection);
+        }
+    });
 }
 
 StyleSession::~StyleSession() = default;
+
+void StyleSession::setCollection(std::shared_ptr<const tracklist::PreparedLibrary> library) {
+    m_collection = std::move(library);
+    prepareFor(m_modes.modes().style ? m_collection : nullptr);
+}
 
 void StyleSession::prepareFor(std::shared_ptr<const tracklist::PreparedLibrary> library) {
     if (library == m_library && (m_model || m_thread.joinable())) {

@@ -18,6 +18,8 @@ class QSettings;
 
 namespace cuevox::state {
 
+class ListModesState;
+
 // The DJ's style as the window learns it. Prepares the style model of the open collection on
 // a thread of its own, from its crates and sets, the history files in a folder the DJ names
 // and the sets Cuevox remembered; and, only when the DJ asks for it, remembers the set: a track
@@ -31,10 +33,10 @@ public:
     // Where the set log is kept; the application's data folder when not set.
     static constexpr const char* kLogFolderKey = "sets/logFolder";
 
-    // `settings` must outlive the session.
-    explicit StyleSession(QSettings& settings,
-                          std::chrono::milliseconds heldFor = std::chrono::minutes(1),
-                          QObject* parent = nullptr);
+    // `settings` and `modes` must outlive the session.
+    StyleSession(QSettings& settings, const ListModesState& modes,
+                 std::chrono::milliseconds heldFor = std::chrono::minutes(1),
+                 QObject* parent = nullptr);
     // Waits for a preparation under way.
     ~StyleSession() override;
 
@@ -42,9 +44,9 @@ public:
     std::shared_ptr<const style::StyleModel> modelFor(const tracklist::PreparedLibrary& library) const {
         return m_modelLibrary.get() == &library ? m_model : nullptr;
     }
-    // Prepares the model of `library` in the background, unless it is the one already made
-    // or being made.
-    void prepareFor(std::shared_ptr<const tracklist::PreparedLibrary> library);
+    // The open collection, whose model is prepared in the background while the style mode is
+    // on: it costs a moment and memory per track. Another collection lets the old model go.
+    void setCollection(std::shared_ptr<const tracklist::PreparedLibrary> library);
 
     bool remembersSets() const;
     void setRemembersSets(bool on);
@@ -65,11 +67,16 @@ signals:
     void prepared(QPrivateSignal);
 
 private:
+    // Prepares the model of `library`, unless it is the one already made or being made.
+    void prepareFor(std::shared_ptr<const tracklist::PreparedLibrary> library);
     void start();
     void takePrepared();
     void remember();
 
     QSettings& m_settings;
+    const ListModesState& m_modes;
+    std::shared_ptr<const tracklist::PreparedLibrary> m_collection;
+    // The collection of the model made or being made.
     std::shared_ptr<const tracklist::PreparedLibrary> m_library;
     std::shared_ptr<const style::StyleModel> m_model;
     std::shared_ptr<const tracklist::PreparedLibrary> m_modelLibrary;

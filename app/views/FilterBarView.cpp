@@ -3,14 +3,13 @@
 #include "i18n/LocalizationManager.hpp"
 #include "state/RecommendationViewModel.hpp"
 #include "views/CheckboxFilterList.hpp"
-#include "views/EnergyPanel.hpp"
 #include "views/FilterLists.hpp"
 #include "views/FilterPillButton.hpp"
 #include "views/Icons.hpp"
 #include "views/KeyPickerView.hpp"
 #include "views/LiveSetControls.hpp"
+#include "views/ModePanel.hpp"
 #include "views/SearchField.hpp"
-#include "views/TempoPanel.hpp"
 #include "views/Theme.hpp"
 #include "views/UnderlinedButton.hpp"
 
@@ -40,8 +39,8 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
       m_energyPill(new FilterPillButton(Icon::energy, this)),
       m_genrePill(new FilterPillButton(Icon::genre, this)),
       m_keyPicker(new KeyPickerView(model, localization)),
-      m_tempoPanel(new TempoPanel(model, localization)),
-      m_energyPanel(new EnergyPanel(model, localization)),
+      m_tempoPanel(new ModePanel(tempoPanelContent(), model, localization)),
+      m_energyPanel(new ModePanel(energyPanelContent(), model, localization)),
       m_genreList(filterListFor(FilterGroup::genre, model, localization)),
       m_reset(new UnderlinedButton(this)) {
     m_keyPill->setPanelContent(m_keyPicker);
@@ -106,21 +105,6 @@ ModeChip& FilterBarView::varyArtistsChip() const {
 }
 ModeChip& FilterBarView::yourStyleChip() const {
     return *m_liveSet->switches().at(2);
-}
-CheckboxFilterList& FilterBarView::tempoList() const {
-    return m_tempoPanel->list();
-}
-CheckboxFilterList& FilterBarView::energyList() const {
-    return m_energyPanel->list();
-}
-SegmentedChoice& FilterBarView::pitchRangeChoice() const {
-    return m_tempoPanel->pitchRangeChoice();
-}
-CheckboxFilterRow& FilterBarView::halfDoubleSwitch() const {
-    return m_tempoPanel->halfDoubleSwitch();
-}
-SegmentedChoice& FilterBarView::energyDirectionChoice() const {
-    return m_energyPanel->directionChoice();
 }
 
 void FilterBarView::retranslate() {

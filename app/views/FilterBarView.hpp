@@ -16,17 +16,14 @@ class RecommendationViewModel;
 namespace cuevox::views {
 
 class CheckboxFilterList;
-class CheckboxFilterRow;
 class CrateButton;
 class CratePicker;
-class EnergyPanel;
 class FilterPillButton;
 class KeyPickerView;
 class LiveSetControls;
 class ModeChip;
+class ModePanel;
 class SearchField;
-class SegmentedChoice;
-class TempoPanel;
 class UnderlinedButton;
 
 // The row between the decks and the track list: the live-set controls with the count, the
@@ -58,14 +55,9 @@ public:
     FilterPillButton& energyPill() const { return *m_energyPill; }
     FilterPillButton& genrePill() const { return *m_genrePill; }
     KeyPickerView& keyPicker() const { return *m_keyPicker; }
-    CheckboxFilterList& tempoList() const;
-    CheckboxFilterList& energyList() const;
+    ModePanel& tempoPanel() const { return *m_tempoPanel; }
+    ModePanel& energyPanel() const { return *m_energyPanel; }
     CheckboxFilterList& genreList() const { return *m_genreList; }
-    // Segments by percent.
-    SegmentedChoice& pitchRangeChoice() const;
-    CheckboxFilterRow& halfDoubleSwitch() const;
-    // Segments by tracklist::EnergyDirection.
-    SegmentedChoice& energyDirectionChoice() const;
     UnderlinedButton& resetButton() const { return *m_reset; }
     // Whether the pills sit on a second row, the window being too narrow for one.
     bool wrapsPills() const;
@@ -91,8 +83,8 @@ private:
     FilterPillButton* m_energyPill;
     FilterPillButton* m_genrePill;
     KeyPickerView* m_keyPicker;
-    TempoPanel* m_tempoPanel;
-    EnergyPanel* m_energyPanel;
+    ModePanel* m_tempoPanel;
+    ModePanel* m_energyPanel;
     CheckboxFilterList* m_genreList;
     UnderlinedButton* m_reset;
     QHBoxLayout* m_firstRow;

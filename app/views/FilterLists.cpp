@@ -4,12 +4,9 @@
 #include "state/RecommendationViewModel.hpp"
 #include "views/CheckboxFilterList.hpp"
 #include "views/CheckboxFilterSource.hpp"
-#include "views/Divider.hpp"
-#include "views/SegmentedChoice.hpp"
 #include "views/Theme.hpp"
 
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace cuevox::views {
 namespace {
@@ -89,24 +86,6 @@ QLabel* makeSectionTitle() {
     grey.setColor(QPalette::WindowText, theme::kSecondaryText);
     title->setPalette(grey);
     return title;
-}
-
-void layOutModePanel(QWidget& panel, QLabel* title, SegmentedChoice* choice, QWidget* below,
-                     CheckboxFilterList* list) {
-    auto* modes = new QVBoxLayout;
-    modes->setContentsMargins(14, 12, 14, below ? 4 : 12);
-    modes->setSpacing(6);
-    modes->addWidget(title);
-    modes->addWidget(choice);
-    auto* layout = new QVBoxLayout(&panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addLayout(modes);
-    if (below) {
-        layout->addWidget(below);
-    }
-    layout->addWidget(makeDivider(Qt::Horizontal, &panel));
-    layout->addWidget(list);
 }
 
 } // namespace cuevox::views

@@ -1,7 +1,6 @@
 #pragma once
 
 class QLabel;
-class QWidget;
 
 namespace cuevox::i18n {
 class LocalizationManager;
@@ -13,7 +12,6 @@ class RecommendationViewModel;
 namespace cuevox::views {
 
 class CheckboxFilterList;
-class SegmentedChoice;
 
 // The filter groups that a checkbox list chooses from.
 enum class FilterGroup { tempo, energy, genre };
@@ -25,10 +23,5 @@ CheckboxFilterList* filterListFor(FilterGroup group, state::RecommendationViewMo
 
 // A grey caption above a list mode.
 QLabel* makeSectionTitle();
-
-// Lays out a filter's panel: its list mode, titled, above the filter's own list; `below`, when
-// given, spans the width under the mode.
-void layOutModePanel(QWidget& panel, QLabel* title, SegmentedChoice* choice, QWidget* below,
-                     CheckboxFilterList* list);
 
 } // namespace cuevox::views

@@ -23,6 +23,9 @@ namespace {
 using decks::DeckIdentifier;
 using tests::shownOnDeck;
 using Model = RecommendationViewModel;
+using namespace std::chrono_literals;
+
+constexpr ViewModelTiming kQuick{0ms, {20ms, 200ms}};
 
 constexpr const char* kCollection = R"(<DJ_PLAYLISTS><COLLECTION>
   <TRACK TrackID="1" Name="Night Song" Artist="The Band" Genre="House" AverageBpm="128.00" Tonality="8A" Comments="E6" Location="/a.mp3"/>
@@ -80,7 +83,7 @@ std::string describe(const QVariant& value) {
 
 class RecommendationViewModelTest : public ::testing::Test {
 protected:
-    Model& make(ViewModelTiming timing = {0, 20, 200}, LibraryBookmarks bookmarks = {}) {
+    Model& make(ViewModelTiming timing = kQuick, LibraryBookmarks bookmarks = {}) {
         auto fake = std::make_unique<tests::FakeDeckMonitor>();
         monitor = fake.get();
         model = std::make_unique<Model>(
@@ -317,7 +320,7 @@ TEST_F(RecommendationViewModelTest, ReopensThroughBookmarksAndRenewsOnlyWhatIsSt
         if (c.staleBookmark) {
             store.stale.insert("bookmark-0");
         }
-        auto& vm = make({0, 20, 200}, store.bookmarks());
+        auto& vm = make(kQuick, store.bookmarks());
         EXPECT_EQ(vm.libraryTrackCount(), c.expectedCount);
         EXPECT_EQ(vm.libraryLoadError().has_value(), c.expectError);
         EXPECT_EQ(describe(settings.value(Model::kLastLibraryKey)), describe(c.expectedStored));
@@ -332,7 +335,7 @@ TEST_F(RecommendationViewModelTest, LoadingRemembersAnAbsoluteBookmarkOrNothing)
     FakeBookmarkStore store;
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(directory.path());
-    make({0, 20, 200}, store.bookmarks());
+    make(kQuick, store.bookmarks());
     load("collection.xml");
     std::filesystem::current_path(previous);
     EXPECT_EQ(store.places["bookmark-1"], collection) << "bookmarked by its absolute path";
@@ -344,7 +347,7 @@ TEST_F(RecommendationViewModelTest, LoadingRemembersAnAbsoluteBookmarkOrNothing)
     forgetful.make = [](const std::filesystem::path&) {
         return QVariant();
     };
-    make({0, 20, 200}, forgetful);
+    make(kQuick, forgetful);
     load(other);
     EXPECT_FALSE(settings.contains(Model::kLastLibraryKey));
 }
@@ -352,7 +355,7 @@ TEST_F(RecommendationViewModelTest, LoadingRemembersAnAbsoluteBookmarkOrNothing)
 TEST_F(RecommendationViewModelTest, PermissionIsReadAgainQuicklyWhileMissing) {
     // Intervals far apart, so that no machine load can make one pass for the other.
     permission = false;
-    auto& vm = make({10, 1, 3'600'000});
+    auto& vm = make({10ms, {1ms, 1h}});
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return permissionChecks >= 3 && !vm.hasAccessibilityPermission(); }, 5000))
         << "read again every millisecond while missing";

@@ -1,5 +1,6 @@
 #include "state/StyleSession.hpp"
 
+#include "state/ListModesState.hpp"
 #include "style/SetLog.hpp"
 #include "support/WaitUntil.hpp"
 
@@ -45,7 +46,8 @@ protected:
 
     QTemporaryDir directory;
     QSettings settings{directory.filePath("settings.ini"), QSettings::IniFormat};
-    StyleSession session{settings, 50ms};
+    ListModesState modes{settings};
+    StyleSession session{settings, modes, 50ms};
 };
 
 TEST_F(StyleSessionTest, OnlyATrackThatStaysTheSourceIsRememberedOnce) {
@@ -83,7 +85,7 @@ TEST_F(StyleSessionTest, AnUnwritableLogIsReportedOnceAndTheSetGoesOn) {
     EXPECT_TRUE(failed.at(0).at(0).toString().contains(QStringLiteral("Cuevox set")));
 }
 
-TEST_F(StyleSessionTest, TheModelLearnsFromTheRememberedSetsAndServesOnlyItsCollection) {
+TEST_F(StyleSessionTest, TheModelIsMadeWhileTheStyleIsOnFromTheSetsAndServesOnlyItsCollection) {
     const std::vector<metadata::Track> tracks{track("a"), track("b"), track("c")};
     const auto now = std::chrono::system_clock::now();
     for (const auto& played : {tracks[0], tracks[2]}) {
@@ -91,19 +93,25 @@ TEST_F(StyleSessionTest, TheModelLearnsFromTheRememberedSetsAndServesOnlyItsColl
     }
     auto library = std::make_shared<const tracklist::PreparedLibrary>(tracks);
     QSignalSpy changed(&session, &StyleSession::modelChanged);
-    session.prepareFor(library);
-    session.prepareFor(library); // under way: not made twice
+    session.setCollection(library);
+    EXPECT_FALSE(changed.wait(100)) << "the style is off";
+    modes.set(&tracklist::ListModes::style, true);
     ASSERT_TRUE(changed.wait(5000));
     const auto model = session.modelFor(*library);
     ASSERT_TRUE(model);
     EXPECT_EQ(model->rank(tracks[0]).scores[2]->reason,
               (style::StyleReason{.kind = style::StyleReason::Kind::playedAfter, .count = 1}));
-    const tracklist::PreparedLibrary other(tracks);
-    EXPECT_FALSE(session.modelFor(other));
-    // A collection let go is not kept.
-    session.prepareFor(nullptr);
+    // The next collection, while the style is on, is made at once and serves alone.
+    auto next = std::make_shared<const tracklist::PreparedLibrary>(tracks);
+    session.setCollection(next);
+    session.setCollection(next); // under way: not made twice
+    ASSERT_TRUE(changed.wait(5000));
+    EXPECT_TRUE(session.modelFor(*next));
     EXPECT_FALSE(session.modelFor(*library));
-    EXPECT_EQ(changed.count(), 1);
+    // A collection let go is not kept.
+    session.setCollection(nullptr);
+    EXPECT_FALSE(session.modelFor(*next));
+    EXPECT_EQ(changed.count(), 2);
 }
 
 } // namespace

@@ -28,6 +28,7 @@ namespace {
 using decks::DeckIdentifier;
 using i18n::AppLanguage;
 using ViewModel = state::RecommendationViewModel;
+using namespace std::chrono_literals;
 
 using testing::kThreeTracks;
 
@@ -65,7 +66,7 @@ protected:
 
     std::atomic<bool> trusted{true};
     int accessRequests = 0;
-    testing::TestViewModel vm{[this] { return trusted.load(); }, {1, 5, 5, 20}};
+    testing::TestViewModel vm{[this] { return trusted.load(); }, {1ms, {5ms, 5ms}, 20ms}};
     artwork::ArtworkLoader artwork{[](const QString&) { return QByteArray(); }};
     ContentView view{vm.model, vm.localization, artwork, {[this] { ++accessRequests; }, {}}};
 };

@@ -9,6 +9,7 @@
 #include "views/FilterPillButton.hpp"
 #include "views/KeyPickerView.hpp"
 #include "views/ModeChip.hpp"
+#include "views/ModePanel.hpp"
 #include "views/SearchField.hpp"
 #include "views/SegmentedChoice.hpp"
 #include "views/UnderlinedButton.hpp"
@@ -140,8 +141,8 @@ TEST_F(FilterBarViewTest, PillsAccentActiveFiltersResetsClearThemAndTheSearchKee
     }
     const struct { UnderlinedButton* reset; Groups left; } panels[] = {
         {&bar.keyPicker().resetButton(), {false, true, true, true}},
-        {&bar.tempoList().resetButton(), {true, false, true, true}},
-        {&bar.energyList().resetButton(), {true, true, false, true}},
+        {&bar.tempoPanel().list().resetButton(), {true, false, true, true}},
+        {&bar.energyPanel().list().resetButton(), {true, true, false, true}},
         {&bar.genreList().resetButton(), {true, true, true, false}},
     };
     for (const auto& c : panels) {
@@ -191,23 +192,23 @@ TEST_F(FilterBarViewTest, APillOpensItsPanelAndASecondPressKeepsItOpen) {
 
 TEST_F(FilterBarViewTest, ListsShowTheirOptionsToggleTheirOwnSelectionAndFollowANewCollection) {
     EXPECT_EQ(rowTexts(bar.genreList()), (QStringList{"House (1)", "Techno (2)"}));
-    EXPECT_EQ(rowTexts(bar.tempoList()).first(), QStringLiteral("120 - 130 (2)"));
-    EXPECT_EQ(rowTexts(bar.energyList()).value(5), QStringLiteral("Energy 6 (1)"));
+    EXPECT_EQ(rowTexts(bar.tempoPanel().list()).first(), QStringLiteral("120 - 130 (2)"));
+    EXPECT_EQ(rowTexts(bar.energyPanel().list()).value(5), QStringLiteral("Energy 6 (1)"));
     // A click anywhere on a row toggles it; the counts of the other groups follow.
     clickRow(bar.genreList(), QStringLiteral("Techno (2)"), QPoint(2, 2));
     EXPECT_EQ(vm.model.filters().selections().genres, (std::set<std::string>{"Techno"}));
     EXPECT_FALSE(bar.genreList().rows()[0]->isSelected());
     EXPECT_TRUE(bar.genreList().rows()[1]->isSelected());
-    EXPECT_EQ(rowTexts(bar.tempoList()).first(), QStringLiteral("120 - 130 (1)"));
+    EXPECT_EQ(rowTexts(bar.tempoPanel().list()).first(), QStringLiteral("120 - 130 (1)"));
     clickRow(bar.genreList(), QStringLiteral("House (1)"));
     EXPECT_EQ(vm.model.filters().selections().genres, (std::set<std::string>{"House", "Techno"}));
     // The far right end, on the checkbox, belongs to the row as well.
     const CheckboxFilterRow* techno = bar.genreList().rows()[1];
     clickRow(bar.genreList(), techno->text(), QPoint(techno->width() - 3, techno->height() / 2));
     EXPECT_EQ(vm.model.filters().selections().genres, (std::set<std::string>{"House"}));
-    clickRow(bar.energyList(), QStringLiteral("Energy 6 (1)"));
+    clickRow(bar.energyPanel().list(), QStringLiteral("Energy 6 (1)"));
     EXPECT_EQ(vm.model.filters().selections().energies, (std::set<int>{6}));
-    clickRow(bar.tempoList(), QStringLiteral("120 - 130 (1)"));
+    clickRow(bar.tempoPanel().list(), QStringLiteral("120 - 130 (1)"));
     EXPECT_EQ(vm.model.filters().selections().bpmRanges, (std::set<BPMRange>{BPMRange{120}}));
     // An open list follows a new collection and scrolls beyond 260 points.
     QTest::mouseClick(&bar.genrePill(), Qt::LeftButton);
@@ -241,8 +242,8 @@ TEST_F(FilterBarViewTest, ListsShowTheirOptionsToggleTheirOwnSelectionAndFollowA
 }
 
 TEST_F(FilterBarViewTest, ModesInThePanelsSetTheModelFollowItLightThePillsAndOutliveReset) {
-    SegmentedChoice* range = &bar.pitchRangeChoice();
-    SegmentedChoice* direction = &bar.energyDirectionChoice();
+    SegmentedChoice* range = &bar.tempoPanel().choice();
+    SegmentedChoice* direction = &bar.energyPanel().choice();
     // What the model holds for the choice, and whether the choice's pill is lit.
     const auto shown = [&](const SegmentedChoice* choice) {
         const tracklist::ListModes& modes = vm.model.modes().modes();
@@ -265,9 +266,10 @@ TEST_F(FilterBarViewTest, ModesInThePanelsSetTheModelFollowItLightThePillsAndOut
         EXPECT_EQ(c.choice->chosen(), c.id);
     }
     // The switch below the range: the tempo mode on its own.
-    QTest::mouseClick(&bar.halfDoubleSwitch(), Qt::LeftButton);
+    CheckboxFilterRow* halfDouble = bar.tempoPanel().switches().at(0);
+    QTest::mouseClick(halfDouble, Qt::LeftButton);
     EXPECT_TRUE(vm.model.modes().modes().halfDouble);
-    EXPECT_TRUE(bar.halfDoubleSwitch().isSelected());
+    EXPECT_TRUE(halfDouble->isSelected());
     EXPECT_TRUE(bar.tempoPill().isActive());
     // Changes made elsewhere show; Reset clears a filter and leaves every mode lit.
     vm.model.modes().set(&tracklist::ListModes::pitchRange, *tracklist::PitchRange::fromPercent(8));
@@ -281,9 +283,9 @@ TEST_F(FilterBarViewTest, ModesInThePanelsSetTheModelFollowItLightThePillsAndOut
     EXPECT_FALSE(bar.resetButton().isEnabled()) << "modes are no filters";
     // A bar made later, as at the next start, shows what the model remembers.
     FilterBarView later(vm.model, vm.localization);
-    EXPECT_EQ(later.pitchRangeChoice().chosen(), 8);
-    EXPECT_TRUE(later.halfDoubleSwitch().isSelected());
-    EXPECT_EQ(later.energyDirectionChoice().chosen(), id(EnergyDirection::up));
+    EXPECT_EQ(later.tempoPanel().choice().chosen(), 8);
+    EXPECT_TRUE(later.tempoPanel().switches().at(0)->isSelected());
+    EXPECT_EQ(later.energyPanel().choice().chosen(), id(EnergyDirection::up));
     EXPECT_TRUE(later.tempoPill().isActive());
 }
 
@@ -420,8 +422,17 @@ TEST_F(FilterBarViewTest, TextsFollowTheLanguageAtOnce) {
     EXPECT_EQ(bar.genrePill().text(), QStringLiteral("Жанры"));
     EXPECT_EQ(bar.resetButton().text(), QStringLiteral("Сбросить"));
     EXPECT_EQ(bar.genreList().resetButton().text(), QStringLiteral("Сбросить"));
-    EXPECT_EQ(rowTexts(bar.energyList())[5], QStringLiteral("Энергия 6 (1)"));
+    EXPECT_EQ(rowTexts(bar.energyPanel().list())[5], QStringLiteral("Энергия 6 (1)"));
     EXPECT_EQ(bar.keyPicker().findChild<QLabel*>()->text(), QStringLiteral("Выбрать тональности"));
+    // The panels' modes: caption, segments and switch.
+    const ModePanel& tempo = bar.tempoPanel();
+    const ModePanel& energy = bar.energyPanel();
+    EXPECT_EQ(tempo.findChild<QLabel*>()->text(), QStringLiteral("Диапазон питча"));
+    EXPECT_EQ(tempo.choice().segment(0)->text(), QStringLiteral("Выкл"));
+    EXPECT_EQ(tempo.choice().segment(16)->text(), QStringLiteral("±16"));
+    EXPECT_EQ(tempo.switches().at(0)->text(), QStringLiteral("Половинный/двойной темп"));
+    EXPECT_EQ(energy.findChild<QLabel*>()->text(), QStringLiteral("Направление"));
+    EXPECT_EQ(energy.choice().segment(id(EnergyDirection::up))->text(), QStringLiteral("Выше"));
     // Never truncated: the label and pills keep their natural width in any language.
     EXPECT_GE(bar.countLabel().width(), bar.countLabel().sizeHint().width());
     EXPECT_GE(bar.keyPill().width(), bar.keyPill().sizeHint().width());
