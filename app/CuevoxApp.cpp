@@ -140,9 +140,7 @@ CuevoxApp::CuevoxApp(LaunchOptions options) : m_options(std::move(options)) {
                  decks::AccessibilityDeckMonitor::requestAccessibilityPermission(*platform);
              });
          },
-         [] {
-             QDesktopServices::openUrl(QUrl(QString::fromLatin1(kPrivacySettingsAddress)));
-         }});
+         [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kPrivacySettingsAddress))); }});
     m_window->setCentralWidget(content);
     m_window->setMinimumSize(views::ContentView::kMinimumSize);
     addMenu(*content);

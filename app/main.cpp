@@ -131,7 +131,8 @@ std::optional<int> takeArguments(Arguments& arguments) {
         const std::size_t equals = setting.find('=');
         // The user's own settings stay as they are: only a run that keeps none takes these.
         if (equals == std::string::npos || equals == 0 || (!options.demo && !options.screenshot)) {
-            std::fprintf(stderr, "cuevox: --setting takes KEY=VALUE, with --demo or --screenshot\n");
+            std::fprintf(stderr,
+                         "cuevox: --setting takes KEY=VALUE, with --demo or --screenshot\n");
             return 2;
         }
         options.settings.emplace_back(setting.substr(0, equals), setting.substr(equals + 1));

@@ -44,8 +44,8 @@ struct Change {
 
 // Two decks trading tracks as in a set: every change a load, a play or a pause.
 std::vector<Change> aSet(std::size_t count) {
-    const char* const ids[] = {"194966882", "53162010", "191874777", "137820672", "72279392",
-                               "60101699",  "23595196"};
+    const char* const ids[] = {"194966882", "53162010", "191874777", "137820672",
+                               "72279392",  "60101699", "23595196"};
     std::vector<Change> changes;
     for (int turn = 0; changes.size() < count; ++turn) {
         const int deck = turn % 2 + 1;
@@ -228,8 +228,8 @@ int main(int argc, char** argv) {
                           : "");
     for (const auto& [kind, values] : byKind) {
         std::printf("%-6s %2zu changes: median %4.0f ms, 95th percentile %4.0f ms, max %4.0f ms\n",
-                    kind.c_str(), values.size(), percentile(values, 0.5),
-                    percentile(values, 0.95), percentile(values, 1));
+                    kind.c_str(), values.size(), percentile(values, 0.5), percentile(values, 0.95),
+                    percentile(values, 1));
     }
     if (flood > 0) {
         std::printf("resident memory during the flood: %.1f to %.1f MB over %zu samples\n",

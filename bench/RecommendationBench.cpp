@@ -64,8 +64,7 @@ recommendation::RecommendationService defaultService() {
 }
 
 // The first complete, playable track near the tempo: what a deck would really hold.
-std::optional<metadata::Track> sourceNear(const std::vector<metadata::Track>& tracks,
-                                          double bpm) {
+std::optional<metadata::Track> sourceNear(const std::vector<metadata::Track>& tracks, double bpm) {
     for (const metadata::Track& track : tracks) {
         if (track.isValidCandidate() && std::abs(*track.bpm - bpm) <= 0.5 && track.camelotKey &&
             track.energy && track.genre && !track.genre->empty()) {
@@ -99,8 +98,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: cuevox-bench-recommendation [benchmark options] FILE...\n");
         return 2;
     }
-    const auto service = std::make_shared<const recommendation::RecommendationService>(
-        defaultService());
+    const auto service =
+        std::make_shared<const recommendation::RecommendationService>(defaultService());
     const double tempos[] = {100, 124, 128, 140, 174};
 
     for (int i = 1; i < argc; ++i) {
@@ -110,8 +109,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s: %s\n", path.c_str(), loaded.error().message().c_str());
             return 1;
         }
-        const auto tracks = std::make_shared<const std::vector<metadata::Track>>(
-            std::move(*loaded));
+        const auto tracks =
+            std::make_shared<const std::vector<metadata::Track>>(std::move(*loaded));
         const std::string name = std::filesystem::path(path).stem().string();
 
         auto sources = std::make_shared<std::vector<metadata::Track>>();

@@ -138,10 +138,18 @@ int main(int argc, char** argv) {
             {"source, one genre", true, oneGenre, ""},
             {"source, several choices", true, several, ""},
             {"no source, search", false, {}, "an"},
-            {"source, every live mode", true, {}, "", everyMode(std::nullopt),
+            {"source, every live mode",
+             true,
+             {},
+             "",
+             everyMode(std::nullopt),
              liveInputs(library->tracks(), source)},
-            {"source, every live mode, one crate", true, {}, "",
-             everyMode(largestPlaylist(read->playlists)), liveInputs(library->tracks(), source)},
+            {"source, every live mode, one crate",
+             true,
+             {},
+             "",
+             everyMode(largestPlaylist(read->playlists)),
+             liveInputs(library->tracks(), source)},
             {"source, every live mode and the style", true, {}, "", styled, styledLive},
         };
         for (const Scenario& scenario : scenarios) {
@@ -153,8 +161,8 @@ int main(int argc, char** argv) {
                     std::size_t listed = 0;
                     for (auto _ : state) {
                         const auto result = tracklist::TrackListComputation::compute(
-                            *library, playing, scenario.selections, scenario.search,
-                            scenario.modes, scenario.live);
+                            *library, playing, scenario.selections, scenario.search, scenario.modes,
+                            scenario.live);
                         listed = result.rows.size();
                         benchmark::DoNotOptimize(result);
                     }

@@ -153,7 +153,8 @@ int main(int argc, char** argv) {
             int round = 0;
             for (auto _ : state) {
                 const QString& word = words[round++ % 2];
-                viewModel.filters().setSearchText(word.left(1)); // typed quickly: only the last one counts
+                viewModel.filters().setSearchText(
+                    word.left(1)); // typed quickly: only the last one counts
                 QElapsedTimer clock;
                 clock.start();
                 viewModel.filters().setSearchText(word);

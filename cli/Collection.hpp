@@ -9,7 +9,7 @@
 namespace cuevox::cli {
 
 // The collection in `file`; nothing once the reader's error has been printed as the error line.
-std::optional<metadata::RekordboxLibrary> loadCollection(const std::string& file,
-                                                         importing::LibraryReadOptions options = {});
+std::optional<metadata::RekordboxLibrary>
+loadCollection(const std::string& file, importing::LibraryReadOptions options = {});
 
 } // namespace cuevox::cli

@@ -118,8 +118,8 @@ void printText(const tracklist::PreparedLibrary& library, const std::optional<Tr
         std::cout << (row.score ? fixed(*row.score, 1, 5) : std::string("    -")) << "  "
                   << track.artist << " \u2013 " << track.title << "  " << tempoText(track.bpm)
                   << "  " << (pitchColumn ? (row.pitch ? row.pitch->toString() : "-") + "  " : "")
-                  << keyText(track, row) << "  "
-                  << (moveColumn ? moveText(row.move) + "  " : "") << (track.energy ? "E" + std::to_string(*track.energy) : "-") << "  "
+                  << keyText(track, row) << "  " << (moveColumn ? moveText(row.move) + "  " : "")
+                  << (track.energy ? "E" + std::to_string(*track.energy) : "-") << "  "
                   << track.genre.value_or("-")
                   << (styleColumn ? "  " + reasonText(row.style) : std::string()) << '\n';
     }
@@ -144,8 +144,8 @@ void printText(const tracklist::PreparedLibrary& library, const std::optional<Tr
 }
 
 Json resultJson(const tracklist::PreparedLibrary& library,
-                const tracklist::TrackListComputation::Result& result, bool pitchKey,
-                bool moveKeys, bool styleKey) {
+                const tracklist::TrackListComputation::Result& result, bool pitchKey, bool moveKeys,
+                bool styleKey) {
     Json tracks = Json::array();
     for (const tracklist::ListRow& row : result.rows) {
         Json json{{"id", library.tracks()[row.index].id},
@@ -158,11 +158,11 @@ Json resultJson(const tracklist::PreparedLibrary& library,
             json["heardKey"] = row.heardKey ? Json(row.heardKey->key.toString()) : Json(nullptr);
         }
         if (styleKey) {
-            json["style"] = row.style ? Json{{"score", row.style->score},
-                                             {"reason", row.style->reason
-                                                            ? Json(reasonText(*row.style->reason))
-                                                            : Json(nullptr)}}
-                                      : Json(nullptr);
+            json["style"] =
+                row.style ? Json{{"score", row.style->score},
+                                 {"reason", row.style->reason ? Json(reasonText(*row.style->reason))
+                                                              : Json(nullptr)}}
+                          : Json(nullptr);
         }
         tracks.push_back(std::move(json));
     }
@@ -255,8 +255,7 @@ void runList(const ListOptions& options, CommandContext& context) {
             histories.push_back(std::move(*history));
         }
         live.style = std::make_shared<const style::StyleModel>(
-            std::span(library.tracks()), std::span(collection->playlists),
-            std::span(histories));
+            std::span(library.tracks()), std::span(collection->playlists), std::span(histories));
     }
     const auto result = tracklist::TrackListComputation::compute(
         library, source, selections, options.search, options.modes, live);

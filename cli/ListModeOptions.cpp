@@ -32,7 +32,9 @@ void addListModeOptions(CLI::App& command, tracklist::ListModes& modes) {
         ->check([](const std::string& text) {
             std::string ranges;
             for (std::size_t i = 0; i < tracklist::kPitchRangePercents.size(); ++i) {
-                ranges += (i == 0 ? "" : i + 1 == tracklist::kPitchRangePercents.size() ? " or " : ", ") +
+                ranges += (i == 0                                           ? ""
+                           : i + 1 == tracklist::kPitchRangePercents.size() ? " or "
+                                                                            : ", ") +
                           std::to_string(tracklist::kPitchRangePercents[i]);
             }
             return pitchRangeOf(text)

@@ -46,9 +46,7 @@ std::optional<double> parseTempo(const std::string& text) {
     // Every text of the window is tried as a tempo, and few are one. A text that passes both
     // tests is plain ASCII of four to six bytes, digits at both ends and a point two or three
     // from the end, so anything else is refused before the pattern runs.
-    const auto isDigit = [](char c) {
-        return c >= '0' && c <= '9';
-    };
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     if (text.size() < 4 || text.size() > 6 || !isDigit(text.front()) || !isDigit(text.back()) ||
         (text[text.size() - 2] != '.' && text[text.size() - 3] != '.')) {
         return std::nullopt;

@@ -42,9 +42,7 @@ public:
     std::optional<T> waitPop(std::stop_token stop,
                              Clock::time_point deadline = Clock::time_point::max()) {
         std::unique_lock lock(m_mutex);
-        const auto ready = [this] {
-            return !m_elements.empty() || m_closed;
-        };
+        const auto ready = [this] { return !m_elements.empty() || m_closed; };
         if (deadline == Clock::time_point::max()) {
             m_available.wait(lock, stop, ready);
         } else {

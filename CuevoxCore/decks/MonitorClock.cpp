@@ -13,9 +13,7 @@ void SystemMonitorClock::sleepFor(std::chrono::nanoseconds duration, std::stop_t
     std::mutex mutex;
     std::condition_variable_any wakeUp;
     std::unique_lock lock(mutex);
-    const auto never = [] {
-        return false;
-    };
+    const auto never = [] { return false; };
     // Nothing else notifies: only the stop request or the timeout ends the wait. A deadline
     // past the clock's range would overflow, and waiting for the stop is the same thing.
     const auto start = std::chrono::steady_clock::now();

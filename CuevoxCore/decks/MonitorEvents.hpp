@@ -40,7 +40,8 @@ public:
 private:
     std::shared_ptr<EventQueue<DeckState>> m_states;
     std::shared_ptr<EventQueue<RekordboxRestart>> m_restarts;
-    std::shared_ptr<EventQueue<MonitorEvent>> m_merged = std::make_shared<EventQueue<MonitorEvent>>();
+    std::shared_ptr<EventQueue<MonitorEvent>> m_merged =
+        std::make_shared<EventQueue<MonitorEvent>>();
 };
 
 } // namespace cuevox::decks

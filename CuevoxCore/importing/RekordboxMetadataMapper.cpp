@@ -41,9 +41,7 @@ bool equalsIgnoringAsciiCase(std::string_view lhs, std::string_view rhs) {
         return false;
     }
     for (std::size_t i = 0; i < lhs.size(); ++i) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-        };
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
         if (lower(lhs[i]) != lower(rhs[i])) {
             return false;
         }

@@ -85,9 +85,12 @@ struct ParserDeleter {
 class ParseSession {
 public:
     ParseSession(std::size_t documentSize, const LibraryReadOptions& options)
-        : m_parser(XML_ParserCreate(nullptr)),
-          m_context{m_parser.get(), CollectionParserDelegate(documentSize, options.keyNotation),
-                    {}, nullptr, {}} {
+        : m_parser(XML_ParserCreate(nullptr)), m_context{m_parser.get(),
+                                                         CollectionParserDelegate(
+                                                             documentSize, options.keyNotation),
+                                                         {},
+                                                         nullptr,
+                                                         {}} {
         if (!m_parser) {
             throw std::bad_alloc();
         }
@@ -114,8 +117,8 @@ public:
     }
 
     tl::expected<void, RekordboxXMLError> parseBuffer(std::size_t length, bool last) {
-        return finish(XML_ParseBuffer(m_parser.get(), static_cast<int>(length),
-                                      last ? XML_TRUE : XML_FALSE));
+        return finish(
+            XML_ParseBuffer(m_parser.get(), static_cast<int>(length), last ? XML_TRUE : XML_FALSE));
     }
 
     tl::expected<void, RekordboxXMLError> parse(std::string_view bytes, bool last) {

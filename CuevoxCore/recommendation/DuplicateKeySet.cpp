@@ -51,10 +51,11 @@ void appendLowerASCII(std::string& out, std::string_view text) {
 
 // Length, first and last byte of a key, hashed to a bit of the signature filter.
 std::size_t signatureOf(std::size_t length, char front, char back) {
-    const std::uint64_t mixed = (static_cast<std::uint64_t>(length) << 16 |
-                                 static_cast<std::uint64_t>(static_cast<unsigned char>(front)) << 8 |
-                                 static_cast<unsigned char>(back)) *
-                                0x9E3779B97F4A7C15ULL;
+    const std::uint64_t mixed =
+        (static_cast<std::uint64_t>(length) << 16 |
+         static_cast<std::uint64_t>(static_cast<unsigned char>(front)) << 8 |
+         static_cast<unsigned char>(back)) *
+        0x9E3779B97F4A7C15ULL;
     return static_cast<std::size_t>(mixed >> 48);
 }
 
@@ -136,10 +137,9 @@ std::optional<std::size_t> DuplicateKeySet::find(const metadata::Track& track) {
     if (isASCII(track.artist) && isASCII(track.title)) {
         const std::string_view artist = trimASCII(track.artist);
         const std::string_view title = trimASCII(track.title);
-        const std::size_t bit =
-            signatureOf(artist.size() + 2 + title.size(),
-                        artist.empty() ? ':' : lowerASCII(artist.front()),
-                        title.empty() ? ':' : lowerASCII(title.back()));
+        const std::size_t bit = signatureOf(artist.size() + 2 + title.size(),
+                                            artist.empty() ? ':' : lowerASCII(artist.front()),
+                                            title.empty() ? ':' : lowerASCII(title.back()));
         if ((m_signatures[bit / 64] >> (bit % 64) & 1) == 0) {
             return std::nullopt;
         }

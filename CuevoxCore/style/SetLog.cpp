@@ -1,14 +1,13 @@
 #include "style/SetLog.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace cuevox::style {
 namespace {
@@ -28,8 +27,8 @@ std::string formatted(std::chrono::system_clock::time_point at, const char* form
 
 // A line break or control character in a title would start a line of its own.
 std::string oneLine(std::string text) {
-    std::replace_if(text.begin(), text.end(),
-                    [](unsigned char c) { return c < 0x20 || c == 0x7F; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; }, ' ');
     return text;
 }
 
@@ -67,9 +66,9 @@ std::optional<std::string> SetLog::append(const metadata::Track& track,
     }
     const long long seconds = track.duration ? static_cast<long long>(*track.duration) : -1;
     entry += "#EXTINF:" + std::to_string(seconds) + "," + oneLine(track.artist) + " - " +
-             oneLine(track.title) + "\n#EXT-X-PROGRAM-DATE-TIME:" +
-             formatted(playedAt, "%Y-%m-%dT%H:%M:%SZ", false) + "\n" + oneLine(*track.filepath) +
-             "\n";
+             oneLine(track.title) +
+             "\n#EXT-X-PROGRAM-DATE-TIME:" + formatted(playedAt, "%Y-%m-%dT%H:%M:%SZ", false) +
+             "\n" + oneLine(*track.filepath) + "\n";
     const ssize_t written = ::write(file, entry.data(), entry.size());
     const int writeError = errno;
     const int flushError = ::fsync(file) == 0 ? 0 : errno;

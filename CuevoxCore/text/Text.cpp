@@ -354,8 +354,8 @@ std::size_t displayWidth(std::string_view text) {
             u_hasBinaryProperty(codePoint, UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
             continue;
         }
-        const auto eastAsian = static_cast<UEastAsianWidth>(
-            u_getIntPropertyValue(codePoint, UCHAR_EAST_ASIAN_WIDTH));
+        const auto eastAsian =
+            static_cast<UEastAsianWidth>(u_getIntPropertyValue(codePoint, UCHAR_EAST_ASIAN_WIDTH));
         width += eastAsian == U_EA_WIDE || eastAsian == U_EA_FULLWIDTH ? 2 : 1;
     }
     return width;

@@ -14,4 +14,3 @@ struct BPMRange {
 };
 
 } // namespace cuevox::tracklist
-

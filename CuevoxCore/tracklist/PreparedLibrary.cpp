@@ -109,9 +109,9 @@ PreparedLibrary::PreparedLibrary(std::vector<metadata::Track> tracks,
 std::shared_ptr<const PreparedLibrary> PreparedLibrary::prepare(metadata::RekordboxLibrary library,
                                                                 std::stop_token stop,
                                                                 const Unfinished& unfinished) {
-    std::unique_ptr<const PreparedLibrary> prepared(new PreparedLibrary(
-        std::move(library.tracks), std::move(library.playlists), std::move(library.playlistNodes),
-        stop));
+    std::unique_ptr<const PreparedLibrary> prepared(
+        new PreparedLibrary(std::move(library.tracks), std::move(library.playlists),
+                            std::move(library.playlistNodes), stop));
     if (prepared->m_complete) {
         return prepared;
     }

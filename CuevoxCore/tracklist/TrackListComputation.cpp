@@ -210,11 +210,11 @@ private:
         if (!m_reference.keyFilter) {
             return true;
         }
-        const std::optional<CamelotKey> key = judgedKey(
-            m_reference.playingTempo
-                ? heardKeyOf(m_reference, track, tempoFitOf(m_reference, track))
-                : std::nullopt,
-            track);
+        const std::optional<CamelotKey> key =
+            judgedKey(m_reference.playingTempo
+                          ? heardKeyOf(m_reference, track, tempoFitOf(m_reference, track))
+                          : std::nullopt,
+                      track);
         return key && m_reference.keyFilter->evaluate(*m_reference.key, *key).has_value();
     }
 
@@ -267,9 +267,9 @@ double score(const Reference& reference, std::size_t index, const Track& track,
              const std::optional<CamelotKey>& key, const std::optional<TempoFit>& tempoFit,
              GenreScores& genres) {
     const double bpm = tempoFit ? tempoFit->score : 0.0;
-    const double harmonic =
-        reference.key && key ? HarmonicCompatibilityService::evaluate(*reference.key, *key).score
-                             : 50.0;
+    const double harmonic = reference.key && key
+                                ? HarmonicCompatibilityService::evaluate(*reference.key, *key).score
+                                : 50.0;
     const double energy = kScoreEnergyMatcher.evaluate(reference.energy, track.energy).score;
     return kScorer.score(genres.of(index), bpm, harmonic, energy);
 }
@@ -309,10 +309,9 @@ public:
             return false;
         }
         // The hash first: most tracks are not played, and their id text is never read.
-        const bool played =
-            std::binary_search(m_playedHashes.begin(), m_playedHashes.end(),
-                               m_library.idHash(index)) &&
-            m_played.contains(m_library.tracks()[index].id);
+        const bool played = std::binary_search(m_playedHashes.begin(), m_playedHashes.end(),
+                                               m_library.idHash(index)) &&
+                            m_played.contains(m_library.tracks()[index].id);
         const std::string& artist = m_library.artistKey(index);
         return played || std::find(m_artists.begin(), m_artists.end(), artist) != m_artists.end();
     }
@@ -403,8 +402,7 @@ std::vector<std::size_t> filterAndCount(const PreparedLibrary& library,
     }
     for (const BPMRange& range : library.bpmRangeBuckets()) {
         const auto found = bucketCounts.find(range.lowerBound);
-        options.bpmRangeOptions.push_back(
-            {range, found == bucketCounts.end() ? 0 : found->second});
+        options.bpmRangeOptions.push_back({range, found == bucketCounts.end() ? 0 : found->second});
     }
     for (const CamelotKey& key : CamelotKey::allPositions()) {
         options.keyOptions.push_back({key, keyCounts[keyIndex(key)]});
@@ -529,9 +527,7 @@ Result compute(const PreparedLibrary& library, const std::optional<Track>& sourc
     // milliseconds for a large collection.
     std::future<std::shared_ptr<const style::StyleRanking>> styleRanking;
     if (reference.style) {
-        const auto rankOnce = [&reference] {
-            return reference.style->rankOnce(*reference.source);
-        };
+        const auto rankOnce = [&reference] { return reference.style->rankOnce(*reference.source); };
         try {
             styleRanking = std::async(std::launch::async, rankOnce);
         } catch (const std::system_error&) {

@@ -29,9 +29,13 @@ const LanguageNames& names(AppLanguage language) {
 
 } // namespace
 
-std::string_view id(AppLanguage language) { return names(language).code; }
+std::string_view id(AppLanguage language) {
+    return names(language).code;
+}
 
-std::string_view nativeName(AppLanguage language) { return names(language).nativeName; }
+std::string_view nativeName(AppLanguage language) {
+    return names(language).nativeName;
+}
 
 std::optional<AppLanguage> languageFromCode(std::string_view code) {
     for (const AppLanguage language : kAllLanguages) {

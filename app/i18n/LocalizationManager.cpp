@@ -47,8 +47,7 @@ std::optional<AppLanguage> languageFromQtCode(const QString& code) {
 } // namespace
 
 LocalizationManager::LocalizationManager(QSettings& settings,
-                                         std::optional<QString> systemLanguageCode,
-                                         QObject* parent)
+                                         std::optional<QString> systemLanguageCode, QObject* parent)
     : QObject(parent), m_settings(settings), m_language(AppLanguage::en) {
     const QVariant stored = m_settings.value(kSettingsKey);
     if (const auto remembered = stored.typeId() == QMetaType::QString
@@ -78,7 +77,9 @@ void LocalizationManager::setLanguage(AppLanguage language) {
     emit languageChanged(language);
 }
 
-QString LocalizationManager::t(const char* key) const { return text(m_language, key); }
+QString LocalizationManager::t(const char* key) const {
+    return text(m_language, key);
+}
 
 QString LocalizationManager::t(const char* key, long long number) const {
     // QString::number never groups digits and ignores the locale.

@@ -14,8 +14,8 @@ namespace cuevox::i18n {
 // draws, and redraws when `languageChanged` says so.
 class LocalizationManager : public QObject {
     Q_OBJECT
-    Q_PROPERTY(cuevox::i18n::AppLanguage language READ language WRITE setLanguage NOTIFY
-                   languageChanged)
+    Q_PROPERTY(
+        cuevox::i18n::AppLanguage language READ language WRITE setLanguage NOTIFY languageChanged)
 
 public:
     // The settings key under which the user's choice is remembered.
@@ -23,9 +23,10 @@ public:
 
     // Starts in the remembered language, else the system's when it is one of the ten, else
     // English; stores nothing. `settings` must outlive the manager.
-    explicit LocalizationManager(QSettings& settings,
-                                 std::optional<QString> systemLanguageCode = currentSystemLanguageCode(),
-                                 QObject* parent = nullptr);
+    explicit LocalizationManager(
+        QSettings& settings,
+        std::optional<QString> systemLanguageCode = currentSystemLanguageCode(),
+        QObject* parent = nullptr);
 
     // The language code of the system locale ("de"), absent when the locale names none.
     static std::optional<QString> currentSystemLanguageCode();

@@ -11,7 +11,8 @@ namespace cuevox::state {
 namespace {
 
 // Why a load gave no collection; nothing when it was asked to stop.
-tl::unexpected<std::optional<importing::LoadError>> failedWith(std::optional<importing::LoadError> why) {
+tl::unexpected<std::optional<importing::LoadError>>
+failedWith(std::optional<importing::LoadError> why) {
     return tl::unexpected(std::move(why));
 }
 

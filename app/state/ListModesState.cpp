@@ -65,9 +65,9 @@ ListModes readModes(const QSettings& settings) {
     // Stored by name, so that the settings file reads as what the DJ chose.
     modes.energyDirection = readNamed(settings, kEnergyDirection, tracklist::kEnergyDirectionNames,
                                       modes.energyDirection);
-    modes.harmonicStrictness = readNamed(settings, kHarmonicStrictness,
-                                         tracklist::kHarmonicStrictnessNames,
-                                         modes.harmonicStrictness);
+    modes.harmonicStrictness =
+        readNamed(settings, kHarmonicStrictness, tracklist::kHarmonicStrictnessNames,
+                  modes.harmonicStrictness);
     if (const QVariant crate = settings.value(kCrate); crate.isValid()) {
         modes.playlistID = crate.toString().toStdString();
     }

@@ -53,8 +53,7 @@ StyleSession::StyleSession(QSettings& settings, const ListModesState& modes,
     m_holdTimer.setSingleShot(true);
     m_holdTimer.setInterval(heldFor);
     connect(&m_holdTimer, &QTimer::timeout, this, &StyleSession::remember);
-    connect(this, &StyleSession::prepared, this, &StyleSession::takePrepared,
-            Qt::QueuedConnection);
+    connect(this, &StyleSession::prepared, this, &StyleSession::takePrepared, Qt::QueuedConnection);
     connect(&modes, &ListModesState::modesChanged, this, [this] {
         if (m_modes.modes().style) {
             prepareFor(m_collection);
@@ -92,21 +91,21 @@ void StyleSession::start() {
         return;
     }
     m_madeFor = m_library;
-    m_thread = std::jthread([this, library = m_library, histories = historyFolder(),
-                             log = logFolder()] {
-        // Nothing a preparation throws may end the program: the list then ranks as without.
-        try {
-            Histories sets = readHistories(histories);
-            for (auto& set : style::SetLog(log).sets()) {
-                sets.push_back(std::move(set));
+    m_thread =
+        std::jthread([this, library = m_library, histories = historyFolder(), log = logFolder()] {
+            // Nothing a preparation throws may end the program: the list then ranks as without.
+            try {
+                Histories sets = readHistories(histories);
+                for (auto& set : style::SetLog(log).sets()) {
+                    sets.push_back(std::move(set));
+                }
+                m_made = std::make_shared<const style::StyleModel>(
+                    std::span(library->tracks()), std::span(library->playlists()), std::span(sets));
+            } catch (...) {
+                m_made.reset();
             }
-            m_made = std::make_shared<const style::StyleModel>(
-                std::span(library->tracks()), std::span(library->playlists()), std::span(sets));
-        } catch (...) {
-            m_made.reset();
-        }
-        emit prepared(QPrivateSignal());
-    });
+            emit prepared(QPrivateSignal());
+        });
 }
 
 void StyleSession::takePrepared() {
@@ -187,8 +186,8 @@ void StyleSession::remember() {
     if (!m_held || !remembersSets()) {
         return;
     }
-    const std::optional<std::string> failure = style::SetLog(logFolder()).append(*m_held,
-                                                                                 m_heldSince);
+    const std::optional<std::string> failure =
+        style::SetLog(logFolder()).append(*m_held, m_heldSince);
     if (!failure) {
         m_failureShown = false;
     } else if (!m_failureShown) {

@@ -41,7 +41,8 @@ public:
     ~StyleSession() override;
 
     // The model made for this very collection; null until it is ready, and for any other.
-    std::shared_ptr<const style::StyleModel> modelFor(const tracklist::PreparedLibrary& library) const {
+    std::shared_ptr<const style::StyleModel>
+    modelFor(const tracklist::PreparedLibrary& library) const {
         return m_modelLibrary.get() == &library ? m_model : nullptr;
     }
     // The open collection, whose model is prepared in the background while the style mode is

@@ -38,9 +38,7 @@ CheckboxFilterList::Source checkboxFilterSource(
         }
         setSelection(std::move(changed));
     };
-    source.clear = [=] {
-        setSelection(Selection{});
-    };
+    source.clear = [=] { setSelection(Selection{}); };
     return source;
 }
 

@@ -61,10 +61,10 @@ void CrateButton::restyle() {
     setCursor(m_pickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
     setFocusPolicy(m_pickable ? Qt::TabFocus : Qt::NoFocus);
     if (m_pickable) {
-        layout()->setContentsMargins(
-            kCratePill.horizontalPadding, kCratePill.verticalPadding,
-            kCratePill.horizontalPadding + kCratePill.spacing + kCratePill.chevronSize,
-            kCratePill.verticalPadding);
+        layout()->setContentsMargins(kCratePill.horizontalPadding, kCratePill.verticalPadding,
+                                     kCratePill.horizontalPadding + kCratePill.spacing +
+                                         kCratePill.chevronSize,
+                                     kCratePill.verticalPadding);
     } else {
         layout()->setContentsMargins(0, 0, 0, 0);
     }

@@ -70,9 +70,9 @@ FilterBarView::FilterBarView(RecommendationViewModel& model,
 
     FilterState& filters = m_model.filters();
     connect(m_reset, &QAbstractButton::clicked, &filters, &FilterState::reset);
-    for (auto signal : {&FilterState::keysChanged, &FilterState::bpmRangesChanged,
-                        &FilterState::energiesChanged, &FilterState::genresChanged,
-                        &FilterState::searchTextChanged}) {
+    for (auto signal :
+         {&FilterState::keysChanged, &FilterState::bpmRangesChanged, &FilterState::energiesChanged,
+          &FilterState::genresChanged, &FilterState::searchTextChanged}) {
         connect(&filters, signal, this, &FilterBarView::showActivity);
     }
     connect(&m_model.modes(), &state::ListModesState::modesChanged, this,
@@ -121,8 +121,8 @@ int FilterBarView::firstRowWidth(bool compactChips) const {
     const QMargins margins = layout()->contentsMargins();
     // The live-set controls, search and reset at their least, and the three gaps between them
     // and around the flexible space.
-    return margins.left() + m_liveSet->preferredWidth(compactChips, kGap) + m_search->minimumWidth() +
-           m_reset->sizeHint().width() + 3 * kGap + margins.right();
+    return margins.left() + m_liveSet->preferredWidth(compactChips, kGap) +
+           m_search->minimumWidth() + m_reset->sizeHint().width() + 3 * kGap + margins.right();
 }
 
 int FilterBarView::oneRowWidth(bool compactChips) const {

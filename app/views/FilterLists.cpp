@@ -17,16 +17,16 @@ using tracklist::EnergyOption;
 using tracklist::GenreOption;
 
 template <class Option, class Selection>
-CheckboxFilterList::Source sourceOf(
-    state::RecommendationViewModel& model,
-    std::vector<Option> state::ShownList::*options, std::function<QString(const Option&)> label,
-    std::function<typename Selection::value_type(const Option&)> identity,
-    Selection tracklist::FilterSelections::*selection,
-    void (state::FilterState::*setSelection)(Selection)) {
+CheckboxFilterList::Source
+sourceOf(state::RecommendationViewModel& model, std::vector<Option> state::ShownList::*options,
+         std::function<QString(const Option&)> label,
+         std::function<typename Selection::value_type(const Option&)> identity,
+         Selection tracklist::FilterSelections::*selection,
+         void (state::FilterState::*setSelection)(Selection)) {
     return checkboxFilterSource<Option, Selection>(
-        [&model, options]() -> const auto& { return model.list().*options; }, std::move(label),
+        [&model, options ]() -> const auto& { return model.list().*options; }, std::move(label),
         [](const Option& option) { return option.count; }, std::move(identity),
-        [&model, selection]() -> const auto& { return model.filters().selections().*selection; },
+        [&model, selection ]() -> const auto& { return model.filters().selections().*selection; },
         [&model, setSelection](Selection chosen) {
             (model.filters().*setSelection)(std::move(chosen));
         });

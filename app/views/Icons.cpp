@@ -5,13 +5,13 @@
 #include <QString>
 #include <QSvgRenderer>
 
-
 namespace cuevox::views {
 namespace {
 
 // The one place that says which drawing stands for which icon.
 QString resourcePath(Icon icon) {
     const char* file = [icon] {
+        // clang-format off
         switch (icon) {
         case Icon::warning: return "alert";
         case Icon::warningOutline: return "alert-outline";
@@ -32,6 +32,7 @@ QString resourcePath(Icon icon) {
         case Icon::varyArtists: return "account-switch";
         case Icon::yourStyle: return "account-music";
         }
+        // clang-format on
         return "alert";
     }();
     return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(file));

@@ -25,7 +25,9 @@ struct PillMetrics {
     int iconSize = 12;
     int chevronSize = 9;
 
-    int height(int textHeight) const { return std::max(textHeight, iconSize) + 2 * verticalPadding; }
+    int height(int textHeight) const {
+        return std::max(textHeight, iconSize) + 2 * verticalPadding;
+    }
     // The icon, the text and, when asked, the chevron, between the two paddings.
     int width(int textWidth, bool chevron) const {
         return 2 * horizontalPadding + iconSize + spacing + textWidth +
@@ -38,11 +40,11 @@ inline constexpr PillMetrics kPill{};
 // The crate button, whose icon stands beside a larger count.
 inline constexpr PillMetrics kCratePill{.iconSize = 14};
 // A row of a filter list: the text first, its checkbox at the far end.
-inline constexpr PillMetrics kFilterRow{.horizontalPadding = 14, .verticalPadding = 7,
-                                        .spacing = 12, .iconSize = 14, .chevronSize = 0};
+inline constexpr PillMetrics kFilterRow{
+    .horizontalPadding = 14, .verticalPadding = 7, .spacing = 12, .iconSize = 14, .chevronSize = 0};
 // The score of a track row.
-inline constexpr PillMetrics kScoreBadge{.horizontalPadding = 7, .verticalPadding = 3,
-                                         .spacing = 0, .iconSize = 0, .chevronSize = 0};
+inline constexpr PillMetrics kScoreBadge{
+    .horizontalPadding = 7, .verticalPadding = 3, .spacing = 0, .iconSize = 0, .chevronSize = 0};
 inline constexpr qreal kScoreBadgeRadius = 6;
 
 // Fills `box` as a capsule, its ends round unless `radius` says otherwise, inside a one-pixel

@@ -57,9 +57,10 @@ QString styleReasonText(const style::StyleReason& reason,
     case Kind::playedBefore:
         return localization.t("style.played_before", reason.count);
     case Kind::keyMove:
-        return reason.move ? localization.t("style.key_move")
-                                 .replace(QStringLiteral("%1"), keyMoveText(*reason.move, localization))
-                           : QString();
+        return reason.move
+                   ? localization.t("style.key_move")
+                         .replace(QStringLiteral("%1"), keyMoveText(*reason.move, localization))
+                   : QString();
     case Kind::tempoMove:
         return localization.t("style.tempo_step")
             .replace(QStringLiteral("%1"),

@@ -3,8 +3,8 @@
 #include "i18n/LocalizationManager.hpp"
 #include "recommendation/HarmonicCompatibilityService.hpp"
 #include "state/RecommendationViewModel.hpp"
-#include "views/ScoreBadge.hpp"
 #include "views/RowTexts.hpp"
+#include "views/ScoreBadge.hpp"
 #include "views/Theme.hpp"
 
 #include <QMimeData>
@@ -60,12 +60,10 @@ TrackListModel::TrackListModel(const state::RecommendationViewModel& viewModel,
     connect(&viewModel, &VM::decksChanged, this, [this] {
         marksChanged({HasBeenPlayedRole, Qt::ForegroundRole, ArtistColorRole, LoadedDeckRole});
     });
-    connect(&localization, &i18n::LocalizationManager::languageChanged, this,
-            [this] {
-                marksChanged({StyleReasonRole, KeyMoveTextRole, KeyMoveTipRole, KeyTipRole});
-            });
+    connect(&localization, &i18n::LocalizationManager::languageChanged, this, [this] {
+        marksChanged({StyleReasonRole, KeyMoveTextRole, KeyMoveTipRole, KeyTipRole});
+    });
 }
-
 
 void TrackListModel::takeTracks() {
     // Every update reloads all rows, even with the same ids: their tracks may have changed.
@@ -90,9 +88,7 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
     }
     const auto row = static_cast<std::size_t>(index.row());
     const metadata::Track& track = m_tracks[row];
-    const auto played = [&] {
-        return m_viewModel.decks().playedTrackIDs.contains(track.id);
-    };
+    const auto played = [&] { return m_viewModel.decks().playedTrackIDs.contains(track.id); };
     switch (role) {
     case Qt::DisplayRole:
         return fromUtf8(track.title);

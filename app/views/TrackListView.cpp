@@ -19,10 +19,10 @@ TrackListView::TrackListView(state::RecommendationViewModel& viewModel,
                              i18n::LocalizationManager& localization,
                              artwork::ArtworkLoader& loader, QWidget* parent)
     : QWidget(parent), m_viewModel(viewModel), m_localization(localization),
-      m_model(new TrackListModel(viewModel, localization, this)), m_delegate(new TrackRowDelegate(loader, this)),
-      m_pages(new QStackedLayout(this)), m_emptyPage(new QWidget(this)),
-      m_emptyText(new QLabel(m_emptyPage)), m_loadButton(new QPushButton(m_emptyPage)),
-      m_list(new QListView(this)) {
+      m_model(new TrackListModel(viewModel, localization, this)),
+      m_delegate(new TrackRowDelegate(loader, this)), m_pages(new QStackedLayout(this)),
+      m_emptyPage(new QWidget(this)), m_emptyText(new QLabel(m_emptyPage)),
+      m_loadButton(new QPushButton(m_emptyPage)), m_list(new QListView(this)) {
     m_emptyText->setAlignment(Qt::AlignCenter);
     m_emptyText->setWordWrap(true);
     m_emptyText->setFont(theme::font(theme::TextStyle::body));

@@ -86,7 +86,8 @@ RowLayout layOutRow(const QRect& row, const QModelIndex& index) {
         ScoreBadge::forScore(score.isValid() ? std::optional(score.toDouble()) : std::nullopt);
     if (layout.badge) {
         // The last pixel line is the divider.
-        layout.badgeBox = scoreBadgeBox(*layout.badge, layout.right, (row.top() + row.bottom()) / 2);
+        layout.badgeBox =
+            scoreBadgeBox(*layout.badge, layout.right, (row.top() + row.bottom()) / 2);
         layout.right = static_cast<int>(layout.badgeBox.left()) - kSpacing;
     }
     layout.metadataTop = row.top() + kPaddingVertical + f.bodyMetrics.height() + kLineSpacing +
@@ -201,8 +202,8 @@ bool TrackRowDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     }
     // Over the key as heard, what it means; over the move badge, the move in words.
     const RowLayout layout = layOutRow(option.rect, index);
-    const KeyPlaces places = layOutMetadata(nullptr, index, QPoint(layout.left, layout.metadataTop),
-                                            layout.right, 1.0);
+    const KeyPlaces places =
+        layOutMetadata(nullptr, index, QPoint(layout.left, layout.metadataTop), layout.right, 1.0);
     const auto [tip, place] =
         places.move.contains(event->pos())
             ? std::pair(index.data(TrackListModel::KeyMoveTipRole).toString(), places.move)

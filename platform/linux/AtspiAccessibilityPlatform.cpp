@@ -1,9 +1,9 @@
 #include "linux/AtspiAccessibilityPlatform.hpp"
 
 #include <array>
+#include <atomic>
 #include <atspi/atspi.h>
 #include <cerrno>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -336,9 +336,8 @@ private:
             [[maybe_unused]] const auto written = ::write(m_stop, &one, sizeof one);
         });
         Session& session = Session::shared();
-        std::array<pollfd, 3> watched{{{m_socket, POLLIN, 0},
-                                       {session.nudges(), POLLIN, 0},
-                                       {m_stop, POLLIN, 0}}};
+        std::array<pollfd, 3> watched{
+            {{m_socket, POLLIN, 0}, {session.nudges(), POLLIN, 0}, {m_stop, POLLIN, 0}}};
         while (!stop.stop_requested()) {
             if (::poll(watched.data(), watched.size(), -1) < 0 && errno != EINTR) {
                 return;

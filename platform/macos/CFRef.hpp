@@ -1,7 +1,6 @@
 #pragma once
 
 #include <CoreFoundation/CoreFoundation.h>
-
 #include <utility>
 
 namespace cuevox::platform::macos {

@@ -21,9 +21,9 @@ Element adoptElement(AXUIElementRef element) {
 }
 
 CFRef<CFStringRef> makeCFString(std::string_view text) {
-    return CFRef<CFStringRef>(CFStringCreateWithBytes(
-        kCFAllocatorDefault, reinterpret_cast<const UInt8*>(text.data()),
-        static_cast<CFIndex>(text.size()), kCFStringEncodingUTF8, false));
+    return CFRef<CFStringRef>(
+        CFStringCreateWithBytes(kCFAllocatorDefault, reinterpret_cast<const UInt8*>(text.data()),
+                                static_cast<CFIndex>(text.size()), kCFStringEncodingUTF8, false));
 }
 
 std::optional<std::string> utf8(CFStringRef string) {
@@ -71,14 +71,16 @@ MacAccessibilityPlatform::MacAccessibilityPlatform() {
     }
 }
 
-bool MacAccessibilityPlatform::isProcessTrusted() { return AXIsProcessTrusted(); }
+bool MacAccessibilityPlatform::isProcessTrusted() {
+    return AXIsProcessTrusted();
+}
 
 bool MacAccessibilityPlatform::requestTrust() {
     const void* keys[] = {kAXTrustedCheckOptionPrompt};
     const void* values[] = {kCFBooleanTrue};
-    const CFRef<CFDictionaryRef> options(
-        CFDictionaryCreate(kCFAllocatorDefault, keys, values, 1, &kCFTypeDictionaryKeyCallBacks,
-                           &kCFTypeDictionaryValueCallBacks));
+    const CFRef<CFDictionaryRef> options(CFDictionaryCreate(kCFAllocatorDefault, keys, values, 1,
+                                                            &kCFTypeDictionaryKeyCallBacks,
+                                                            &kCFTypeDictionaryValueCallBacks));
     return AXIsProcessTrustedWithOptions(options.get());
 }
 

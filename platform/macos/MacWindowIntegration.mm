@@ -60,17 +60,17 @@ ActivityWhileRunning::ActivityWhileRunning(const std::string& bundleIdentifier)
     NSNotificationCenter* center = NSWorkspace.sharedWorkspace.notificationCenter;
     // The observers go before the state in the destructor, so the blocks never outlive it.
     const auto observe = [center, state](NSNotificationName name, bool quits) {
-        return [center addObserverForName:name
-                                   object:nil
-                                    queue:NSOperationQueue.mainQueue
-                               usingBlock:^(NSNotification* notification) {
-                                 NSRunningApplication* application =
-                                     notification.userInfo[NSWorkspaceApplicationKey];
-                                 if ([application.bundleIdentifier
-                                         isEqualToString:state->bundleIdentifier]) {
-                                     state->update(quits ? application : nil);
-                                 }
-                               }];
+        return [center
+            addObserverForName:name
+                        object:nil
+                         queue:NSOperationQueue.mainQueue
+                    usingBlock:^(NSNotification* notification) {
+                      NSRunningApplication* application =
+                          notification.userInfo[NSWorkspaceApplicationKey];
+                      if ([application.bundleIdentifier isEqualToString:state->bundleIdentifier]) {
+                          state->update(quits ? application : nil);
+                      }
+                    }];
     };
     state->launchObserver = observe(NSWorkspaceDidLaunchApplicationNotification, false);
     state->quitObserver = observe(NSWorkspaceDidTerminateApplicationNotification, true);

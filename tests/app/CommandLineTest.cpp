@@ -13,6 +13,7 @@ CliResult runApp(const std::string& arguments) {
 // A mistyped option is a usage error (2) with one line that says which, never Qt's plugin
 // abort or CLI11's own exit codes.
 TEST(CuevoxCommandLine, UsageErrorsExitTwoAndSayWhyHelpNamesEveryOption) {
+    // clang-format off
     const struct { const char* arguments; const char* error; } cases[] = {
         {"--platform nope", "--platform: nope not in {system,atspi}"},
         {"--platform", "--platform: 1 required TEXT:{system,atspi} missing"},
@@ -28,6 +29,7 @@ TEST(CuevoxCommandLine, UsageErrorsExitTwoAndSayWhyHelpNamesEveryOption) {
         // What macOS adds to a first launch from the Finder is ignored, and only that.
         {"-psn_0_1234567 --size 0x560", "cuevox: --size takes WIDTHxHEIGHT, such as 860x560"},
         {"-psn0 --size 860x560", "The following argument was not expected: -psn0"},
+        // clang-format on
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.arguments);

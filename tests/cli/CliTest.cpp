@@ -1,5 +1,4 @@
 #include "CliRunner.hpp"
-
 #include "support/TemporaryFiles.hpp"
 
 #include <gtest/gtest.h>
@@ -18,6 +17,7 @@ using nlohmann::json;
 const std::string kDemo = CUEVOX_SOURCE_DIR "/data/demo-collection.xml";
 
 TEST(Cli, KeyTagsAndHelpPrintWhatWasAskedAndExitWithZero) {
+    // clang-format off
     const struct { std::vector<std::string> arguments; std::string out; } cases[] = {
         {{"key", "Am", "H", " 12B "}, "Am\t8A\nH\t-\n 12B \t12B\n"},
         {{"key", "--json", "Db major", "1m", "8A\xFF"}, R"([{"text": "Db major", "camelot": "3B"}, {"text": "1m", "camelot": null}, {"text": "8A\uFFFD", "camelot": null}])"},
@@ -27,6 +27,7 @@ TEST(Cli, KeyTagsAndHelpPrintWhatWasAskedAndExitWithZero) {
         {{"tags", "--", "[E8]", "[a,b]"}, "[E8]\ttag key -\ttag energy -\tenergy 8\n[a,b]\ttag key -\ttag energy -\tenergy -\n"},
         {{"key", "[8A]"}, "[8A]\t-\n"},
         {{"list", kDemo, "--genre", "[House]"}, "No playing track: 0 tracks\n"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -51,16 +52,20 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
     ::mkfifo(fifo.c_str(), 0600);
     directory.write("deep.json", "{\"house\": {\"techno\": " + std::string(100000, '[') +
                                      std::string(100000, ']') + "}}");
-    directory.write("long.xml", R"(<C><TRACK TrackID="1" Name="T" Artist="A" TotalTime="1e300" AverageBpm="128" Tonality="8A"/></C>)");
+    directory.write(
+        "long.xml",
+        R"(<C><TRACK TrackID="1" Name="T" Artist="A" TotalTime="1e300" AverageBpm="128" Tonality="8A"/></C>)");
     directory.write("play.json", R"([{"at": 0, "action": "load", "deck": 1, "id": "1"},
                                      {"at": 0.2, "action": "play", "deck": 1}])");
     // Texts of 7 MB are quoted by their first 80 characters.
     const std::string huge(7'000'000, 'x'), cut = std::string(80, 'x') + "\u2026";
     directory.write("name.json", R"({"house": {"X)" + huge + R"(": 1}})");
     directory.write("row.json", R"({")" + huge + R"(": 1})");
-    directory.write("id.json", R"([{"at": 0, "action": "load", "deck": 1, "id": ")" + huge + "\"}]");
+    directory.write("id.json",
+                    R"([{"at": 0, "action": "load", "deck": 1, "id": ")" + huge + "\"}]");
     directory.write("field.json", R"([{"at": 0, ")" + huge + "\": 1}]");
     const auto cli = cliCommand;
+    // clang-format off
     const struct { std::string command; int exitCode; std::string err; } cases[] = {
         {cli({}), 2, "cuevox-cli: A subcommand is required (see cuevox-cli --help)\n"},
         {cli({"key"}), 2, usage("TEXT is required")},
@@ -91,6 +96,7 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
         {cli({"monitor", kDemo, "--simulate", dir + "field.json"}), 1, "cuevox-cli: " + dir + "field.json: event 0 (counting from 0): unknown field \"" + cut + "\"\n"},
         {cli({"list", kDemo, "--key", huge.substr(0, 100'000)}), 2, usage("--key: not a key: " + cut)},
         {cli({"list", kDemo, "--deck-bpm", "1e308"}), 2, usage("--deck-bpm: must be a number above 0 and below 1000, not 1e308")},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);

@@ -1,5 +1,4 @@
 #include "CliRunner.hpp"
-
 #include "support/TemporaryFiles.hpp"
 
 #include <gtest/gtest.h>
@@ -18,9 +17,10 @@ TEST(DecksCli, PrintsEverySlotAsTextOrJsonFromAFileOrStdinAndSaysWhatIsWrongWith
     const std::string input = R"(["Not Loaded.", " Night Song", "The \"Band\"\n", "128.00", "Am"])";
     const CliResult text = runCliWithInput({"decks"}, input);
     EXPECT_EQ(text.exitCode, 0) << text.err;
-    EXPECT_EQ(text.out, "Slot 1: empty\n"
-                        "Slot 2: loaded  \" Night Song\" by \"The \\\"Band\\\"\\n\"  128.00 BPM  key "
-                        "\"Am\"  (texts after it from 5)\n");
+    EXPECT_EQ(text.out,
+              "Slot 1: empty\n"
+              "Slot 2: loaded  \" Night Song\" by \"The \\\"Band\\\"\\n\"  128.00 BPM  key "
+              "\"Am\"  (texts after it from 5)\n");
     EXPECT_EQ(runCliWithInput({"decks"}, "[\"x\"]").out, "No deck in 1 texts\n");
     const json expected = json::parse(R"([
         {"slot": 1, "state": "empty", "title": null, "artist": null, "bpm": null, "rawKey": null, "sourceEndIndex": null},
@@ -37,6 +37,7 @@ TEST(DecksCli, PrintsEverySlotAsTextOrJsonFromAFileOrStdinAndSaysWhatIsWrongWith
               "[\n  {\n    \"slot\": 1,\n    \"state\": \"empty\",\n    \"title\": null,\n"
               "    \"artist\": null,\n    \"bpm\": null,\n    \"rawKey\": null,\n"
               "    \"sourceEndIndex\": null\n  }\n]\n");
+    // clang-format off
     const struct { std::string input, err; } cases[] = {
         {"[\"a\",]", "not JSON: parse error at line 1, column 6: syntax error while parsing value - unexpected ']'; expected '[', '{', or a literal"},
         {R"({"texts": ["a"]})", "expected an array of strings, found an object"},
@@ -44,17 +45,20 @@ TEST(DecksCli, PrintsEverySlotAsTextOrJsonFromAFileOrStdinAndSaysWhatIsWrongWith
         {"null", "expected an array of strings, found null"},
         {R"(["a", 128.0, "b"])", "element 1 (counting from 0) is a number, not a string"},
         {R"([["a"]])", "element 0 (counting from 0) is an array, not a string"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.input);
         expectFailure(runCliWithInput({"decks", "--json"}, c.input), 1,
                       "cuevox-cli: stdin: " + c.err + "\n");
     }
+    // clang-format off
     const struct { std::vector<std::string> arguments; int exitCode; std::string err; } files[] = {
         {{"decks", "/no/such.json"}, 1, "cuevox-cli: /no/such.json: no such file\n"},
         {{"decks", "/"}, 1, "cuevox-cli: /: is a directory\n"},
         {{"decks", "a.json", "b.json"}, 2, usage("The following argument was not expected: b.json")},
         {{"decks", "--count"}, 2, usage("The following argument was not expected: --count")},
+        // clang-format on
     };
     for (const auto& c : files) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));

@@ -1,5 +1,4 @@
 #include "CliRunner.hpp"
-
 #include "support/TemporaryFiles.hpp"
 
 #include <gtest/gtest.h>

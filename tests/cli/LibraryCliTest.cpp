@@ -1,5 +1,4 @@
 #include "CliRunner.hpp"
-
 #include "support/TemporaryFiles.hpp"
 
 #include <gtest/gtest.h>
@@ -57,12 +56,14 @@ TEST_F(LibraryCli, JsonHoldsEveryTrackAndPlaylistAndTheSummaryWhatADjNeedsToKnow
     EXPECT_NE(result.out.find("\"bpm\": 122.1,"), std::string::npos);
     const CliResult summary = runCli({"library", path});
     ASSERT_EQ(summary.exitCode, 0) << summary.err;
-    for (const char* line : {
+    for (const char* line :
+         {// clang-format off
              "  tracks          3\n", "  with tempo      2\n", "  with key        1\n",
              "  with energy     1\n", "  with genre      3\n", "  with file path  1\n",
              "  tempo range     122.10 - 174.00 BPM\n",
              "  top genres      Deep House (2), Drum & Bass (1)\n",
-             "  playlists       1 (3 entries, 1 pointing at no track)\n"}) {
+          // clang-format on
+          "  playlists       1 (3 entries, 1 pointing at no track)\n"}) {
         EXPECT_NE(summary.out.find(line), std::string::npos) << line << summary.out;
     }
 }

@@ -1,5 +1,4 @@
 #include "CliRunner.hpp"
-
 #include "support/TemporaryFiles.hpp"
 
 #include <gtest/gtest.h>
@@ -57,6 +56,7 @@ TEST_F(ListCli, JsonAndTextShowTheRankedTracksEveryOptionNarrowsThemAndBadInputF
     }
     EXPECT_NE(list({}).out.find("    -  E \u2013 Stra\u00DFe  135.00  8A  -  -\n"), npos);
     // The ids listed, sorted.
+    // clang-format off
     const struct { std::vector<std::string> arguments, ids; } cases[] = {
         {{"--title", "Night Song", "--artist", "The Band"}, {"1", "2"}},
         {{"--id", "1", "--key", "10A", "--key", "Am"}, {"1", "4"}},
@@ -64,6 +64,7 @@ TEST_F(ListCli, JsonAndTextShowTheRankedTracksEveryOptionNarrowsThemAndBadInputF
         {{"--bpm-range", "130"}, {"5"}},
         {{"--energy", "6", "--energy", "7"}, {"1", "2", "3", "4"}},
         {{"--search", "near", "--id", "1"}, {"2"}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -73,6 +74,7 @@ TEST_F(ListCli, JsonAndTextShowTheRankedTracksEveryOptionNarrowsThemAndBadInputF
         ASSERT_EQ(narrowed.exitCode, 0) << narrowed.err;
         EXPECT_EQ(sortedIds(json::parse(narrowed.out).at("tracks")), c.ids);
     }
+    // clang-format off
     const struct { std::vector<std::string> arguments; int exitCode; std::string err; } errors[] = {
         {{"--id", "9"}, 1, "cuevox-cli: no track with id \"9\" in " + path + "\n"},
         {{"--title", "Nope", "--artist", "X"}, 1, "cuevox-cli: no track titled \"Nope\" by \"X\" in " + path + "\n"},
@@ -81,6 +83,7 @@ TEST_F(ListCli, JsonAndTextShowTheRankedTracksEveryOptionNarrowsThemAndBadInputF
         {{"--key", "H"}, 2, usage("--key: not a key: H")},
         {{"--energy", "0"}, 2, usage("--energy: Value 0 not in range 1 to 10")},
         {{"--bpm-range", "125"}, 2, usage("--bpm-range: must be a multiple of 10")},
+        // clang-format on
     };
     for (const auto& c : errors) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));

@@ -37,6 +37,7 @@ protected:
 };
 
 TEST_F(ListModesCli, EveryOptionReachesTheList) {
+    // clang-format off
     struct Case { std::vector<std::string> arguments; std::vector<std::string> ids; } cases[] = {
         {{"--id", "1"}, {"1"}},
         {{"--id", "1", "--pitch-range", "2"}, {"1", "2"}},
@@ -54,6 +55,7 @@ TEST_F(ListModesCli, EveryOptionReachesTheList) {
         {{"--id", "1", "--harmonic", "open"}, {"1", "4"}},
         {{"--id", "1", "--style"}, {"1", "2", "3", "4", "5"}},
         {{"--id", "1", "--style", "--energy", "8"}, {"5"}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -66,8 +68,8 @@ TEST_F(ListModesCli, EveryOptionReachesTheList) {
 }
 
 TEST_F(ListModesCli, BadValuesAreUsageErrorsAndAnUnknownPlaylistIsBadInput) {
+    // clang-format off
     const struct { std::vector<std::string> arguments; int exitCode; std::string err; } cases[] = {
-        // clang-format off
         {{"--pitch-range", "3"}, 2, usage("--pitch-range: must be 0, 2, 4, 6, 8 or 16, not \"3\"")},
         {{"--pitch-range", "x"}, 2, usage("--pitch-range: must be 0, 2, 4, 6, 8 or 16, not \"x\"")},
         {{"--deck-bpm", "0"}, 2, usage("--deck-bpm: must be a number above 0 and below 1000, not 0")},
@@ -110,14 +112,17 @@ TEST_F(ListModesCli, PlaylistsSharingAPathAreListedTogetherWithANote) {
 TEST_F(ListModesCli, StyleRanksByYourSetsAndSaysWhy) {
     const std::string history =
         directory.write("HISTORY 2024-05-17.m3u8", "#EXTM3U\n/1.mp3\n/3.mp3\n").string();
-    const json tracks = json::parse(run({"list", "--id", "1", "--style", "--history", history,
-                                         "--json"}).out).at("tracks");
+    const json tracks =
+        json::parse(run({"list", "--id", "1", "--style", "--history", history, "--json"}).out)
+            .at("tracks");
     EXPECT_EQ(tracks.at(0).at("id"), "3");
     EXPECT_EQ(tracks.at(0).at("style").at("reason"), "played after it 1\u00D7");
     EXPECT_TRUE(tracks.back().at("style").is_null()) << "the playing track";
-    EXPECT_FALSE(json::parse(run({"list", "--id", "1", "--json"}).out).at("tracks")[0].contains("style"));
+    EXPECT_FALSE(
+        json::parse(run({"list", "--id", "1", "--json"}).out).at("tracks")[0].contains("style"));
     const std::string text = run({"list", "--id", "1", "--style", "--history", history}).out;
-    EXPECT_NE(text.find("Half  64.00  8A  E6  -  played after it 1\u00D7\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Half  64.00  8A  E6  -  played after it 1\u00D7\n"), std::string::npos)
+        << text;
 }
 
 TEST_F(ListModesCli, PitchShowsOnlyInTheTempoMode) {
@@ -147,7 +152,8 @@ TEST_F(ListModesCli, KeyMovesAndHeardKeysShowOnlyWhenAsked) {
                            .at("tracks");
     EXPECT_EQ(heard[0], json::parse(R"({"id": "1", "score": 100.0, "pitch": 0.0,
                                         "relation": "same", "heardKey": "8A"})"));
-    const std::string text = run({"list", "--id", "1", "--pitch-range", "2", "--key-lock", "off"}).out;
+    const std::string text =
+        run({"list", "--id", "1", "--pitch-range", "2", "--key-lock", "off"}).out;
     EXPECT_NE(text.find("126.00  +1.6 %  8A \u2192 \u22488A  same  E6"), std::string::npos) << text;
     const json moves =
         json::parse(run({"list", "--open-key", "--key-moves", "--json"}).out).at("tracks");

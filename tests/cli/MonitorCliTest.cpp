@@ -198,8 +198,8 @@ TEST_F(MonitorScript, BadScriptsSayWhatIsWrong) {
     const std::string loads = "a load needs either \"id\" or \"title\" and \"artist\" (with "
                               "\"bpm\" and \"key\")";
     // The error after the prefix; a prefix itself when it ends in ": ".
+    // clang-format off
     const struct { std::string script, err; } cases[] = {
-        // clang-format off
         {"[{\"at\": 0,}]", "not JSON: "},
         {"", "not JSON: "},
         {R"({"at": 0})", "expected an array of events, found an object"},
@@ -239,8 +239,8 @@ TEST_F(MonitorScript, BadScriptsSayWhatIsWrong) {
 }
 
 TEST(MonitorCli, UsageErrorsAndMissingFiles) {
+    // clang-format off
     const struct { std::vector<std::string> arguments; int exitCode; std::string err; } cases[] = {
-        // clang-format off
         {{kDemoCollection}, 2, usage("monitor: this build reads no real rekordbox: use --demo or --simulate SCRIPT")},
         {{kDemoCollection, "--demo", "--simulate", "x.json"}, 2, usage("--demo excludes --simulate")},
         {{kDemoCollection, "--demo", "--seconds", "0"}, 2, usage("--seconds: must be a number of seconds above 0, not 0")},

@@ -1,5 +1,4 @@
 #include "CliRunner.hpp"
-
 #include "support/TemporaryFiles.hpp"
 
 #include <gtest/gtest.h>
@@ -50,6 +49,7 @@ TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
         "breakdown": {"genre": 100.0, "bpm": 100.0, "harmonic": 100.0, "energy": 100.0},
         "reasons": ["✓ Same Genre", "✓ Same BPM", "✓ Harmonic Match", "✓ Same Energy"]})"));
     directory.write("genres.json", R"({"house": {"tech house": 0.625}})");
+    // clang-format off
     struct { std::vector<std::string> arguments, ids; std::vector<double> scores; } cases[] = {
         {{}, {"3", "12", "8", "2"}, {100, 100, 86.0, 79.7}},
         {{"--exclude", "3", "--exclude", "8"}, {"11", "12", "2"}, {100, 100, 79.7}},
@@ -58,6 +58,7 @@ TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
         {{"--weights", "1,0,0,0"}, {"3", "2", "8", "12"}, {100, 100, 100, 100}},
         {{"--bpm-tolerance", "0.15,2.5", "--count", "5"}, {"3", "12", "8", "2", "9"}, {100, 100, 87.0, 86.3, 80.3}},
         {{"--genre-table", table, "--genre-mode", "compatibleGenres"}, {"3", "12", "8", "2", "6"}, {100, 100, 86.0, 79.7, 79.4}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -76,6 +77,7 @@ TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
     }
     // The decomposed é takes one column, like the precomposed one.
     const std::string header = "After The Band \u2013 Night Song  128.00  8A  E6\n";
+    // clang-format off
     const struct { std::vector<std::string> arguments; std::string out; } texts[] = {
         {{"--id", "1", "--count", "2"},
          header + "#  Score  Track          BPM  Key  E   Genre         Tempo       Harmonic          Energy\n"
@@ -83,6 +85,7 @@ TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
                   "2  100.0  Zo\u00EB \u2013 Cafe\u0301  128.00  8A   E6  \u2713 Same Genre  \u2713 Same BPM  \u2713 Harmonic Match  \u2713 Same Energy\n"},
         {{"--title", " night song ", "--artist", "THE BAND", "--count", "0"},
          header + "No track of the collection fits after it with these settings.\n"},
+        // clang-format on
     };
     for (const auto& c : texts) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -93,6 +96,7 @@ TEST_F(RecommendCli, JsonAndTextShowTheRankedListAndOptionsChangeIt) {
 }
 
 TEST_F(RecommendCli, EveryBadValueAndGenreTableIsNamedOnOneLine) {
+    // clang-format off
     const struct { std::vector<std::string> arguments; int exitCode; std::string err; } cases[] = {
         {{"--count", "-1"}, 2, usage("--count: must be 0 or more, not -1")},
         {{"--count", "2.5"}, 2, usage("--count: must be a whole number, not \"2.5\"")},
@@ -109,6 +113,7 @@ TEST_F(RecommendCli, EveryBadValueAndGenreTableIsNamedOnOneLine) {
         {{"--genre-table", "/no/such.json"}, 1, "cuevox-cli: cannot read the genre table /no/such.json: no such file\n"},
         {{"--id", "99"}, 1, "cuevox-cli: no track with id \"99\" in " + path + "\n"},
         {{"--json"}, 2, usage("the playing track (--id, or --title with --artist) is required")},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
@@ -120,6 +125,7 @@ TEST_F(RecommendCli, EveryBadValueAndGenreTableIsNamedOnOneLine) {
     }
     expectFailure(runCli({"recommend", "/no/such.xml", "--id", "1"}), 1,
                   "cuevox-cli: fileNotFound(\"/no/such.xml\")\n");
+    // clang-format off
     const struct { std::string contents, err; } tables[] = {
         {"[]", "must be a JSON object of objects of numbers, not an array"},
         {"{\"house\": 0.8}", "the entry for \"house\" must be an object of numbers, not a number"},
@@ -127,6 +133,7 @@ TEST_F(RecommendCli, EveryBadValueAndGenreTableIsNamedOnOneLine) {
         {"{\"house\": {\"techno\": 1e999}}", "holds a number too large for a double"},
         {"{\"House\": {\"techno\": 0.5}}", "\"House\" has capitals; genre names must be written in lower case"},
         {"{\"house\": {\"Techno\": 0.5}}", "\"Techno\" has capitals; genre names must be written in lower case"},
+        // clang-format on
     };
     for (const auto& c : tables) {
         SCOPED_TRACE(c.contents);

@@ -27,6 +27,7 @@ const std::string kBundle = "com.pioneerdj.rekordboxdj";
 
 TEST(AccessibilityPlaybackHeuristic, ComparesWindowsIncludingTheirLengths) {
     const Texts before{"T", "A", "128.00", "8A", "0:10", "-3:20", "x", "y", "z"};
+    // clang-format off
     struct { Texts after; std::size_t beforeStart, afterStart, size; bool playing; } cases[] = {
         {before, 4, 4, 4, false},
         {{"T", "A", "128.00", "8A", "0:11", "-3:20", "x", "y", "z"}, 4, 4, 4, true},
@@ -35,6 +36,7 @@ TEST(AccessibilityPlaybackHeuristic, ComparesWindowsIncludingTheirLengths) {
         {{"T", "A", "128.00", "8A", "0:10", "-3:20"}, 4, 4, 4, true},
         {{"T"}, 9, 4, 4, false},
         {before, 9, 8, 4, true},
+        // clang-format on
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);

@@ -48,6 +48,7 @@ void expectSlots(const Texts& texts, const std::vector<DeckSlotState>& expected,
 }
 
 TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrderAfterRejectedOnes) {
+    // clang-format off
     const struct { Texts texts; std::vector<DeckSlotState> expected; } cases[] = {
         {{}, {}},
         {{"Not Loaded.", "x", "Not Loaded."}, {kEmpty, kEmpty}},
@@ -74,6 +75,7 @@ TEST(AccessibilityTrackPatternMatcher, FindsBlocksAndMarkersInScreenOrderAfterRe
         {{"T", "A", "128.00", "13A", "Not Loaded.", "U", "B", "126.00", "4B"},
          {kEmpty, loaded("U", "B", 126, "4B", 9)}},
         {{"T", "A", "128.00", "X", "126.00", "4B"}, {loaded("128.00", "X", 126, "4B", 6)}},
+        // clang-format on
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);

@@ -24,7 +24,9 @@ Texts describe(const std::vector<DeckState>& states) {
     for (const DeckState& state : states) {
         lines.push_back(std::string(rawValue(state.deck)) +
                         (state.track ? " " + state.track->id : " empty") +
-                        (state.isPlaying ? " playing" : state.track ? " paused" : ""));
+                        (state.isPlaying ? " playing"
+                         : state.track   ? " paused"
+                                         : ""));
     }
     return lines;
 }
@@ -67,10 +69,12 @@ Texts concat(std::initializer_list<Texts> parts) {
 const Texts kEmpty{"Not Loaded."};
 
 TEST(DeckPoller, FindsRekordboxOnlyByItsExactBundleIdentifierAndOnlyWithAccess) {
+    // clang-format off
     const struct { std::vector<Fake::RunningApplication> applications; bool active; } cases[] = {
         {{}, false},
         {{{std::nullopt, kPID}, {"com.pioneerdj.RekordboxDJ", kPID}, {kBundle + " ", kPID}}, false},
         {{{std::nullopt, 1}, {kBundle, kPID}}, true},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.active);
@@ -111,6 +115,7 @@ TEST(DeckPoller, ChangingTextsAfterTheBlockMeanPlayingAndOnlyChangesArePublished
     const Texts block{"T", "A", "128.00", "8A"};
     const Texts gone = {"Other", "texts"};
     const Texts five = concat({deck("1"), deck("2"), deck("3"), deck("4"), deck("5")});
+    // clang-format off
     struct { std::vector<std::pair<Texts, Texts>> polls; std::vector<Texts> expected; } cases[] = {
         {{{deck("T"), deck("T", "0:11")}}, {{"deck1 A::T playing"}}},
         // Four texts after the block are compared, not five.
@@ -149,6 +154,7 @@ TEST(DeckPoller, ChangingTextsAfterTheBlockMeanPlayingAndOnlyChangesArePublished
         {{{five, five}, {concat({deck("1"), deck("9")}), concat({deck("1"), deck("9")})}},
          {{"deck1 A::1 paused", "deck2 A::2 paused", "deck3 A::3 paused", "deck4 A::4 paused"},
           {"deck2 A::9 paused"}}},
+        // clang-format on
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
@@ -166,9 +172,11 @@ TEST(DeckPoller, APollThatCannotFinishItsReadsReadsAsNoWindow) {
     // second), rekordbox stops answering, a stop is asked for, or the read takes the poll's
     // whole time: nothing more is read or published, and the deck keeps its published state.
     enum class Fault { notAnswering, stop, slow };
+    // clang-format off
     const struct { Fault fault; int at; } cases[] = {
         {Fault::notAnswering, 5}, {Fault::notAnswering, 30}, {Fault::stop, 5},
         {Fault::stop, 30},        {Fault::slow, 5},          {Fault::slow, 30},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(c.fault) << " at read " << c.at);
@@ -265,19 +273,21 @@ TEST(DeckPoller, WalksStaticTextsInPreOrderDownToTheDepthLimit) {
         return platform.addElement(role, {platform.addElement("AXGroup", {text})});
     };
     const Fake::NodeID window = platform.addElement(
-        "AXWindow",
-        {browser("AXTable"), browser("AXOutline"), browser("AXRow"), browser("AXCell"),
-         platform.addElement("AXGroup", {platform.addStaticText("g1"), button}),
-         platform.addNode({{"AXRole", std::string("AXStaticText")}}),
-         node(std::string("AXStaticText"), 1.5), node(3.0, std::string("x")), node(std::string("axstatictext"), std::string("y")),
-         platform.addStaticText(""), badChildren, chain[0]});
+        "AXWindow", {browser("AXTable"), browser("AXOutline"), browser("AXRow"), browser("AXCell"),
+                     platform.addElement("AXGroup", {platform.addStaticText("g1"), button}),
+                     platform.addNode({{"AXRole", std::string("AXStaticText")}}),
+                     node(std::string("AXStaticText"), 1.5), node(3.0, std::string("x")),
+                     node(std::string("axstatictext"), std::string("y")),
+                     platform.addStaticText(""), badChildren, chain[0]});
     platform.setApplication(7, platform.addNode({{"AXWindows", std::vector{window}}}));
     const auto windows = platform.elementsAttribute(platform.applicationElement(7), "AXWindows");
     ASSERT_TRUE(windows && windows->size() == 1);
+    // clang-format off
     const struct { std::size_t maxDepth; Texts expected; } cases[] = {
         {1, {}},
         {2, {"", "leaf", "d0"}},
         {4, {"g1", "in button", "", "leaf", "d0", "d1", "d2"}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.maxDepth);
@@ -339,12 +349,14 @@ const Texts kTwoDecks = concat({deck("T"), deck("U")});
 // a walk. A deck's number comes from its place: deck 2 stays deck 2 when deck 1 is lost.
 TEST(DeckPoller, RememberedDecksAreReadAloneUntilARuleAsksForAFullWalk) {
     enum class Change { none, titleGone, notABlock, time, restart };
+    // clang-format off
     const struct { Change change; int walks, reads; Texts published; } cases[] = {
         {Change::none, 0, 1 + 2 * (8 + 6), {}},
         {Change::titleGone, 1, -1, {}},
         {Change::notABlock, 1, -1, {}},
         {Change::time, 1, -1, {}},
         {Change::restart, 1, -1, {"deck1 A::T paused", "deck2 A::U paused"}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.change));
@@ -385,6 +397,7 @@ TEST(DeckPoller, EventsReadTheirDeckAtOnceAndTellPlayingFromTheTimes) {
     const Texts playing{"deck1 A::T playing"}, paused{"deck1 A::T paused"};
     const Texts reloaded{"deck1 A::T3 paused"};
     const std::vector<Step> cases[] = {
+        // clang-format off
         // A load changes four texts within a millisecond: one read once they have settled.
         {{Act::post, 0, "T2", ms(5), {}}, {Act::post, 1, "B", ms(5), {"deck1 B::T2 paused"}}},
         // A time that moves is playing; the same times a gap after the last change are paused.
@@ -399,6 +412,7 @@ TEST(DeckPoller, EventsReadTheirDeckAtOnceAndTellPlayingFromTheTimes) {
         {{Act::post, 2, "x", ms(10), {}}},
         // A change of structure around the decks walks the window; elsewhere it is not read.
         {{Act::silent, 0, "T3", ms(0), {}}, {Act::structure, 0, "", ms(10), reloaded}},
+        // clang-format on
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);

@@ -83,8 +83,8 @@ std::string describe(const DeckSession& session) {
 
 TEST(DeckSession, ResolvesTheDecksAgainstTheCollection) {
     const std::optional<DeckState> restart;
+    // clang-format off
     const struct { const char* name; std::vector<Poll> polls; std::string expected; } cases[] = {
-        // clang-format off
         {"nothing yet", {}, "0 | | src | played | loaded"},
         {"rows in deck order", {{paused(3, kFar), paused(1, kNear)}}, "2 | 1:2 3:3 | src 1:2 | played | loaded 2:1 3:3"},
         {"the playing deck leads", {{paused(1, kNear), playing(2, {" night song", "THE BAND "})}}, "2 | 1:2 2*:1 | src 2:1 | played 1 | loaded 1:2 2:1"},

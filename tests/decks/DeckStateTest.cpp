@@ -32,12 +32,14 @@ TEST(DeckState, EqualityIgnoresOnlyTheTimeOfObservation) {
     later.updatedAt += 5s;
     EXPECT_EQ(base, later);
     const DeckState different[] = {
+        // clang-format off
         state(D::deck2, "T", true),
         state(D::deck1, "T", false),
         state(D::deck1, "T", true, true),
         state(D::deck1, "T", true, false, false),
         state(D::deck1, std::nullopt, true),
         state(D::deck1, "U", true),
+        // clang-format on
     };
     for (std::size_t i = 0; i < std::size(different); ++i) {
         EXPECT_NE(base, different[i]) << i;
@@ -45,6 +47,7 @@ TEST(DeckState, EqualityIgnoresOnlyTheTimeOfObservation) {
 }
 
 TEST(SourceDeckResolver, PrefersPlayingThenMasterThenOnAirThenInputOrder) {
+    // clang-format off
     const struct { std::vector<DeckState> states; std::optional<D> expected; } cases[] = {
         {{}, std::nullopt},
         {{state(D::deck1, std::nullopt, true, true)}, std::nullopt},
@@ -56,6 +59,7 @@ TEST(SourceDeckResolver, PrefersPlayingThenMasterThenOnAirThenInputOrder) {
         {{state(D::deck1, "a", true, false, true), state(D::deck2, "b", true, true)}, D::deck2},
         {{state(D::deck1, "a", false, true, true), state(D::deck2, "b", true)}, D::deck2},
         {{state(D::deck4, "d", true), state(D::deck2, "b", true)}, D::deck4},
+        // clang-format on
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);

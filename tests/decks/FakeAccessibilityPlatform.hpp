@@ -94,9 +94,8 @@ public:
         locked([&] {
             const Attributes& attributes = m_nodes.at(window).attributes;
             const auto old = attributes.find("AXChildren");
-            const auto* children = old != attributes.end()
-                                       ? std::get_if<std::vector<NodeID>>(&old->second)
-                                       : nullptr;
+            const auto* children =
+                old != attributes.end() ? std::get_if<std::vector<NodeID>>(&old->second) : nullptr;
             for (const NodeID child : children ? *children : std::vector<NodeID>{}) {
                 m_nodes.at(child).attributes.clear();
             }

@@ -29,6 +29,7 @@ void expectMatch(const std::vector<metadata::Track>& tracks, const std::string& 
 
 TEST(LibraryTrackIndex, MatchesTrimmedLowerCasedCanonicallyEquivalentPairs) {
     const std::vector<metadata::Track> collection{
+        // clang-format off
         track("1", "the band", "Night Song"),
         track("2", "Caf\u00E9 Tacvba", "Eres"),                   // precomposed
         track("3", "Sigur Ro\u0301s", "Ho\u0301ppi\u0301polla"), // combining acutes
@@ -36,7 +37,9 @@ TEST(LibraryTrackIndex, MatchesTrimmedLowerCasedCanonicallyEquivalentPairs) {
         track("9", "Dup", "Same"),
         track("10", "dup", "same"),
         track("11", "A::B", "C"),
+        // clang-format on
     };
+    // clang-format off
     const struct { std::string title, artist; const char* expected; } cases[] = {
         {" Night Song\n", "\tThe BAND", "1"},
         {"the band", "Night Song", nullptr}, // title and artist are not swapped
@@ -46,6 +49,7 @@ TEST(LibraryTrackIndex, MatchesTrimmedLowerCasedCanonicallyEquivalentPairs) {
         {"SAME", "DUP", "9"},
         {"B::C", "A", nullptr}, // the separator does not move between artist and title
         {"Other", "the band", nullptr},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);

@@ -18,9 +18,11 @@ std::vector<std::string> drain(const MonitorEvents& events) {
     std::vector<std::string> seen;
     while (std::optional<MonitorEvent> event = events.queue().tryPop()) {
         const auto* state = std::get_if<DeckState>(&*event);
-        seen.push_back(state ? "deck " + std::to_string(static_cast<int>(state->deck) + 1)
-                             : "restart at " + std::to_string(std::get<StampedRestart>(*event)
-                                                                  .at.time_since_epoch() / 1s));
+        seen.push_back(
+            state
+                ? "deck " + std::to_string(static_cast<int>(state->deck) + 1)
+                : "restart at " +
+                      std::to_string(std::get<StampedRestart>(*event).at.time_since_epoch() / 1s));
     }
     return seen;
 }
@@ -33,8 +35,8 @@ TEST(MonitorEventsTest, MergesInTheOrderPublishedAndLetsGoWhenDestroyed) {
     monitor.restarts->push({});
     monitor.states->push(shownOnDeck(DeckIdentifier::deck3, std::nullopt, false));
     monitor.restarts->push({});
-    EXPECT_EQ(drain(*events), (std::vector<std::string>{"deck 2", "restart at 7", "deck 3",
-                                                         "restart at 7"}))
+    EXPECT_EQ(drain(*events),
+              (std::vector<std::string>{"deck 2", "restart at 7", "deck 3", "restart at 7"}))
         << "a state queued before the stream existed comes first";
 
     events.reset();

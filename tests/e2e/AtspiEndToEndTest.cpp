@@ -47,8 +47,9 @@ constexpr const char* kSecondTitle = "Motion Spiral Machine (Radio Edit)";
 constexpr const char* kSecondArtist = "Triall's Crew";
 
 std::shared_ptr<AtspiAccessibilityPlatform> makePlatform() {
-    return std::make_shared<AtspiAccessibilityPlatform>(AtspiAccessibilityPlatform::BundleIdentifiers{
-        {AtspiAccessibilityPlatform::kDeckDisplayName, std::string(kRekordbox)}});
+    return std::make_shared<AtspiAccessibilityPlatform>(
+        AtspiAccessibilityPlatform::BundleIdentifiers{
+            {AtspiAccessibilityPlatform::kDeckDisplayName, std::string(kRekordbox)}});
 }
 
 using Decks = std::map<DeckIdentifier, decks::DeckState>;
@@ -176,17 +177,18 @@ TEST(AtspiEndToEnd, TheBackendReadsTheDisplaysLabelsInOrderAndNothingOnceItIsGon
     ASSERT_TRUE(windows && !windows->empty());
     const AccessibilityPlatform::Element window = windows->front();
 
-    std::vector<std::string> texts =
-        decks::DeckPoller::collectStaticTextValues(*platform, window,
-                                                   decks::DeckPoller::kMaxWalkDepth)
-            .value_or(std::vector<std::string>{});
+    std::vector<std::string> texts = decks::DeckPoller::collectStaticTextValues(
+                                         *platform, window, decks::DeckPoller::kMaxWalkDepth)
+                                         .value_or(std::vector<std::string>{});
     std::erase(texts, "");
     const std::vector<std::string> expected{
+        // clang-format off
         "rekordbox",
         "DECK 1", kFirstTitle, kFirstArtist, "92.18", "6A", "0:00.0", "-4:35.0",
         "DECK 2", "Not Loaded.",
         "DECK 3", kSecondTitle, kSecondArtist, "116.00", "F#m", "0:00.0", "-5:42.0",
         "DECK 4", "Not Loaded.",
+        // clang-format on
         "1–4 deck · L load next · Space play/pause · E eject"};
     EXPECT_EQ(texts, expected);
 
@@ -209,7 +211,7 @@ TEST(AtspiEndToEnd, AtRealSizeTwoDecksCarryTheirTracksAndAPauseIsSeenWithinTwoPo
     auto display = startDeckDisplay(*makePlatform(), kRealSizeStartTimeout, kRealSize);
     ASSERT_TRUE(display) << "the deck display never appeared on the accessibility bus";
     for (const std::string& command : {std::string("load 1 ") + kFirstID,
-                                      std::string("load 2 ") + kSecondID, std::string("play 1")}) {
+                                       std::string("load 2 ") + kSecondID, std::string("play 1")}) {
         ASSERT_EQ(display->request(command, kAnswerTimeout), "ok") << command;
     }
     MonitorRig rig;

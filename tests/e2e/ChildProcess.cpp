@@ -90,7 +90,8 @@ std::optional<std::string> ChildProcess::request(const std::string& line,
                                                  std::chrono::milliseconds timeout) {
     const std::string text = line + "\n";
     // Commands are short: a pipe takes them whole.
-    if (m_input < 0 || ::write(m_input, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
+    if (m_input < 0 ||
+        ::write(m_input, text.data(), text.size()) != static_cast<ssize_t>(text.size())) {
         return std::nullopt;
     }
     return readLine(timeout);

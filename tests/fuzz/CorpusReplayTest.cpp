@@ -14,8 +14,8 @@ namespace {
 
 std::size_t replay(const char* directory, void (*target)(const std::uint8_t*, std::size_t)) {
     std::size_t count = 0;
-    const std::filesystem::path root = std::filesystem::path(CUEVOX_SOURCE_DIR) / "fuzz" /
-                                       "corpus" / directory;
+    const std::filesystem::path root =
+        std::filesystem::path(CUEVOX_SOURCE_DIR) / "fuzz" / "corpus" / directory;
     for (const auto& entry : std::filesystem::directory_iterator(root)) {
         if (!entry.is_regular_file()) {
             continue;

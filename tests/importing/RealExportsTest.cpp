@@ -58,13 +58,21 @@ TEST(RealExports, CamelotExportWithCrlfAndWrappedAttributes) {
     ASSERT_EQ(library->playlists[4].trackIDs.size(), 16U);
     EXPECT_EQ(library->playlists[4].trackIDs.back(), "115620231");
     EXPECT_EQ(library->tracks.front(),
-              (Track{.id = "121898539", .title = "The Rollercoaster", .artist = "Yuksek",
-                     .genre = std::nullopt, .bpm = 121.0, .musicalKey = "6A",
-                     .camelotKey = CamelotKey::make(6, CamelotLetter::a), .comment = std::nullopt,
-                     .energy = std::nullopt, .rating = 4, .duration = 310.0,
+              (Track{.id = "121898539",
+                     .title = "The Rollercoaster",
+                     .artist = "Yuksek",
+                     .genre = std::nullopt,
+                     .bpm = 121.0,
+                     .musicalKey = "6A",
+                     .camelotKey = CamelotKey::make(6, CamelotLetter::a),
+                     .comment = std::nullopt,
+                     .energy = std::nullopt,
+                     .rating = 4,
+                     .duration = 310.0,
                      .filepath = "/Users/andrea/Beats/NEW_SET/"
                                  "Yuksek - The Rollercoaster (Extended Mix).mp3",
-                     .dateAdded = sys_days(year(2023) / May / 29), .year = 2019,
+                     .dateAdded = sys_days(year(2023) / May / 29),
+                     .year = 2019,
                      .label = std::nullopt}));
     EXPECT_EQ(findTrack(*library, "77157835").title, "Hinter dem H\u00FCgel");
     EXPECT_EQ(findTrack(*library, "239183287").artist, "Jon Cutler feat. E\u2010Man");

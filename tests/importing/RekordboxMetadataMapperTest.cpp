@@ -48,18 +48,30 @@ TEST(RekordboxMetadataMapper, RejectsOnlyAMissingOrEmptyIdOrName) {
 }
 
 TEST(RekordboxMetadataMapper, FullTrackMapsEveryAttribute) {
-    EXPECT_EQ(mapped({{"TrackID", "253529738"}, {"Name", " Night Song "}, {"Artist", "The Band"},
+    EXPECT_EQ(mapped({{"TrackID", "253529738"},
+                      {"Name", " Night Song "},
+                      {"Artist", "The Band"},
+                      // clang-format off
                       {"Composer", "ignored"}, {"Genre", " Deep House "}, {"TotalTime", "412"},
                       {"Year", "2019"}, {"AverageBpm", "122.50"}, {"DateAdded", "2021-03-15"},
                       {"Comments", "warm-up"}, {"Rating", "204"}, {"Tonality", "Fm"},
+                      // clang-format on
                       {"Location", "file://localhost/Users/dj/Music/My%20Track.mp3"},
                       {"Label", "Label Records"}}),
-              (Track{.id = "253529738", .title = " Night Song ", .artist = "The Band",
-                     .genre = " Deep House ", .bpm = 122.5, .musicalKey = "Fm",
+              (Track{.id = "253529738",
+                     .title = " Night Song ",
+                     .artist = "The Band",
+                     .genre = " Deep House ",
+                     .bpm = 122.5,
+                     .musicalKey = "Fm",
                      .camelotKey = metadata::CamelotKey::make(4, metadata::CamelotLetter::a),
-                     .comment = "warm-up", .energy = std::nullopt, .rating = 4, .duration = 412.0,
+                     .comment = "warm-up",
+                     .energy = std::nullopt,
+                     .rating = 4,
+                     .duration = 412.0,
                      .filepath = "/Users/dj/Music/My Track.mp3",
-                     .dateAdded = sys_days(year(2021) / March / 15), .year = 2019,
+                     .dateAdded = sys_days(year(2021) / March / 15),
+                     .year = 2019,
                      .label = "Label Records"}));
 }
 
@@ -81,8 +93,7 @@ TEST(RekordboxMetadataMapper, CommentTagWinsOverTonalityAndTheEnergyParser) {
         EXPECT_EQ(track->camelotKey ? std::optional(track->camelotKey->toString()) : std::nullopt,
                   c.key);
         EXPECT_EQ(track->energy, c.energy);
-        EXPECT_EQ(track->comment,
-                  c.comments == "   " ? std::nullopt : std::optional(c.comments));
+        EXPECT_EQ(track->comment, c.comments == "   " ? std::nullopt : std::optional(c.comments));
     }
 }
 
@@ -113,6 +124,7 @@ TEST(RekordboxMetadataMapper, NumbersNeedTheWholeLocaleIndependentPositiveForm) 
 }
 
 TEST(RekordboxMetadataMapper, RatingsYearsAndDates) {
+    // clang-format off
     struct Case { std::optional<std::string> text; std::optional<int> rating, year; } cases[] = {
         {"0", 0, std::nullopt},
         {"25", 0, 25},
@@ -127,6 +139,7 @@ TEST(RekordboxMetadataMapper, RatingsYearsAndDates) {
         {"", std::nullopt, std::nullopt},
         {"3000000000", std::nullopt, std::nullopt},
         {std::nullopt, std::nullopt, std::nullopt},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.value_or("<none>"));
@@ -143,6 +156,7 @@ TEST(RekordboxMetadataMapper, RatingsYearsAndDates) {
 }
 
 TEST(RekordboxMetadataMapper, LocationsDecodeFileURLsAndKeepEverythingElse) {
+    // clang-format off
     struct Case { std::optional<std::string> text, expected; } cases[] = {
         {"FILE://localhost/a%20b.mp3", "/a b.mp3"},
         {"File:///Volumes/USB/b.wav", "/Volumes/USB/b.wav"},
@@ -158,6 +172,7 @@ TEST(RekordboxMetadataMapper, LocationsDecodeFileURLsAndKeepEverythingElse) {
         {"file://localhost/a%FF.mp3", "file://localhost/a%FF.mp3"},
         {"", std::nullopt},
         {std::nullopt, std::nullopt},
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Mapper::parseLocation(c.text), c.expected) << c.text.value_or("<none>");

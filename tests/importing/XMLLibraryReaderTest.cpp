@@ -145,9 +145,11 @@ TEST(XMLLibraryReader, TrackIdAloneDecidesBetweenTrackAndEntry) {
 
     // What Expat is set up to take: a byte order mark, internal entities, other encodings.
     const std::string accepted[] = {
+        // clang-format off
         "\xEF\xBB\xBF<C><TRACK TrackID=\"1\" Name=\"Caf\xC3\xA9\"/></C>",
         R"(<!DOCTYPE C [<!ENTITY n "Caf&#233;">]><C><TRACK TrackID="1" Name="&n;"/></C>)",
         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><C><TRACK TrackID=\"1\" Name=\"Caf\xE9\"/></C>",
+        // clang-format on
     };
     for (const std::string& xml : accepted) {
         SCOPED_TRACE(xml);
@@ -236,10 +238,12 @@ TEST(XMLLibraryReader, ToldEachBlockReadAndStopsBetweenBlocksWhenAsked) {
     }
     std::ofstream(path) << "<C>" << elements << "<TRACK TrackID=\"1\"/></C>";
     const std::uint64_t size = std::filesystem::file_size(path);
+    // clang-format off
     struct Case { int stopAfterCalls; std::vector<std::uint64_t> reported; bool loads; } cases[] = {
         {-1, {1 << 20, 2 << 20, size, size}, true},
         {1, {1 << 20}, false},
         {0, {}, false},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stopAfterCalls);

@@ -27,11 +27,13 @@ TEST(CamelotKey, MakeHoldsOnlyNumbersOneToTwelve) {
 }
 
 TEST(CamelotKey, FromStringAcceptsCamelotTextsAndRefusesEverythingElse) {
+    // clang-format off
     struct Case { std::string text; int number; CamelotLetter letter; } cases[] = {
         {"8a", 8, A},
         {" 12B\n", 12, B},
         {"+08A", 8, A},
         {"\u00A03A", 3, A},
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CamelotKey::fromString(c.text), key(c.number, c.letter)) << c.text;
@@ -45,6 +47,7 @@ TEST(CamelotKey, FromStringAcceptsCamelotTextsAndRefusesEverythingElse) {
 }
 
 TEST(CamelotKey, NeighborWalksTheWheelKeepingTheLetterAndRelativeSwapsIt) {
+    // clang-format off
     struct Case { CamelotKey from; int offset; CamelotKey expected; } cases[] = {
         {key(12, A), 1, key(1, A)},
         {key(1, B), -1, key(12, B)},
@@ -53,6 +56,7 @@ TEST(CamelotKey, NeighborWalksTheWheelKeepingTheLetterAndRelativeSwapsIt) {
         {key(7, B), 12, key(7, B)},
         {key(3, A), INT_MAX, key(10, A)}, // INT_MAX is 7 mod 12
         {key(3, A), INT_MIN, key(7, A)},  // INT_MIN is 4 mod 12
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.from.neighbor(c.offset), c.expected) << c.from.toString() << " " << c.offset;

@@ -9,6 +9,7 @@ namespace cuevox::metadata {
 namespace {
 
 TEST(EnergyParser, ReadsTheWordFormBeforeTheDelimitedShortForm) {
+    // clang-format off
     struct Case { std::string text; std::optional<int> expected; } cases[] = {
         {"Energy = 7", 7},
         {"EnergyLevel: 10", 10},
@@ -27,6 +28,7 @@ TEST(EnergyParser, ReadsTheWordFormBeforeTheDelimitedShortForm) {
         {"E0", std::nullopt},
         {"E 75 E 5", std::nullopt},
         {"", std::nullopt},
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_EQ(EnergyParser::parse(c.text), c.expected) << c.text;

@@ -18,6 +18,7 @@ std::string textOf(const std::optional<CamelotKey>& key) {
 }
 
 TEST(MusicalKeyConverter, EveryPitchClassByEveryEnharmonicName) {
+    // clang-format off
     struct Case { std::vector<std::string> names; std::string major, minor; } cases[] = {
         {{"C", "B#", "Dbb"}, "8B", "5A"},
         {{"C#", "Db"}, "3B", "12A"},
@@ -31,6 +32,7 @@ TEST(MusicalKeyConverter, EveryPitchClassByEveryEnharmonicName) {
         {{"A"}, "11B", "8A"},
         {{"A#", "Bb"}, "6B", "3A"},
         {{"B", "Cb"}, "1B", "10A"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         for (const std::string& name : c.names) {
@@ -44,6 +46,7 @@ TEST(MusicalKeyConverter, EveryPitchClassByEveryEnharmonicName) {
 TEST(MusicalKeyConverter, ClassicalAndOpenKeyTextsWithSuffixesCaseAndSigns) {
     using Reader = std::optional<CamelotKey> (*)(std::string_view);
     const Reader classical = camelotKeyFromClassicalNotation, open = camelotKeyFromOpenKeyNotation;
+    // clang-format off
     struct Case { Reader read; std::string text, expected; } cases[] = {
         {classical, "F\u266Fm", "11A"},
         {classical, "B\u266D", "6B"},
@@ -66,6 +69,7 @@ TEST(MusicalKeyConverter, ClassicalAndOpenKeyTextsWithSuffixesCaseAndSigns) {
         {open, "11D", "6B"},
         {open, " 01m\n", "8A"},
         {open, "010d", "5B"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_EQ(textOf(c.read(c.text)), c.expected) << c.text;
@@ -80,6 +84,7 @@ TEST(MusicalKeyConverter, ClassicalAndOpenKeyTextsWithSuffixesCaseAndSigns) {
 }
 
 TEST(MusicalKeyConverter, AnyNotationTriesCamelotThenClassicalThenOpenKeyOnlyWhenAsked) {
+    // clang-format off
     struct Case { std::optional<std::string> text; std::string byDefault, withOpenKey; } cases[] = {
         {" 8a ", "8A", "8A"},
         {"1B", "1B", "1B"}, // a Camelot text, not the note B after a digit
@@ -94,6 +99,7 @@ TEST(MusicalKeyConverter, AnyNotationTriesCamelotThenClassicalThenOpenKeyOnlyWhe
         {"1d", "-", "8B"},
         {"C", "8B", "8B"},
         {"13d", "-", "-"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.value_or("<none>"));

@@ -32,10 +32,12 @@ TEST(Track, ValidCandidateNeedsAFileAndAPositiveTempo) {
 }
 
 TEST(Track, DuplicateKeyTrimsAndLowerCasesArtistAndTitle) {
+    // clang-format off
     struct Case { std::string artist, title, expected; } cases[] = {
         {" The  Band ", "Night Song\n", "the  band::night song"},
         {"\tDJ \u00C9T\u00C9\u00A0", "\u00DCBER", "dj \u00E9t\u00E9::\u00FCber"},
         {"\u0130lhan", "", "i\u0307lhan::"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);

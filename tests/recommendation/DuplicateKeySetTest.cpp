@@ -56,10 +56,12 @@ TEST(DuplicateKeySet, FindNumbersKeysInInsertionOrderAndMissesTheRest) {
     // Held keys whose artist or title is short, holds the separator, or starts beyond ASCII,
     // so that every shortcut of the look-up meets a key it must not rule out.
     const std::vector<Track> held = {
+        // clang-format off
         tags("DJ X", "Tune"),        tags("A::B", "Cde"),    tags("ab", "::cdef"),
         tags("a", "b"),              tags("", ""),           tags("\u212Aick", "Drum"),
         tags("\u00C4rzte", "Lied"),  tags("Zo\u00EB", "Caf\u00E9"), tags("AB", "C D E"),
         tags(" Lalk ", "\tSong\n"), tags("\u0130stanbul", "Gece"), tags("x:", ":yzw"),
+        // clang-format on
     };
     DuplicateKeySet set(2);
     std::map<std::string, std::size_t> numbers;
@@ -69,6 +71,7 @@ TEST(DuplicateKeySet, FindNumbersKeysInInsertionOrderAndMissesTheRest) {
         }
     }
     const std::vector<Track> probes = {
+        // clang-format off
         tags("dj x", "TUNE"),        tags("DJ X", "Tunes"),   tags("DJ Y", "Tune"),
         tags("a", "b::cde"),         tags("A::", "B::CDE"),   tags("AB", "::CDEF"),
         tags("ab::", "cdef"),        tags("A", "B"),          tags("A ", " B"),
@@ -78,6 +81,7 @@ TEST(DuplicateKeySet, FindNumbersKeysInInsertionOrderAndMissesTheRest) {
         tags("lalk", "song"),        tags("LALK", "SONG "),   tags("i\u0307stanbul", "gece"),
         tags("x::", "yzw"),          tags("X:", ":YZW"),      tags("x", "::yzw"),
         tags("Other", "Thing"),      tags("\u00C4", "Lied"),
+        // clang-format on
     };
     for (const Track& track : probes) {
         SCOPED_TRACE(track.artist + "::" + track.title);

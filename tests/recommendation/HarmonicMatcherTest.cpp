@@ -34,7 +34,10 @@ HarmonicRelation expectedRelation(CamelotKey from, CamelotKey to) {
     return R::incompatible;
 }
 
-struct Expected { double score; RecommendationReason reason; };
+struct Expected {
+    double score;
+    RecommendationReason reason;
+};
 const std::map<HarmonicRelation, Expected> kExpected = {
     {R::same, {100, RecommendationReason::harmonicSame()}},
     {R::relative, {90, RecommendationReason::harmonicRelative()}},
@@ -46,10 +49,10 @@ const std::map<HarmonicRelation, Expected> kExpected = {
 
 const std::map<HarmonicMode, std::set<HarmonicRelation>> kAccepted = {
     {HarmonicMode::strict, {R::same, R::relative, R::adjacent}},
-    {HarmonicMode::balanced, {R::same, R::relative, R::adjacent, R::relativeAdjacent,
-                              R::energyBoost}},
-    {HarmonicMode::experimental, {R::same, R::relative, R::adjacent, R::relativeAdjacent,
-                                  R::energyBoost, R::incompatible}},
+    {HarmonicMode::balanced,
+     {R::same, R::relative, R::adjacent, R::relativeAdjacent, R::energyBoost}},
+    {HarmonicMode::experimental,
+     {R::same, R::relative, R::adjacent, R::relativeAdjacent, R::energyBoost, R::incompatible}},
 };
 
 TEST(HarmonicMatcher, ClassifiesEveryPairOfTheWheelAndEachModeAcceptsItsRelations) {
@@ -71,9 +74,12 @@ TEST(HarmonicMatcher, ClassifiesEveryPairOfTheWheelAndEachModeAcceptsItsRelation
             }
         }
         // Every key has the same neighbourhood: a wrong wrap-around at 1 or 12 shows here.
-        EXPECT_EQ(counts, (std::map<HarmonicRelation, int>{{R::same, 1}, {R::relative, 1},
+        EXPECT_EQ(counts, (std::map<HarmonicRelation, int>{{R::same, 1},
+                                                           {R::relative, 1},
+                                                           // clang-format off
                                                            {R::adjacent, 2}, {R::energyBoost, 1},
                                                            {R::relativeAdjacent, 2},
+                                                           // clang-format on
                                                            {R::incompatible, 17}}));
     }
 }

@@ -11,7 +11,10 @@ using metadata::CamelotKey;
 using metadata::CamelotLetter;
 
 // A key as music theory has it: its tonic's pitch class (C = 0) and whether it is minor.
-struct Tonality { int tonic; bool minor; };
+struct Tonality {
+    int tonic;
+    bool minor;
+};
 
 Tonality tonalityOf(CamelotKey key) {
     // 8B is C major and each step clockwise a fifth up; a minor key shares its relative
@@ -27,10 +30,11 @@ KeyMove expectedMove(CamelotKey from, CamelotKey to) {
     const Tonality b = tonalityOf(to);
     const int up = (b.tonic - a.tonic + 12) % 12;
     if (a.minor == b.minor) {
-        const std::map<int, KeyMove> byInterval = {
+        const std::map<int, KeyMove> byInterval = {// clang-format off
             {0, KeyMove::same},     {7, KeyMove::plusOne},    {5, KeyMove::minusOne},
             {2, KeyMove::boost},    {10, KeyMove::minusTwo},  {1, KeyMove::semitoneUp},
-            {11, KeyMove::semitoneDown}};
+                                                   // clang-format on
+                                                   {11, KeyMove::semitoneDown}};
         const auto found = byInterval.find(up);
         return found == byInterval.end() ? KeyMove::clash : found->second;
     }
@@ -57,6 +61,7 @@ TEST(KeyMove, EveryPairOfTheWheelIsTheMoveItsTonicsMake) {
 
 TEST(KeyMove, NamedCasesAndMissingKeys) {
     const auto key = [](const char* text) { return *CamelotKey::fromString(text); };
+    // clang-format off
     const struct { const char* from; const char* to; KeyMove move; const char* name; } rows[] = {
         {"8A", "11B", KeyMove::parallel, "parallel"},
         {"11B", "8A", KeyMove::parallel, "parallel"},
@@ -65,6 +70,7 @@ TEST(KeyMove, NamedCasesAndMissingKeys) {
         {"12B", "2B", KeyMove::boost, "boost"},
         {"1A", "11A", KeyMove::minusTwo, "minusTwo"},
         {"12A", "1B", KeyMove::diagonal, "diagonal"},
+        // clang-format on
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.from) + " -> " + row.to);

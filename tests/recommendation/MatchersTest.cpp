@@ -102,6 +102,7 @@ TEST(GenreCompatibility, ExactIgnoresCaseAndTheTableLooksUpLowerCasedNamesOneWay
         const char* to;
         double expected;
     } cases[] = {
+        // clang-format off
         {exact, "House", "house", 1},
         {exact, "House", "House ", 0},
         {exact, "Techno", "House", 0},
@@ -113,6 +114,7 @@ TEST(GenreCompatibility, ExactIgnoresCaseAndTheTableLooksUpLowerCasedNamesOneWay
         {table, "TECHNO", "Techno", 1},    // the same name needs no entry
         {table, "house", "disco", 0},
         {table, "\u00C9LECTRO", "\u00C9lectro House", 0.7},
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.provider.compatibility(c.from, c.to), c.expected) << c.from << " / " << c.to;

@@ -16,6 +16,7 @@ struct CommaDecimal : std::numpunct<char> {
 
 // The labels the service tests show in full are not repeated here.
 TEST(RecommendationReason, LabelsAreExactBytes) {
+    // clang-format off
     struct Case { Reason reason; const char* label; } cases[] = {
         {Reason::bpmOffset(-0.6), "-0.6 BPM"},
         {Reason::bpmOffset(0.04), "+0.0 BPM"}, // sign from the value, digits from "%.1f"
@@ -28,6 +29,7 @@ TEST(RecommendationReason, LabelsAreExactBytes) {
         {Reason::harmonicRelativeAdjacent(), "Diagonal Mix"},
         {Reason::harmonicIncompatible(), "\xE2\x9C\x97 Key Clash"},
         {Reason::energyUnknown(), "Energy Unknown"},
+        // clang-format on
     };
     const std::locale previous =
         std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));

@@ -28,9 +28,14 @@ CamelotKey key(const char* text) {
 }
 
 RecommendationSettings defaultSettings() {
-    return {{0.35, 0.25, 0.25, 0.15}, {0.15, 1.0},       GenreMode::exactOnly,
-            ExactGenreCompatibility{}, HarmonicMode::strict, EnergyToleranceMode::plusMinus1,
-            20,                        {"excluded"}};
+    return {{0.35, 0.25, 0.25, 0.15},
+            {0.15, 1.0},
+            GenreMode::exactOnly,
+            ExactGenreCompatibility{},
+            HarmonicMode::strict,
+            EnergyToleranceMode::plusMinus1,
+            20,
+            {"excluded"}};
 }
 
 Track sourceTrack() {
@@ -101,6 +106,7 @@ const char* const kKeyUnknown =
 
 TEST(RecommendationScorer, NormalisesWeightsAndFallsBackToEqualOnes) {
     // What the dimension scores 100, 50, 0, 0 add up to.
+    // clang-format off
     struct Case { RecommendationWeights weights; double expected; } cases[] = {
         {{0.35, 0.25, 0.25, 0.15}, 47.5},
         {{0, 0, 0, 0}, 37.5},
@@ -108,6 +114,7 @@ TEST(RecommendationScorer, NormalisesWeightsAndFallsBackToEqualOnes) {
         {{kNaN, 1, 1, 1}, 37.5},
         {{2, -1, 0, 0}, 150}, // a positive total with a negative weight is normalised too
         {{1e308, 1e308, 1e308, 0}, 50},
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_NEAR(RecommendationScorer{c.weights}.score(100, 50, 0, 0), c.expected, 1e-9);
@@ -115,6 +122,7 @@ TEST(RecommendationScorer, NormalisesWeightsAndFallsBackToEqualOnes) {
 }
 
 TEST(RecommendationService, JudgesEachCandidate) {
+    // clang-format off
     struct Case { Change candidate; Change source; std::string expected; } cases[] = {
         {[](Track& t) { t.genre = "house"; }, {}, kAllSame},
         {[](Track& t) { t.bpm = 127.5, t.camelotKey = key("9A"), t.energy = 7; }, {},
@@ -140,6 +148,7 @@ TEST(RecommendationService, JudgesEachCandidate) {
          kKeyUnknown},
         {[](Track& t) { t.energy = 7; },
          [](Track& s) { s.energy.reset(), s.comment = "8A - Energy 7"; }, kAllSame},
+        // clang-format on
     };
     const RecommendationService service(defaultSettings());
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -155,9 +164,11 @@ TEST(RecommendationService, JudgesEachCandidate) {
     whole.rating = 4;
     using R = RecommendationReason;
     EXPECT_EQ(service.recommendations(sourceTrack(), std::vector{whole}),
-              (std::vector<Recommendation>{{whole, 100, {100, 100, 100, 100},
-                                            {R::sameGenre(), R::sameBPM(), R::harmonicSame(),
-                                             R::sameEnergy()}}}));
+              (std::vector<Recommendation>{
+                  {whole,
+                   100,
+                   {100, 100, 100, 100},
+                   {R::sameGenre(), R::sameBPM(), R::harmonicSame(), R::sameEnergy()}}}));
 }
 
 TEST(RecommendationService, SettingsDecideWhatPassesAndHowItScores) {
@@ -168,6 +179,7 @@ TEST(RecommendationService, SettingsDecideWhatPassesAndHowItScores) {
         Change change;
         std::string expected;
     } cases[] = {
+        // clang-format off
         // 91.25 and 81.25 round away from zero.
         {[](auto& s) { s.weights = {1, 1, 1, 1}, s.harmonicMode = HarmonicMode::balanced; },
          [](Track& t) { t.camelotKey = key("10A"); },
@@ -183,6 +195,7 @@ TEST(RecommendationService, SettingsDecideWhatPassesAndHowItScores) {
         {[](auto& s) { s.weights = {0, 1, 0, 0}, s.bpmTolerance = {0.5, 2.0}; },
          [](Track& t) { t.bpm = 129.5; },
          "33.3: 100 33.3 100 100: ✓ Same Genre, +1.5 BPM, ✓ Harmonic Match, ✓ Same Energy"},
+        // clang-format on
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         RecommendationSettings settings = defaultSettings();
@@ -217,14 +230,17 @@ TEST(RecommendationService, OrdersByScoreYearArtistTitleThenCandidateOrder) {
     };
     candidates[0].energy = 7;
     const std::vector<std::string> expected = {
+        // clang-format off
         "alpha", "beta",           "zed",            "adam-lower", "y2019", "vendex",
+        // clang-format on
         "vayu-decomposed", "emile-composed", "emile-decomposed", "none", "low"};
     for (const std::size_t count : {20, 3}) {
         SCOPED_TRACE(count);
         RecommendationSettings settings = defaultSettings();
         settings.resultCount = count;
-        EXPECT_EQ(ids(RecommendationService(settings).recommendations(sourceTrack(), candidates)),
-                  std::vector(expected.begin(), expected.begin() + std::min<std::size_t>(count, 11)));
+        EXPECT_EQ(
+            ids(RecommendationService(settings).recommendations(sourceTrack(), candidates)),
+            std::vector(expected.begin(), expected.begin() + std::min<std::size_t>(count, 11)));
     }
 }
 
@@ -247,9 +263,9 @@ TEST(RecommendationService, DropsTheSameCandidatesAsOneNaivePassOverRandomCollec
     // copy that passes, dropped for every reason, of the source, and split around the separator.
     // The first valid copy claims the key whether or not it then passes; the source holds its own.
     const std::vector<std::string> artists = {
-        "DJ X", "dj x ", "Ab", "ab::", "A::B", "a", "\u00C4rzte", "\u00E4RZTE", "\u212Aick",
-        "kick", "Zo\u00EB", "", "  ", "Source", "So"};
-    const std::vector<std::string> titles = {"Tune", "tune ", "::Tune", "b::c", "B", "::b",
+        "DJ X",      "dj x ", "Ab",       "ab::", "A::B", "a",      "\u00C4rzte", "\u00E4RZTE",
+        "\u212Aick", "kick",  "Zo\u00EB", "",     "  ",   "Source", "So"};
+    const std::vector<std::string> titles = {"Tune", "tune ",     "::Tune", "b::c",  "B",  "::b",
                                              "Drum", "Caf\u00E9", "\tTune", "Start", "St", ""};
     const std::vector<std::optional<std::string>> genres = {"House", "house", "Techno",
                                                             std::nullopt};
@@ -263,12 +279,13 @@ TEST(RecommendationService, DropsTheSameCandidatesAsOneNaivePassOverRandomCollec
         SCOPED_TRACE(seed);
         std::mt19937 random(seed);
         const auto pick = [&random](const auto& values) {
-            return values[std::uniform_int_distribution<std::size_t>(0, values.size() - 1)(
-                random)];
+            return values[std::uniform_int_distribution<std::size_t>(0, values.size() - 1)(random)];
         };
         std::vector<Track> tracks;
         for (int i = 0; i < 1500; ++i) {
-            Track track = candidate(i % 97 == 0 ? "s" : i % 89 == 0 ? "excluded" : std::to_string(i));
+            Track track = candidate(i % 97 == 0   ? "s"
+                                    : i % 89 == 0 ? "excluded"
+                                                  : std::to_string(i));
             track.artist = pick(artists);
             track.title = pick(titles);
             track.genre = pick(genres);
@@ -291,7 +308,8 @@ TEST(RecommendationService, DropsTheSameCandidatesAsOneNaivePassOverRandomCollec
             }
         }
         std::multiset<std::string> actual;
-        for (const Recommendation& recommendation : service.recommendations(sourceTrack(), tracks)) {
+        for (const Recommendation& recommendation :
+             service.recommendations(sourceTrack(), tracks)) {
             actual.insert(recommendation.track.id);
         }
         EXPECT_EQ(actual, expected);

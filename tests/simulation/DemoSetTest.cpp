@@ -44,9 +44,11 @@ std::optional<DemoSet> makeSet(const std::vector<Track>& tracks, DemoDecks decks
 TEST(DemoSet, UsesTheDecksAskedForInTimeOrder) {
     const std::vector<Track> tracks = collection(12);
     // The decks loaded, and how many tracks of the collection they take.
+    // clang-format off
     const struct { DemoDecks decks; std::set<int> loaded; std::size_t distinct; } cases[] = {
         {DemoDecks::two, {1, 2}, 3},
         {DemoDecks::four, {1, 2, 3, 4}, 5},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.distinct);
@@ -92,6 +94,7 @@ TEST(DemoCollectionTest, FoundInBundleInstallOrBuildTree) {
         std::vector<std::string> files;
         const char* expected;
     } cases[] = {
+        // clang-format off
         {"App/MacOS", {"App/Resources/demo-collection.xml", "App/MacOS/demo-collection.xml"},
          "App/Resources/demo-collection.xml"},
         {"bin", {"share/cuevox/demo-collection.xml", "bin/demo-collection.xml"},
@@ -99,6 +102,7 @@ TEST(DemoCollectionTest, FoundInBundleInstallOrBuildTree) {
         {"bin", {"bin/demo-collection.xml"}, "bin/demo-collection.xml"},
         {"bin", {"share/cuevox/demo-collection.xml/"}, nullptr},
         {"bin", {}, nullptr},
+        // clang-format on
     };
     const fs::path root = fs::temp_directory_path() / ("cuevox-demo-" + std::to_string(::getpid()));
     for (const auto& c : cases) {

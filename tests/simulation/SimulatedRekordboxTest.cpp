@@ -72,12 +72,14 @@ TEST(SimulatedRekordbox, DeckTimesAdvanceOnlyWhilePlaying) {
         {11.35, A::pause, 2, {}},
         {20, A::play, 2, {}},
     });
+    // clang-format off
     const struct { double time; const char* elapsed; const char* remaining; } steps[] = {
         {1, "0:00.0", "-3:20.0"},
         {1.18, "0:00.1", "-3:19.9"},
         {15, "0:10.3", "-3:09.7"},
         {90.3, "1:20.6", "-1:59.4"},
         {300, "3:20.0", "-0:00.0"}, // the end of the track stops the deck there
+        // clang-format on
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.time);
@@ -122,6 +124,7 @@ TEST(SimulatedRekordbox, RepeatedTimelinePlaysRoundAfterRound) {
     Rig rig;
     rig.rekordbox.scheduleRepeating(
         {{0, A::load, 1, track("R")}, {1, A::play, 1, {}}, {2, A::pause, 1, {}}}, 5);
+    // clang-format off
     const struct { double time; const char* elapsed; bool playing; } steps[] = {
         {3, "0:01.0", false},     // round 0 played from 1 s to 2 s
         {3.5, "0:01.0", false},   // and is queued once
@@ -129,6 +132,7 @@ TEST(SimulatedRekordbox, RepeatedTimelinePlaysRoundAfterRound) {
         {11.5, "0:00.5", true},   // round 2, two periods on
         {100.5, "0:00.0", false}, // after a long gap, the round under way
         {101.5, "0:00.5", true},  // goes on in time
+        // clang-format on
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.time);
@@ -203,7 +207,8 @@ TEST(SimulatedRekordbox, ShowsCollectionTracksAsRekordboxWritesThem) {
     track.musicalKey = "Am";
     track.camelotKey = metadata::CamelotKey::fromString("8A");
     track.duration = 412;
-    EXPECT_EQ(SimulatedTrack::from(track), (SimulatedTrack{"Bare", "The Band", "99.50", "Am", 412}));
+    EXPECT_EQ(SimulatedTrack::from(track),
+              (SimulatedTrack{"Bare", "The Band", "99.50", "Am", 412}));
     track.musicalKey = " ";
     EXPECT_EQ(SimulatedTrack::from(track), (SimulatedTrack{"Bare", "The Band", "99.50", "8A", 412}))
         << "the Camelot key when the key text is blank";

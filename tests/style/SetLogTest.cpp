@@ -68,8 +68,7 @@ TEST(SetLog, AnEntryCutShortByACrashNeverJoinsTheNext) {
     directory.write("Cuevox set 2026-12-08.m3u8", "#EXTM3U\n#EXTINF:-1,A - B\n/Music/a.m");
     EXPECT_EQ(log.append(played("b", "/Music/b.mp3"), noon(2026, 12, 8)), std::nullopt);
     ASSERT_EQ(log.sets().size(), 1U);
-    EXPECT_EQ(log.sets()[0].locations,
-              (std::vector<std::string>{"/Music/a.m", "/Music/b.mp3"}));
+    EXPECT_EQ(log.sets()[0].locations, (std::vector<std::string>{"/Music/a.m", "/Music/b.mp3"}));
 }
 
 TEST(SetLog, AFolderThatCannotBeWrittenSaysWhichFileAndWhy) {

@@ -9,7 +9,11 @@
 namespace cuevox::text {
 namespace {
 
-struct Reading { std::errc error; std::size_t consumed; double value; };
+struct Reading {
+    std::errc error;
+    std::size_t consumed;
+    double value;
+};
 
 Reading read(const std::string& text, std::chars_format format, bool withoutLibrary) {
     double value = -1;
@@ -30,6 +34,7 @@ TEST(FromCharsTest, ReadsTheLongestNumberPrefixLikeTheStandardWhateverTheUsersLo
         std::size_t consumed;
         double value;
     } accepted[] = {
+        // clang-format off
         {"128.00", general, 6, 128},
         {"-0.5", general, 4, -0.5},
         {".5", general, 2, 0.5},
@@ -40,6 +45,7 @@ TEST(FromCharsTest, ReadsTheLongestNumberPrefixLikeTheStandardWhateverTheUsersLo
         {"1e+", general, 1, 1},
         {"0x1p3", general, 1, 0},
         {"0.1", general, 3, 0.1},
+        // clang-format on
     };
     for (const bool withoutLibrary : {false, true}) {
         SCOPED_TRACE(withoutLibrary ? "without library" : "library");

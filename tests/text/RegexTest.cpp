@@ -33,12 +33,14 @@ TEST(Regex, FindsTheLeftmostMatchWithGroupsAsViewsIntoTheText) {
 
 TEST(Regex, GroupsMapBackToTheUtf8BytesWhateverPrecedesThem) {
     const Regex regex(R"((\d+)(x)?)", "test");
+    // clang-format off
     struct Case { std::string text, group; } cases[] = {
         {"\U0001F3B5 42", "42"},  // a code point outside the BMP is two UTF-16 units
         {"\u00E9\u20AC 7x", "7"}, // two- and three-byte sequences
         {"\xFF\xC3 9", "9"},      // ill-formed bytes read as U+FFFD
         {"\xF0\x9F\x8E 5", "5"},  // a cut four-byte sequence
         {"12", "12"},
+        // clang-format on
     };
     // Short texts are converted and long ones searched in place: both map alike.
     for (const std::string& padding :

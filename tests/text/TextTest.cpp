@@ -10,12 +10,14 @@ namespace cuevox::text {
 namespace {
 
 TEST(Text, TrimRemovesWhiteSpaceAndLineBreaksAtBothEndsOnly) {
+    // clang-format off
     struct Case { std::string input, expected; } cases[] = {
         {"\t\r\n ", ""},
         {"\u3000 A  B\n\u00A0", "A  B"},
         {"\u2028Line\u0085", "Line"},
         {"\u200BX", "\u200BX"}, // a zero-width space is not white space
         {"\xC3 ", "\xC3"},      // nor is a cut sequence
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
@@ -27,12 +29,14 @@ TEST(Text, TrimRemovesWhiteSpaceAndLineBreaksAtBothEndsOnly) {
 }
 
 TEST(Text, CaseMappingIsFullAndLocaleIndependent) {
+    // clang-format off
     struct Case { std::string input, lower, upper; } cases[] = {
         {"Stra\u00DFe", "stra\u00DFe", "STRASSE"},
         // Root-locale mapping: the Turkish dotted capital I keeps its dot as a combining mark.
         {"\u0130stanbul", "i\u0307stanbul", "\u0130STANBUL"},
         {"\u039F\u0394\u039F\u03A3", "\u03BF\u03B4\u03BF\u03C2", "\u039F\u0394\u039F\u03A3"},
         {"x\xFFY", "x\uFFFDy", "X\uFFFDY"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
@@ -62,19 +66,23 @@ TEST(Text, NormalizationCodePointsAndTheirOrder) {
     const std::string text = "A\u00E9\u266F\U0001F3B5";
     EXPECT_EQ(toCodePoints(text), (std::u32string{U'A', U'\u00E9', U'\u266F', U'\U0001F3B5'}));
     EXPECT_EQ(fromCodePoints(toCodePoints(text)), text);
-    EXPECT_EQ(toCodePoints("a\xFF" "b"), (std::u32string{U'a', U'\uFFFD', U'b'}));
+    EXPECT_EQ(toCodePoints("a\xFF"
+                           "b"),
+              (std::u32string{U'a', U'\uFFFD', U'b'}));
     EXPECT_TRUE(isValidUTF8(text));
     EXPECT_FALSE(isValidUTF8(std::string("a\0b", 3)));
     EXPECT_FALSE(isValidUTF8("\xED\xA0\x80"));
 }
 
 TEST(Text, CaseInsensitiveComparisonAndContainment) {
+    // clang-format off
     struct Case { std::string lhs, rhs; bool equal, contains; } cases[] = {
         {"STRASSE", "stra\u00DFe", true, true},
         {"Caf\u00E9", "CAFE\u0301", true, true},
         {"Tech House", "house", false, true},
         {"House", "Tech House", false, false},
         {"Techno", "", false, true},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lhs + " / " + c.rhs);
@@ -85,12 +93,14 @@ TEST(Text, CaseInsensitiveComparisonAndContainment) {
 }
 
 TEST(Text, ParseIntegerAcceptsOnlyTheStandardForm) {
+    // clang-format off
     struct Case { std::string input; long long expected; } accepted[] = {
         {"08", 8},
         {"+8", 8},
         {"-1", -1},
         {"9223372036854775807", std::numeric_limits<long long>::max()},
         {"-9223372036854775808", std::numeric_limits<long long>::min()},
+        // clang-format on
     };
     for (const Case& c : accepted) {
         EXPECT_EQ(parseInteger(c.input), c.expected) << c.input;
@@ -102,6 +112,7 @@ TEST(Text, ParseIntegerAcceptsOnlyTheStandardForm) {
 }
 
 TEST(Text, EscapeForMessageLeavesOneLineOfWellFormedUTF8) {
+    // clang-format off
     struct Case { std::string input, expected; } cases[] = {
         {"Caf\u00E9 \U0001F468\u200D\U0001F469", "Caf\u00E9 \U0001F468\u200D\U0001F469"},
         {"a\r\n\tb\\", R"(a\r\n\tb\\)"},
@@ -109,6 +120,7 @@ TEST(Text, EscapeForMessageLeavesOneLineOfWellFormedUTF8) {
         {"\x1B[31m\x7F\u0085\u2028\u2029", R"(\u{1B}[31m\u{7F}\u{85}\u{2028}\u{2029})"},
         {"\xFF\xE2\x82z\xED\xA0\x80", R"(\xFF\xE2\x82z\xED\xA0\x80)"},
         {"cut \xF0\x9F\x8E", R"(cut \xF0\x9F\x8E)"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_EQ(escapeForMessage(c.input), c.expected) << c.expected;
@@ -123,6 +135,7 @@ TEST(Text, CharactersAndColumnsAreWhatTheUserSees) {
         const char* prefix;
         std::size_t width;
     } cases[] = {
+        // clang-format off
         {"House", 5, 9, "House", 5},
         {"Cafe\u0301s", 5, 4, "Cafe\u0301", 5}, // a combining accent stays with its letter
         {"\U0001F1EF\U0001F1F5!", 2, 1, "\U0001F1EF\U0001F1F5", 3}, // a flag is two code points
@@ -131,6 +144,7 @@ TEST(Text, CharactersAndColumnsAreWhatTheUserSees) {
         {"a\u200Bb", 3, 0, "", 2},                                   // a zero-width space
         {"\u2713\uFF21\U0001F3B5", 3, 2, "\u2713\uFF21", 5},
         {"a\xFF" "b", 3, 2, "a\xFF", 3},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -48,7 +48,7 @@ std::vector<std::string> listedIds(const PreparedLibrary& library,
 
 // The row of the first listed track with this id.
 const ListRow& rowOf(const PreparedLibrary& library, const TrackListComputation::Result& result,
-                    const std::string& id) {
+                     const std::string& id) {
     const auto found = std::find_if(result.rows.begin(), result.rows.end(), [&](const ListRow& r) {
         return library.tracks()[r.index].id == id;
     });
@@ -91,22 +91,26 @@ TEST(TrackListComputation, SelectionsReplaceTheAutomaticFilterOfTheirGroup) {
     const auto result = compute(library, kSource, selections, "", {}, {});
     EXPECT_EQ(listedIds(library, result), std::vector<std::string>{"10A"});
     // Genre 50 (no genre), tempo 100, harmonic 65 (energy boost), energy 100.
-    EXPECT_DOUBLE_EQ(*rowOf(library, result, "10A").score, 0.35 * 50 + 0.25 * 100 + 0.25 * 65 + 0.15 * 100);
+    EXPECT_DOUBLE_EQ(*rowOf(library, result, "10A").score,
+                     0.35 * 50 + 0.25 * 100 + 0.25 * 65 + 0.15 * 100);
 
     FilterSelections ranges;
     ranges.bpmRanges = {BPMRange{140}};
     ranges.keys = {*key("10A")};
     const auto wide = compute(library, kSource, ranges, "", {}, {});
     EXPECT_EQ(listedIds(library, wide), std::vector<std::string>{"far 10A"});
-    EXPECT_DOUBLE_EQ(*rowOf(library, wide, "far 10A").score, 0.35 * 50 + 0.25 * 0 + 0.25 * 65 + 0.15 * 100)
+    EXPECT_DOUBLE_EQ(*rowOf(library, wide, "far 10A").score,
+                     0.35 * 50 + 0.25 * 0 + 0.25 * 65 + 0.15 * 100)
         << "a tempo the matcher refuses scores 0";
 }
 
 TEST(TrackListComputation, AMissingGenreScoresHalfAnEmptyOneNothing) {
+    // clang-format off
     struct Case { Track candidate; double expected; } cases[] = {
         {track("a", 128.0, "8A", 6, "HOUSE"), 100},
         {track("b", 128.0, "8A", 6), 0.35 * 50 + 0.25 * 100 + 0.25 * 100 + 0.15 * 100},
         {track("c", 128.0, "8A", 6, ""), 0.35 * 0 + 0.25 * 100 + 0.25 * 100 + 0.15 * 100},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.candidate.id);
@@ -155,7 +159,8 @@ TEST(TrackListComputation, WithoutASourceTempoTheListIsAlphabeticalAndUnscored) 
           std::optional<Track>(track("s", std::nullopt, "8A", std::nullopt))}) {
         SCOPED_TRACE(source ? "source without tempo" : "no source");
         const auto result = compute(library, source, {}, "", {}, {});
-        EXPECT_FALSE(std::any_of(result.rows.begin(), result.rows.end(), [](const ListRow& r) { return r.score.has_value(); }));
+        EXPECT_FALSE(std::any_of(result.rows.begin(), result.rows.end(),
+                                 [](const ListRow& r) { return r.score.has_value(); }));
         // With a source key the automatic key filter still applies.
         EXPECT_EQ(listedIds(library, result),
                   source ? (std::vector<std::string>{"4", "2", "7", "6", "1", "5"})
@@ -202,12 +207,14 @@ TEST(TrackListComputation, SearchMatchesTitleOrArtistIgnoringCaseAndSkipsCountin
         renamed(track("2", 120.0, "8A", 5, "House"), "Cafe\u0301 Noir", "Title 2"), // decomposed
         track("3", 120.0, "8A", 5, "Techno"),
     });
+    // clang-format off
     struct Case { std::string search; std::vector<std::string> expected; } cases[] = {
         {"   ", {"3", "2", "1"}},
         {" STRASSE\n", {"1"}},
         {"caf\u00E9", {"2"}},
         {"cafe", {}}, // accents are not folded
         {"artist", {"3", "1"}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.search);
@@ -235,12 +242,14 @@ TEST(PreparedLibrary, GenreNamesAndTempoBuckets) {
               (std::vector<std::string>{" House", "House", "Techno", "house"}));
     EXPECT_EQ(library.bpmRangeBuckets(), (std::vector<BPMRange>{{120}, {130}}));
 
+    // clang-format off
     struct Case { std::vector<double> tempos; std::vector<BPMRange> expected; } cases[] = {
         {{}, {}},
         {{129.99}, {{120}}},
         {{95.0, 174.0}, {{90}, {100}, {110}, {120}, {130}, {140}, {150}, {160}, {170}}},
         {{0.5}, {{0}}},
         {{1e300, 128.0}, {{120}}}, // an absurd tempo makes no buckets
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tempos.size());
@@ -492,12 +501,14 @@ TEST(ListModes, ModesCombine) {
 TEST(HeardKey, TempoMovesTheKeyBySemitonesRoundedHalvesAwayFromZero) {
     // Half a semitone sits at +2.93 % and −2.85 %, a whole one at +5.95 % and −5.61 %; a
     // quarter (25 cents) at +1.455 %.
+    // clang-format off
     struct Case { double percent; int semitones; const char* key; bool between; } cases[] = {
         {0, 0, "8A", false},       {1.44, 0, "8A", false},    {1.47, 0, "8A", true},
         {2.92, 0, "8A", true},     {2.94, 1, "3A", true},     {-2.84, 0, "8A", true},
         {-2.86, -1, "1A", true},   {5.90, 1, "3A", false},    {6.00, 1, "3A", false},
         {-5.56, -1, "1A", false},  {-5.66, -1, "1A", false},  {16, 3, "5A", true},
         {100, 12, "8A", false},    {-50, -12, "8A", false},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.percent);
@@ -530,10 +541,12 @@ TEST(ListModes, StrictnessWidensTheAutomaticKeyFilterOnly) {
     const PreparedLibrary library({track("9A", 128.0, "9A", 6), track("9B", 128.0, "9B", 6),
                                    track("10A", 128.0, "10A", 6), track("3A", 128.0, "3A", 6),
                                    track("none", 128.0, nullptr, 6)});
+    // clang-format off
     const struct { HarmonicStrictness strictness; std::vector<std::string> rows; } cases[] = {
         {HarmonicStrictness::strict, {"9A plusOne -"}},
         {HarmonicStrictness::balanced, {"9A plusOne -", "9B diagonal -", "10A boost -"}},
         {HarmonicStrictness::open, {"9A plusOne -", "9B diagonal -", "10A boost -", "none - -", "3A semitoneUp -"}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.strictness));
@@ -573,12 +586,13 @@ TEST(ListModes, WithoutKeyLockKeysAreJudgedAsHeard) {
     }
 }
 
-
 TEST(ListModes, StyleRanksByTheDJsCollectionInPlaceOfTheAutomaticFilters) {
     // "far" is outside every automatic filter but shares a small crate with the source.
     const std::vector<Track> tracks{kSource, track("far", 90.0, "3B", 1, "Techno"),
+                                    // clang-format off
                                     track("a", 128.0, "8A", 6, "House"),
                                     track("b", 128.0, "9A", 6, "House"),
+                                    // clang-format on
                                     track("c", 150.0, "8A", 6, "House")};
     const std::vector<metadata::Playlist> crates{{"Peak", "Peak", {"source", "far"}}};
     const PreparedLibrary library(tracks, crates);

@@ -61,9 +61,9 @@ tl::expected<DeckDisplayCommand, std::string> parseDeckDisplayCommand(std::strin
     }
     DeckDisplayCommand command;
     command.verb = found->second;
-    const std::size_t expected = command.verb == Verb::quit                                 ? 1
+    const std::size_t expected = command.verb == Verb::quit                                  ? 1
                                  : command.verb == Verb::load || command.verb == Verb::flood ? 3
-                                                                                              : 2;
+                                                                                             : 2;
     if (parts.size() != expected) {
         static constexpr std::array<std::string_view, 3> kForms{
             "takes no arguments", "takes a deck (1 to 4)", "takes a deck (1 to 4) and a track ID"};
@@ -79,8 +79,8 @@ tl::expected<DeckDisplayCommand, std::string> parseDeckDisplayCommand(std::strin
         const auto rate = numberIn(parts[1], 1, 100'000);
         const auto seconds = numberIn(parts[2], 1, 600);
         if (!rate || !seconds) {
-            return tl::unexpected(std::string(
-                "flood takes 1 to 100000 changes a second for 1 to 600 seconds"));
+            return tl::unexpected(
+                std::string("flood takes 1 to 100000 changes a second for 1 to 600 seconds"));
         }
         command.rate = *rate;
         command.seconds = *seconds;

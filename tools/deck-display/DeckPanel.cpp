@@ -62,8 +62,8 @@ void DeckPanel::display(const std::vector<std::string>& texts, bool playing, boo
     // Playing is a colour, never a text: a reader must tell it from the moving times alone.
     setStyleSheet(QStringLiteral("#%1 { background: #15171b; border: 2px solid %2; "
                                  "border-radius: 6px; } QLabel { color: %3; }")
-                      .arg(objectName(), selected ? QStringLiteral("#4aa3ff")
-                                                  : QStringLiteral("#2b2f36"),
+                      .arg(objectName(),
+                           selected ? QStringLiteral("#4aa3ff") : QStringLiteral("#2b2f36"),
                            playing ? QStringLiteral("#7ee08a") : QStringLiteral("#e6e6e6")));
 }
 

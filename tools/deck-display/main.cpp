@@ -81,8 +81,7 @@ int main(int argc, char** argv) {
     auto controller = std::make_unique<cuevox::tools::DeckDisplayController>(
         std::move(*tracks),
         [start] {
-            return std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
-                .count();
+            return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         },
         layout.decks);
     cuevox::tools::DeckDisplayWindow window(std::move(controller), layout);

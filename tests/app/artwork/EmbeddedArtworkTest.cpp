@@ -49,7 +49,11 @@ QByteArray mpegFrames() {
 // A FLAC stream of only its STREAMINFO block (last block, 34 bytes): block sizes 4096, no frame
 // sizes, 44.1 kHz, stereo, 16 bits, no samples, no MD5.
 QByteArray flacHeader() {
-    return QByteArray::fromHex("664c6143" "80000022" "10001000" "000000000000" "0ac442f000000000") +
+    return QByteArray::fromHex("664c6143"
+                               "80000022"
+                               "10001000"
+                               "000000000000"
+                               "0ac442f000000000") +
            QByteArray(16, '\0');
 }
 
@@ -118,6 +122,7 @@ TEST_F(EmbeddedArtworkTest, FirstEmbeddedPictureOfEachFormatOrNothing) {
     // TagLib scans a large MP3 for its tag (79 s for a gigabyte of zeros); none is that large.
     const QString huge = mp3WithPictures("huge.mp3", {first});
     ASSERT_TRUE(QFile::resize(huge, qint64{1} << 30)); // sparse: the picture is at its start
+    // clang-format off
     const struct { const char* name; QString path; QByteArray expected; } cases[] = {
         {"MP3 with two pictures", mp3WithPictures("two.mp3", {first, second}), first},
         {"FLAC picture block", flacWithPicture("cover.flac", jpeg), jpeg},
@@ -130,6 +135,7 @@ TEST_F(EmbeddedArtworkTest, FirstEmbeddedPictureOfEachFormatOrNothing) {
         {"FIFO without a writer", fifo, {}},
         {"endless device named like audio", zero, {}},
         {"1 GiB with a picture", huge, {}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         EXPECT_EQ(extractWithin(c.path, std::chrono::seconds(10)), c.expected) << c.name;
@@ -142,6 +148,7 @@ TEST_F(EmbeddedArtworkTest, FirstEmbeddedPictureOfEachFormatOrNothing) {
 
 TEST_F(EmbeddedArtworkTest, ThumbnailsKeepProportionsAndOrientationNeverGrowAndNeedAPicture) {
     // The top left corner is red unless the picture is turned.
+    // clang-format off
     const struct { const char* name; QByteArray bytes; QSize size; QRgb corner; } cases[] = {
         {"wide", encoded(halves(400, 200), "png"), {160, 80}, qRgb(255, 0, 0)},
         {"tall", encoded(halves(300, 600), "png"), {80, 160}, qRgb(255, 0, 0)},
@@ -150,6 +157,7 @@ TEST_F(EmbeddedArtworkTest, ThumbnailsKeepProportionsAndOrientationNeverGrowAndN
         // half on top.
         {"turned by its orientation tag", encoded(halves(400, 200), "jpeg", QImageIOHandler::TransformationRotate90), {80, 160}, qRgb(255, 0, 0)},
         {"mirrored", encoded(halves(400, 200), "jpeg", QImageIOHandler::TransformationMirror), {160, 80}, qRgb(0, 0, 255)},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

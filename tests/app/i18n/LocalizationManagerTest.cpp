@@ -39,10 +39,12 @@ struct Settings {
 };
 
 TEST(AppLanguageTest, CodesAndNativeNamesInMenuOrder) {
-    const std::pair<const char*, const char*> expected[] = {
+    const std::pair<const char*, const char*> expected[] = {// clang-format off
         {"en", "English"}, {"tr", "Türkçe"},    {"de", "Deutsch"}, {"es", "Español"},
         {"fr", "Français"}, {"it", "Italiano"}, {"pt", "Português"}, {"ru", "Русский"},
-        {"ja", "日本語"},   {"zh", "中文"}};
+                                                            // clang-format on
+                                                            {"ja", "日本語"},
+                                                            {"zh", "中文"}};
     ASSERT_EQ(kAllLanguages.size(), std::size(expected));
     for (std::size_t index = 0; index < std::size(expected); ++index) {
         SCOPED_TRACE(expected[index].first);
@@ -57,8 +59,8 @@ TEST(AppLanguageTest, CodesAndNativeNamesInMenuOrder) {
 TEST(LocalizationManagerTest, EveryLanguageHasEveryTextWithEnglishPlaceholders) {
     for (const AppLanguage language : kAllLanguages) {
         QTranslator translator;
-        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/cuevox_%1.qm")
-                                        .arg(QString::fromUtf8(id(language).data()))));
+        ASSERT_TRUE(translator.load(
+            QStringLiteral(":/i18n/cuevox_%1.qm").arg(QString::fromUtf8(id(language).data()))));
         for (const char* key : kKeys) {
             SCOPED_TRACE(std::string(id(language)) + " " + key);
             const QString text = translator.translate(nullptr, key);
@@ -74,6 +76,7 @@ TEST(LocalizationManagerTest, EveryLanguageHasEveryTextWithEnglishPlaceholders) 
 
 // Numbers are plain digits whatever the locale, and beyond what an int holds.
 TEST(LocalizationManagerTest, OneTextPerLanguageThroughTheManager) {
+    // clang-format off
     const struct { AppLanguage language; const char* key; const char* text; } cases[] = {
         {AppLanguage::en, "app.loading_progress", "Loading… 2147483648%"},
         {AppLanguage::tr, "app.loading_progress", "Yükleniyor… %2147483648"},
@@ -85,6 +88,7 @@ TEST(LocalizationManagerTest, OneTextPerLanguageThroughTheManager) {
         {AppLanguage::ru, "app.tracks_count", "Треков: 2147483648"},
         {AppLanguage::ja, "filter.key", "キー"},
         {AppLanguage::zh, "settings.language", "语言"},
+        // clang-format on
     };
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -106,12 +110,14 @@ TEST(LocalizationManagerTest, StartLanguageAndAChoiceRememberedOnlyWhenItChanges
         std::optional<QString> system;
         AppLanguage expected;
     } cases[] = {
+        // clang-format off
         {"nothing stored, German system", std::nullopt, QStringLiteral("de"), AppLanguage::de},
         {"nothing stored, Korean system", std::nullopt, QStringLiteral("ko"), AppLanguage::en},
         {"nothing stored, no system language", std::nullopt, std::nullopt, AppLanguage::en},
         {"stored beats the system", QVariant(QStringLiteral("ja")), QStringLiteral("fr"), AppLanguage::ja},
         {"stored unknown code", QVariant(QStringLiteral("xx")), QStringLiteral("tr"), AppLanguage::tr},
         {"stored with region", QVariant(QStringLiteral("pt-BR")), std::nullopt, AppLanguage::en},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

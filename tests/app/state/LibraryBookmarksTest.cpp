@@ -21,11 +21,13 @@ TEST(LibraryBookmarksTest, PlainPathsRoundTripOnlyWhenAbsolute) {
     const LibraryBookmarks bookmarks;
     const QTemporaryDir directory;
     const QString file = directory.filePath("settings.ini");
+    // clang-format off
     const struct { const char* path; int type; } absolute[] = {
         {"/Users/dj/rekordbox.xml", QMetaType::QString}, // older versions read a string
         {"/Volumes/USB 1/Música/Set #2.xml", QMetaType::QString},
         {"/a", QMetaType::QString},
         {"/mnt/Latin-1 caf\xE9/\xFF.xml", QMetaType::QByteArray}, // not UTF-8: kept as bytes
+        // clang-format on
     };
     for (const auto& row : absolute) {
         SCOPED_TRACE(row.path);
@@ -35,6 +37,7 @@ TEST(LibraryBookmarksTest, PlainPathsRoundTripOnlyWhenAbsolute) {
         EXPECT_EQ(describe(bookmarks.resolve(stored)), row.path);
     }
 
+    // clang-format off
     const struct { const char* name; QVariant stored; } refused[] = {
         {"relative", QString("rekordbox.xml")},
         {"dot relative", QString("./rekordbox.xml")},
@@ -43,6 +46,7 @@ TEST(LibraryBookmarksTest, PlainPathsRoundTripOnlyWhenAbsolute) {
         {"number", QVariant(42)},
         {"relative bytes", QByteArray("rekordbox.xml")},
         {"bytes cut short by a NUL", QByteArray("/a.xml\0/b", 9)},
+        // clang-format on
     };
     for (const auto& row : refused) {
         EXPECT_EQ(describe(bookmarks.resolve(row.stored)), "nothing") << row.name;
@@ -68,6 +72,7 @@ TEST(LibraryBookmarksTest, BookmarkDataFallsBackToPlainPathsBothWays) {
     EXPECT_FALSE(bookmarks.make("/cannot/bookmark\xFF.xml").isValid()) << "bytes mean a bookmark";
 
     // What each stored value resolves to, and whether the system is asked.
+    // clang-format off
     const struct { const char* name; QVariant stored; std::string expected; bool asks; } cases[] = {
         {"resolved to no path", QByteArray("no path"), "nothing", true},
         {"empty bytes", QByteArray(), "nothing", false},
@@ -77,6 +82,7 @@ TEST(LibraryBookmarksTest, BookmarkDataFallsBackToPlainPathsBothWays) {
          "/Users/dj/rekordbox.xml (stale)", false},
         {"relative plain path", QString("rekordbox.xml"), "nothing", false},
         {"number", QVariant(7), "nothing", false},
+        // clang-format on
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.name);

@@ -79,11 +79,13 @@ TEST_F(LibrarySessionTest, ANewerLoadWinsAndTheOlderIsAskedToStop) {
 TEST_F(LibrarySessionTest, WhateverALoadThrowsFailsTheLoadAndNothingElse) {
     const importing::LoadError notFound{importing::RekordboxXMLError::fileNotFound("/c.xml")};
     using std::errc;
+    // clang-format off
     const struct { std::function<void()> raise; std::string message; } cases[] = {
         {[] { throw std::bad_alloc(); }, "/c.xml: Cannot allocate memory"},
         {[] { throw std::system_error(std::make_error_code(errc::io_error)); }, "/c.xml: Input/output error"},
         {[] { throw 42; }, "/c.xml: the reading stopped at an unexpected error"},
         {[] {}, R"(fileNotFound("/c.xml"))"}, // the reader's own error
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

@@ -52,11 +52,13 @@ TEST(ListModesStateTest, RemembersEveryModeAndReadsWhatItCannotUnderstandAsTheDe
     EXPECT_EQ(next.modes().playlistID, std::nullopt);
     EXPECT_FALSE(settings.contains("listModes/crate")) << "the whole collection stores nothing";
 
+    // clang-format off
     const struct { const char* key; QVariant stored; } unreadable[] = {
         {"listModes/pitchRange", 5},     {"listModes/pitchRange", "six"},
         {"listModes/halfDouble", "yes"}, {"listModes/energyDirection", "sideways"},
         {"listModes/hidePlayed", 1},     {"openKey", "on"},
         {"listModes/keyLock", "off"},    {"listModes/harmonicStrictness", "loose"},
+        // clang-format on
     };
     for (const auto& [key, stored] : unreadable) {
         SCOPED_TRACE(key);

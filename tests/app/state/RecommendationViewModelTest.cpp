@@ -201,7 +201,8 @@ TEST_F(RecommendationViewModelTest, ALoadListsOnceClearsTheFiltersAndMatchesTheD
     vm.filters().setKeys({*metadata::CamelotKey::fromString("8A")});
     vm.filters().setSearchText("o");
     settle();
-    EXPECT_EQ(vm.decks().unresolvedTrackInfo, (decks::UnresolvedTrackInfo{"Unknown Song", "Somebody"}));
+    EXPECT_EQ(vm.decks().unresolvedTrackInfo,
+              (decks::UnresolvedTrackInfo{"Unknown Song", "Somebody"}));
 
     QSignalSpy listRecomputed(&vm, &Model::listRecomputed);
     QSignalSpy keysChanged(&vm.filters(), &FilterState::keysChanged);
@@ -344,9 +345,7 @@ TEST_F(RecommendationViewModelTest, LoadingRemembersAnAbsoluteBookmarkOrNothing)
 
     // A file that cannot be remembered must not leave the previous one to come back.
     LibraryBookmarks forgetful;
-    forgetful.make = [](const std::filesystem::path&) {
-        return QVariant();
-    };
+    forgetful.make = [](const std::filesystem::path&) { return QVariant(); };
     make(kQuick, forgetful);
     load(other);
     EXPECT_FALSE(settings.contains(Model::kLastLibraryKey));

@@ -36,8 +36,10 @@ TEST(KeyColorsTest, HuesStepBackThirtyDegreesFrom170AroundTheWheel) {
         EXPECT_EQ(keyHue(number), kHues[number - 1]) << number;
     }
     const std::pair<const char*, QColor> colours[] = {
+        // clang-format off
         {"1A", QColor(138, 237, 221)}, {"1B", QColor(91, 217, 196)},
         {"7A", QColor(237, 138, 154)}, {"12B", QColor(91, 175, 217)},
+        // clang-format on
     };
     for (const auto& [text, expected] : colours) {
         SCOPED_TRACE(text);

@@ -1,8 +1,8 @@
 #include "views/ContentView.hpp"
 
 #include "ViewModelFixture.hpp"
-#include "support/WaitUntil.hpp"
 #include "artwork/ArtworkLoader.hpp"
+#include "support/WaitUntil.hpp"
 #include "views/BannerView.hpp"
 #include "views/FilterBarView.hpp"
 #include "views/HeaderView.hpp"

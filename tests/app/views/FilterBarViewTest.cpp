@@ -107,7 +107,8 @@ protected:
     Groups selected() const {
         const auto& m = vm.model;
         return {!m.filters().selections().keys.empty(), !m.filters().selections().bpmRanges.empty(),
-                !m.filters().selections().energies.empty(), !m.filters().selections().genres.empty()};
+                !m.filters().selections().energies.empty(),
+                !m.filters().selections().genres.empty()};
     }
     Groups accented() const {
         return {bar.keyPill().isActive(), bar.tempoPill().isActive(), bar.energyPill().isActive(),
@@ -119,6 +120,7 @@ protected:
 };
 
 TEST_F(FilterBarViewTest, PillsAccentActiveFiltersResetsClearThemAndTheSearchKeepsItsCursor) {
+    // clang-format off
     struct { const char* name; Filters filters; Groups accented; bool resettable; } cases[] = {
         {"nothing", {}, {false, false, false, false}, false},
         {"blanks only", {{}, {}, {}, {}, QStringLiteral("  ")}, {false, false, false, false}, true},
@@ -126,6 +128,7 @@ TEST_F(FilterBarViewTest, PillsAccentActiveFiltersResetsClearThemAndTheSearchKee
         {"a tempo", {{}, {BPMRange{120}}, {}, {}, {}}, {false, true, false, false}, true},
         {"an energy", {{}, {}, {6}, {}, {}}, {false, false, true, false}, true},
         {"a genre", {{}, {}, {}, {"House"}, {}}, {false, false, false, true}, true},
+        // clang-format on
     };
     UnderlinedButton& reset = bar.resetButton();
     for (const auto& c : cases) {
@@ -139,11 +142,13 @@ TEST_F(FilterBarViewTest, PillsAccentActiveFiltersResetsClearThemAndTheSearchKee
         EXPECT_EQ(accented(), Groups{});
         EXPECT_FALSE(reset.isEnabled());
     }
+    // clang-format off
     const struct { UnderlinedButton* reset; Groups left; } panels[] = {
         {&bar.keyPicker().resetButton(), {false, true, true, true}},
         {&bar.tempoPanel().list().resetButton(), {true, false, true, true}},
         {&bar.energyPanel().list().resetButton(), {true, true, false, true}},
         {&bar.genreList().resetButton(), {true, true, true, false}},
+        // clang-format on
     };
     for (const auto& c : panels) {
         select({{key("8A")}, {BPMRange{120}}, {6, 7}, {"House"}, QStringLiteral("a")});
@@ -247,10 +252,10 @@ TEST_F(FilterBarViewTest, ModesInThePanelsSetTheModelFollowItLightThePillsAndOut
     // What the model holds for the choice, and whether the choice's pill is lit.
     const auto shown = [&](const SegmentedChoice* choice) {
         const tracklist::ListModes& modes = vm.model.modes().modes();
-        return choice == range
-                   ? std::pair(modes.pitchRange.percent(), bar.tempoPill().isActive())
-                   : std::pair(id(modes.energyDirection), bar.energyPill().isActive());
+        return choice == range ? std::pair(modes.pitchRange.percent(), bar.tempoPill().isActive())
+                               : std::pair(id(modes.energyDirection), bar.energyPill().isActive());
     };
+    // clang-format off
     const struct { SegmentedChoice* choice; int id; bool lit; } picks[] = {
         {range, 4, true},
         {range, 16, true},
@@ -258,6 +263,7 @@ TEST_F(FilterBarViewTest, ModesInThePanelsSetTheModelFollowItLightThePillsAndOut
         {direction, id(EnergyDirection::up), true},
         {direction, id(EnergyDirection::down), true},
         {direction, id(EnergyDirection::hold), false},
+        // clang-format on
     };
     for (const auto& c : picks) {
         SCOPED_TRACE(c.id);
@@ -299,6 +305,7 @@ TEST_F(FilterBarViewTest, KeyRulesSetTheModelLightTheKeyPillAndOutliveEveryReset
     QAbstractButton* keyMoves = &panel.keyMovesSwitch();
     EXPECT_TRUE(panel.keyLockSwitch().isSelected()) << "on by default";
     // Each click, then the rules as the model holds them and whether the Key pill is lit.
+    // clang-format off
     const struct { QAbstractButton* click; HarmonicStrictness strictness; bool lock, moves, lit; } clicks[] = {
         {segment(HarmonicStrictness::balanced), HarmonicStrictness::balanced, true, false, true},
         {segment(HarmonicStrictness::open), HarmonicStrictness::open, true, false, true},
@@ -306,19 +313,24 @@ TEST_F(FilterBarViewTest, KeyRulesSetTheModelLightTheKeyPillAndOutliveEveryReset
         {keyMoves, HarmonicStrictness::strict, true, true, false},
         {keyLock, HarmonicStrictness::strict, false, true, true},
         {keyLock, HarmonicStrictness::strict, true, true, false},
+        // clang-format on
     };
     for (const auto& c : clicks) {
         SCOPED_TRACE(&c - clicks);
         QTest::mouseClick(c.click, Qt::LeftButton);
         const tracklist::ListModes& modes = vm.model.modes().modes();
         EXPECT_EQ(modes.harmonicStrictness, c.strictness);
-        EXPECT_EQ(std::tuple(modes.keyLock, modes.keyMoves, bar.keyPill().isActive()), std::tuple(c.lock, c.moves, c.lit));
+        EXPECT_EQ(std::tuple(modes.keyLock, modes.keyMoves, bar.keyPill().isActive()),
+                  std::tuple(c.lock, c.moves, c.lit));
         EXPECT_EQ(panel.strictnessChoice().chosen(), static_cast<int>(c.strictness));
-        EXPECT_EQ(std::pair(panel.keyLockSwitch().isSelected(), panel.keyMovesSwitch().isSelected()), std::pair(c.lock, c.moves));
+        EXPECT_EQ(
+            std::pair(panel.keyLockSwitch().isSelected(), panel.keyMovesSwitch().isSelected()),
+            std::pair(c.lock, c.moves));
     }
     vm.model.modes().set(&tracklist::ListModes::keyLock, false);
     EXPECT_FALSE(panel.keyLockSwitch().isSelected()) << "a change made elsewhere shows";
-    for (QAbstractButton* reset : std::initializer_list<QAbstractButton*>{&panel.resetButton(), &bar.resetButton()}) {
+    for (QAbstractButton* reset :
+         std::initializer_list<QAbstractButton*>{&panel.resetButton(), &bar.resetButton()}) {
         vm.model.filters().setKeys({key("8A")});
         QTest::mouseClick(reset, Qt::LeftButton);
     }
@@ -328,10 +340,12 @@ TEST_F(FilterBarViewTest, KeyRulesSetTheModelLightTheKeyPillAndOutliveEveryReset
 
 TEST_F(FilterBarViewTest, SwitchesBesideTheCountSetTheModelAndGiveUpTheirTitlesWhenNarrow) {
     using Modes = tracklist::ListModes;
+    // clang-format off
     const struct { ModeChip* chip; bool Modes::*mode; } chips[] = {
         {&bar.hidePlayedChip(), &Modes::hidePlayed},
         {&bar.varyArtistsChip(), &Modes::varyArtists},
         {&bar.yourStyleChip(), &Modes::style},
+        // clang-format on
     };
     for (const auto& c : chips) {
         SCOPED_TRACE(c.chip->text().toStdString());
@@ -370,12 +384,14 @@ TEST_F(FilterBarViewTest, TheCountPicksACrateFromTheFolderTreeAndItsSearchNarrow
     QTest::mouseClick(&button, Qt::LeftButton);
     ASSERT_TRUE(button.panel().isVisible());
     CratePicker& picker = bar.cratePicker();
+    // clang-format off
     const struct { const char* search; QStringList rows; } searches[] = {
         {"", {"Sets", "  Warm Up (2)", "  Late", "    Peak (1)", "Tools (1)"}},
         {"PEAK", {"Sets", "  Late", "    Peak (1)"}},
         {"late", {"Sets", "  Late", "    Peak (1)"}},
         {"sets", {"Sets", "  Warm Up (2)", "  Late", "    Peak (1)"}},
         {"(1)", {}},
+        // clang-format on
     };
     for (const auto& c : searches) {
         SCOPED_TRACE(c.search);

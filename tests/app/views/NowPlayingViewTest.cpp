@@ -32,8 +32,8 @@ metadata::Track fullTrack() {
     return track;
 }
 
-constexpr const char* kLabels[] = {"deck",  "status", "title",  "artist", "noTrack", "tempo",
-                                   "key",   "genre",  "energy", "year",   "warning"};
+constexpr const char* kLabels[] = {"deck", "status", "title",  "artist", "noTrack", "tempo",
+                                   "key",  "genre",  "energy", "year",   "warning"};
 
 class NowPlayingViewTest : public ::testing::Test {
 protected:
@@ -64,10 +64,15 @@ protected:
 TEST_F(NowPlayingViewTest, ShowsTheDeckTrackUnresolvedInfoOrTheNoTrackText) {
     metadata::Track bare{};
     bare.title = "Bare";
-    const Lines playing{{"deck", "DECK 1"},  {"status", " PLAYING"},      {"title", "Night Song"},
+    const Lines playing{{"deck", "DECK 1"},
+                        {"status", " PLAYING"},
+                        {"title", "Night Song"},
+                        // clang-format off
                         {"artist", "The Band"}, {"tempo", "128.00"}, {"key", "8A"},
                         {"genre", "Deep House"}, {"energy", "6"}, {"year", "2019"},
+                        // clang-format on
                         {"artwork", "/music/night.mp3"}};
+    // clang-format off
     const struct { const char* name; NowPlayingView::Inputs inputs; Lines expected; } cases[] = {
         {"nothing", {}, {{"noTrack", "No track playing"}}},
         {"deck without track", {DeckIdentifier::deck2, std::nullopt, std::nullopt, true}, {{"deck", "DECK 2"}, {"noTrack", "No track playing"}}},
@@ -75,6 +80,7 @@ TEST_F(NowPlayingViewTest, ShowsTheDeckTrackUnresolvedInfoOrTheNoTrackText) {
         {"track without deck or metadata", {std::nullopt, bare, std::nullopt, false}, {{"title", "Bare"}, {"artist", ""}, {"artwork", ""}}},
         {"unresolved paused", {DeckIdentifier::deck4, std::nullopt, decks::UnresolvedTrackInfo{"Unknown", "Somebody"}, false},
          {{"deck", "DECK 4"}, {"status", " PAUSED"}, {"title", "Unknown"}, {"artist", "Somebody"}, {"warning", "Not found in loaded library"}, {"artwork", ""}}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

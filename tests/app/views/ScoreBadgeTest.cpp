@@ -12,10 +12,12 @@ namespace {
 
 TEST(ScoreBadgeTest, RoundsHalvesAwayFromZeroColoursByTheUnroundedScoreAndNeedsAFiniteOne) {
     const QColor green = theme::kGreen, yellow = theme::kYellow, dimmed = theme::kSecondaryText;
+    // clang-format off
     const struct { double score; const char* text; QColor color; } cases[] = {
         {100, "100%", green},   {85, "85%", green},     {84.99, "85%", yellow}, {84.5, "85%", yellow},
         {84.49, "84%", yellow}, {60, "60%", yellow},    {59.99, "60%", dimmed}, {0.49, "0%", dimmed},
         {-0.5, "-1%", dimmed},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.score);

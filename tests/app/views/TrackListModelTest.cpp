@@ -52,6 +52,7 @@ protected:
 TEST_F(TrackListModelTest, RowsFollowTheListAndRolesGiveEveryPaintedField) {
     EXPECT_EQ(listedIDs(), (std::vector<std::string>{"4", "2", "1", "3"}));
     // An invalid value: the field is absent.
+    // clang-format off
     const struct { const char* id; int role; QVariant expected; } cases[] = {
         {"1", Qt::DisplayRole, QStringLiteral("Night Song")},
         {"1", TrackListModel::ArtistRole, QStringLiteral("The Band")},
@@ -70,6 +71,7 @@ TEST_F(TrackListModelTest, RowsFollowTheListAndRolesGiveEveryPaintedField) {
         {"1", TrackListModel::HasBeenPlayedRole, false},
         {"1", Qt::ForegroundRole, theme::kPrimaryText},
         {"1", TrackListModel::ArtistColorRole, theme::kSecondaryText},
+        // clang-format on
     };
     for (const auto& c : cases) {
         EXPECT_EQ(roleOf(c.id, c.role), c.expected) << c.id << " role " << c.role;
@@ -104,14 +106,17 @@ TEST_F(TrackListModelTest, PlayedLoadedAndScoredRowsChangeWithTheDecks) {
 TEST_F(TrackListModelTest, RowsGiveTheirPitchOnlyInTheTempoMode) {
     // The deck plays Night Song at 128.64: 0.5 % above its own 128.
     vm.show(DeckIdentifier::deck1, {{"Night Song", "The Band"}}, true, 128.64);
+    // clang-format off
     const struct { int percent; QVariant pitch; } cases[] = {
         {0, {}},
         {4, QStringLiteral("+0.5 %")},
         {0, {}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.percent);
-        vm.model.modes().set(&tracklist::ListModes::pitchRange, *tracklist::PitchRange::fromPercent(c.percent));
+        vm.model.modes().set(&tracklist::ListModes::pitchRange,
+                             *tracklist::PitchRange::fromPercent(c.percent));
         vm.settle();
         EXPECT_EQ(roleOf("1", TrackListModel::PitchTextRole), c.pitch);
         EXPECT_EQ(roleOf("2", TrackListModel::PitchTextRole), c.pitch) << "127.999 BPM";
@@ -152,7 +157,9 @@ TEST_F(TrackListModelTest, RowsShowTheirKeyMoveAndTheirKeyAsHeardOnlyWhenTheMode
     vm.load(kKeyMoves);
     vm.model.modes().set(&ListModes::pitchRange, *tracklist::PitchRange::fromPercent(8));
     vm.show(DeckIdentifier::deck1, {{"Night Song", "A"}}, true, 128.0);
-    const QString heard = QStringLiteral("Heard in this key at the pitch it plays at, without key lock");
+    const QString heard =
+        QStringLiteral("Heard in this key at the pitch it plays at, without key lock");
+    // clang-format off
     const struct { bool keyLock; bool keyMoves; const char* id; QVariant key, move, colour, tip; } cases[] = {
         {false, false, "2", QStringLiteral("8A → 3A"), QStringLiteral("Semitone ↑"), theme::kSecondaryText, heard},
         {false, false, "3", QStringLiteral("9A → ≈9A"), QStringLiteral("+1"), theme::kYellow, heard + QStringLiteral("\n+48 cents off: between two keys")},
@@ -161,13 +168,16 @@ TEST_F(TrackListModelTest, RowsShowTheirKeyMoveAndTheirKeyAsHeardOnlyWhenTheMode
         {true, false, "3", QStringLiteral("9A"), {}, {}, {}},
         {true, true, "2", QStringLiteral("8A"), QStringLiteral("Same"), theme::kGreen, {}},
         {true, true, "3", QStringLiteral("9A"), QStringLiteral("+1"), theme::kYellow, {}},
+        // clang-format on
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.id) + (c.keyLock ? " key lock" : "") + (c.keyMoves ? " moves" : ""));
+        SCOPED_TRACE(std::string(c.id) + (c.keyLock ? " key lock" : "") +
+                     (c.keyMoves ? " moves" : ""));
         vm.model.modes().set(&ListModes::keyLock, c.keyLock);
         vm.model.modes().set(&ListModes::keyMoves, c.keyMoves);
         // Open lets the semitone through without key lock.
-        vm.model.modes().set(&ListModes::harmonicStrictness, c.keyLock ? HarmonicStrictness::strict : HarmonicStrictness::open);
+        vm.model.modes().set(&ListModes::harmonicStrictness,
+                             c.keyLock ? HarmonicStrictness::strict : HarmonicStrictness::open);
         vm.settle();
         EXPECT_EQ(roleOf(c.id, M::KeyTextRole), c.key);
         EXPECT_EQ(roleOf(c.id, M::KeyMoveTextRole), c.move);

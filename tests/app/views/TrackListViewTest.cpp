@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListView>
 #include <QScrollBar>
-#include <QStackedLayout>
-#include <QHelpEvent>
 #include <QSet>
+#include <QStackedLayout>
 #include <QTest>
 #include <QToolTip>
 
@@ -26,7 +26,8 @@ std::string numberedCollection(int count) {
     for (int i = 1; i <= count; ++i) {
         const char* genre = i % 3 == 0 ? "Techno" : "House";
         char line[256];
-        std::snprintf(line, sizeof line,
+        std::snprintf(
+            line, sizeof line,
             R"(<TRACK TrackID="%d" Name="Track %02d" Artist="Artist %02d" Genre="%s" AverageBpm="%d.00" Comments="E%d"/>)",
             i, i, i, genre, 120 + i % 10, 1 + i % 10);
         xml += line;

@@ -26,8 +26,9 @@ inline constexpr state::ViewModelTiming kTiming{std::chrono::milliseconds(1),
                                                 {std::chrono::seconds(1), std::chrono::seconds(1)}};
 
 struct TestViewModel {
-    explicit TestViewModel(std::function<bool()> permissionCheck = [] { return true; },
-                           state::ViewModelTiming timing = kTiming)
+    explicit TestViewModel(
+        std::function<bool()> permissionCheck = [] { return true; },
+        state::ViewModelTiming timing = kTiming)
         : model(std::unique_ptr<tests::FakeDeckMonitor>(fake), std::move(permissionCheck),
                 &settings, timing) {
         // The sets a test remembers stay in its own folder.

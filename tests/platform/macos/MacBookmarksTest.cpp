@@ -15,8 +15,7 @@ namespace fs = std::filesystem;
 class MacBookmarksTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        directory = fs::temp_directory_path() /
-                    ("cuevox-bookmarks-" + std::to_string(::getpid()));
+        directory = fs::temp_directory_path() / ("cuevox-bookmarks-" + std::to_string(::getpid()));
         fs::create_directories(directory / "sets");
     }
     void TearDown() override { fs::remove_all(directory); }
@@ -30,11 +29,13 @@ protected:
 };
 
 TEST_F(MacBookmarksTest, FollowsTheFileWhenMovedOrRenamed) {
+    // clang-format off
     const struct { const char* name; fs::path from, to; } cases[] = {
         {"renamed", "rekordbox.xml", "renamed.xml"},
         {"moved", "moved.xml", fs::path("sets") / "moved.xml"},
         {"name that is not ASCII", "Música.xml", fs::path("sets") / "Música 2.xml"},
         {"unmoved", "same.xml", "same.xml"},
+        // clang-format on
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.name);
@@ -61,12 +62,14 @@ TEST_F(MacBookmarksTest, NothingFromWhatIsNoBookmarkOrNamesNoFile) {
     const fs::path gone = write("gone.xml");
     const QByteArray bookmark = bookmarkData(gone);
     fs::remove(gone);
+    // clang-format off
     const struct { const char* name; QByteArray bytes; } cases[] = {
         {"empty", QByteArray()},
         {"garbage", QByteArray("\x00\x01 not a bookmark", 17)},
         {"a path", QByteArray("/Users/dj/rekordbox.xml")},
         {"cut short", bookmark.left(bookmark.size() / 2)},
         {"file deleted", bookmark},
+        // clang-format on
     };
     for (const auto& row : cases) {
         EXPECT_EQ(resolveBookmark(row.bytes), std::nullopt) << row.name;

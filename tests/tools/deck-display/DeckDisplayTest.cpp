@@ -11,6 +11,7 @@ using Verb = DeckDisplayCommand::Verb;
 using Texts = std::vector<std::string>;
 
 TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
+    // clang-format off
     const struct { const char* line; DeckDisplayCommand command; } accepted[] = {
         {"load 1 194966882", {Verb::load, 1, "194966882"}},
         {"  load\t4   x-1 \r\n", {Verb::load, 4, "x-1"}},
@@ -21,10 +22,12 @@ TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
         {"eject 2", {Verb::eject, 2, ""}},
         {"quit", {Verb::quit, 0, ""}},
         {"flood 10000 10", {Verb::flood, 0, "", 10000, 10}},
+        // clang-format on
     };
     for (const auto& row : accepted) {
         EXPECT_EQ(parseDeckDisplayCommand(row.line), row.command) << row.line;
     }
+    // clang-format off
     const struct { const char* line; const char* error; } refused[] = {
         {"", "empty command"},
         {"PLAY 1", "unknown command \"PLAY\""},
@@ -42,6 +45,7 @@ TEST(DeckDisplayCommand, ParsesEveryVerbAndSaysWhatIsWrongWithTheRest) {
         {"flood 10", "flood takes changes a second and seconds"},
         {"flood 0 10", "flood takes 1 to 100000 changes a second for 1 to 600 seconds"},
         {"flood 10 601", "flood takes 1 to 100000 changes a second for 1 to 600 seconds"},
+        // clang-format on
     };
     for (const auto& row : refused) {
         EXPECT_EQ(parseDeckDisplayCommand(row.line), tl::unexpected(std::string(row.error)))
@@ -100,19 +104,23 @@ TEST(DeckDisplayController, LoadsPlaysAndCyclesThroughTheShowableTracksOrSaysThe
 
 TEST(DeckDisplayLayout, ReadsTheBrowsersColumnsAndShowsARowInThem) {
     using Column = DeckDisplayLayout::Column;
+    // clang-format off
     const struct { const char* text; std::vector<Column> columns; } accepted[] = {
         {"key,title", {Column::key, Column::title}},
         {"title,artist,tempo,time,key",
          {Column::title, Column::artist, Column::tempo, Column::time, Column::key}},
+        // clang-format on
     };
     for (const auto& row : accepted) {
         EXPECT_EQ(parseBrowserColumns(row.text), row.columns) << row.text;
     }
+    // clang-format off
     const struct { const char* text; const char* error; } refused[] = {
         {"", "no column \"\": columns are title, artist, tempo, key and time"},
         {"title,", "no column \"\": columns are title, artist, tempo, key and time"},
         {"title,Key", "no column \"Key\": columns are title, artist, tempo, key and time"},
         {"key,tempo,key", "column key twice"},
+        // clang-format on
     };
     for (const auto& row : refused) {
         EXPECT_EQ(parseBrowserColumns(row.text), tl::unexpected(std::string(row.error)))
@@ -128,7 +136,8 @@ TEST(DeckDisplayLayout, ReadsTheBrowsersColumnsAndShowsARowInThem) {
 }
 
 TEST(DeckDisplayController, TwoDecksTakeNoCommandForDecksThreeAndFour) {
-    DeckDisplayController controller({track("1", "One", 120, "8A")}, [] { return 0.0; }, 2);
+    DeckDisplayController controller(
+        {track("1", "One", 120, "8A")}, [] { return 0.0; }, 2);
     EXPECT_EQ(controller.perform({Verb::load, 2, "1"}), std::nullopt);
     EXPECT_EQ(controller.perform({Verb::load, 3, "1"}), "no deck 3: the display shows 2 decks");
     EXPECT_EQ(controller.deckTexts(3), Texts{"Not Loaded."});

@@ -41,7 +41,8 @@ CFRunLoopSourceRef AXObserverGetRunLoopSource(AXObserverRef observer);
 #define kAXUIElementDestroyedNotification CFSTR("AXUIElementDestroyed")
 #define kAXCreatedNotification CFSTR("AXCreated")
 
-// Trust: https://developer.apple.com/documentation/applicationservices/axisprocesstrustedwithoptions(_:)
+// Trust:
+// https://developer.apple.com/documentation/applicationservices/axisprocesstrustedwithoptions(_:)
 extern CFStringRef kAXTrustedCheckOptionPrompt;
 Boolean AXIsProcessTrusted(void);
 Boolean AXIsProcessTrustedWithOptions(CFDictionaryRef options);

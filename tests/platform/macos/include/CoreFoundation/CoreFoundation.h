@@ -65,9 +65,8 @@ typedef struct CFDictionaryKeyCallBacks CFDictionaryKeyCallBacks;
 typedef struct CFDictionaryValueCallBacks CFDictionaryValueCallBacks;
 extern const CFDictionaryKeyCallBacks kCFTypeDictionaryKeyCallBacks;
 extern const CFDictionaryValueCallBacks kCFTypeDictionaryValueCallBacks;
-CFDictionaryRef CFDictionaryCreate(CFAllocatorRef allocator, const void** keys,
-                                   const void** values, CFIndex numValues,
-                                   const CFDictionaryKeyCallBacks* keyCallBacks,
+CFDictionaryRef CFDictionaryCreate(CFAllocatorRef allocator, const void** keys, const void** values,
+                                   CFIndex numValues, const CFDictionaryKeyCallBacks* keyCallBacks,
                                    const CFDictionaryValueCallBacks* valueCallBacks);
 
 // CFRunLoop: https://developer.apple.com/documentation/corefoundation/cfrunloop
