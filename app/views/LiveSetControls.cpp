@@ -27,9 +27,9 @@ struct Switch {
 
 // In the order shown.
 constexpr Switch kSwitches[] = {
-    {Icon::hidePlayed, "filter.hide_played", &ListModes::hidePlayed},
-    {Icon::varyArtists, "filter.vary_artists", &ListModes::varyArtists},
-    {Icon::yourStyle, "filter.your_style", &ListModes::style},
+    {{"eye-off"}, "filter.hide_played", &ListModes::hidePlayed},
+    {{"account-switch"}, "filter.vary_artists", &ListModes::varyArtists},
+    {{"account-music"}, "filter.your_style", &ListModes::style},
 };
 
 } // namespace
