@@ -6,6 +6,7 @@
 #include "decks/DeckMonitorConfiguration.hpp"
 #include "decks/DeckPoller.hpp"
 #include "linux/AtspiAccessibilityPlatform.hpp"
+#include "support/TemporaryFiles.hpp"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -325,7 +326,8 @@ TEST(AtspiEndToEnd, TheProbeRecordsTheWindowItsEventsAndItsDecksWithoutATitle) {
     for (const std::string& command : {std::string("load 1 ") + kFirstID, std::string("play 1")}) {
         ASSERT_EQ(display->request(command, kAnswerTimeout), "ok") << command;
     }
-    const std::string path = ::testing::TempDir() + "probe.json";
+    const tests::TemporaryDirectory temporary;
+    const std::string path = temporary.path() / "probe.json";
     ChildProcess probe({CUEVOX_CLI, "probe", "--platform", "atspi", "--seconds", "1", "--redact",
                         "--output", path});
     EXPECT_EQ(probe.readLine(30s), std::nullopt) << "nothing on stdout, and it ends";

@@ -1,5 +1,7 @@
 #include "importing/XMLLibraryReader.hpp"
 
+#include "support/TemporaryFiles.hpp"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -178,7 +180,8 @@ TEST(XMLLibraryReader, MalformedDocumentsFailWithTheParsersMessageAndPlace) {
 }
 
 TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
-    const std::string directory = testing::TempDir();
+    const tests::TemporaryDirectory temporary;
+    const std::string directory = temporary.path().string() + "/";
     const std::string good = directory + "cuevox-good.xml";
     const std::string broken = directory + "cuevox-broken.xml";
     std::ofstream(good) << "<C><TRACK TrackID=\"1\" Name=\"T\"/><NODE Name=\"P\" Type=\"1\"/></C>";
@@ -208,9 +211,6 @@ TEST(XMLLibraryReader, LoadDistinguishesMissingUnreadableAndBrokenFiles) {
     }
     EXPECT_EQ(XMLLibraryReader(fifo).loadLibrary().error(),
               (LoadError{FileReadError{fifo, FileReadErrc::notARegularFile}}));
-    for (const std::string& path : {good, broken, fifo}) {
-        std::filesystem::remove(path);
-    }
 }
 
 // While a value is unfinished the reader hands Expat ever larger chunks (a fixed chunk size
@@ -220,18 +220,19 @@ TEST(XMLLibraryReader, ReadsAValueSpanningManyChunks) {
     for (int i = 0; i < 9 << 20; ++i) {
         title += static_cast<char>('a' + i % 23);
     }
-    const std::string path = testing::TempDir() + "cuevox-long-value.xml";
+    const tests::TemporaryDirectory temporary;
+    const std::string path = temporary.path() / "long-value.xml";
     std::ofstream(path) << R"(<C><TRACK TrackID="1" Name=")" << title
                         << R"("/><TRACK TrackID="2" Name="U"/></C>)";
     const auto library = XMLLibraryReader(path).loadLibrary();
     ASSERT_TRUE(library);
     EXPECT_EQ(trackIds(*library), (std::vector<std::string>{"1", "2"}));
     EXPECT_TRUE(library->tracks[0].title == title); // not printed: 9 MiB
-    std::filesystem::remove(path);
 }
 
 TEST(XMLLibraryReader, ToldEachBlockReadAndStopsBetweenBlocksWhenAsked) {
-    const std::string path = testing::TempDir() + "cuevox-blocks.xml";
+    const tests::TemporaryDirectory temporary;
+    const std::string path = temporary.path() / "blocks.xml";
     std::string elements;
     for (int i = 0; i < 5 << 17; ++i) { // 2.5 MB of elements, so every block holds some
         elements += "<X/>";
@@ -266,7 +267,6 @@ TEST(XMLLibraryReader, ToldEachBlockReadAndStopsBetweenBlocksWhenAsked) {
             EXPECT_EQ(library.error().message(), path + ": Operation canceled");
         }
     }
-    std::filesystem::remove(path);
 }
 
 } // namespace
