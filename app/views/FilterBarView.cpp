@@ -97,15 +97,6 @@ CrateButton& FilterBarView::crateButton() const {
 CratePicker& FilterBarView::cratePicker() const {
     return m_liveSet->cratePicker();
 }
-ModeChip& FilterBarView::hidePlayedChip() const {
-    return *m_liveSet->switches().at(0);
-}
-ModeChip& FilterBarView::varyArtistsChip() const {
-    return *m_liveSet->switches().at(1);
-}
-ModeChip& FilterBarView::yourStyleChip() const {
-    return *m_liveSet->switches().at(2);
-}
 
 void FilterBarView::retranslate() {
     m_keyPill->setText(m_localization.t("filter.key"));

@@ -21,7 +21,6 @@ class CratePicker;
 class FilterPillButton;
 class KeyPickerView;
 class LiveSetControls;
-class ModeChip;
 class ModePanel;
 class SearchField;
 class UnderlinedButton;
@@ -46,9 +45,6 @@ public:
     QLabel& countLabel() const;
     CrateButton& crateButton() const;
     CratePicker& cratePicker() const;
-    ModeChip& hidePlayedChip() const;
-    ModeChip& varyArtistsChip() const;
-    ModeChip& yourStyleChip() const;
     SearchField& searchField() const { return *m_search; }
     FilterPillButton& keyPill() const { return *m_keyPill; }
     FilterPillButton& tempoPill() const { return *m_tempoPill; }

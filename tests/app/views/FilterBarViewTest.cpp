@@ -8,6 +8,7 @@
 #include "views/DropDownPanel.hpp"
 #include "views/FilterPillButton.hpp"
 #include "views/KeyPickerView.hpp"
+#include "views/LiveSetControls.hpp"
 #include "views/ModeChip.hpp"
 #include "views/ModePanel.hpp"
 #include "views/SearchField.hpp"
@@ -340,13 +341,15 @@ TEST_F(FilterBarViewTest, KeyRulesSetTheModelLightTheKeyPillAndOutliveEveryReset
 
 TEST_F(FilterBarViewTest, SwitchesBesideTheCountSetTheModelAndGiveUpTheirTitlesWhenNarrow) {
     using Modes = tracklist::ListModes;
+    const std::vector<ModeChip*>& switches = bar.liveSetControls().switches();
+    ASSERT_EQ(switches.size(), 3U);
     // clang-format off
     const struct { ModeChip* chip; bool Modes::*mode; } chips[] = {
-        {&bar.hidePlayedChip(), &Modes::hidePlayed},
-        {&bar.varyArtistsChip(), &Modes::varyArtists},
-        {&bar.yourStyleChip(), &Modes::style},
-        // clang-format on
+        {switches[0], &Modes::hidePlayed},
+        {switches[1], &Modes::varyArtists},
+        {switches[2], &Modes::style},
     };
+    // clang-format on
     for (const auto& c : chips) {
         SCOPED_TRACE(c.chip->text().toStdString());
         QTest::mouseClick(c.chip, Qt::LeftButton);
@@ -364,7 +367,7 @@ TEST_F(FilterBarViewTest, SwitchesBesideTheCountSetTheModelAndGiveUpTheirTitlesW
         bar.resize(width, bar.height());
         vm.settle();
         EXPECT_EQ(bar.wrapsPills(), width == 460);
-        EXPECT_EQ(bar.hidePlayedChip().isCompact(), width == 460);
+        EXPECT_EQ(switches[0]->isCompact(), width == 460);
         for (const FilterPillButton* pill : {&bar.keyPill(), &bar.genrePill()}) {
             const bool below = pill->geometry().top() > bar.searchField().geometry().bottom();
             EXPECT_EQ(below, width == 460) << "the second row is laid out below the first";
