@@ -161,6 +161,34 @@ TEST_F(ListModesCli, KeyMovesAndHeardKeysShowOnlyWhenAsked) {
     EXPECT_TRUE(moves[0].at("heardKey").is_null());
 }
 
+// The text list names each move as DJs count or call it.
+TEST_F(ListModesCli, EachKeyMoveInTheTextList) {
+    // clang-format off
+    const std::pair<const char*, const char*> moves[] = {
+        {"8A", "same"}, {"9A", "+1"}, {"7A", "\u22121"}, {"10A", "+2"}, {"6A", "\u22122"},
+        {"9B", "diagonal"}, {"3A", "semitone up"}, {"1A", "semitone down"},
+    };
+    // clang-format on
+    std::string collection = "<DJ_PLAYLISTS><COLLECTION>";
+    std::vector<std::string> arguments{"list", "--id", "1", "--key-moves"};
+    for (std::size_t i = 0; i < std::size(moves); ++i) {
+        collection += "<TRACK TrackID=\"" + std::to_string(i + 1) +
+                      "\" Name=\"T\" AverageBpm=\"128\" Tonality=\"" + moves[i].first +
+                      "\" Comments=\"E6\"/>";
+        arguments.insert(arguments.end(), {"--key", moves[i].first});
+    }
+    arguments.insert(arguments.begin() + 1,
+                     directory.write("keys.xml", collection + "</COLLECTION></DJ_PLAYLISTS>"));
+    const CliResult result = runCli(arguments);
+    const std::string text = result.out;
+    ASSERT_EQ(result.err, "");
+    for (const auto& [key, move] : moves) {
+        EXPECT_NE(text.find(std::string("  ") + key + "  " + move + "  E6"), std::string::npos)
+            << key << '\n'
+            << text;
+    }
+}
+
 TEST_F(ListModesCli, OpenKeyReachesEveryReader) {
     EXPECT_EQ(runCli({"key", "1m", "6d", "--open-key"}).out, "1m\t8A\n6d\t1B\n");
     EXPECT_EQ(runCli({"key", "1m"}).out, "1m\t-\n");

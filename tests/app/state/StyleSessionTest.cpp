@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -112,6 +113,31 @@ TEST_F(StyleSessionTest, TheModelIsMadeWhileTheStyleIsOnFromTheSetsAndServesOnly
     session.setCollection(nullptr);
     EXPECT_FALSE(session.modelFor(*next));
     EXPECT_EQ(changed.count(), 2);
+}
+
+// Histories are read from every M3U8 file of the folder the DJ names, whatever the case of its
+// extension; other files and folders named like histories are left out.
+TEST_F(StyleSessionTest, TheModelLearnsFromTheHistoryFilesOfTheNamedFolder) {
+    const std::vector<metadata::Track> tracks{track("a"), track("b"), track("c")};
+    const QDir histories(directory.filePath("Histories"));
+    ASSERT_TRUE(histories.mkpath(QStringLiteral("old.m3u8")));
+    std::ofstream(histories.filePath("HISTORY 1.M3U8").toStdString())
+        << "#EXTM3U\n/Music/b.mp3\n/Music/a.mp3\n";
+    std::ofstream(histories.filePath("notes.txt").toStdString()) << "/Music/a.mp3\n/Music/c.mp3\n";
+    settings.setValue(StyleSession::kHistoryFolderKey, histories.path());
+    auto library = std::make_shared<const tracklist::PreparedLibrary>(tracks);
+    QSignalSpy changed(&session, &StyleSession::modelChanged);
+    modes.set(&tracklist::ListModes::style, true);
+    session.setCollection(library);
+    ASSERT_TRUE(changed.wait(5000));
+    const auto model = session.modelFor(*library);
+    ASSERT_TRUE(model);
+    const style::StyleReason playedAfter{.kind = style::StyleReason::Kind::playedAfter, .count = 1};
+    EXPECT_EQ(model->rank(tracks[1]).scores[0]->reason, playedAfter);
+    const auto afterA = model->rank(tracks[0]);
+    if (afterA.scores[2]) {
+        EXPECT_NE(afterA.scores[2]->reason, playedAfter) << "notes.txt is no history";
+    }
 }
 
 } // namespace
