@@ -1,7 +1,10 @@
 #include "state/LibrarySession.hpp"
 
+#include "support/WaitUntil.hpp"
+
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -74,6 +77,33 @@ TEST_F(LibrarySessionTest, ANewerLoadWinsAndTheOlderIsAskedToStop) {
     EXPECT_TRUE(olderAskedToStop);
     EXPECT_EQ(settings.value(LibrarySession::kLastLibraryKey), QVariant("/newer.xml"));
     EXPECT_EQ(session.progress(), std::nullopt);
+}
+
+// An older load that goes on reading after a newer one began never shows its progress.
+TEST_F(LibrarySessionTest, OnlyTheNewestLoadShowsItsProgress) {
+    Gate older, newer;
+    std::atomic<bool> olderReported = false;
+    LibrarySession session(
+        settings, {},
+        [&](const auto& path, std::stop_token, const Progress& progress, const auto&) {
+            if (path == "/older.xml") {
+                older.wait();
+                progress(3, 4);
+                olderReported = true;
+            } else {
+                newer.wait();
+            }
+            return ReadResult(trackNamedAfter(path));
+        });
+    QSignalSpy joined(&session, &LibrarySession::threadsJoined);
+    session.load("/older.xml");
+    session.load("/newer.xml");
+    older.open();
+    ASSERT_TRUE(tests::waitUntil([&] { return olderReported.load(); }));
+    QCoreApplication::processEvents(); // what the older load posted before saying so
+    EXPECT_EQ(session.progress(), LoadProgress{"/newer.xml"});
+    newer.open();
+    ASSERT_TRUE(joined.wait(10000));
 }
 
 TEST_F(LibrarySessionTest, WhateverALoadThrowsFailsTheLoadAndNothingElse) {
