@@ -1,7 +1,6 @@
 #include "recommendation/RecommendationService.hpp"
 
 #include "recommendation/ConfigurableGenreCompatibility.hpp"
-#include "recommendation/ExactGenreCompatibility.hpp"
 #include "recommendation/RecommendationScorer.hpp"
 
 #include <gtest/gtest.h>
@@ -27,15 +26,11 @@ CamelotKey key(const char* text) {
     return *CamelotKey::fromString(text);
 }
 
+// What a DJ starts with, and one track left out.
 RecommendationSettings defaultSettings() {
-    return {{0.35, 0.25, 0.25, 0.15},
-            {0.15, 1.0},
-            GenreMode::exactOnly,
-            ExactGenreCompatibility{},
-            HarmonicMode::strict,
-            EnergyToleranceMode::plusMinus1,
-            20,
-            {"excluded"}};
+    RecommendationSettings settings = defaultRecommendationSettings();
+    settings.excludedTrackIDs = {"excluded"};
+    return settings;
 }
 
 Track sourceTrack() {
