@@ -87,9 +87,10 @@ private:
     std::chrono::system_clock::time_point m_heldSince;
     QTimer m_holdTimer;
     bool m_failureShown = false;
+    // The collection the thread prepares for, set before it starts.
+    std::shared_ptr<const tracklist::PreparedLibrary> m_madeFor;
     // Written by the thread, read once it is joined.
     std::shared_ptr<const style::StyleModel> m_made;
-    std::shared_ptr<const tracklist::PreparedLibrary> m_madeFor;
     // Last, so it is joined before what it writes is destroyed.
     std::jthread m_thread;
 };
