@@ -13,7 +13,7 @@ namespace {
 int run(int argc, char** argv) {
     CLI::App app{"Cuevox on the command line: what fits after the track that is playing."};
     app.name("cuevox-cli");
-    app.set_version_flag("--version", "cuevox-cli 0.1.0");
+    app.set_version_flag("--version", "cuevox-cli " CUEVOX_VERSION);
     app.require_subcommand(1);
 
     cuevox::cli::CommandContext context;
@@ -30,8 +30,6 @@ int run(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& help) {
-        return app.exit(help);
-    } catch (const CLI::CallForAllHelp& help) {
         return app.exit(help);
     } catch (const CLI::CallForVersion& version) {
         return app.exit(version);

@@ -193,30 +193,6 @@ QVariant TrackListModel::keyTip(std::size_t row) const {
     return tip;
 }
 
-QHash<int, QByteArray> TrackListModel::roleNames() const {
-    QHash<int, QByteArray> names = QAbstractListModel::roleNames();
-    names.insert({{TrackIDRole, "trackID"},
-                  {ArtistRole, "artist"},
-                  {FilePathRole, "filepath"},
-                  {HasBeenPlayedRole, "hasBeenPlayed"},
-                  {LoadedDeckRole, "loadedDeck"},
-                  {ScoreRole, "score"},
-                  {TempoTextRole, "tempo"},
-                  {PitchTextRole, "pitch"},
-                  {KeyTextRole, "key"},
-                  {GenreRole, "genre"},
-                  {EnergyTextRole, "energy"},
-                  {YearTextRole, "year"},
-                  {LabelRole, "label"},
-                  {ArtistColorRole, "artistColor"},
-                  {StyleReasonRole, "styleReason"},
-                  {KeyMoveTextRole, "keyMove"},
-                  {KeyMoveColorRole, "keyMoveColor"},
-                  {KeyMoveTipRole, "keyMoveTip"},
-                  {KeyTipRole, "keyTip"}});
-    return names;
-}
-
 Qt::ItemFlags TrackListModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) {
         return QAbstractListModel::flags(index);

@@ -1,6 +1,9 @@
 #include "CliRunner.hpp"
+#include "support/TemporaryFiles.hpp"
 
 #include <gtest/gtest.h>
+
+#include <QImage>
 
 namespace cuevox::tests {
 namespace {
@@ -45,6 +48,21 @@ TEST(CuevoxCommandLine, UsageErrorsExitTwoAndSayWhyHelpNamesEveryOption) {
                                "--screenshot", "--language", "--size"}) {
         EXPECT_NE(result.out.find(option), std::string::npos) << option;
     }
+}
+
+// The whole program, as the README starts it: the demo collection loads, the simulated set
+// plays, the window is drawn at the size asked for, and the program ends by itself.
+TEST(CuevoxCommandLine, TheDemoStartsDrawsItsWindowAndQuits) {
+    const TemporaryDirectory directory;
+    const std::string picture = (directory.path() / "window.png").string();
+    const CliResult result = runShell(
+        "QT_QPA_PLATFORM=offscreen " + shellQuote(CUEVOX_APP) + " --demo --size 700x480 " +
+            "--language de --setting listModes/style=true --screenshot " + shellQuote(picture),
+        {std::chrono::seconds(60)});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const QImage window(QString::fromStdString(picture));
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(window.size() / window.devicePixelRatio(), QSize(700, 480));
 }
 
 } // namespace

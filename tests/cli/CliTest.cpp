@@ -50,6 +50,7 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
     std::filesystem::create_directories(dir + "x\ny.xml");
     const std::string fifo = dir + "fifo";
     ::mkfifo(fifo.c_str(), 0600);
+    std::filesystem::resize_file(directory.write("big.json", ""), 9 << 20); // sparse
     directory.write("deep.json", "{\"house\": {\"techno\": " + std::string(100000, '[') +
                                      std::string(100000, ']') + "}}");
     directory.write(
@@ -75,6 +76,7 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
         {cli({"recommend", kDemo, "--id", "1", "--genre-table", dir + "deep.json"}), 1, "cuevox-cli: genre table " + dir + "deep.json: nested more than 64 deep\n"},
         {cli({"recommend", kDemo, "--id", "1", "--genre-table", "/dev/zero"}), 1, "cuevox-cli: cannot read the genre table /dev/zero: not a regular file\n"},
         {cli({"decks", fifo}), 1, "cuevox-cli: " + fifo + ": not a regular file\n"},
+        {cli({"decks", dir + "big.json"}), 1, "cuevox-cli: " + dir + "big.json: is larger than 8 MiB, far more than such a file holds\n"},
         {cli({"decks"}) + " </dev/zero", 1, "cuevox-cli: stdin: is larger than 8 MiB, far more than such a file holds\n"},
         {"printf '[\"secret' | " + cli({"decks"}), 1, "cuevox-cli: stdin: not JSON: parse error at line 1, column 9: syntax error while parsing value - invalid string: missing closing quote\n"},
         {cli({"monitor", kDemo, "--demo", "--seconds", "nan"}), 2, usage("--seconds: must be a number of seconds above 0, not nan")},
@@ -84,6 +86,7 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
         {cli({"decks", dir + "\x1B[2J.json"}), 1, "cuevox-cli: " + dir + "\\u{1B}[2J.json: no such file\n"},
         {cli({"list", kDemo, "--id", "a\nb"}), 1, "cuevox-cli: no track with id \"a\\nb\" in " + kDemo + "\n"},
 #ifdef __linux__
+        {cli({"decks"}) + " </", 1, "cuevox-cli: stdin: Is a directory\n"},
         {cli({"key", "8A"}) + " >/dev/full", 1, "cuevox-cli: cannot write the output\n"},
 #else
         // No /dev/full: a closed stdout fails the write as a full disk does.
@@ -107,6 +110,9 @@ TEST(Cli, HostileInputsEndInAnExitCodeAndOneLine) {
     const CliResult result = runCli({"recommend", "--help"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_NE(result.out.find("Usage"), std::string::npos) << result.out;
+    const CliResult version = runCli({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "cuevox-cli " CUEVOX_VERSION "\n");
 }
 
 } // namespace

@@ -44,6 +44,10 @@ TEST(EvaluateCli, EachRankingFindsTheNextTracksWhereTheCollectionPutsThem) {
     const json none = json::parse(runCli({"evaluate", "--json", "--sets", "^crate", path}).out);
     EXPECT_EQ(none["files"][0]["pairs"], 0);
     EXPECT_EQ(none["files"][0]["rankings"]["style"]["hit10"], nullptr);
+    const std::string noPair = "0 sets, 0 pairs\n"
+                               "  no set holds two tracks of the collection one after the other\n";
+    EXPECT_EQ(runCli({"evaluate", "--sets", "^crate", path, path}).out,
+              "dj.xml: " + noPair + "\ndj.xml: " + noPair + "\nOverall: " + noPair);
 
     expectFailure(runCli({"evaluate", "--sets", "(set", path}), 2,
                   usage("--sets: not a regular expression: mismatched paren"));

@@ -125,6 +125,52 @@ TEST_F(ListModesCli, StyleRanksByYourSetsAndSaysWhy) {
         << text;
 }
 
+// Each track's strongest reason, in words: a crate shared with the playing track, a set that
+// played it before, its date added, the DJ's usual tempo step, or the list's own score.
+TEST_F(ListModesCli, EachStyleReasonInTheTextList) {
+    const auto track = [](int id, const char* name, const std::string& more) {
+        return "<TRACK TrackID=\"" + std::to_string(id) + "\" Name=\"" + name + "\" Artist=\"A\" " +
+               more + " Location=\"file:///" + std::to_string(id) + ".mp3\"/>";
+    };
+    const std::string far = R"(AverageBpm="100" Tonality="3B" Comments="E1" Genre="Rock")";
+    // clang-format off
+    const std::string collection = "<DJ_PLAYLISTS><COLLECTION>" +
+        track(1, "Source", R"(AverageBpm="128" Tonality="8A" Comments="E6" Genre="House" DateAdded="2024-01-01")") +
+        track(2, "Crate", far) +
+        track(3, "Before", far) +
+        track(4, "SameDay", far + R"( DateAdded="2024-01-01")") +
+        track(5, "Week", far + R"( DateAdded="2024-01-04")") +
+        track(6, "Month", far + R"( DateAdded="2024-01-21")") +
+        track(7, "List", R"(AverageBpm="128" Tonality="8A" Comments="E6" Genre="House")") +
+        track(8, "Step", R"(AverageBpm="128" Tonality="5A" Comments="E1" Genre="Rock")") +
+        track(9, "Stepped", R"(AverageBpm="130" Tonality="6A" Comments="E1" Genre="Rock")") +
+        R"(</COLLECTION><PLAYLISTS><NODE Type="0" Name="ROOT">
+           <NODE Type="1" Name="Peak"><TRACK Key="1"/><TRACK Key="2"/></NODE>
+           </NODE></PLAYLISTS></DJ_PLAYLISTS>)";
+    const std::pair<const char*, const char*> reasons[] = {
+        {"Crate", "in 1 of your crates"},
+        {"Before", "played before it 1\u00D7"},
+        {"SameDay", "added the same day"},
+        {"Week", "added the same week"},
+        {"Month", "added 20 days apart"},
+        {"List", "list score 100"},
+        {"Stepped", "your usual +2 % tempo step"},
+        {"Source", "-"},
+    };
+    // clang-format on
+    const CliResult result =
+        runCli({"list", directory.write("style.xml", collection), "--id", "1", "--style",
+                "--history", directory.write("a.m3u8", "/3.mp3\n/1.mp3\n"), "--history",
+                directory.write("b.m3u8", "/8.mp3\n/9.mp3\n")});
+    ASSERT_EQ(result.err, "");
+    for (const auto& [name, reason] : reasons) {
+        const std::size_t row = result.out.find(std::string("A \u2013 ") + name + "  ");
+        ASSERT_NE(row, std::string::npos) << name << '\n' << result.out;
+        const std::string line = result.out.substr(row, result.out.find('\n', row) - row);
+        EXPECT_TRUE(line.ends_with(std::string("  ") + reason)) << line;
+    }
+}
+
 TEST_F(ListModesCli, PitchShowsOnlyInTheTempoMode) {
     const json plain = json::parse(run({"list", "--id", "1", "--json"}).out).at("tracks");
     EXPECT_FALSE(plain[0].contains("pitch"));

@@ -188,6 +188,25 @@ TEST_F(MonitorScript, ListModesAimAtTheTempoTheSourceDeckShows) {
     }
 }
 
+// In text, a source with nothing after it says why: nothing fits, or it is not in the collection.
+TEST_F(MonitorScript, TextSaysWhyNothingIsRecommended) {
+    directory.write("script.json", R"([
+        {"at": 0, "action": "load", "deck": 1, "id": "194966882"},
+        {"at": 1, "action": "load", "deck": 2, "title": "Dub", "artist": "X", "bpm": 92, "key": "Am"},
+        {"at": 2, "action": "play", "deck": 2}
+    ])");
+    const CliResult result =
+        runCli({"monitor", kDemoCollection, "--simulate", path, "--speed", "50", "--seconds", "3"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    for (const char* expected :
+         {"s  source: DECK 1, Th\u00E9 Kyrb\u00E1lf\u00E9\u00F1ds \u2013 Pondskashial (Dub): no "
+          "track "
+          "fits after it\n",
+          "s  source: DECK 2, X \u2013 Dub is not in the collection: nothing to recommend\n"}) {
+        EXPECT_NE(result.out.find(expected), std::string::npos) << expected << "\n" << result.out;
+    }
+}
+
 TEST_F(MonitorScript, BadScriptsSayWhatIsWrong) {
     const std::string prefix = "cuevox-cli: " + path + ": ";
     const std::string e0 = "event 0 (counting from 0): ", e1 = "event 1 (counting from 0): ";

@@ -6,6 +6,7 @@
 #include "decks/DeckMonitorConfiguration.hpp"
 #include "decks/DeckPoller.hpp"
 #include "linux/AtspiAccessibilityPlatform.hpp"
+#include "support/RunProcess.hpp"
 #include "support/TemporaryFiles.hpp"
 
 #include <gtest/gtest.h>
@@ -357,6 +358,36 @@ TEST(AtspiEndToEnd, TheProbeRecordsTheWindowItsEventsAndItsDecksWithoutATitle) {
         return event.at("type") == "valueChanged" && !event.at("element").is_null() &&
                event.at("element").template get<std::size_t>() == following[0];
     }));
+}
+
+// Where it cannot record, the probe says why in one line; without --output the document is
+// the whole of stdout.
+TEST(AtspiEndToEnd, TheProbeSaysWhyItCannotRecord) {
+    auto display = startDeckDisplay(*makePlatform(), kStartTimeout, {"--decks", "2"});
+    ASSERT_TRUE(display) << "the deck display never appeared on the accessibility bus";
+    const std::vector<std::string> probe{CUEVOX_CLI, "probe",     "--platform",
+                                         "atspi",    "--seconds", "0"};
+    const auto run = [&](std::vector<std::string> more) {
+        more.insert(more.begin(), probe.begin(), probe.end());
+        return tests::runProcess(more);
+    };
+    // clang-format off
+    const struct { std::vector<std::string> arguments; std::string err; } failures[] = {
+        {{"--atspi-application", "Nothing"}, "cuevox-cli: rekordbox is not running: start it, load a track, and probe again\n"},
+        {{"--output", "/no/such/folder/probe.json"}, "cuevox-cli: cannot write /no/such/folder/probe.json\n"},
+    };
+    // clang-format on
+    for (const auto& failure : failures) {
+        const tests::ProcessResult result = run(failure.arguments);
+        EXPECT_EQ(result.exitCode, 1) << failure.err;
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, failure.err);
+    }
+    const tests::ProcessResult shown = run({});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    const auto document = nlohmann::json::parse(shown.out);
+    EXPECT_EQ(document.at("platform"), "atspi");
+    EXPECT_EQ(document.at("decks").size(), 2U);
 }
 
 } // namespace

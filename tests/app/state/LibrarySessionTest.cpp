@@ -153,17 +153,38 @@ TEST_F(LibrarySessionTest, OtherReadOptionsReadTheOpenCollectionAgainWithoutReme
     EXPECT_FALSE(settings.contains(LibrarySession::kLastLibraryKey));
 }
 
+TEST_F(LibrarySessionTest, OptionsChangedDuringALoadReadItAgainAndItIsStillRemembered) {
+    Gate never;
+    LibrarySession session(
+        settings, {},
+        [&](const auto& path, std::stop_token stop, const auto&, const auto& options) {
+            if (!options.keyNotation.openKey) {
+                never.wait(stop);
+            }
+            return ReadResult(trackNamedAfter(path));
+        });
+    QSignalSpy loaded(&session, &LibrarySession::loaded);
+    session.load("/b.xml");
+    importing::LibraryReadOptions openKey;
+    openKey.keyNotation.openKey = true;
+    session.setReadOptions(openKey);
+    ASSERT_TRUE(loaded.wait(10000));
+    EXPECT_EQ(settings.value(LibrarySession::kLastLibraryKey), QVariant("/b.xml"));
+}
+
 TEST_F(LibrarySessionTest, ShowsHowFarTheFileIsReadAndClosingStopsTheLoad) {
     Gate never;
-    auto session = std::make_unique<LibrarySession>(
-        settings, LibraryBookmarks{},
-        [&](const auto&, std::stop_token stop, const Progress& progress,
-            const auto&) -> ReadResult {
-            progress(1, 4);
-            progress(5, 4); // the file grew while read
-            never.wait(stop);
-            return tl::unexpected(importing::LoadError{importing::FileReadError{}});
-        });
+    auto session =
+        std::make_unique<LibrarySession>(settings, LibraryBookmarks{},
+                                         [&](const auto&, std::stop_token stop,
+                                             const Progress& progress, const auto&) -> ReadResult {
+                                             progress(1, 4);
+                                             progress(5, 4); // the file grew while read
+                                             never.wait(stop);
+                                             // Read all the same: what closing leaves behind is
+                                             // kept, not freed on the way out.
+                                             return ReadResult(trackNamedAfter("/big.xml"));
+                                         });
     QSignalSpy changed(session.get(), &LibrarySession::progressChanged);
     session->load("/big.xml");
     EXPECT_EQ(session->progress(), LoadProgress{"/big.xml"});

@@ -116,7 +116,8 @@ TEST_F(StyleSessionTest, TheModelIsMadeWhileTheStyleIsOnFromTheSetsAndServesOnly
 }
 
 // Histories are read from every M3U8 file of the folder the DJ names, whatever the case of its
-// extension; other files and folders named like histories are left out.
+// extension; other files and folders named like histories are left out. Naming another folder
+// makes the model again, even while one is being made.
 TEST_F(StyleSessionTest, TheModelLearnsFromTheHistoryFilesOfTheNamedFolder) {
     const std::vector<metadata::Track> tracks{track("a"), track("b"), track("c")};
     const QDir histories(directory.filePath("Histories"));
@@ -124,20 +125,30 @@ TEST_F(StyleSessionTest, TheModelLearnsFromTheHistoryFilesOfTheNamedFolder) {
     std::ofstream(histories.filePath("HISTORY 1.M3U8").toStdString())
         << "#EXTM3U\n/Music/b.mp3\n/Music/a.mp3\n";
     std::ofstream(histories.filePath("notes.txt").toStdString()) << "/Music/a.mp3\n/Music/c.mp3\n";
-    settings.setValue(StyleSession::kHistoryFolderKey, histories.path());
     auto library = std::make_shared<const tracklist::PreparedLibrary>(tracks);
     QSignalSpy changed(&session, &StyleSession::modelChanged);
     modes.set(&tracklist::ListModes::style, true);
     session.setCollection(library);
     ASSERT_TRUE(changed.wait(5000));
-    const auto model = session.modelFor(*library);
-    ASSERT_TRUE(model);
     const style::StyleReason playedAfter{.kind = style::StyleReason::Kind::playedAfter, .count = 1};
-    EXPECT_EQ(model->rank(tracks[1]).scores[0]->reason, playedAfter);
-    const auto afterA = model->rank(tracks[0]);
+    const auto reasonAfterB = [&] {
+        const auto score = session.modelFor(*library)->rank(tracks[1]).scores[0];
+        return score ? score->reason : std::nullopt;
+    };
+    EXPECT_NE(reasonAfterB(), playedAfter) << "no history named yet";
+
+    session.setHistoryFolder(std::filesystem::path(directory.filePath("Elsewhere").toStdString()));
+    session.setHistoryFolder(std::filesystem::path(histories.path().toStdString()));
+    session.setHistoryFolder(std::filesystem::path(histories.path().toStdString()));
+    ASSERT_TRUE(tests::waitUntil([&] { return reasonAfterB() == playedAfter; }));
+    EXPECT_EQ(settings.value(StyleSession::kHistoryFolderKey), histories.path());
+    const auto afterA = session.modelFor(*library)->rank(tracks[0]);
     if (afterA.scores[2]) {
         EXPECT_NE(afterA.scores[2]->reason, playedAfter) << "notes.txt is no history";
     }
+    session.setHistoryFolder(std::nullopt);
+    EXPECT_FALSE(settings.contains(StyleSession::kHistoryFolderKey));
+    ASSERT_TRUE(tests::waitUntil([&] { return reasonAfterB() != playedAfter; }));
 }
 
 } // namespace
