@@ -52,17 +52,21 @@ DeckLayout DeckLayout::fromWalk(const WindowWalk& walk, Places& places,
     std::vector<Deck> found;
     // Where each deck's texts begin and end among the deck texts.
     std::vector<std::pair<std::size_t, std::size_t>> spans;
-    for (auto& [slot, start] :
-         AccessibilityTrackPatternMatcher::extractPlacedDeckSlots(texts, keyNotation)) {
+    auto placed = AccessibilityTrackPatternMatcher::extractPlacedDeckSlots(texts, keyNotation);
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        auto& [slot, start] = placed[i];
         const std::size_t blockSize = slot.isLoaded() ? 4 : 1;
-        const std::size_t end = start + blockSize;
-        std::vector<std::string> following(
-            texts.begin() + static_cast<std::ptrdiff_t>(std::min(end, texts.size())),
-            texts.begin() +
-                static_cast<std::ptrdiff_t>(std::min(end + kFollowingTexts, texts.size())));
+        const std::size_t end = std::min(start + blockSize, texts.size());
+        // A deck's texts end where the next deck's begin: a track loading on the deck below
+        // is no sign that this one plays.
+        const std::size_t next = i + 1 < placed.size() ? placed[i + 1].start : texts.size();
+        const std::size_t last =
+            std::max(end, std::min({end + kFollowingTexts, next, texts.size()}));
+        std::vector<std::string> following(texts.begin() + static_cast<std::ptrdiff_t>(end),
+                                           texts.begin() + static_cast<std::ptrdiff_t>(last));
         found.push_back({DeckIdentifier::deck1, std::move(slot), std::move(following),
-                         elementsAt(start, blockSize), elementsAt(end, kFollowingTexts)});
-        spans.emplace_back(start, std::min(end + kFollowingTexts, texts.size()));
+                         elementsAt(start, blockSize), elementsAt(end, last - end)});
+        spans.emplace_back(start, last);
     }
 
     // First the decks that are where a deck was, then the others in screen order.

@@ -21,7 +21,8 @@ public:
 
     struct Deck {
         DeckIdentifier deck = DeckIdentifier::deck1;
-        // What the walk read: the slot, and up to four texts after its block.
+        // What the walk read: the slot, and up to four texts after its block, none of them the
+        // next deck's.
         AccessibilityTrackPatternMatcher::DeckSlotState slot;
         std::vector<std::string> following;
         // Four texts for a loaded deck, the empty marker alone for an empty one.

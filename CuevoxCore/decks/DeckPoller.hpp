@@ -140,10 +140,6 @@ private:
     void publish(DeckState state, Outcome& outcome);
     // The state a read on an event shows; `playing` when the read could tell.
     std::optional<DeckState> eventState(const ObservedDeck& observed, std::optional<bool> playing);
-    // Whether the text after the block is no deck's own text, so that its change is playback.
-    bool isPlaybackText(const DeckLayout::Deck& deck, std::size_t following) const;
-    std::vector<std::string> playbackTexts(const DeckLayout::Deck& deck,
-                                           const std::vector<std::string>& following) const;
     std::optional<std::vector<std::string>> readPlaybackTexts(GuardedReader& reader,
                                                               const DeckLayout::Deck& deck);
 

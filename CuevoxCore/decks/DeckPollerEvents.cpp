@@ -8,12 +8,6 @@ namespace cuevox::decks {
 
 using Element = AccessibilityPlatform::Element;
 
-bool DeckPoller::isPlaybackText(const DeckLayout::Deck& deck, std::size_t following) const {
-    return std::ranges::none_of(m_layout->decks(), [&](const DeckLayout::Deck& other) {
-        return holds(other.blockElements, deck.followingElements[following]);
-    });
-}
-
 void DeckPoller::absorb(EventInbox::Taken taken) {
     const TimePoint now = m_clock.now();
     const auto mark = [&](DeckIdentifier deck, bool playback) {
@@ -38,11 +32,8 @@ void DeckPoller::absorb(EventInbox::Taken taken) {
                 if (holds(deck.blockElements, element)) {
                     mark(deck.deck, false);
                 }
-                for (std::size_t i = 0; i < deck.followingElements.size(); ++i) {
-                    if (m_platform.sameElement(deck.followingElements[i], element) &&
-                        isPlaybackText(deck, i)) {
-                        mark(deck.deck, true);
-                    }
+                if (holds(deck.followingElements, element)) {
+                    mark(deck.deck, true);
                 }
             }
             break;
@@ -66,29 +57,15 @@ void DeckPoller::absorb(EventInbox::Taken taken) {
     }
 }
 
-std::vector<std::string>
-DeckPoller::playbackTexts(const DeckLayout::Deck& deck,
-                          const std::vector<std::string>& following) const {
-    std::vector<std::string> texts;
-    for (std::size_t i = 0; i < following.size() && i < deck.followingElements.size(); ++i) {
-        if (isPlaybackText(deck, i)) {
-            texts.push_back(following[i]);
-        }
-    }
-    return texts;
-}
-
 std::optional<std::vector<std::string>>
 DeckPoller::readPlaybackTexts(GuardedReader& reader, const DeckLayout::Deck& deck) {
     std::vector<std::string> texts;
-    for (std::size_t i = 0; i < deck.followingElements.size(); ++i) {
-        if (isPlaybackText(deck, i)) {
-            AttributeRead<std::string> value = reader.string(deck.followingElements[i], "AXValue");
-            if (!value) {
-                return std::nullopt;
-            }
-            texts.push_back(std::move(*value));
+    for (const Element& element : deck.followingElements) {
+        AttributeRead<std::string> value = reader.string(element, "AXValue");
+        if (!value) {
+            return std::nullopt;
         }
+        texts.push_back(std::move(*value));
     }
     return texts;
 }
@@ -170,7 +147,7 @@ DeckPoller::Outcome DeckPoller::handleEvents(std::stop_token stop) {
             walk = true;
             continue;
         }
-        std::vector<std::string> texts = playbackTexts(deck, observed->following);
+        std::vector<std::string> texts = observed->following;
         // A time that changed says the deck plays; the same times a gap after the last change
         // say it stopped, as two samples of a poll would.
         std::optional<bool> playing;
