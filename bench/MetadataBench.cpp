@@ -33,11 +33,8 @@ std::vector<std::string> keyCorpus(std::size_t size) {
         case 3:
             corpus.push_back(std::to_string(random() % 12 + 1) + (random() % 2 ? "A" : "B"));
             break;
-        case 4:
-            corpus.emplace_back(random() % 2 ? "1m" : "Amaj7");
-            break;
-        default:
-            corpus.emplace_back(kClassical[random() % kClassical.size()]);
+        case 4: corpus.emplace_back(random() % 2 ? "1m" : "Amaj7"); break;
+        default: corpus.emplace_back(kClassical[random() % kClassical.size()]);
         }
     }
     return corpus;

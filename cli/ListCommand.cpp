@@ -60,20 +60,13 @@ std::string moveText(const std::optional<recommendation::KeyMove>& move) {
         return "-";
     }
     switch (*move) {
-    case KeyMove::plusOne:
-        return "+1";
-    case KeyMove::minusOne:
-        return "\u22121";
-    case KeyMove::boost:
-        return "+2";
-    case KeyMove::minusTwo:
-        return "\u22122";
-    case KeyMove::semitoneUp:
-        return "semitone up";
-    case KeyMove::semitoneDown:
-        return "semitone down";
-    default:
-        return std::string(recommendation::nameOf(*move));
+    case KeyMove::plusOne: return "+1";
+    case KeyMove::minusOne: return "\u22121";
+    case KeyMove::boost: return "+2";
+    case KeyMove::minusTwo: return "\u22122";
+    case KeyMove::semitoneUp: return "semitone up";
+    case KeyMove::semitoneDown: return "semitone down";
+    default: return std::string(recommendation::nameOf(*move));
     }
 }
 
@@ -82,23 +75,19 @@ std::string reasonText(const style::StyleReason& reason) {
     using Kind = style::StyleReason::Kind;
     const std::string count = std::to_string(reason.count);
     switch (reason.kind) {
-    case Kind::sharedCrates:
-        return "in " + count + " of your crates";
+    case Kind::sharedCrates: return "in " + count + " of your crates";
     case Kind::addedTogether:
         return reason.count == 0  ? std::string("added the same day")
                : reason.count < 7 ? std::string("added the same week")
                                   : "added " + count + " days apart";
-    case Kind::playedAfter:
-        return "played after it " + count + "\u00D7";
-    case Kind::playedBefore:
-        return "played before it " + count + "\u00D7";
+    case Kind::playedAfter: return "played after it " + count + "\u00D7";
+    case Kind::playedBefore: return "played before it " + count + "\u00D7";
     case Kind::keyMove:
         return "your usual " + (reason.move ? moveText(*reason.move) : "-") + " move";
     case Kind::tempoMove:
         return "your usual " + std::string(reason.number >= 0 ? "+" : "\u2212") +
                fixed(std::abs(reason.number), 0) + " % tempo step";
-    case Kind::listScore:
-        return "list score " + fixed(reason.number, 0);
+    case Kind::listScore: return "list score " + fixed(reason.number, 0);
     }
     return {};
 }

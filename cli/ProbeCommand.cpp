@@ -47,14 +47,10 @@ Json shownText(const std::optional<std::string>& text, bool redact) {
 const char* kindName(decks::AccessibilityPlatform::Event::Kind kind) {
     using Kind = decks::AccessibilityPlatform::Event::Kind;
     switch (kind) {
-    case Kind::valueChanged:
-        return "valueChanged";
-    case Kind::childrenChanged:
-        return "childrenChanged";
-    case Kind::created:
-        return "created";
-    case Kind::destroyed:
-        return "destroyed";
+    case Kind::valueChanged: return "valueChanged";
+    case Kind::childrenChanged: return "childrenChanged";
+    case Kind::created: return "created";
+    case Kind::destroyed: return "destroyed";
     }
     return "";
 }

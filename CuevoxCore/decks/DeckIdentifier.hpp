@@ -15,14 +15,10 @@ inline constexpr std::array<DeckIdentifier, 4> kAllDeckIdentifiers{
 // "deck1" to "deck4"; where decks are ordered, these texts ascending give the order.
 constexpr std::string_view rawValue(DeckIdentifier deck) {
     switch (deck) {
-    case DeckIdentifier::deck1:
-        return "deck1";
-    case DeckIdentifier::deck2:
-        return "deck2";
-    case DeckIdentifier::deck3:
-        return "deck3";
-    case DeckIdentifier::deck4:
-        return "deck4";
+    case DeckIdentifier::deck1: return "deck1";
+    case DeckIdentifier::deck2: return "deck2";
+    case DeckIdentifier::deck3: return "deck3";
+    case DeckIdentifier::deck4: return "deck4";
     }
     return "deck1";
 }
@@ -30,14 +26,10 @@ constexpr std::string_view rawValue(DeckIdentifier deck) {
 // The deck's label in every interface language: "DECK 1" to "DECK 4".
 constexpr std::string_view displayName(DeckIdentifier deck) {
     switch (deck) {
-    case DeckIdentifier::deck1:
-        return "DECK 1";
-    case DeckIdentifier::deck2:
-        return "DECK 2";
-    case DeckIdentifier::deck3:
-        return "DECK 3";
-    case DeckIdentifier::deck4:
-        return "DECK 4";
+    case DeckIdentifier::deck1: return "DECK 1";
+    case DeckIdentifier::deck2: return "DECK 2";
+    case DeckIdentifier::deck3: return "DECK 3";
+    case DeckIdentifier::deck4: return "DECK 4";
     }
     return "DECK 1";
 }

@@ -11,10 +11,8 @@ public:
 
     std::string message(int code) const override {
         switch (static_cast<FileReadErrc>(code)) {
-        case FileReadErrc::notARegularFile:
-            return "not a regular file";
-        case FileReadErrc::unexpectedFailure:
-            return "the reading stopped at an unexpected error";
+        case FileReadErrc::notARegularFile: return "not a regular file";
+        case FileReadErrc::unexpectedFailure: return "the reading stopped at an unexpected error";
         }
         return "unknown file read error";
     }

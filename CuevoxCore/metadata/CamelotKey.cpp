@@ -21,14 +21,9 @@ std::optional<CamelotKey> CamelotKey::fromString(std::string_view text) {
     }
     std::optional<CamelotLetter> letter;
     switch (characters.back()) {
-    case U'A':
-        letter = CamelotLetter::a;
-        break;
-    case U'B':
-        letter = CamelotLetter::b;
-        break;
-    default:
-        return std::nullopt;
+    case U'A': letter = CamelotLetter::a; break;
+    case U'B': letter = CamelotLetter::b; break;
+    default: return std::nullopt;
     }
     const std::string digits =
         text::fromCodePoints(std::u32string_view(characters).substr(0, characters.size() - 1));

@@ -12,22 +12,14 @@ enum class Mode { major, minor };
 
 constexpr std::optional<int> noteLetterPitchClass(char32_t letter) {
     switch (letter) {
-    case U'C':
-        return 0;
-    case U'D':
-        return 2;
-    case U'E':
-        return 4;
-    case U'F':
-        return 5;
-    case U'G':
-        return 7;
-    case U'A':
-        return 9;
-    case U'B':
-        return 11;
-    default:
-        return std::nullopt;
+    case U'C': return 0;
+    case U'D': return 2;
+    case U'E': return 4;
+    case U'F': return 5;
+    case U'G': return 7;
+    case U'A': return 9;
+    case U'B': return 11;
+    default: return std::nullopt;
     }
 }
 
@@ -102,17 +94,11 @@ std::optional<CamelotKey> camelotKeyFromClassicalNotation(std::string_view input
     for (const char32_t character : std::u32string_view(body).substr(1)) {
         switch (character) {
         case U'#':
-        case U'\u266F':
-            ++offset;
-            break;
+        case U'\u266F': ++offset; break;
         case U'b':
-        case U'\u266D':
-            --offset;
-            break;
-        case U' ':
-            break;
-        default:
-            return std::nullopt;
+        case U'\u266D': --offset; break;
+        case U' ': break;
+        default: return std::nullopt;
         }
     }
 

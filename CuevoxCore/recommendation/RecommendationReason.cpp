@@ -22,36 +22,21 @@ std::string signedInteger(int value) {
 
 std::string RecommendationReason::label() const {
     switch (m_kind) {
-    case Kind::compatibleGenre:
-        return "~" + std::to_string(m_integer) + "% Genre Match";
-    case Kind::bpmOffset:
-        return (m_real > 0 ? "+" : "") + fixedOneDecimal(m_real) + " BPM";
-    case Kind::energyOffset:
-        return "Energy " + signedInteger(m_integer);
-    case Kind::sameGenre:
-        return "\u2713 Same Genre";
-    case Kind::genreMismatch:
-        return "\u2717 Genre Mismatch";
-    case Kind::sameBPM:
-        return "\u2713 Same BPM";
-    case Kind::harmonicSame:
-        return "\u2713 Harmonic Match";
-    case Kind::harmonicAdjacent:
-        return "\u00b11 Camelot";
-    case Kind::harmonicRelative:
-        return "Relative Key";
-    case Kind::harmonicRelativeAdjacent:
-        return "Diagonal Mix";
-    case Kind::harmonicEnergyBoost:
-        return "Energy Boost Mix";
-    case Kind::harmonicIncompatible:
-        return "\u2717 Key Clash";
-    case Kind::harmonicUnknown:
-        return "Key Unknown";
-    case Kind::sameEnergy:
-        return "\u2713 Same Energy";
-    case Kind::energyUnknown:
-        return "Energy Unknown";
+    case Kind::compatibleGenre: return "~" + std::to_string(m_integer) + "% Genre Match";
+    case Kind::bpmOffset: return (m_real > 0 ? "+" : "") + fixedOneDecimal(m_real) + " BPM";
+    case Kind::energyOffset: return "Energy " + signedInteger(m_integer);
+    case Kind::sameGenre: return "\u2713 Same Genre";
+    case Kind::genreMismatch: return "\u2717 Genre Mismatch";
+    case Kind::sameBPM: return "\u2713 Same BPM";
+    case Kind::harmonicSame: return "\u2713 Harmonic Match";
+    case Kind::harmonicAdjacent: return "\u00b11 Camelot";
+    case Kind::harmonicRelative: return "Relative Key";
+    case Kind::harmonicRelativeAdjacent: return "Diagonal Mix";
+    case Kind::harmonicEnergyBoost: return "Energy Boost Mix";
+    case Kind::harmonicIncompatible: return "\u2717 Key Clash";
+    case Kind::harmonicUnknown: return "Key Unknown";
+    case Kind::sameEnergy: return "\u2713 Same Energy";
+    case Kind::energyUnknown: return "Energy Unknown";
     }
     return {};
 }

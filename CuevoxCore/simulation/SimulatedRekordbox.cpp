@@ -214,9 +214,7 @@ void SimulatedRekordbox::applyLocked(const SimulationEvent& event, double time) 
             deck->since = time;
         }
         break;
-    case SimulationAction::eject:
-        *deck = Deck{};
-        break;
+    case SimulationAction::eject: *deck = Deck{}; break;
     case SimulationAction::quit:
         if (m_running) {
             m_running = false;
@@ -235,12 +233,8 @@ void SimulatedRekordbox::applyLocked(const SimulationEvent& event, double time) 
         applyLocked({time, SimulationAction::quit, 0, std::nullopt}, time);
         applyLocked({time, SimulationAction::launch, 0, std::nullopt}, time);
         break;
-    case SimulationAction::revokeAccess:
-        m_trusted = false;
-        break;
-    case SimulationAction::grantAccess:
-        m_trusted = true;
-        break;
+    case SimulationAction::revokeAccess: m_trusted = false; break;
+    case SimulationAction::grantAccess: m_trusted = true; break;
     }
 }
 
@@ -357,27 +351,21 @@ decks::AttributeRead<std::string> SimulatedRekordbox::stringAttribute(const Elem
     }
     if (attribute == "AXRole") {
         switch (node->kind) {
-        case NodeKind::application:
-            return "AXApplication";
-        case NodeKind::window:
-            return "AXWindow";
+        case NodeKind::application: return "AXApplication";
+        case NodeKind::window: return "AXWindow";
         case NodeKind::deck:
-        case NodeKind::browser:
-            return "AXGroup";
-        case NodeKind::deckButton:
-            return "AXButton";
+        case NodeKind::browser: return "AXGroup";
+        case NodeKind::deckButton: return "AXButton";
         case NodeKind::header:
         case NodeKind::deckText:
-        case NodeKind::browserText:
-            return "AXStaticText";
+        case NodeKind::browserText: return "AXStaticText";
         }
     }
     if (attribute != "AXValue") {
         return std::nullopt;
     }
     switch (node->kind) {
-    case NodeKind::header:
-        return "rekordbox";
+    case NodeKind::header: return "rekordbox";
     case NodeKind::deckText: {
         const std::vector<std::string> texts = deckTextsLocked(node->deck);
         if (node->index >= 0 && static_cast<std::size_t>(node->index) < texts.size()) {
@@ -385,12 +373,10 @@ decks::AttributeRead<std::string> SimulatedRekordbox::stringAttribute(const Elem
         }
         return std::nullopt;
     }
-    case NodeKind::deckButton:
-        return "CUE";
+    case NodeKind::deckButton: return "CUE";
     case NodeKind::browserText:
         return std::string(kBrowserTexts.at(static_cast<std::size_t>(node->index)));
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 
@@ -433,8 +419,7 @@ SimulatedRekordbox::elementsAttribute(const Element& element, std::string_view a
             elements.push_back(makeNode(NodeKind::browserText, -1, index));
         }
         return elements;
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 

@@ -87,24 +87,18 @@ std::optional<int> energyTarget(std::optional<int> energy, EnergyDirection direc
         return std::nullopt;
     }
     switch (direction) {
-    case EnergyDirection::up:
-        return std::min(*energy + 1, 10);
-    case EnergyDirection::down:
-        return std::max(*energy - 1, 1);
-    case EnergyDirection::hold:
-        break;
+    case EnergyDirection::up: return std::min(*energy + 1, 10);
+    case EnergyDirection::down: return std::max(*energy - 1, 1);
+    case EnergyDirection::hold: break;
     }
     return energy;
 }
 
 std::optional<HarmonicMatcher> keyFilterOf(HarmonicStrictness strictness) {
     switch (strictness) {
-    case HarmonicStrictness::strict:
-        return kAutoHarmonicMatcher;
-    case HarmonicStrictness::balanced:
-        return HarmonicMatcher{HarmonicMode::balanced};
-    case HarmonicStrictness::open:
-        break;
+    case HarmonicStrictness::strict: return kAutoHarmonicMatcher;
+    case HarmonicStrictness::balanced: return HarmonicMatcher{HarmonicMode::balanced};
+    case HarmonicStrictness::open: break;
     }
     return std::nullopt;
 }

@@ -204,14 +204,10 @@ QVariant CrateTreeModel::data(const QModelIndex& index, int role) const {
         isCrate ? &m_library->crates()[static_cast<std::size_t>(item.crate)].id : nullptr;
     const bool picked = id && m_picked == *id;
     switch (role) {
-    case Qt::DisplayRole:
-        return label(item);
-    case kNameRole:
-        return name(item);
-    case kCrateIDRole:
-        return id ? QVariant(QString::fromStdString(*id)) : QVariant();
-    case Qt::ToolTipRole:
-        return item.deep ? QVariant(path(item)) : QVariant();
+    case Qt::DisplayRole: return label(item);
+    case kNameRole: return name(item);
+    case kCrateIDRole: return id ? QVariant(QString::fromStdString(*id)) : QVariant();
+    case Qt::ToolTipRole: return item.deep ? QVariant(path(item)) : QVariant();
     case Qt::ForegroundRole:
         if (!isCrate) {
             return theme::kSecondaryText;
@@ -219,8 +215,7 @@ QVariant CrateTreeModel::data(const QModelIndex& index, int role) const {
         return picked ? QVariant(theme::kAccent) : QVariant();
     case Qt::FontRole:
         return picked ? QVariant(theme::font(theme::TextStyle::body, QFont::DemiBold)) : QVariant();
-    default:
-        return {};
+    default: return {};
     }
 }
 

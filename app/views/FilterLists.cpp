@@ -54,8 +54,7 @@ CheckboxFilterList::Source sourceFor(FilterGroup group, state::RecommendationVie
             },
             [](const EnergyOption& option) { return option.energy; }, &Selections::energies,
             &state::FilterState::setEnergies);
-    case FilterGroup::genre:
-        break;
+    case FilterGroup::genre: break;
     }
     return sourceOf<GenreOption, std::set<std::string>>(
         model, &state::ShownList::genreOptions,

@@ -46,16 +46,13 @@ QString styleReasonText(const style::StyleReason& reason,
                         const i18n::LocalizationManager& localization) {
     using Kind = style::StyleReason::Kind;
     switch (reason.kind) {
-    case Kind::sharedCrates:
-        return localization.t("style.crates", reason.count);
+    case Kind::sharedCrates: return localization.t("style.crates", reason.count);
     case Kind::addedTogether:
         return reason.count == 0  ? localization.t("style.same_day")
                : reason.count < 7 ? localization.t("style.same_week")
                                   : localization.t("style.days_apart", reason.count);
-    case Kind::playedAfter:
-        return localization.t("style.played_after", reason.count);
-    case Kind::playedBefore:
-        return localization.t("style.played_before", reason.count);
+    case Kind::playedAfter: return localization.t("style.played_after", reason.count);
+    case Kind::playedBefore: return localization.t("style.played_before", reason.count);
     case Kind::keyMove:
         return reason.move
                    ? localization.t("style.key_move")
@@ -66,8 +63,7 @@ QString styleReasonText(const style::StyleReason& reason,
             .replace(QStringLiteral("%1"),
                      (reason.number >= 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) +
                          QString::number(std::lround(std::abs(reason.number))));
-    case Kind::listScore:
-        return localization.t("style.list_score", std::lround(reason.number));
+    case Kind::listScore: return localization.t("style.list_score", std::lround(reason.number));
     }
     return {};
 }

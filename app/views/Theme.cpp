@@ -19,18 +19,10 @@ QFont font(TextStyle style, QFont::Weight weight) {
         result.setPixelSize(13);
         result.setWeight(weight == QFont::Normal ? QFont::Bold : weight);
         return result;
-    case TextStyle::body:
-        result.setPixelSize(13);
-        break;
-    case TextStyle::subheadline:
-        result.setPixelSize(11);
-        break;
-    case TextStyle::caption:
-        result.setPixelSize(10);
-        break;
-    case TextStyle::caption2:
-        result.setPixelSize(9);
-        break;
+    case TextStyle::body: result.setPixelSize(13); break;
+    case TextStyle::subheadline: result.setPixelSize(11); break;
+    case TextStyle::caption: result.setPixelSize(10); break;
+    case TextStyle::caption2: result.setPixelSize(9); break;
     }
     result.setWeight(weight);
     return result;

@@ -90,20 +90,14 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
     const metadata::Track& track = m_tracks[row];
     const auto played = [&] { return m_viewModel.decks().playedTrackIDs.contains(track.id); };
     switch (role) {
-    case Qt::DisplayRole:
-        return fromUtf8(track.title);
-    case Qt::ForegroundRole:
-        return played() ? theme::kGreen : theme::kPrimaryText;
-    case TrackIDRole:
-        return fromUtf8(track.id);
-    case ArtistRole:
-        return fromUtf8(track.artist);
+    case Qt::DisplayRole: return fromUtf8(track.title);
+    case Qt::ForegroundRole: return played() ? theme::kGreen : theme::kPrimaryText;
+    case TrackIDRole: return fromUtf8(track.id);
+    case ArtistRole: return fromUtf8(track.artist);
     case ArtistColorRole:
         return played() ? theme::withOpacity(theme::kGreen, 0.8) : theme::kSecondaryText;
-    case FilePathRole:
-        return optionalText(track.filepath);
-    case HasBeenPlayedRole:
-        return played();
+    case FilePathRole: return optionalText(track.filepath);
+    case HasBeenPlayedRole: return played();
     case LoadedDeckRole: {
         const auto& decks = m_viewModel.decks().loadedTrackDecks;
         const auto found = decks.find(track.id);
@@ -139,25 +133,18 @@ QVariant TrackListModel::data(const QModelIndex& index, int role) const {
     }
     case KeyMoveTextRole:
     case KeyMoveColorRole:
-    case KeyMoveTipRole:
-        return keyMoveData(row, role);
-    case KeyTipRole:
-        return keyTip(row);
-    case GenreRole:
-        return optionalText(track.genre);
-    case EnergyTextRole:
-        return optionalNumber(track.energy);
-    case YearTextRole:
-        return optionalNumber(track.year);
-    case LabelRole:
-        return optionalText(track.label);
+    case KeyMoveTipRole: return keyMoveData(row, role);
+    case KeyTipRole: return keyTip(row);
+    case GenreRole: return optionalText(track.genre);
+    case EnergyTextRole: return optionalNumber(track.energy);
+    case YearTextRole: return optionalNumber(track.year);
+    case LabelRole: return optionalText(track.label);
     case StyleReasonRole: {
         const auto& style = m_tracks.row(row).style;
         return style && style->reason ? QVariant(styleReasonText(*style->reason, m_localization))
                                       : QVariant();
     }
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -167,12 +154,9 @@ QVariant TrackListModel::keyMoveData(std::size_t row, int role) const {
         return {};
     }
     switch (role) {
-    case KeyMoveTextRole:
-        return keyMoveText(*move, m_localization);
-    case KeyMoveColorRole:
-        return ScoreBadge::forScore(harmonicScoreOf(*move))->color;
-    default:
-        return keyMoveTip(*move, m_localization);
+    case KeyMoveTextRole: return keyMoveText(*move, m_localization);
+    case KeyMoveColorRole: return ScoreBadge::forScore(harmonicScoreOf(*move))->color;
+    default: return keyMoveTip(*move, m_localization);
     }
 }
 

@@ -138,18 +138,12 @@ private:
 const char* axRoleName(AtspiRole role) {
     switch (role) {
     case ATSPI_ROLE_LABEL:
-    case ATSPI_ROLE_STATIC:
-        return "AXStaticText";
-    case ATSPI_ROLE_TABLE:
-        return "AXTable";
-    case ATSPI_ROLE_TREE_TABLE:
-        return "AXOutline";
-    case ATSPI_ROLE_TABLE_ROW:
-        return "AXRow";
-    case ATSPI_ROLE_TABLE_CELL:
-        return "AXCell";
-    default:
-        return nullptr;
+    case ATSPI_ROLE_STATIC: return "AXStaticText";
+    case ATSPI_ROLE_TABLE: return "AXTable";
+    case ATSPI_ROLE_TREE_TABLE: return "AXOutline";
+    case ATSPI_ROLE_TABLE_ROW: return "AXRow";
+    case ATSPI_ROLE_TABLE_CELL: return "AXCell";
+    default: return nullptr;
     }
 }
 

@@ -12,15 +12,11 @@ using Column = DeckDisplayLayout::Column;
 
 int columnWidth(Column column) {
     switch (column) {
-    case Column::title:
-        return 300;
-    case Column::artist:
-        return 220;
+    case Column::title: return 300;
+    case Column::artist: return 220;
     case Column::tempo:
-    case Column::time:
-        return 70;
-    case Column::key:
-        return 50;
+    case Column::time: return 70;
+    case Column::key: return 50;
     }
     return 0;
 }

@@ -45,18 +45,14 @@ std::optional<std::string> DeckDisplayController::perform(const DeckDisplayComma
             }
         }
         return std::string("no track in the collection has a title and a tempo to show");
-    case Verb::play:
-        return act(SimulationAction::play);
-    case Verb::pause:
-        return act(SimulationAction::pause);
+    case Verb::play: return act(SimulationAction::play);
+    case Verb::pause: return act(SimulationAction::pause);
     case Verb::toggle:
         return act(m_rekordbox.isPlaying(command.deck) ? SimulationAction::pause
                                                        : SimulationAction::play);
-    case Verb::eject:
-        return act(SimulationAction::eject);
+    case Verb::eject: return act(SimulationAction::eject);
     case Verb::quit:
-    case Verb::flood:
-        return std::nullopt;
+    case Verb::flood: return std::nullopt;
     }
     return std::nullopt;
 }

@@ -55,21 +55,11 @@ std::vector<std::string> browserRowTexts(const metadata::Track& track,
     std::vector<std::string> texts;
     for (const Column column : columns) {
         switch (column) {
-        case Column::title:
-            texts.push_back(shown.title);
-            break;
-        case Column::artist:
-            texts.push_back(shown.artist);
-            break;
-        case Column::tempo:
-            texts.push_back(shown.tempoText);
-            break;
-        case Column::key:
-            texts.push_back(shown.keyText);
-            break;
-        case Column::time:
-            texts.push_back(time);
-            break;
+        case Column::title: texts.push_back(shown.title); break;
+        case Column::artist: texts.push_back(shown.artist); break;
+        case Column::tempo: texts.push_back(shown.tempoText); break;
+        case Column::key: texts.push_back(shown.keyText); break;
+        case Column::time: texts.push_back(time); break;
         }
     }
     return texts;
